@@ -42,9 +42,9 @@ class CArchive {
   CArchive& operator<<(unsigned short v) { return Put(v); }
   CArchive& operator<<(int v) { return Put(v); }
   CArchive& operator<<(unsigned int v) { return Put(v); }
-  // long is 32 bits in the stream on every platform, as on Windows.
-  CArchive& operator<<(long v) { return Put(static_cast<int32_t>(v)); }
-  CArchive& operator<<(unsigned long v) { return Put(static_cast<uint32_t>(v)); }
+  // LONG and DWORD are long on Windows and int natively: 4 bytes either way.
+  CArchive& operator<<(long v) { return Put(v); }
+  CArchive& operator<<(unsigned long v) { return Put(v); }
   CArchive& operator<<(long long v) { return Put(v); }
   CArchive& operator<<(unsigned long long v) { return Put(v); }
   CArchive& operator<<(float v) { return Put(v); }
@@ -60,8 +60,8 @@ class CArchive {
   CArchive& operator>>(unsigned short& v) { return Get(v); }
   CArchive& operator>>(int& v) { return Get(v); }
   CArchive& operator>>(unsigned int& v) { return Get(v); }
-  CArchive& operator>>(long& v) { int32_t x; Get(x); v = x; return *this; }
-  CArchive& operator>>(unsigned long& v) { uint32_t x; Get(x); v = x; return *this; }
+  CArchive& operator>>(long& v) { return Get(v); }
+  CArchive& operator>>(unsigned long& v) { return Get(v); }
   CArchive& operator>>(long long& v) { return Get(v); }
   CArchive& operator>>(unsigned long long& v) { return Get(v); }
   CArchive& operator>>(float& v) { return Get(v); }

@@ -178,6 +178,16 @@ BOOL CFile::GetStatus(LPCTSTR fileName, CFileStatus& status) {
 
 #else  // native
 
+namespace {
+bool FolderExists(const std::string& file) {
+  size_t slash = file.rfind('/');
+  if (slash == std::string::npos) return true;
+  struct stat st;
+  std::string dir = slash == 0 ? std::string("/") : file.substr(0, slash);
+  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+}  // namespace
+
 CFile::CFile() : m_fd(-1) {}
 
 CFile::~CFile() {
@@ -203,7 +213,7 @@ BOOL CFile::Open(LPCTSTR fileName, UINT flags, CFileException* error) {
   if (fd < 0) {
     int e = errno;
     int cause = CFileException::OsErrorToCause(e);
-    if (e == ENOENT && (flags & modeCreate)) cause = CFileException::badPath;  // the folder is missing
+    if (e == ENOENT && !FolderExists(host)) cause = CFileException::badPath;
     if (error) *error = CFileException(cause, e, fileName);
     return FALSE;
   }

@@ -157,7 +157,7 @@ std::string Narrow(const WCHAR* s, size_t len, UINT codePage) {
   return out;
 }
 
-std::string ToUtf8(const WCHAR* s, size_t len) { return Narrow(s, len, CP_UTF8); }
+std::string ToUtf8(const WCHAR* s, size_t len) { return Narrow(s, len, static_cast<UINT>(CP_UTF8)); }
 
 std::basic_string<TCHAR> FromNarrow(const char* s, size_t len, UINT codePage) {
 #ifdef _UNICODE

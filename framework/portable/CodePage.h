@@ -18,8 +18,10 @@ namespace lw {
 
 typedef std::basic_string<WCHAR> WString;
 
-WString Widen(const char* s, size_t len, UINT codePage = CP_ACP);
-std::string Narrow(const WCHAR* s, size_t len, UINT codePage = CP_ACP);
+// The code page is required in the pointer forms so that a call with two
+// arguments cannot take the code page for a length.
+WString Widen(const char* s, size_t len, UINT codePage);
+std::string Narrow(const WCHAR* s, size_t len, UINT codePage);
 inline WString Widen(const std::string& s, UINT cp = CP_ACP) { return Widen(s.data(), s.size(), cp); }
 inline std::string Narrow(const WString& s, UINT cp = CP_ACP) { return Narrow(s.data(), s.size(), cp); }
 

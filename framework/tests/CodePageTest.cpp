@@ -1,2 +1,56 @@
 #include <gtest/gtest.h>
+
 #include "Framework.h"
+
+namespace {
+
+TEST(CodePage, Windows1252RoundTrip) {
+  // Every byte that 1252 defines maps to a code point and back.
+  const int undefined[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+  for (int b = 1; b < 256; ++b) {
+    char c = static_cast<char>(b);
+    lw::WString w = lw::Widen(&c, 1, CP_ACP);
+    ASSERT_EQ(1u, w.size()) << b;
+    bool isUndefined = false;
+    for (int u : undefined) isUndefined |= u == b;
+    if (isUndefined) continue;  // Wine and the native table may differ there
+    std::string back = lw::Narrow(w, CP_ACP);
+    ASSERT_EQ(1u, back.size()) << b;
+    EXPECT_EQ(c, back[0]) << b;
+  }
+  EXPECT_EQ(0x20AC, lw::Widen(std::string("\x80"), CP_ACP)[0]);
+  EXPECT_EQ(0x201E, lw::Widen(std::string("\x84"), CP_ACP)[0]);
+}
+
+TEST(CodePage, Utf8) {
+  const WCHAR text[] = {'A', 0xE9, 0x20AC, 0xD83D, 0xDE00, 0};
+  std::string utf8 = lw::Narrow(text, 5, CP_UTF8);
+  EXPECT_EQ(std::string("A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), utf8);
+  lw::WString back = lw::Widen(utf8, CP_UTF8);
+  EXPECT_EQ(lw::WString(text, 5), back);
+}
+
+TEST(CodePage, SizesLikeTheWindowsFunctions) {
+  // -1 counts the terminator; a too-small buffer fails with 0.
+  EXPECT_EQ(4, MultiByteToWideChar(CP_ACP, 0, "abc", -1, nullptr, 0));
+  WCHAR small[2];
+  EXPECT_EQ(0, MultiByteToWideChar(CP_ACP, 0, "abc", 3, small, 2));
+  EXPECT_EQ(3, WideCharToMultiByte(CP_ACP, 0, LW_WSTR("ab"), -1, nullptr, 0, nullptr, nullptr));
+  BOOL usedDefault = FALSE;
+  const WCHAR cjk[] = {0x4E2D, 0};
+  char out[4] = {0};
+  EXPECT_EQ(1, WideCharToMultiByte(CP_ACP, 0, cjk, 1, out, 4, nullptr, &usedDefault));
+  EXPECT_EQ('?', out[0]);
+  EXPECT_TRUE(usedDefault);
+}
+
+TEST(CodePage, InvalidUtf8BecomesReplacementCharacters) {
+  const char* bad[] = {"\xC3", "\xE2\x82", "\xFF", "\xC0\xAF", "\xED\xA0\x80"};
+  for (const char* s : bad) {
+    lw::WString w = lw::Widen(s, strlen(s), CP_UTF8);
+    ASSERT_FALSE(w.empty()) << s;
+    for (WCHAR c : w) EXPECT_EQ(0xFFFD, c) << s;
+  }
+}
+
+}  // namespace
