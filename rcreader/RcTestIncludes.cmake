@@ -1,0 +1,8 @@
+# Test programs of the reader also see the framework's test helpers.
+function(rc_test_includes name)
+  foreach(w a u)
+    if(TARGET ${name}_${w})
+      target_include_directories(${name}_${w} PRIVATE ${CMAKE_SOURCE_DIR}/framework/tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    endif()
+  endforeach()
+endfunction()

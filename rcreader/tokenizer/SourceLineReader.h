@@ -1,0 +1,55 @@
+// Reads a script line by line, cuts line comments and hands out characters
+// one at a time; a line end reads as one blank and the end of the file as 0.
+#pragma once
+
+#include "ScriptText.h"
+
+#include <string>
+
+class CSourceLineReader {
+ public:
+  // Reads the whole file; throws CFileException when it cannot be opened or read.
+  CSourceLineReader(LPCTSTR fileName, bool stripBlockComments);
+  // Reads a script held in memory; fileName only names it in tokens.
+  CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t size, bool stripBlockComments);
+  CSourceLineReader(const CSourceLineReader&) = delete;
+  CSourceLineReader& operator=(const CSourceLineReader&) = delete;
+
+  // Largest script file accepted, in bytes.
+  static const size_t kMaxFileBytes = 256u * 1024u * 1024u;
+
+  TCHAR GetChar();
+  TCHAR PeekChar() const { return m_readPos < m_lineEnd ? m_text[m_readPos] : TCHAR(0); }
+  // GetChar that swallows block comments when stripping is on.
+  TCHAR GetCharSkipComments();
+  TCHAR GetLastChar() const { return m_lastChar; }
+  const CString& GetFileName() const { return m_fileName; }
+  bool IsAtEnd() const { return m_endOfFile; }
+  // Zero-based number of the current line.
+  int GetLineCount() const { return m_lineCount; }
+  // The current line after comment cutting.
+  CString GetCurrentLine() const;
+  lw::ScriptEncoding GetEncoding() const { return m_encoding; }
+
+ private:
+  void Start(const BYTE* data, size_t size);
+  void ReadLine();
+  // Cuts the current line before the first "//" at or after from that stands
+  // outside block comments closed on the same line, unless an odd number of
+  // quote characters stands before it.
+  void CutLineComment(size_t from);
+
+  CString m_fileName;
+  std::basic_string<TCHAR> m_text;
+  lw::ScriptEncoding m_encoding = lw::ScriptEncoding::Cp1252;
+  size_t m_nextLine = 0;   // start of the line after the current one
+  size_t m_lineEnd = 0;    // end of the current line (after cutting)
+  size_t m_readPos = 0;    // next character of the current line
+  size_t m_lineStart = 0;
+  bool m_endOfFile = false;
+  int m_lineCount = 0;
+  TCHAR m_lastChar = ' ';
+  bool m_inQuotes = false;
+  bool m_stripBlockComments;
+  bool m_inBlockComment = false;
+};

@@ -1,0 +1,62 @@
+// All tokens of one or more scripts, read by index. A list is complete when
+// its constructor returns; it grows only through Append.
+#pragma once
+
+#include "SourceTokenizer.h"
+
+#include <vector>
+
+class CSourceTokenList {
+ public:
+  CSourceTokenList() = default;
+  // Tokenizes a whole file; throws CFileException when it cannot be read.
+  explicit CSourceTokenList(LPCTSTR fileName);
+  // Tokenizes a script held in memory.
+  CSourceTokenList(LPCTSTR fileName, const BYTE* data, size_t size);
+  // Takes every token a tokenizer gives (any variant of NextToken).
+  explicit CSourceTokenList(CSourceTokenizer& tokenizer);
+  virtual ~CSourceTokenList() = default;
+  CSourceTokenList(const CSourceTokenList&) = delete;
+  CSourceTokenList& operator=(const CSourceTokenList&) = delete;
+
+  // The list grows as needed up to this many tokens; tokens beyond are
+  // dropped and IsTruncated reports it.
+  static const int kMaxTokens = 20000000;
+
+  int GetCount() const { return static_cast<int>(m_tokens.size()); }
+  // A copy of the token; outside the list an empty token of kind kTokenEnd.
+  CSourceToken GetToken(int index) const;
+  // Text and kind without a copy; "" and kTokenEnd outside the list.
+  const CString& GetText(int index) const { return InRange(index) ? m_tokens[Idx(index)].text : EmptyText(); }
+  int GetKind(int index) const { return InRange(index) ? m_tokens[Idx(index)].kind : kTokenEnd; }
+  int GetLine(int index) const { return InRange(index) ? m_tokens[Idx(index)].line : -1; }
+  const CString& GetFileName(int index) const;
+  bool IsText(int index, const TCHAR* text) const { return GetText(index) == text; }
+
+  // "file (line): " and the tokens of the token's line with one neighbour
+  // on each side, each followed by a blank.
+  CString GetErrorContext(int index) const;
+  // Appends a copy of every token of other; other stays as it is.
+  void Append(const CSourceTokenList& other);
+  void Add(const CSourceToken& token);
+  bool IsTruncated() const { return m_truncated; }
+
+ protected:
+  void ReadAll(CSourceTokenizer& tokenizer);
+
+ private:
+  struct Stored {
+    CString text;
+    int kind;
+    int line;
+    int file;  // index into m_files
+  };
+  bool InRange(int index) const { return index >= 0 && index < GetCount(); }
+  static size_t Idx(int index) { return static_cast<size_t>(index); }
+  static const CString& EmptyText();
+  int FileIndex(const CString& name);
+
+  std::vector<Stored> m_tokens;
+  std::vector<CString> m_files;
+  bool m_truncated = false;
+};

@@ -1,0 +1,109 @@
+#include "SourceTokenizer.h"
+
+CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName) : m_reader(fileName, true) {
+  m_look = m_reader.GetCharSkipComments();
+}
+
+CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t size)
+    : m_reader(fileName, data, size, true) {
+  m_look = m_reader.GetCharSkipComments();
+}
+
+bool CSourceTokenizer::SkipBlanks() {
+  while (IsBlank(m_look) && !m_reader.IsAtEnd()) Advance();
+  return !(m_look == 0 && m_reader.IsAtEnd());
+}
+
+int CSourceTokenizer::ReadPlainToken(CString& text) {
+  text.Empty();
+  TCHAR c = m_look;
+  text.AppendChar(c);
+  if (IsIdentStart(c)) {
+    while (IsIdentChar(Advance())) text.AppendChar(m_look);
+    return kTokenIdentifier;
+  }
+  if (IsDigit(c)) {
+    while (IsDigit(Advance())) text.AppendChar(m_look);
+    return kTokenNumber;
+  }
+  Advance();
+  return kTokenOther;
+}
+
+CString CSourceTokenizer::ReadEscapedString() {
+  CString raw;
+  raw.AppendChar('"');
+  bool escaped = false;
+  for (;;) {
+    TCHAR c = Advance();
+    if (c == 0 && m_reader.IsAtEnd()) break;  // the file ended inside the string
+    raw.AppendChar(c);
+    if (escaped) {
+      escaped = false;
+    } else if (c == '\\') {
+      escaped = true;
+    } else if (c == '"') {
+      if (Advance() != '"') break;  // the lookahead follows the string
+      // A doubled quote stands for one; the second is dropped.
+    }
+  }
+  return raw;
+}
+
+void CSourceTokenizer::StampToken(CSourceToken& token) const {
+  token.m_fileName = m_reader.GetFileName();
+  token.m_line = m_reader.GetLineCount();
+}
+
+bool CSourceTokenizer::NextToken(CSourceToken& token) {
+  if (!SkipBlanks()) return false;
+  if (m_look == '"') {
+    token.m_text = UnescapeString(ReadEscapedString());
+    token.m_kind = kTokenString;
+  } else {
+    token.m_kind = ReadPlainToken(token.m_text);
+  }
+  StampToken(token);
+  return true;
+}
+
+CString CSourceTokenizer::UnescapeString(const CString& raw) {
+  int begin = 0, end = raw.GetLength();
+  if (end >= 2) {
+    begin = 1;
+    end -= 1;
+  }
+  const TCHAR* s = raw.GetString();
+  CString out;
+  out.Preallocate(end - begin);
+  for (int i = begin; i < end; ++i) {
+    TCHAR c = s[i];
+    if (c == '\\' && i + 1 < end) {
+      TCHAR n = s[i + 1];
+      TCHAR simple = 0;
+      switch (n) {
+        case 'n': simple = 10; break;
+        case 'r': simple = 13; break;
+        case 't': simple = 9; break;
+        case 'a': simple = 7; break;
+        case '\\': simple = '\\'; break;
+        case '"': simple = '"'; break;
+        default: break;
+      }
+      if (simple) {
+        out.AppendChar(simple);
+        ++i;
+        continue;
+      }
+      auto octal = [](TCHAR d) { return d >= '0' && d <= '7'; };
+      if (i + 3 < end && octal(s[i + 1]) && octal(s[i + 2]) && octal(s[i + 3])) {
+        int v = (s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0');
+        out.AppendChar(static_cast<TCHAR>(v));
+        i += 3;
+        continue;
+      }
+    }
+    out.AppendChar(c);
+  }
+  return out;
+}

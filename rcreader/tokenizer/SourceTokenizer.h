@@ -1,0 +1,47 @@
+// Groups the characters of a script into tokens. NextToken is virtual so
+// that a tokenizer for another language can reuse the reader and the
+// character classes and change only how a token is cut.
+#pragma once
+
+#include "SourceLineReader.h"
+#include "SourceToken.h"
+
+class CSourceTokenizer {
+ public:
+  // Throws CFileException when the file cannot be read.
+  explicit CSourceTokenizer(LPCTSTR fileName);
+  CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t size);
+  virtual ~CSourceTokenizer() = default;
+  CSourceTokenizer(const CSourceTokenizer&) = delete;
+  CSourceTokenizer& operator=(const CSourceTokenizer&) = delete;
+
+  // Fills token with the next token; false when only blanks were left
+  // before the end of the file. Sets text, kind, file name and line.
+  virtual bool NextToken(CSourceToken& token);
+  bool IsAtEnd() const { return m_reader.IsAtEnd(); }
+
+  static bool IsBlank(TCHAR c) { return c == ' ' || (c >= 9 && c <= 13); }
+  static bool IsIdentStart(TCHAR c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+  static bool IsDigit(TCHAR c) { return c >= '0' && c <= '9'; }
+  static bool IsIdentChar(TCHAR c) { return IsIdentStart(c) || IsDigit(c); }
+  // Drops the surrounding quotes and resolves \n \r \t \a \\ \" and three
+  // octal digits; every other character stays as it is.
+  static CString UnescapeString(const CString& raw);
+
+ protected:
+  // Steps over blanks from the lookahead; false at the end of the file.
+  bool SkipBlanks();
+  // Cuts an identifier, a number or a single character from the lookahead
+  // (which must not be a blank or a quote) and returns its kind.
+  int ReadPlainToken(CString& text);
+  // Reads a quoted string from the opening quote in the lookahead, with
+  // backslash escapes and doubled quotes; returns the raw text, quotes
+  // included. Stops at the end of the file.
+  CString ReadEscapedString();
+  // Fills the token's file name and the reader's current line.
+  void StampToken(CSourceToken& token) const;
+  TCHAR Advance() { return m_look = m_reader.GetCharSkipComments(); }
+
+  CSourceLineReader m_reader;
+  TCHAR m_look;  // the character after the previous token
+};

@@ -1,0 +1,77 @@
+#include "TestPaths.h"
+#include "TokenTestUtil.h"
+
+#include <gtest/gtest.h>
+
+using lwtest::Bytes;
+
+namespace {
+
+TEST(TokenList, ErrorContextShowsTheLineWithOneNeighbourEachSide) {
+  std::string s = "A B C\nD E F";
+  CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+  EXPECT_EQ(lwtest::T("x.rc (2): B C D E F "), list.GetErrorContext(4));
+  EXPECT_EQ(lwtest::T("x.rc (2): B C D E F "), list.GetErrorContext(2));
+  EXPECT_EQ(lwtest::T("x.rc (1): A B C "), list.GetErrorContext(0));
+  EXPECT_EQ(lwtest::T("x.rc (3): E F "), list.GetErrorContext(5));
+  EXPECT_EQ(CString(), list.GetErrorContext(6));
+  EXPECT_EQ(CString(), list.GetErrorContext(-1));
+}
+
+TEST(TokenList, OutsideTheListIsAnEmptyEndToken) {
+  std::string s = "A";
+  CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+  for (int index : {-1, 1, 1000000}) {
+    CSourceToken t = list.GetToken(index);
+    EXPECT_EQ(kTokenEnd, t.m_kind);
+    EXPECT_TRUE(t.m_text.IsEmpty());
+    EXPECT_EQ(kTokenEnd, list.GetKind(index));
+    EXPECT_TRUE(list.GetText(index).IsEmpty());
+  }
+  CSourceToken a = list.GetToken(0);
+  EXPECT_EQ(lwtest::T("A"), a.m_text);
+  EXPECT_EQ(lwtest::T("x.rc"), a.m_fileName);
+  EXPECT_EQ(1, a.m_line);
+}
+
+TEST(TokenList, AppendedScriptsKeepTheirFileNamesAndLines) {
+  std::string one = "A\nB", two = "C", three = "\n\nD E";
+  CSourceTokenList list(_T("one.rc"), Bytes(one), one.size());
+  {
+    CSourceTokenList t2(_T("two.rc"), Bytes(two), two.size());
+    CSourceTokenList t3(_T("three.rc"), Bytes(three), three.size());
+    list.Append(t2);
+    list.Append(t3);
+    EXPECT_EQ(2, t3.GetCount());
+  }
+  list.Append(list);  // appending a list to itself changes nothing
+  ASSERT_EQ(5, list.GetCount());
+  EXPECT_EQ(CStringA("A|B|C|D|E|"), lwtest::Texts(list));
+  EXPECT_EQ(lwtest::T("one.rc"), list.GetFileName(1));
+  EXPECT_EQ(lwtest::T("two.rc"), list.GetFileName(2));
+  EXPECT_EQ(lwtest::T("three.rc"), list.GetFileName(3));
+  EXPECT_EQ(lwtest::T("three.rc (3): C D E "), list.GetErrorContext(3));
+}
+
+TEST(TokenList, ReadsFilesAndRefusesMissingOnes) {
+  CString dir = lwtest::ScratchDir("tokenlist");
+  ASSERT_FALSE(dir.IsEmpty());
+  CString path = dir + _T("a.rc");
+  {
+    CFile f(path, CFile::modeCreate | CFile::modeWrite);
+    f.Write("1 MENU\r\nBEGIN END\r\n", 19);
+  }
+  CSourceTokenList list(path);
+  EXPECT_EQ(CStringA("1|MENU|BEGIN|END|"), lwtest::Texts(list));
+  EXPECT_THROW(CSourceTokenList missing(dir + _T("missing.rc")), CFileException);
+}
+
+TEST(TokenList, GrowsPastTheOldFixedCapacity) {
+  std::string s;
+  for (int i = 0; i < 210000; ++i) s += "a ";
+  CSourceTokenList list(_T("big.rc"), Bytes(s), s.size());
+  EXPECT_EQ(210000, list.GetCount());
+  EXPECT_FALSE(list.IsTruncated());
+}
+
+}  // namespace
