@@ -16,7 +16,7 @@ class CSourceLineReader {
   CSourceLineReader& operator=(const CSourceLineReader&) = delete;
 
   // Largest script file accepted, in bytes.
-  static const size_t kMaxFileBytes = 256u * 1024u * 1024u;
+  static constexpr size_t kMaxFileBytes = 256u * 1024u * 1024u;
 
   TCHAR GetChar();
   TCHAR PeekChar() const { return m_readPos < m_lineEnd ? m_text[m_readPos] : TCHAR(0); }

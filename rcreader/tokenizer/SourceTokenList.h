@@ -21,7 +21,7 @@ class CSourceTokenList {
 
   // The list grows as needed up to this many tokens; tokens beyond are
   // dropped and IsTruncated reports it.
-  static const int kMaxTokens = 20000000;
+  static constexpr int kMaxTokens = 20000000;
 
   int GetCount() const { return static_cast<int>(m_tokens.size()); }
   // A copy of the token; outside the list an empty token of kind kTokenEnd.

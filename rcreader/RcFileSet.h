@@ -1,0 +1,25 @@
+// The scripts of a project read into one token list, and the statement
+// loop run over it.
+#pragma once
+
+#include "ResFile.h"
+#include "ResProgress.h"
+
+#include <memory>
+
+class CRcFileSet {
+ public:
+  // Reads every script; moves progress (when given) from..to between them.
+  // Throws CFileException when a script cannot be read.
+  CRcFileSet(const CString* paths, int count, IResProgress* progress, int from, int to);
+  CRcFileSet(const CRcFileSet&) = delete;
+  CRcFileSet& operator=(const CRcFileSet&) = delete;
+
+  // A new CResFile parsed from the whole list; the caller owns it.
+  std::unique_ptr<CResFile> BuildResFile(CResProblemLog& log);
+  // Null when the set was made without a path.
+  const CSourceTokenList* GetTokenList() const { return m_list.get(); }
+
+ private:
+  std::unique_ptr<CSourceTokenList> m_list;
+};

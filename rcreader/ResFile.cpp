@@ -1,0 +1,68 @@
+#include "ResFile.h"
+
+#include "ResDialog.h"
+#include "ResMenu.h"
+#include "ResSkipBlock.h"
+#include "ResStringTable.h"
+
+CResFile::CResFile() = default;
+
+int CResFile::Parse(const CSourceTokenList* list, int start, CResProblemLog& log) {
+  Begin(list, start);
+  int tables = 0;
+  bool groupFullLogged[3] = {false, false, false};
+  int i = start < 0 ? 0 : start;
+  const int count = list->GetCount();
+  while (i < count) {
+    const CString& word = list->GetText(i);
+    std::unique_ptr<CResItem> item;
+    CResGroup* group = nullptr;
+    int from = i - 1, keyword = i;
+    if (word == _T("DIALOG") || word == _T("DIALOGEX")) {
+      item.reset(new CResDialog());
+      group = &m_dialogs;
+    } else if (word == _T("MENU") || word == _T("MENUEX")) {
+      item.reset(new CResMenu());
+      group = &m_menus;
+    } else if (word == _T("STRINGTABLE")) {
+      item.reset(new CResStringTable(++tables));
+      group = &m_stringTables;
+      from = i;
+      keyword = i + 1;
+    } else if (word == _T("TOOLBAR") || word == _T("DESIGNINFO")) {
+      item.reset(new CResSkipBlock());
+    } else {
+      ++i;
+      continue;
+    }
+    // A keyword at the very first token has no id before it.
+    int next = from < 0 ? kResParseFailed : item->Parse(list, from, log);
+    if (next == kResParseFailed || next <= i) {
+      log.Add(kMsgSectionError, *list, keyword);
+      i = keyword + 1;
+      continue;
+    }
+    if (group) {
+      int g = group == &m_dialogs ? 0 : group == &m_menus ? 1 : 2;
+      if (group->Add(std::move(item)) < 0 && !groupFullLogged[g]) {
+        groupFullLogged[g] = true;
+        log.Add(kMsgTooManyItems, *list, keyword);
+      }
+    }
+    i = next;
+  }
+  m_pos = i;
+  return i;
+}
+
+CTraNode* CResFile::CreateNode(CTraNode* parent) {
+  CTraNode* root = new CTraNode(parent, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE, -1, -1);
+  root->AddChild(m_menus.CreateNode(root));
+  root->AddChild(m_dialogs.CreateNode(root));
+  root->AddChild(m_stringTables.CreateNode(root));
+  return root;
+}
+
+bool CResFile::AddDialog(std::unique_ptr<CResDialog> dialog) { return m_dialogs.Add(std::move(dialog)) > 0; }
+
+bool CResFile::AddMenu(std::unique_ptr<CResMenu> menu) { return m_menus.Add(std::move(menu)) > 0; }

@@ -1,0 +1,37 @@
+// Texts the reader needs from the program's string table: the messages of
+// the problem log and the texts of entries the library supplies. A source
+// of texts is passed in so that the reader runs without windows.
+#pragma once
+
+#include "Framework.h"
+
+enum ResMessageId : UINT {
+  kMsgSectionError = 113,    // a statement that cannot be parsed
+  kMsgControlError = 114,    // a control in a dialog
+  kMsgMenuItemError = 115,   // an entry inside a popup
+  kMsgMenuError = 116,       // a top-level menu entry
+  kMsgStringError = 127,     // a string-table entry
+  kMsgTooManyItems = 170,    // a group is full
+  kMsgTooManyControls = 171, // a dialog is full
+  kMsgTooManyMenuEntries = 172,
+  kMsgTooManyStrings = 173,
+  kMsgMenuTooDeep = 174,
+  kMsgTooManyTokens = 175,
+  kMsgTooManyProblems = 176,
+};
+
+class IResTextSource {
+ public:
+  virtual ~IResTextSource() = default;
+  virtual CString LoadText(UINT id) = 0;
+};
+
+// The program's string table; for the reader's own messages the German
+// texts when the table has none.
+class CResDefaultTexts : public IResTextSource {
+ public:
+  CString LoadText(UINT id) override;
+};
+
+// The German text of one of the reader's messages; empty for other ids.
+CString BuiltInResMessage(UINT id);

@@ -1,0 +1,23 @@
+#include "ResProblemLog.h"
+
+CResProblemLog::CResProblemLog(IResTextSource* texts) : m_texts(texts ? texts : &m_defaultTexts) {}
+
+CString CResProblemLog::MessageText(UINT id) {
+  for (const auto& entry : m_cache)
+    if (entry.first == id) return entry.second;
+  m_cache.emplace_back(id, m_texts->LoadText(id));
+  return m_cache.back().second;
+}
+
+void CResProblemLog::Add(UINT messageId, const CSourceTokenList& list, int tokenIndex) {
+  ++m_count;
+  if (m_count > kMaxListed + 1) return;
+  if (m_count == kMaxListed + 1) messageId = kMsgTooManyProblems;
+  if (tokenIndex >= list.GetCount()) tokenIndex = list.GetCount() - 1;
+  if (tokenIndex < 0) tokenIndex = 0;
+  m_ids.push_back(messageId);
+  m_text += MessageText(messageId);
+  m_text += _T("\r\n- ");
+  m_text += list.GetErrorContext(tokenIndex);
+  m_text += _T("\r\n");
+}
