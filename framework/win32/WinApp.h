@@ -1,0 +1,66 @@
+// CWinApp: the application object, its message loop and its profile.
+#pragma once
+
+#include "Wnd.h"
+
+// String id of the application's title.
+#ifndef AFX_IDS_APP_TITLE
+#define AFX_IDS_APP_TITLE 0xE000
+#endif
+
+class CWinApp : public CCmdTarget {
+ public:
+  explicit CWinApp(LPCTSTR appName = nullptr);
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+  ~CWinApp() override;
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+  virtual int Run();
+  virtual BOOL PreTranslateMessage(MSG* msg);
+  virtual BOOL OnIdle(LONG count);
+  virtual int DoMessageBox(LPCTSTR text, UINT type, UINT helpId);
+
+  // Registry profile under HKEY_CURRENT_USER\Software\<key>\<profile name>;
+  // without a key the profile is the INI file m_pszProfileName.
+  void SetRegistryKey(LPCTSTR key);
+  void SetRegistryKey(UINT stringId);
+  HKEY GetAppRegistryKey() const;                // caller closes; null on failure
+  HKEY GetSectionKey(LPCTSTR section) const;     // caller closes; null on failure
+  CString GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaultValue = nullptr) const;
+  UINT GetProfileInt(LPCTSTR section, LPCTSTR entry, int defaultValue) const;
+  BOOL WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value);  // null value deletes
+  BOOL WriteProfileInt(LPCTSTR section, LPCTSTR entry, int value);
+
+  HINSTANCE m_hInstance = nullptr;
+  LPTSTR m_lpCmdLine = nullptr;  // the command line after the program name
+  int m_nCmdShow = SW_SHOWNORMAL;
+  CWnd* m_pMainWnd = nullptr;
+  // Owned copies made with malloc; a program may free one and put its own
+  // _tcsdup copy in its place.
+  LPCTSTR m_pszAppName = nullptr;
+  LPCTSTR m_pszExeName = nullptr;
+  LPCTSTR m_pszProfileName = nullptr;
+  LPCTSTR m_pszRegistryKey = nullptr;
+
+  // Called by the framework's WinMain before InitInstance.
+  void InitApplication(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
+
+ protected:
+  MSG m_msgCur{};
+  int m_nExitCode = 0;
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+CWnd* AfxGetMainWnd();
+int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
+int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = UINT(-1));
+// The framework's entry: WinMain calls it with the program's arguments.
+int AfxWinMain(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
+
+namespace lw {
+// The command line after the program name (quotes respected).
+LPTSTR SkipProgramName(LPTSTR commandLine);
+}  // namespace lw
