@@ -1,0 +1,19 @@
+// Writes the add-on files of a language file beside it: run at every start
+// and language switch. Names and paths come from the file, which people
+// exchange, so only plain file names and export paths that stay inside the
+// parent of the language file's folder are written.
+#pragma once
+
+#include "Framework.h"
+
+// Reads the language file at traPath and writes its add-on files to the
+// file's folder + export path. False when the file cannot be read, when it
+// marks its export paths invalid (then nothing is written), or when any
+// entry is refused or cannot be written; the other entries are still
+// written. The current directory is not changed.
+bool ExportAddOnFilesOf(LPCTSTR traPath);
+
+// A name without folders, drive or stream part.
+bool IsPlainAddOnFileName(const CString& name);
+// A relative folder that climbs at most one level above the base folder.
+bool IsSafeAddOnExportPath(const CString& path);

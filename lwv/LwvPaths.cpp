@@ -1,0 +1,73 @@
+#include "LwvPaths.h"
+
+#include <cstring>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+int LastSeparator(const CString& path) {
+  int back = path.ReverseFind(_T('\\'));
+  int slash = path.ReverseFind(_T('/'));
+  return back > slash ? back : slash;
+}
+
+}  // namespace
+
+CString GetTimeStamp() { return CTime::GetCurrentTime().Format(_T("%Y-%m-%d %H:%M")); }
+
+CString GetFileNamePart(const CString& path) {
+  int at = LastSeparator(path);
+  return at < 0 ? path : path.Mid(at + 1);
+}
+
+CString GetDirectoryPart(const CString& path) {
+  int at = LastSeparator(path);
+  return at < 0 ? CString() : path.Left(at + 1);
+}
+
+CString GetExtension(const CString& path) {
+  int at = path.ReverseFind(_T('.'));
+  return at < 0 ? path : path.Mid(at + 1);
+}
+
+CString MakeRelativePath(const CString& file, const CString& base) {
+  CString folder = GetDirectoryPart(file);
+  CString baseFolder = GetDirectoryPart(base);
+  if (folder.GetLength() < 4) return file;  // a drive root or no folder at all
+  for (int levels = 0;; ++levels) {
+    int n = baseFolder.GetLength();
+    if (n == 0) break;
+    if (folder.Left(n).CompareNoCase(baseFolder) == 0) {
+      CString result;
+      for (int i = 0; i < levels; ++i) result += _T("..\\");
+      return result + folder.Mid(n) + GetFileNamePart(file);
+    }
+    if (n <= 3) break;  // climbed to a drive root without a match
+    baseFolder = GetDirectoryPart(baseFolder.Left(n - 1));
+  }
+  return file;  // another drive or nothing in common
+}
+
+void ChangeDirectory(const CString& path) {
+#ifdef _WIN32
+  ::SetCurrentDirectory(path);
+#else
+  if (chdir(lw::HostPath(path).c_str()) != 0) return;
+#endif
+}
+
+CString GetCurrentDirectory() {
+#ifdef _WIN32
+  TCHAR buffer[MAX_PATH + 1];
+  DWORD n = ::GetCurrentDirectory(MAX_PATH + 1, buffer);
+  if (n == 0 || n > MAX_PATH) return CString();
+  return CString(buffer, static_cast<int>(n));
+#else
+  char buffer[4096];
+  if (!getcwd(buffer, sizeof buffer)) return CString();
+  return CString(lw::FromNarrow(buffer, strlen(buffer), CP_UTF8));
+#endif
+}

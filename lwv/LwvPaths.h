@@ -1,0 +1,14 @@
+// Path helpers on strings. Both '\' and '/' separate folders.
+#pragma once
+
+#include "Framework.h"
+
+CString GetTimeStamp();
+CString GetFileNamePart(const CString& path);
+CString GetDirectoryPart(const CString& path);
+CString GetExtension(const CString& path);
+// File's path relative to base's folder; a file on another drive (or when
+// nothing is shared) keeps its full path. Folders compare without case.
+CString MakeRelativePath(const CString& file, const CString& base);
+void ChangeDirectory(const CString& path);
+CString GetCurrentDirectory();

@@ -1,0 +1,175 @@
+#include "TraFile.h"
+
+#include "LwvMessage.h"
+#include "StringLookup.h"
+
+#include <cstring>
+
+CTraFile::CTraFile(CTraNode* root)
+    : m_pRoot(root),
+      m_pAddOnFiles(new CAddOnFileList),
+      m_nLanguageId(0),
+      m_nVersion(TRA_VERSION),
+      m_nReserved(0),
+      m_nFlags(TRA_FLAG_ORIGINAL),
+      m_nCarried(0),
+      m_pIndex{nullptr, nullptr, nullptr} {
+  // A new file shows an empty flag: the transparent background grey.
+  for (COLORREF& c : m_flag) c = RGB(192, 192, 192);
+  memset(m_options, 0, sizeof m_options);
+}
+
+CTraFile::~CTraFile() {
+  FreeStringIndex();
+  delete m_pRoot;
+  delete m_pAddOnFiles;
+}
+
+void CTraFile::SetRootNode(CTraNode* root) {
+  if (root == m_pRoot) return;
+  FreeStringIndex();  // the indexes point into the old tree
+  delete m_pRoot;
+  m_pRoot = root;
+}
+
+void CTraFile::SetAddOnFiles(CAddOnFileList* list) {
+  if (list == m_pAddOnFiles) return;
+  delete m_pAddOnFiles;
+  m_pAddOnFiles = list ? list : new CAddOnFileList;
+}
+
+void CTraFile::SetStdDialogOptions(const BYTE* bytes) {
+  if (bytes) memcpy(m_options, bytes, sizeof m_options);
+}
+
+void CTraFile::SetDateToday() { m_strDate = CTime::GetCurrentTime().Format(_T("%Y-%m-%d")); }
+
+void CTraFile::CopyFlagFrom(const CTraFile& other) { memcpy(m_flag, other.m_flag, sizeof m_flag); }
+
+bool CTraFile::CheckAddOnPaths() {
+  for (int i = 0; i < m_pAddOnFiles->GetCount(); ++i) {
+    if (!m_pAddOnFiles->GetAt(i)->IsExportPathValid()) {
+      SetBadAddOnPaths(true);
+      return false;
+    }
+  }
+  SetBadAddOnPaths(false);
+  return true;
+}
+
+bool CTraFile::CheckAddOnFilesImported() {
+  for (int i = 0; i < m_pAddOnFiles->GetCount(); ++i) {
+    if (m_pAddOnFiles->GetAt(i)->GetImportCounter() < 1) {
+      SetAddOnFilesImported(false);
+      return false;
+    }
+  }
+  SetAddOnFilesImported(true);
+  return true;
+}
+
+// ---- stream ----
+
+void CTraFile::ReadMagic(CArchive& ar) {
+  CString magic;
+  bool ok;
+  try {
+    ar >> magic;
+    ok = magic == TRA_MAGIC;
+  } catch (const CArchiveException&) {
+    ok = false;  // not even a text where the magic belongs
+  }
+  if (!ok) {
+    LwvShowMessage(TRA_CORRUPT_MESSAGE);
+    AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
+  }
+}
+
+void CTraFile::SerializeHeader(CArchive& ar) {
+  if (ar.IsStoring()) {
+    if (m_nVersion < 30002) {
+      // These versions hold no date and author in the header; 30001 keeps
+      // its language id after the option block.
+      m_strDate.Empty();
+      m_strAuthor.Empty();
+      if (m_nVersion != 30001) m_nLanguageId = 0;
+    }
+    ar << CString(TRA_MAGIC) << static_cast<int32_t>(m_nVersion) << m_nFlags << m_nCarried;
+    ar << m_strProgramName << m_strProgramVersion << m_strLanguageName << m_strComment << m_strFifth;
+    ar << m_nReserved;
+    if (m_nVersion >= 30002) ar << m_nLanguageId << m_strDate << m_strAuthor;
+    return;
+  }
+  ReadMagic(ar);
+  int32_t version;
+  ar >> version;
+  m_nVersion = version;
+  ar >> m_nFlags >> m_nCarried;
+  ar >> m_strProgramName >> m_strProgramVersion >> m_strLanguageName >> m_strComment >> m_strFifth;
+  ar >> m_nReserved;
+  if (m_nVersion >= 30002) {
+    ar >> m_nLanguageId >> m_strDate >> m_strAuthor;
+  } else {
+    m_nLanguageId = 0;
+    m_strDate.Empty();
+    m_strAuthor.Empty();
+  }
+}
+
+void CTraFile::SerializeFlag(CArchive& ar) {
+  for (COLORREF& c : m_flag) {
+    DWORD v = c;
+    if (ar.IsStoring()) {
+      ar << v;
+    } else {
+      ar >> v;
+      c = v;
+    }
+  }
+}
+
+void CTraFile::SerializeHeaderOnly(CArchive& ar) {
+  if (ar.IsLoading()) SerializeHeader(ar);
+}
+
+void CTraFile::SerializeHeaderAndFlag(CArchive& ar) {
+  if (ar.IsLoading()) {
+    SerializeHeader(ar);
+    SerializeFlag(ar);
+  }
+}
+
+void CTraFile::Serialize(CArchive& ar) {
+  SerializeHeader(ar);
+  SerializeFlag(ar);
+  const int version = m_nVersion;
+  if (ar.IsStoring()) {
+    if (m_pRoot) {
+      ar << CString(_T("NodeThere"));
+      m_pRoot->Serialize(ar, version);
+    } else {
+      ar << CString(_T("NoNode"));
+    }
+    if (version >= 15000)
+      for (BYTE b : m_options) ar << static_cast<int32_t>(b ? 1 : 0);
+    if (version == 30001) ar << m_nLanguageId;
+    if (version >= 30003) m_pAddOnFiles->Serialize(ar);
+    return;
+  }
+  CString marker;
+  ar >> marker;
+  SetRootNode(nullptr);
+  if (marker == _T("NodeThere")) {
+    m_pRoot = new CTraNode(nullptr);
+    m_pRoot->Serialize(ar, version);
+  }
+  if (version >= 15000) {
+    for (BYTE& b : m_options) {
+      int32_t v;
+      ar >> v;
+      b = v == 1 ? 1 : 0;
+    }
+  }
+  if (version == 30001) ar >> m_nLanguageId;
+  if (version >= 30003) m_pAddOnFiles->Serialize(ar);
+}

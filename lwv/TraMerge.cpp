@@ -1,0 +1,166 @@
+// Copies of whole files and the version update that carries translations
+// from an older file onto the tree of a newer one.
+#include "TraFile.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+CTraFile* CTraFile::Clone() const {
+  CTraFile* copy = new CTraFile(m_pRoot ? m_pRoot->Clone(nullptr) : nullptr);
+  copy->m_strProgramName = m_strProgramName;
+  copy->m_strProgramVersion = m_strProgramVersion;
+  copy->m_strLanguageName = m_strLanguageName;
+  copy->m_strComment = m_strComment;
+  copy->m_strAuthor = m_strAuthor;
+  copy->m_strDate = m_strDate;
+  copy->m_strFifth = m_strFifth;
+  copy->m_nVersion = m_nVersion;
+  copy->m_nReserved = m_nReserved;
+  copy->m_nFlags = m_nFlags;
+  copy->m_nCarried = m_nCarried;
+  copy->m_nLanguageId = m_nLanguageId;
+  memcpy(copy->m_flag, m_flag, sizeof m_flag);
+  for (int i = 0; i < TRA_OPTION_COUNT; ++i) copy->m_options[i] = m_options[i] ? 1 : 0;
+  copy->SetAddOnFiles(m_pAddOnFiles->Clone());
+  return copy;
+}
+
+bool CTraFile::UpdateFrom(const CTraFile& other) {
+  if (m_strProgramName != other.m_strProgramName) m_strProgramName = other.m_strProgramName;
+
+  // A missing tree on either side is an empty tree.
+  bool foundNew = false;
+  CTraNode* merged = other.m_pRoot ? other.m_pRoot->Clone(nullptr) : nullptr;
+  if (merged) foundNew = merged->Merge(m_pRoot);
+  SetRootNode(merged);
+
+  m_nVersion = other.m_nVersion;
+  memcpy(m_options, other.m_options, sizeof m_options);
+  m_strProgramVersion = other.m_strProgramVersion;
+  m_nCarried = other.m_nCarried;
+  const bool bothOriginal = IsOriginal() && other.IsOriginal();
+  m_nFlags = other.m_nFlags;
+  SetOriginal(bothOriginal);
+
+  std::unique_ptr<CAddOnFileList> old(m_pAddOnFiles);
+  m_pAddOnFiles = other.m_pAddOnFiles->Clone();
+  for (int i = 0; i < m_pAddOnFiles->GetCount(); ++i) {
+    CAddOnFile* entry = m_pAddOnFiles->GetAt(i);
+    for (int j = 0; j < old->GetCount(); ++j) {
+      const CAddOnFile* kept = old->GetAt(j);
+      if (kept->GetFileName() != entry->GetFileName()) continue;
+      if (!(kept->GetDate() < entry->GetDate())) entry->CopyContentFrom(*kept);
+      break;
+    }
+  }
+  return foundNew;
+}
+
+// ---- node merge ----
+
+namespace {
+
+bool HoldsPosition(const CTraLayout* layout) { return layout && !layout->IsSizeOnly(); }
+
+long long Penalty(long long x, long long cap) {
+  if (x == 0) return 0;
+  return x <= cap ? x + 20 : cap;
+}
+
+long long Distance(LONG a, LONG b) { return std::llabs(static_cast<long long>(a) - b); }
+
+long long Extent(LONG from, LONG to) { return static_cast<long long>(to) - from; }
+
+bool HasChildWithOriginal(const CTraNode* node, const CString& original) {
+  for (int i = 0; i < node->m_nChildren; ++i)
+    if (node->m_pChildren[i]->m_strOriginal == original) return true;
+  return false;
+}
+
+}  // namespace
+
+int CTraNode::CompareChildren(const CTraNode* other, int& missingHere, int& missingThere) const {
+  missingHere = missingThere = 0;
+  for (int i = 0; i < m_nChildren; ++i)
+    if (!HasChildWithOriginal(other, m_pChildren[i]->m_strOriginal)) ++missingThere;
+  for (int i = 0; i < other->m_nChildren; ++i)
+    if (!HasChildWithOriginal(this, other->m_pChildren[i]->m_strOriginal)) ++missingHere;
+  return missingHere + missingThere;
+}
+
+const CTraNode* CTraNode::FindBestMatch(const CTraNode* otherParent) const {
+  if (!otherParent) return nullptr;
+  const bool stringGroup = otherParent->m_nKind == TRA_STRINGGROUP;
+  int equal = 0;
+  const CTraNode* equalNode = nullptr;
+  if (!stringGroup) {
+    for (int i = 0; i < otherParent->m_nChildren; ++i) {
+      if (otherParent->m_pChildren[i]->m_strOriginal == m_strOriginal) {
+        ++equal;
+        equalNode = otherParent->m_pChildren[i];
+      }
+    }
+    if (equal == 1) return equalNode;
+  }
+
+  const CTraNode* best = nullptr;
+  long long bestScore = 0;
+  for (int i = 0; i < otherParent->m_nChildren; ++i) {
+    const CTraNode* candidate = otherParent->m_pChildren[i];
+    int here, there;
+    long long score = CompareChildren(candidate, here, there);
+    if (!stringGroup && candidate->m_strOriginal != m_strOriginal) score += 1500;
+    if (candidate->m_nKind != m_nKind) score += 500;
+    if (HoldsPosition(m_pLayout) && HoldsPosition(candidate->m_pLayout) &&
+        !EqualRects(m_pLayout->m_rcOriginal, candidate->m_pLayout->m_rcOriginal)) {
+      const RECT& a = m_pLayout->m_rcOriginal;
+      const RECT& b = candidate->m_pLayout->m_rcOriginal;
+      long long position = Distance(a.left, b.left) + Distance(a.top, b.top);
+      long long size = std::llabs(Extent(a.left, a.right) - Extent(b.left, b.right)) +
+                       std::llabs(Extent(a.top, a.bottom) - Extent(b.top, b.bottom));
+      score += Penalty(position, 400) + Penalty(size, 300);
+    }
+    if (score > 9999) continue;
+    if (!best || score <= bestScore) {
+      best = candidate;
+      bestScore = score;
+    }
+  }
+  if (!best || equal > 0) return best;
+  int here, there;
+  CompareChildren(best, here, there);
+  bool shared = there < m_nChildren && here < best->m_nChildren;
+  return shared ? best : nullptr;
+}
+
+bool CTraNode::Merge(const CTraNode* other) {
+  if (other && m_strOriginal == other->m_strOriginal) m_strTranslation = other->m_strTranslation;
+  if (other && HoldsPosition(m_pLayout) && HoldsPosition(other->m_pLayout) &&
+      EqualRects(m_pLayout->m_rcOriginal, other->m_pLayout->m_rcOriginal))
+    m_pLayout->m_rcTranslated = other->m_pLayout->m_rcTranslated;
+  bool remembered = false;
+  for (int i = 0; i < m_nChildren; ++i) {
+    CTraNode* child = m_pChildren[i];
+    const CTraNode* counterpart = child->FindBestMatch(other);
+    if (counterpart) {
+      if (child->Merge(counterpart)) remembered = true;
+    } else {
+      child->MarkStatesNew();
+      remembered = true;
+    }
+  }
+  if (m_nChildren == 0)
+    m_nState = TRA_STATE_DONE;
+  else
+    m_nState = remembered ? TRA_STATE_GROUP_OPEN : TRA_STATE_GROUP;
+  return remembered;
+}
+
+void CTraNode::TakeTranslations(const CTraNode* other, int depth) {
+  if (!other) return;
+  if (depth > 1) m_strOriginal = other->m_strTranslation;
+  if (HoldsPosition(m_pLayout) && other->m_pLayout) m_pLayout->m_rcOriginal = other->m_pLayout->m_rcTranslated;
+  const int n = m_nChildren < other->m_nChildren ? m_nChildren : other->m_nChildren;
+  for (int i = 0; i < n; ++i) m_pChildren[i]->TakeTranslations(other->m_pChildren[i], depth + 1);
+}

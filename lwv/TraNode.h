@@ -1,0 +1,111 @@
+// One node of the language-file tree: an original text (the match key),
+// its translation, a kind, an edit state and the owned child nodes. Dialogs
+// and controls also own a CTraLayout.
+#pragma once
+
+#include "TraLayout.h"
+
+// Node kinds.
+enum {
+  TRA_DIALOG = 1,
+  TRA_CONTROL = 2,
+  TRA_MENU = 3,
+  TRA_POPUP = 4,
+  TRA_MENUITEM = 5,
+  TRA_STRINGTABLE = 6,
+  TRA_RCFILE = 7,
+  TRA_DIALOGGROUP = 8,
+  TRA_MENUGROUP = 9,
+  TRA_STRINGGROUP = 10,
+  TRA_STRING = 11,
+  TRA_STATIC = 21,
+  TRA_GROUPBOX = 22,
+  TRA_PUSHBUTTON = 23,
+  TRA_CHECKBOX = 24,
+  TRA_RADIOBUTTON = 25,
+  TRA_LISTBOX = 26,
+  TRA_COMBOBOX = 27,
+  TRA_SCROLLBAR = 28,
+  TRA_EDIT = 29,
+  TRA_SWITCHDIALOG = 30,
+  TRA_COMMONCONTROL = 41,
+  TRA_EMPTY = 99
+};
+
+// Edit states: 0 done leaf, 1/2 group without/with something to edit below,
+// 3 marked leaf, 4/5 marked group without/with something to edit below.
+enum { TRA_STATE_DONE = 0, TRA_STATE_GROUP = 1, TRA_STATE_GROUP_OPEN = 2, TRA_STATE_NEW = 3,
+       TRA_STATE_NEW_GROUP = 4, TRA_STATE_NEW_GROUP_OPEN = 5 };
+
+// Section and entry names shared by writers and readers.
+#define TRA_ROOT_NAME _T("RCFile")
+#define TRA_ROOT_TEXT _T("RCFileText")
+#define TRA_SECTION_DIALOGS _T("Dialoge")
+#define TRA_SECTION_MENUS _T("Menus")
+#define TRA_SECTION_STRINGS _T("Stringtables")
+#define TRA_STRINGTABLE_NAME _T("String Table Section %i")
+#define TRA_MESSAGEBOX_NAME _T("LwvMessageBox")
+#define TRA_MESSAGEBOX_BUTTON _T("MessageBoxButton%i")
+#define TRA_STDDLG_ITEM _T("StdDlgItem%i")
+#define TRA_SYSTEM_MENU _T("System Menu")
+#define TRA_SYSTEM_POPUP _T("System popup")
+
+// Deepest nesting a stream may hold below its root; deeper files are refused.
+const int TRA_MAX_DEPTH = 64;
+
+bool IsLayoutKind(int kind);
+
+class CTraNode {
+ public:
+  CTraNode(CTraNode* parent, const CString& original, const CString& translation, int kind, LONG width, LONG height);
+  CTraNode(CTraNode* parent, const CString& original, const CString& translation, int kind, LONG exStyle, LONG style,
+           const RECT& translated, const RECT& original_rect);
+  CTraNode(CTraNode* parent, const CString& original, const CString& translation, int kind);
+  explicit CTraNode(CTraNode* parent);
+  virtual ~CTraNode();
+  CTraNode(const CTraNode&) = delete;
+  CTraNode& operator=(const CTraNode&) = delete;
+
+  // Tree.
+  void AddChild(CTraNode* node);
+  CTraNode* GetChild(int index) const;
+  int GetChildCount() const { return m_nChildren; }
+  int GetCapacity() const { return m_nCapacity; }
+  CTraNode* FindPath(const CString* path, int n);
+  int GetDepth() const;
+  int CountNodes() const;
+  int CountTranslatable() const;
+  bool IsTranslatable() const;
+  CTraNode* Clone(CTraNode* newParent) const;
+  CString GetOriginal() const { return m_strOriginal; }
+  CString GetTranslation() const { return m_strTranslation; }
+  CString Dump() const;
+
+  // Edit states over the subtree.
+  void ResetStates();
+  void MarkStatesNew();
+  bool PropagateStates();
+
+  // Stream record; a reading node must be empty (as made by CTraNode(parent)).
+  void Serialize(CArchive& ar, int version);
+
+  // Merging and markers (TraMerge.cpp, TestMarkers.cpp).
+  bool Merge(const CTraNode* other);
+  const CTraNode* FindBestMatch(const CTraNode* otherParent) const;
+  int CompareChildren(const CTraNode* other, int& missingHere, int& missingThere) const;
+  void TakeTranslations(const CTraNode* other, int depth);
+  void MarkTestTexts(bool start, const CString& startMarker, bool end, const CString& endMarker);
+
+  CTraNode* m_pParent;
+  CTraNode** m_pChildren;
+  int m_nChildren;
+  int m_nCapacity;
+  CString m_strOriginal;
+  CString m_strTranslation;
+  int m_nKind;
+  CTraLayout* m_pLayout;
+  int m_nState;
+
+ private:
+  void SerializeAt(CArchive& ar, int version, int depth);
+};

@@ -1,0 +1,210 @@
+// Builds a 20,000-node language file, writes it, times reading it back with
+// its string index, then times 1,000,000 string lookups against glibc's
+// dgettext on a .mo file of the same strings made with msgfmt.
+#include "StringLookup.h"
+#include "TraFile.h"
+
+#include <libintl.h>
+#include <clocale>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::chrono::steady_clock Clock;
+
+double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
+
+const int kMenus = 50, kItemsPerMenu = 18;
+const int kDialogs = 400, kControlsPerDialog = 19;
+const int kTables = 20, kStringsPerTable = 549;
+const int kLookups = 1000000;
+
+CString Original(int i) {
+  CString s;
+  s.Format("Message number %d of the demo program", i);
+  return s;
+}
+CString Translation(int i) {
+  CString s;
+  s.Format("Meldung Nummer %d des Beispielprogramms", i);
+  return s;
+}
+
+std::unique_ptr<CTraFile> BuildFile() {
+  CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
+  std::unique_ptr<CTraFile> file(new CTraFile(root));
+  CTraNode* menus = new CTraNode(root, TRA_SECTION_MENUS, "Menu", TRA_MENUGROUP);
+  root->AddChild(menus);
+  for (int m = 0; m < kMenus; ++m) {
+    CString name;
+    name.Format("IDR_MENU%d", m);
+    CTraNode* menu = new CTraNode(menus, name, name, TRA_MENU);
+    menus->AddChild(menu);
+    CTraNode* popup = new CTraNode(menu, "&File", "&Datei", TRA_POPUP);
+    menu->AddChild(popup);
+    for (int i = 0; i < kItemsPerMenu; ++i) {
+      CString item;
+      item.Format("Item %d of menu %d", i, m);
+      popup->AddChild(new CTraNode(popup, item, "Eintrag " + item, TRA_MENUITEM));
+    }
+  }
+  CTraNode* dialogs = new CTraNode(root, TRA_SECTION_DIALOGS, "Dialog", TRA_DIALOGGROUP);
+  root->AddChild(dialogs);
+  for (int d = 0; d < kDialogs; ++d) {
+    CString caption;
+    caption.Format("Dialog %d", d);
+    RECT r = {0, 0, 300, 200};
+    CTraNode* dlg = new CTraNode(dialogs, caption, caption + " (de)", TRA_DIALOG, 0, 0x10C80080, r, r);
+    dlg->m_pLayout->m_strFontFace = "MS Sans Serif";
+    dlg->m_pLayout->m_nFontSize = 8;
+    dialogs->AddChild(dlg);
+    for (int c = 0; c < kControlsPerDialog; ++c) {
+      CString text;
+      text.Format("Control %d", c);
+      RECT cr = {5, 5 + 10 * c, 100, 14 + 10 * c};
+      dlg->AddChild(new CTraNode(dlg, text, "Element " + text, TRA_PUSHBUTTON, 0, 0x50010000, cr, cr));
+    }
+  }
+  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, "String Table", TRA_STRINGGROUP);
+  root->AddChild(strings);
+  int n = 0;
+  for (int t = 0; t < kTables; ++t) {
+    CString name;
+    name.Format(TRA_STRINGTABLE_NAME, t + 1);
+    CTraNode* table = new CTraNode(strings, name, name, TRA_STRINGTABLE);
+    strings->AddChild(table);
+    for (int s = 0; s < kStringsPerTable; ++s, ++n)
+      table->AddChild(new CTraNode(table, Original(n), Translation(n), TRA_STRING));
+  }
+  return file;
+}
+
+bool WriteMo(const std::string& dir, int count) {
+  std::string po = dir + "/bench.po";
+  FILE* f = std::fopen(po.c_str(), "w");
+  if (!f) return false;
+  std::fprintf(f, "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n");
+  for (int i = 0; i < count; ++i)
+    std::fprintf(f, "msgid \"%s\"\nmsgstr \"%s\"\n\n", Original(i).GetString(), Translation(i).GetString());
+  std::fclose(f);
+  std::string folder = dir + "/de/LC_MESSAGES";
+  std::string cmd = "mkdir -p '" + folder + "' && msgfmt -o '" + folder + "/lwvbench.mo' '" + po + "'";
+  return std::system(cmd.c_str()) == 0;
+}
+
+}  // namespace
+
+int main() {
+  char tmpl[] = "/tmp/lwvbench.XXXXXX";
+  if (!mkdtemp(tmpl)) {
+    std::perror("mkdtemp");
+    return 1;
+  }
+  const std::string dir = tmpl;
+  const CString traPath = CString(dir.c_str()) + "/bench.tra";
+
+  auto built = BuildFile();
+  const int nodes = built->GetRootNode()->CountNodes();
+  Clock::time_point t0 = Clock::now();
+  try {
+    CAtomicFile out;
+    if (!out.Open(traPath, CFile::modeCreate | CFile::modeWrite)) throw CFileException(CFileException::badPath);
+    CArchive ar(&out, CArchive::store);
+    built->Serialize(ar);
+    ar.Close();
+    out.Commit();
+  } catch (const CException& e) {
+    std::fprintf(stderr, "write failed: %s\n", e.GetErrorMessage().GetString());
+    return 1;
+  }
+  const double writeTime = Seconds(t0);
+
+  const int reads = 20;
+  std::unique_ptr<CTraFile> file;
+  t0 = Clock::now();
+  for (int r = 0; r < reads; ++r) {
+    file.reset(new CTraFile);
+    CFile in;
+    if (!in.Open(traPath, CFile::modeRead | CFile::shareDenyWrite)) return 1;
+    CArchive ar(&in, CArchive::load, 4096);
+    file->Serialize(ar);
+    file->BuildStringIndex();
+  }
+  const double readTime = Seconds(t0) / reads;
+
+  const int count = kTables * kStringsPerTable;
+  std::vector<CString> keys;
+  std::vector<std::string> narrowKeys;
+  for (int i = 0; i < count; ++i) {
+    keys.push_back(Original(i));
+    narrowKeys.push_back(Original(i).GetString());
+  }
+
+  // Keys in file order (a program loading its strings again and again) and
+  // in a scattered order (every lookup far from the last one).
+  std::vector<size_t> order[2];
+  for (int i = 0; i < kLookups; ++i) {
+    order[0].push_back(static_cast<size_t>(i) % keys.size());
+    order[1].push_back(static_cast<size_t>(i) * 7919 % keys.size());
+  }
+  size_t checksum = 0;
+  double lwvTime[2];
+  for (int o = 0; o < 2; ++o) {
+    t0 = Clock::now();
+    for (size_t k : order[o]) {
+      CString text = keys[k];
+      if (TranslateTextIn(file.get(), text, TRA_PART_WHOLE)) checksum += static_cast<size_t>(text.GetLength());
+    }
+    lwvTime[o] = Seconds(t0);
+  }
+
+  if (!WriteMo(dir, count)) {
+    std::fprintf(stderr, "msgfmt failed\n");
+    return 1;
+  }
+  setenv("LANGUAGE", "de", 1);
+  setenv("LC_ALL", "C.UTF-8", 1);
+  if (!setlocale(LC_ALL, "C.UTF-8")) {
+    std::fprintf(stderr, "no C.UTF-8 locale\n");
+    return 1;
+  }
+  bindtextdomain("lwvbench", dir.c_str());
+  bind_textdomain_codeset("lwvbench", "UTF-8");
+  const char* probe = dgettext("lwvbench", narrowKeys[5].c_str());
+  if (std::strcmp(probe, Translation(5).GetString()) != 0) {
+    std::fprintf(stderr, "dgettext does not translate (got \"%s\")\n", probe);
+    return 1;
+  }
+  size_t gettextChecksum = 0;
+  double gettextTime[2];
+  for (int o = 0; o < 2; ++o) {
+    t0 = Clock::now();
+    for (size_t k : order[o]) gettextChecksum += std::strlen(dgettext("lwvbench", narrowKeys[k].c_str()));
+    gettextTime[o] = Seconds(t0);
+  }
+
+  CFileStatus status;
+  CFile::GetStatus(traPath, status);
+  std::printf("language file: %d nodes, %d strings, %llu bytes\n", nodes, count, status.m_size);
+  std::printf("write:                         %8.2f ms\n", writeTime * 1e3);
+  std::printf("read + string index:           %8.2f ms (mean of %d)\n", readTime * 1e3, reads);
+  const char* names[2] = {"in file order", "scattered"};
+  for (int o = 0; o < 2; ++o) {
+    std::printf("%d lookups %s:\n", kLookups, names[o]);
+    std::printf("  lwv string index:            %8.2f ms (%.1f ns each)\n", lwvTime[o] * 1e3, lwvTime[o] * 1e9 / kLookups);
+    std::printf("  glibc dgettext:              %8.2f ms (%.1f ns each)\n", gettextTime[o] * 1e3,
+                gettextTime[o] * 1e9 / kLookups);
+    std::printf("  ratio lwv / dgettext:        %8.2f\n", lwvTime[o] / gettextTime[o]);
+  }
+  if (checksum != gettextChecksum) std::printf("warning: results differ (%zu vs %zu)\n", checksum, gettextChecksum);
+  std::string cleanup = "rm -rf '" + dir + "'";
+  return std::system(cleanup.c_str()) == 0 ? 0 : 1;
+}

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "LwvTestSupport.h"
+
+namespace {
+
+TEST(FlagBitmap, PaintedFlagReadsBackPixelForPixel) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_NE(nullptr, screen);
+  if (GetDeviceCaps(screen, BITSPIXEL) < 24) {
+    ReleaseDC(nullptr, screen);
+    GTEST_SKIP() << "display has fewer than 24 bits per pixel";
+  }
+  CTraFile source;
+  for (int i = 0; i < TRA_FLAG_PIXELS; ++i) source.SetFlagPixel(i, RGB(i % 32 * 8, i / 32 * 8, (i * 13) & 0xFF));
+  HBITMAP bitmap = source.CreateFlagBitmap(screen);
+  ASSERT_NE(nullptr, bitmap);
+  BITMAP info;
+  ASSERT_NE(0, GetObject(bitmap, sizeof info, &info));
+  EXPECT_EQ(32, info.bmWidth);
+  EXPECT_EQ(32, info.bmHeight);
+
+  CTraFile copy;
+  copy.SetFlagFromBitmap(screen, bitmap, 0, 0);
+  for (int i = 0; i < TRA_FLAG_PIXELS; ++i) ASSERT_EQ(source.GetFlagPixel(i), copy.GetFlagPixel(i)) << i;
+  // Row by row from the top: pixel (column 3, row 1) is index 35.
+  EXPECT_EQ(RGB(24, 8, (35 * 13) & 0xFF), copy.GetFlagPixel(35));
+  DeleteObject(bitmap);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(FlagBitmap, CopiesFromAnOffsetInALargerBitmap) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_NE(nullptr, screen);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP strip = CreateCompatibleBitmap(screen, 96, 40);
+  HGDIOBJ old = SelectObject(memory, strip);
+  RECT all = {0, 0, 96, 40};
+  HBRUSH grey = CreateSolidBrush(RGB(192, 192, 192));
+  FillRect(memory, &all, grey);
+  DeleteObject(grey);
+  RECT red = {32, 4, 64, 36};
+  HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+  FillRect(memory, &red, brush);
+  DeleteObject(brush);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+
+  CTraFile file;
+  file.SetFlagFromBitmap(screen, strip, 32, 4);
+  for (int i = 0; i < TRA_FLAG_PIXELS; ++i) ASSERT_EQ(RGB(255, 0, 0), file.GetFlagPixel(i)) << i;
+  file.SetFlagFromBitmap(screen, strip, 16, 0);
+  EXPECT_EQ(RGB(192, 192, 192), file.GetFlagPixel(0));
+  EXPECT_EQ(RGB(255, 0, 0), file.GetFlagPixel(4 * 32 + 16));
+  file.SetFlagFromBitmap(screen, nullptr, 0, 0);  // no bitmap: unchanged
+  EXPECT_EQ(RGB(192, 192, 192), file.GetFlagPixel(0));
+  DeleteObject(strip);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "LwvTestSupport.h"
+#include "StringLookup.h"
+
+using namespace lwvtest;
+
+namespace {
+
+TEST(StringLookup, IndexSizeIsTheNextOddPrime) {
+  struct Case {
+    int count, size;
+  } cases[] = {{0, 3}, {1, 3}, {2, 5}, {3, 5}, {6, 11}, {7, 11}, {8, 11}, {10, 13}, {13, 17}, {20, 23}, {23, 29},
+               {100, 103}, {20000, 20011}, {-5, 3}};
+  for (const Case& c : cases) EXPECT_EQ(c.size, StringIndexSize(c.count)) << c.count;
+}
+
+TEST(StringLookup, PromptAndTipParts) {
+  struct Case {
+    const TCHAR* text;
+    const TCHAR* prompt;
+    const TCHAR* tip;
+  } cases[] = {
+      {_T("Open a file\nOpen"), _T("Open a file"), _T("Open")},
+      {_T("plain"), _T("plain"), _T("plain")},
+      {_T("a\nb\nc"), _T("a"), _T("c")},
+      {_T("\ntip"), _T(""), _T("tip")},
+      {_T("prompt\n"), _T("prompt"), _T("")},
+      {_T(""), _T(""), _T("")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(CStringLookup::PromptPart(c.text) == c.prompt);
+    EXPECT_TRUE(CStringLookup::TipPart(c.text) == c.tip);
+  }
+}
+
+// A file whose "Stringtables" holds the given (original, translation) pairs in two tables.
+std::unique_ptr<CTraFile> Strings(std::initializer_list<std::pair<const TCHAR*, const TCHAR*>> first,
+                                  std::initializer_list<std::pair<const TCHAR*, const TCHAR*>> second) {
+  CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
+  std::unique_ptr<CTraFile> file(new CTraFile(root));
+  AddNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
+  CTraNode* dialogs = AddNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
+  AddNode(dialogs, _T("Only in a dialog"), _T("Nur im Dialog"), TRA_DIALOG);
+  CTraNode* strings = AddNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
+  CTraNode* t1 = AddNode(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
+  for (auto& p : first) AddNode(t1, p.first, p.second, TRA_STRING);
+  CTraNode* t2 = AddNode(strings, _T("String Table Section 2"), _T("String Table Section 2"), TRA_STRINGTABLE);
+  for (auto& p : second) AddNode(t2, p.first, p.second, TRA_STRING);
+  return file;
+}
+
+TEST(StringLookup, WholeTextsPromptsAndTips) {
+  auto file = Strings({{_T("Ready"), _T("Bereit")}, {_T("Open a file\nOpen"), _T("Datei \xF6") _T("ffnen\n\xD6") _T("ffnen")}},
+                      {{_T("Save it\nSave"), _T("Sichern")}});
+  struct Case {
+    TraStringPart part;
+    const TCHAR* text;
+    bool found;
+    const TCHAR* result;
+  } cases[] = {
+      {TRA_PART_WHOLE, _T("Ready"), true, _T("Bereit")},
+      {TRA_PART_WHOLE, _T("ready"), false, _T("ready")},
+      {TRA_PART_WHOLE, _T("Open a file"), false, _T("Open a file")},
+      {TRA_PART_PROMPT, _T("Open a file"), true, _T("Datei \xF6") _T("ffnen")},
+      {TRA_PART_TIP, _T("Open"), true, _T("\xD6") _T("ffnen")},
+      {TRA_PART_PROMPT, _T("Save it"), true, _T("Sichern")},  // a translation without newline is both parts
+      {TRA_PART_TIP, _T("Save"), true, _T("Sichern")},
+      {TRA_PART_TIP, _T("Ready"), true, _T("Bereit")},
+      {TRA_PART_WHOLE, _T("Only in a dialog"), false, _T("Only in a dialog")},
+      {TRA_PART_WHOLE, _T(""), false, _T("")},
+  };
+  for (const Case& c : cases) {
+    CString text = c.text;
+    EXPECT_EQ(c.found ? TRUE : FALSE, TranslateTextIn(file.get(), text, c.part)) << c.part;
+    EXPECT_TRUE(text == c.result) << c.part;
+  }
+}
+
+TEST(StringLookup, LaterStringWinsAndIndexesAreBuiltOnDemand) {
+  auto file = Strings({{_T("Same"), _T("first")}, {_T("Same"), _T("second")}}, {{_T("Same"), _T("third")}});
+  EXPECT_EQ(nullptr, file->GetStringIndex(TRA_PART_WHOLE));
+  CString text = _T("Same");
+  EXPECT_TRUE(TranslateTextIn(file.get(), text, TRA_PART_WHOLE));
+  EXPECT_TRUE(text == _T("third"));
+  EXPECT_NE(nullptr, file->GetStringIndex(TRA_PART_TIP));
+}
+
+TEST(StringLookup, IndexAgreesWithTheSearchOfTheSection) {
+  // Keys that only the section, a table or a node below a string hold are
+  // found as the depth-first search finds them.
+  auto file = Strings({{_T("A"), _T("a1")}}, {{_T("B"), _T("b1")}});
+  CTraNode* section = file->FindStringSection();
+  AddNode(section->GetChild(0)->GetChild(0), _T("Below"), _T("below1"), TRA_STRING);
+  AddNode(section->GetChild(1)->GetChild(0), _T("Below"), _T("below2"), TRA_STRING);
+  file->BuildStringIndex();
+  for (const TCHAR* key : {_T("A"), _T("B"), _T("Below"), _T("String Table Section 2"), _T("Stringtables"), _T("x")}) {
+    for (int part = 0; part < 3; ++part) {
+      CStringLookup indexed(file->GetStringIndex(static_cast<TraStringPart>(part)));
+      CStringLookup searched(nullptr);
+      CTraNode* a = part == 0 ? indexed.Lookup(key, section) : part == 1 ? indexed.LookupPrompt(key, section)
+                                                                        : indexed.LookupTip(key, section);
+      CTraNode* b = part == 0 ? searched.Lookup(key, section) : part == 1 ? searched.LookupPrompt(key, section)
+                                                                         : searched.LookupTip(key, section);
+      EXPECT_EQ(b, a) << part;
+    }
+  }
+  EXPECT_EQ(nullptr, CStringLookup(nullptr).Lookup(_T("A"), nullptr));
+  EXPECT_NE(nullptr, CStringLookup::FindByOriginal(section, _T("A")));
+  EXPECT_NE(nullptr, CStringLookup::FindByPrompt(section, _T("B")));
+  EXPECT_NE(nullptr, CStringLookup::FindByTip(section, _T("Below")));
+}
+
+TEST(StringLookup, FilesWithoutStrings) {
+  CString text = _T("Ready");
+  EXPECT_FALSE(TranslateTextIn(nullptr, text, TRA_PART_WHOLE));
+  CTraFile noTree;
+  EXPECT_FALSE(TranslateTextIn(&noTree, text, TRA_PART_WHOLE));
+  noTree.BuildStringIndex();
+  EXPECT_EQ(0u, noTree.GetStringIndex(TRA_PART_WHOLE)->GetCount());
+  CTraFile noSection(new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE));
+  EXPECT_FALSE(TranslateTextIn(&noSection, text, TRA_PART_PROMPT));
+  EXPECT_TRUE(text == _T("Ready"));
+}
+
+TEST(StringLookup, SwitchTimeLookupFileFindsTheOldLanguage) {
+  // Running in German; switching to French: the lookup file's originals are
+  // the German texts on screen, its translations the French ones.
+  auto german = Strings({{_T("Ready"), _T("Bereit")}}, {});
+  auto french = Strings({{_T("Ready"), _T("Pr\xEAt")}}, {});
+  french->UpdateFrom(*german);
+  std::unique_ptr<CTraFile> lookup(french->Clone());
+  lookup->GetRootNode()->TakeTranslations(german->GetRootNode(), 0);
+  CString shown = _T("Bereit");
+  EXPECT_TRUE(TranslateTextIn(lookup.get(), shown, TRA_PART_WHOLE));
+  EXPECT_TRUE(shown == _T("Pr\xEAt"));
+  CString fresh = _T("Ready");
+  EXPECT_TRUE(TranslateTextIn(french.get(), fresh, TRA_PART_WHOLE));
+  EXPECT_TRUE(fresh == _T("Pr\xEAt"));
+}
+
+}  // namespace

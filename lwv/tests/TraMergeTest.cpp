@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include "LwvTestSupport.h"
+
+using namespace lwvtest;
+
+namespace {
+
+// A file with the three sections; returns the "Dialoge" node through dialogs.
+std::unique_ptr<CTraFile> NewFile(CTraNode** dialogs, CTraNode** strings = nullptr) {
+  CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
+  std::unique_ptr<CTraFile> file(new CTraFile(root));
+  AddNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
+  *dialogs = AddNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
+  CTraNode* s = AddNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
+  if (strings) *strings = s;
+  return file;
+}
+
+// A dialog with buttons named by texts; translations are "T:" + text when translated.
+CTraNode* Dialog(CTraNode* parent, const CString& caption, std::initializer_list<const TCHAR*> controls, bool translated,
+                 LONG x = 0) {
+  CTraNode* dlg = AddPlaced(parent, caption, translated ? _T("T:") + caption : caption, TRA_DIALOG, x, 0, 200, 100);
+  LONG y = 5;
+  for (const TCHAR* c : controls) {
+    AddPlaced(dlg, c, translated ? _T("T:") + CString(c) : CString(c), TRA_PUSHBUTTON, 5, y, 50, 14);
+    y += 20;
+  }
+  return dlg;
+}
+
+const CTraNode* Child(const CTraNode* node, const CString& original) {
+  for (int i = 0; i < node->GetChildCount(); ++i)
+    if (node->GetChild(i)->m_strOriginal == original) return node->GetChild(i);
+  return nullptr;
+}
+
+TEST(TraMerge, LostAndNewControls) {
+  CTraNode *oldDialogs, *newDialogs;
+  auto translation = NewFile(&oldDialogs);
+  translation->SetOriginal(false);
+  Dialog(oldDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Help"), _T("Apply")}, true);
+  auto original = NewFile(&newDialogs);
+  Dialog(newDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Apply"), _T("Reset")}, false);
+
+  EXPECT_TRUE(translation->UpdateFrom(*original));
+  const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
+  EXPECT_TRUE(dlg->m_strTranslation == _T("T:Options"));
+  EXPECT_EQ(4, dlg->GetChildCount());
+  for (const TCHAR* kept : {_T("OK"), _T("Cancel"), _T("Apply")}) {
+    const CTraNode* c = Child(dlg, kept);
+    ASSERT_NE(nullptr, c) << kept;
+    EXPECT_TRUE(c->m_strTranslation == _T("T:") + CString(kept));
+    EXPECT_EQ(0, c->m_nState);
+  }
+  const CTraNode* reset = Child(dlg, _T("Reset"));
+  EXPECT_TRUE(reset->m_strTranslation == _T("Reset"));
+  EXPECT_EQ(3, reset->m_nState);
+  EXPECT_EQ(2, dlg->m_nState);
+  EXPECT_EQ(2, translation->GetRootNode()->m_nState);
+  EXPECT_EQ(0, translation->GetRootNode()->GetChild(0)->m_nState);  // the empty menu group is a leaf
+}
+
+TEST(TraMerge, RenamedDialogIsFoundByItsControls) {
+  CTraNode *oldDialogs, *newDialogs;
+  auto translation = NewFile(&oldDialogs);
+  Dialog(oldDialogs, _T("Print"), {_T("Pages"), _T("Copies")}, true);
+  Dialog(oldDialogs, _T("Search"), {_T("Find"), _T("Next"), _T("Close")}, true);
+  auto original = NewFile(&newDialogs);
+  Dialog(newDialogs, _T("Search text"), {_T("Find"), _T("Next"), _T("Close")}, false);
+
+  EXPECT_FALSE(translation->UpdateFrom(*original));
+  const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
+  EXPECT_TRUE(dlg->m_strTranslation == _T("Search text"));  // its own text is not taken over
+  EXPECT_TRUE(dlg->GetChild(0)->m_strTranslation == _T("T:Find"));
+  EXPECT_TRUE(dlg->GetChild(2)->m_strTranslation == _T("T:Close"));
+  EXPECT_EQ(1, dlg->m_nState);
+}
+
+TEST(TraMerge, LeafWithoutEqualTextHasNoCounterpart) {
+  CTraNode old(nullptr, _T("d"), _T("d"), TRA_DIALOG);
+  AddNode(&old, _T("A"), _T("T:A"), TRA_PUSHBUTTON);
+  CTraNode leaf(nullptr, _T("B"), _T("B"), TRA_PUSHBUTTON);
+  EXPECT_EQ(nullptr, leaf.FindBestMatch(&old));
+  EXPECT_EQ(nullptr, leaf.FindBestMatch(nullptr));
+}
+
+TEST(TraMerge, EqualSiblingsArePairedByScoreLaterWinningTies) {
+  // Two dialogs named "Same" in the old tree; the new one lies exactly on the second.
+  CTraNode old(nullptr, TRA_SECTION_DIALOGS, _T(""), TRA_DIALOGGROUP);
+  CTraNode* first = AddPlaced(&old, _T("Same"), _T("first"), TRA_DIALOG, 10, 10, 100, 100);
+  CTraNode* second = AddPlaced(&old, _T("Same"), _T("second"), TRA_DIALOG, 50, 10, 100, 100);
+  CTraNode fresh(nullptr, _T("Same"), _T("Same"), TRA_DIALOG, 0, 0, RECT{50, 10, 150, 110}, RECT{50, 10, 150, 110});
+  EXPECT_EQ(second, fresh.FindBestMatch(&old));
+  CTraNode nearFirst(nullptr, _T("Same"), _T("Same"), TRA_DIALOG, 0, 0, RECT{12, 10, 112, 110}, RECT{12, 10, 112, 110});
+  EXPECT_EQ(first, nearFirst.FindBestMatch(&old));
+  // Equal distance: the later candidate wins.
+  CTraNode between(nullptr, _T("Same"), _T("Same"), TRA_DIALOG, 0, 0, RECT{30, 10, 130, 110}, RECT{30, 10, 130, 110});
+  EXPECT_EQ(second, between.FindBestMatch(&old));
+  // Size-only layouts give no position score: a tie again.
+  CTraNode sized(nullptr, _T("Same"), _T("Same"), TRA_DIALOG, 100, 100);
+  EXPECT_EQ(second, sized.FindBestMatch(&old));
+}
+
+TEST(TraMerge, PositionAndSizePenalties) {
+  // A control moved by P and resized by S scores f(P,400) + f(S,300) + 1500 (other text).
+  struct Case {
+    RECT moved;
+    bool found;
+  } cases[] = {
+      {{5, 5, 55, 19}, true},       // same place
+      {{6, 5, 56, 19}, true},       // small move
+      {{900, 900, 950, 914}, true}, // capped at 400
+  };
+  for (const Case& c : cases) {
+    CTraNode old(nullptr, _T("d"), _T("d"), TRA_DIALOG);
+    CTraNode* a = AddPlaced(&old, _T("A"), _T("T:A"), TRA_PUSHBUTTON, 5, 5, 50, 14);
+    AddNode(a, _T("x"), _T("x"), TRA_STRING);
+    CTraNode fresh(nullptr, _T("B"), _T("B"), TRA_PUSHBUTTON, 0, 0, c.moved, c.moved);
+    AddNode(&fresh, _T("x"), _T("x"), TRA_STRING);
+    EXPECT_EQ(c.found ? a : nullptr, fresh.FindBestMatch(&old));
+  }
+}
+
+TEST(TraMerge, StringTablesArePairedByTheirStrings) {
+  CTraNode *oldDialogs, *newDialogs, *oldStrings, *newStrings;
+  auto translation = NewFile(&oldDialogs, &oldStrings);
+  CTraNode* t1 = AddNode(oldStrings, _T("String Table Section 1"), _T(""), TRA_STRINGTABLE);
+  AddNode(t1, _T("Ready"), _T("Bereit"), TRA_STRING);
+  AddNode(t1, _T("Open"), _T("Offen"), TRA_STRING);
+  CTraNode* t2 = AddNode(oldStrings, _T("String Table Section 2"), _T(""), TRA_STRINGTABLE);
+  AddNode(t2, _T("Save"), _T("Sichern"), TRA_STRING);
+  AddNode(t2, _T("Quit"), _T("Ende"), TRA_STRING);
+
+  auto original = NewFile(&newDialogs, &newStrings);
+  // The tables swapped numbers.
+  CTraNode* n1 = AddNode(newStrings, _T("String Table Section 1"), _T(""), TRA_STRINGTABLE);
+  AddNode(n1, _T("Save"), _T("Save"), TRA_STRING);
+  AddNode(n1, _T("Quit"), _T("Quit"), TRA_STRING);
+  CTraNode* n2 = AddNode(newStrings, _T("String Table Section 2"), _T(""), TRA_STRINGTABLE);
+  AddNode(n2, _T("Ready"), _T("Ready"), TRA_STRING);
+  AddNode(n2, _T("Open"), _T("Open"), TRA_STRING);
+
+  EXPECT_FALSE(translation->UpdateFrom(*original));
+  const CTraNode* strings = translation->GetRootNode()->GetChild(2);
+  EXPECT_TRUE(strings->GetChild(0)->GetChild(0)->m_strTranslation == _T("Sichern"));
+  EXPECT_TRUE(strings->GetChild(0)->GetChild(1)->m_strTranslation == _T("Ende"));
+  EXPECT_TRUE(strings->GetChild(1)->GetChild(0)->m_strTranslation == _T("Bereit"));
+}
+
+TEST(TraMerge, LayoutIsCarriedWhenTheOriginalPlaceIsUnchanged) {
+  CTraNode *oldDialogs, *newDialogs;
+  auto translation = NewFile(&oldDialogs);
+  CTraNode* oldDlg = Dialog(oldDialogs, _T("Options"), {_T("OK"), _T("Cancel")}, true);
+  oldDlg->m_pLayout->m_rcTranslated = RECT{0, 0, 260, 100};
+  oldDlg->GetChild(0)->m_pLayout->m_rcTranslated = RECT{5, 5, 80, 19};
+  oldDlg->GetChild(1)->m_pLayout->m_rcTranslated = RECT{5, 25, 80, 39};
+  auto original = NewFile(&newDialogs);
+  CTraNode* newDlg = Dialog(newDialogs, _T("Options"), {_T("OK"), _T("Cancel")}, false);
+  newDlg->GetChild(1)->m_pLayout->m_rcOriginal.top = 30;  // the script moved Cancel
+  newDlg->GetChild(1)->m_pLayout->m_rcTranslated.top = 30;
+
+  translation->UpdateFrom(*original);
+  const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
+  EXPECT_EQ(260, dlg->m_pLayout->m_rcTranslated.right);
+  EXPECT_EQ(80, dlg->GetChild(0)->m_pLayout->m_rcTranslated.right);
+  EXPECT_EQ(55, dlg->GetChild(1)->m_pLayout->m_rcTranslated.right);
+  EXPECT_EQ(30, dlg->GetChild(1)->m_pLayout->m_rcTranslated.top);
+  EXPECT_TRUE(dlg->GetChild(1)->m_strTranslation == _T("T:Cancel"));
+}
+
+TEST(TraMerge, HeaderFieldsOfAnUpdate) {
+  auto translation = MakeSampleFile();
+  translation->SetOriginal(false);
+  translation->SetProgramVersion(_T("1.0"));
+  auto original = MakeSampleFile();
+  original->SetProgramName(_T("Demo2"));
+  original->SetProgramVersion(_T("2.0"));
+  original->SetLanguageId(MAKELANGID(7, 1));
+  original->SetAuthor(_T("Other"));
+  original->SetCarriedValue(5);
+  original->SetVersion(30002);
+  original->SetFlags(TRA_FLAG_ORIGINAL | TRA_FLAG_WIZARD | 0x100);
+  original->SetFlagPixel(0, RGB(1, 1, 1));
+  BYTE options[TRA_OPTION_COUNT] = {0};
+  options[9] = 1;
+  original->SetStdDialogOptions(options);
+
+  translation->UpdateFrom(*original);
+  EXPECT_TRUE(translation->GetProgramName() == _T("Demo2"));
+  EXPECT_TRUE(translation->GetProgramVersion() == _T("2.0"));
+  EXPECT_EQ(MAKELANGID(9, 1), translation->GetLanguageId());
+  EXPECT_TRUE(translation->GetAuthor() == _T("Autorin"));
+  EXPECT_NE(RGB(1, 1, 1), translation->GetFlagPixel(0));
+  EXPECT_EQ(5u, translation->GetCarriedValue());
+  EXPECT_EQ(30002, translation->GetVersion());
+  EXPECT_EQ(TRA_FLAG_WIZARD | 0x100u, translation->GetFlags());
+  EXPECT_EQ(1, translation->GetStdDialogOptions()[9]);
+  EXPECT_EQ(0, translation->GetStdDialogOptions()[20]);
+
+  // Both originals: the bit stays.
+  auto a = MakeSampleFile();
+  a->SetOriginal(true);
+  auto b = MakeSampleFile();
+  b->SetOriginal(true);
+  a->UpdateFrom(*b);
+  EXPECT_TRUE(a->IsOriginal());
+}
+
+TEST(TraMerge, AddOnEntriesKeepNewerContents) {
+  struct Case {
+    const TCHAR* oldDate;
+    const TCHAR* newDate;
+    bool keepsOld;
+  } cases[] = {
+      {_T("2024-05-17 10:30"), _T("2024-05-17 10:29"), true},
+      {_T("2024-05-17 10:30"), _T("2024-05-17 10:30"), true},
+      {_T("2024-05-17 10:30"), _T("2024-05-18 00:00"), false},
+  };
+  for (const Case& c : cases) {
+    CTraFile translation, original;
+    CAddOnFile* kept = new CAddOnFile(_T("help.txt"), _T("old\\"), _T("C:\\old\\"));
+    kept->SetDate(c.oldDate);
+    kept->SetDescription(_T("old text"));
+    kept->SetContents({1, 2, 3});
+    translation.GetAddOnFiles()->Append(kept);
+    CAddOnFile* fresh = new CAddOnFile(_T("help.txt"), _T("new\\"), _T("C:\\new\\"));
+    fresh->SetDate(c.newDate);
+    fresh->SetContents({9});
+    original.GetAddOnFiles()->Append(fresh);
+    original.GetAddOnFiles()->Append(new CAddOnFile(_T("other.txt")));
+
+    translation.UpdateFrom(original);
+    ASSERT_EQ(2, translation.GetAddOnFiles()->GetCount());
+    const CAddOnFile* merged = translation.GetAddOnFiles()->GetAt(0);
+    EXPECT_TRUE(merged->GetExportPath() == _T("new\\"));
+    EXPECT_EQ(c.keepsOld, merged->GetContents() == std::vector<BYTE>({1, 2, 3})) << c.newDate;
+    EXPECT_EQ(c.keepsOld, merged->GetDescription() == _T("old text"));
+    EXPECT_EQ(c.keepsOld, merged->GetStoredPath() == _T("C:\\old\\"));
+  }
+}
+
+TEST(TraMerge, MissingTreesAreEmptyTrees) {
+  // An empty translation updated from a full original: everything is new.
+  CTraFile empty;
+  auto original = MakeSampleFile();
+  EXPECT_TRUE(empty.UpdateFrom(*original));
+  ASSERT_NE(nullptr, empty.GetRootNode());
+  EXPECT_EQ(2, empty.GetRootNode()->m_nState);
+  EXPECT_EQ(5, empty.GetRootNode()->GetChild(1)->m_nState);
+  EXPECT_EQ(3, empty.GetRootNode()->GetChild(2)->GetChild(0)->GetChild(0)->m_nState);
+  // A translation updated from a file without a tree has none.
+  auto translation = MakeSampleFile();
+  CTraFile none;
+  EXPECT_FALSE(translation->UpdateFrom(none));
+  EXPECT_EQ(nullptr, translation->GetRootNode());
+  CTraNode lone(nullptr, _T("a"), _T("b"), TRA_DIALOG);
+  AddNode(&lone, _T("c"), _T("d"), TRA_PUSHBUTTON);
+  EXPECT_TRUE(lone.Merge(nullptr));
+  EXPECT_EQ(3, lone.GetChild(0)->m_nState);
+}
+
+TEST(TraMerge, UpdateDropsStaleStringIndexes) {
+  auto translation = MakeSampleFile();
+  translation->BuildStringIndex();
+  auto original = MakeSampleFile();
+  translation->UpdateFrom(*original);
+  EXPECT_EQ(nullptr, translation->GetStringIndex(TRA_PART_WHOLE));
+}
+
+TEST(TraMerge, CompareChildrenCountsBothSides) {
+  CTraNode a(nullptr, _T("a"), _T(""), TRA_DIALOG), b(nullptr, _T("b"), _T(""), TRA_DIALOG);
+  for (const TCHAR* t : {_T("1"), _T("2"), _T("3")}) AddNode(&a, t, t, TRA_PUSHBUTTON);
+  for (const TCHAR* t : {_T("2"), _T("3"), _T("4"), _T("5")}) AddNode(&b, t, t, TRA_PUSHBUTTON);
+  int here = -1, there = -1;
+  EXPECT_EQ(3, a.CompareChildren(&b, here, there));
+  EXPECT_EQ(2, here);
+  EXPECT_EQ(1, there);
+}
+
+TEST(TraMerge, CloneCopiesEverythingAndNormalisesOptions) {
+  auto file = MakeSampleFile();
+  BYTE options[TRA_OPTION_COUNT] = {0};
+  options[4] = 9;
+  file->SetStdDialogOptions(options);
+  std::unique_ptr<CTraFile> copy(file->Clone());
+  EXPECT_EQ(1, copy->GetStdDialogOptions()[4]);
+  options[4] = 1;
+  file->SetStdDialogOptions(options);
+  ExpectSameFile(*file, *copy);
+  EXPECT_NE(file->GetAddOnFiles()->GetAt(0), copy->GetAddOnFiles()->GetAt(0));
+  EXPECT_NE(file->GetRootNode(), copy->GetRootNode());
+}
+
+TEST(TraMerge, TakeTranslationsKeepsSectionNames) {
+  auto running = MakeSampleFile();
+  std::unique_ptr<CTraNode> next(running->GetRootNode()->Clone(nullptr));
+  CTraNode* dlg = next->GetChild(1)->GetChild(0);
+  RECT oldPlace = dlg->m_pLayout->m_rcOriginal;
+  next->TakeTranslations(running->GetRootNode(), 0);
+  EXPECT_TRUE(next->m_strOriginal == TRA_ROOT_NAME);
+  EXPECT_TRUE(next->GetChild(1)->m_strOriginal == TRA_SECTION_DIALOGS);
+  EXPECT_TRUE(dlg->m_strOriginal == _T("Change size"));
+  EXPECT_TRUE(dlg->GetChild(1)->m_strOriginal == _T("Cancel"));
+  EXPECT_EQ(oldPlace.right + 20, dlg->m_pLayout->m_rcOriginal.right);
+  // Size-only rectangles are not positions: the original stays.
+  const CTraNode* info = next->GetChild(1)->GetChild(1);
+  EXPECT_EQ(0, info->m_pLayout->m_rcOriginal.right);
+  // Trees of different shapes are walked only as far as both go.
+  CTraNode small(nullptr, _T("r"), _T("r"), TRA_RCFILE);
+  next->TakeTranslations(&small, 0);
+  next->TakeTranslations(nullptr, 0);
+}
+
+}  // namespace
