@@ -1,0 +1,63 @@
+// The portable translators' view of real windows and menus.
+#pragma once
+
+#include "DialogAccess.h"
+#include "MenuAccess.h"
+#include "WindowLists.h"
+
+#include <windows.h>
+
+#include <vector>
+
+inline HWND ToHwnd(LwvWindow w) { return static_cast<HWND>(w); }
+inline HMENU ToHmenu(LwvMenu m) { return static_cast<HMENU>(m); }
+
+// Menus through the menu functions; a text change keeps id, submenu, type and state.
+class CLwvWin32Menus : public CLwvMenuAccess {
+ public:
+  bool IsMenu(LwvMenu menu) override;
+  int GetItemCount(LwvMenu menu) override;
+  CString GetItemText(LwvMenu menu, int pos) override;
+  LwvMenu GetSubMenu(LwvMenu menu, int pos) override;
+  UINT GetItemID(LwvMenu menu, int pos) override;
+  bool SetItemText(LwvMenu menu, int pos, const CString& text) override;
+  bool AppendSeparator(LwvMenu menu) override;
+  bool AppendItem(LwvMenu menu, UINT id, const CString& text) override;
+};
+
+class CLwvWin32Windows : public CLwvWindowSystem {
+ public:
+  bool IsWindow(LwvWindow wnd) override;
+  bool IsMenu(LwvMenu menu) override;
+  LwvMenu GetWindowMenu(LwvWindow wnd) override;
+  int GetMenuItemCount(LwvMenu menu) override;
+  LwvMenu GetSubMenu(LwvMenu menu, int pos) override;
+  void SendMessage(LwvWindow wnd, UINT message) override;
+};
+
+// A live dialog: its direct children in Z order, geometry in client pixels.
+class CLwvWin32Dialog : public CLwvDialogAccess {
+ public:
+  explicit CLwvWin32Dialog(HWND dialog) : m_hWnd(dialog) {}
+  CString GetCaption() override;
+  void SetCaption(const CString& text) override;
+  int CollectChildren(int maxCount) override;
+  CString GetChildText(int index) override;
+  void SetChildText(int index, const CString& text) override;
+  RECT GetChildRect(int index) override;
+  void SetChildPos(int index, int x, int y, int cx, int cy, UINT flags, bool keepHeight) override;
+  RECT GetWindowRect() override;
+  RECT GetClientRect() override;
+  void SetWindowSize(int cx, int cy) override;
+  void Redraw() override;
+  void MapDialogRect(RECT& rc) const override;
+
+  HWND GetChild(int index) const { return m_children[static_cast<size_t>(index)]; }
+
+ private:
+  HWND m_hWnd;
+  std::vector<HWND> m_children;
+};
+
+// Window text of any length.
+CString LwvGetWindowText(HWND wnd);
