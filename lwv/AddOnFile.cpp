@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <memory>
+#include <new>
 
 CAddOnFile::CAddOnFile() : m_nImportCounter(-1) {}
 
@@ -36,6 +37,8 @@ bool CAddOnFile::ReadFromDisk(const CString& directory) {
     return true;
   } catch (const CException&) {
     return false;
+  } catch (const std::bad_alloc&) {
+    return false;  // a file too large to hold
   }
 }
 

@@ -163,6 +163,9 @@ void CTraFile::Serialize(CArchive& ar) {
     m_pRoot = new CTraNode(nullptr);
     m_pRoot->Serialize(ar, version);
   }
+  // What the version does not hold is reset, so that nothing of an
+  // earlier read survives in a reused object.
+  memset(m_options, 0, sizeof m_options);
   if (version >= 15000) {
     for (BYTE& b : m_options) {
       int32_t v;
@@ -171,5 +174,8 @@ void CTraFile::Serialize(CArchive& ar) {
     }
   }
   if (version == 30001) ar >> m_nLanguageId;
-  if (version >= 30003) m_pAddOnFiles->Serialize(ar);
+  if (version >= 30003)
+    m_pAddOnFiles->Serialize(ar);
+  else
+    m_pAddOnFiles->RemoveAll();
 }

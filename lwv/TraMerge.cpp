@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
+#include <unordered_set>
 
 CTraFile* CTraFile::Clone() const {
   CTraFile* copy = new CTraFile(m_pRoot ? m_pRoot->Clone(nullptr) : nullptr);
@@ -78,14 +80,35 @@ bool HasChildWithOriginal(const CTraNode* node, const CString& original) {
   return false;
 }
 
+typedef std::basic_string_view<TCHAR> TextView;
+
+std::unordered_set<TextView> OriginalsOf(const CTraNode* node) {
+  std::unordered_set<TextView> set(static_cast<size_t>(node->m_nChildren) * 2);
+  for (int i = 0; i < node->m_nChildren; ++i) set.insert(TextView(node->m_pChildren[i]->m_strOriginal.Std()));
+  return set;
+}
+
+int CountMissing(const CTraNode* node, const std::unordered_set<TextView>& in) {
+  int missing = 0;
+  for (int i = 0; i < node->m_nChildren; ++i)
+    if (!in.count(TextView(node->m_pChildren[i]->m_strOriginal.Std()))) ++missing;
+  return missing;
+}
+
 }  // namespace
 
 int CTraNode::CompareChildren(const CTraNode* other, int& missingHere, int& missingThere) const {
   missingHere = missingThere = 0;
-  for (int i = 0; i < m_nChildren; ++i)
-    if (!HasChildWithOriginal(other, m_pChildren[i]->m_strOriginal)) ++missingThere;
-  for (int i = 0; i < other->m_nChildren; ++i)
-    if (!HasChildWithOriginal(this, other->m_pChildren[i]->m_strOriginal)) ++missingHere;
+  if (static_cast<long long>(m_nChildren) * other->m_nChildren <= 64) {
+    for (int i = 0; i < m_nChildren; ++i)
+      if (!HasChildWithOriginal(other, m_pChildren[i]->m_strOriginal)) ++missingThere;
+    for (int i = 0; i < other->m_nChildren; ++i)
+      if (!HasChildWithOriginal(this, other->m_pChildren[i]->m_strOriginal)) ++missingHere;
+  } else {
+    // Large string tables: sets keep a language switch linear in their size.
+    missingThere = CountMissing(this, OriginalsOf(other));
+    missingHere = CountMissing(other, OriginalsOf(this));
+  }
   return missingHere + missingThere;
 }
 

@@ -140,6 +140,12 @@ int main() {
   }
   const double readTime = Seconds(t0) / reads;
 
+  // A language switch merges the running file into the new one.
+  std::unique_ptr<CTraFile> other(file->Clone());
+  t0 = Clock::now();
+  other->UpdateFrom(*file);
+  const double mergeTime = Seconds(t0);
+
   const int count = kTables * kStringsPerTable;
   std::vector<CString> keys;
   std::vector<std::string> narrowKeys;
@@ -195,6 +201,7 @@ int main() {
   CFile::GetStatus(traPath, status);
   std::printf("language file: %d nodes, %d strings, %llu bytes\n", nodes, count, status.m_size);
   std::printf("write:                         %8.2f ms\n", writeTime * 1e3);
+  std::printf("version update (merge):        %8.2f ms\n", mergeTime * 1e3);
   std::printf("read + string index:           %8.2f ms (mean of %d)\n", readTime * 1e3, reads);
   const char* names[2] = {"in file order", "scattered"};
   for (int o = 0; o < 2; ++o) {

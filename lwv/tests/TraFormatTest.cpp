@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LwvTestSupport.h"
+#include "LwvMessage.h"
 #include "TraFile.h"
 
 #include <cstring>
@@ -325,13 +326,19 @@ TEST(TraFormat, NestingIsBounded) {
   ExpectRefused(Chain(100000), "very deep");
 }
 
-TEST(TraFormat, ReadingReplacesTheOldTreeAndList) {
-  auto file = MakeSampleFile();
-  CTraFile empty;
-  std::vector<BYTE> bytes = WriteToBytes(empty);
-  ReadFromBytes(bytes, *file);
-  EXPECT_EQ(nullptr, file->GetRootNode());
-  EXPECT_EQ(0, file->GetAddOnFiles()->GetCount());
+TEST(TraFormat, ReadingReplacesEverythingOfAnEarlierRead) {
+  for (int version : {30003, 30002, 14000}) {
+    auto file = MakeSampleFile();
+    file->BuildStringIndex();
+    CTraFile empty;
+    empty.SetVersion(version);
+    ReadFromBytes(WriteToBytes(empty), *file);
+    EXPECT_EQ(nullptr, file->GetRootNode()) << version;
+    EXPECT_EQ(nullptr, file->GetStringIndex(TRA_PART_WHOLE)) << version;
+    EXPECT_EQ(0, file->GetAddOnFiles()->GetCount()) << version;
+    EXPECT_EQ(0, file->GetStdDialogOptions()[20]) << version;
+    EXPECT_EQ(0, file->GetLanguageId()) << version;
+  }
 }
 
 TEST(TraFormat, FlagBitsKeepEachOther) {
@@ -366,6 +373,27 @@ TEST(TraFormat, DateTodayAndFlagCopy) {
   EXPECT_EQ(RGB(1, 2, 3), b.GetFlagPixel(0));
   EXPECT_EQ(RGB(4, 5, 6), b.GetFlagPixel(1023));
   EXPECT_EQ(0u, b.GetFlagPixel(1024));
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<CString> g_seen;
+void Seen(LPCTSTR text) { g_seen.push_back(text); }
+
+TEST(LwvMessages, HandlerIsReplaceableAndRestored) {
+  LwvMessageHandler previous = LwvSetMessageHandler(Seen);
+  LwvShowMessage(_T("one"));
+  LwvShowMessage(nullptr);
+  ASSERT_EQ(2u, g_seen.size());
+  EXPECT_TRUE(g_seen[0] == _T("one"));
+  EXPECT_TRUE(g_seen[1].IsEmpty());
+  EXPECT_EQ(Seen, LwvSetMessageHandler(previous));
+  ClearMessages();
+  LwvShowMessage(_T("two"));
+  ASSERT_EQ(1u, Messages().size());
+  EXPECT_EQ(2u, g_seen.size());
 }
 
 }  // namespace

@@ -276,6 +276,36 @@ TEST(TraMerge, CompareChildrenCountsBothSides) {
   EXPECT_EQ(3, a.CompareChildren(&b, here, there));
   EXPECT_EQ(2, here);
   EXPECT_EQ(1, there);
+
+  // Small and large nodes count alike: children 0..n-1 against offset..offset+m-1, with duplicates.
+  struct Case {
+    int n, m, offset;
+  } cases[] = {{3, 4, 1}, {8, 8, 0}, {9, 9, 3}, {40, 25, 30}, {100, 100, 100}, {0, 70, 0}};
+  for (const Case& c : cases) {
+    CTraNode x(nullptr, _T("x"), _T(""), TRA_STRINGTABLE), y(nullptr, _T("y"), _T(""), TRA_STRINGTABLE);
+    for (int i = 0; i < c.n; ++i) {
+      CString t;
+      t.Format(_T("s%d"), i / 2 * 2);  // pairs of equal texts
+      AddNode(&x, t, t, TRA_STRING);
+    }
+    for (int i = 0; i < c.m; ++i) {
+      CString t;
+      t.Format(_T("s%d"), c.offset + i);
+      AddNode(&y, t, t, TRA_STRING);
+    }
+    int expectThere = 0, expectHere = 0;
+    for (int i = 0; i < c.n; ++i) {
+      int v = i / 2 * 2;
+      if (v < c.offset || v >= c.offset + c.m) ++expectThere;
+    }
+    for (int i = 0; i < c.m; ++i) {
+      int v = c.offset + i;
+      if (v % 2 != 0 || v >= (c.n + 1) / 2 * 2) ++expectHere;
+    }
+    EXPECT_EQ(expectHere + expectThere, x.CompareChildren(&y, here, there)) << c.n << " " << c.m;
+    EXPECT_EQ(expectHere, here) << c.n << " " << c.m;
+    EXPECT_EQ(expectThere, there) << c.n << " " << c.m;
+  }
 }
 
 TEST(TraMerge, CloneCopiesEverythingAndNormalisesOptions) {
