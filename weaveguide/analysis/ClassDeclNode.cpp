@@ -117,12 +117,3 @@ bool CClassDeclNode::DerivesFrom(const CClassDeclNode* target) const {
   }
   return false;
 }
-
-CClassDeclNode* CClassDeclList::FindLast(const CString& name) const {
-  CClassDeclNode* found = nullptr;
-  for (POSITION p = GetHeadPosition(); p;) {
-    CClassDeclNode* node = Next<CClassDeclNode>(p);
-    if (node->GetName() == name) found = node;
-  }
-  return found;
-}

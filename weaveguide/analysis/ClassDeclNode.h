@@ -44,6 +44,4 @@ class CClassDeclNode : public CNamedDeclNode {
 class CClassDeclList : public CDeclNodeList {
  public:
   CClassDeclNode* ClassAt(INT_PTR index) const { return static_cast<CClassDeclNode*>(NodeAt(index)); }
-  // The last class of that name in list order, or null.
-  CClassDeclNode* FindLast(const CString& name) const;
 };

@@ -6,6 +6,7 @@
 #include "SystemHeaders.h"
 
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
 
 CProjectAnalyser::~CProjectAnalyser() {
@@ -65,7 +66,9 @@ CCppTokenList* CProjectAnalyser::OpenTokens(const CString& file) {
     // The name found on disk, so that a name in other case opens natively too.
     return new CCppTokenList(finder.GetFilePath(), file);
   } catch (const CException&) {
-    m_unreadable.Add(file);
+    bool listed = false;
+    for (const CString& name : m_unreadable) listed = listed || name == file;
+    if (!listed) m_unreadable.Add(file);
     return nullptr;
   }
 }
@@ -98,18 +101,33 @@ void CProjectAnalyser::CollectClasses(CCppTokenList& tokens) {
 }
 
 void CProjectAnalyser::ResolveBaseClasses() {
+  // By name; the last project class of a name wins.
+  std::unordered_map<CString, CClassDeclNode*> project;
+  for (POSITION p = m_projectClasses.GetHeadPosition(); p;) {
+    CClassDeclNode* cls = m_projectClasses.Next<CClassDeclNode>(p);
+    project[cls->GetName()] = cls;
+  }
+  std::unordered_map<CString, CClassDeclNode*> external;
+  for (POSITION p = m_externalClasses.GetHeadPosition(); p;) {
+    CClassDeclNode* cls = m_externalClasses.Next<CClassDeclNode>(p);
+    external[cls->GetName()] = cls;
+  }
   for (POSITION p = m_projectClasses.GetHeadPosition(); p;) {
     CClassDeclNode* cls = m_projectClasses.Next<CClassDeclNode>(p);
     if (!cls->m_bases) continue;
     for (POSITION b = cls->m_bases->GetHeadPosition(); b;) {
       CBaseSpecNode* base = cls->m_bases->Next<CBaseSpecNode>(b);
-      CClassDeclNode* resolved = m_projectClasses.FindLast(base->GetName());
-      if (!resolved) resolved = m_externalClasses.FindLast(base->GetName());
-      if (!resolved) {
-        resolved = new CClassDeclNode(base->GetName());
-        m_externalClasses.AddNode(resolved);
+      auto found = project.find(base->GetName());
+      if (found == project.end()) {
+        found = external.find(base->GetName());
+        if (found == external.end()) {
+          // One placeholder per outside base class, shared by every class naming it.
+          CClassDeclNode* placeholder = new CClassDeclNode(base->GetName());
+          m_externalClasses.AddNode(placeholder);
+          found = external.emplace(base->GetName(), placeholder).first;
+        }
       }
-      base->m_resolved = resolved;
+      base->m_resolved = found->second;
     }
   }
 }
