@@ -172,7 +172,7 @@ LRESULT CALLBACK LwWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   if (!wnd) return ::DefWindowProc(hwnd, message, wParam, lParam);
   LRESULT result = lw::Boundary(hwnd, message, wParam, lParam, false, nullptr,
                                 [&] { return wnd->WindowProc(message, wParam, lParam); });
-  if (message == WM_NCDESTROY) wnd->FinishNcDestroy();
+  if (message == WM_NCDESTROY) lw::Guarded([&] { wnd->FinishNcDestroy(); });
   return result;
 }
 
@@ -196,7 +196,7 @@ INT_PTR CALLBACK LwDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   LRESULT result = lw::Boundary(hwnd, message, wParam, lParam, true, &deferred,
                                 [&] { return wnd->WindowProc(message, wParam, lParam); });
   if (message == WM_NCDESTROY) {
-    wnd->FinishNcDestroy();
+    lw::Guarded([&] { wnd->FinishNcDestroy(); });
     return FALSE;
   }
   if (deferred) return FALSE;

@@ -1,0 +1,67 @@
+#include "SampleDlg.h"
+
+#include "resource.h"
+
+namespace {
+CString Text(UINT id) {
+  CString text;
+  text.LoadString(id);
+  return text;
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSampleDlg, CDialog)
+  ON_BN_CLICKED(IDC_APPLY, OnApply)
+  ON_COMMAND(ID_FILE_APPLY, OnApply)
+  ON_BN_CLICKED(IDC_ABOUT, OnAbout)
+  ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+  ON_COMMAND(ID_FILE_EXIT, OnOK)
+END_MESSAGE_MAP()
+
+CSampleDlg::CSampleDlg() : CDialog(IDD_SAMPLE_MAIN) {}
+
+BOOL CSampleDlg::OnInitDialog() {
+  m_name = AfxGetApp()->GetProfileString(_T("Eingaben"), _T("Name"));
+  CDialog::OnInitDialog();  // binds the controls and fills them
+  for (UINT id : {IDS_COLOR_RED, IDS_COLOR_GREEN, IDS_COLOR_BLUE}) m_colorBox.AddString(Text(id));
+  m_colorBox.SetCurSel(m_color);
+  return TRUE;
+}
+
+void CSampleDlg::DoDataExchange(CDataExchange* dx) {
+  DDX_Control(dx, IDC_COLOR, m_colorBox);
+  DDX_Control(dx, IDC_HISTORY, m_history);
+  DDX_Text(dx, IDC_NAME, m_name);
+  DDV_MaxChars(dx, m_name, 40);
+  DDX_Text(dx, IDC_COUNT, m_count);
+  DDV_MinMaxInt(dx, m_count, 1, 99);
+  DDX_Check(dx, IDC_NOTIFY, m_notify);
+  DDX_Radio(dx, IDC_GERMAN, m_language);
+  DDX_CBIndex(dx, IDC_COLOR, m_color);
+}
+
+// Takes the entries over: a line in the history and a message box.
+void CSampleDlg::OnApply() {
+  if (!UpdateData(TRUE)) return;
+  CString color;
+  if (m_color >= 0) m_colorBox.GetLBText(m_color, color);
+  CString notify = Text(m_notify ? IDS_NOTIFY_ON : IDS_NOTIFY_OFF);
+  CString line;
+  line.Format(Text(IDS_HISTORY_LINE), (LPCTSTR)m_name, m_count, (LPCTSTR)color);
+  m_history.AddString(line);
+  AfxGetApp()->WriteProfileString(_T("Eingaben"), _T("Name"), m_name);
+  CString message;
+  message.Format(Text(IDS_APPLIED), (LPCTSTR)m_name, m_count, (LPCTSTR)color, (LPCTSTR)notify);
+  AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
+}
+
+void CSampleDlg::OnAbout() {
+  CDialog about(IDD_SAMPLE_ABOUT, this);
+  about.DoModal();
+}
+
+// "Schließen" asks first; Escape closes at once.
+void CSampleDlg::OnOK() {
+  if (AfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO) != IDYES) return;
+  EndDialog(IDOK);
+}

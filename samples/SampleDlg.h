@@ -1,0 +1,27 @@
+// The sample program's main dialog: a form whose entries are taken over into
+// a history list, with a menu, an about box and message boxes.
+#pragma once
+
+#include "FrameworkWin.h"
+
+class CSampleDlg : public CDialog {
+ public:
+  CSampleDlg();
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(CDataExchange* dx) override;
+  void OnOK() override;
+  void OnApply();
+  void OnAbout();
+
+  CString m_name;
+  int m_count = 1;
+  int m_notify = 0;
+  int m_language = 0;
+  int m_color = 0;
+  CComboBox m_colorBox;
+  CListBox m_history;
+
+  DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,31 @@
+// Resource ids of the sample program.
+#pragma once
+
+#define IDD_SAMPLE_MAIN 100
+#define IDD_SAMPLE_ABOUT 101
+#define IDR_SAMPLE_MENU 110
+
+#define IDC_NAME 1001
+#define IDC_COUNT 1002
+#define IDC_NOTIFY 1003
+#define IDC_GERMAN 1004
+#define IDC_ENGLISH 1005
+#define IDC_FRENCH 1006
+#define IDC_COLOR 1007
+#define IDC_HISTORY 1008
+#define IDC_APPLY 1009
+#define IDC_ABOUT 1010
+#define IDC_ABOUT_TEXT 1011
+
+#define ID_FILE_APPLY 32771
+#define ID_FILE_EXIT 32772
+#define ID_HELP_ABOUT 32773
+
+#define IDS_APPLIED 200
+#define IDS_HISTORY_LINE 201
+#define IDS_CONFIRM_EXIT 202
+#define IDS_COLOR_RED 203
+#define IDS_COLOR_GREEN 204
+#define IDS_COLOR_BLUE 205
+#define IDS_NOTIFY_ON 206
+#define IDS_NOTIFY_OFF 207
