@@ -83,6 +83,7 @@ TEST(CppTokenizer, ContinuedPreprocessorLine) {
 TEST(CppTokenizer, EndOfFileInsideACommentOrStringEnds) {
   struct Case { const char* source; const char* texts; };
   const Case cases[] = {
+      {"a \n\n  \t", "a|"},               // trailing blanks make no token
       {"a /* never closed", "a|"},
       {"a /* never\nclosed\n", "a|"},
       {"a /*", "a|"},
