@@ -96,31 +96,4 @@ TEST(Profile, IniFileWithoutRegistryKey) {
   ::DeleteFile(ini);
 }
 
-TEST(App, NamesCommandLineAndMessageBoxText) {
-  CTestApp app;
-  app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
-  EXPECT_EQ(AfxGetApp(), &app);
-  EXPECT_EQ(CString(app.m_pszAppName), CString(_T("ProfileTest")));
-  EXPECT_NE(CString(app.m_pszExeName).Find(_T("frameworkwin_test")), -1);
-  struct Case {
-    LPCTSTR line;
-    LPCTSTR rest;
-  } cases[] = {
-      {_T("prog.exe"), _T("")},
-      {_T("prog.exe /selftest x"), _T("/selftest x")},
-      {_T("\"C:\\Program Files\\p.exe\"   a \"b c\""), _T("a \"b c\"")},
-      {_T("\"unterminated"), _T("")},
-      {_T(""), _T("")},
-  };
-  for (const Case& c : cases) {
-    CString copy(c.line);
-    EXPECT_EQ(CString(lw::SkipProgramName(copy.GetBuffer())), CString(c.rest)) << CStringA(c.line).GetString();
-  }
-  CString greeting;
-  EXPECT_TRUE(greeting.LoadString(IDS_TEST_GREETING));
-  EXPECT_EQ(greeting, CString(_T("Gr\xfc\xdf" "e aus der Stringtabelle")));
-}
-
 }  // namespace
-
-TEST(App, NoApplicationObjectOutsideTheTests) { EXPECT_EQ(AfxGetApp(), nullptr); }
