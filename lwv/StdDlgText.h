@@ -1,0 +1,56 @@
+// Window-free text logic of the common-dialog live-text handlers: printf
+// conversion sequences, matching a live text against a format, formatting a
+// translated format with the matched values, and replacing several patterns.
+#pragma once
+
+#include "Framework.h"
+
+#include <vector>
+
+// One conversion of a printf format, e.g. "%-5ld" -> type 'd', length "l".
+struct LwConversion {
+  TCHAR type;
+  CString length;
+  bool operator==(const LwConversion& o) const { return type == o.type && length == o.length; }
+};
+
+// Parses the conversions of format. False for anything this code does not
+// handle safely: %n, '*' widths, positional arguments, unknown or unfinished
+// conversions. "%%" is no conversion.
+bool LwParseConversions(const CString& format, std::vector<LwConversion>& out);
+
+// Whether a translated format may stand in for the original: both parse and
+// have the same conversions in the same order.
+bool LwSameConversions(const CString& original, const CString& translated);
+
+// What the values of a comdlg32 format are.
+enum LwFormatValues {
+  LWV_VALUES_NONE = 0,  // a fixed text: the live text must equal the format
+  LWV_VALUES_TEXT1,     // one text (%s)
+  LWV_VALUES_NUM1,      // one number
+  LWV_VALUES_NUM2       // two numbers
+};
+
+// Matches live text against format (whose conversions must fit values) and
+// returns the matched values as texts. The literal parts must appear exactly;
+// a text value takes what lies between them, a number takes an optional sign
+// and digits. Every character of the live text must be accounted for.
+bool LwMatchFormat(const CString& format, const CString& live, LwFormatValues values,
+                   std::vector<CString>& matched);
+
+// Formats the translated format with matched values; its conversions must fit
+// values (checked by the caller with LwSameConversions).
+CString LwFormatWithValues(const CString& translated, const std::vector<CString>& matched);
+
+// The out text for a live text: with values, the live text is matched
+// against original and translated is formatted with the values, only when the
+// two formats have the same conversions (never %n); without values the live
+// text must equal original and the out text is translated. An empty original
+// or translation never matches.
+bool LwTranslateDynamic(const CString& live, const CString& original, const CString& translated,
+                        LwFormatValues values, CString& out);
+
+// Replaces, in one pass from left to right, each occurrence of a pattern by
+// its replacement (the longest pattern wins at a position; replaced text is
+// not searched again). Empty patterns are skipped. Returns the count.
+int LwReplacePatterns(CString& text, const std::vector<CString>& patterns, const std::vector<CString>& replacements);
