@@ -1,6 +1,8 @@
 #include "DialogMatcher.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -14,15 +16,17 @@ int ToInt(int64_t v) {
   return v < -2147483647LL ? -2147483647 : (v > 2147483647LL ? 2147483647 : static_cast<int>(v));
 }
 
-// One of 64 bits per text, from its length and end characters: equal texts
-// always share the bit, so a child whose bit no live text has cannot match.
-uint64_t TextBit(const CString& text) {
+// A cheap hash of a text from its length and a few of its characters:
+// equal texts always share it, so a child whose hash no live text has cannot
+// match. Reads at most five characters whatever the length.
+uint32_t TextHash(const CString& text) {
   const size_t n = static_cast<size_t>(text.GetLength());
-  if (n == 0) return 1;
+  if (n == 0) return 0;
   const TCHAR* s = text.GetString();
-  const uint32_t h = static_cast<uint32_t>(n) * 131u + static_cast<uint32_t>(s[0]) * 31u +
-                     static_cast<uint32_t>(s[n - 1]);
-  return uint64_t(1) << (h % 63u + 1u);
+  uint32_t h = static_cast<uint32_t>(n) * 0x9E3779B1u;
+  const size_t at[5] = {0, n - 1, n / 2, n / 3, (2 * n) / 3};
+  for (size_t k = 0; k < 5; ++k) h = (h ^ static_cast<uint32_t>(static_cast<uint16_t>(s[at[k]]))) * 0x01000193u;
+  return h ^ (h >> 15);
 }
 
 }  // namespace
@@ -57,7 +61,7 @@ bool LwvComputePlacement(int kind, const RECT& original, const RECT& translated,
   return true;
 }
 
-CDialogMatcher::CDialogMatcher() : m_nControls(0), m_textSignature(0) {}
+CDialogMatcher::CDialogMatcher() : m_nControls(0) { m_textBits.fill(0); }
 
 CDialogMatcher::~CDialogMatcher() = default;
 
@@ -84,8 +88,11 @@ void CDialogMatcher::SetControls(const CString& caption, const CString* texts, i
   m_nControls = count;
   m_texts.assign(texts, texts + count);
   m_rects.assign(static_cast<size_t>(count), RECT{0, 0, 0, 0});
-  m_textSignature = 0;
-  for (const CString& t : m_texts) m_textSignature |= TextBit(t);
+  m_textBits.fill(0);
+  for (const CString& t : m_texts) {
+    const uint32_t bit = TextHash(t) % kTextBits;
+    m_textBits[bit / 64] |= uint64_t(1) << (bit % 64);
+  }
 }
 
 void CDialogMatcher::SetControlRect(int index, const RECT& rc) {
@@ -120,28 +127,107 @@ void CDialogMatcher::MatchTexts(const CTraNode* entry, int& missing, int& extra)
   }
 }
 
-CTraNode* CDialogMatcher::FindBestNode(const CTraNode* section) const {
+namespace lwv_detail {
+
+// Hashes of a section's entries, kept between matches of one thread: the
+// count and the text hashes of every entry's children in one flat array.
+// Checked against the section's entry array on every use and against each
+// entry's own child array before the entry is compared.
+std::atomic<unsigned> g_indexGeneration{1};
+
+struct SectionIndex {
+  unsigned generation = 0;
+  const CTraNode* section = nullptr;
+  std::vector<CTraNode*> entries;
+  std::vector<CTraNode**> childArrays;
+  std::vector<int> counts;
+  std::vector<uint32_t> captions;
+  std::vector<size_t> first;
+  std::vector<uint32_t> hashes;
+
+  bool Fits(const CTraNode* s) const {
+    const size_t n = static_cast<size_t>(s->GetChildCount());
+    return generation == g_indexGeneration.load() && section == s && entries.size() == n &&
+           (n == 0 || std::memcmp(entries.data(), s->m_pChildren, n * sizeof(CTraNode*)) == 0);
+  }
+  bool EntryFits(size_t e) const {
+    const CTraNode* entry = entries[e];
+    return entry && entry->m_pChildren == childArrays[e] && entry->GetChildCount() == counts[e];
+  }
+  void Build(const CTraNode* s) {
+    generation = g_indexGeneration.load();
+    section = s;
+    const int n = s->GetChildCount();
+    entries.assign(s->m_pChildren, s->m_pChildren + (n > 0 ? n : 0));
+    childArrays.assign(entries.size(), nullptr);
+    counts.assign(entries.size(), 0);
+    captions.assign(entries.size(), 0);
+    first.assign(entries.size() + 1, 0);
+    hashes.clear();
+    for (size_t e = 0; e < entries.size(); ++e) {
+      first[e] = hashes.size();
+      const CTraNode* entry = entries[e];
+      if (!entry) continue;
+      childArrays[e] = entry->m_pChildren;
+      counts[e] = entry->GetChildCount();
+      captions[e] = TextHash(entry->m_strOriginal);
+      for (int j = 0; j < counts[e]; ++j) {
+        const CTraNode* child = entry->GetChild(j);
+        hashes.push_back(child ? TextHash(child->m_strOriginal) : 0xFFFFFFFFu);
+      }
+    }
+    first[entries.size()] = hashes.size();
+  }
+};
+
+thread_local SectionIndex t_index;
+
+}  // namespace lwv_detail
+
+using lwv_detail::SectionIndex;
+using lwv_detail::g_indexGeneration;
+using lwv_detail::t_index;
+
+void CDialogMatcher::ForgetIndex() { ++g_indexGeneration; }
+
+CTraNode* CDialogMatcher::FindBestNode(const CTraNode* section, bool useIndex) const {
   if (!section) return nullptr;
+  if (useIndex) {
+    SectionIndex& index = t_index;
+    if (!index.Fits(section)) index.Build(section);
+    return FindBestIn(index);
+  }
+  SectionIndex once;
+  once.Build(section);
+  return FindBestIn(once);
+}
+
+CTraNode* CDialogMatcher::FindBestIn(SectionIndex& index) const {
   const int live = m_nControls;
+  const uint32_t captionHash = TextHash(m_strCaption);
   double best = 0.0;
   CTraNode* chosen = nullptr;
-  const int entries = section->GetChildCount();
-  for (int e = 0; e < entries; ++e) {
-    CTraNode* entry = section->GetChild(e);
-    if (!entry) continue;
-    const int n = entry->GetChildCount();
+  for (size_t e = 0; e < index.entries.size(); ++e) {
+    if (!index.entries[e]) continue;
+    if (!index.EntryFits(e)) {
+      // The tree changed under the index: build it again and start over.
+      index.Build(index.section);
+      return FindBestIn(index);
+    }
+    const int n = index.counts[e];
     if (std::abs(live - n) > 0.1 * live + 3.0) continue;
     // Upper bound of the score from the children that could be taken at all;
     // an entry that cannot reach 1.0 or beat the best is not compared.
-    const int caption = m_strCaption == entry->m_strOriginal ? 0 : 1;
+    const int caption = index.captions[e] == captionHash ? 0 : 1;
     int hits = 0;
-    for (int j = 0; j < n; ++j) {
-      const CTraNode* child = entry->GetChild(j);
-      if (child && (m_textSignature & TextBit(child->m_strOriginal))) ++hits;
+    for (size_t k = index.first[e]; k < index.first[e + 1]; ++k) {
+      const uint32_t bit = index.hashes[k] % kTextBits;
+      if (m_textBits[bit / 64] & (uint64_t(1) << (bit % 64))) ++hits;
     }
     const int takenMax = hits < live ? hits : live;
     const double bound = Score(live, n, caption + live - takenMax, caption + n - takenMax);
     if (bound < 1.0 || bound <= best) continue;
+    CTraNode* entry = index.entries[e];
     int missing = 0;
     int extra = 0;
     MatchTexts(entry, missing, extra);
@@ -264,9 +350,9 @@ void CDialogMatcher::ApplyNode(CLwvDialogAccess& dialog, const CTraNode* entry) 
   dialog.Redraw();
 }
 
-CTraNode* CDialogMatcher::Translate(CLwvDialogAccess& dialog, CTraNode* section) {
+CTraNode* CDialogMatcher::Translate(CLwvDialogAccess& dialog, CTraNode* section, bool useIndex) {
   CollectControls(dialog);
-  CTraNode* entry = FindBestNode(section);
+  CTraNode* entry = FindBestNode(section, useIndex);
   if (!entry || entry->m_nKind == TRA_SWITCHDIALOG) return nullptr;
   ApplyNode(dialog, entry);
   return entry;

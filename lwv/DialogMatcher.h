@@ -5,10 +5,15 @@
 #include "DialogAccess.h"
 #include "TraNode.h"
 
+#include <array>
 #include <vector>
 
 // Modes of a dialog translation; bit 0: the property sheet around a page is translated too.
 enum { LWV_MODE_DIALOG = 0, LWV_MODE_PAGE_TITLE = 1, LWV_MODE_PAGE = 3 };
+
+namespace lwv_detail {
+struct SectionIndex;
+}
 
 class CDialogMatcher {
  public:
@@ -19,7 +24,8 @@ class CDialogMatcher {
   virtual ~CDialogMatcher();
 
   // Collects, matches and applies; returns the entry applied (null when none).
-  CTraNode* Translate(CLwvDialogAccess& dialog, CTraNode* section);
+  // useIndex: see FindBestNode.
+  CTraNode* Translate(CLwvDialogAccess& dialog, CTraNode* section, bool useIndex = false);
 
   // The steps, public for the tests and the benchmark.
   void CollectControls(CLwvDialogAccess& dialog);
@@ -27,7 +33,11 @@ class CDialogMatcher {
   void SetControls(const CString& caption, const CString* texts, int count);
   void SetControlRect(int index, const RECT& rc);
   void MatchTexts(const CTraNode* entry, int& missing, int& extra) const;
-  CTraNode* FindBestNode(const CTraNode* section) const;
+  // useIndex keeps hashes of the section's texts between calls of this
+  // thread: only for a tree whose texts do not change until ForgetIndex.
+  CTraNode* FindBestNode(const CTraNode* section, bool useIndex = false) const;
+  // Drops the kept hashes of every thread (a language file loaded, switched or freed).
+  static void ForgetIndex();
   // The entry child for live control i, given the entry children's original
   // rectangles already mapped to pixels (index parallel to the children).
   CTraNode* ScoreNode(int index, const CTraNode* entry, const std::vector<RECT>& mappedOriginals) const;
@@ -42,6 +52,7 @@ class CDialogMatcher {
   static double Score(int liveCount, int entryCount, int missing, int extra);
 
  private:
+  CTraNode* FindBestIn(lwv_detail::SectionIndex& index) const;
   void MapOriginals(const CLwvDialogUnits& units, const CTraNode* entry, std::vector<RECT>& out) const;
   void PlaceControl(CLwvDialogAccess& dialog, int index, const CTraNode* child, const RECT& mappedOriginal);
 
@@ -49,7 +60,9 @@ class CDialogMatcher {
   std::vector<CString> m_texts;
   std::vector<RECT> m_rects;
   int m_nControls;
-  uint64_t m_textSignature;  // one bit per live text, for skipping entries early
+  // One bit per live text's hash, for skipping entries that cannot fit.
+  static constexpr uint32_t kTextBits = 1024;
+  std::array<uint64_t, kTextBits / 64> m_textBits;
 };
 
 // True when a layout carries a position (not a size-only rectangle).

@@ -1,5 +1,7 @@
 #include "WindowLists.h"
 
+#include "DialogMatcher.h"
+
 #include <vector>
 
 namespace {
@@ -56,6 +58,8 @@ void CLwvWindowList::Prune() {
 }
 
 void CLwvWindowList::RetranslateAll() {
+  // A language switch: the file in use is about to change.
+  CDialogMatcher::ForgetIndex();
   Prune();
   // A copy: retranslating may add to or prune this list.
   std::vector<LwvWindow> windows(m_windows, m_windows + m_nCount);

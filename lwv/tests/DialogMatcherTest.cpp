@@ -133,8 +133,30 @@ TEST(DialogMatcherFind, QuickSearchChoosesWhatComparingEveryEntryChooses) {
     const int live = static_cast<int>(rng() % 9);
     for (int i = 0; i < live; ++i) texts.push_back(word());
     CDialogMatcher m = MatcherFor(word(), texts);
-    ASSERT_EQ(BruteForceBest(m, s.node.get()), m.FindBestNode(s.node.get())) << "round " << round;
+    CTraNode* want = BruteForceBest(m, s.node.get());
+    ASSERT_EQ(want, m.FindBestNode(s.node.get())) << "round " << round;
+    CDialogMatcher::ForgetIndex();
+    ASSERT_EQ(want, m.FindBestNode(s.node.get(), true)) << "round " << round;
+    ASSERT_EQ(want, m.FindBestNode(s.node.get(), true)) << "round " << round;  // kept hashes
   }
+}
+
+TEST(DialogMatcherFind, KeptHashesFollowEntriesThatGrowOrAreReplaced) {
+  Section s;
+  CTraNode* a = s.Dialog(_T("A"), _T("A"));
+  Add(a, _T("Eins"), _T("One"), TRA_STATIC);
+  CDialogMatcher::ForgetIndex();
+  CDialogMatcher m = MatcherFor(_T("B"), {_T("Zwei"), _T("Drei")});
+  EXPECT_EQ(nullptr, m.FindBestNode(s.node.get(), true));
+  // The entry grows in place (a new child array): found without ForgetIndex.
+  Add(a, _T("Zwei"), _T("Two"), TRA_STATIC);
+  Add(a, _T("Drei"), _T("Three"), TRA_STATIC);
+  EXPECT_EQ(a, m.FindBestNode(s.node.get(), true));
+  // A new entry: the section's entry array differs.
+  CTraNode* b = s.Dialog(_T("B"), _T("B"));
+  Add(b, _T("Zwei"), _T("Two"), TRA_STATIC);
+  Add(b, _T("Drei"), _T("Three"), TRA_STATIC);
+  EXPECT_EQ(b, m.FindBestNode(s.node.get(), true));
 }
 
 TEST(DialogMatcherScore, GeometryAndKindRules) {

@@ -24,10 +24,11 @@ bool HasClass(HWND wnd, LPCTSTR name) {
   return ::GetClassName(wnd, cls, 256) > 0 && lstrcmpi(cls, name) == 0;
 }
 
-void TranslateDialogFrom(HWND dialog, CTraNode* section, int mode) {
+// Kept hashes are forgotten whenever a file is loaded or a switch retranslates.
+void TranslateDialogFrom(HWND dialog, CTraNode* section, int mode, bool useIndex) {
   CLwvWin32Dialog access(dialog);
   CDialogMatcher matcher;
-  matcher.Translate(access, section);
+  matcher.Translate(access, section, useIndex);
   if (mode & 1) LwvTranslateSheetTexts(dialog, section);
 }
 
@@ -101,12 +102,12 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section) {
 void LWTranslateDialog(HWND dialog, int mode) {
   CTranslationManager* m = LwGetManager();
   if (!m || !m->GetCurrentFile() || !dialog || !::IsWindow(dialog)) return;
-  TranslateDialogFrom(dialog, LwvCurrentSection(TRA_SECTION_DIALOGS), mode);
+  TranslateDialogFrom(dialog, LwvCurrentSection(TRA_SECTION_DIALOGS), mode, true);
   if (m->m_pDialogList) m->m_pDialogList->Add(dialog, mode);
   LWTranslateMenu(dialog);
 }
 
 void LwvRetranslateDialogWindow(LwvWindow wnd, int mode) {
   HWND dialog = ToHwnd(wnd);
-  if (::IsWindow(dialog)) TranslateDialogFrom(dialog, LwvLookupSection(TRA_SECTION_DIALOGS), mode);
+  if (::IsWindow(dialog)) TranslateDialogFrom(dialog, LwvLookupSection(TRA_SECTION_DIALOGS), mode, true);
 }
