@@ -164,8 +164,3 @@ BOOL CDialog::PreTranslateMessage(MSG* msg) {
   if (!input || (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))) return FALSE;
   return ::IsDialogMessage(m_hWnd, msg);
 }
-
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!m_bDialogProc) return CWnd::DefWindowProc(message, wParam, lParam);
-  return lw::DialogDefault(m_hWnd, message, wParam, lParam);
-}

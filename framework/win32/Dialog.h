@@ -22,7 +22,6 @@ class CDialog : public CWnd {
   virtual void OnCancel();
   void EndDialog(int result);
   BOOL PreTranslateMessage(MSG* msg) override;
-  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
   void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }

@@ -376,6 +376,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_bDialogProc) return lw::DialogDefault(m_hWnd, message, wParam, lParam);
   if (m_pfnSuper) return ::CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam);
   return ::DefWindowProc(m_hWnd, message, wParam, lParam);
 }

@@ -50,6 +50,8 @@ class CWnd : public CCmdTarget {
 
   // Message handling.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // Default processing: the previous window procedure, the system default, or
+  // for a dialog the dialog manager.
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);

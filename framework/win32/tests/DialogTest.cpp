@@ -313,3 +313,44 @@ TEST(Dialog, ModelessDialogLivesUntilDestroyed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The system's modal loop still gives the windows their PreTranslateMessage.
+class CFilteringDialog : public CDialog {
+ public:
+  int keysSeen = 0;
+  BOOL PreTranslateMessage(MSG* msg) override {
+    if (msg->message == WM_KEYDOWN && msg->wParam == 'Q') {
+      ++keysSeen;
+      return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+  }
+};
+
+TEST(Dialog, ModalLoopRunsPreTranslateMessage) {
+  lw::DialogTemplate t(_T("Filter"), WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 100, 50);
+  t.AddControl(lw::DialogTemplate::kEdit, _T(""), 10, WS_VISIBLE | WS_TABSTOP | WS_BORDER, 5, 5, 60, 12);
+  CFilteringDialog dialog;
+  dialog.InitModalIndirect(t.Get());
+  HWND dlg = nullptr;
+  ModalScript script({
+      [&] {
+        dlg = DataDialogWindow();
+        if (!dlg) return false;
+        ::PostMessage(::GetDlgItem(dlg, 10), WM_KEYDOWN, 'Q', 1);
+        ::PostMessage(::GetDlgItem(dlg, 10), WM_KEYDOWN, 'R', 1);
+        return true;
+      },
+      [&] {
+        ::PostMessage(dlg, WM_COMMAND, IDCANCEL, 0);
+        return true;
+      },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_EQ(dialog.keysSeen, 1);
+}
+
+}  // namespace
