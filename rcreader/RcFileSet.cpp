@@ -8,7 +8,7 @@ CRcFileSet::CRcFileSet(const CString* paths, int count, IResProgress* progress, 
   for (int k = 1; k < count; ++k) {
     if (progress) progress->SetPos(from + k * step);
     CSourceTokenList next(paths[k]);
-    m_list->Append(next);
+    m_list->Append(std::move(next));
   }
 }
 

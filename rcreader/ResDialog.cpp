@@ -5,9 +5,14 @@ int CResDialog::Parse(const CSourceTokenList* list, int start, CResProblemLog& l
   m_style = m_exStyle = 0;
   if (!ParseHeader()) return kResParseFailed;
   ++m_pos;  // BEGIN or "{"
+  std::vector<int> starts;
   while (!IsClose()) {
-    if (AtEnd()) return kResParseFailed;  // the list ended inside the dialog
+    if (AtEnd() || log.RunOffs().IsRunOff(CResRunOffMemo::kDialogBody, m_pos)) {
+      log.RunOffs().MarkRunOff(CResRunOffMemo::kDialogBody, starts);
+      return kResParseFailed;  // the list ended inside the dialog
+    }
     int b = m_pos;
+    starts.push_back(b);
     if (!ParseControl(log)) {
       log.Add(kMsgControlError, *m_list, b);
       m_pos = b + 1;

@@ -8,9 +8,17 @@ namespace {
 // and parsing goes on one token after its first token.
 int ParseMenuBody(const CSourceTokenList* list, int pos, CResProblemLog& log, ResMenuNesting& nesting,
                   CResEntryList<CResMenuEntry>& entries, UINT message) {
+  // The top level remembers where it ran off the end of the list.
+  const bool top = message == kMsgMenuError;
+  std::vector<int> starts;
   for (;;) {
     if (pos >= list->GetCount()) nesting.givenUp = true;  // the list ended inside the menu
-    if (nesting.givenUp) return kResParseFailed;
+    if (top && log.RunOffs().IsRunOff(CResRunOffMemo::kMenuBody, pos)) nesting.givenUp = true;
+    if (nesting.givenUp) {
+      if (top) log.RunOffs().MarkRunOff(CResRunOffMemo::kMenuBody, starts);
+      return kResParseFailed;
+    }
+    if (top) starts.push_back(pos);
     const CString& word = list->GetText(pos);
     if (word == _T("END") || word == _T("}")) return pos + 1;
     std::unique_ptr<CResMenuEntry> entry;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ResMessages.h"
+#include "ResRunOffMemo.h"
 #include "SourceTokenList.h"
 
 #include <vector>
@@ -25,6 +26,8 @@ class CResProblemLog {
   // The message ids of the listed entries, in order.
   const std::vector<UINT>& GetIds() const { return m_ids; }
   IResTextSource& Texts() { return *m_texts; }
+  // State of the scan the parsers share with the log.
+  CResRunOffMemo& RunOffs() { return m_runOffs; }
 
  private:
   CString MessageText(UINT id);
@@ -34,6 +37,7 @@ class CResProblemLog {
   CString m_text;
   std::vector<UINT> m_ids;
   int m_count = 0;
+  CResRunOffMemo m_runOffs;
   // Message texts loaded once per id.
   std::vector<std::pair<UINT, CString>> m_cache;
 };

@@ -11,9 +11,14 @@ int CResStringTable::Parse(const CSourceTokenList* list, int start, CResProblemL
   }
   if (!IsOpen()) return kResParseFailed;
   ++m_pos;
+  std::vector<int> starts;
   while (!IsClose()) {
-    if (AtEnd()) return kResParseFailed;  // the list ended inside the table
+    if (AtEnd() || log.RunOffs().IsRunOff(CResRunOffMemo::kStringTableBody, m_pos)) {
+      log.RunOffs().MarkRunOff(CResRunOffMemo::kStringTableBody, starts);
+      return kResParseFailed;  // the list ended inside the table
+    }
     int b = m_pos;
+    starts.push_back(b);
     if (!ParseEntry(log)) {
       log.Add(kMsgStringError, *m_list, b);
       m_pos = b + 1;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 using rctest::Dump;
@@ -219,6 +220,43 @@ TEST(RcFileSet, ReadsUtf16Scripts) {
     EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->m_strOriginal);
     EXPECT_TRUE(log.GetText().IsEmpty());
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Scripts full of statements that are never closed read in linear time,
+// and the problem log does not repeat what an earlier statement reported.
+TEST(ResFile, UnclosedStatementsStayLinear) {
+  struct Case {
+    const char* unit;
+    int repeat;
+  } cases[] = {
+      {"a DIALOG 0,0,1,1 BEGIN ", 3000},
+      {"STRINGTABLE BEGIN ", 4000},
+      {"1 MENU BEGIN MENUITEM \"a\" ", 3000},
+      {"1 MENU BEGIN POPUP \"a\" BEGIN ", 3000},
+  };
+  for (const auto& c : cases) {
+    std::string s;
+    for (int i = 0; i < c.repeat; ++i) s += c.unit;
+    auto start = std::chrono::steady_clock::now();
+    auto p = ParseScript(s);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 5.0) << c.unit;
+    EXPECT_LT(p->log.GetCount(), 200 * c.repeat) << c.unit;
+    EXPECT_EQ(CStringA("7:RCFile{9:Menus,8:Dialoge,10:Stringtables}"), Dump(p->root.get())) << c.unit;
+  }
+}
+
+TEST(ResFile, ContextOfAVeryLongLineIsBounded) {
+  std::string s = "1 DIALOG 0,0,1,1 BEGIN";
+  for (int i = 0; i < 5000; ++i) s += " x";
+  s += " END";
+  auto p = ParseScript(s);
+  EXPECT_EQ(5000, p->log.GetCount());
+  EXPECT_LT(p->log.GetText().GetLength(), 5001 * (2 * CSourceTokenList::kContextReach * 2 + 40));
 }
 
 }  // namespace

@@ -19,7 +19,19 @@ const CString& CSourceTokenList::EmptyText() {
 
 void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   CSourceToken token;
-  while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) Add(token);
+  int file = -1;
+  while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) {
+    if (file < 0 || token.m_fileName != m_files[static_cast<size_t>(file)]) file = FileIndex(token.m_fileName);
+    Store(std::move(token.m_text), token.m_kind, token.m_line, file);
+  }
+}
+
+void CSourceTokenList::Store(CString&& text, int kind, int line, int file) {
+  if (GetCount() >= kMaxTokens) {
+    m_truncated = true;
+    return;
+  }
+  m_tokens.push_back(Stored{std::move(text), kind, line, file});
 }
 
 int CSourceTokenList::FileIndex(const CString& name) {
@@ -32,11 +44,8 @@ int CSourceTokenList::FileIndex(const CString& name) {
 }
 
 void CSourceTokenList::Add(const CSourceToken& token) {
-  if (GetCount() >= kMaxTokens) {
-    m_truncated = true;
-    return;
-  }
-  m_tokens.push_back(Stored{token.m_text, token.m_kind, token.m_line, FileIndex(token.m_fileName)});
+  CString text = token.m_text;
+  Store(std::move(text), token.m_kind, token.m_line, FileIndex(token.m_fileName));
 }
 
 const CString& CSourceTokenList::GetFileName(int index) const {
@@ -49,29 +58,36 @@ CSourceToken CSourceTokenList::GetToken(int index) const {
   return CSourceToken(s.text, s.kind, m_files[static_cast<size_t>(s.file)], s.line);
 }
 
-void CSourceTokenList::Append(const CSourceTokenList& other) {
+template <class Take>
+void CSourceTokenList::AppendWith(const CSourceTokenList& other, Take take) {
   if (&other == this) return;
-  m_tokens.reserve(m_tokens.size() + other.m_tokens.size());
-  for (const Stored& s : other.m_tokens) {
-    if (GetCount() >= kMaxTokens) {
-      m_truncated = true;
-      break;
-    }
-    Stored copy = s;
-    copy.file = FileIndex(other.m_files[static_cast<size_t>(s.file)]);
-    m_tokens.push_back(copy);
-  }
+  std::vector<int> files;  // other's file index -> own
+  for (const CString& name : other.m_files) files.push_back(FileIndex(name));
+  for (const Stored& s : other.m_tokens) Store(take(s), s.kind, s.line, files[static_cast<size_t>(s.file)]);
   if (other.m_truncated) m_truncated = true;
+}
+
+void CSourceTokenList::Append(const CSourceTokenList& other) {
+  AppendWith(other, [](const Stored& s) { return CString(s.text); });
+}
+
+void CSourceTokenList::Append(CSourceTokenList&& other) {
+  if (&other == this) return;
+  // other is not const here, so its texts may be moved out.
+  AppendWith(other, [](const Stored& s) { return std::move(const_cast<Stored&>(s).text); });
+  other.m_tokens.clear();
+  other.m_files.clear();
 }
 
 CString CSourceTokenList::GetErrorContext(int index) const {
   CString out;
   if (!InRange(index)) return out;
   int line = GetLine(index);
+  // A very long line shows only kContextReach tokens on each side.
   int first = index;
-  while (first > 0 && GetLine(first) == line) --first;
+  while (first > 0 && GetLine(first) == line && index - first < kContextReach) --first;
   int last = index;
-  while (last + 1 < GetCount() && GetLine(last) == line) ++last;
+  while (last + 1 < GetCount() && GetLine(last) == line && last - index < kContextReach) ++last;
   out.Format(_T("%s (%i): "), GetFileName(index).GetString(), line + 1);
   for (int i = first; i <= last; ++i) {
     out += GetText(i);

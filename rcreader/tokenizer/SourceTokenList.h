@@ -34,10 +34,14 @@ class CSourceTokenList {
   bool IsText(int index, const TCHAR* text) const { return GetText(index) == text; }
 
   // "file (line): " and the tokens of the token's line with one neighbour
-  // on each side, each followed by a blank.
+  // on each side, each followed by a blank; at most kContextReach tokens
+  // on either side of the token.
+  static constexpr int kContextReach = 40;
   CString GetErrorContext(int index) const;
   // Appends a copy of every token of other; other stays as it is.
   void Append(const CSourceTokenList& other);
+  // Appends the tokens of other, which is left empty.
+  void Append(CSourceTokenList&& other);
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }
 
@@ -55,6 +59,10 @@ class CSourceTokenList {
   static size_t Idx(int index) { return static_cast<size_t>(index); }
   static const CString& EmptyText();
   int FileIndex(const CString& name);
+  void Store(CString&& text, int kind, int line, int file);
+  // Appends other's tokens with the texts that take gives for them.
+  template <class Take>
+  void AppendWith(const CSourceTokenList& other, Take take);
 
   std::vector<Stored> m_tokens;
   std::vector<CString> m_files;

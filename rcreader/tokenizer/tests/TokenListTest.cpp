@@ -75,3 +75,18 @@ TEST(TokenList, GrowsPastTheOldFixedCapacity) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TokenList, AppendByMoveEmptiesTheOther) {
+  std::string one = "A", two = "B\nC";
+  CSourceTokenList list(_T("one.rc"), Bytes(one), one.size());
+  CSourceTokenList other(_T("two.rc"), Bytes(two), two.size());
+  list.Append(std::move(other));
+  EXPECT_EQ(CStringA("A|B|C|"), lwtest::Texts(list));
+  EXPECT_EQ(lwtest::T("two.rc"), list.GetFileName(2));
+  EXPECT_EQ(2, list.GetLine(2));
+  EXPECT_EQ(0, other.GetCount());
+}
+
+}  // namespace
