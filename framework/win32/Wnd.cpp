@@ -68,8 +68,12 @@ LRESULT Boundary(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool via
   frame.msg.wParam = wParam;
   frame.msg.lParam = lParam;
   frame.viaDialogProc = viaDialogProc;
-  state.frames.push_back(frame);
   LRESULT result = 0;
+  try {
+    state.frames.push_back(frame);
+  } catch (...) {
+    return message == WM_CREATE ? -1 : 0;  // out of memory: the message is dropped
+  }
   try {
     result = fn();
   } catch (...) {
@@ -189,7 +193,9 @@ INT_PTR CALLBACK LwDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     if (!state.pendingDialog) return FALSE;
     wnd = state.pendingDialog;
     state.pendingDialog = nullptr;
-    if (!wnd->Attach(hwnd)) return FALSE;
+    BOOL attached = FALSE;
+    lw::Guarded([&] { attached = wnd->Attach(hwnd); });
+    if (!attached) return FALSE;
     wnd->m_bDialogProc = TRUE;
   }
   bool deferred = false;
@@ -211,7 +217,9 @@ LRESULT CALLBACK LwCreationHook(int code, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = state.creating;
     state.creating = nullptr;
     HWND hwnd = reinterpret_cast<HWND>(wParam);
-    if (wnd->Attach(hwnd)) {
+    BOOL attached = FALSE;
+    lw::Guarded([&] { attached = wnd->Attach(hwnd); });
+    if (attached) {
       WNDPROC old = reinterpret_cast<WNDPROC>(
           ::SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LwWindowProc)));
       wnd->m_pfnSuper = old == &LwWindowProc ? nullptr : old;
