@@ -92,6 +92,8 @@ class CStdButtonModel {
   // or the sheet around a page) is cancelled through its Cancel button, any
   // other dialog ends with 1.
   static void EndCapturedDialog(HWND dialog);
+  // Runs a property sheet (or wizard) captioned "HHH" with one empty page.
+  static void ShowSampleSheet(DWORD flags);
 #endif
 
  private:

@@ -1,0 +1,466 @@
+#include "StdDlgHook.h"
+
+#include "StdDlgModels.h"
+#include "TraNode.h"
+
+#include <commctrl.h>
+
+namespace {
+
+HMODULE Comdlg32() {
+  HMODULE m = GetModuleHandle(_T("comdlg32.dll"));
+  return m ? m : LoadLibrary(_T("comdlg32.dll"));
+}
+
+// The values a comdlg32 format carries, by string id.
+LwFormatValues FileValues(int id) {
+  switch (id) {
+    case 257: case 391: case 392: case 393: case 394: case 395: case 396: case 397: case 398:
+    case 401: case 402: case 403: case 406: case 407: case 411:
+      return LWV_VALUES_TEXT1;
+    case 387: case 388: case 389: case 390: case 399: case 400: case 404: case 408:
+      return LWV_VALUES_NUM1;
+  }
+  return LWV_VALUES_NONE;
+}
+
+LwFormatValues PrintValues(int id) {
+  switch (id) {
+    case 1104: return LWV_VALUES_NUM2;
+    case 1110: return LWV_VALUES_NUM1;
+    case 1116: return LWV_VALUES_TEXT1;
+  }
+  return LWV_VALUES_NONE;
+}
+
+CString ComboItem(HWND combo, int index) {
+  LRESULT len = SendMessage(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (len == CB_ERR || len < 0) return CString();
+  CString text;
+  SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+              reinterpret_cast<LPARAM>(text.GetBuffer(static_cast<int>(len) + 1)));
+  text.ReleaseBuffer();
+  return text;
+}
+
+bool ComboHolds(HWND combo, const CString& text) {
+  LRESULT n = SendMessage(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i)
+    if (ComboItem(combo, static_cast<int>(i)) == text) return true;
+  return false;
+}
+
+// Replaces item index with text, keeping its data.
+void ReplaceComboItem(HWND combo, int index, const CString& text) {
+  LRESULT data = SendMessage(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  SendMessage(combo, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  LRESULT at = SendMessage(combo, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+  if (at >= 0) SendMessage(combo, CB_SETITEMDATA, static_cast<WPARAM>(at), data);
+}
+
+}  // namespace
+
+CString LwLoadComdlgString(int id) {
+  HMODULE m = Comdlg32();
+  TCHAR buffer[256] = {0};
+  if (!m || id <= 0 || LoadString(m, static_cast<UINT>(id), buffer, 256) <= 0) return CString();
+  return CString(buffer);
+}
+
+// ---- base ----
+
+CLwvStdDlgHook::CLwvStdDlgHook() : m_bActive(false), m_bBusy(false), m_hWnd(nullptr) {}
+CLwvStdDlgHook::~CLwvStdDlgHook() {}
+
+bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
+  m_bActive = false;
+  m_bBusy = false;
+  m_hWnd = nullptr;
+  m_translations.clear();
+  if (!entry || !dialog) return false;
+  // The texts are copied: a language switch may free the tree while the
+  // dialog still runs.
+  for (int i = 0; i < entry->GetChildCount(); ++i) m_translations.push_back(entry->GetChild(i)->m_strTranslation);
+  m_bBusy = true;
+  bool ok = OnAttach(dialog);
+  m_bBusy = false;
+  m_bActive = ok && m_hWnd != nullptr;
+  return m_bActive;
+}
+
+CString CLwvStdDlgHook::Child(int i) const {
+  return i >= 0 && i < static_cast<int>(m_translations.size()) ? m_translations[static_cast<size_t>(i)] : CString();
+}
+
+CString CLwvStdDlgHook::WindowText(HWND window) {
+  int length = GetWindowTextLength(window);
+  CString text;
+  GetWindowText(window, text.GetBuffer(length + 1), length + 1);
+  text.ReleaseBuffer();
+  return text;
+}
+
+void CLwvStdDlgHook::SetTextGuarded(HWND window, const CString& text) {
+  if (!window || text.IsEmpty()) return;
+  bool was = m_bBusy;
+  m_bBusy = true;
+  SetWindowText(window, text);
+  m_bBusy = was;
+}
+
+void CLwvStdDlgHook::Watch(const CWPRETSTRUCT& msg) {
+  if (msg.message == WM_DESTROY && msg.hwnd == m_hWnd) Deactivate();
+}
+
+CString CLwvStdDlgHook::TranslateText(const CString&) { return CString(); }
+
+bool CLwvStdDlgHook::TranslateDynamicText(CString&, const CString&, const CString&, const CString&, int) { return false; }
+
+bool CLwvStdDlgHook::TranslateFromStrings(CString& text, int count, int firstId, int firstChild) {
+  for (int k = 0; k < count; ++k) {
+    CString original = LwLoadComdlgString(firstId + k);
+    if (original.IsEmpty()) continue;  // absent in this comdlg32
+    CString out;
+    if (TranslateDynamicText(out, text, original, Child(firstChild + k), firstId + k)) {
+      text = out;
+      return true;
+    }
+  }
+  return false;
+}
+
+void CLwvStdDlgHook::FitMessageText(HWND box) {
+  if (!m_bActive || !box) return;
+  HWND label = GetDlgItem(box, 0xFFFF);
+  if (!label) return;
+  CString original = WindowText(label);
+  CString translated = TranslateText(original);
+  if (translated.IsEmpty() || translated == original) return;
+  HDC dc = GetDC(label);
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(label, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  int start = 0;
+  while (start <= translated.GetLength()) {
+    int end = translated.Find(_T('\n'), start);
+    if (end < 0) end = translated.GetLength();
+    CString line = translated.Mid(start, end - start);
+    line.Remove(_T('\r'));
+    SIZE size = {0, 0};
+    GetTextExtentPoint32(dc, line, line.GetLength(), &size);
+    if (size.cx > widest) widest = size.cx;
+    start = end + 1;
+  }
+  if (old) SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  RECT r;
+  GetWindowRect(label, &r);
+  MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&r), 2);
+  int centre = (r.left + r.right) / 2;
+  int width = widest + 2;
+  MoveWindow(label, centre - width / 2, r.top, width, r.bottom - r.top, TRUE);
+  SetTextGuarded(label, translated);
+}
+
+// ---- file dialog ----
+
+bool CLwvFileDlgHook::OnAttach(HWND dialog) {
+  const LwStdDlgModel& model = LwGetStdDlgModel(LWV_STDDLG_NEWFILEOPEN);
+  m_strSave = LwLoadComdlgString(369);
+  m_strOpen = LwLoadComdlgString(370);
+  for (int i = 0; i < 4; ++i) m_strTips[i] = LwLoadComdlgString(702 + i);
+  CString altCaption = LwLoadComdlgString(385);
+  for (int i = model.controlCount; i < model.GetEntryCount(); ++i) {
+    const LwStdDlgEntry& e = model.entries[static_cast<size_t>(i)];
+    CString translation = Child(i);
+    if (translation.IsEmpty()) continue;
+    if (e.id == LWV_ID_ALT_CAPTION) {
+      if (!altCaption.IsEmpty() && WindowText(dialog) == altCaption) SetTextGuarded(dialog, translation);
+      continue;
+    }
+    if (e.id < 0) continue;  // live-only and string-only texts
+    HWND control = GetDlgItem(dialog, e.id);
+    if (!control) continue;
+    // A control that still shows a model control's translation was set
+    // before the dialog's own initialisation (open mode) and keeps it.
+    CString now = WindowText(control);
+    bool translatedBefore = false;
+    for (int c = 0; c < model.controlCount; ++c)
+      if (!Child(c).IsEmpty() && Child(c) == now) translatedBefore = true;
+    if (!translatedBefore) SetTextGuarded(control, translation);
+  }
+  m_hWnd = GetDlgItem(dialog, IDOK);
+  return m_hWnd != nullptr;
+}
+
+void CLwvFileDlgHook::Watch(const CWPRETSTRUCT& msg) {
+  CLwvStdDlgHook::Watch(msg);
+  if (!m_bActive || m_bBusy) return;
+  if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd && msg.lParam) {
+    CString text = reinterpret_cast<LPCTSTR>(msg.lParam);
+    if (!m_strOpen.IsEmpty() && text == m_strOpen)
+      SetTextGuarded(m_hWnd, Child(4));
+    else if (!m_strSave.IsEmpty() && text == m_strSave)
+      SetTextGuarded(m_hWnd, Child(10));
+  } else if (msg.message == WM_NOTIFY && msg.lParam) {
+    NMHDR* header = reinterpret_cast<NMHDR*>(msg.lParam);
+    if (header->code == TTN_GETDISPINFOA) OnToolTip(header, false);
+    if (header->code == TTN_GETDISPINFOW) OnToolTip(header, true);
+  }
+}
+
+void CLwvFileDlgHook::OnToolTip(NMHDR* header, bool wide) {
+  CString text;
+  if (wide) {
+    NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    if (!info->lpszText || IS_INTRESOURCE(info->lpszText)) return;
+    text = CString(CStringW(info->lpszText));
+  } else {
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    if (!info->lpszText || IS_INTRESOURCE(info->lpszText)) return;
+    text = CString(CStringA(info->lpszText));
+  }
+  for (int i = 0; i < 4; ++i) {
+    if (m_strTips[i].IsEmpty() || text != m_strTips[i]) continue;
+    CString translation = Child(11 + i);
+    if (translation.IsEmpty()) return;
+    if (wide) {
+      CStringW w(translation);
+      lstrcpynW(m_tipW, w, 512);
+      reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = m_tipW;
+    } else {
+      CStringA a(translation);
+      lstrcpynA(m_tipA, a, 512);
+      reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText = m_tipA;
+    }
+    return;
+  }
+}
+
+CString CLwvFileDlgHook::TranslateText(const CString& text) {
+  CString t = text;
+  if (TranslateFromStrings(t, 4, 256, 15) || TranslateFromStrings(t, 10, 387, 19) ||
+      TranslateFromStrings(t, 11, 398, 29))
+    return t;
+  return text;
+}
+
+bool CLwvFileDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
+                                           const CString& translated, int stringId) {
+  return LwTranslateDynamic(live, original, translated, FileValues(stringId), out);
+}
+
+// ---- print dialogs ----
+
+bool CLwvPrintDlgHook::OnAttach(HWND dialog) {
+  const LwStdDlgModel& model = LwGetStdDlgModel(m_nKind);
+  m_nFirstStatus = model.FindString(410) + 1;
+  m_status.clear();
+  for (int k = 0; k < 25; ++k) {
+    int index = m_nFirstStatus + k;
+    int id = index > 0 && index < model.GetEntryCount() ? model.entries[static_cast<size_t>(index)].stringId : 0;
+    m_status.push_back(LwLoadComdlgString(id));
+  }
+  m_bPrintLabelDone = false;
+  m_hWnd = GetDlgItem(dialog, 1099);
+  if (!m_hWnd) return false;
+  TranslateStatus();
+  return true;
+}
+
+void CLwvPrintDlgHook::TranslateStatus() {
+  std::vector<CString> replacements;
+  std::vector<CString> patterns;
+  for (size_t k = 0; k < m_status.size(); ++k) {
+    CString translation = Child(m_nFirstStatus + static_cast<int>(k));
+    if (m_status[k].IsEmpty() || translation.IsEmpty()) continue;
+    patterns.push_back(m_status[k]);
+    replacements.push_back(translation);
+  }
+  CString text = WindowText(m_hWnd);
+  if (LwReplacePatterns(text, patterns, replacements) > 0) SetTextGuarded(m_hWnd, text);
+}
+
+void CLwvPrintDlgHook::Watch(const CWPRETSTRUCT& msg) {
+  if (msg.message == WM_DESTROY) {
+    m_bPrintLabelDone = false;  // re-armed by any WM_DESTROY
+    if (msg.hwnd == m_hWnd) Deactivate();
+    return;
+  }
+  if (!m_bActive || m_bBusy) return;
+  if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd) {
+    TranslateStatus();
+  } else if (msg.message == WM_PAINT && !m_bPrintLabelDone && GetDlgCtrlID(msg.hwnd) == 1037) {
+    m_bPrintLabelDone = true;
+    SetTextGuarded(msg.hwnd, Child(m_nFirstStatus - 1));
+  }
+}
+
+CString CLwvPrintDlgHook::TranslateText(const CString& text) {
+  CString t = text;
+  return TranslateFromStrings(t, 13, 1104, m_nKind == 5 ? 42 : 46) ? t : text;
+}
+
+bool CLwvPrintDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
+                                            const CString& translated, int stringId) {
+  return LwTranslateDynamic(live, original, translated, PrintValues(stringId), out);
+}
+
+// ---- page setup ----
+
+bool CLwvPageSetupDlgHook::OnAttach(HWND dialog) {
+  for (int i = 0; i < 4; ++i) {
+    m_strings[i] = LwLoadComdlgString(1585 + i);
+    m_margins[i] = GetDlgItem(dialog, 1155 + i);
+  }
+  m_hWnd = GetDlgItem(dialog, 1075);
+  if (!m_hWnd) return false;
+  TranslateWatched(m_hWnd);
+  for (HWND m : m_margins)
+    if (m) TranslateWatched(m);
+  return true;
+}
+
+void CLwvPageSetupDlgHook::TranslateWatched(HWND window) {
+  CString text = WindowText(window);
+  if (window == m_hWnd) {
+    for (int i = 0; i < 2; ++i)
+      if (!m_strings[i].IsEmpty() && text == m_strings[i]) SetTextGuarded(window, Child(15 + i));
+    return;
+  }
+  for (int i = 2; i < 4; ++i) {
+    CString translation = Child(15 + i);
+    if (m_strings[i].IsEmpty() || translation.IsEmpty() || text.Find(m_strings[i]) < 0) continue;
+    if (LwReplacePatterns(text, {m_strings[i]}, {translation}) > 0) SetTextGuarded(window, text);
+    return;  // the first unit found, else the second
+  }
+}
+
+void CLwvPageSetupDlgHook::Watch(const CWPRETSTRUCT& msg) {
+  CLwvStdDlgHook::Watch(msg);
+  if (!m_bActive || m_bBusy || msg.message != WM_SETTEXT) return;
+  if (msg.hwnd == m_hWnd) {
+    TranslateWatched(m_hWnd);
+    return;
+  }
+  for (HWND m : m_margins)
+    if (m && msg.hwnd == m) TranslateWatched(m);
+}
+
+// ---- font dialog ----
+
+bool CLwvFontDlgHook::OnAttach(HWND dialog) {
+  for (int i = 0; i < 4; ++i) m_captions[i] = LwLoadComdlgString(1100 + i);
+  for (int i = 0; i < 5; ++i) m_styles[i] = LwLoadComdlgString(1284 + i);
+  m_hWnd = GetDlgItem(dialog, 1093);
+  m_hStyles = GetDlgItem(dialog, 1137);
+  if (m_hWnd) {
+    CString text = WindowText(m_hWnd);
+    for (int i = 0; i < 4; ++i)
+      if (!m_captions[i].IsEmpty() && text == m_captions[i]) SetTextGuarded(m_hWnd, Child(13 + i));
+  }
+  if (m_hStyles) {
+    LRESULT selection = SendMessage(m_hStyles, CB_GETCURSEL, 0, 0);
+    for (int index = 3; index >= 0; --index) ReplaceStyleItem(index);
+    if (selection >= 0) SendMessage(m_hStyles, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+  }
+  if (HWND colours = GetDlgItem(dialog, 1139)) {
+    LRESULT selection = SendMessage(colours, CB_GETCURSEL, 0, 0);
+    for (int i = 0; i < 16; ++i) {
+      CString original = LwLoadComdlgString(1040 + i);
+      CString translation = Child(22 + i);
+      if (original.IsEmpty() || translation.IsEmpty() || ComboItem(colours, i) != original) continue;
+      ReplaceComboItem(colours, i, translation);
+    }
+    // The colour chosen before stays chosen (the order is unchanged).
+    SendMessage(colours, CB_SETCURSEL, static_cast<WPARAM>(selection >= 0 ? selection : 0), 0);
+  }
+  // Without the sample-text label there is nothing to watch.
+  if (!m_hWnd) m_hWnd = m_hStyles;
+  return m_hWnd != nullptr;
+}
+
+void CLwvFontDlgHook::ReplaceStyleItem(int index) {
+  CString text = ComboItem(m_hStyles, index);
+  if (text.IsEmpty()) return;
+  for (int i = 0; i < 5; ++i) {
+    CString translation = Child(17 + i);
+    if (m_styles[i].IsEmpty() || translation.IsEmpty() || text != m_styles[i]) continue;
+    if (ComboHolds(m_hStyles, translation)) return;
+    ReplaceComboItem(m_hStyles, index, translation);
+    return;
+  }
+}
+
+void CLwvFontDlgHook::Watch(const CWPRETSTRUCT& msg) {
+  CLwvStdDlgHook::Watch(msg);
+  if (!m_bActive || m_bBusy) return;
+  if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd && msg.lParam) {
+    CString text = reinterpret_cast<LPCTSTR>(msg.lParam);
+    for (int i = 0; i < 4; ++i)
+      if (!m_captions[i].IsEmpty() && text == m_captions[i]) SetTextGuarded(m_hWnd, Child(13 + i));
+  } else if ((msg.message == CB_INSERTSTRING || msg.message == CB_ADDSTRING) && msg.hwnd == m_hStyles &&
+             msg.lResult >= 0) {
+    // Wine fills the style list with CB_ADDSTRING, others with CB_INSERTSTRING.
+    m_bBusy = true;
+    ReplaceStyleItem(static_cast<int>(msg.lResult));
+    m_bBusy = false;
+  }
+}
+
+CString CLwvFontDlgHook::TranslateText(const CString& text) {
+  CString t = text;
+  return TranslateFromStrings(t, 3, 1281, 38) || TranslateFromStrings(t, 2, 1098, 41) ? t : text;
+}
+
+bool CLwvFontDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
+                                           const CString& translated, int stringId) {
+  return LwTranslateDynamic(live, original, translated, stringId == 1099 ? LWV_VALUES_NUM2 : LWV_VALUES_NONE, out);
+}
+
+// ---- process-wide handlers ----
+
+CLwvFileDlgHook& LwFileDlgHook() {
+  static CLwvFileDlgHook hook;
+  return hook;
+}
+CLwvPrintDlgHook& LwPrintDlgHook() {
+  static CLwvPrintDlgHook hook;
+  return hook;
+}
+CLwvPageSetupDlgHook& LwPageSetupDlgHook() {
+  static CLwvPageSetupDlgHook hook;
+  return hook;
+}
+CLwvFontDlgHook& LwFontDlgHook() {
+  static CLwvFontDlgHook hook;
+  return hook;
+}
+
+CLwvStdDlgHook* LwStdDlgHookOfKind(int kind) {
+  switch (kind) {
+    case LWV_STDDLG_NEWFILEOPEN: return &LwFileDlgHook();
+    case LWV_STDDLG_PRINT:
+    case LWV_STDDLG_PRINTSETUP:
+      LwPrintDlgHook().SetKind(kind);
+      return &LwPrintDlgHook();
+    case LWV_STDDLG_PAGESETUP: return &LwPageSetupDlgHook();
+    case LWV_STDDLG_FONT: return &LwFontDlgHook();
+  }
+  return nullptr;
+}
+
+void LwWatchCommonDialogs(const CWPRETSTRUCT& msg) {
+  CLwvStdDlgHook* hooks[] = {&LwFileDlgHook(), &LwFontDlgHook(), &LwPrintDlgHook(), &LwPageSetupDlgHook()};
+  for (CLwvStdDlgHook* h : hooks)
+    if (h->IsActive() || (msg.message == WM_DESTROY && h == &LwPrintDlgHook())) h->Watch(msg);
+}
+
+void LwFitMessageTexts(HWND box) {
+  CLwvStdDlgHook* hooks[] = {&LwPrintDlgHook(), &LwFileDlgHook(), &LwFontDlgHook()};
+  for (CLwvStdDlgHook* h : hooks)
+    if (h->IsActive()) h->FitMessageText(box);
+}
+
+bool LwIsPrintDialogActive() { return LwPrintDlgHook().IsActive(); }

@@ -1,0 +1,140 @@
+// Live-text handlers of the common dialogs: once a recognised dialog has run
+// its own initialisation they follow the texts it sets while it runs (file
+// dialog, print dialogs, page setup, font dialog) and translate them through
+// comdlg32's string table and the kind's entry.
+#pragma once
+
+#include "Framework.h"
+#include "StdDlgText.h"
+
+#include <vector>
+
+class CTraNode;
+
+// A comdlg32 string, empty when comdlg32 has none of that id.
+CString LwLoadComdlgString(int id);
+
+class CLwvStdDlgHook {
+ public:
+  CLwvStdDlgHook();
+  virtual ~CLwvStdDlgHook();
+  CLwvStdDlgHook(const CLwvStdDlgHook&) = delete;
+  CLwvStdDlgHook& operator=(const CLwvStdDlgHook&) = delete;
+
+  // Takes the entry's translations, watches the dialog's texts and becomes
+  // active; stays inactive when the dialog lacks the window it watches.
+  bool Attach(CTraNode* entry, HWND dialog);
+  void Deactivate() { m_bActive = false; }
+  bool IsActive() const { return m_bActive; }
+  HWND GetWindow() const { return m_hWnd; }
+
+  // A message after its window procedure (the hooks pass every one while
+  // the handler is active).
+  virtual void Watch(const CWPRETSTRUCT& msg);
+  // The translation of a comdlg32 text shown in a message box; empty when
+  // there is none.
+  virtual CString TranslateText(const CString& text);
+  virtual bool TranslateDynamicText(CString& out, const CString& live, const CString& original,
+                                    const CString& translated, int stringId);
+  // Tries comdlg32 strings firstId.. (count) against text with the
+  // translations of children firstChild..; the first that fits replaces text.
+  bool TranslateFromStrings(CString& text, int count, int firstId, int firstChild);
+  // Translates the text of a message box opened while the dialog runs and
+  // fits its static to the new text.
+  void FitMessageText(HWND box);
+
+ protected:
+  virtual bool OnAttach(HWND dialog) = 0;
+  // Translation of entry child i, empty when there is none.
+  CString Child(int i) const;
+  void SetTextGuarded(HWND window, const CString& text);
+  static CString WindowText(HWND window);
+
+  std::vector<CString> m_translations;
+  bool m_bActive;
+  bool m_bBusy;
+  HWND m_hWnd;
+};
+
+class CLwvFileDlgHook : public CLwvStdDlgHook {
+ public:
+  void Watch(const CWPRETSTRUCT& msg) override;
+  CString TranslateText(const CString& text) override;
+  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
+                            int stringId) override;
+
+ protected:
+  bool OnAttach(HWND dialog) override;
+
+ private:
+  void OnToolTip(NMHDR* header, bool wide);
+  CString m_strOpen, m_strSave;  // strings 370 and 369
+  CString m_strTips[4];          // strings 702..705
+  char m_tipA[512];
+  WCHAR m_tipW[512];
+};
+
+class CLwvPrintDlgHook : public CLwvStdDlgHook {
+ public:
+  void Watch(const CWPRETSTRUCT& msg) override;
+  CString TranslateText(const CString& text) override;
+  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
+                            int stringId) override;
+  // The kind (print or print setup) decides where the entries lie.
+  void SetKind(int kind) { m_nKind = kind; }
+
+ protected:
+  bool OnAttach(HWND dialog) override;
+
+ private:
+  void TranslateStatus();
+  int m_nKind = 4;
+  int m_nFirstStatus = 0;
+  std::vector<CString> m_status;  // the 25 status strings
+  bool m_bPrintLabelDone = false;
+};
+
+class CLwvPageSetupDlgHook : public CLwvStdDlgHook {
+ public:
+  void Watch(const CWPRETSTRUCT& msg) override;
+
+ protected:
+  bool OnAttach(HWND dialog) override;
+
+ private:
+  void TranslateWatched(HWND window);
+  HWND m_margins[4] = {};
+  CString m_strings[4];  // 1585..1588
+};
+
+class CLwvFontDlgHook : public CLwvStdDlgHook {
+ public:
+  void Watch(const CWPRETSTRUCT& msg) override;
+  CString TranslateText(const CString& text) override;
+  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
+                            int stringId) override;
+
+ protected:
+  bool OnAttach(HWND dialog) override;
+
+ private:
+  void ReplaceStyleItem(int index);
+  HWND m_hStyles = nullptr;
+  CString m_captions[4];  // 1100..1103
+  CString m_styles[5];    // 1284..1288
+};
+
+// The process-wide handlers.
+CLwvFileDlgHook& LwFileDlgHook();
+CLwvPrintDlgHook& LwPrintDlgHook();
+CLwvPageSetupDlgHook& LwPageSetupDlgHook();
+CLwvFontDlgHook& LwFontDlgHook();
+// The handler of a kind (4 and 5 share one), or null.
+CLwvStdDlgHook* LwStdDlgHookOfKind(int kind);
+
+// For the hooks: every active handler follows one message; every active
+// handler fits a message box (print, file, font, in this order); whether the
+// print handler is active (then no unclassified dialog is translated).
+void LwWatchCommonDialogs(const CWPRETSTRUCT& msg);
+void LwFitMessageTexts(HWND box);
+bool LwIsPrintDialogActive();
