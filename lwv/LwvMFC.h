@@ -1,0 +1,21 @@
+// Lingoweave for programs built on the class library. Include it after the
+// framework headers: from here on the name CString means the
+// translation-aware __X_CString in the program's own code.
+#pragma once
+
+#include "FrameworkWin.h"
+#include "Lwv.h"
+#include "XWinApp.h"
+
+// Message box with the translated text of a string-table id (a help id of
+// -1 takes the string id, as the framework's message box does), or with a
+// text shown unchanged.
+int LWAfxMessageBox(UINT id, UINT type = MB_OK, UINT helpId = UINT(-1));
+int LWAfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
+
+// Framework-object forms of the window and menu functions.
+inline void LWTranslateDialog(CWnd* dialog, int mode) { LWTranslateDialog(dialog ? dialog->m_hWnd : nullptr, mode); }
+inline void LWTranslateMenu(CWnd* window) { LWTranslateMenu(window ? window->m_hWnd : nullptr); }
+inline void LWTranslateHMenu(CMenu* menu) { LWTranslateHMenu(menu ? menu->m_hMenu : nullptr); }
+
+#define CString __X_CString

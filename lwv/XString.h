@@ -1,0 +1,25 @@
+// The translation-aware string: built from a string-table id, formatted with
+// one or loaded from one, it holds the text of the current language file.
+#pragma once
+
+#include "Framework.h"
+
+class __X_CString : public CString {
+ public:
+  using CString::CStringT;
+  __X_CString() = default;
+  __X_CString(const __X_CString&) = default;
+  __X_CString(__X_CString&&) noexcept = default;
+  __X_CString(const CString& s) : CString(s) {}
+  __X_CString(CString&& s) noexcept : CString(std::move(s)) {}
+  // A value below 0x10000 is a string-table id: loaded and translated.
+  __X_CString(const TCHAR* text);
+
+  __X_CString& operator=(const __X_CString&) = default;
+  __X_CString& operator=(__X_CString&&) noexcept = default;
+  using CString::operator=;
+
+  using CString::Format;
+  // Formats with the translated text of a string-table id.
+  void Format(UINT formatId, ...);
+};

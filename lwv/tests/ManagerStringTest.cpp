@@ -1,0 +1,94 @@
+// Strings by id: LWLoadString and the translation-aware string. The texts
+// come from ManagerTest.rc on Windows and from the native string table
+// otherwise (filled in SetUp; a no-op on Windows).
+#include "ManagerFixtures.h"
+#include "ManagerTestIds.h"
+
+using namespace mgrtest;
+
+namespace {
+
+class LoadStringTest : public ManagerTest {
+ protected:
+  void SetUp() override {
+    lw::ClearNativeStrings();
+    lw::SetNativeString(IDS_MGR_NOT_FOUND, LW_WSTR("Datei nicht gefunden"));
+    lw::SetNativeString(IDS_MGR_FILES, LW_WSTR("%d Dateien"));
+    lw::SetNativeString(IDS_MGR_UNKNOWN, LW_WSTR("Unbekannt"));
+    lw::SetNativeString(IDS_MGR_ZERO, LW_WSTR("Hallo"));
+  }
+  void TearDown() override {
+    ManagerTest::TearDown();
+    lw::ClearNativeStrings();
+  }
+  void Start(bool switchDialog, UINT switchId) {
+    FileSpec spec = GermanToEnglish();
+    spec.switchDialog = switchDialog;
+    LW_STARTPARAMS p = Params(WriteSpec(switchDialog ? "load_sw.tra" : "load_plain.tra", spec));
+    p.nSwitchCommandID = switchId;
+    ASSERT_TRUE(LWStart(&p));
+  }
+};
+
+TEST_F(LoadStringTest, WithoutManagerLoadsUntranslated) {
+  CString text;
+  EXPECT_FALSE(LWLoadString(text, 100));
+  EXPECT_EQ(CString(_T("Datei nicht gefunden")), text);
+  __X_CString s(MAKEINTRESOURCE(100));
+  EXPECT_EQ(CString(_T("Datei nicht gefunden")), s);
+}
+
+TEST_F(LoadStringTest, LoadsTranslated) {
+  Start(true, 0x1234);
+  struct Case {
+    UINT id;
+    BOOL found;
+    const TCHAR* text;
+  } cases[] = {
+      {100, TRUE, _T("File not found")},
+      {102, FALSE, _T("Unbekannt")},          // resource text kept
+      {0x1234, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
+      {555, FALSE, _T("")},                   // no such resource: nothing to translate
+  };
+  for (const Case& c : cases) {
+    CString text(_T("before"));
+    EXPECT_EQ(c.found, LWLoadString(text, c.id)) << c.id;
+    EXPECT_EQ(CString(c.text), text) << c.id;
+  }
+}
+
+TEST_F(LoadStringTest, SwitchIdWithoutSwitchEntryLeavesTheText) {
+  Start(false, 0x1234);
+  CString text(_T("before"));
+  EXPECT_FALSE(LWLoadString(text, 0x1234));
+  EXPECT_EQ(CString(_T("before")), text);
+}
+
+TEST_F(LoadStringTest, IdZeroWithoutSwitchCommandIsAPlainLoad) {
+  Start(true, 0);
+  CString text;
+  EXPECT_FALSE(LWLoadString(text, 0));
+  EXPECT_EQ(CString(_T("Hallo")), text);  // not the switch entry, not translated
+}
+
+TEST_F(LoadStringTest, TranslationAwareString) {
+  Start(true, 0x1234);
+  __X_CString fromId(MAKEINTRESOURCE(100));
+  EXPECT_EQ(CString(_T("File not found")), fromId);
+  __X_CString untranslated(MAKEINTRESOURCE(102));
+  EXPECT_EQ(CString(_T("Unbekannt")), untranslated);
+  __X_CString fromText(_T("Hallo"));  // a text is never looked up
+  EXPECT_EQ(CString(_T("Hallo")), fromText);
+
+  __X_CString formatted;
+  formatted.Format(101u, 3);
+  EXPECT_EQ(CString(_T("3 files")), formatted);
+  formatted.Format(_T("%d Dateien"), 4);
+  EXPECT_EQ(CString(_T("4 Dateien")), formatted);
+
+  // Framework strings convert both ways.
+  CString base = fromId + _T("!");
+  __X_CString back = base;
+  EXPECT_EQ(CString(_T("File not found!")), back);
+}
+}  // namespace
