@@ -151,6 +151,30 @@ void CDialog::EndDialog(int result) {
   if (m_hWnd) ::EndDialog(m_hWnd, result);
 }
 
+namespace {
+bool RoutesOn(UINT id, UINT code) {
+  return (code == CN_COMMAND || code == CN_UPDATE_COMMAND_UI) && (id & 0x8000) && id < 0xF000;
+}
+}  // namespace
+
+BOOL CDialog::OnCmdMsg(UINT id, UINT code, void* extra) {
+  if (CWnd::OnCmdMsg(id, code, extra)) return TRUE;
+  if (!RoutesOn(id, code)) return FALSE;
+  CWnd* owner = FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER));
+  if (owner && owner != this && owner->OnCmdMsg(id, code, extra)) return TRUE;
+  CWinApp* app = AfxGetApp();
+  return app && app->OnCmdMsg(id, code, extra);
+}
+
+BOOL CDialog::HasCommandHandler(UINT id) const {
+  if (CWnd::HasCommandHandler(id)) return TRUE;
+  if (!RoutesOn(id, CN_COMMAND)) return FALSE;
+  CWnd* owner = FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER));
+  if (owner && owner != this && owner->HasCommandHandler(id)) return TRUE;
+  CWinApp* app = AfxGetApp();
+  return app && app->HasCommandHandler(id);
+}
+
 void CDialog::GotoDlgCtrl(CWnd* control) {
   if (control) ::SendMessage(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
 }

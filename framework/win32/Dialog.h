@@ -22,6 +22,10 @@ class CDialog : public CWnd {
   virtual void OnCancel();
   void EndDialog(int result);
   BOOL PreTranslateMessage(MSG* msg) override;
+  // Commands the dialog does not handle (menu items and buttons with ids from
+  // 0x8000 below the system commands) go on to its owner, then the application.
+  BOOL OnCmdMsg(UINT id, UINT code, void* extra) override;
+  BOOL HasCommandHandler(UINT id) const override;
 
   void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
   void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }

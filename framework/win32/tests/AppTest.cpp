@@ -102,3 +102,38 @@ TEST(App, NamesCommandLineAndMessageBoxText) {
 }  // namespace
 
 TEST(App, NoApplicationObjectOutsideTheTests) { EXPECT_EQ(AfxGetApp(), nullptr); }
+
+namespace {
+
+int g_appCommands = 0;
+
+class CCommandApp : public CWinApp {
+ public:
+  void OnAppCommand() { ++g_appCommands; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandApp, CWinApp)
+  ON_COMMAND(0x8001, OnAppCommand)
+  ON_COMMAND(0x0101, OnAppCommand)
+END_MESSAGE_MAP()
+
+// Menu commands a dialog does not handle reach the application; control ids
+// below 0x8000 do not.
+TEST(App, DialogCommandsRouteToTheApplication) {
+  CCommandApp app;
+  app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
+  g_appCommands = 0;
+  lw::DialogTemplate t(_T("Route"), WS_POPUP | WS_CAPTION, 0, 0, 80, 40);
+  CDialog dialog;
+  ASSERT_TRUE(dialog.CreateIndirect(t.Get()));
+  dialog.SendMessage(WM_COMMAND, 0x8001, 0);
+  EXPECT_EQ(g_appCommands, 1);
+  dialog.SendMessage(WM_COMMAND, 0x0101, 0);
+  EXPECT_EQ(g_appCommands, 1);
+  EXPECT_TRUE(dialog.HasCommandHandler(0x8001));
+  EXPECT_FALSE(dialog.HasCommandHandler(0x0101));
+  dialog.DestroyWindow();
+}
+
+}  // namespace
