@@ -81,3 +81,31 @@ TEST(RealScripts, DialogsControlsAndProblemsPerFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RealScripts, FirstDialogOfTheFileOpenScript) {
+  CString path = T(kFolder) + T("fileopen.dlg");
+  if (!Exists(path)) GTEST_SKIP() << "fileopen.dlg is not installed (package mingw-w64-x86-64-dev)";
+  CRcFileSet set(&path, 1, nullptr, 0, 50);
+  CResProblemLog log;
+  std::unique_ptr<CResFile> file = set.BuildResFile(log);
+  std::unique_ptr<CTraNode> root(file->CreateNode(nullptr));
+  const CTraNode* d = root->GetChild(1)->GetChild(0);
+  ASSERT_NE(nullptr, d);
+  EXPECT_EQ(T("Open"), d->m_strOriginal);
+  RECT r = {0, 0, 370, 237};
+  EXPECT_TRUE(EqualRects(r, d->m_pLayout->m_rcOriginal));
+  EXPECT_EQ(T("MS Shell Dlg"), d->m_pLayout->m_strFontFace);
+  EXPECT_EQ(8, d->m_pLayout->m_nFontSize);
+  const CTraNode* label = d->GetChild(0);
+  EXPECT_EQ(T("Look &in:"), label->m_strOriginal);
+  EXPECT_EQ(TRA_STATIC, label->m_nKind);
+  RECT lr = {4, 7, 61, 15};
+  EXPECT_TRUE(EqualRects(lr, label->m_pLayout->m_rcOriginal));
+  EXPECT_EQ(0x50020100, label->m_pLayout->m_nStyle);  // LTEXT default | SS_NOTIFY
+  EXPECT_EQ(0x1000, label->m_pLayout->m_nExStyle);    // WS_EX_RIGHT
+  EXPECT_EQ(TRA_COMBOBOX, d->GetChild(1)->m_nKind);
+}
+
+}  // namespace

@@ -197,6 +197,25 @@ TEST(RcFileSet, WithoutPathsThereIsNoList) {
   EXPECT_EQ(3, root->GetChildCount());
 }
 
+TEST(RcFileSet, EightBitScriptsAreCodePage1252OrUtf8WithItsMark) {
+  CString dir = lwtest::ScratchDir("rcfileset-8bit");
+  ASSERT_FALSE(dir.IsEmpty());
+  const char* scripts[] = {"STRINGTABLE BEGIN 1 \"Gr\xFC\xDF" "e \x80\" END",
+                           "\xEF\xBB\xBFSTRINGTABLE BEGIN 1 \"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\" END"};
+  lw::WString expected = LW_WSTR("Gr\u00FC\u00DFe \u20AC");
+  for (const char* script : scripts) {
+    CString path = WriteScript(dir, "s.rc", script);
+    CRcFileSet set(&path, 1, nullptr, 0, 50);
+    CResProblemLog log;
+    std::unique_ptr<CResFile> file = set.BuildResFile(log);
+    std::unique_ptr<CTraNode> root(file->CreateNode(nullptr));
+    const CTraNode* table = root->GetChild(2)->GetChild(0);
+    ASSERT_NE(nullptr, table) << script;
+    ASSERT_EQ(1, table->GetChildCount()) << script;
+    EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->m_strOriginal) << script;
+  }
+}
+
 TEST(RcFileSet, ReadsUtf16Scripts) {
   CString dir = lwtest::ScratchDir("rcfileset-utf16");
   ASSERT_FALSE(dir.IsEmpty());

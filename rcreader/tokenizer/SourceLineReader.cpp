@@ -74,13 +74,7 @@ void CSourceLineReader::CutLineComment(size_t from) {
   }
 }
 
-TCHAR CSourceLineReader::GetChar() {
-  if (m_readPos < m_lineEnd) {
-    TCHAR c = m_text[m_readPos++];
-    m_lastChar = c;
-    if (c == '"') m_inQuotes = !m_inQuotes;
-    return c;
-  }
+TCHAR CSourceLineReader::NextLineChar() {
   if (m_endOfFile) return 0;
   ReadLine();
   ++m_lineCount;
@@ -90,8 +84,7 @@ TCHAR CSourceLineReader::GetChar() {
   return ' ';
 }
 
-TCHAR CSourceLineReader::GetCharSkipComments() {
-  TCHAR c = GetChar();
+TCHAR CSourceLineReader::SkipBlockComments(TCHAR c) {
   while (m_stripBlockComments && c == '/' && PeekChar() == '*') {
     m_inBlockComment = true;
     TCHAR noted;

@@ -18,10 +18,19 @@ class CSourceLineReader {
   // Largest script file accepted, in bytes.
   static constexpr size_t kMaxFileBytes = 256u * 1024u * 1024u;
 
-  TCHAR GetChar();
+  TCHAR GetChar() {
+    if (m_readPos >= m_lineEnd) return NextLineChar();
+    TCHAR c = m_text[m_readPos++];
+    m_lastChar = c;
+    if (c == '"') m_inQuotes = !m_inQuotes;
+    return c;
+  }
   TCHAR PeekChar() const { return m_readPos < m_lineEnd ? m_text[m_readPos] : TCHAR(0); }
   // GetChar that swallows block comments when stripping is on.
-  TCHAR GetCharSkipComments();
+  TCHAR GetCharSkipComments() {
+    TCHAR c = GetChar();
+    return c == '/' && m_stripBlockComments ? SkipBlockComments(c) : c;
+  }
   TCHAR GetLastChar() const { return m_lastChar; }
   const CString& GetFileName() const { return m_fileName; }
   bool IsAtEnd() const { return m_endOfFile; }
@@ -34,6 +43,9 @@ class CSourceLineReader {
  private:
   void Start(const BYTE* data, size_t size);
   void ReadLine();
+  // At the end of the current line: the blank for the line end, or 0.
+  TCHAR NextLineChar();
+  TCHAR SkipBlockComments(TCHAR c);
   // Cuts the current line before the first "//" at or after from that stands
   // outside block comments closed on the same line, unless an odd number of
   // quote characters stands before it.
