@@ -211,9 +211,17 @@ INT_PTR CALLBACK LwDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return TRUE;
 }
 
+namespace {
+// The system may make its input-method window while ours is being created.
+bool IsImeWindow(const CBT_CREATEWND* cbt) {
+  LPCTSTR name = cbt && cbt->lpcs ? cbt->lpcs->lpszClass : nullptr;
+  return name && !IS_INTRESOURCE(name) && lw::StrICmp(name, _T("IME")) == 0;
+}
+}  // namespace
+
 LRESULT CALLBACK LwCreationHook(int code, WPARAM wParam, LPARAM lParam) {
   auto& state = lw::State();
-  if (code == HCBT_CREATEWND && state.creating) {
+  if (code == HCBT_CREATEWND && state.creating && !IsImeWindow(reinterpret_cast<CBT_CREATEWND*>(lParam))) {
     CWnd* wnd = state.creating;
     state.creating = nullptr;
     HWND hwnd = reinterpret_cast<HWND>(wParam);
