@@ -2,9 +2,12 @@
 
 #include "DialogMatcher.h"
 #include "Lwv.h"
+#include "LwvSDK.h"
 #include "TranslationManager.h"
 #include "Win32Access.h"
 #include "WindowLists.h"
+
+#include "Wnd.h"
 
 #include <commctrl.h>
 
@@ -19,11 +22,6 @@ CTraNode* SectionOf(CTraFile* file, LPCTSTR name) {
   return file->GetRootNode()->FindPath(&path, 1);
 }
 
-bool HasClass(HWND wnd, LPCTSTR name) {
-  TCHAR cls[256] = {0};
-  return ::GetClassName(wnd, cls, 256) > 0 && lstrcmpi(cls, name) == 0;
-}
-
 // Kept hashes are forgotten whenever a file is loaded or a switch retranslates.
 void TranslateDialogFrom(HWND dialog, CTraNode* section, int mode, bool useIndex) {
   CLwvWin32Dialog access(dialog);
@@ -34,10 +32,23 @@ void TranslateDialogFrom(HWND dialog, CTraNode* section, int mode, bool useIndex
 
 }  // namespace
 
+bool LwvHasClass(HWND wnd, LPCTSTR name, LPCTSTR other) {
+  TCHAR cls[256] = {0};
+  if (::GetClassName(wnd, cls, 256) <= 0) return false;
+  return lstrcmpi(cls, name) == 0 || (other && lstrcmpi(cls, other) == 0);
+}
+
+void LWTranslateDialog(CWnd* dialog, int mode) {
+  if (dialog) LWTranslateDialog(dialog->GetSafeHwnd(), mode);
+}
+
 void LwvSetSwitchDialogProc(LwvSwitchDialogProc proc) { g_switchDialog = proc; }
 
 void LwvOpenSwitchDialog() {
-  if (g_switchDialog) g_switchDialog();
+  if (g_switchDialog)
+    g_switchDialog();
+  else
+    LWSwitchDialog();
 }
 
 CTraNode* LwvCurrentSection(LPCTSTR name) {
@@ -51,9 +62,9 @@ CTraNode* LwvLookupSection(LPCTSTR name) {
 }
 
 HWND LwvSheetTabControl(HWND dialog) {
-  if (!dialog || !::IsWindow(dialog) || !HasClass(dialog, _T("#32770"))) return nullptr;
+  if (!dialog || !::IsWindow(dialog) || !LwvHasClass(dialog, _T("#32770"))) return nullptr;
   HWND tab = reinterpret_cast<HWND>(::SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
-  if (!tab || !::IsWindow(tab) || ::GetParent(tab) != dialog || !HasClass(tab, WC_TABCONTROL)) return nullptr;
+  if (!tab || !::IsWindow(tab) || ::GetParent(tab) != dialog || !LwvHasClass(tab, WC_TABCONTROL)) return nullptr;
   return tab;
 }
 

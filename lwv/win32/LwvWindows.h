@@ -16,7 +16,15 @@ void LWTranslateMenu(HWND window);
 // Translates one popup menu (the system menu by its own rules); not remembered.
 void LWTranslateHMenu(HMENU menu);
 
-// Who opens the language-switch dialog when its command is chosen (null: nobody).
+// The same for the framework's windows and menus.
+class CWnd;
+class CMenu;
+void LWTranslateDialog(CWnd* dialog, int mode);
+void LWTranslateMenu(CWnd* window);
+void LWTranslateHMenu(CMenu* menu);
+
+// Who opens the language-switch dialog when its command is chosen (null:
+// LWSwitchDialog; tests put a probe here).
 typedef void (*LwvSwitchDialogProc)();
 void LwvSetSwitchDialogProc(LwvSwitchDialogProc proc);
 void LwvOpenSwitchDialog();
@@ -29,6 +37,8 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section);
 // Translates a sheet's caption again (the sheet sets its own caption during
 // its initialisation, after the first page was translated).
 void LwvRetranslateSheetCaption(HWND sheet);
+// Whether the window's class is one of the two names (case-insensitive).
+bool LwvHasClass(HWND wnd, LPCTSTR name, LPCTSTR other = nullptr);
 // A section directly under the root of the current (or, during a switch, the lookup) file.
 CTraNode* LwvCurrentSection(LPCTSTR name);
 CTraNode* LwvLookupSection(LPCTSTR name);

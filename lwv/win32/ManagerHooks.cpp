@@ -34,12 +34,6 @@ bool IsSwitchCommand(const LW_STARTPARAMS& p, WPARAM wParam) {
   return static_cast<UINT>(LOWORD(wParam)) == p.nSwitchCommandID;
 }
 
-bool HasClass(HWND wnd, LPCTSTR a, LPCTSTR b) {
-  TCHAR cls[256] = {0};
-  if (::GetClassName(wnd, cls, 256) <= 0) return false;
-  return lstrcmpi(cls, a) == 0 || lstrcmpi(cls, b) == 0;
-}
-
 // The text a tooltip request carries: a string, a resource id of the
 // request's module, or (null) the request's own small buffer.
 template <class DISPINFO, class CH>
@@ -210,7 +204,7 @@ void CTranslationManager::TranslateStatusBar(const CWPRETSTRUCT& msg) {
     case WM_SETTEXT: {
       if (m_bInStatusText) break;
       m_bInStatusText = true;
-      if (HasClass(msg.hwnd, _T("msctls_statusbar32"), _T("msctls_statusbar"))) {
+      if (LwvHasClass(msg.hwnd, _T("msctls_statusbar32"), _T("msctls_statusbar"))) {
         LPCTSTR p = reinterpret_cast<LPCTSTR>(msg.lParam);
         CString text(p ? p : _T(""));
         if (!text.IsEmpty() && LWTranslateStatusText(text)) ::SetWindowText(msg.hwnd, text);

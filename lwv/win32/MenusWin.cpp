@@ -5,6 +5,8 @@
 #include "TranslationManager.h"
 #include "Win32Access.h"
 #include "WindowLists.h"
+#include "Menu.h"
+#include "Wnd.h"
 
 namespace {
 
@@ -42,6 +44,14 @@ void LWTranslateHMenu(HMENU menu) {
   if (!m || !m->GetCurrentFile() || !menu) return;
   CMenuTranslator translator(LwvDefaultMenuAccess(), SwitchCommandOf(m));
   translator.TranslatePopup(menu, LwvCurrentSection(TRA_SECTION_MENUS), m->m_pSystemMenuTranslator);
+}
+
+void LWTranslateMenu(CWnd* window) {
+  if (window) LWTranslateMenu(window->GetSafeHwnd());
+}
+
+void LWTranslateHMenu(CMenu* menu) {
+  if (menu) LWTranslateHMenu(menu->GetSafeHmenu());
 }
 
 void LwvRetranslateWindowMenu(LwvWindow wnd) {
