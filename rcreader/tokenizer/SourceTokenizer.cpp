@@ -98,6 +98,15 @@ CString CSourceTokenizer::UnescapeString(const CString& raw) {
       auto octal = [](TCHAR d) { return d >= '0' && d <= '7'; };
       if (i + 3 < end && octal(s[i + 1]) && octal(s[i + 2]) && octal(s[i + 3])) {
         int v = (s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0');
+#ifdef UNICODE
+        // A byte of an 8-bit string means what it means in code page 1252,
+        // as the resource compiler gives it to the window.
+        if (v >= 0x80 && v <= 0xFF) {
+          char byte = static_cast<char>(v);
+          lw::WString w = lw::Widen(&byte, 1, 1252);
+          if (w.size() == 1 && w[0] != 0) v = static_cast<int>(w[0]);
+        }
+#endif
         out.AppendChar(static_cast<TCHAR>(v));
         i += 3;
         continue;

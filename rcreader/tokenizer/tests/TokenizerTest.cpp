@@ -80,6 +80,19 @@ TEST(Tokenizer, LineOfATokenIsTakenAfterTheNextCharacter) {
   EXPECT_EQ(2, withComment.GetLine(0));
 }
 
+TEST(Tokenizer, OctalBytesMeanWhatTheyMeanInCodePage1252) {
+  CString got = CSourceTokenizer::UnescapeString(lwtest::T("\"\\200\\374\\101\""));
+  ASSERT_EQ(3, got.GetLength());
+#ifdef UNICODE
+  EXPECT_EQ(0x20AC, static_cast<int>(got[0]));  // the euro sign
+  EXPECT_EQ(0xFC, static_cast<int>(got[1]));
+#else
+  EXPECT_EQ(0x80, lw::CharCode(got[0]));
+  EXPECT_EQ(0xFC, lw::CharCode(got[1]));
+#endif
+  EXPECT_EQ('A', got[2]);
+}
+
 TEST(Tokenizer, UnescapeString) {
   struct U {
     const char* raw;
