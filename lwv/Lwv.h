@@ -12,5 +12,8 @@
 BOOL LWTranslateString(CString& text);
 BOOL LWTranslateStatusText(CString& text);
 BOOL LWTranslateToolTip(CString& text);
+// Information of the current language file / of the file at path.
+BOOL LWGetFileInfo(LW_FILEINFO& info);
+BOOL LWGetOtherFileInfo(LPCTSTR path, LW_FILEINFO& info);
 // Loads string id translated; the switch command's id yields its prompt and tip.
 BOOL LWLoadString(CString& text, UINT id);

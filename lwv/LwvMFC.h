@@ -18,4 +18,12 @@ inline void LWTranslateDialog(CWnd* dialog, int mode) { LWTranslateDialog(dialog
 inline void LWTranslateMenu(CWnd* window) { LWTranslateMenu(window ? window->m_hWnd : nullptr); }
 inline void LWTranslateHMenu(CMenu* menu) { LWTranslateHMenu(menu ? menu->m_hMenu : nullptr); }
 
+// Framework forms of the flag and switch-dialog functions (new bitmap
+// objects belong to the caller).
+CBitmap* LWGetFlagBitmap(CDC* dc);
+CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc);
+void LWShowSwitchDialogEx(const CString& caption, const CString& listLabel, const CString& ok, const CString& cancel,
+                          const CString& help, const CString& versionPrefix, const CString& warning,
+                          const CString& failure);
+
 #define CString __X_CString

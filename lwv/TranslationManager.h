@@ -85,6 +85,19 @@ class CTranslationManager {
   void OnGetMessage(const MSG& msg);
 #endif
 
+  // File information and flags (ManagerFileInfo.cpp, win32/ManagerFlags.cpp).
+  BOOL GetFileInfo(struct LW_FILEINFO& info) const;
+  BOOL GetFileInfo(struct tagLW_FILEINFO_FIXED& info) const;
+  BOOL GetOtherFileInfo(const CString& path, struct LW_FILEINFO& info) const;
+  BOOL GetOtherFileInfo(const CString& path, struct tagLW_FILEINFO_FIXED& info) const;
+  // Translates every remembered window again from the lookup file; false
+  // when that was cut short (ManagerSwitch.cpp).
+  bool RetranslateWindows();
+#ifdef _WIN32
+  HBITMAP GetFlagBitmap(HDC dc) const;
+  HBITMAP GetOtherFlagBitmap(const CString& path, HDC dc) const;
+#endif
+
   const LW_STARTPARAMS* GetParams() const { return &m_params; }
   CTraNode* FindSwitchDialogNode() const;
   CTraFile* GetCurrentFile() const { return m_pCurrentFile; }

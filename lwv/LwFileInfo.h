@@ -1,0 +1,62 @@
+/* The information of one language file: header texts, flags and language
+   id, for the current file or any other .tra file. LW_FILEINFO_FIXED is
+   the form for callers without the string class: every text is cut to its
+   field and always terminated. */
+#ifndef LWV_LWFILEINFO_H
+#define LWV_LWFILEINFO_H
+
+#include "LwStartParams.h"
+
+#define LW_INFO_TEXT_CHARS 256
+#define LW_INFO_COMMENT_CHARS 1024
+
+typedef struct tagLW_FILEINFO_FIXED {
+  DWORD dwSize; /* left as the caller set it */
+  TCHAR szProgramName[LW_INFO_TEXT_CHARS];
+  TCHAR szProgramVersion[LW_INFO_TEXT_CHARS];
+  TCHAR szLanguageName[LW_INFO_TEXT_CHARS];
+  WORD wLanguageId;
+  TCHAR szAuthor[LW_INFO_TEXT_CHARS];
+  TCHAR szDate[LW_INFO_TEXT_CHARS];
+  TCHAR szComment[LW_INFO_COMMENT_CHARS];
+  TCHAR szFilePath[LW_PATH_CHARS];
+  DWORD dwFlags;
+  DWORD dwCarried;
+} LW_FILEINFO_FIXED;
+
+#ifdef __cplusplus
+#include "Framework.h"
+
+class CTraFile;
+
+/* The record that owns its texts. */
+struct LW_FILEINFO {
+  CString strProgramName;
+  CString strProgramVersion;
+  CString strLanguageName;
+  CString strComment;
+  CString strFilePath;
+  DWORD dwFlags = 0;
+  DWORD dwCarried = 0;
+  CString strDate;
+  CString strAuthor;
+  LANGID wLanguageId = 0;
+};
+
+/* Fills info from file, with path as its file path. */
+void LwFillFileInfo(const CTraFile& file, const CString& path, LW_FILEINFO& info);
+/* Copies info into the fixed record (dwSize untouched). */
+void LwCopyFileInfo(const LW_FILEINFO& info, LW_FILEINFO_FIXED& fixed);
+/* Copies text into a field of size chars: at most size - 1 characters, then
+   the terminator. Nothing is written for a size of 0. */
+void LwCopyBounded(TCHAR* field, int size, LPCTSTR text);
+/* Empties the record's texts. */
+void FreeFileInfo(LW_FILEINFO& info);
+/* Reads the language file at path into file: the header, the header and
+   the flag picture, or everything. False on any file or format error (the
+   object is then to be discarded). */
+enum LwReadPart { LW_READ_HEADER, LW_READ_HEADER_AND_FLAG, LW_READ_WHOLE };
+bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part);
+#endif
+
+#endif

@@ -1,0 +1,215 @@
+// The language switch with open windows under Wine: dialogs, menu bars and
+// the status bar follow, the choice is remembered, the windows are told once.
+#include "SwitchWineFixtures.h"
+
+using namespace swtest;
+
+namespace {
+
+class SwitchWindowsTest : public ManagerTest {
+ protected:
+  void SetUp() override {
+    m_de = WriteHostLanguage(German(), false);
+    m_en = WriteHostLanguage(English(), true);
+    m_ini = TempPath("switch.ini");
+    RemoveFile(m_ini);
+    m_params = Params(m_de);
+    lw::StrCpyN(m_params.szIniFilePath, (LPCTSTR)m_ini, LW_PATH_CHARS);
+    m_params.nSwitchBroadcastMsg = kBroadcast;
+    ASSERT_TRUE(LWStart(&m_params));
+    ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+  }
+  void TearDown() override {
+    m_host.reset();
+    ManagerTest::TearDown();
+    RemoveFile(m_ini);
+  }
+  void OpenHost() {
+    m_host.reset(new HostWindows);
+    ASSERT_TRUE(IsWindow(m_host->dialog));
+    Pump();
+  }
+  void ExpectGerman() {
+    EXPECT_EQ(CString(_T("Einstellungen")), WindowText(m_host->dialog));
+    EXPECT_EQ(CString(_T("Anwenden")), m_host->DialogItem(1001));
+    EXPECT_EQ(CString(_T("Schlie\u00DFen")), m_host->DialogItem(1002));
+    EXPECT_EQ(CString(_T("&Datei")), MenuText(m_host->Bar(), 0));
+    EXPECT_EQ(CString(_T("&Beenden")), MenuText(GetSubMenu(m_host->Bar(), 0), 1));
+    EXPECT_EQ(CString(_T("&Hilfe")), MenuText(m_host->Bar(), 1));
+  }
+  void ExpectEnglish() {
+    EXPECT_EQ(CString(_T("Settings")), WindowText(m_host->dialog));
+    EXPECT_EQ(CString(_T("Apply")), m_host->DialogItem(1001));
+    EXPECT_EQ(CString(_T("Close")), m_host->DialogItem(1002));
+    EXPECT_EQ(CString(_T("&File")), MenuText(m_host->Bar(), 0));
+    EXPECT_EQ(CString(_T("&Open")), MenuText(GetSubMenu(m_host->Bar(), 0), 0));
+    EXPECT_EQ(CString(_T("E&xit")), MenuText(GetSubMenu(m_host->Bar(), 0), 1));
+    EXPECT_EQ(CString(_T("&Help")), MenuText(m_host->Bar(), 1));
+    EXPECT_EQ(CString(_T("&About")), MenuText(GetSubMenu(m_host->Bar(), 1), 0));
+  }
+  CString Remembered() {
+    TCHAR value[LW_PATH_CHARS] = {0};
+    GetPrivateProfileString(_T("Lingoweave"), _T("LastTraFile"), _T(""), value, LW_PATH_CHARS, m_ini);
+    return CString(value);
+  }
+
+  CString m_de, m_en, m_ini;
+  LW_STARTPARAMS m_params;
+  std::unique_ptr<HostWindows> m_host;
+};
+
+TEST_F(SwitchWindowsTest, GermanEnglishGermanWithOpenWindows) {
+  Watchdog watchdog(60);
+  OpenHost();
+  ExpectGerman();
+  const int dialogBefore = BroadcastCount(m_host->dialog);
+  const int frameBefore = BroadcastCount(m_host->frame);
+
+  ASSERT_TRUE(LWSwitchFile(m_en));
+  ExpectEnglish();
+  // Every remembered window hears of the switch once.
+  EXPECT_EQ(dialogBefore + 1, BroadcastCount(m_host->dialog));
+  EXPECT_EQ(frameBefore + 1, BroadcastCount(m_host->frame));
+  EXPECT_EQ(m_en, Remembered());
+  // Texts set after the switch are translated from the new file.
+  SetWindowText(m_host->status, _T("Bereit"));
+  EXPECT_EQ(CString(_T("Ready")), WindowText(m_host->status));
+  EXPECT_EQ(CString(_T("Hello")), Translated(_T("Hallo")));
+
+  ASSERT_TRUE(LWSwitchFile(m_de));
+  ExpectGerman();
+  EXPECT_EQ(dialogBefore + 2, BroadcastCount(m_host->dialog));
+  EXPECT_EQ(m_de, Remembered());
+  EXPECT_EQ(CString(_T("Hallo")), Translated(_T("Hallo")));
+  SetWindowText(m_host->status, _T("Bereit"));
+  EXPECT_EQ(CString(_T("Bereit")), WindowText(m_host->status));
+}
+
+TEST_F(SwitchWindowsTest, WindowsOpenedAfterTheSwitchStartInTheNewLanguage) {
+  Watchdog watchdog(60);
+  ASSERT_TRUE(LWSwitchFile(m_en));
+  OpenHost();
+  ExpectEnglish();
+}
+
+TEST_F(SwitchWindowsTest, TheNextStartUsesTheChoice) {
+  Watchdog watchdog(60);
+  ASSERT_TRUE(LWSwitchFile(m_en));
+  LWEnd();
+  ASSERT_TRUE(LWStart(&m_params));
+  ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+  EXPECT_EQ(m_en, LwGetManager()->GetCurrentPath());
+  OpenHost();
+  ExpectEnglish();
+  EXPECT_TRUE(m_capture.Messages().empty());
+}
+
+TEST_F(SwitchWindowsTest, FailedSwitchLeavesEveryWindowAsItWas) {
+  Watchdog watchdog(60);
+  OpenHost();
+  std::vector<BYTE> bytes = ReadBytes(m_en);
+  CString cut = TempPath("switch_cut.tra");
+  WriteBytes(cut, std::vector<BYTE>(bytes.begin(), bytes.begin() + bytes.size() * 2 / 3));
+  const int before = BroadcastCount(m_host->dialog);
+  EXPECT_FALSE(LWSwitchFile(cut));
+  ExpectGerman();
+  EXPECT_EQ(before, BroadcastCount(m_host->dialog));
+  EXPECT_EQ(CString(), Remembered());
+  EXPECT_EQ(m_de, LwGetManager()->GetCurrentPath());
+  RemoveFile(cut);
+}
+
+TEST_F(SwitchWindowsTest, WithoutBroadcastMessageNothingIsSent) {
+  Watchdog watchdog(60);
+  LwGetManager()->m_params.nSwitchBroadcastMsg = 0;
+  OpenHost();
+  const int before = BroadcastCount(m_host->dialog);
+  ASSERT_TRUE(LWSwitchFile(m_en));
+  EXPECT_EQ(before, BroadcastCount(m_host->dialog));
+}
+
+TEST_F(SwitchWindowsTest, FlagBitmapsOfTheCurrentAndOtherFiles) {
+  HDC screen = GetDC(nullptr);
+  struct Case {
+    const char* name;
+    HBITMAP bitmap;
+    COLORREF colour;
+  } cases[] = {
+      {"current", LWGetFlagBitmap(screen), German().flagColour},
+      {"other", LWGetOtherFlagBitmap(m_en, screen), English().flagColour},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_NE(nullptr, c.bitmap);
+    BITMAP info;
+    ASSERT_TRUE(GetObject(c.bitmap, sizeof(info), &info));
+    EXPECT_EQ(32, info.bmWidth);
+    EXPECT_EQ(32, info.bmHeight);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, c.bitmap);
+    EXPECT_EQ(c.colour, GetPixel(memory, 5, 7));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(c.bitmap);
+  }
+  CString missing = TempPath("switch_no_flag.tra");
+  RemoveFile(missing);
+  EXPECT_EQ(nullptr, LWGetOtherFlagBitmap(missing, screen));
+  LWEnd();
+  EXPECT_EQ(nullptr, LWGetFlagBitmap(screen));
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(DialogTemplateTest, EmptyTemplateInLocalMemory) {
+  LPDLGTEMPLATE t = LWCreateDialogTemplate(10, 20, 250, 240);
+  ASSERT_NE(nullptr, t);
+  EXPECT_GE(LocalSize(t), 1000u);
+  EXPECT_EQ(0x10C80080u, t->style);
+  EXPECT_EQ(0u, t->dwExtendedStyle);
+  EXPECT_EQ(0, t->cdit);
+  EXPECT_EQ(10, t->x);
+  EXPECT_EQ(20, t->y);
+  EXPECT_EQ(250, t->cx);
+  EXPECT_EQ(240, t->cy);
+  const WORD* after = reinterpret_cast<const WORD*>(t + 1);
+  // DLGTEMPLATE is packed to 18 bytes; menu, class and title follow.
+  after = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(t) + 18);
+  EXPECT_EQ(0, after[0]);
+  EXPECT_EQ(0, after[1]);
+  EXPECT_EQ(0, after[2]);
+  LocalFree(t);
+}
+
+HLOCAL WINAPI NoMemory(UINT, SIZE_T) { return nullptr; }
+
+TEST_F(ManagerTest, NoTemplateMemoryShowsNothing) {
+  Watchdog watchdog(30);
+  LW_STARTPARAMS p = Params(WriteLanguage(German()));
+  ASSERT_TRUE(LWStart(&p));
+  LwvTemplateAllocator previous = LwvSetTemplateAllocator(NoMemory);
+  EXPECT_EQ(nullptr, LWCreateDialogTemplate(0, 0, 10, 10));
+  LWSwitchDialog();  // returns at once: no template, no dialog
+  LWShowSwitchDialogEx(_T("a"), _T("b"), _T("c"), _T("d"), _T("e"), _T("f"), _T("g"), _T("h"));
+  LwvSetTemplateAllocator(previous);
+  EXPECT_TRUE(m_capture.Messages().empty());
+}
+
+TEST_F(ManagerTest, SwitchDialogWithoutItsEntryNamesTheFile) {
+  FileSpec spec;  // no kind-30 entry
+  CString path = WriteSpec("switch_no_entry.tra", spec);
+  LW_STARTPARAMS p = Params(path);
+  ASSERT_TRUE(LWStart(&p));
+  LWSwitchDialog();
+  ASSERT_EQ(1u, m_capture.Messages().size());
+  EXPECT_EQ(1, CountOf(m_capture.Messages()[0], path));
+  EXPECT_EQ(0, m_capture.Messages()[0].Find(_T("The function DoAutomaticSwitchDialog has been called,\n")));
+}
+
+TEST(SwitchNoManagerWineTest, EntryPointsDoNothing) {
+  LWSwitchDialog();
+  LWShowSwitchDialogEx(_T("a"), _T("b"), _T("c"), _T("d"), _T("e"), _T("f"), _T("g"), _T("h"));
+  EXPECT_EQ(nullptr, LWGetFlagBitmap(nullptr));
+  EXPECT_EQ(nullptr, LWGetOtherFlagBitmap(_T("x.tra"), nullptr));
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+// The LW functions for flags, the in-memory dialog template and the
+// language-switch dialog.
+#include "LwvSwitchApi.h"
+
+#include "LwvMessage.h"
+#include "LwvSwitchDlg.h"
+#include "TranslationManager.h"
+
+#include <cstring>
+
+// Last: the framework forms declared there; the library's own code keeps the plain CString.
+#include "LwvMFC.h"
+#undef CString
+
+namespace {
+
+HLOCAL WINAPI AllocWithSystem(UINT flags, SIZE_T bytes) { return ::LocalAlloc(flags, bytes); }
+
+LwvTemplateAllocator g_allocate = AllocWithSystem;
+
+// Size of the block a template is written into.
+const SIZE_T kTemplateBytes = 1000;
+
+void PutWord(BYTE*& p, WORD value) {
+  std::memcpy(p, &value, sizeof(value));
+  p += sizeof(value);
+}
+
+void PutDword(BYTE*& p, DWORD value) {
+  std::memcpy(p, &value, sizeof(value));
+  p += sizeof(value);
+}
+
+}  // namespace
+
+LwvTemplateAllocator LwvSetTemplateAllocator(LwvTemplateAllocator allocator) {
+  LwvTemplateAllocator previous = g_allocate;
+  g_allocate = allocator ? allocator : AllocWithSystem;
+  return previous;
+}
+
+extern "C" LPDLGTEMPLATE LWCreateDialogTemplate(int x, int y, int cx, int cy) {
+  BYTE* block = static_cast<BYTE*>(g_allocate(LPTR, kTemplateBytes));
+  if (!block) return nullptr;
+  BYTE* p = block;
+  PutDword(p, LWV_TEMPLATE_STYLE);
+  PutDword(p, 0);  // extended style
+  PutWord(p, 0);   // no controls
+  for (int v : {x, y, cx, cy}) PutWord(p, static_cast<WORD>(static_cast<short>(v)));
+  PutWord(p, 0);  // no menu
+  PutWord(p, 0);  // default class
+  PutWord(p, 0);  // empty title
+  return reinterpret_cast<LPDLGTEMPLATE>(block);
+}
+
+extern "C" HBITMAP LWGetFlagBitmap(HDC dc) {
+  CTranslationManager* m = LwGetManager();
+  return m ? m->GetFlagBitmap(dc) : nullptr;
+}
+
+extern "C" HBITMAP LWGetOtherFlagBitmap(LPCTSTR path, HDC dc) {
+  CTranslationManager* m = LwGetManager();
+  if (!m || !path) return nullptr;
+  try {
+    return m->GetOtherFlagBitmap(CString(path), dc);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+namespace {
+CBitmap* Wrap(HBITMAP bitmap) {
+  if (!bitmap) return nullptr;
+  CBitmap* object = new CBitmap;
+  object->Attach(bitmap);
+  return object;
+}
+}  // namespace
+
+CBitmap* LWGetFlagBitmap(CDC* dc) { return Wrap(LWGetFlagBitmap(dc ? dc->m_hDC : nullptr)); }
+
+CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc) { return Wrap(LWGetOtherFlagBitmap(path, dc ? dc->m_hDC : nullptr)); }
+
+extern "C" void LWSwitchDialog(void) {
+  CTranslationManager* m = LwGetManager();
+  if (!m) return;
+  CTraNode* entry = m->FindSwitchDialogNode();
+  if (!entry) {
+    CString message;
+    message.Format(LWV_MSG_NO_SWITCH_DIALOG, (LPCTSTR)m->GetCurrentPath());
+    LwvShowMessage(message);
+    return;
+  }
+  const LW_STARTPARAMS* p = m->GetParams();
+  CLwvSwitchDlg dialog(p->szTraPath, p->bSwitchDlgAllowOld, p->nSwitchDlgHelpID != 0,
+                       static_cast<int>(p->nSwitchDlgHelpID), entry);
+  dialog.Run();
+}
+
+extern "C" void LWShowSwitchDialogEx(LPCTSTR caption, LPCTSTR listLabel, LPCTSTR ok, LPCTSTR cancel, LPCTSTR help,
+                                     LPCTSTR versionPrefix, LPCTSTR warning, LPCTSTR failure) {
+  CTranslationManager* m = LwGetManager();
+  if (!m) return;
+  const LW_STARTPARAMS* p = m->GetParams();
+  CLwvSwitchDlg dialog(p->szTraPath, p->bSwitchDlgAllowOld, p->nSwitchDlgHelpID != 0,
+                       static_cast<int>(p->nSwitchDlgHelpID), caption, listLabel, ok, cancel, help, versionPrefix,
+                       warning, failure);
+  dialog.Run();
+}
+
+void LWShowSwitchDialogEx(const CString& caption, const CString& listLabel, const CString& ok, const CString& cancel,
+                          const CString& help, const CString& versionPrefix, const CString& warning,
+                          const CString& failure) {
+  LWShowSwitchDialogEx((LPCTSTR)caption, (LPCTSTR)listLabel, (LPCTSTR)ok, (LPCTSTR)cancel, (LPCTSTR)help,
+                       (LPCTSTR)versionPrefix, (LPCTSTR)warning, (LPCTSTR)failure);
+}
