@@ -1,6 +1,7 @@
 #include "WizardProject.h"
 
 #include "TraFile.h"
+#include "XString.h"
 
 #include <memory>
 #include <vector>
@@ -70,9 +71,8 @@ void CWizardProject::SetDefaultTraPath() { m_strTraPath = NameWithoutProjectExte
 void CWizardProject::InitLanguageFileHeader() {
   m_pTraFile->SetProgramName(NameWithoutProjectExtension());
   m_pTraFile->SetProgramVersion(_T("1.0"));
-  CString language;
-  language.LoadString(WIZARD_DEFAULT_LANGUAGE_STRING);
-  m_pTraFile->SetLanguageName(language);
+  // Loaded through the library, so it comes in the wizard's current language.
+  m_pTraFile->SetLanguageName(__X_CString(MAKEINTRESOURCE(WIZARD_DEFAULT_LANGUAGE_STRING)));
 }
 
 CString CWizardProject::GetRcFile(int index) const {

@@ -29,7 +29,7 @@ class CWizardProject {
   const CString& GetTraPath() const { return m_strTraPath; }
   void SetTraPath(const CString& path) { m_strTraPath = path; }
 
-  // Part of the project path after its last backslash (all of it when none).
+  // The project path after its last backslash (all of it when none).
   CString GetProjectFileName() const;
   // Language-file path less its last four characters, then "_test.tra".
   CString GetTestFileName() const;

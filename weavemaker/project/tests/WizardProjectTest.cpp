@@ -9,6 +9,13 @@ using namespace lwptest;
 
 namespace {
 
+// A snapshot without the language file's address, to compare two projects.
+std::vector<std::string> Contents(const CWizardProject& p) {
+  std::vector<std::string> s = Snapshot(p);
+  s.erase(s.begin() + 4);
+  return s;
+}
+
 CString Wide(const char* utf8) { return CString(lw::Widen(utf8, strlen(utf8), CP_UTF8).c_str()); }
 
 TEST(WizardProject, StartsEmptyWithTestFileDefaults) {
@@ -128,10 +135,7 @@ TEST(WizardProjectStream, RoundTripKeepsEverything) {
     const CTraFile* before = read.GetTraFile();
     ASSERT_EQ(READ_OK, ReadProject(bytes, read)) << scripts;
     EXPECT_NE(before, read.GetTraFile());  // a new language file
-    std::vector<std::string> a = Snapshot(written), b = Snapshot(read);
-    a.erase(a.begin() + 4);  // the language file's address
-    b.erase(b.begin() + 4);
-    EXPECT_EQ(a, b) << scripts;
+    EXPECT_EQ(Contents(written), Contents(read)) << scripts;
     EXPECT_TRUE(read.GetTraFile()->GetWizardMark());
     EXPECT_EQ(bytes, WriteProject(read)) << scripts;  // and writes the same stream again
   }
@@ -191,10 +195,7 @@ TEST(WizardProjectStream, ReaderTakesTheOneByteForm) {
   EXPECT_NE(stream, wide);
   CWizardProject again;
   ASSERT_EQ(READ_OK, ReadProject(wide, again));
-  std::vector<std::string> a = Snapshot(p), b = Snapshot(again);
-  a.erase(a.begin() + 4);
-  b.erase(b.begin() + 4);
-  EXPECT_EQ(a, b);
+  EXPECT_EQ(Contents(p), Contents(again));
 }
 
 TEST(WizardProjectStream, FlagFieldsAreSetOnlyByExactlyOne) {
