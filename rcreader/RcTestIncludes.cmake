@@ -2,7 +2,7 @@
 function(rc_test_includes name)
   foreach(w a u)
     if(TARGET ${name}_${w})
-      target_include_directories(${name}_${w} PRIVATE ${CMAKE_SOURCE_DIR}/framework/tests ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+      target_include_directories(${name}_${w} PRIVATE ${CMAKE_SOURCE_DIR}/framework/tests)
     endif()
   endforeach()
 endfunction()

@@ -263,7 +263,7 @@ TEST(ResFile, UnclosedStatementsStayLinear) {
     auto start = std::chrono::steady_clock::now();
     auto p = ParseScript(s);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 5.0) << c.unit;
+    EXPECT_LT(seconds, 20.0) << c.unit;  // quadratic reading took minutes
     EXPECT_LT(p->log.GetCount(), 200 * c.repeat) << c.unit;
     EXPECT_EQ(CStringA("7:RCFile{9:Menus,8:Dialoge,10:Stringtables}"), Dump(p->root.get())) << c.unit;
   }
