@@ -13,17 +13,10 @@
 int LWAfxMessageBox(UINT id, UINT type = MB_OK, UINT helpId = UINT(-1));
 int LWAfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
 
-// Framework-object forms of the window and menu functions.
-inline void LWTranslateDialog(CWnd* dialog, int mode) { LWTranslateDialog(dialog ? dialog->m_hWnd : nullptr, mode); }
-inline void LWTranslateMenu(CWnd* window) { LWTranslateMenu(window ? window->m_hWnd : nullptr); }
-inline void LWTranslateHMenu(CMenu* menu) { LWTranslateHMenu(menu ? menu->m_hMenu : nullptr); }
-
-// Framework forms of the flag and switch-dialog functions (new bitmap
-// objects belong to the caller).
-CBitmap* LWGetFlagBitmap(CDC* dc);
-CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc);
-void LWShowSwitchDialogEx(const CString& caption, const CString& listLabel, const CString& ok, const CString& cancel,
-                          const CString& help, const CString& versionPrefix, const CString& warning,
-                          const CString& failure);
+// Framework-object forms of the window and menu functions (C++ overloads of
+// the handle forms; null objects do nothing).
+void LWTranslateDialog(CWnd* dialog, int mode);
+void LWTranslateMenu(CWnd* window);
+void LWTranslateHMenu(CMenu* menu);
 
 #define CString __X_CString

@@ -3,9 +3,10 @@
 #include "resource.h"
 
 namespace {
+// A string-table text in the language of the current language file.
 CString Text(UINT id) {
   CString text;
-  text.LoadString(id);
+  LWLoadString(text, id);
   return text;
 }
 }  // namespace
@@ -51,7 +52,7 @@ void CSampleDlg::OnApply() {
   m_history.AddString(line);
   AfxGetApp()->WriteProfileString(_T("Eingaben"), _T("Name"), m_name);
   CString message;
-  message.Format(Text(IDS_APPLIED), (LPCTSTR)m_name, m_count, (LPCTSTR)color, (LPCTSTR)notify);
+  message.Format(IDS_APPLIED, (LPCTSTR)m_name, m_count, (LPCTSTR)color, (LPCTSTR)notify);
   AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
 }
 
@@ -62,6 +63,6 @@ void CSampleDlg::OnAbout() {
 
 // "Schließen" asks first; Escape closes at once.
 void CSampleDlg::OnOK() {
-  if (AfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO) != IDYES) return;
+  if (LWAfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO) != IDYES) return;
   EndDialog(IDOK);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FrameworkWin.h"
+#include "LwvMFC.h"
 
 class CSampleDlg : public CDialog {
  public:

@@ -134,13 +134,66 @@ CString ApplyAndReadBox(const SampleProcess& sample, HWND main) {
   return text;
 }
 
+// The texts the sample takes from its string table, per language file.
+struct Language {
+  const char* name;
+  LPCTSTR colors[3];
+  LPCTSTR applied;  // "Müller", 3, the second colour, with notification
+  LPCTSTR historyLine;
+  LPCTSTR confirmExit;
+};
+
+const Language kGerman = {
+    "German (no language file)",
+    {_T("Rot"), _T("Gr\xfcn"), _T("Blau")},
+    _T("Eingaben \xfc" "bernommen: M\xfcller, 3 St\xfc" "ck, Farbe Gr\xfcn, mit Benachrichtigung."),
+    _T("M\xfcller (3, Gr\xfcn)"),
+    _T("Wollen Sie das Beispiel wirklich beenden?")};
+
+const Language kEnglish = {
+    "English (LwvSample.tra)",
+    {_T("Red"), _T("Green"), _T("Blue")},
+    _T("Entries taken over: M\xfcller, 3 pieces, colour Green, with notification."),
+    _T("M\xfcller (3, Green)"),
+    _T("Do you really want to quit the sample?")};
+
+int CountOf(const CString& text, LPCTSTR part) {
+  int n = 0;
+  for (int at = text.Find(part); at >= 0; at = text.Find(part, at + 1)) ++n;
+  return n;
+}
+
+// A copy of the program in a folder without its language file.
+CString CopyWithoutLanguageFile(LPCTSTR program) {
+  CString folder = CString(_T(LW_BINARY_DIR)) + _T("\\samples\\without_tra\\");
+  ::CreateDirectory(folder, nullptr);
+  ::DeleteFile(folder + _T("LwvSample.tra"));
+  CString copy = folder + CString(program).Mid(CString(program).ReverseFind(_T('/')) + 1);
+  EXPECT_TRUE(::CopyFile(program, copy, FALSE)) << CStringA(copy).GetString();
+  return copy;
+}
+
 void DeleteSampleProfile() { ::RegDeleteTree(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Beispiel")); }
 
-void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName) {
+void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName, const Language& language, bool fileMissing) {
+  SCOPED_TRACE(language.name);
   SampleProcess sample(program);
   ASSERT_TRUE(sample.Started()) << CStringA(program).GetString();
+  if (fileMissing) {
+    // The library says once, naming the file twice, that it runs untranslated.
+    HWND box = sample.WaitForDialog();
+    ASSERT_NE(box, nullptr) << "no message about the missing language file";
+    CString text = TextOf(::GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(text.Find(_T("The translation file ")), 0) << CStringA(text).GetString();
+    EXPECT_EQ(CountOf(text, _T("without_tra\\LwvSample.tra")), 2) << CStringA(text).GetString();
+    EXPECT_GE(text.Find(_T("The program will run in the original language.")), 0);
+    ::PostMessage(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(box) ? nullptr : box; }));
+  }
   HWND main = sample.WaitForDialog();
   ASSERT_NE(main, nullptr) << "main dialog did not appear";
+  ::Sleep(200);
+  EXPECT_EQ(sample.FindDialog({main}), nullptr) << "a second message box";
 
   // The dialog, its controls and the strings it loaded.
   EXPECT_EQ(TextOf(main), CString(_T("Lingoweave Beispiel")));
@@ -153,9 +206,8 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName) {
   EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_COUNT)), CString(_T("1")));
   EXPECT_EQ(::SendDlgItemMessage(main, IDC_GERMAN, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(::SendDlgItemMessage(main, IDC_COLOR, CB_GETCOUNT, 0, 0), 3);
-  const LPCTSTR colors[] = {_T("Rot"), _T("Gr\xfcn"), _T("Blau")};
   for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(ItemText(main, IDC_COLOR, CB_GETLBTEXTLEN, CB_GETLBTEXT, i), CString(colors[i]));
+    EXPECT_EQ(ItemText(main, IDC_COLOR, CB_GETLBTEXTLEN, CB_GETLBTEXT, i), CString(language.colors[i]));
 
   // The menu bar from the resource (Wine cannot read its items from another
   // process; its commands are driven below).
@@ -166,10 +218,9 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName) {
   ::SendDlgItemMessage(main, IDC_COUNT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("3")));
   ::SendDlgItemMessage(main, IDC_COLOR, CB_SETCURSEL, 1, 0);
   ::SendDlgItemMessage(main, IDC_NOTIFY, BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_EQ(ApplyAndReadBox(sample, main),
-            CString(_T("Eingaben \xfc" "bernommen: M\xfcller, 3 St\xfc" "ck, Farbe Gr\xfcn, mit Benachrichtigung.")));
+  EXPECT_EQ(ApplyAndReadBox(sample, main), CString(language.applied));
   EXPECT_EQ(::SendDlgItemMessage(main, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
-  EXPECT_EQ(ItemText(main, IDC_HISTORY, LB_GETTEXTLEN, LB_GETTEXT, 0), CString(_T("M\xfcller (3, Gr\xfcn)")));
+  EXPECT_EQ(ItemText(main, IDC_HISTORY, LB_GETTEXTLEN, LB_GETTEXT, 0), CString(language.historyLine));
 
   // Bad entries are refused with a message and change nothing.
   struct Bad {
@@ -198,7 +249,7 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName) {
     Command(main, IDOK);
     HWND box = sample.WaitForDialog({main});
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), CString(_T("Wollen Sie das Beispiel wirklich beenden?")));
+    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), CString(language.confirmExit));
     ::PostMessage(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(box) ? nullptr : main; }));
     if (answer == IDNO) {
@@ -209,11 +260,14 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName) {
   EXPECT_EQ(sample.WaitForExit(), 0);
 }
 
-// The Unicode build first; the ANSI build then finds the name it stored.
+// The Unicode build first, translated by the language file beside it; the
+// ANSI build then finds the name it stored, once translated and once from a
+// folder without the language file, in German.
 TEST(Sample, DrivenThroughItsWindowsInBothWidths) {
   DeleteSampleProfile();
-  DriveSample(_T(LW_SAMPLE_U), _T(""));
-  DriveSample(_T(LW_SAMPLE_A), _T("M\xfcller"));
+  DriveSample(_T(LW_SAMPLE_U), _T(""), kEnglish, false);
+  DriveSample(_T(LW_SAMPLE_A), _T("M\xfcller"), kEnglish, false);
+  DriveSample(CopyWithoutLanguageFile(_T(LW_SAMPLE_A)), _T("M\xfcller"), kGerman, true);
   DeleteSampleProfile();
 }
 
