@@ -19,4 +19,12 @@ void LWTranslateDialog(CWnd* dialog, int mode);
 void LWTranslateMenu(CWnd* window);
 void LWTranslateHMenu(CMenu* menu);
 
+// Framework forms of the flag and switch-dialog functions (new bitmap
+// objects belong to the caller).
+CBitmap* LWGetFlagBitmap(CDC* dc);
+CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc);
+void LWShowSwitchDialogEx(const CString& caption, const CString& listLabel, const CString& ok, const CString& cancel,
+                          const CString& help, const CString& versionPrefix, const CString& warning,
+                          const CString& failure);
+
 #define CString __X_CString
