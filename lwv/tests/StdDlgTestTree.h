@@ -1,0 +1,24 @@
+// The language tree the message-box and common-dialog tests translate from:
+// an "LwvMessageBox" entry and one entry per common-dialog kind.
+#pragma once
+
+#include "StdDlgModels.h"
+#include "TraNode.h"
+
+#include <memory>
+
+namespace stddlgtest {
+
+// Translation of control entry i of kind k: "X<k>.<i>"; the caption is "K<k>".
+CString ItemText(int kind, int i);
+extern const TCHAR* const kButtonTexts[12];
+// Sets the translation of the entry of kind k that carries comdlg32 string s.
+void SetStringTranslation(CTraNode* root, int kind, int stringId, const TCHAR* text);
+std::unique_ptr<CTraNode> BuildTree();
+#ifdef _WIN32
+// Print and page setup need a printer: one on FILE: with Wine's PostScript
+// driver is added to the test prefix (and made the default) when missing.
+void AddThrowawayPrinter();
+#endif
+
+}  // namespace stddlgtest
