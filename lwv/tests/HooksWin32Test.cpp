@@ -39,12 +39,13 @@ CTraNode* Placed(CTraNode* parent, const CString& o, const CString& t, int kind,
 
 RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
-CTraFile* MakeFile() {
+// fr: the same originals with French translations (a second language of the program).
+CTraFile* MakeFile(bool fr = false) {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
   CTraNode* menus = Add(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
   CTraNode* main = Add(menus, _T("IDR_MAIN"), _T("IDR_MAIN"), TRA_MENU);
-  CTraNode* file = Add(main, _T("&Datei"), _T("&File"), TRA_POPUP);
-  Add(file, _T("\u00D6&ffnen"), _T("&Open"), TRA_MENUITEM);
+  CTraNode* file = Add(main, _T("&Datei"), fr ? _T("&Fichier") : _T("&File"), TRA_POPUP);
+  Add(file, _T("\u00D6&ffnen"), fr ? _T("&Ouvrir") : _T("&Open"), TRA_MENUITEM);
   Add(file, _T("&Beenden"), _T("E&xit"), TRA_MENUITEM);
   CTraNode* help = Add(main, _T("&Hilfe"), _T("&Help"), TRA_POPUP);
   Add(help, _T("&Info"), _T("&About"), TRA_MENUITEM);
@@ -58,12 +59,14 @@ CTraFile* MakeFile() {
   for (const TCHAR* t : sysTexts) Add(sys, _T("x"), t, TRA_MENUITEM);
 
   CTraNode* dialogs = Add(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  CTraNode* find = Placed(dialogs, _T("Suchen"), _T("Find"), TRA_DIALOG, R(0, 0, 200, 100), R(0, 0, 240, 110));
+  CTraNode* find =
+      Placed(dialogs, _T("Suchen"), fr ? _T("Rechercher") : _T("Find"), TRA_DIALOG, R(0, 0, 200, 100), R(0, 0, 240, 110));
   Placed(find, _T("&Suchen nach:"), _T("Fi&nd what:"), TRA_STATIC, R(7, 9, 57, 17), R(7, 9, 67, 17));
   Placed(find, _T(""), _T(""), TRA_EDIT, R(60, 7, 130, 19), R(70, 7, 180, 19));
   Placed(find, _T(""), _T(""), TRA_COMBOBOX, R(60, 25, 130, 90), R(70, 25, 180, 90));
   Placed(find, _T("OK"), _T("OK"), TRA_PUSHBUTTON, R(140, 7, 190, 21), R(190, 7, 235, 21));
-  Placed(find, _T("Abbrechen"), _T("Cancel"), TRA_PUSHBUTTON, R(140, 25, 190, 39), R(190, 25, 235, 39));
+  Placed(find, _T("Abbrechen"), fr ? _T("Annuler") : _T("Cancel"), TRA_PUSHBUTTON, R(140, 25, 190, 39),
+         R(190, 25, 235, 39));
   CTraNode* own = Placed(dialogs, _T("Eigenes Blatt"), _T("Own sheet"), TRA_DIALOG, R(0, 0, 100, 50), R(0, 0, 100, 50));
   Placed(own, _T("Schlie\u00DFen"), _T("Close"), TRA_PUSHBUTTON, R(10, 10, 60, 24), R(10, 10, 60, 24));
   CTraNode* p1 = Placed(dialogs, _T("Seite 1"), _T("Page 1"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
@@ -84,6 +87,19 @@ CTraFile* MakeFile() {
   CTraFile* f = new CTraFile(root);
   f->SetProgramName(_T("HooksProbe"));
   return f;
+}
+
+void WriteTra(const CString& path, CTraFile& file) {
+  CAtomicFile out;
+  ASSERT_TRUE(out.Open(path, CFile::modeCreate | CFile::modeWrite));
+  CArchive ar(&out, CArchive::store);
+  file.Serialize(ar);
+  ar.Close();
+  out.Commit();
+}
+
+CString TraPath(LPCTSTR name) {
+  return CString(LW_BINARY_DIR) + _T("/") + name + (sizeof(TCHAR) == 1 ? _T("_a.tra") : _T("_u.tra"));
 }
 
 int g_otherRetHookCalls = 0;
@@ -181,14 +197,9 @@ class HooksWin32 : public ::testing::Test {
     InitCommonControlsEx(&icc);
     // A hook installed before the library's: it must still be called.
     g_otherRetHook = SetWindowsHookEx(WH_CALLWNDPROCRET, OtherRetHook, nullptr, GetCurrentThreadId());
-    s_path = CString(LW_BINARY_DIR) + (sizeof(TCHAR) == 1 ? _T("/hooks_probe_a.tra") : _T("/hooks_probe_u.tra"));
+    s_path = TraPath(_T("hooks_probe"));
     std::unique_ptr<CTraFile> file(MakeFile());
-    CAtomicFile out;
-    ASSERT_TRUE(out.Open(s_path, CFile::modeCreate | CFile::modeWrite));
-    CArchive ar(&out, CArchive::store);
-    file->Serialize(ar);
-    ar.Close();
-    out.Commit();
+    WriteTra(s_path, *file);
     LW_STARTPARAMS p;
     std::memset(&p, 0, sizeof(p));
     p.dwSize = sizeof(p);
@@ -481,6 +492,42 @@ TEST_F(HooksWin32, HooksInstalledBeforeOursAreStillCalled) {
   SendMessage(frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("x")));
   EXPECT_GE(g_otherRetHookCalls, before + 2);
   DestroyWindow(frame);
+}
+
+TEST_F(HooksWin32, LanguageSwitchRetranslatesOpenDialogsAndMenus) {
+  const CString french = TraPath(_T("hooks_probe_fr"));
+  std::unique_ptr<CTraFile> file(MakeFile(true));
+  WriteTra(french, *file);
+  lw::DialogTemplate t(_T("Suchen"), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 10, 10, 200, 100);
+  t.AddControl(lw::DialogTemplate::kStatic, _T("&Suchen nach:"), 100, WS_CHILD | WS_VISIBLE, 7, 9, 50, 8);
+  t.AddControl(lw::DialogTemplate::kEdit, _T(""), 101, WS_CHILD | WS_VISIBLE | WS_BORDER, 60, 7, 70, 12);
+  t.AddControl(lw::DialogTemplate::kComboBox, _T(""), 102, WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 60, 25, 70, 65);
+  t.AddControl(lw::DialogTemplate::kButton, _T("OK"), IDOK, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 140, 7, 50, 14);
+  t.AddControl(lw::DialogTemplate::kButton, _T("Abbrechen"), IDCANCEL, WS_CHILD | WS_VISIBLE, 140, 25, 50, 14);
+  HWND dlg = CreateFrom(t);
+  ASSERT_TRUE(dlg);
+  ASSERT_EQ(CString(_T("Cancel")), Text(GetDlgItem(dlg, IDCANCEL)));
+  HMENU bar = CreateMenu();
+  HMENU popup = CreatePopupMenu();
+  AppendMenu(popup, MF_STRING, 200, _T("\u00D6&ffnen"));
+  AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), _T("&Datei"));
+  HWND frame = CreateFrame(bar);
+  ASSERT_EQ(CString(_T("&File")), MenuText(bar, 0));
+
+  ASSERT_TRUE(LWSwitchFile(french));
+  EXPECT_EQ(CString(_T("Rechercher")), Text(dlg));
+  EXPECT_EQ(CString(_T("Annuler")), Text(GetDlgItem(dlg, IDCANCEL)));
+  ExpectNear(Mapped(dlg, R(190, 7, 235, 21)), ChildRect(dlg, GetDlgItem(dlg, IDOK)), "OK after the switch");
+  EXPECT_EQ(CString(_T("&Fichier")), MenuText(bar, 0));
+  EXPECT_EQ(CString(_T("&Ouvrir")), MenuText(popup, 0));
+  EXPECT_EQ(kSwitchId, GetMenuItemID(popup, GetMenuItemCount(popup) - 1));  // still one switch command
+  EXPECT_EQ(3, GetMenuItemCount(popup));
+
+  ASSERT_TRUE(LWSwitchFile(s_path));
+  EXPECT_EQ(CString(_T("Find")), Text(dlg));
+  EXPECT_EQ(CString(_T("&File")), MenuText(bar, 0));
+  DestroyWindow(frame);
+  DestroyWindow(dlg);
 }
 
 }  // namespace
