@@ -4,6 +4,7 @@
 #include "StdButtonModel.h"
 #include "StdDlgModels.h"
 #include "StdDlgSet.h"
+#include "StdDlgTestTree.h"
 #include "StdDlgText.h"
 #include "TraNode.h"
 
@@ -365,6 +366,43 @@ TEST(StdDlgText, ReplacesPatternsInOnePass) {
     EXPECT_EQ(c.count, LwReplacePatterns(t, c.patterns, c.replacements)) << CStringA(c.text).GetString();
     EXPECT_EQ(CString(c.result), t);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StdDlgRecognizer, EntryMustFitTheModel) {
+  std::unique_ptr<CTraNode> root = stddlgtest::BuildTree();
+  CStdDlgRecognizer find(LWV_STDDLG_FIND);
+  CTraNode* entry = find.FindEntry(root.get());
+  ASSERT_NE(nullptr, entry);
+  EXPECT_EQ(CString(_T("K2")), entry->GetTranslation());
+  // One item more than the model has: the entry is not used.
+  entry->AddChild(new CTraNode(entry, _T("StdDlgItem9"), _T("x"), TRA_PUSHBUTTON, 0, 0));
+  EXPECT_EQ(nullptr, find.FindEntry(root.get()));
+  EXPECT_EQ(nullptr, CStdDlgRecognizer(LWV_STDDLG_FILEOPEN).FindEntry(root.get())) << "no model, no entry";
+  EXPECT_EQ(nullptr, find.FindEntry(nullptr));
+  EXPECT_NE(nullptr, CStdDlgRecognizer(LWV_STDDLG_FONT).FindEntry(root.get()));
+}
+
+TEST(StdDlgRecognizer, CaptureStoresDialogUnits) {
+  CStdDlgRecognizer r(LWV_STDDLG_COLOR);
+  RECT r1 = {15, 30, 91, 53};
+  r.StoreCapture(0, _T("ignored"), r1, 1.5, 2.5);  // before BeginCapture
+  EXPECT_EQ(CString(), r.GetControlText(0));
+  r.BeginCapture();
+  r.StoreCapture(3, _T("OK"), r1, 1.5, 2.5);
+  EXPECT_EQ(CString(_T("OK")), r.GetControlText(3));
+  EXPECT_EQ(10, r.GetControlLeft(3));
+  EXPECT_EQ(12, r.GetControlTop(3));
+  EXPECT_EQ(50, r.GetControlWidth(3));
+  EXPECT_EQ(9, r.GetControlHeight(3));
+  EXPECT_EQ(TRA_PUSHBUTTON, r.GetControlKind(3));
+  r.StoreCapture(15, _T("x"), r1, 1.5, 2.5);  // beyond the 15 entries
+  EXPECT_EQ(CString(), r.GetControlText(15));
+  EXPECT_EQ(0, r.GetControlWidth(-1));
+  EXPECT_EQ(15, r.GetControlCount());
 }
 
 }  // namespace
