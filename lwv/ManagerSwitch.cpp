@@ -74,12 +74,16 @@ void BroadcastOnce(CLwvWindowList* dialogs, CLwvWindowList* menuWindows, UINT me
 bool CTranslationManager::RetranslateWindows() {
   bool ok = true;
   CDialogMatcher::ForgetIndex();
+  // The texts set here are final: the hooks need not look at them.
+  const bool busy = m_bBusy;
+  m_bBusy = true;
   try {
     if (m_pDialogList) m_pDialogList->RetranslateAll();
     if (m_pMenuWindowList) m_pMenuWindowList->RetranslateAll();
   } catch (...) {
     ok = false;  // nothing may escape into the host's window procedure
   }
+  m_bBusy = busy;
   CDialogMatcher::ForgetIndex();
   return ok;
 }
