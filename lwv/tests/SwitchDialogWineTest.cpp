@@ -51,8 +51,8 @@ Driver* g_driver = nullptr;
 void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
   Driver& d = *g_driver;
   if (!d.aboutCaption.IsEmpty()) {
-    HWND about = FindWindow(nullptr, d.aboutCaption);
-    if (about && IsWindowVisible(about)) {
+    HWND about = FindOwnWindow(d.aboutCaption);
+    if (about) {
       ++d.aboutSeen;
       CWnd* object = CWnd::FromHandlePermanent(about);
       if (CLwvAboutDlg* box = dynamic_cast<CLwvAboutDlg*>(object)) d.aboutLine5 = box->GetLine(4);
@@ -60,13 +60,13 @@ void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
       return;
     }
   }
-  HWND dialog = FindWindow(nullptr, d.switchCaption);
+  HWND dialog = FindOwnWindow(d.switchCaption);
   if (GetTickCount() - d.started > 20000) {
     // Nobody finished the dialog: end it so the test can fail instead of hang.
     if (dialog) SendMessage(dialog, WM_COMMAND, IDCANCEL, 0);
     return;
   }
-  if (d.ran || d.inScript || !dialog || !IsWindowVisible(dialog)) return;
+  if (d.ran || d.inScript || !dialog) return;
   CLwvSwitchDlg* object = dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog));
   if (!object) return;
   d.inScript = true;

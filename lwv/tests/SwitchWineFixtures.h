@@ -89,6 +89,29 @@ inline CString WindowText(HWND wnd) {
   return CString(text);
 }
 
+// A visible top-level window of this thread with that caption (tests of
+// both widths run at once on one desktop: FindWindow would see the other's).
+inline HWND FindOwnWindow(const CString& caption) {
+  struct Search {
+    const CString* caption;
+    HWND found;
+  } search = {&caption, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        TCHAR text[256] = {0};
+        GetWindowText(wnd, text, 256);
+        if (IsWindowVisible(wnd) && *s->caption == text) {
+          s->found = wnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 inline CString MenuText(HMENU menu, int pos) {
   TCHAR text[256] = {0};
   GetMenuString(menu, static_cast<UINT>(pos), text, 256, MF_BYPOSITION);
