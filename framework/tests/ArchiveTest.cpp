@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Framework.h"
+#include "TestPaths.h"
 
 #include <vector>
 
@@ -148,7 +149,7 @@ TEST(Archive, LengthLongerThanTheDataIsRefused) {
 
 TEST(Archive, LargeDataThroughASmallBufferAndAFile) {
   CFile f;
-  CString path = CString(LW_BINARY_DIR) + _T("\\archive_large.bin");
+  CString path = lwtest::ScratchDir("archive") + _T("large.bin");
   ASSERT_TRUE(f.Open(path, CFile::modeCreate | CFile::modeWrite));
   CString big(_T('q'), 100000);
   {

@@ -8,9 +8,11 @@
 namespace lwtest {
 
 // Absolute folder below the build tree, as the program sees it, with a
-// trailing backslash.
+// trailing backslash; one per character width, since both test programs of a
+// width pair run at the same time.
 inline CString ScratchDir(const char* name) {
-  CString dir = CString(LW_BINARY_DIR) + _T("\\scratch\\") + CString(name);
+  const TCHAR* width = sizeof(TCHAR) == 1 ? _T("a_") : _T("u_");
+  CString dir = CString(LW_BINARY_DIR) + _T("\\scratch\\") + width + CString(name);
   std::string host = lw::HostPath(dir);
   std::string cmd;
 #ifdef _WIN32
