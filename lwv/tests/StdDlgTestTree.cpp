@@ -1,9 +1,5 @@
 #include "StdDlgTestTree.h"
 
-#ifdef _WIN32
-#include <winspool.h>
-#endif
-
 namespace stddlgtest {
 
 const TCHAR* const kButtonTexts[12] = {_T("Jawohl"), _T("Abbrechen"), _T("Abbruch"), _T("Wiederholen"),
@@ -67,32 +63,5 @@ std::unique_ptr<CTraNode> BuildTree() {
   SetStringTranslation(r, 7, 1041, _T("Kastanie"));
   return root;
 }
-
-#ifdef _WIN32
-void AddThrowawayPrinter() {
-#ifdef UNICODE
-  const WCHAR* name = L"LwStdDlgPrinterU";
-#else
-  const WCHAR* name = L"LwStdDlgPrinterA";
-#endif
-  DRIVER_INFO_3W driver = {};
-  driver.cVersion = 3;
-  driver.pName = const_cast<WCHAR*>(L"Wine PostScript Driver");
-  driver.pEnvironment = const_cast<WCHAR*>(L"Windows x64");
-  driver.pDriverPath = const_cast<WCHAR*>(L"wineps.drv");
-  driver.pDataFile = const_cast<WCHAR*>(L"generic.ppd");
-  driver.pConfigFile = const_cast<WCHAR*>(L"wineps.drv");
-  AddPrinterDriverW(nullptr, 3, reinterpret_cast<BYTE*>(&driver));
-  PRINTER_INFO_2W info = {};
-  info.pPrinterName = const_cast<WCHAR*>(name);
-  info.pPortName = const_cast<WCHAR*>(L"FILE:");
-  info.pDriverName = driver.pName;
-  info.pPrintProcessor = const_cast<WCHAR*>(L"WinPrint");
-  info.pDatatype = const_cast<WCHAR*>(L"RAW");
-  HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-  if (printer) ClosePrinter(printer);
-  SetDefaultPrinterW(name);
-}
-#endif
 
 }  // namespace stddlgtest
