@@ -159,7 +159,10 @@ void CTranslationManager::OnCallWndProcRet(const CWPRETSTRUCT& msg) {
       g_classifyAfterInit.erase(it);
       if (!m_bBusy && !m_bCaptureMode && ::IsWindow(dialog)) {
         CStdButtonModel model;
-        if (model.ClassifyAfterInit(dialog)) model.TranslateMessageBox(dialog);
+        if (model.ClassifyAfterInit(dialog)) {
+          model.TranslateMessageBox(dialog);
+          LwFitMessageTexts(dialog);  // a box a running common dialog opened
+        }
         LwvRetranslateSheetCaption(dialog);
       }
     }
