@@ -230,7 +230,6 @@ BOOL CArchive::ReadString(CString& line) {
     if (c == '\n') break;
     bytes.push_back(static_cast<char>(c));
   }
-  if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-  line = CString(lw::FromNarrow(bytes.data(), bytes.size()));
+  line = lw::LineFromBytes(bytes);
   return any ? TRUE : FALSE;
 }

@@ -26,26 +26,37 @@ std::string HostPath(LPCTSTR path) {
   return p;
 }
 
-CString FolderOf(const CString& path) {
+namespace {
+int LastSeparator(const CString& path) {
   int slash = path.ReverseFind('\\');
   int fwd = path.ReverseFind('/');
-  if (fwd > slash) slash = fwd;
+  return fwd > slash ? fwd : slash;
+}
+}  // namespace
+
+CString FolderOf(const CString& path) {
+  int slash = LastSeparator(path);
   return slash < 0 ? CString() : path.Left(slash);
+}
+
+CString NameOf(const CString& path) { return path.Mid(LastSeparator(path) + 1); }
+
+CString TitleOf(const CString& path) {
+  CString name = NameOf(path);
+  int dot = name.ReverseFind('.');
+  return dot < 0 ? name : name.Left(dot);
+}
+
+CString LineFromBytes(std::string& bytes) {
+  if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
+  return CString(FromNarrow(bytes.data(), bytes.size()));
 }
 
 }  // namespace lw
 
-CString CFile::GetFileName() const {
-  CString folder = lw::FolderOf(m_strFileName);
-  return folder.IsEmpty() && m_strFileName.FindOneOf(_T("\\/")) < 0 ? m_strFileName
-                                                                   : m_strFileName.Mid(folder.GetLength() + 1);
-}
+CString CFile::GetFileName() const { return lw::NameOf(m_strFileName); }
 
-CString CFile::GetFileTitle() const {
-  CString name = GetFileName();
-  int dot = name.ReverseFind('.');
-  return dot < 0 ? name : name.Left(dot);
-}
+CString CFile::GetFileTitle() const { return lw::TitleOf(m_strFileName); }
 
 CFile::CFile(LPCTSTR fileName, UINT openFlags) : CFile() {
   CFileException error;
@@ -410,14 +421,12 @@ BOOL CStdioFile::ReadString(CString& line) {
     }
     char c = m_pending[m_pendingPos++];
     if (c == '\n') {
-      if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-      line = CString(lw::FromNarrow(bytes.data(), bytes.size()));
+      line = lw::LineFromBytes(bytes);
       return TRUE;
     }
     bytes.push_back(c);
   }
-  if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-  line = CString(lw::FromNarrow(bytes.data(), bytes.size()));
+  line = lw::LineFromBytes(bytes);
   return !bytes.empty() ? TRUE : FALSE;
 }
 

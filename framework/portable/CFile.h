@@ -146,4 +146,9 @@ namespace lw {
 std::string HostPath(LPCTSTR path);
 // Folder part of a path, without the last separator ("" when none).
 CString FolderOf(const CString& path);
+// Last part of a path, and that part without its extension.
+CString NameOf(const CString& path);
+CString TitleOf(const CString& path);
+// A line's bytes (system code page) as text, without a trailing "\r".
+CString LineFromBytes(std::string& bytes);
 }  // namespace lw

@@ -13,7 +13,7 @@ BOOL CFileFind::FindFile(LPCTSTR pattern) {
   Close();
   CString pat = pattern && *pattern ? CString(pattern) : CString(_T("*.*"));
   m_root = lw::FolderOf(pat);
-  CString mask = m_root.IsEmpty() && pat.FindOneOf(_T("\\/")) < 0 ? pat : pat.Mid(m_root.GetLength() + 1);
+  CString mask = lw::NameOf(pat);
 #ifdef _WIN32
   WIN32_FIND_DATA data;
   HANDLE h = ::FindFirstFile(pat, &data);
@@ -67,11 +67,7 @@ CString CFileFind::GetFilePath() const {
   return m_root.IsEmpty() ? Current()->name : m_root + _T("\\") + Current()->name;
 }
 
-CString CFileFind::GetFileTitle() const {
-  CString name = GetFileName();
-  int dot = name.ReverseFind('.');
-  return dot < 0 ? name : name.Left(dot);
-}
+CString CFileFind::GetFileTitle() const { return lw::TitleOf(GetFileName()); }
 
 BOOL CFileFind::IsDirectory() const { return Current() && Current()->directory; }
 

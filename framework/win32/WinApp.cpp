@@ -18,12 +18,7 @@ void Replace(LPCTSTR& field, LPCTSTR text) {
 CString ModuleBaseName(HINSTANCE instance) {
   TCHAR path[MAX_PATH + 1] = {};
   DWORD length = ::GetModuleFileName(instance, path, MAX_PATH);
-  CString name(path, static_cast<int>(length < MAX_PATH ? length : MAX_PATH));
-  int slash = name.ReverseFind('\\');
-  if (slash >= 0) name = name.Mid(slash + 1);
-  int dot = name.ReverseFind('.');
-  if (dot > 0) name = name.Left(dot);
-  return name;
+  return lw::TitleOf(CString(path, static_cast<int>(length < MAX_PATH ? length : MAX_PATH)));
 }
 
 // Largest registry text value read (bytes); longer ones count as absent.
