@@ -121,3 +121,30 @@ class CScrollBar : public CWnd {
     ::SetScrollRange(m_hWnd, SB_CTL, minPos, maxPos, redraw);
   }
 };
+
+class CProgressCtrl : public CWnd {
+ public:
+  void SetRange(int lower, int upper) { SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper); }
+  int SetPos(int pos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(pos))); }
+  int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
+};
+
+class CSliderCtrl : public CWnd {
+ public:
+  void SetRange(int minPos, int maxPos, BOOL redraw = FALSE) {
+    SendMessage(TBM_SETRANGEMIN, FALSE, minPos);
+    SendMessage(TBM_SETRANGEMAX, redraw, maxPos);
+  }
+  void SetPos(int pos) { SendMessage(TBM_SETPOS, TRUE, pos); }
+  int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
+};
+
+class CHotKeyCtrl : public CWnd {
+ public:
+  void SetHotKey(WORD virtualKey, WORD modifiers) { SendMessage(HKM_SETHOTKEY, MAKEWORD(virtualKey, modifiers)); }
+  void GetHotKey(WORD& virtualKey, WORD& modifiers) const {
+    DWORD key = static_cast<DWORD>(SendMessage(HKM_GETHOTKEY));
+    virtualKey = LOBYTE(LOWORD(key));
+    modifiers = HIBYTE(LOWORD(key));
+  }
+};

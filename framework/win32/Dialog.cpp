@@ -74,18 +74,20 @@ LPCDLGTEMPLATE lw::FindDialogTemplate(LPCTSTR name) {
   return data ? static_cast<LPCDLGTEMPLATE>(::LockResource(data)) : nullptr;
 }
 
-// The top-level window the dialog belongs to, or its last active popup (an
-// open modal dialog), so that nested dialogs stack.
-HWND CDialog::ModalOwner() const {
-  HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+HWND CDialog::ModalOwner() const { return lw::ModalOwner(m_pParentWnd, this); }
+
+// The top-level window a modal window belongs to, or its last active popup
+// (an open modal dialog), so that nested dialogs stack.
+HWND lw::ModalOwner(CWnd* parent, const CWnd* self) {
+  HWND owner = parent ? parent->m_hWnd : nullptr;
   if (!owner) {
     CWnd* main = AfxGetMainWnd();
-    if (main && main != this) owner = main->m_hWnd;
+    if (main && main != self) owner = main->m_hWnd;
   }
   if (!owner || !::IsWindow(owner)) return nullptr;
   owner = ::GetAncestor(owner, GA_ROOT);
   HWND popup = ::GetLastActivePopup(owner);
-  return popup && popup != m_hWnd ? popup : owner;
+  return popup && (!self || popup != self->m_hWnd) ? popup : owner;
 }
 
 INT_PTR CDialog::DoModal() {

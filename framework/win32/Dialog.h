@@ -96,4 +96,7 @@ LPCDLGTEMPLATE FindDialogTemplate(LPCTSTR name);
 // anything else or a value out of range.
 BOOL ParseInt(const TCHAR* text, int& value);
 BOOL ParseUInt(const TCHAR* text, UINT& value);
+// The owner a modal window of self (null: not made yet) gets: parent's
+// top-level window, else the main window, or the popup last active in it.
+HWND ModalOwner(CWnd* parent, const CWnd* self);
 }  // namespace lw

@@ -9,5 +9,8 @@
 #include "Gdi.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "PropertySheet.h"
+#include "ControlBars.h"
+#include "FrameWnd.h"
 #include "DialogTemplate.h"
 #include "WinApp.h"

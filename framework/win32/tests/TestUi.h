@@ -73,7 +73,11 @@ class ModalScript {
     if (!Finished() && static_cast<LONG>(::GetTickCount() - m_deadline) > 0) {
       m_watchdog = true;
       m_next = m_steps.size();
-      for (HWND hwnd : ThreadDialogs()) ::EndDialog(hwnd, -2);
+      for (HWND hwnd : ThreadDialogs()) {
+        // A property sheet's own loop ends only with its window.
+        if (::SendMessage(hwnd, PSM_GETTABCONTROL, 0, 0)) ::DestroyWindow(hwnd);
+        else ::EndDialog(hwnd, -2);
+      }
     }
     if (m_running) return;  // a step's own modal loop
     m_running = true;
