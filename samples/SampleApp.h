@@ -1,11 +1,10 @@
 // The sample host program's application object. It runs translated: the
-// library starts before the main dialog and ends with the program.
+// library starts before the main frame and ends with the program.
 #pragma once
 
-#include "FrameworkWin.h"
-#include "LwvMFC.h"
+#include "SampleFrame.h"
 
-// The English language file the program looks for beside itself.
+// The original (German) language file the program looks for beside itself.
 #define SAMPLE_TRA_FILE _T("LwvSample.tra")
 
 class CSampleApp : public __X_CWinApp {
@@ -13,8 +12,18 @@ class CSampleApp : public __X_CWinApp {
   BOOL InitInstance() override;
   int ExitInstance() override;
 
- private:
-  void StartTranslation();
+  // Starts the library: the language file SAMPLE_TRA_FILE in folder (which
+  // ends with a backslash), the folder for the switch dialog, the
+  // application key for the remembered file, the switch command in the
+  // "Extras" menu and WM_SAMPLE_LANGUAGE_CHANGED after a switch; then the
+  // hooks for this thread.
+  void StartTranslation(const CString& folder);
+  // Makes and shows the main frame (m_pMainWnd); null on failure. The
+  // message loop is the caller's.
+  CSampleFrame* CreateMainFrame();
+  // The folder of the program file, with a trailing backslash.
+  static CString ProgramFolder();
 
+ private:
   HKEY m_hLwvKey = nullptr;  // the application key the library remembers its file under
 };

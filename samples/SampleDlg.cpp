@@ -1,32 +1,27 @@
 #include "SampleDlg.h"
 
+#include "SampleDialogs.h"
 #include "resource.h"
-
-namespace {
-// A string-table text in the language of the current language file.
-CString Text(UINT id) {
-  CString text;
-  LWLoadString(text, id);
-  return text;
-}
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CSampleDlg, CDialog)
   ON_BN_CLICKED(IDC_APPLY, OnApply)
-  ON_COMMAND(ID_FILE_APPLY, OnApply)
   ON_BN_CLICKED(IDC_ABOUT, OnAbout)
-  ON_COMMAND(ID_HELP_ABOUT, OnAbout)
-  ON_COMMAND(ID_FILE_EXIT, OnOK)
+  ON_MESSAGE(WM_SAMPLE_LANGUAGE_CHANGED, OnLanguageChanged)
 END_MESSAGE_MAP()
 
-CSampleDlg::CSampleDlg() : CDialog(IDD_SAMPLE_MAIN) {}
+CSampleDlg::CSampleDlg() : CDialog(IDD_SAMPLE_FORM) {}
 
 BOOL CSampleDlg::OnInitDialog() {
   m_name = AfxGetApp()->GetProfileString(_T("Eingaben"), _T("Name"));
   CDialog::OnInitDialog();  // binds the controls and fills them
-  for (UINT id : {IDS_COLOR_RED, IDS_COLOR_GREEN, IDS_COLOR_BLUE}) m_colorBox.AddString(Text(id));
+  FillColors();
   m_colorBox.SetCurSel(m_color);
   return TRUE;
+}
+
+void CSampleDlg::FillColors() {
+  m_colorBox.ResetContent();
+  AddSampleTexts(m_colorBox, {IDS_COLOR_RED, IDS_COLOR_GREEN, IDS_COLOR_BLUE});
 }
 
 void CSampleDlg::DoDataExchange(CDataExchange* dx) {
@@ -46,9 +41,9 @@ void CSampleDlg::OnApply() {
   if (!UpdateData(TRUE)) return;
   CString color;
   if (m_color >= 0) m_colorBox.GetLBText(m_color, color);
-  CString notify = Text(m_notify ? IDS_NOTIFY_ON : IDS_NOTIFY_OFF);
+  CString notify = SampleText(m_notify ? IDS_NOTIFY_ON : IDS_NOTIFY_OFF);
   CString line;
-  line.Format(Text(IDS_HISTORY_LINE), (LPCTSTR)m_name, m_count, (LPCTSTR)color);
+  line.Format(SampleText(IDS_HISTORY_LINE), (LPCTSTR)m_name, m_count, (LPCTSTR)color);
   m_history.AddString(line);
   AfxGetApp()->WriteProfileString(_T("Eingaben"), _T("Name"), m_name);
   CString message;
@@ -56,13 +51,16 @@ void CSampleDlg::OnApply() {
   AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
 }
 
-void CSampleDlg::OnAbout() {
-  CDialog about(IDD_SAMPLE_ABOUT, this);
-  about.DoModal();
-}
+void CSampleDlg::OnAbout() { ShowSampleAboutBox(this); }
 
-// "Schließen" asks first; Escape closes at once.
-void CSampleDlg::OnOK() {
-  if (LWAfxMessageBox(IDS_CONFIRM_EXIT, MB_YESNO) != IDYES) return;
-  EndDialog(IDOK);
+// "Schließen" and Escape close the form; the frame stays.
+void CSampleDlg::OnOK() { DestroyWindow(); }
+void CSampleDlg::OnCancel() { DestroyWindow(); }
+
+// The colours of the new language, the choice kept.
+LRESULT CSampleDlg::OnLanguageChanged(WPARAM, LPARAM) {
+  int selected = m_colorBox.GetCurSel();
+  FillColors();
+  m_colorBox.SetCurSel(selected);
+  return 0;
 }

@@ -1,9 +1,8 @@
-// The sample program's main dialog: a form whose entries are taken over into
-// a history list, with a menu, an about box and message boxes.
+// The sample's form: a modeless dialog owned by the frame whose entries are
+// taken over into a history list, with an about box and message boxes.
 #pragma once
 
-#include "FrameworkWin.h"
-#include "LwvMFC.h"
+#include "SampleText.h"
 
 class CSampleDlg : public CDialog {
  public:
@@ -13,8 +12,11 @@ class CSampleDlg : public CDialog {
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
   void OnOK() override;
+  void OnCancel() override;
   void OnApply();
   void OnAbout();
+  LRESULT OnLanguageChanged(WPARAM, LPARAM);
+  void FillColors();
 
   CString m_name;
   int m_count = 1;

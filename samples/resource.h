@@ -1,10 +1,16 @@
 // Resource ids of the sample program.
 #pragma once
 
-#define IDD_SAMPLE_MAIN 100
-#define IDD_SAMPLE_ABOUT 101
-#define IDR_SAMPLE_MENU 110
+// Resources
+#define IDR_MAINFRAME 128
+#define IDD_SAMPLE_FORM 100
+#define IDD_ABOUTBOX 101
+#define IDD_SAMPLE_CONTROLS 102
+#define IDD_SAMPLE_LAYOUT 103
+#define IDD_PAGE_GENERAL 104
+#define IDD_PAGE_DISPLAY 105
 
+// Form
 #define IDC_NAME 1001
 #define IDC_COUNT 1002
 #define IDC_NOTIFY 1003
@@ -17,10 +23,70 @@
 #define IDC_ABOUT 1010
 #define IDC_ABOUT_TEXT 1011
 
-#define ID_FILE_APPLY 32771
-#define ID_FILE_EXIT 32772
-#define ID_HELP_ABOUT 32773
+// Every kind of control
+#define IDC_CTL_LABEL 1101
+#define IDC_CTL_EDIT 1102
+#define IDC_CTL_GROUP 1103
+#define IDC_CTL_ACTIVE 1104
+#define IDC_CTL_SMALL 1105
+#define IDC_CTL_LARGE 1106
+#define IDC_CTL_LIST 1107
+#define IDC_CTL_COMBO 1108
+#define IDC_CTL_SCROLL 1109
+#define IDC_CTL_PROGRESS 1110
+#define IDC_CTL_SLIDER 1111
+#define IDC_CTL_HOTKEY 1112
+#define IDC_CTL_RESET 1113
 
+// Translated layout
+#define IDC_LAY_FIRST_LABEL 1201
+#define IDC_LAY_FIRST 1202
+#define IDC_LAY_LAST_LABEL 1203
+#define IDC_LAY_LAST 1204
+#define IDC_LAY_STREET_LABEL 1205
+#define IDC_LAY_STREET 1206
+#define IDC_LAY_AUTO 1207
+
+// Property pages
+#define IDC_GEN_TITLE 1301
+#define IDC_GEN_SHOW 1302
+#define IDC_GEN_AUTOSAVE 1303
+#define IDC_GEN_ASK 1304
+#define IDC_DSP_SIZE 1311
+#define IDC_DSP_SYMBOLS 1312
+#define IDC_DSP_BRIGHTNESS 1313
+
+// Commands (the framework's own ids where it has one)
+#define ID_FILE_FORM 32771
+#define ID_VIEW_FULLSCREEN 32772
+#define ID_TOOLS_CONTROLS 32773
+#define ID_TOOLS_LAYOUT 32774
+#define ID_TOOLS_PROPERTIES 32775
+#define ID_MSG_INFO 32780
+#define ID_MSG_QUESTION 32781
+#define ID_MSG_WARNING 32782
+#define ID_MSG_ERROR 32783
+#define ID_LANGUAGE_SWITCH 32790
+#ifndef ID_APP_ABOUT
+#define ID_APP_ABOUT 0xE140
+#endif
+#ifndef ID_APP_EXIT
+#define ID_APP_EXIT 0xE141
+#endif
+#ifndef ID_VIEW_TOOLBAR
+#define ID_VIEW_TOOLBAR 0xE800
+#endif
+#ifndef ID_VIEW_STATUS_BAR
+#define ID_VIEW_STATUS_BAR 0xE801
+#endif
+
+// Strings
+#ifndef AFX_IDS_APP_TITLE
+#define AFX_IDS_APP_TITLE 0xE000
+#endif
+#ifndef AFX_IDS_IDLEMESSAGE
+#define AFX_IDS_IDLEMESSAGE 0xE001
+#endif
 #define IDS_APPLIED 200
 #define IDS_HISTORY_LINE 201
 #define IDS_CONFIRM_EXIT 202
@@ -29,3 +95,14 @@
 #define IDS_COLOR_BLUE 205
 #define IDS_NOTIFY_ON 206
 #define IDS_NOTIFY_OFF 207
+#define IDS_PROPERTIES 208
+#define IDS_MSG_INFO 209
+#define IDS_MSG_QUESTION 210
+#define IDS_MSG_WARNING 211
+#define IDS_MSG_ERROR 212
+#define IDS_SIZE_SMALL 213
+#define IDS_SIZE_NORMAL 214
+#define IDS_SIZE_LARGE 215
+#define IDS_LIST_FIRST 216
+#define IDS_LIST_SECOND 217
+#define IDS_LIST_THIRD 218

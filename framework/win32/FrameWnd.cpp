@@ -53,9 +53,15 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
     CWinApp* app = AfxGetApp();
     m_strTitle = app && app->m_pszAppName ? app->m_pszAppName : _T("");
   }
-  if (!CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                parent ? parent->m_hWnd : nullptr, m_hMenuDefault)) {
-    if (m_hMenuDefault) ::DestroyMenu(m_hMenuDefault);
+  // A window that fails in WM_CREATE is destroyed at once; the object stays
+  // for the caller to delete.
+  BOOL autoDelete = m_bAutoDelete;
+  m_bAutoDelete = FALSE;
+  BOOL created = CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          parent ? parent->m_hWnd : nullptr, m_hMenuDefault);
+  m_bAutoDelete = autoDelete;
+  if (!created) {
+    if (m_hMenuDefault && ::IsMenu(m_hMenuDefault)) ::DestroyMenu(m_hMenuDefault);
     m_hMenuDefault = nullptr;
     return FALSE;
   }

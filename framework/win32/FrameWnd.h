@@ -39,7 +39,8 @@ class CFrameWnd : public CWnd {
   // Creates the window with the menu and the accelerator table of resourceId
   // (the menu reaches the window through CreateWindowEx, so its WM_CREATE
   // carries it) and the title m_strTitle, else the string AFX_IDS_APP_TITLE,
-  // else the application's name. The window is shown by the caller.
+  // else the application's name. The window is shown by the caller. On
+  // failure there is no window and the object is not deleted.
   virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW, CWnd* parent = nullptr);
 
   // The menu the frame was made with; the window destroys it with itself.

@@ -68,6 +68,27 @@ class SampleProcess {
     return search.found;
   }
 
+  // The visible main frame of the process (a top-level window with a menu).
+  HWND FindFrame() const {
+    struct Search {
+      DWORD pid;
+      HWND found;
+    } search{m_pi.dwProcessId, nullptr};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(param);
+          DWORD pid = 0;
+          ::GetWindowThreadProcessId(hwnd, &pid);
+          if (pid == s->pid && ::IsWindowVisible(hwnd) && ::GetMenu(hwnd)) {
+            s->found = hwnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
   HWND WaitForDialog(const std::set<HWND>& except = {}) const {
     return WaitFor([&] { return FindDialog(except); });
   }
@@ -134,7 +155,8 @@ CString ApplyAndReadBox(const SampleProcess& sample, HWND main) {
   return text;
 }
 
-// The texts the sample takes from its string table, per language file.
+// The texts the sample takes from its string table that a language file
+// may change; null where the language file in use is not known.
 struct Language {
   const char* name;
   LPCTSTR colors[3];
@@ -150,12 +172,13 @@ const Language kGerman = {
     _T("M\xfcller (3, Gr\xfcn)"),
     _T("Wollen Sie das Beispiel wirklich beenden?")};
 
-const Language kEnglish = {
-    "English (LwvSample.tra)",
-    {_T("Red"), _T("Green"), _T("Blue")},
-    _T("Entries taken over: M\xfcller, 3 pieces, colour Green, with notification."),
-    _T("M\xfcller (3, Green)"),
-    _T("Do you really want to quit the sample?")};
+const Language kBesideTheProgram = {"the language file beside the program", {}, nullptr, nullptr, nullptr};
+
+void ExpectText(LPCTSTR expected, const CString& actual) {
+  if (expected) {
+    EXPECT_EQ(actual, CString(expected));
+  }
+}
 
 int CountOf(const CString& text, LPCTSTR part) {
   int n = 0;
@@ -175,6 +198,145 @@ CString CopyWithoutLanguageFile(LPCTSTR program) {
 
 void DeleteSampleProfile() { ::RegDeleteTree(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Beispiel")); }
 
+const LPCTSTR kTitle = _T("Lingoweave Beispiel");
+
+// The child window of a class (the frame's bars).
+HWND ChildOfClass(HWND parent, LPCTSTR className) {
+  return ::FindWindowEx(parent, nullptr, className, nullptr);
+}
+
+// Posts a command to a window and answers the message box it opens; the
+// box's text, or a marker when no box came.
+CString AnswerBox(const SampleProcess& sample, HWND window, int command, int answer, std::set<HWND> except = {}) {
+  except.insert(window);
+  ::PostMessage(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  HWND box = sample.WaitForDialog(except);
+  if (!box) return CString(_T("<no message box>"));
+  CString text = TextOf(::GetDlgItem(box, 0xFFFF));
+  ::PostMessage(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+  EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(box) ? nullptr : window; }));
+  return text;
+}
+
+// The frame: title, bars, prompts in the status bar, the message-box
+// commands of "Meldungen" and the windows of "Extras".
+void DriveFrame(const SampleProcess& sample, HWND frame) {
+  EXPECT_EQ(TextOf(frame), CString(kTitle));
+  HWND status = ChildOfClass(frame, STATUSCLASSNAME);
+  HWND toolbar = ChildOfClass(frame, TOOLBARCLASSNAME);
+  ASSERT_NE(status, nullptr);
+  ASSERT_NE(toolbar, nullptr);
+  EXPECT_EQ(::SendMessage(toolbar, TB_BUTTONCOUNT, 0, 0), 6);
+  EXPECT_EQ(TextOf(status), CString(_T("Bereit")));
+  ::SendMessage(frame, WM_MENUSELECT, MAKEWPARAM(ID_FILE_FORM, MF_HILITE), 1);
+  EXPECT_EQ(TextOf(status), CString(_T("\xd6" "ffnet das Eingabeformular")));
+  ::SendMessage(frame, WM_EXITMENULOOP, 0, 0);
+  EXPECT_EQ(TextOf(status), CString(_T("Bereit")));
+
+  struct Box {
+    int command;
+    LPCTSTR text;
+    int answer;  // a button only this kind of box has
+  } boxes[] = {{ID_MSG_INFO, _T("Die Eingaben wurden gespeichert."), IDOK},
+               {ID_MSG_QUESTION, _T("M\xf6" "chten Sie die \xc4nderungen speichern?"), IDCANCEL},
+               {ID_MSG_WARNING, _T("Die Datei ist schreibgesch\xfctzt. Trotzdem fortfahren?"), IDCANCEL},
+               {ID_MSG_ERROR, _T("Die Verbindung wurde unterbrochen."), IDABORT}};
+  for (const Box& b : boxes) EXPECT_EQ(AnswerBox(sample, frame, b.command, b.answer), CString(b.text)) << b.command;
+
+  // The modal windows of "Extras", closed with Cancel.
+  struct Window {
+    int command;
+    LPCTSTR caption;
+  } windows[] = {{ID_TOOLS_CONTROLS, _T("Steuerelemente")},
+                 {ID_TOOLS_LAYOUT, _T("Anschrift")},
+                 {ID_TOOLS_PROPERTIES, _T("Eigenschaften")},
+                 {ID_APP_ABOUT, _T("Info \xfc" "ber Lingoweave Beispiel")}};
+  for (const Window& w : windows) {
+    SCOPED_TRACE(CStringA(w.caption).GetString());
+    ::PostMessage(frame, WM_COMMAND, MAKEWPARAM(w.command, 0), 0);
+    HWND dialog = sample.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(dialog), CString(w.caption));
+    if (w.command == ID_TOOLS_CONTROLS) {
+      EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_LIST, LB_GETCOUNT, 0, 0), 3);
+      EXPECT_EQ(ItemText(dialog, IDC_CTL_LIST, LB_GETTEXTLEN, LB_GETTEXT, 0), CString(_T("Erster Eintrag")));
+      EXPECT_EQ(ItemText(dialog, IDC_CTL_COMBO, CB_GETLBTEXTLEN, CB_GETLBTEXT, 2), CString(_T("Gro\xdf")));
+      EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_PROGRESS, PBM_GETPOS, 0, 0), 40);
+      EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_SLIDER, TBM_GETRANGEMAX, 0, 0), 10);
+      EXPECT_EQ(LOWORD(::SendDlgItemMessage(dialog, IDC_CTL_HOTKEY, HKM_GETHOTKEY, 0, 0)),
+                MAKEWORD('E', HOTKEYF_CONTROL));
+    }
+    if (w.command == ID_TOOLS_PROPERTIES) {
+      EXPECT_NE(::SendMessage(dialog, PSM_GETTABCONTROL, 0, 0), 0);
+      ::PostMessage(dialog, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    } else {
+      ::PostMessage(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+    EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(dialog) ? nullptr : frame; }));
+  }
+}
+
+// The form from "Datei": entries taken over, bad entries refused, the about
+// box, "Schließen" closes it and the frame stays.
+void DriveForm(const SampleProcess& sample, HWND frame, LPCTSTR expectedInitialName, const Language& language) {
+  ::PostMessage(frame, WM_COMMAND, MAKEWPARAM(ID_FILE_FORM, 0), 0);
+  HWND form = sample.WaitForDialog();
+  ASSERT_NE(form, nullptr) << "the form did not appear";
+  EXPECT_EQ(TextOf(form), CString(_T("Eingaben")));
+  EXPECT_EQ(::GetWindow(form, GW_OWNER), frame);
+  std::vector<CString> texts = ChildTexts(form);
+  for (LPCTSTR text : {_T("&Name:"), _T("&Anzahl:"), _T("&Benachrichtigung senden"), _T("Sprache"), _T("&Deutsch"),
+                       _T("&Englisch"), _T("&Franz\xf6sisch"), _T("&Farbe:"), _T("&Verlauf:"), _T("\xdc&" "bernehmen"),
+                       _T("&Info..."), _T("&Schlie\xdf" "en")})
+    EXPECT_TRUE(Contains(texts, text)) << CStringA(text).GetString();
+  EXPECT_EQ(TextOf(::GetDlgItem(form, IDC_NAME)), CString(expectedInitialName));
+  EXPECT_EQ(TextOf(::GetDlgItem(form, IDC_COUNT)), CString(_T("1")));
+  EXPECT_EQ(::SendDlgItemMessage(form, IDC_GERMAN, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(::SendDlgItemMessage(form, IDC_COLOR, CB_GETCOUNT, 0, 0), 3);
+  for (int i = 0; i < 3; ++i) ExpectText(language.colors[i], ItemText(form, IDC_COLOR, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
+
+  // A second "Eingaben" brings the open form forward instead of a second one.
+  ::PostMessage(frame, WM_COMMAND, MAKEWPARAM(ID_FILE_FORM, 0), 0);
+  ::Sleep(300);
+  EXPECT_EQ(sample.FindDialog({form}), nullptr);
+
+  // Entries taken over: message box and history line.
+  ::SendDlgItemMessage(form, IDC_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("M\xfcller")));
+  ::SendDlgItemMessage(form, IDC_COUNT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("3")));
+  ::SendDlgItemMessage(form, IDC_COLOR, CB_SETCURSEL, 1, 0);
+  ::SendDlgItemMessage(form, IDC_NOTIFY, BM_SETCHECK, BST_CHECKED, 0);
+  ExpectText(language.applied, ApplyAndReadBox(sample, form));
+  EXPECT_EQ(::SendDlgItemMessage(form, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
+  ExpectText(language.historyLine, ItemText(form, IDC_HISTORY, LB_GETTEXTLEN, LB_GETTEXT, 0));
+
+  // Bad entries are refused with a message and change nothing.
+  struct Bad {
+    LPCTSTR count;
+    LPCTSTR message;
+  } bad[] = {{_T("drei"), _T("Bitte geben Sie eine ganze Zahl ein.")},
+             {_T("100"), _T("Bitte geben Sie eine ganze Zahl zwischen 1 und 99 ein.")}};
+  for (const Bad& b : bad) {
+    ::SendDlgItemMessage(form, IDC_COUNT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(b.count));
+    EXPECT_EQ(ApplyAndReadBox(sample, form), CString(b.message));
+    EXPECT_TRUE(::IsWindowVisible(form));
+    EXPECT_EQ(::SendDlgItemMessage(form, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
+  }
+
+  // "Info..." opens the about box.
+  Command(form, IDC_ABOUT);
+  HWND about = sample.WaitForDialog({form});
+  ASSERT_NE(about, nullptr) << "about box did not appear";
+  EXPECT_EQ(TextOf(about), CString(_T("Info \xfc" "ber Lingoweave Beispiel")));
+  EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_TEXT)), CString(_T("Lingoweave Beispielprogramm, Version 1.0")));
+  ::PostMessage(about, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(about) ? nullptr : form; }));
+
+  // "Schließen" closes the form at once; the frame stays.
+  Command(form, IDOK);
+  EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(form) ? nullptr : frame; }));
+  EXPECT_TRUE(::IsWindowVisible(frame));
+}
+
 void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName, const Language& language, bool fileMissing) {
   SCOPED_TRACE(language.name);
   SampleProcess sample(program);
@@ -190,83 +352,32 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName, const Language& l
     ::PostMessage(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(box) ? nullptr : box; }));
   }
-  HWND main = sample.WaitForDialog();
-  ASSERT_NE(main, nullptr) << "main dialog did not appear";
+  HWND frame = SampleProcess::WaitFor([&] { return sample.FindFrame(); });
+  ASSERT_NE(frame, nullptr) << "the main frame did not appear";
   ::Sleep(200);
-  EXPECT_EQ(sample.FindDialog({main}), nullptr) << "a second message box";
+  EXPECT_EQ(sample.FindDialog(), nullptr) << "a second message box";
 
-  // The dialog, its controls and the strings it loaded.
-  EXPECT_EQ(TextOf(main), CString(_T("Lingoweave Beispiel")));
-  std::vector<CString> texts = ChildTexts(main);
-  for (LPCTSTR text : {_T("&Name:"), _T("&Anzahl:"), _T("&Benachrichtigung senden"), _T("Sprache"), _T("&Deutsch"),
-                       _T("&Englisch"), _T("&Franz\xf6sisch"), _T("&Farbe:"), _T("&Verlauf:"), _T("\xdc&" "bernehmen"),
-                       _T("&Info..."), _T("&Schlie\xdf" "en")})
-    EXPECT_TRUE(Contains(texts, text)) << CStringA(text).GetString();
-  EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_NAME)), CString(expectedInitialName));
-  EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_COUNT)), CString(_T("1")));
-  EXPECT_EQ(::SendDlgItemMessage(main, IDC_GERMAN, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(::SendDlgItemMessage(main, IDC_COLOR, CB_GETCOUNT, 0, 0), 3);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(ItemText(main, IDC_COLOR, CB_GETLBTEXTLEN, CB_GETLBTEXT, i), CString(language.colors[i]));
+  DriveFrame(sample, frame);
+  DriveForm(sample, frame, expectedInitialName, language);
 
-  // The menu bar from the resource (Wine cannot read its items from another
-  // process; its commands are driven below).
-  EXPECT_NE(::GetMenu(main), nullptr);
-
-  // Entries taken over: message box and history line.
-  ::SendDlgItemMessage(main, IDC_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("M\xfcller")));
-  ::SendDlgItemMessage(main, IDC_COUNT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("3")));
-  ::SendDlgItemMessage(main, IDC_COLOR, CB_SETCURSEL, 1, 0);
-  ::SendDlgItemMessage(main, IDC_NOTIFY, BM_SETCHECK, BST_CHECKED, 0);
-  EXPECT_EQ(ApplyAndReadBox(sample, main), CString(language.applied));
-  EXPECT_EQ(::SendDlgItemMessage(main, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
-  EXPECT_EQ(ItemText(main, IDC_HISTORY, LB_GETTEXTLEN, LB_GETTEXT, 0), CString(language.historyLine));
-
-  // Bad entries are refused with a message and change nothing.
-  struct Bad {
-    LPCTSTR count;
-    LPCTSTR message;
-  } bad[] = {{_T("drei"), _T("Bitte geben Sie eine ganze Zahl ein.")},
-             {_T("100"), _T("Bitte geben Sie eine ganze Zahl zwischen 1 und 99 ein.")}};
-  for (const Bad& b : bad) {
-    ::SendDlgItemMessage(main, IDC_COUNT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(b.count));
-    EXPECT_EQ(ApplyAndReadBox(sample, main), CString(b.message));
-    EXPECT_TRUE(::IsWindowVisible(main));
-    EXPECT_EQ(::SendDlgItemMessage(main, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
-  }
-
-  // The menu's about command opens the about box.
-  ::PostMessage(main, WM_COMMAND, MAKEWPARAM(ID_HELP_ABOUT, 0), 0);
-  HWND about = sample.WaitForDialog({main});
-  ASSERT_NE(about, nullptr) << "about box did not appear";
-  EXPECT_EQ(TextOf(about), CString(_T("Info \xfc" "ber Lingoweave Beispiel")));
-  EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_TEXT)), CString(_T("Lingoweave Beispielprogramm, Version 1.0")));
-  ::PostMessage(about, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(about) ? nullptr : main; }));
-
-  // "Schließen" asks first: No keeps the program, Yes ends it.
+  // "Beenden" asks first: No keeps the program, Yes ends it.
   for (int answer : {IDNO, IDYES}) {
-    Command(main, IDOK);
-    HWND box = sample.WaitForDialog({main});
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), CString(language.confirmExit));
-    ::PostMessage(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-    EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(box) ? nullptr : main; }));
+    ExpectText(language.confirmExit, AnswerBox(sample, frame, ID_APP_EXIT, answer));
     if (answer == IDNO) {
       ::Sleep(200);
-      EXPECT_TRUE(::IsWindowVisible(main));
+      EXPECT_TRUE(::IsWindowVisible(frame));
     }
   }
   EXPECT_EQ(sample.WaitForExit(), 0);
 }
 
-// The Unicode build first, translated by the language file beside it; the
-// ANSI build then finds the name it stored, once translated and once from a
-// folder without the language file, in German.
+// The Unicode build first, with the language file beside it; the ANSI
+// build then finds the name it stored, once with that file and once from a
+// folder without it, in German after the library's one message.
 TEST(Sample, DrivenThroughItsWindowsInBothWidths) {
   DeleteSampleProfile();
-  DriveSample(_T(LW_SAMPLE_U), _T(""), kEnglish, false);
-  DriveSample(_T(LW_SAMPLE_A), _T("M\xfcller"), kEnglish, false);
+  DriveSample(_T(LW_SAMPLE_U), _T(""), kBesideTheProgram, false);
+  DriveSample(_T(LW_SAMPLE_A), _T("M\xfcller"), kBesideTheProgram, false);
   DriveSample(CopyWithoutLanguageFile(_T(LW_SAMPLE_A)), _T("M\xfcller"), kGerman, true);
   DeleteSampleProfile();
 }

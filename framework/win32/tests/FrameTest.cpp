@@ -288,6 +288,32 @@ TEST_F(FrameFixture, AcceleratorsTurnKeysIntoCommands) {
   EXPECT_EQ(frame.saved, 1);
 }
 
+// A frame whose WM_CREATE fails: no window, no menu left over, and the
+// object (made with new) is still the caller's to delete.
+class CRefusingFrame : public CTestFrame {
+ public:
+  int OnCreate(LPCREATESTRUCT) { return -1; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRefusingFrame, CTestFrame)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(Frame, FailedCreationLeavesTheObjectToTheCaller) {
+  CFrameApp app;
+  bool deleted = false;
+  CRefusingFrame* frame = new CRefusingFrame;
+  frame->m_bAutoDelete = TRUE;
+  frame->deleted = &deleted;
+  EXPECT_FALSE(frame->LoadFrame(IDR_TEST_FRAME));
+  EXPECT_FALSE(deleted);
+  EXPECT_EQ(frame->m_hWnd, nullptr);
+  EXPECT_EQ(frame->m_hMenuDefault, nullptr);
+  delete frame;
+  EXPECT_TRUE(deleted);
+}
+
 // "Beenden" closes the main frame: the window goes, the frame made with new
 // deletes itself, and the program's loop gets its quit message.
 TEST(Frame, ExitClosesTheMainFrameWhichDeletesItselfAndEndsTheLoop) {

@@ -1,0 +1,4 @@
+// The sample program: its one application object.
+#include "SampleApp.h"
+
+CSampleApp theApp;
