@@ -6,12 +6,15 @@
 #include <cstring>
 
 BOOL CSampleApp::InitInstance() {
+  UseSampleProfile();
+  StartTranslation(ProgramFolder());
+  return CreateMainFrame() != nullptr;  // then the framework's message loop
+}
+
+void CSampleApp::UseSampleProfile() {
   SetRegistryKey(_T("Lingoweave"));
   free(const_cast<LPTSTR>(m_pszProfileName));
   m_pszProfileName = _tcsdup(_T("Beispiel"));
-
-  StartTranslation(ProgramFolder());
-  return CreateMainFrame() != nullptr;  // then the framework's message loop
 }
 
 CString CSampleApp::ProgramFolder() {

@@ -12,6 +12,8 @@ class CSampleApp : public __X_CWinApp {
   BOOL InitInstance() override;
   int ExitInstance() override;
 
+  // The registry key "Lingoweave" with the profile "Beispiel".
+  void UseSampleProfile();
   // Starts the library: the language file SAMPLE_TRA_FILE in folder (which
   // ends with a backslash), the folder for the switch dialog, the
   // application key for the remembered file, the switch command in the

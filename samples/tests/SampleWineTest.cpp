@@ -1,0 +1,615 @@
+// The sample program in-process under Wine, translated by its own language
+// files: every window it shows is read back from the live windows. Modal
+// windows are driven by a thread timer; a watchdog ends a hanging run.
+#include "SampleApp.h"
+#include "SampleText.h"
+#include "resource.h"
+
+#include "LanguageTexts.h"
+#include "StdButtonModel.h"
+#include "SwitchWineFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+using namespace sampletest;
+using swtest::FindOwnWindow;
+using swtest::Pump;
+using swtest::SaveScreenshot;
+using swtest::Watchdog;
+
+namespace {
+
+const DWORD kStepTimeoutMs = 30000;
+
+// ---------------------------------------------------------------------------
+// Files and registry
+
+CString Folder() {
+  CString folder(LW_BINARY_DIR);
+  folder.Replace(_T('/'), _T('\\'));
+  folder += sizeof(TCHAR) == 1 ? _T("\\sample_wine_a\\") : _T("\\sample_wine_u\\");
+  CreateDirectory(folder, nullptr);
+  return folder;
+}
+
+CString GermanPath() { return Folder() + _T("LwvSample.tra"); }
+CString EnglishPath() { return Folder() + _T("LwvSampleEN.tra"); }
+
+void CopyLanguageFiles() {
+  CString built(LW_BINARY_DIR);
+  built.Replace(_T('/'), _T('\\'));
+  built += _T("\\samples\\");
+  ASSERT_TRUE(CopyFile(built + _T("LwvSample.tra"), GermanPath(), FALSE));
+  ASSERT_TRUE(CopyFile(built + _T("LwvSampleEN.tra"), EnglishPath(), FALSE));
+}
+
+const TCHAR kLingoweaveKey[] = _T("Software\\Lingoweave\\Beispiel\\Lingoweave");
+
+CString RememberedFile() {
+  TCHAR value[MAX_PATH] = {0};
+  DWORD bytes = sizeof(value) - sizeof(TCHAR);
+  HKEY key = nullptr;
+  if (RegOpenKeyEx(HKEY_CURRENT_USER, kLingoweaveKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return CString();
+  RegQueryValueEx(key, _T("LastTraFile"), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &bytes);
+  RegCloseKey(key);
+  return CString(value);
+}
+
+void Remember(const CString& path) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, kLingoweaveKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                          &key, nullptr));
+  if (path.IsEmpty()) {
+    RegDeleteValue(key, _T("LastTraFile"));
+  } else {
+    RegSetValueEx(key, _T("LastTraFile"), 0, REG_SZ, reinterpret_cast<const BYTE*>((LPCTSTR)path),
+                  static_cast<DWORD>((path.GetLength() + 1) * sizeof(TCHAR)));
+  }
+  RegCloseKey(key);
+}
+
+// ---------------------------------------------------------------------------
+// The two languages
+
+struct Languages {
+  std::unique_ptr<CTraFile> german, english;
+  LanguageTexts only;                     // onlyFirst: German, onlySecond: English
+  std::map<CString, CString> toEnglish;   // German text -> English text
+
+  void Load() {
+    german = ReadLanguageFile(GermanPath());
+    english = ReadLanguageFile(EnglishPath());
+    ASSERT_TRUE(german && english);
+    only = TextsOnlyIn(*german, *english);
+    Pair(german->GetRootNode(), english->GetRootNode());
+  }
+  void Pair(const CTraNode* de, const CTraNode* en) {
+    if (!de || !en) return;
+    toEnglish.emplace(de->GetTranslation(), en->GetTranslation());
+    for (int i = 0; i < de->GetChildCount() && i < en->GetChildCount(); ++i) Pair(de->GetChild(i), en->GetChild(i));
+  }
+  CString En(const CString& german) const {
+    auto it = toEnglish.find(german);
+    EXPECT_TRUE(it != toEnglish.end()) << "no English text for " << CStringA(german).GetString();
+    return it == toEnglish.end() ? CString() : it->second;
+  }
+  const CTraNode* Dialog(const CTraFile& file, const CString& originalCaption) const {
+    CString path[] = {TRA_SECTION_DIALOGS, originalCaption};
+    return file.GetRootNode()->FindPath(path, 2);
+  }
+  // The text a message box button shows in a language.
+  CString Button(const CTraFile& file, int id) const {
+    CString path[] = {TRA_SECTION_DIALOGS, TRA_MESSAGEBOX_NAME};
+    const CTraNode* box = file.GetRootNode()->FindPath(path, 2);
+    const int index = LwButtonIndex(id);
+    return box && index >= 0 && index < box->GetChildCount() ? box->GetChild(index)->GetTranslation() : CString();
+  }
+};
+
+CString Prompt(const CString& text) {
+  int at = text.Find(_T('\n'));
+  return at < 0 ? text : text.Left(at);
+}
+CString Tip(const CString& text) { return text.Mid(text.ReverseFind(_T('\n')) + 1); }
+
+CString GermanString(UINT id) {
+  CString text;
+  text.LoadString(id);  // the resource itself, not through the library
+  return text;
+}
+
+// ---------------------------------------------------------------------------
+// Driving modal windows: steps run in order from a thread timer, each once
+// its window is there.
+
+struct Step {
+  CString name;
+  std::function<HWND()> find;
+  std::function<void(HWND)> act;
+  bool done = false;
+};
+
+struct Script {
+  std::vector<Step> steps;
+  size_t next = 0;
+  bool inStep = false;
+  DWORD started = 0;
+};
+Script* g_script = nullptr;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
+  Script& s = *g_script;
+  if (s.inStep || s.next >= s.steps.size()) return;
+  if (GetTickCount() - s.started > kStepTimeoutMs) {
+    // Nobody finished: close what is open so the test fails instead of hanging.
+    if (HWND active = GetActiveWindow()) PostMessage(active, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  Step& step = s.steps[s.next];
+  HWND wnd = step.find();
+  if (!wnd) return;
+  s.inStep = true;
+  step.act(wnd);
+  step.done = true;
+  ++s.next;
+  s.started = GetTickCount();
+  s.inStep = false;
+}
+
+// Runs open (which shows the first modal window) with the steps driving it.
+void RunModal(std::vector<Step> steps, const std::function<void()>& open) {
+  Script script;
+  script.steps = std::move(steps);
+  script.started = GetTickCount();
+  g_script = &script;
+  UINT_PTR timer = SetTimer(nullptr, 0, 40, RunScript);
+  open();
+  // Steps of windows that open after open() returned (posted commands).
+  DWORD start = GetTickCount();
+  while (script.next < script.steps.size() && GetTickCount() - start < kStepTimeoutMs) {
+    Pump();
+    Sleep(10);
+  }
+  KillTimer(nullptr, timer);
+  g_script = nullptr;
+  for (const Step& s : script.steps) EXPECT_TRUE(s.done) << "step not reached: " << CStringA(s.name).GetString();
+}
+
+std::function<HWND()> Captioned(const CString& caption) {
+  return [caption] { return FindOwnWindow(caption); };
+}
+
+// A message box: a visible dialog of this thread with the static text 0xFFFF.
+std::function<HWND()> MessageBoxSaying(const CString& text) {
+  return [text]() -> HWND {
+    struct Search {
+      const CString* text;
+      HWND found;
+    } search = {&text, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND wnd, LPARAM param) -> BOOL {
+          Search* s = reinterpret_cast<Search*>(param);
+          HWND label = GetDlgItem(wnd, 0xFFFF);
+          if (IsWindowVisible(wnd) && label && TextOfWindow(label) == *s->text) {
+            s->found = wnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  };
+}
+
+void Close(HWND wnd, int id = IDCANCEL) { PostMessage(wnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+// ---------------------------------------------------------------------------
+// Checks on live windows
+
+// The controls stand where the entry's translated layout puts them: child i of
+// the dialog is control i of the entry; rectangles through MapDialogRect, 1 px.
+void ExpectLayout(HWND dialog, const CTraNode* entry, bool ownSize = true) {
+  ASSERT_NE(entry, nullptr);
+  int i = 0;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child && i < entry->GetChildCount();
+       child = GetWindow(child, GW_HWNDNEXT), ++i) {
+    const CTraNode* node = entry->GetChild(i);
+    if (!node->m_pLayout || node->m_pLayout->IsSizeOnly()) continue;
+    RECT want = node->m_pLayout->m_rcTranslated;
+    MapDialogRect(dialog, &want);
+    RECT live;
+    GetWindowRect(child, &live);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&live), 2);
+    SCOPED_TRACE(CStringA(node->GetOriginal()).GetString());
+    EXPECT_NEAR(want.left, live.left, 1);
+    EXPECT_NEAR(want.top, live.top, 1);
+    EXPECT_NEAR(want.right - want.left, live.right - live.left, 1);
+    if (node->m_nKind != TRA_COMBOBOX) EXPECT_NEAR(want.bottom - want.top, live.bottom - live.top, 1);
+  }
+  EXPECT_EQ(i, entry->GetChildCount()) << "fewer live controls than the entry has";
+  if (ownSize && entry->m_pLayout && !entry->m_pLayout->IsSizeOnly()) {
+    RECT want = entry->m_pLayout->m_rcTranslated;
+    MapDialogRect(dialog, &want);
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_NEAR(want.right - want.left, client.right, 1);
+    EXPECT_NEAR(want.bottom - want.top, client.bottom, 1);
+  }
+}
+
+// Texts of one language nowhere on screen.
+void ExpectNoneOf(const std::set<CString>& otherLanguage, const char* when) {
+  std::vector<CString> left = Leftovers(SweepThread(), otherLanguage);
+  for (const CString& l : left) ADD_FAILURE() << when << ": " << CStringA(l).GetString();
+}
+
+CString MenuText(HMENU menu, int pos) { return swtest::MenuText(menu, pos); }
+
+int FindMenuItem(HMENU menu, UINT id) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (GetMenuItemID(menu, i) == id) return i;
+  return -1;
+}
+
+// A tooltip request as the toolbar's tooltip sends it, answered by the frame
+// and the library's hook.
+CString ToolTipFor(HWND frame, HWND tips, UINT id, bool wide) {
+  if (wide) {
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = tips;
+    info.hdr.idFrom = id;
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessage(frame, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
+    const WCHAR* text = info.lpszText && !IS_INTRESOURCE(info.lpszText) ? info.lpszText : info.szText;
+    return CString(CStringW(text));
+  }
+  NMTTDISPINFOA info = {};
+  info.hdr.hwndFrom = tips;
+  info.hdr.idFrom = id;
+  info.hdr.code = TTN_GETDISPINFOA;
+  SendMessage(frame, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
+  const char* text = info.lpszText && !IS_INTRESOURCE(info.lpszText) ? info.lpszText : info.szText;
+  return CString(CStringA(text));
+}
+
+// Counts the switch broadcast per window.
+std::map<HWND, int> g_broadcasts;
+HHOOK g_countHook = nullptr;
+LRESULT CALLBACK CountBroadcast(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_SAMPLE_LANGUAGE_CHANGED) ++g_broadcasts[call->hwnd];
+  return CallNextHookEx(g_countHook, code, wParam, lParam);
+}
+
+// ---------------------------------------------------------------------------
+
+class SampleWine : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    CopyLanguageFiles();
+    s_languages.Load();
+  }
+
+  void SetUp() override {
+    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&init);
+    m_app.reset(new CSampleApp);
+    m_app->InitApplication(GetModuleHandle(nullptr), const_cast<LPTSTR>(_T("")), SW_SHOWNORMAL);
+    m_app->UseSampleProfile();
+  }
+
+  void TearDown() override {
+    CloseFrame();
+    m_app->ExitInstance();  // ends the library
+    m_app.reset();
+  }
+
+  void Start() {
+    m_app->StartTranslation(Folder());
+    m_frame = m_app->CreateMainFrame();
+    ASSERT_NE(m_frame, nullptr);
+    Pump();
+  }
+
+  // Not the main window any more: its end posts no quit message.
+  void CloseFrame() {
+    m_app->m_pMainWnd = nullptr;
+    if (m_frame && IsWindow(m_frame->m_hWnd)) m_frame->DestroyWindow();  // deletes itself
+    m_frame = nullptr;
+    Pump();
+  }
+
+  void Restart() {
+    CloseFrame();
+    m_app->ExitInstance();
+    m_app.reset(new CSampleApp);
+    m_app->InitApplication(GetModuleHandle(nullptr), const_cast<LPTSTR>(_T("")), SW_SHOWNORMAL);
+    m_app->UseSampleProfile();
+    Start();
+  }
+
+  HWND Frame() const { return m_frame->m_hWnd; }
+  CString StatusText() const { return TextOfWindow(m_frame->m_wndStatusBar.m_hWnd); }
+  void Command(UINT id) { SendMessage(Frame(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+  // The message box of a command: its text and buttons in the language of file.
+  void ExpectMessageBox(UINT command, UINT textId, std::initializer_list<int> buttons, const CTraFile& file,
+                        bool english) {
+    const CString german = GermanString(textId);
+    const CString text = english ? s_languages.En(german) : german;
+    const CString title = english ? s_languages.En(GermanString(AFX_IDS_APP_TITLE)) : GermanString(AFX_IDS_APP_TITLE);
+    RunModal({{_T("message box"), MessageBoxSaying(text),
+               [&](HWND box) {
+                 EXPECT_EQ(title, TextOfWindow(box));
+                 for (int id : buttons) {
+                   SCOPED_TRACE(id);
+                   EXPECT_EQ(s_languages.Button(file, id), TextOfWindow(GetDlgItem(box, id)));
+                 }
+                 Close(box, *buttons.begin());
+               }}},
+             [&] { Command(command); });
+  }
+
+  static Languages s_languages;
+  std::unique_ptr<CSampleApp> m_app;
+  CSampleFrame* m_frame = nullptr;
+};
+Languages SampleWine::s_languages;
+
+// Started with English remembered: every window the sample shows is English,
+// with the English layouts, and nothing German is left.
+TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
+  Watchdog watchdog(240);
+  Languages& l = s_languages;
+  Remember(EnglishPath());
+  Start();
+
+  // Frame: title (through the library's strings), menu bar, idle text.
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  HMENU bar = GetMenu(Frame());
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(l.En(_T("&Datei")), MenuText(bar, 0));
+  EXPECT_EQ(l.En(_T("&Hilfe")), MenuText(bar, 3));
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_IDLEMESSAGE)), StatusText());
+  ExpectNoneOf(l.only.onlyFirst, "frame");
+
+  // Menu items keep their flags; the switch command joins "Extras".
+  HMENU view = GetSubMenu(bar, 1), tools = GetSubMenu(bar, 2);
+  EXPECT_EQ(l.En(_T("&Vollbild")), MenuText(view, 3));
+  EXPECT_TRUE(GetMenuState(view, 3, MF_BYPOSITION) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(view, 0, MF_BYPOSITION) & MF_CHECKED);
+  MENUITEMINFO help = {sizeof(help)};
+  help.fMask = MIIM_FTYPE;
+  GetMenuItemInfo(bar, 3, TRUE, &help);
+  EXPECT_TRUE(help.fType & MFT_RIGHTJUSTIFY) << "the help popup stays on the right";
+  const int switchAt = FindMenuItem(tools, ID_LANGUAGE_SWITCH);
+  ASSERT_GE(switchAt, 0);
+  EXPECT_EQ(l.En(_T("&Sprache w\u00E4hlen...")), MenuText(tools, switchAt));
+  HMENU messages = GetSubMenu(tools, 4);
+  EXPECT_EQ(l.En(_T("F&ehler")), MenuText(messages, 3));
+
+  // A popup that is no remembered window's is translated when it pops up;
+  // one of the frame's own menu bar is not translated again.
+  HMENU loose = LoadMenu(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME));
+  HMENU loosePopup = GetSubMenu(loose, 0);
+  EXPECT_EQ(CString(_T("&Beenden")), MenuText(loosePopup, 2));
+  SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(loosePopup), 0);
+  EXPECT_EQ(l.En(_T("&Beenden")), MenuText(loosePopup, 2));
+  DestroyMenu(loose);
+  HMENU file = GetSubMenu(bar, 0);
+  ModifyMenu(file, 2, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, _T("&Beenden"));
+  SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+  EXPECT_EQ(CString(_T("&Beenden")), MenuText(file, 2)) << "a remembered window's popup was translated again";
+  ModifyMenu(file, 2, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, l.En(_T("&Beenden")));
+
+  // Status-bar prompts and tooltips of both widths.
+  SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(ID_TOOLS_LAYOUT, MF_HILITE), reinterpret_cast<LPARAM>(tools));
+  EXPECT_EQ(Prompt(l.En(GermanString(ID_TOOLS_LAYOUT))), StatusText());
+  SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  SendMessage(Frame(), WM_EXITMENULOOP, FALSE, 0);
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_IDLEMESSAGE)), StatusText());
+  HWND tips = m_frame->m_wndToolBar.GetToolTips();
+  for (bool wide : {false, true}) {
+    SCOPED_TRACE(wide ? "wide request" : "narrow request");
+    EXPECT_EQ(Tip(l.En(GermanString(ID_TOOLS_PROPERTIES))), ToolTipFor(Frame(), tips, ID_TOOLS_PROPERTIES, wide));
+    EXPECT_EQ(Tip(l.En(GermanString(ID_FILE_FORM))), ToolTipFor(Frame(), tips, ID_FILE_FORM, wide));
+  }
+
+  // The modeless form, with the colours it loads from the string table.
+  Command(ID_FILE_FORM);
+  ASSERT_NE(m_frame->GetForm(), nullptr);
+  HWND form = m_frame->GetForm()->m_hWnd;
+  EXPECT_EQ(l.En(_T("Eingaben")), TextOfWindow(form));
+  EXPECT_EQ(l.En(_T("&Benachrichtigung senden")), TextOfWindow(GetDlgItem(form, IDC_NOTIFY)));
+  ExpectLayout(form, l.Dialog(*l.english, _T("Eingaben")));
+  ExpectNoneOf(l.only.onlyFirst, "form");
+
+  // Every kind of control, and the dialog whose layout moves and resizes them.
+  RunModal({{_T("controls"), Captioned(l.En(_T("Steuerelemente"))),
+             [&](HWND dlg) {
+               ExpectLayout(dlg, l.Dialog(*l.english, _T("Steuerelemente")));
+               ExpectNoneOf(l.only.onlyFirst, "controls dialog");
+               EXPECT_EQ(l.En(_T("&Zur\u00FCcksetzen")), TextOfWindow(GetDlgItem(dlg, IDC_CTL_RESET)));
+               EXPECT_EQ(l.En(_T("Auswahl")), TextOfWindow(GetDlgItem(dlg, IDC_CTL_GROUP)));
+               SaveScreenshot(dlg, sizeof(TCHAR) == 1 ? "controls_en_a" : "controls_en_u");
+               Close(dlg);
+             }}},
+           [&] { Command(ID_TOOLS_CONTROLS); });
+  RunModal({{_T("layout"), Captioned(l.En(_T("Anschrift"))),
+             [&](HWND dlg) {
+               const CTraNode* entry = l.Dialog(*l.english, _T("Anschrift"));
+               ASSERT_NE(entry, nullptr);
+               ASSERT_TRUE(entry->m_pLayout);
+               EXPECT_FALSE(EqualRects(entry->m_pLayout->m_rcTranslated, entry->m_pLayout->m_rcOriginal))
+                   << "the English address dialog has a layout of its own";
+               ExpectLayout(dlg, entry);
+               ExpectNoneOf(l.only.onlyFirst, "address dialog");
+               SaveScreenshot(dlg, sizeof(TCHAR) == 1 ? "layout_en_a" : "layout_en_u");
+               Close(dlg);
+             }}},
+           [&] { Command(ID_TOOLS_LAYOUT); });
+
+  // The property sheet: caption, tabs and both pages.
+  RunModal({{_T("sheet"), Captioned(l.En(GermanString(IDS_PROPERTIES))),
+             [&](HWND sheet) {
+               HWND tab = PropSheet_GetTabControl(sheet);
+               ASSERT_NE(tab, nullptr);
+               TCHAR label[128] = {0};
+               TCITEM item = {};
+               item.mask = TCIF_TEXT;
+               item.pszText = label;
+               item.cchTextMax = 127;
+               TabCtrl_GetItem(tab, 1, &item);
+               EXPECT_EQ(l.En(_T("Darstellung")), CString(label));
+               ExpectLayout(PropSheet_GetCurrentPageHwnd(sheet), l.Dialog(*l.english, _T("Allgemein")), false);
+               PropSheet_SetCurSel(sheet, nullptr, 1);
+               Pump();
+               ExpectLayout(PropSheet_GetCurrentPageHwnd(sheet), l.Dialog(*l.english, _T("Darstellung")), false);
+               ExpectNoneOf(l.only.onlyFirst, "property sheet");
+               PropSheet_PressButton(sheet, PSBTN_CANCEL);
+             }}},
+           [&] { Command(ID_TOOLS_PROPERTIES); });
+
+  // Message boxes of every kind the sample shows.
+  ExpectMessageBox(ID_MSG_INFO, IDS_MSG_INFO, {IDOK}, *l.english, true);
+  ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.english, true);
+  ExpectMessageBox(ID_MSG_WARNING, IDS_MSG_WARNING, {IDCANCEL, IDOK}, *l.english, true);
+  ExpectMessageBox(ID_MSG_ERROR, IDS_MSG_ERROR, {IDABORT, IDRETRY, IDIGNORE}, *l.english, true);
+
+  // A window the language file does not know keeps its texts.
+  lw::DialogTemplate t(_T("Fremdes Fenster"), WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 120, 60);
+  t.AddControl(lw::DialogTemplate::kStatic, _T("Eins"), 100, WS_VISIBLE, 5, 5, 50, 10);
+  t.AddControl(lw::DialogTemplate::kButton, _T("Abbrechen"), IDCANCEL, WS_VISIBLE, 5, 30, 50, 14);
+  HWND stranger = CreateDialogIndirectParam(GetModuleHandle(nullptr), t.Get(), Frame(),
+                                            [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; },
+                                            0);
+  ASSERT_NE(stranger, nullptr);
+  EXPECT_EQ(CString(_T("Fremdes Fenster")), TextOfWindow(stranger));
+  EXPECT_EQ(CString(_T("Abbrechen")), TextOfWindow(GetDlgItem(stranger, IDCANCEL)));
+  DestroyWindow(stranger);
+}
+
+// Started in German with no remembered file: the German file translates what
+// the system shows (message-box buttons, the system menu) into German.
+TEST_F(SampleWine, GermanOriginalTranslatesTheSystemsTexts) {
+  Watchdog watchdog(120);
+  Languages& l = s_languages;
+  Remember(CString());
+  Start();
+  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), TextOfWindow(Frame()));
+  ExpectNoneOf(l.only.onlySecond, "German start");
+  ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.german, false);
+  EXPECT_EQ(CString(_T("&Ja")), l.Button(*l.german, IDYES)) << "the German file's own button text";
+
+  HMENU system = GetSystemMenu(Frame(), FALSE);
+  const int close = FindMenuItem(system, SC_CLOSE);
+  ASSERT_GE(close, 0);
+  const CString live = MenuText(system, close);
+  SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(system), MAKELPARAM(0, TRUE));
+  const CString translated = MenuText(system, close);
+  EXPECT_EQ(0, translated.Find(_T("&Schlie\u00DFen"))) << CStringA(translated).GetString();
+  if (live.Find(_T('\t')) >= 0) EXPECT_EQ(live.Mid(live.Find(_T('\t'))), translated.Mid(translated.Find(_T('\t'))));
+  SendMessage(Frame(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_EQ(live, MenuText(system, close)) << "the system's texts come back when the program is left";
+}
+
+// The main job: German at start, the switch dialog from the menu command the
+// library adds, English by its flag while a form, a property sheet, menus and
+// the status bar are open; everything follows, the choice is remembered, and
+// the way back to German leaves no English behind.
+TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
+  Watchdog watchdog(300);
+  Languages& l = s_languages;
+  Remember(CString());
+  Start();
+  Command(ID_FILE_FORM);
+  ASSERT_NE(m_frame->GetForm(), nullptr);
+  HWND form = m_frame->GetForm()->m_hWnd;
+  SendDlgItemMessage(form, IDC_COLOR, CB_SETCURSEL, 2, 0);
+  ExpectNoneOf(l.only.onlySecond, "German start");
+
+  g_broadcasts.clear();
+  g_countHook = SetWindowsHookEx(WH_CALLWNDPROC, CountBroadcast, nullptr, GetCurrentThreadId());
+  const CString germanSheet = GermanString(IDS_PROPERTIES), englishSheet = l.En(germanSheet);
+  RunModal({{_T("German sheet"), Captioned(germanSheet),
+             [&](HWND sheet) {
+               ExpectNoneOf(l.only.onlySecond, "German sheet");
+               EXPECT_EQ(l.Button(*l.german, IDCANCEL), TextOfWindow(GetDlgItem(sheet, IDCANCEL)));
+               // As the menu does: the command is posted.
+               PostMessage(Frame(), WM_COMMAND, MAKEWPARAM(ID_LANGUAGE_SWITCH, 0), 0);
+             }},
+            {_T("switch dialog"),
+             [] {
+               HWND found = nullptr;
+               EnumThreadWindows(
+                   GetCurrentThreadId(),
+                   [](HWND wnd, LPARAM param) -> BOOL {
+                     if (IsWindowVisible(wnd) && dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(wnd))) {
+                       *reinterpret_cast<HWND*>(param) = wnd;
+                       return FALSE;
+                     }
+                     return TRUE;
+                   },
+                   reinterpret_cast<LPARAM>(&found));
+               return found;
+             },
+             [&](HWND dialog) {
+               CLwvSwitchDlg* dlg = dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog));
+               CLwvFlagList* list = dlg->GetFlagList();
+               int english = -1;
+               for (int i = 0; i < list->GetItemCount(); ++i)
+                 if (list->GetItemText(i) == l.english->GetLanguageName()) english = i;
+               ASSERT_GE(english, 0) << "English is not listed";
+               EXPECT_EQ(2, list->GetItemCount());
+               ListView_SetItemState(list->m_hWnd, english, LVIS_SELECTED | LVIS_FOCUSED,
+                                     LVIS_SELECTED | LVIS_FOCUSED);
+               NMHDR header = {list->m_hWnd, LWV_ID_FLAG_LIST, static_cast<UINT>(NM_CLICK)};
+               SendMessage(dialog, WM_NOTIFY, LWV_ID_FLAG_LIST, reinterpret_cast<LPARAM>(&header));
+               SaveScreenshot(dialog, sizeof(TCHAR) == 1 ? "switch_dialog_a" : "switch_dialog_u");
+               SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+             }},
+            {_T("English sheet"), Captioned(englishSheet), [&](HWND sheet) {
+               ExpectNoneOf(l.only.onlyFirst, "after the switch, sheet open");
+               EXPECT_EQ(l.Button(*l.english, IDCANCEL), TextOfWindow(GetDlgItem(sheet, IDCANCEL)));
+               SaveScreenshot(Frame(), sizeof(TCHAR) == 1 ? "frame_en_a" : "frame_en_u");
+               PropSheet_PressButton(sheet, PSBTN_CANCEL);
+             }}},
+           [&] { Command(ID_TOOLS_PROPERTIES); });
+  UnhookWindowsHookEx(g_countHook);
+
+  // Everything open followed; the broadcast reached each remembered window once.
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_IDLEMESSAGE)), StatusText());
+  EXPECT_EQ(l.En(_T("Eingaben")), TextOfWindow(form));
+  EXPECT_EQ(2, SendDlgItemMessage(form, IDC_COLOR, CB_GETCURSEL, 0, 0)) << "the colour chosen stays";
+  ExpectNoneOf(l.only.onlyFirst, "after the switch");
+  EXPECT_EQ(1, g_broadcasts[Frame()]);
+  EXPECT_EQ(1, g_broadcasts[form]);
+  for (const auto& b : g_broadcasts) EXPECT_EQ(1, b.second) << "window " << b.first;
+  EXPECT_EQ(EnglishPath(), RememberedFile());
+  ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.english, true);
+  HWND tips = m_frame->m_wndToolBar.GetToolTips();
+  EXPECT_EQ(Tip(l.En(GermanString(ID_FILE_FORM))), ToolTipFor(Frame(), tips, ID_FILE_FORM, true));
+
+  // Back to German: no English left, German buttons again.
+  ASSERT_TRUE(LWSwitchFile(GermanPath()));
+  Pump();
+  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), TextOfWindow(Frame()));
+  ExpectNoneOf(l.only.onlySecond, "back in German");
+  ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.german, false);
+  EXPECT_EQ(GermanPath(), RememberedFile());
+
+  // The next start takes the remembered file.
+  ASSERT_TRUE(LWSwitchFile(EnglishPath()));
+  Restart();
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  ExpectNoneOf(l.only.onlyFirst, "next start");
+  Remember(CString());
+}
+
+}  // namespace
