@@ -6,7 +6,8 @@
 #   lw_test(NAME <n> SOURCES ... [DEPS ...] [WIDTHS A U] [WINDOWS_ONLY] [NATIVE_ONLY]
 #           [TIMEOUT s] [LABELS ...])
 #       GoogleTest executable per width, registered with ctest (under Wine on Windows).
-#   lw_executable(NAME <n> WIDTH A|U SOURCES ... [RC file] [DEPS ...] [GUI])
+#   lw_executable(NAME <n> WIDTH A|U SOURCES ... [RC file] [DEPS ...] [GUI] [NATIVE])
+#       Windows program; with NATIVE a tool for the build machine, built natively only.
 #   lw_fuzzer(NAME <n> SOURCES ... [DEPS ...] [WIDTH A|U] [CORPUS dir])
 #
 # Tests see LW_SOURCE_DIR and LW_BINARY_DIR as paths the program itself can open
@@ -139,8 +140,8 @@ function(lw_test)
 endfunction()
 
 function(lw_executable)
-  cmake_parse_arguments(E "GUI" "NAME;WIDTH;RC;OUTPUT_NAME" "SOURCES;DEPS;RC_DEPENDS" ${ARGN})
-  if(NOT LW_WINDOWS OR LW_FUZZ)
+  cmake_parse_arguments(E "GUI;NATIVE" "NAME;WIDTH;RC;OUTPUT_NAME" "SOURCES;DEPS;RC_DEPENDS" ${ARGN})
+  if(LW_FUZZ OR (E_NATIVE AND LW_WINDOWS) OR (NOT E_NATIVE AND NOT LW_WINDOWS))
     return()
   endif()
   set(sources ${E_SOURCES})

@@ -8,13 +8,12 @@
 #include "DialogTemplate.h"
 #include "LwvSwitchApi.h"
 #include "LwvSwitchDlg.h"
+#include "TestWatchdog.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
-#include <atomic>
 #include <cstdio>
-#include <thread>
 
 namespace swtest {
 
@@ -118,26 +117,7 @@ inline CString MenuText(HMENU menu, int pos) {
   return CString(text);
 }
 
-// Ends the process when a test hangs (a modal loop nobody closes).
-class Watchdog {
- public:
-  explicit Watchdog(int seconds) : m_thread([this, seconds] {
-      for (int i = 0; i < seconds * 10 && !m_done; ++i) Sleep(100);
-      if (!m_done) {
-        std::fprintf(stderr, "watchdog: test hung, ending the process\n");
-        std::fflush(stderr);
-        TerminateProcess(GetCurrentProcess(), 3);
-      }
-    }) {}
-  ~Watchdog() {
-    m_done = true;
-    m_thread.join();
-  }
-
- private:
-  std::atomic<bool> m_done{false};
-  std::thread m_thread;
-};
+using lwtest::Watchdog;
 
 // The host: a modeless dialog and a top-level window with menu and status bar.
 class HostWindows {

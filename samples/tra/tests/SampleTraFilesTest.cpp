@@ -1,0 +1,324 @@
+// The sample's language files: the generator makes exactly the committed
+// files, and the files are complete translations the library can use.
+#include "LibraryEntries.h"
+#include "LwFileInfo.h"
+#include "RcFileSet.h"
+#include "ResStringTable.h"
+#include "SampleTexts.h"
+#include "SampleTraMaker.h"
+#include "StdButtonModel.h"
+#include "SwitchDlgModel.h"
+#include "SystemMenuTranslator.h"
+#include "TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const CString kSamples = CString(LW_SOURCE_DIR) + _T("/samples/");
+
+CStringA Utf8(const CString& s) { return CStringA(lw::ToNarrow(s.GetString(), s.GetLength(), CP_UTF8).c_str()); }
+
+std::vector<BYTE> ReadBytes(const CString& path) {
+  std::vector<BYTE> bytes;
+  CFile in;
+  if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return bytes;
+  bytes.resize(static_cast<size_t>(in.GetLength()));
+  if (!bytes.empty()) in.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+  return bytes;
+}
+
+// The committed files, read through the library's reader.
+class CommittedFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(LwReadLanguageFile(kSamples + SAMPLE_TRA_GERMAN, m_german, LW_READ_WHOLE));
+    ASSERT_TRUE(LwReadLanguageFile(kSamples + SAMPLE_TRA_ENGLISH, m_english, LW_READ_WHOLE));
+    ASSERT_NE(nullptr, m_german.GetRootNode());
+    ASSERT_NE(nullptr, m_english.GetRootNode());
+  }
+  static CTraNode* Dialogs(const CTraFile& file) {
+    const CString path[1] = {TRA_SECTION_DIALOGS};
+    return file.GetRootNode()->FindPath(path, 1);
+  }
+  static CTraNode* SwitchEntry(const CTraFile& file) {
+    CTraNode* dialogs = Dialogs(file);
+    for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
+      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+    return nullptr;
+  }
+  static CTraNode* DialogCaptioned(const CTraFile& file, const char* caption) {
+    CTraNode* dialogs = Dialogs(file);
+    for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
+      if (dialogs->GetChild(i)->m_strOriginal == SampleText(caption)) return dialogs->GetChild(i);
+    return nullptr;
+  }
+  CTraFile m_german;
+  CTraFile m_english;
+};
+
+TEST(SampleTraGenerator, WritesExactlyTheCommittedFiles) {
+  const CString folder = lwtest::ScratchDir("sample_tra");
+  ASSERT_FALSE(folder.IsEmpty());
+  std::vector<CString> problems;
+  const bool written = WriteSampleTraFiles(kSamples + _T("Sample.rc"), folder, problems);
+  for (const CString& problem : problems) ADD_FAILURE() << Utf8(problem).GetString();
+  ASSERT_TRUE(written);
+  for (const TCHAR* name : {SAMPLE_TRA_GERMAN, SAMPLE_TRA_ENGLISH}) {
+    const std::vector<BYTE> made = ReadBytes(folder + name);
+    ASSERT_FALSE(made.empty()) << Utf8(name).GetString();
+    EXPECT_TRUE(made == ReadBytes(kSamples + name))
+        << "samples/" << Utf8(name).GetString() << " is out of date: refresh it with "
+        << "\"cmake --build build/native --target refresh_sample_tra\"";
+  }
+}
+
+TEST(SampleTraGenerator, NamesWhatItCannotTranslateAndWritesNothing) {
+  const CString folder = lwtest::ScratchDir("sample_tra_bad");
+  ASSERT_FALSE(folder.IsEmpty());
+  // A script with one text the table does not know.
+  const CString script = folder + _T("Unknown.rc");
+  {
+    CFile out;
+    ASSERT_TRUE(out.Open(script, CFile::modeCreate | CFile::modeWrite));
+    const char text[] = "1 DIALOG 0, 0, 100, 50\nCAPTION \"Eingaben\"\nBEGIN\n"
+                        "  LTEXT \"Unbekannt\", -1, 7, 7, 40, 8\nEND\n";
+    out.Write(text, sizeof(text) - 1);
+  }
+  std::vector<CString> problems;
+  EXPECT_FALSE(WriteSampleTraFiles(script, folder, problems));
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(-1, problems[0].Find(_T("Unbekannt")));
+  CFileStatus status;
+  EXPECT_FALSE(CFile::GetStatus(folder + SAMPLE_TRA_GERMAN, status));
+
+  EXPECT_FALSE(WriteSampleTraFiles(folder + _T("missing.rc"), folder, problems));
+  EXPECT_FALSE(problems.empty());
+}
+
+TEST_F(CommittedFiles, HeadersLetTheSwitchDialogListEachFromTheOther) {
+  struct Expected {
+    const CTraFile* file;
+    const TCHAR* language;
+    LANGID id;
+    bool original;
+  } cases[] = {{&m_german, _T("Deutsch"), 0x0407, true}, {&m_english, _T("English"), 0x0809, false}};
+  for (const Expected& c : cases) {
+    EXPECT_EQ(CString(_T("LwvSample")), c.file->GetProgramName());
+    EXPECT_EQ(CString(_T("1.0")), c.file->GetProgramVersion());
+    EXPECT_EQ(CString(c.language), c.file->GetLanguageName());
+    EXPECT_EQ(c.id, c.file->GetLanguageId());
+    EXPECT_EQ(c.original, c.file->IsOriginal());
+    EXPECT_TRUE(c.file->GetWizardMark());
+    EXPECT_FALSE(c.file->GetDate().IsEmpty());
+    for (int i = 0; i < TRA_OPTION_COUNT; ++i)
+      EXPECT_EQ(i == 20 ? 1 : 0, c.file->GetStdDialogOptions()[i]) << "option " << i;
+  }
+  LW_FILEINFO german, english;
+  LwFillFileInfo(m_german, _T("LwvSample.tra"), german);
+  LwFillFileInfo(m_english, _T("LwvSampleEN.tra"), english);
+  EXPECT_EQ(CLwvSwitchFileLists::kSameVersion, CLwvSwitchFileLists::Classify(german, english));
+  EXPECT_EQ(CLwvSwitchFileLists::kSameVersion, CLwvSwitchFileLists::Classify(english, german));
+}
+
+TEST_F(CommittedFiles, FlagsAreGermanStripesAndAUnionJack) {
+  const COLORREF background = 0xC0C0C0;
+  auto pixel = [](const CTraFile& f, int row, int column) { return f.GetFlagPixel(row * 32 + column); };
+  // Black, red, gold from the top; the background above and below.
+  EXPECT_EQ(background, pixel(m_german, 0, 16));
+  EXPECT_EQ(0x000000u, pixel(m_german, 8, 16));
+  EXPECT_EQ(0x0000DDu, pixel(m_german, 15, 16));
+  EXPECT_EQ(0x00CEFFu, pixel(m_german, 22, 16));
+  EXPECT_EQ(background, pixel(m_german, 31, 16));
+  // Blue fields, a red cross on white, red diagonals.
+  EXPECT_EQ(background, pixel(m_english, 0, 16));
+  EXPECT_EQ(0x692101u, pixel(m_english, 6, 8));
+  EXPECT_EQ(0x2E10C8u, pixel(m_english, 15, 16));
+  EXPECT_EQ(0xFFFFFFu, pixel(m_english, 8, 13));
+  EXPECT_EQ(0x2E10C8u, pixel(m_english, 6, 1));
+}
+
+// Walks both trees together: they must have the same shape and originals
+// (a translation keeps the original's keys).
+void CompareTexts(const CTraNode* de, const CTraNode* en, int& checked) {
+  ASSERT_EQ(de->m_strOriginal, en->m_strOriginal);
+  ASSERT_EQ(de->m_nKind, en->m_nKind) << Utf8(de->m_strOriginal).GetString();
+  ASSERT_EQ(de->GetChildCount(), en->GetChildCount()) << Utf8(de->m_strOriginal).GetString();
+  if (en->GetChildCount() == 0) {
+    EXPECT_EQ(TRA_STATE_DONE, en->m_nState) << Utf8(en->m_strOriginal).GetString();
+  }
+  // Section, menu and string-table names and the library entries' own
+  // names are labels, not texts of the program.
+  const bool label = de->m_nKind == TRA_RCFILE || de->m_nKind == TRA_DIALOGGROUP || de->m_nKind == TRA_MENUGROUP ||
+                     de->m_nKind == TRA_STRINGGROUP || de->m_nKind == TRA_MENU || de->m_nKind == TRA_STRINGTABLE ||
+                     de->m_strOriginal == TRA_MESSAGEBOX_NAME || de->m_strOriginal == TRA_SYSTEM_POPUP;
+  if (!label && !de->m_strTranslation.IsEmpty()) {
+    ++checked;
+    if (IsSameInBothLanguages(de->m_strTranslation)) {
+      EXPECT_EQ(de->m_strTranslation, en->m_strTranslation);
+    } else {
+      EXPECT_NE(de->m_strTranslation, en->m_strTranslation)
+          << "no English for \"" << Utf8(de->m_strTranslation).GetString() << "\"";
+    }
+  }
+  for (int i = 0; i < de->GetChildCount(); ++i) CompareTexts(de->GetChild(i), en->GetChild(i), checked);
+}
+
+TEST_F(CommittedFiles, EveryGermanTextHasItsEnglishOne) {
+  int checked = 0;
+  CompareTexts(m_german.GetRootNode(), m_english.GetRootNode(), checked);
+  EXPECT_GT(checked, 100);
+}
+
+TEST_F(CommittedFiles, GermanFileTranslatesTheScriptToItself) {
+  const CString path[1] = {TRA_SECTION_STRINGS};
+  const CTraNode* strings = m_german.GetRootNode()->FindPath(path, 1);
+  ASSERT_NE(nullptr, strings);
+  for (int t = 0; t < strings->GetChildCount(); ++t)
+    for (int i = 0; i < strings->GetChild(t)->GetChildCount(); ++i) {
+      const CTraNode* s = strings->GetChild(t)->GetChild(i);
+      EXPECT_EQ(s->m_strOriginal, s->m_strTranslation);
+    }
+}
+
+// The German prompt of the switch command in the script's string table.
+CString ScriptString(const TCHAR* id) {
+  const CString script = kSamples + _T("Sample.rc");
+  CRcFileSet set(&script, 1, nullptr, 0, 50);
+  CResProblemLog log;
+  std::unique_ptr<CResFile> file = set.BuildResFile(log);
+  for (int t = 0; t < file->StringTables().GetCount(); ++t) {
+    const CResStringTable* table = static_cast<const CResStringTable*>(file->StringTables().GetItem(t));
+    for (int i = 0; i < table->GetCount(); ++i)
+      if (table->GetId(i) == id) return table->GetText(i);
+  }
+  return CString();
+}
+
+TEST_F(CommittedFiles, SwitchEntryGivesTheDialogAllItsTexts) {
+  const CString prompt = ScriptString(_T("ID_LANGUAGE_SWITCH"));
+  ASSERT_FALSE(prompt.IsEmpty());
+  for (const CTraFile* file : {&m_german, &m_english}) {
+    const CTraNode* entry = SwitchEntry(*file);
+    ASSERT_NE(nullptr, entry);
+    ASSERT_EQ(LWV_SWITCH_FULL_CHILDREN, entry->GetChildCount());
+    EXPECT_EQ(prompt, entry->GetChild(kSwitchPromptPosition)->m_strOriginal);
+    const LwvSwitchTexts texts = LwvSwitchTexts::FromEntry(entry);
+    for (const CString* text : {&texts.caption, &texts.showAll, &texts.listLabel, &texts.group, &texts.rowLabel[0],
+                                &texts.rowLabel[3], &texts.warning, &texts.failure, &texts.versionPrefix, &texts.ok,
+                                &texts.cancel, &texts.help, &texts.about, &texts.aboutCaption, &texts.aboutInfo})
+      EXPECT_FALSE(text->IsEmpty());
+  }
+  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(kSwitchPromptPosition)->m_strTranslation);
+  EXPECT_EQ(CString(_T("Allows a new language to be set\nSwitch language")),
+            SwitchEntry(m_english)->GetChild(kSwitchPromptPosition)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(9)->m_strTranslation);
+}
+
+TEST_F(CommittedFiles, MessageBoxButtonsByTheirControlIds) {
+  struct Button {
+    int id;  // IDOK ... IDNO, apply, help, back, next, finish
+    const char* german;
+    const char* english;
+  } buttons[] = {
+      {1, u8"OK", u8"OK"},           {2, u8"Abbrechen", u8"Cancel"},
+      {3, u8"&Abbrechen", u8"&Abort"}, {4, u8"&Wiederholen", u8"&Retry"},
+      {5, u8"&Ignorieren", u8"&Ignore"}, {6, u8"&Ja", u8"&Yes"},
+      {7, u8"&Nein", u8"&No"},       {12321, u8"Ü&bernehmen", u8"&Apply"},
+      {9, u8"&Hilfe", u8"Help"},        {12323, u8"< &Zurück", u8"< &Back"},
+      {12324, u8"&Weiter >", u8"&Next >"}, {12325, u8"Fertig stellen", u8"Finish"},
+  };
+  const CTraNode* german = CStdButtonModel::FindEntry(m_german.GetRootNode());
+  const CTraNode* english = CStdButtonModel::FindEntry(m_english.GetRootNode());
+  ASSERT_NE(nullptr, german);
+  ASSERT_NE(nullptr, english);
+  for (const Button& b : buttons) {
+    CString de, en;
+    EXPECT_TRUE(CStdButtonModel::GetButtonTranslation(german, b.id, de)) << b.id;
+    EXPECT_TRUE(CStdButtonModel::GetButtonTranslation(english, b.id, en)) << b.id;
+    EXPECT_EQ(SampleText(b.german), de) << b.id;
+    EXPECT_EQ(SampleText(b.english), en) << b.id;
+  }
+}
+
+TEST_F(CommittedFiles, SystemMenuItemsInTheOrderTheTranslatorReadsThem) {
+  struct Item {
+    UINT command;
+    const char* original;
+    const char* german;
+  } items[] = {
+      {LWV_SC_RESTORE, u8"&Restore", u8"&Wiederherstellen"}, {LWV_SC_MOVE, u8"&Move", u8"Ver&schieben"},
+      {LWV_SC_SIZE, u8"&Size", u8"&Größe ändern"},          {LWV_SC_MINIMIZE, u8"Mi&nimize", u8"Mi&nimieren"},
+      {LWV_SC_MAXIMIZE, u8"Ma&ximize", u8"Ma&ximieren"},
+      {LWV_SC_CLOSE, u8"&Close\tAlt+F4", u8"&Schließen\tAlt+F4"},
+  };
+  const CString path[3] = {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP};
+  const CTraNode* german = m_german.GetRootNode()->FindPath(path, 3);
+  const CTraNode* english = m_english.GetRootNode()->FindPath(path, 3);
+  ASSERT_NE(nullptr, german);
+  ASSERT_NE(nullptr, english);
+  EXPECT_EQ(CSystemMenuTranslator::kItems, german->GetChildCount());
+  for (const Item& item : items) {
+    const int index = CSystemMenuTranslator::IndexOf(item.command);
+    ASSERT_LT(index, german->GetChildCount());
+    EXPECT_EQ(SampleText(item.original), german->GetChild(index)->m_strOriginal);
+    EXPECT_EQ(SampleText(item.german), german->GetChild(index)->m_strTranslation);
+    EXPECT_EQ(SampleText(item.original), english->GetChild(index)->m_strTranslation);
+    // The translator keeps the live accelerator only when both texts have one.
+    CString text;
+    EXPECT_TRUE(CSystemMenuTranslator::BuildItemText(SampleText(item.original),
+                                                     german->GetChild(index)->m_strTranslation, text));
+  }
+}
+
+LONG Width(const RECT& r) { return r.right - r.left; }
+
+TEST_F(CommittedFiles, AddressDialogGetsAWiderEnglishLayout) {
+  const CTraNode* english = DialogCaptioned(m_english, u8"Anschrift");
+  const CTraNode* german = DialogCaptioned(m_german, u8"Anschrift");
+  ASSERT_NE(nullptr, english);
+  ASSERT_NE(nullptr, german);
+  ASSERT_EQ(9, english->GetChildCount());
+  const CTraLayout& dialog = *english->m_pLayout;
+  EXPECT_GT(Width(dialog.m_rcTranslated), Width(dialog.m_rcOriginal));
+  EXPECT_TRUE(EqualRects(german->m_pLayout->m_rcOriginal, german->m_pLayout->m_rcTranslated));
+  // Each label is wider and ends before its field, which moved right and
+  // still ends inside the dialog.
+  for (int label = 0; label < 6; label += 2) {
+    const CTraLayout& l = *english->GetChild(label)->m_pLayout;
+    const CTraLayout& field = *english->GetChild(label + 1)->m_pLayout;
+    EXPECT_GT(Width(l.m_rcTranslated), Width(l.m_rcOriginal)) << label;
+    EXPECT_GT(field.m_rcTranslated.left, field.m_rcOriginal.left) << label;
+    EXPECT_LE(l.m_rcTranslated.right, field.m_rcTranslated.left) << label;
+    EXPECT_LE(field.m_rcTranslated.right, Width(dialog.m_rcTranslated)) << label;
+  }
+  const CTraLayout& check = *english->GetChild(6)->m_pLayout;
+  EXPECT_GT(Width(check.m_rcTranslated), Width(check.m_rcOriginal));
+  for (int button = 7; button < 9; ++button) {
+    const CTraLayout& b = *english->GetChild(button)->m_pLayout;
+    EXPECT_GT(b.m_rcTranslated.left, b.m_rcOriginal.left) << button;
+    EXPECT_EQ(Width(b.m_rcOriginal), Width(b.m_rcTranslated)) << button;
+  }
+}
+
+TEST_F(CommittedFiles, EveryEnglishLayoutStaysInsideItsDialog) {
+  const CTraNode* dialogs = Dialogs(m_english);
+  int changed = 0;
+  for (int d = 0; d < dialogs->GetChildCount(); ++d) {
+    const CTraNode* dialog = dialogs->GetChild(d);
+    if (dialog->m_nKind != TRA_DIALOG || !dialog->m_pLayout || dialog->m_pLayout->IsSizeOnly()) continue;
+    const LONG width = Width(dialog->m_pLayout->m_rcTranslated);
+    for (int c = 0; c < dialog->GetChildCount(); ++c) {
+      const CTraLayout& l = *dialog->GetChild(c)->m_pLayout;
+      if (!EqualRects(l.m_rcOriginal, l.m_rcTranslated)) ++changed;
+      EXPECT_GE(l.m_rcTranslated.left, 0) << Utf8(dialog->m_strOriginal).GetString() << " " << c;
+      EXPECT_LE(l.m_rcTranslated.right, width) << Utf8(dialog->m_strOriginal).GetString() << " " << c;
+    }
+  }
+  EXPECT_GT(changed, 9);  // more than the address dialog alone
+}
+
+}  // namespace
