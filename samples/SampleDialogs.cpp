@@ -53,7 +53,11 @@ void CSampleControlsDlg::OnReset() { Fill(); }
 
 // ---- property pages ------------------------------------------------------------
 
-CGeneralPage::CGeneralPage() : CPropertyPage(IDD_PAGE_GENERAL) {}
+CSamplePage::CSamplePage(UINT templateId) : CPropertyPage(templateId) { m_psp.dwFlags |= PSP_HASHELP; }
+
+void CSamplePage::OnHelp() { LWAfxMessageBox(IDS_PROPERTIES_HELP, MB_OK | MB_ICONINFORMATION); }
+
+CGeneralPage::CGeneralPage() : CSamplePage(IDD_PAGE_GENERAL) {}
 
 void CGeneralPage::DoDataExchange(CDataExchange* dx) {
   DDX_Text(dx, IDC_GEN_TITLE, m_title);
@@ -62,7 +66,7 @@ void CGeneralPage::DoDataExchange(CDataExchange* dx) {
   DDX_Radio(dx, IDC_GEN_AUTOSAVE, m_save);
 }
 
-CDisplayPage::CDisplayPage() : CPropertyPage(IDD_PAGE_DISPLAY) {}
+CDisplayPage::CDisplayPage() : CSamplePage(IDD_PAGE_DISPLAY) {}
 
 BOOL CDisplayPage::OnInitDialog() {
   m_sizeBox.SubclassDlgItem(IDC_DSP_SIZE, this);

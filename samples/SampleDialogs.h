@@ -23,7 +23,16 @@ class CSampleControlsDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 };
 
-class CGeneralPage : public CPropertyPage {
+// A page of the properties: the sheet's Help button explains them.
+class CSamplePage : public CPropertyPage {
+ public:
+  explicit CSamplePage(UINT templateId);
+
+ protected:
+  void OnHelp() override;
+};
+
+class CGeneralPage : public CSamplePage {
  public:
   CGeneralPage();
 
@@ -36,7 +45,7 @@ class CGeneralPage : public CPropertyPage {
 };
 
 // The display page: the font size offered from the string table.
-class CDisplayPage : public CPropertyPage {
+class CDisplayPage : public CSamplePage {
  public:
   CDisplayPage();
 

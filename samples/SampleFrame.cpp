@@ -85,6 +85,7 @@ void CSampleFrame::OnToolsLayout() {
 
 void CSampleFrame::OnToolsProperties() {
   CPropertySheet sheet(SampleText(IDS_PROPERTIES), this);
+  sheet.m_psh.dwFlags |= PSH_HASHELP;
   sheet.AddPage(&m_generalPage);
   sheet.AddPage(&m_displayPage);
   sheet.DoModal();

@@ -74,6 +74,10 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     case PSN_WIZFINISH:
       *result = !OnWizardFinish();
       return TRUE;
+    case PSN_HELP:
+      OnHelp();
+      *result = 0;
+      return TRUE;
     default:
       return CDialog::OnNotify(wParam, lParam, result);
   }

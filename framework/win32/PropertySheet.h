@@ -39,6 +39,8 @@ class CPropertyPage : public CDialog {
   virtual LRESULT OnWizardBack();
   virtual LRESULT OnWizardNext();
   virtual BOOL OnWizardFinish();  // TRUE: the wizard may end (UpdateData(TRUE))
+  // The sheet's Help button (a page with PSP_HASHELP); nothing by default.
+  virtual void OnHelp() {}
 
   // Enables the sheet's Apply button (TRUE) or clears this page's change.
   void SetModified(BOOL changed = TRUE);

@@ -3,6 +3,7 @@
 #include "DialogMatcher.h"
 #include "Lwv.h"
 #include "LwvSDK.h"
+#include "StdButtonModel.h"
 #include "TranslationManager.h"
 #include "Win32Access.h"
 #include "WindowLists.h"
@@ -80,6 +81,12 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section) {
   if (!tab) return;
   g_lastSheet = sheet;
   LwvRetranslateSheetCaption(sheet);
+  // The sheet's own buttons (OK, Cancel, Apply, Help; a wizard's Back, Next,
+  // Finish) from the current file, so they follow a language switch too.
+  CTranslationManager* m = LwGetManager();
+  CStdButtonModel buttons;
+  if (m && m->GetCurrentFile() && buttons.Classify(sheet))
+    buttons.TranslateMessageBox(sheet, m->GetCurrentFile()->GetRootNode(), nullptr);
   const int count = static_cast<int>(::SendMessage(tab, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     TCHAR buffer[1024] = {0};

@@ -239,7 +239,13 @@ void CLwvSwitchDlg::EnumerateFiles() {
   m_lists.Clear();
   LW_FILEINFO current;
   if (!LWGetFileInfo(current)) return;
-  CString pattern = m_strFolder.IsEmpty() ? CString(_T("*.tra")) : m_strFolder + _T("\\*.tra");
+  // A folder given with its closing separator gets no second one: the paths
+  // listed are the ones remembered and compared later.
+  CString pattern(_T("*.tra"));
+  if (!m_strFolder.IsEmpty()) {
+    const TCHAR last = m_strFolder[m_strFolder.GetLength() - 1];
+    pattern = m_strFolder + (last == _T('\\') || last == _T('/') ? _T("") : _T("\\")) + pattern;
+  }
   QuietMessages quiet;
   CFileFind finder;
   BOOL more = finder.FindFile(pattern);

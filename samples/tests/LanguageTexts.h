@@ -21,8 +21,7 @@ inline std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path) {
     if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return nullptr;
     CArchive ar(&in, CArchive::load);
     file->Serialize(ar);
-  } catch (CException* e) {
-    e->Delete();
+  } catch (const CException&) {
     return nullptr;
   }
   return file;

@@ -96,6 +96,8 @@ const TextPair kEnglish[] = {
     {u8"Erster Eintrag", u8"First entry"},
     {u8"Zweiter Eintrag", u8"Second entry"},
     {u8"Dritter Eintrag", u8"Third entry"},
+    {u8"Hier stellen Sie Titel, Speichern und Darstellung des Beispiels ein.",
+     u8"Here you set the sample's title, saving and display."},
     // Status-bar prompts and tooltips.
     {u8"Öffnet das Eingabeformular\nEingaben", u8"Opens the entry form\nEntries"},
     {u8"Beendet das Beispiel\nBeenden", u8"Quits the sample\nExit"},
