@@ -5,6 +5,8 @@
 
 BOOL CTranslationManager::AddThread(DWORD) { return FALSE; }
 void CTranslationManager::RemoveHooks() { m_hooks.clear(); }
+bool CTranslationManager::SuspendOwnHooks() { return false; }
+void CTranslationManager::ResumeOwnHooks() {}
 CString CTranslationManager::ReadLastTraFile() const { return CString(); }
 BOOL CTranslationManager::WriteLastTraFile(const CString&) const { return FALSE; }
 #endif

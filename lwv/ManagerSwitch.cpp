@@ -74,15 +74,18 @@ void BroadcastOnce(CLwvWindowList* dialogs, CLwvWindowList* menuWindows, UINT me
 bool CTranslationManager::RetranslateWindows() {
   bool ok = true;
   CDialogMatcher::ForgetIndex();
-  // The texts set here are final: the hooks need not look at them.
+  // The texts set here are final: the hooks need not look at them, and this
+  // thread's hooks are not even called meanwhile.
   const bool busy = m_bBusy;
   m_bBusy = true;
+  const bool suspended = SuspendOwnHooks();
   try {
     if (m_pDialogList) m_pDialogList->RetranslateAll();
     if (m_pMenuWindowList) m_pMenuWindowList->RetranslateAll();
   } catch (...) {
     ok = false;  // nothing may escape into the host's window procedure
   }
+  if (suspended) ResumeOwnHooks();
   m_bBusy = busy;
   CDialogMatcher::ForgetIndex();
   return ok;

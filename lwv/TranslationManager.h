@@ -64,6 +64,12 @@ class CTranslationManager {
   BOOL AddThread(DWORD threadId);
   // Removes the hooks of every registered thread.
   void RemoveHooks();
+  // Takes the calling thread's hooks out (true when it had them) and puts
+  // them back: a switch's own messages need no hooks, and under some
+  // systems every hooked message is slow. A thread whose hooks cannot be
+  // put back is no longer registered.
+  bool SuspendOwnHooks();
+  void ResumeOwnHooks();
   int GetHookCount() const { return static_cast<int>(m_hooks.size()); }
   const LwThreadHooks* FindHooks(DWORD threadId) const;
 

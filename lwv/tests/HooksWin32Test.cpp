@@ -8,6 +8,7 @@
 #include "LwvWindows.h"
 #include "TraFile.h"
 #include "TranslationManager.h"
+#include "Win32Access.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -102,6 +104,14 @@ CString TraPath(LPCTSTR name) {
   return CString(LW_BINARY_DIR) + _T("/") + name + (sizeof(TCHAR) == 1 ? _T("_a.tra") : _T("_u.tra"));
 }
 
+// The French language file of the probe program, written under name.
+CString WriteFrench(LPCTSTR name) {
+  const CString path = TraPath(name);
+  std::unique_ptr<CTraFile> file(MakeFile(true));
+  WriteTra(path, *file);
+  return path;
+}
+
 int g_otherRetHookCalls = 0;
 HHOOK g_otherRetHook = nullptr;
 int g_switchOpened = 0;
@@ -131,6 +141,17 @@ INT_PTR CALLBACK AnswersUser116(HWND dlg, UINT msg, WPARAM, LPARAM) {
 
 HWND CreateFrom(const lw::DialogTemplate& t, DLGPROC proc = PlainProc) {
   return CreateDialogIndirectParam(GetModuleHandle(nullptr), t.Get(), nullptr, proc, 0);
+}
+
+// The German dialog of the entry "Suchen".
+HWND CreateFindDialog() {
+  lw::DialogTemplate t(_T("Suchen"), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 10, 10, 200, 100);
+  t.AddControl(lw::DialogTemplate::kStatic, _T("&Suchen nach:"), 100, WS_CHILD | WS_VISIBLE, 7, 9, 50, 8);
+  t.AddControl(lw::DialogTemplate::kEdit, _T(""), 101, WS_CHILD | WS_VISIBLE | WS_BORDER, 60, 7, 70, 12);
+  t.AddControl(lw::DialogTemplate::kComboBox, _T(""), 102, WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 60, 25, 70, 65);
+  t.AddControl(lw::DialogTemplate::kButton, _T("OK"), IDOK, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 140, 7, 50, 14);
+  t.AddControl(lw::DialogTemplate::kButton, _T("Abbrechen"), IDCANCEL, WS_CHILD | WS_VISIBLE, 140, 25, 50, 14);
+  return CreateFrom(t);
 }
 
 CString Text(HWND w) {
@@ -221,13 +242,7 @@ class HooksWin32 : public ::testing::Test {
 };
 
 TEST_F(HooksWin32, DialogGetsTextsAndLayoutComboKeepsItsHeight) {
-  lw::DialogTemplate t(_T("Suchen"), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 10, 10, 200, 100);
-  t.AddControl(lw::DialogTemplate::kStatic, _T("&Suchen nach:"), 100, WS_CHILD | WS_VISIBLE, 7, 9, 50, 8);
-  t.AddControl(lw::DialogTemplate::kEdit, _T(""), 101, WS_CHILD | WS_VISIBLE | WS_BORDER, 60, 7, 70, 12);
-  t.AddControl(lw::DialogTemplate::kComboBox, _T(""), 102, WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 60, 25, 70, 65);
-  t.AddControl(lw::DialogTemplate::kButton, _T("OK"), IDOK, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 140, 7, 50, 14);
-  t.AddControl(lw::DialogTemplate::kButton, _T("Abbrechen"), IDCANCEL, WS_CHILD | WS_VISIBLE, 140, 25, 50, 14);
-  HWND dlg = CreateFrom(t);
+  HWND dlg = CreateFindDialog();
   ASSERT_TRUE(dlg);
   EXPECT_EQ(CString(_T("Find")), Text(dlg));
   EXPECT_EQ(CString(_T("Fi&nd what:")), Text(GetDlgItem(dlg, 100)));
@@ -495,16 +510,8 @@ TEST_F(HooksWin32, HooksInstalledBeforeOursAreStillCalled) {
 }
 
 TEST_F(HooksWin32, LanguageSwitchRetranslatesOpenDialogsAndMenus) {
-  const CString french = TraPath(_T("hooks_probe_fr"));
-  std::unique_ptr<CTraFile> file(MakeFile(true));
-  WriteTra(french, *file);
-  lw::DialogTemplate t(_T("Suchen"), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 10, 10, 200, 100);
-  t.AddControl(lw::DialogTemplate::kStatic, _T("&Suchen nach:"), 100, WS_CHILD | WS_VISIBLE, 7, 9, 50, 8);
-  t.AddControl(lw::DialogTemplate::kEdit, _T(""), 101, WS_CHILD | WS_VISIBLE | WS_BORDER, 60, 7, 70, 12);
-  t.AddControl(lw::DialogTemplate::kComboBox, _T(""), 102, WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 60, 25, 70, 65);
-  t.AddControl(lw::DialogTemplate::kButton, _T("OK"), IDOK, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 140, 7, 50, 14);
-  t.AddControl(lw::DialogTemplate::kButton, _T("Abbrechen"), IDCANCEL, WS_CHILD | WS_VISIBLE, 140, 25, 50, 14);
-  HWND dlg = CreateFrom(t);
+  const CString french = WriteFrench(_T("hooks_probe_fr"));
+  HWND dlg = CreateFindDialog();
   ASSERT_TRUE(dlg);
   ASSERT_EQ(CString(_T("Cancel")), Text(GetDlgItem(dlg, IDCANCEL)));
   HMENU bar = CreateMenu();
@@ -527,6 +534,113 @@ TEST_F(HooksWin32, LanguageSwitchRetranslatesOpenDialogsAndMenus) {
   EXPECT_EQ(CString(_T("Find")), Text(dlg));
   EXPECT_EQ(CString(_T("&File")), MenuText(bar, 0));
   DestroyWindow(frame);
+  DestroyWindow(dlg);
+}
+
+// The switch dialog opened by the switch command runs inside the hook that
+// saw the command: a switch chosen there takes this thread's hooks out and
+// back in while that hook is still running.
+CString g_switchTarget;
+void SwitchFromTheHook() {
+  ++g_switchOpened;
+  LWSwitchFile(g_switchTarget);
+}
+
+TEST_F(HooksWin32, SwitchChosenInsideTheHookLeavesTheHooksWorking) {
+  const CString french = WriteFrench(_T("hooks_probe_fr_inside"));
+  HWND dlg = CreateFindDialog();
+  ASSERT_TRUE(dlg);
+  ASSERT_EQ(CString(_T("Cancel")), Text(GetDlgItem(dlg, IDCANCEL)));
+  HWND frame = CreateFrame(nullptr);
+  ASSERT_TRUE(frame);
+  g_switchTarget = french;
+  g_switchOpened = 0;
+  LwvSetSwitchDialogProc(SwitchFromTheHook);
+  const int otherBefore = g_otherRetHookCalls;
+  SendMessage(frame, WM_COMMAND, kSwitchId, 0);
+  LwvSetSwitchDialogProc([] { ++g_switchOpened; });
+  EXPECT_EQ(1, g_switchOpened);
+  EXPECT_EQ(french, LwGetManager()->GetCurrentPath());
+  EXPECT_EQ(CString(_T("Annuler")), Text(GetDlgItem(dlg, IDCANCEL)));
+  // The older hook still saw the command, and the library's hooks are back.
+  EXPECT_GT(g_otherRetHookCalls, otherBefore);
+  const LwThreadHooks* hooks = LwGetManager()->FindHooks(GetCurrentThreadId());
+  ASSERT_NE(nullptr, hooks);
+  EXPECT_TRUE(hooks->callWnd && hooks->callWndRet);
+  HWND again = CreateFindDialog();
+  ASSERT_TRUE(again);
+  EXPECT_EQ(CString(_T("Annuler")), Text(GetDlgItem(again, IDCANCEL)));
+  SendMessage(frame, WM_COMMAND, kSwitchId, 0);
+  EXPECT_EQ(2, g_switchOpened);  // the switch command is seen again
+  ASSERT_TRUE(LWSwitchFile(s_path));
+  EXPECT_EQ(CString(_T("Cancel")), Text(GetDlgItem(dlg, IDCANCEL)));
+  DestroyWindow(again);
+  DestroyWindow(frame);
+  DestroyWindow(dlg);
+}
+
+// Counts what a window is sent: moves and sizes, and paints.
+struct SentCounts {
+  int moves = 0;
+  int paints = 0;
+};
+std::vector<std::pair<HWND, SentCounts*>> g_counted;
+HHOOK g_countHook = nullptr;
+LRESULT CALLBACK CountSentHook(int code, WPARAM w, LPARAM l) {
+  if (code == HC_ACTION) {
+    const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(l);
+    for (auto& c : g_counted) {
+      if (c.first != m->hwnd) continue;
+      if (m->message == WM_WINDOWPOSCHANGING) ++c.second->moves;
+      if (m->message == WM_PAINT || m->message == WM_ERASEBKGND) ++c.second->paints;
+    }
+  }
+  return CallNextHookEx(g_countHook, code, w, l);
+}
+
+TEST_F(HooksWin32, DialogAccessSendsNoMoveOrPaintThatChangesNothing) {
+  lw::DialogTemplate t(_T("Fremd"), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 120, 60);
+  t.AddControl(lw::DialogTemplate::kButton, _T("Weiter"), 100, WS_CHILD | WS_VISIBLE, 7, 7, 50, 14);
+  HWND dlg = CreateFrom(t);
+  ASSERT_TRUE(dlg);
+  Pump();
+  HWND button = GetDlgItem(dlg, 100);
+  const RECT at = ChildRect(dlg, button);
+  const LONG w = at.right - at.left, h = at.bottom - at.top;
+  RECT outer;
+  GetWindowRect(dlg, &outer);
+  struct Case {
+    const char* name;
+    int x, y, cx, cy;
+    UINT flags;
+    bool moved;
+  } cases[] = {
+      {"same place and size", at.left, at.top, w, h, SWP_NOZORDER, false},
+      {"same place, size kept", at.left, at.top, w + 9, h + 9, SWP_NOZORDER | SWP_NOSIZE, false},
+      {"same size, place kept", at.left + 9, at.top + 9, w, h, SWP_NOZORDER | SWP_NOMOVE, false},
+      {"moved", at.left + 2, at.top, w, h, SWP_NOZORDER, true},
+      {"sized", at.left, at.top, w, h + 3, SWP_NOZORDER, true},
+  };
+  g_countHook = SetWindowsHookEx(WH_CALLWNDPROC, CountSentHook, nullptr, GetCurrentThreadId());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetWindowPos(button, nullptr, at.left, at.top, w, h, SWP_NOZORDER);
+    Pump();
+    SentCounts child, dialog;
+    g_counted = {{button, &child}, {dlg, &dialog}};
+    {
+      CLwvWin32Dialog access(dlg);
+      ASSERT_EQ(1, access.CollectChildren(10));
+      access.SetChildPos(0, c.x, c.y, c.cx, c.cy, c.flags, false);
+      access.SetWindowSize(outer.right - outer.left, outer.bottom - outer.top);  // its own size
+      access.Redraw();
+    }
+    EXPECT_EQ(c.moved ? 1 : 0, child.moves);
+    EXPECT_EQ(0, dialog.moves);
+    EXPECT_EQ(c.moved, dialog.paints > 0);
+    g_counted.clear();
+  }
+  UnhookWindowsHookEx(g_countHook);
   DestroyWindow(dlg);
 }
 

@@ -2,9 +2,28 @@
 // the status bar follow, the choice is remembered, the windows are told once.
 #include "SwitchWineFixtures.h"
 
+#include "HookInstall.h"
+
 using namespace swtest;
 
 namespace {
+
+// Texts set in and paints of one dialog and its children, counted by a hook
+// of the test while it is installed.
+HWND g_watched = nullptr;
+int g_texts = 0;
+int g_paints = 0;
+HHOOK g_watchHook = nullptr;
+LRESULT CALLBACK WatchDialog(int code, WPARAM w, LPARAM l) {
+  const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(l);
+  if (code == HC_ACTION && (m->hwnd == g_watched || GetParent(m->hwnd) == g_watched)) {
+    if (m->message == WM_SETTEXT) ++g_texts;
+    if (m->message == WM_PAINT || m->message == WM_ERASEBKGND) ++g_paints;
+  }
+  return CallNextHookEx(g_watchHook, code, w, l);
+}
+
+HHOOK NoHooks(int, HOOKPROC, DWORD) { return nullptr; }
 
 class SwitchWindowsTest : public ManagerTest {
  protected:
@@ -126,6 +145,47 @@ TEST_F(SwitchWindowsTest, WithoutBroadcastMessageNothingIsSent) {
   const int before = BroadcastCount(m_host->dialog);
   ASSERT_TRUE(LWSwitchFile(m_en));
   EXPECT_EQ(before, BroadcastCount(m_host->dialog));
+}
+
+TEST_F(SwitchWindowsTest, OnlyWhatChangesIsSetAndDrawn) {
+  Watchdog watchdog(60);
+  OpenHost();
+  struct Case {
+    const char* name;
+    bool english;
+    int texts;  // caption and the two buttons; "Name:" is the same in both
+  } cases[] = {{"same file again", false, 0}, {"to English", true, 3}, {"back to German", false, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Pump();
+    g_watched = m_host->dialog;
+    g_texts = g_paints = 0;
+    g_watchHook = SetWindowsHookEx(WH_CALLWNDPROC, WatchDialog, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(LWSwitchFile(c.english ? m_en : m_de));
+    UnhookWindowsHookEx(g_watchHook);
+    EXPECT_EQ(c.texts, g_texts);
+    EXPECT_EQ(c.texts > 0, g_paints > 0);
+    if (c.english)
+      ExpectEnglish();
+    else
+      ExpectGerman();
+  }
+}
+
+TEST_F(SwitchWindowsTest, ThreadWhoseHooksCannotBePutBackIsNoLongerRegistered) {
+  Watchdog watchdog(60);
+  OpenHost();
+  LwHookInstaller previous = LwSetHookInstaller(NoHooks);
+  const bool switched = LWSwitchFile(m_en) != FALSE;
+  LwSetHookInstaller(previous);
+  ASSERT_TRUE(switched);
+  ExpectEnglish();
+  EXPECT_EQ(nullptr, LwGetManager()->FindHooks(GetCurrentThreadId()));
+  EXPECT_EQ(0, LwGetManager()->GetHookCount());
+  // Registered again, the thread is translated again.
+  ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+  SetWindowText(m_host->status, _T("Bereit"));
+  EXPECT_EQ(CString(_T("Ready")), WindowText(m_host->status));
 }
 
 TEST_F(SwitchWindowsTest, FlagBitmapsOfTheCurrentAndOtherFiles) {

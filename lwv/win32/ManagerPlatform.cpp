@@ -4,6 +4,7 @@
 #include "Hooks.h"
 #include "TranslationManager.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -56,18 +57,52 @@ LwHookInstaller LwSetHookInstaller(LwHookInstaller installer) {
   return previous;
 }
 
-BOOL CTranslationManager::AddThread(DWORD threadId) {
-  if (threadId == 0) return FALSE;  // 0 would hook every thread of the desktop
-  if (FindHooks(threadId)) return TRUE;
+namespace {
+
+// Both hooks of a thread, or none.
+bool InstallHooks(DWORD threadId, LwThreadHooks& out) {
   HHOOK callWnd = g_installer(WH_CALLWNDPROC, LwCallWndProc, threadId);
-  if (!callWnd) return FALSE;
+  if (!callWnd) return false;
   HHOOK callWndRet = g_installer(WH_CALLWNDPROCRET, LwCallWndRetProc, threadId);
   if (!callWndRet) {
     UnhookWindowsHookEx(callWnd);
-    return FALSE;
+    return false;
   }
-  m_hooks.push_back(LwThreadHooks{threadId, callWnd, callWndRet});
+  out = LwThreadHooks{threadId, callWnd, callWndRet};
+  return true;
+}
+
+}  // namespace
+
+BOOL CTranslationManager::AddThread(DWORD threadId) {
+  if (threadId == 0) return FALSE;  // 0 would hook every thread of the desktop
+  if (FindHooks(threadId)) return TRUE;
+  LwThreadHooks hooks;
+  if (!InstallHooks(threadId, hooks)) return FALSE;
+  m_hooks.push_back(hooks);
   return TRUE;
+}
+
+bool CTranslationManager::SuspendOwnHooks() {
+  const DWORD thread = GetCurrentThreadId();
+  for (LwThreadHooks& h : m_hooks) {
+    if (h.threadId != thread || !h.callWnd) continue;
+    UnhookWindowsHookEx(h.callWnd);
+    UnhookWindowsHookEx(h.callWndRet);
+    h.callWnd = nullptr;
+    h.callWndRet = nullptr;
+    return true;
+  }
+  return false;
+}
+
+void CTranslationManager::ResumeOwnHooks() {
+  const DWORD thread = GetCurrentThreadId();
+  for (size_t i = 0; i < m_hooks.size(); ++i) {
+    if (m_hooks[i].threadId != thread || m_hooks[i].callWnd) continue;
+    if (!InstallHooks(thread, m_hooks[i])) m_hooks.erase(m_hooks.begin() + static_cast<std::ptrdiff_t>(i));
+    return;
+  }
 }
 
 void CTranslationManager::RemoveHooks() {
@@ -75,8 +110,8 @@ void CTranslationManager::RemoveHooks() {
   std::vector<LwThreadHooks> hooks;
   hooks.swap(m_hooks);
   for (const LwThreadHooks& h : hooks) {
-    UnhookWindowsHookEx(h.callWnd);
-    UnhookWindowsHookEx(h.callWndRet);
+    if (h.callWnd) UnhookWindowsHookEx(h.callWnd);
+    if (h.callWndRet) UnhookWindowsHookEx(h.callWndRet);
   }
 }
 

@@ -9,12 +9,16 @@ static_assert(LWV_SC_SIZE == SC_SIZE && LWV_SC_MOVE == SC_MOVE && LWV_SC_MINIMIZ
               "system commands");
 
 CString LwvGetWindowText(HWND wnd) {
+  // Most texts fit the first buffer: one WM_GETTEXT instead of two messages.
+  TCHAR first[256];
+  const int got = ::GetWindowText(wnd, first, 256);
+  if (got < 255) return got > 0 ? CString(first, got) : CString();
   CString text;
   const int n = ::GetWindowTextLength(wnd);
   if (n <= 0) return text;
   std::vector<TCHAR> buffer(static_cast<size_t>(n) + 2);
-  const int got = ::GetWindowText(wnd, buffer.data(), n + 1);
-  if (got > 0) text = CString(buffer.data(), got);
+  const int all = ::GetWindowText(wnd, buffer.data(), n + 1);
+  if (all > 0) text = CString(buffer.data(), all);
   return text;
 }
 
@@ -77,7 +81,10 @@ CLwvWindowSystem& LwvDefaultWindowSystem() {
 
 CString CLwvWin32Dialog::GetCaption() { return LwvGetWindowText(m_hWnd); }
 
-void CLwvWin32Dialog::SetCaption(const CString& text) { ::SetWindowText(m_hWnd, text); }
+void CLwvWin32Dialog::SetCaption(const CString& text) {
+  m_bChanged = true;
+  ::SetWindowText(m_hWnd, text);
+}
 
 int CLwvWin32Dialog::CollectChildren(int maxCount) {
   m_children.clear();
@@ -89,7 +96,10 @@ int CLwvWin32Dialog::CollectChildren(int maxCount) {
 
 CString CLwvWin32Dialog::GetChildText(int index) { return LwvGetWindowText(GetChild(index)); }
 
-void CLwvWin32Dialog::SetChildText(int index, const CString& text) { ::SetWindowText(GetChild(index), text); }
+void CLwvWin32Dialog::SetChildText(int index, const CString& text) {
+  m_bChanged = true;
+  ::SetWindowText(GetChild(index), text);
+}
 
 RECT CLwvWin32Dialog::GetChildRect(int index) {
   RECT rc = {0, 0, 0, 0};
@@ -100,6 +110,7 @@ RECT CLwvWin32Dialog::GetChildRect(int index) {
 
 void CLwvWin32Dialog::SetChildPos(int index, int x, int y, int cx, int cy, UINT flags, bool keepHeight) {
   HWND child = GetChild(index);
+  const RECT now = GetChildRect(index);
   if (keepHeight) {
     // A combo box's window height includes its drop-down list: keep that.
     RECT dropped = {0, 0, 0, 0};
@@ -107,8 +118,15 @@ void CLwvWin32Dialog::SetChildPos(int index, int x, int y, int cx, int cy, UINT 
         dropped.bottom > dropped.top)
       cy = dropped.bottom - dropped.top;
     else
-      cy = GetChildRect(index).bottom - GetChildRect(index).top;
+      cy = now.bottom - now.top;
   }
+  // Where the child would end up; already there, nothing is sent.
+  const bool move = !(flags & SWP_NOMOVE);
+  const bool size = !(flags & SWP_NOSIZE);
+  if ((!move || (x == now.left && y == now.top)) &&
+      (!size || (cx == now.right - now.left && cy == now.bottom - now.top)))
+    return;
+  m_bChanged = true;
   ::SetWindowPos(child, nullptr, x, y, cx, cy, flags);
 }
 
@@ -125,10 +143,16 @@ RECT CLwvWin32Dialog::GetClientRect() {
 }
 
 void CLwvWin32Dialog::SetWindowSize(int cx, int cy) {
+  const RECT now = GetWindowRect();
+  if (cx == now.right - now.left && cy == now.bottom - now.top) return;
+  m_bChanged = true;
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CLwvWin32Dialog::Redraw() {
+  // Nothing set, moved or sized: the dialog shows what it showed.
+  if (!m_bChanged) return;
+  m_bChanged = false;
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
   ::UpdateWindow(m_hWnd);
 }

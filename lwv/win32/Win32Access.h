@@ -36,6 +36,8 @@ class CLwvWin32Windows : public CLwvWindowSystem {
 };
 
 // A live dialog: its direct children in Z order, geometry in client pixels.
+// Moves and sizes that change nothing are not sent, and Redraw draws only
+// a dialog that something was changed in.
 class CLwvWin32Dialog : public CLwvDialogAccess {
  public:
   explicit CLwvWin32Dialog(HWND dialog) : m_hWnd(dialog) {}
@@ -57,6 +59,7 @@ class CLwvWin32Dialog : public CLwvDialogAccess {
  private:
   HWND m_hWnd;
   std::vector<HWND> m_children;
+  bool m_bChanged = false;
 };
 
 // Window text of any length.
