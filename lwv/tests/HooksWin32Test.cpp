@@ -10,6 +10,8 @@
 #include "TranslationManager.h"
 #include "Win32Access.h"
 
+#include "FrameWnd.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -390,6 +392,32 @@ TEST_F(HooksWin32, MenuBarAtCreateKeepsFlagsAndGetsTheSwitchCommand) {
   SendMessage(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
   EXPECT_FALSE(GetMenuState(file, kSwitchId, MF_BYCOMMAND) & MF_GRAYED);
   DestroyWindow(frame);
+}
+
+// A frame whose bar is another menu than its default one (a document's menu)
+// has both translated; its own default menu only once.
+TEST_F(HooksWin32, FramesDefaultMenuIsTranslatedWithItsBar) {
+  auto germanMenu = [] {
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, 200, _T("\u00D6&ffnen"));
+    AppendMenu(file, MF_STRING, 201, _T("&Beenden"));
+    AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), _T("&Datei"));
+    return bar;
+  };
+  HMENU document = germanMenu();
+  CFrameWnd frame;
+  frame.m_bAutoDelete = FALSE;
+  frame.m_hMenuDefault = germanMenu();
+  ASSERT_TRUE(frame.CreateEx(0, nullptr, _T("Rahmen"), WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, document));
+  for (HMENU menu : {document, frame.m_hMenuDefault}) {
+    EXPECT_EQ(CString(_T("&File")), MenuText(menu, 0));
+    EXPECT_EQ(CString(_T("&Open")), MenuText(GetSubMenu(menu, 0), 0));
+  }
+  // The switch command goes into the default menu as into the bar, once each.
+  EXPECT_EQ(4, GetMenuItemCount(GetSubMenu(frame.m_hMenuDefault, 0)));
+  EXPECT_EQ(4, GetMenuItemCount(GetSubMenu(document, 0)));
+  frame.DestroyWindow();
 }
 
 TEST_F(HooksWin32, ContextAndSystemMenusWhenTheyPopUp) {

@@ -5,6 +5,7 @@
 #include "TranslationManager.h"
 #include "Win32Access.h"
 #include "WindowLists.h"
+#include "FrameWnd.h"
 #include "Menu.h"
 #include "Wnd.h"
 
@@ -28,6 +29,11 @@ void TranslateWindowMenu(CTranslationManager* m, HWND window, CTraNode* section)
   CMenuTranslator translator(LwvDefaultMenuAccess(), SwitchCommandOf(m));
   translator.TranslateMenu(bar, section);
   ::DrawMenuBar(window);
+  // A frame's default menu comes back when its documents close: translated
+  // too, unless it is the bar just done.
+  CFrameWnd* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(window));
+  if (frame && frame->m_hMenuDefault && frame->m_hMenuDefault != bar && ::IsMenu(frame->m_hMenuDefault))
+    translator.TranslateMenu(frame->m_hMenuDefault, section);
 }
 
 }  // namespace

@@ -613,6 +613,9 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   Restart();
   EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
   ExpectNoneOf(l.only.onlyFirst, "next start");
+  // The switch dialog of the new start, in English.
+  RunModal({{_T("switch dialog again"), Captioned(l.En(_T("Sprache w\xE4hlen"))), [](HWND dialog) { Close(dialog); }}},
+           [&] { PostMessage(Frame(), WM_COMMAND, MAKEWPARAM(ID_LANGUAGE_SWITCH, 0), 0); });
   Remember(CString());
 }
 
