@@ -25,12 +25,18 @@ const SampleMessage kMessages[] = {
 
 // Room for the form beside the bars.
 const int kFrameWidth = 640, kFrameHeight = 440;
+
+// What the find dialog tells its owner.
+const UINT kFindMessage = ::RegisterWindowMessage(FINDMSGSTRING);
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSampleFrame, CFrameWnd)
   ON_WM_CREATE()
   ON_WM_CLOSE()
   ON_COMMAND(ID_FILE_FORM, OnFileForm)
+  ON_COMMAND(ID_FILE_FIND, OnFileFind)
+  ON_COMMAND(ID_FILE_COLOR, OnFileColor)
+  ON_REGISTERED_MESSAGE(kFindMessage, OnFindMessage)
   ON_COMMAND(ID_TOOLS_CONTROLS, OnToolsControls)
   ON_COMMAND(ID_TOOLS_LAYOUT, OnToolsLayout)
   ON_COMMAND(ID_TOOLS_PROPERTIES, OnToolsProperties)
@@ -73,6 +79,36 @@ void CSampleFrame::OnFileForm() {
   m_form.ShowWindow(SW_SHOW);
 }
 
+// The system's find dialog, modeless, or the open one brought forward.
+void CSampleFrame::OnFileFind() {
+  if (m_pFind) {
+    m_pFind->SetActiveWindow();
+    return;
+  }
+  CFindReplaceDialog* find = new CFindReplaceDialog;
+  if (!find->Create(TRUE, _T(""), nullptr, FR_DOWN, this)) {
+    if (find->m_hWnd)
+      find->DestroyWindow();  // deletes the object
+    else
+      delete find;
+    return;
+  }
+  m_pFind = find;
+}
+
+// The find dialog closes itself; there is nothing in the sample to search.
+LRESULT CSampleFrame::OnFindMessage(WPARAM, LPARAM lParam) {
+  const FINDREPLACE* fr = reinterpret_cast<const FINDREPLACE*>(lParam);
+  if (fr && (fr->Flags & FR_DIALOGTERM)) m_pFind = nullptr;
+  return 0;
+}
+
+// The system's colour dialog, opened with the colour chosen last.
+void CSampleFrame::OnFileColor() {
+  CColorDialog dialog(m_color, CC_FULLOPEN, this);
+  if (dialog.DoModal() == IDOK) m_color = dialog.GetColor();
+}
+
 void CSampleFrame::OnToolsControls() {
   CSampleControlsDlg dialog(this);
   dialog.DoModal();
@@ -104,8 +140,10 @@ void CSampleFrame::OnClose() {
   CFrameWnd::OnClose();
 }
 
-// The title and the idle text of the new language.
+// The title and the idle text of the new language. A common dialog is not
+// translated again, so an open find dialog is closed (as by its Cancel).
 LRESULT CSampleFrame::OnLanguageChanged(WPARAM, LPARAM) {
+  if (m_pFind && m_pFind->m_hWnd) m_pFind->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   SetTitle(SampleText(AFX_IDS_APP_TITLE));
   OnUpdateFrameTitle();
   SetMessageText(AFX_IDS_IDLEMESSAGE);

@@ -1,7 +1,9 @@
 // The sample's main frame: menu, toolbar with tooltips, status bar with
-// prompts, the form as a modeless dialog and the other sample windows.
+// prompts, the form and the find dialog as modeless dialogs, the colour
+// dialog and the other sample windows.
 #pragma once
 
+#include "CommonDialogs.h"
 #include "SampleDialogs.h"
 #include "SampleDlg.h"
 
@@ -19,6 +21,9 @@ class CSampleFrame : public CFrameWnd {
   int OnCreate(LPCREATESTRUCT cs);
   void OnClose();
   void OnFileForm();
+  void OnFileFind();
+  void OnFileColor();
+  LRESULT OnFindMessage(WPARAM, LPARAM lParam);
   void OnToolsControls();
   void OnToolsLayout();
   void OnToolsProperties();
@@ -27,6 +32,9 @@ class CSampleFrame : public CFrameWnd {
   LRESULT OnLanguageChanged(WPARAM, LPARAM);
 
   CSampleDlg m_form;
+  // The open find dialog (it deletes itself when its window is gone), else null.
+  CFindReplaceDialog* m_pFind = nullptr;
+  COLORREF m_color = RGB(0, 0, 255);
   CGeneralPage m_generalPage;
   CDisplayPage m_displayPage;
 

@@ -3,6 +3,7 @@
 // windows are driven by a thread timer; a watchdog ends a hanging run.
 #include "LanguageTexts.h"
 #include "StdButtonModel.h"
+#include "StdDlgRecognizer.h"
 #include "SwitchWineFixtures.h"
 
 #include "SampleApp.h"
@@ -99,6 +100,10 @@ struct Languages {
     auto it = toEnglish.find(german);
     EXPECT_TRUE(it != toEnglish.end()) << "no English text for " << CStringA(german).GetString();
     return it == toEnglish.end() ? CString() : it->second;
+  }
+  // The texts only the other file shows.
+  const std::set<CString>& OtherThan(const CTraFile& file) const {
+    return &file == german.get() ? only.onlySecond : only.onlyFirst;
   }
   const CTraNode* Dialog(const CTraFile& file, const CString& originalCaption) const {
     CString path[] = {TRA_SECTION_DIALOGS, originalCaption};
@@ -259,6 +264,28 @@ int FindMenuItem(HMENU menu, UINT id) {
   return -1;
 }
 
+// Wine's control of each entry of the find and the colour dialog's entries,
+// in entry order (0xFFFF: the first unnamed static).
+const int kFindControls[] = {0xFFFF, 1040, 1041, 1072, 1056, 1057, IDOK, IDCANCEL, 1038};
+const int kColorControls[] = {1088, 1089, 719, IDOK, IDCANCEL, 1038, 730, 731, 723, 724, 725, 726, 727, 728, 712};
+
+// A common dialog shows the caption and texts of its kind's entry in file.
+template <size_t N>
+void ExpectCommonDialog(HWND dialog, int kind, const int (&controls)[N], const CTraFile& file) {
+  CStdDlgRecognizer model(kind);
+  EXPECT_GT(model.MatchScore(dialog), LWV_STDDLG_THRESHOLD) << "the library does not recognise " << kind;
+  const CTraNode* entry = model.FindEntry(file.GetRootNode());
+  ASSERT_NE(entry, nullptr) << "no entry of kind " << kind;
+  ASSERT_EQ(static_cast<int>(N), entry->GetChildCount());
+  EXPECT_EQ(entry->GetTranslation(), TextOfWindow(dialog));
+  for (size_t i = 0; i < N; ++i) {
+    SCOPED_TRACE(CStringA(entry->GetChild(static_cast<int>(i))->GetOriginal()).GetString());
+    HWND control = GetDlgItem(dialog, controls[i]);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(entry->GetChild(static_cast<int>(i))->GetTranslation(), TextOfWindow(control));
+  }
+}
+
 // A tooltip request as the toolbar's tooltip sends it, answered by the frame
 // and the library's hook.
 CString ToolTipFor(HWND frame, HWND tips, UINT id, bool wide) {
@@ -358,6 +385,45 @@ class SampleWine : public ::testing::Test {
              [&] { Command(command); });
   }
 
+  // "Suchen..." opens the find dialog beside the frame; it shows the texts
+  // of file, and a second command brings the open one forward. Closed by
+  // its Cancel button.
+  void ExpectFindDialog(const CTraFile& file, const char* language) {
+    const CTraNode* entry = CStdDlgRecognizer(LWV_STDDLG_FIND).FindEntry(file.GetRootNode());
+    ASSERT_NE(entry, nullptr);
+    Command(ID_FILE_FIND);
+    Pump();
+    HWND find = FindOwnWindow(entry->GetTranslation());
+    ASSERT_NE(find, nullptr) << "no find dialog";
+    EXPECT_EQ(Frame(), GetWindow(find, GW_OWNER));
+    ExpectCommonDialog(find, LWV_STDDLG_FIND, kFindControls, file);
+    ExpectNoneOf(s_languages.OtherThan(file), "find dialog");
+    SaveScreenshot(find, (std::string("find_") + language + (sizeof(TCHAR) == 1 ? "_a" : "_u")).c_str());
+    SetActiveWindow(Frame());
+    Command(ID_FILE_FIND);
+    Pump();
+    EXPECT_EQ(find, GetActiveWindow()) << "the open find dialog is brought forward";
+    EXPECT_EQ(find, FindOwnWindow(entry->GetTranslation()));
+    Close(find);
+    Pump();
+    EXPECT_FALSE(IsWindow(find));
+  }
+
+  // "Farbe..." shows the colour dialog, modal, with the texts of file.
+  void ExpectColorDialog(const CTraFile& file, const char* language) {
+    const CTraNode* entry = CStdDlgRecognizer(LWV_STDDLG_COLOR).FindEntry(file.GetRootNode());
+    ASSERT_NE(entry, nullptr);
+    RunModal({{_T("colour dialog"), Captioned(entry->GetTranslation()),
+               [&](HWND dialog) {
+                 EXPECT_EQ(Frame(), GetWindow(dialog, GW_OWNER));
+                 ExpectCommonDialog(dialog, LWV_STDDLG_COLOR, kColorControls, file);
+                 ExpectNoneOf(s_languages.OtherThan(file), "colour dialog");
+                 SaveScreenshot(dialog, (std::string("color_") + language + (sizeof(TCHAR) == 1 ? "_a" : "_u")).c_str());
+                 Close(dialog);
+               }}},
+             [&] { Command(ID_FILE_COLOR); });
+  }
+
   static Languages s_languages;
   std::unique_ptr<CSampleApp> m_app;
   CSampleFrame* m_frame = nullptr;
@@ -400,19 +466,29 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
   // one of the frame's own menu bar is not translated again.
   HMENU loose = LoadMenu(GetModuleHandle(nullptr), MAKEINTRESOURCE(IDR_MAINFRAME));
   HMENU loosePopup = GetSubMenu(loose, 0);
-  EXPECT_EQ(CString(_T("&Beenden")), MenuText(loosePopup, 2));
+  const int exitAt = FindMenuItem(loosePopup, ID_APP_EXIT);
+  ASSERT_GE(exitAt, 0);
+  EXPECT_EQ(CString(_T("&Beenden")), MenuText(loosePopup, exitAt));
   SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(loosePopup), 0);
-  EXPECT_EQ(l.En(_T("&Beenden")), MenuText(loosePopup, 2));
+  EXPECT_EQ(l.En(_T("&Beenden")), MenuText(loosePopup, exitAt));
   DestroyMenu(loose);
   HMENU file = GetSubMenu(bar, 0);
-  ModifyMenu(file, 2, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, _T("&Beenden"));
+  ASSERT_EQ(exitAt, FindMenuItem(file, ID_APP_EXIT));
+  ModifyMenu(file, exitAt, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, _T("&Beenden"));
   SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
-  EXPECT_EQ(CString(_T("&Beenden")), MenuText(file, 2)) << "a remembered window's popup was translated again";
-  ModifyMenu(file, 2, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, l.En(_T("&Beenden")));
+  EXPECT_EQ(CString(_T("&Beenden")), MenuText(file, exitAt)) << "a remembered window's popup was translated again";
+  ModifyMenu(file, exitAt, MF_BYPOSITION | MF_STRING, ID_APP_EXIT, l.En(_T("&Beenden")));
+  EXPECT_EQ(l.En(_T("&Suchen...")), MenuText(file, FindMenuItem(file, ID_FILE_FIND)));
+  EXPECT_EQ(l.En(_T("&Farbe...")), MenuText(file, FindMenuItem(file, ID_FILE_COLOR)));
+  EXPECT_LT(FindMenuItem(file, ID_FILE_COLOR), exitAt - 1) << "before the separator";
 
   // Status-bar prompts and tooltips of both widths.
   SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(ID_TOOLS_LAYOUT, MF_HILITE), reinterpret_cast<LPARAM>(tools));
   EXPECT_EQ(Prompt(l.En(GermanString(ID_TOOLS_LAYOUT))), StatusText());
+  for (UINT id : {ID_FILE_FIND, ID_FILE_COLOR}) {
+    SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(id, MF_HILITE), reinterpret_cast<LPARAM>(file));
+    EXPECT_EQ(Prompt(l.En(GermanString(id))), StatusText()) << id;
+  }
   SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
   SendMessage(Frame(), WM_EXITMENULOOP, FALSE, 0);
   EXPECT_EQ(l.En(GermanString(AFX_IDS_IDLEMESSAGE)), StatusText());
@@ -484,6 +560,10 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
   ExpectMessageBox(ID_MSG_WARNING, IDS_MSG_WARNING, {IDCANCEL, IDOK}, *l.english, true);
   ExpectMessageBox(ID_MSG_ERROR, IDS_MSG_ERROR, {IDABORT, IDRETRY, IDIGNORE}, *l.english, true);
 
+  // The common dialogs with the texts of the English file.
+  ExpectFindDialog(*l.english, "en");
+  ExpectColorDialog(*l.english, "en");
+
   // A window the language file does not know keeps its texts.
   lw::DialogTemplate t(_T("Fremdes Fenster"), WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 120, 60);
   t.AddControl(lw::DialogTemplate::kStatic, _T("Eins"), 100, WS_VISIBLE, 5, 5, 50, 10);
@@ -521,6 +601,44 @@ TEST_F(SampleWine, GermanOriginalTranslatesTheSystemsTexts) {
   EXPECT_EQ(live, MenuText(system, close)) << "the system's texts come back when the program is left";
 }
 
+// Started in German: the find and the colour dialog show the German file's
+// texts in place of the system's, and nothing English is left on screen.
+TEST_F(SampleWine, CommonDialogsShowTheGermanTexts) {
+  Watchdog watchdog(120);
+  Languages& l = s_languages;
+  Remember(CString());
+  Start();
+  HMENU file = GetSubMenu(GetMenu(Frame()), 0);
+  EXPECT_EQ(CString(_T("&Suchen...")), MenuText(file, 1));
+  EXPECT_EQ(CString(_T("&Farbe...")), MenuText(file, 2));
+  EXPECT_TRUE(GetMenuState(file, 3, MF_BYPOSITION) & MF_SEPARATOR) << "the separator follows them";
+  SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(ID_FILE_FIND, MF_HILITE), reinterpret_cast<LPARAM>(file));
+  EXPECT_EQ(Prompt(GermanString(ID_FILE_FIND)), StatusText());
+  SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  SendMessage(Frame(), WM_EXITMENULOOP, FALSE, 0);
+
+  ExpectFindDialog(*l.german, "de");
+  ExpectColorDialog(*l.german, "de");
+  // The entries hold the German texts, not the system's.
+  const CTraNode* find = CStdDlgRecognizer(LWV_STDDLG_FIND).FindEntry(l.german->GetRootNode());
+  const CTraNode* color = CStdDlgRecognizer(LWV_STDDLG_COLOR).FindEntry(l.german->GetRootNode());
+  ASSERT_TRUE(find && color);
+  EXPECT_EQ(CString(_T("Suchen")), find->GetTranslation());
+  EXPECT_EQ(CString(_T("&Suchen nach:")), find->GetChild(0)->GetTranslation());
+  EXPECT_EQ(CString(_T("&Weitersuchen")), find->GetChild(6)->GetTranslation());
+  EXPECT_EQ(CString(_T("Farbe")), color->GetTranslation());
+  EXPECT_EQ(CString(_T("&Grundfarben:")), color->GetChild(0)->GetTranslation());
+
+  // Cancel ends the find dialog: the command opens a new one.
+  Command(ID_FILE_FIND);
+  Pump();
+  HWND again = FindOwnWindow(_T("Suchen"));
+  ASSERT_NE(again, nullptr) << "the command no longer opens the find dialog";
+  Close(again);
+  Pump();
+  EXPECT_FALSE(IsWindow(again));
+}
+
 // The main job: German at start, the switch dialog from the menu command the
 // library adds, English by its flag while a form, a property sheet, menus and
 // the status bar are open; everything follows, the choice is remembered, and
@@ -535,6 +653,8 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   HWND form = m_frame->GetForm()->m_hWnd;
   SendDlgItemMessage(form, IDC_COLOR, CB_SETCURSEL, 2, 0);
   ExpectNoneOf(l.only.onlySecond, "German start");
+  // A common dialog is no remembered window: closed before the switch.
+  ExpectFindDialog(*l.german, "de");
 
   g_broadcasts.clear();
   g_countHook = SetWindowsHookEx(WH_CALLWNDPROC, CountBroadcast, nullptr, GetCurrentThreadId());
@@ -599,10 +719,17 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.english, true);
   HWND tips = m_frame->m_wndToolBar.GetToolTips();
   EXPECT_EQ(Tip(l.En(GermanString(ID_FILE_FORM))), ToolTipFor(Frame(), tips, ID_FILE_FORM, true));
+  ExpectFindDialog(*l.english, "en");
 
-  // Back to German: no English left, German buttons again.
+  // Back to German: no English left, German buttons again. A find dialog
+  // still open is closed by the switch (it would keep its English texts).
+  Command(ID_FILE_FIND);
+  Pump();
+  HWND englishFind = FindOwnWindow(l.En(_T("Suchen")));
+  ASSERT_NE(englishFind, nullptr);
   ASSERT_TRUE(LWSwitchFile(GermanPath()));
   Pump();
+  EXPECT_FALSE(IsWindow(englishFind)) << "the find dialog outlived the switch";
   EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), TextOfWindow(Frame()));
   ExpectNoneOf(l.only.onlySecond, "back in German");
   ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.german, false);

@@ -2,6 +2,7 @@
 
 #include "SampleTexts.h"
 #include "StdButtonModel.h"
+#include "StdDlgModels.h"
 
 namespace {
 
@@ -59,6 +60,59 @@ const EntryText kButtonTexts[LWV_MB_BUTTONS] = {
     {TRA_PUSHBUTTON, u8"Fertig stellen", u8"Finish", 50, 14},
 };
 
+// A common dialog's texts as Wine's comdlg32 shows them (English) and in
+// German, with the rectangles (dialog units) read from Wine's dialog.
+struct StdDlgText {
+  int id;  // the model entry's control id
+  const char* german;
+  const char* english;
+  int x, y, cx, cy;
+};
+
+struct StdDlgTexts {
+  int kind;
+  const char* germanCaption;
+  const char* englishCaption;
+  std::vector<StdDlgText> items;  // in the model's order
+};
+
+const StdDlgTexts kStdDlgTexts[] = {
+    {LWV_STDDLG_FIND,
+     u8"Suchen",
+     u8"Find",
+     {
+         {-200, u8"&Suchen nach:", u8"Fi&nd What:", 4, 8, 52, 8},
+         {1040, u8"Nur &ganzes Wort suchen", u8"Match &Whole Word Only", 4, 25, 140, 13},
+         {1041, u8"&Groß-/Kleinschreibung", u8"Match &Case", 4, 41, 140, 13},
+         {1072, u8"Richtung", u8"Direction", 146, 20, 59, 39},
+         {1056, u8"Nach &oben", u8"&Up", 150, 30, 48, 12},
+         {1057, u8"Nach &unten", u8"&Down", 150, 44, 48, 12},
+         {1, u8"&Weitersuchen", u8"&Find Next", 212, 6, 60, 14},
+         {2, u8"Abbrechen", u8"Cancel", 212, 24, 60, 14},
+         {1038, u8"&Hilfe", u8"&Help", 212, 41, 60, 15},
+     }},
+    {LWV_STDDLG_COLOR,
+     u8"Farbe",
+     u8"Color",
+     {
+         {-200, u8"&Grundfarben:", u8"&Basic Colors:", 4, 4, 140, 10},
+         {-199, u8"&Benutzerdefinierte Farben:", u8"&Custom Colors:", 4, 105, 140, 10},
+         {719, u8"Farben &definieren >>", u8"&Define Custom Colors >>", 4, 148, 142, 15},
+         {1, u8"OK", u8"OK", 4, 166, 50, 14},
+         {2, u8"Abbrechen", u8"Cancel", 58, 166, 50, 14},
+         {1038, u8"&Hilfe", u8"Help", 100, 166, 44, 14},
+         {730, u8"Farbe", u8"Color", 150, 150, 20, 10},
+         {731, u8"|Bas&is", u8"|S&olid", 170, 150, 20, 10},
+         {723, u8"Farb&t.:", u8"&Hue:", 200, 126, 24, 10},
+         {724, u8"&Sätt.:", u8"&Sat:", 200, 140, 24, 10},
+         {725, u8"&Hell.:", u8"&Lum:", 200, 153, 24, 10},
+         {726, u8"&Rot:", u8"&Red:", 246, 126, 27, 10},
+         {727, u8"Gr&ün:", u8"&Green:", 246, 140, 27, 10},
+         {728, u8"Bla&u:", u8"&Blue:", 246, 153, 27, 10},
+         {712, u8"Farben hin&zufügen", u8"&Add to Custom Colors", 152, 166, 144, 14},
+     }},
+};
+
 struct SystemItem {
   const char* original;  // the live English system menu
   const char* german;
@@ -87,6 +141,35 @@ void AddSwitchEntry(CTraNode* dialogs, SampleLanguage language) {
   for (const EntryText& text : kSwitchTexts) {
     const RECT r = SizeAt00(text.cx, text.cy);
     entry->AddChild(new CTraNode(entry, SampleText(text.german), TextIn(text, language), text.kind, 0, 0, r, r));
+  }
+}
+
+const int kSampleStdDialogs[2] = {LWV_STDDLG_FIND, LWV_STDDLG_COLOR};
+
+void AddStdDialogEntries(CTraNode* dialogs, SampleLanguage language, std::vector<CString>& problems) {
+  for (int kind : kSampleStdDialogs) {
+    const StdDlgTexts* texts = nullptr;
+    for (const StdDlgTexts& t : kStdDlgTexts)
+      if (t.kind == kind) texts = &t;
+    const LwStdDlgModel& model = LwGetStdDlgModel(kind);
+    bool fits = texts && texts->items.size() == model.entries.size();
+    for (size_t i = 0; fits && i < model.entries.size(); ++i) fits = texts->items[i].id == model.entries[i].id;
+    if (!fits) {
+      problems.push_back(CString(_T("the texts of ")) + model.name + _T(" do not fit the library's model"));
+      continue;
+    }
+    const bool german = language == kSampleGerman;
+    CTraNode* entry = new CTraNode(dialogs, model.name,
+                                   SampleText(german ? texts->germanCaption : texts->englishCaption), TRA_DIALOG, 0, 0);
+    dialogs->AddChild(entry);
+    for (size_t i = 0; i < model.entries.size(); ++i) {
+      const StdDlgText& item = texts->items[i];
+      CString name;
+      name.Format(TRA_STDDLG_ITEM, static_cast<int>(i));
+      const RECT r = {item.x, item.y, item.x + item.cx, item.y + item.cy};
+      entry->AddChild(new CTraNode(entry, name, SampleText(german ? item.german : item.english),
+                                   model.entries[i].nodeKind, 0, 0, r, r));
+    }
   }
 }
 

@@ -14,6 +14,8 @@ const TextPair kEnglish[] = {
     // Main menu.
     {u8"&Datei", u8"&File"},
     {u8"&Eingaben...\tStrg+E", u8"&Entries...\tCtrl+E"},
+    {u8"&Suchen...", u8"&Find..."},
+    {u8"&Farbe...", u8"&Colour..."},
     {u8"&Beenden", u8"E&xit"},
     {u8"&Ansicht", u8"&View"},
     {u8"&Werkzeugleiste", u8"&Toolbar"},
@@ -100,6 +102,8 @@ const TextPair kEnglish[] = {
      u8"Here you set the sample's title, saving and display."},
     // Status-bar prompts and tooltips.
     {u8"Öffnet das Eingabeformular\nEingaben", u8"Opens the entry form\nEntries"},
+    {u8"Sucht nach einem Text\nSuchen", u8"Searches for a text\nFind"},
+    {u8"Wählt eine Farbe aus\nFarbe", u8"Chooses a colour\nColour"},
     {u8"Beendet das Beispiel\nBeenden", u8"Quits the sample\nExit"},
     {u8"Blendet die Werkzeugleiste ein oder aus\nWerkzeugleiste", u8"Shows or hides the toolbar\nToolbar"},
     {u8"Blendet die Statusleiste ein oder aus\nStatusleiste", u8"Shows or hides the status bar\nStatus Bar"},

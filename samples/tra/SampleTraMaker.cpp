@@ -5,13 +5,13 @@
 #include "SampleFlags.h"
 #include "SampleLayouts.h"
 #include "SampleTexts.h"
+#include "StdDlgModels.h"
 
 namespace {
 
 // Fixed, so that the files come out the same on every run.
 const TCHAR kDate[] = _T("2025-01-15");
 const TCHAR kAuthor[] = _T("Lingoweave");
-const int kMessageBoxOption = 20;
 const LANGID kGerman = 0x0407;   // German (Germany)
 const LANGID kEnglish = 0x0809;  // English (United Kingdom)
 
@@ -59,8 +59,9 @@ void TranslateScriptTexts(CTraNode* node, std::vector<CString>& problems) {
 }
 
 // The script's tree with the library's entries in the given language.
-CTraNode* CompleteTree(CTraNode* root, SampleLanguage language) {
+CTraNode* CompleteTree(CTraNode* root, SampleLanguage language, std::vector<CString>& problems) {
   AddSwitchEntry(Section(root, TRA_SECTION_DIALOGS), language);
+  AddStdDialogEntries(Section(root, TRA_SECTION_DIALOGS), language, problems);
   AddMessageBoxEntry(Section(root, TRA_SECTION_DIALOGS), language);
   AddSystemMenuEntry(Section(root, TRA_SECTION_MENUS), language);
   root->ResetStates();
@@ -80,7 +81,8 @@ std::unique_ptr<CTraFile> NewFile(CTraNode* root, const TCHAR* language, LANGID 
   file->SetAuthor(kAuthor);
   file->SetComment(comment);
   BYTE options[TRA_OPTION_COUNT] = {0};
-  options[kMessageBoxOption] = 1;
+  options[LWV_OPTION_MESSAGEBOX] = 1;
+  for (int kind : kSampleStdDialogs) options[kind] = 1;
   file->SetStdDialogOptions(options);
   return file;
 }
@@ -107,14 +109,14 @@ SampleTraFiles MakeSampleTraFiles(const CString& scriptPath) {
   std::unique_ptr<CTraNode> script = ReadScript(scriptPath, files.problems);
   if (!script) return files;
 
-  CTraNode* german = CompleteTree(script->Clone(nullptr), kSampleGerman);
+  CTraNode* german = CompleteTree(script->Clone(nullptr), kSampleGerman, files.problems);
   files.german = NewFile(german, _T("Deutsch"), kGerman, true,
                          SampleText(u8"Originalsprache des Lingoweave-Beispielprogramms"));
   PaintGermanFlag(*files.german);
 
   TranslateScriptTexts(script.get(), files.problems);
   ApplyEnglishLayouts(Section(script.get(), TRA_SECTION_DIALOGS), files.problems);
-  CTraNode* english = CompleteTree(script.release(), kSampleEnglish);
+  CTraNode* english = CompleteTree(script.release(), kSampleEnglish, files.problems);
   files.english = NewFile(english, _T("English"), kEnglish, false,
                           _T("English translation of the Lingoweave sample program"));
   PaintUnionJack(*files.english);

@@ -7,6 +7,7 @@
 #include "SampleTexts.h"
 #include "SampleTraMaker.h"
 #include "StdButtonModel.h"
+#include "StdDlgRecognizer.h"
 #include "SwitchDlgModel.h"
 #include "SystemMenuTranslator.h"
 #include "TestPaths.h"
@@ -114,8 +115,9 @@ TEST_F(CommittedFiles, HeadersLetTheSwitchDialogListEachFromTheOther) {
     EXPECT_EQ(c.original, c.file->IsOriginal());
     EXPECT_TRUE(c.file->GetWizardMark());
     EXPECT_FALSE(c.file->GetDate().IsEmpty());
+    // Message boxes, the find and the colour dialog.
     for (int i = 0; i < TRA_OPTION_COUNT; ++i)
-      EXPECT_EQ(i == 20 ? 1 : 0, c.file->GetStdDialogOptions()[i]) << "option " << i;
+      EXPECT_EQ(i == 20 || i == 2 || i == 8 ? 1 : 0, c.file->GetStdDialogOptions()[i]) << "option " << i;
   }
   LW_FILEINFO german, english;
   LwFillFileInfo(m_german, _T("LwvSample.tra"), german);
@@ -272,6 +274,47 @@ TEST_F(CommittedFiles, SystemMenuItemsInTheOrderTheTranslatorReadsThem) {
     EXPECT_TRUE(CSystemMenuTranslator::BuildItemText(SampleText(item.original),
                                                      german->GetChild(index)->m_strTranslation, text));
   }
+}
+
+// The find and colour entries as the library looks them up: after the
+// switch dialog, in kind order, one child per model entry named
+// "StdDlgItem<i>" with the model's node kind, and every control's text set.
+TEST_F(CommittedFiles, CommonDialogEntriesFollowTheLibrarysModels) {
+  for (const CTraFile* file : {&m_german, &m_english}) {
+    const CTraNode* dialogs = Dialogs(*file);
+    const CTraNode* switchEntry = SwitchEntry(*file);
+    ASSERT_NE(nullptr, switchEntry);
+    int previous = -1;
+    for (int i = 0; i < dialogs->GetChildCount(); ++i)
+      if (dialogs->GetChild(i) == switchEntry) previous = i;
+    for (int kind : {LWV_STDDLG_FIND, LWV_STDDLG_COLOR}) {
+      CStdDlgRecognizer model(kind);
+      EXPECT_NE(0, file->GetStdDialogOptions()[kind]);
+      const CTraNode* entry = model.FindEntry(file->GetRootNode());
+      ASSERT_NE(nullptr, entry) << kind;
+      ASSERT_EQ(dialogs->GetChild(previous + 1), entry) << "entries in kind order after the switch dialog";
+      previous += 1;
+      EXPECT_EQ(TRA_DIALOG, entry->m_nKind);
+      ASSERT_NE(nullptr, entry->m_pLayout);
+      EXPECT_TRUE(entry->m_pLayout->IsSizeOnly());
+      EXPECT_EQ(0, entry->m_pLayout->GetWidth());
+      EXPECT_EQ(0, entry->m_pLayout->GetHeight());
+      EXPECT_FALSE(entry->m_strTranslation.IsEmpty());
+      for (int i = 0; i < entry->GetChildCount(); ++i) {
+        const CTraNode* item = entry->GetChild(i);
+        CString name;
+        name.Format(TRA_STDDLG_ITEM, i);
+        EXPECT_EQ(name, item->m_strOriginal);
+        EXPECT_EQ(model.GetModel().entries[static_cast<size_t>(i)].nodeKind, item->m_nKind) << i;
+        EXPECT_FALSE(item->m_strTranslation.IsEmpty()) << i;
+      }
+    }
+    EXPECT_EQ(CString(TRA_MESSAGEBOX_NAME), dialogs->GetChild(previous + 1)->m_strOriginal)
+        << "the message box follows the common dialogs";
+  }
+  const CString path[2] = {TRA_SECTION_DIALOGS, _T("eStddlgFind")};
+  EXPECT_EQ(SampleText(u8"Nur &ganzes Wort suchen"), m_german.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
+  EXPECT_EQ(CString(_T("Match &Whole Word Only")), m_english.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
 }
 
 LONG Width(const RECT& r) { return r.right - r.left; }
