@@ -82,7 +82,7 @@ const StdDlgTexts kStdDlgTexts[] = {
      u8"Find",
      {
          {-200, u8"&Suchen nach:", u8"Fi&nd What:", 4, 8, 52, 8},
-         {1040, u8"Nur &ganzes Wort suchen", u8"Match &Whole Word Only", 4, 25, 140, 13},
+         {1040, u8"Nur ganzes &Wort suchen", u8"Match &Whole Word Only", 4, 25, 140, 13},
          {1041, u8"&Groß-/Kleinschreibung", u8"Match &Case", 4, 41, 140, 13},
          {1072, u8"Richtung", u8"Direction", 146, 20, 59, 39},
          {1056, u8"Nach &oben", u8"&Up", 150, 30, 48, 12},

@@ -313,7 +313,7 @@ TEST_F(CommittedFiles, CommonDialogEntriesFollowTheLibrarysModels) {
         << "the message box follows the common dialogs";
   }
   const CString path[2] = {TRA_SECTION_DIALOGS, _T("eStddlgFind")};
-  EXPECT_EQ(SampleText(u8"Nur &ganzes Wort suchen"), m_german.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
+  EXPECT_EQ(SampleText(u8"Nur ganzes &Wort suchen"), m_german.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
   EXPECT_EQ(CString(_T("Match &Whole Word Only")), m_english.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
 }
 
