@@ -125,17 +125,21 @@ CString DescribeCurrentException() {
 }
 
 LRESULT CallHandler(const MsgMapEntry* entry, CCmdTarget* target, MsgCall& call) {
-  MsgFrame* frame = TopFrame();
-  bool was = frame && frame->inHandler;
-  if (frame) frame->inHandler = true;
+  // By position: the messages the handler sends push frames and may move the
+  // stack, so a pointer to this frame would dangle after the call.
+  auto& frames = State().frames;
+  const size_t at = frames.size();
+  const bool framed = at > 0;
+  const bool was = framed && frames[at - 1].inHandler;
+  if (framed) frames[at - 1].inHandler = true;
   LRESULT result;
   try {
     result = entry->thunk(target, call);
   } catch (...) {
-    if (frame) frame->inHandler = was;
+    if (framed && frames.size() >= at) frames[at - 1].inHandler = was;
     throw;
   }
-  if (frame) frame->inHandler = was;
+  if (framed && frames.size() >= at) frames[at - 1].inHandler = was;
   return result;
 }
 

@@ -386,6 +386,28 @@ TEST_F(SwitchDialogTest, FromTheMenuCommandToAnEnglishHost) {
   DeleteFile(ini);
 }
 
+// Ended and started again with a window made and gone between, the switch
+// dialog (this thread's first framework dialog) still runs its timers. Its
+// initialisation once wrote through a stale message-frame pointer into freed
+// memory (here the window map); a control's paint then failed forever.
+TEST_F(SwitchDialogTest, SwitchDialogAfterARestartWithAWindowBetween) {
+  Watchdog watchdog(60);
+  Start();
+  m_host.reset(new HostWindows);
+  Pump();
+  m_host.reset();
+  Pump();
+  LWEnd();
+  Start();
+  int items = 0;
+  ASSERT_TRUE(Drive([&](HWND dialog, CLwvSwitchDlg* dlg) {
+    items = dlg->GetFlagList()->GetItemCount();
+    Press(dialog, IDCANCEL);
+  }));
+  EXPECT_EQ(2, items);
+  EXPECT_EQ(m_de, LwGetManager()->GetCurrentPath());
+}
+
 TEST(BuiltInPicturesTest, BannerAndAboutPictureLoad) {
   struct Case {
     const char* name;

@@ -3,6 +3,9 @@
 #include "SwitchWineFixtures.h"
 
 #include "HookInstall.h"
+#include "StdButtonModel.h"
+
+#include <prsht.h>
 
 using namespace swtest;
 
@@ -218,6 +221,131 @@ TEST_F(SwitchWindowsTest, FlagBitmapsOfTheCurrentAndOtherFiles) {
   LWEnd();
   EXPECT_EQ(nullptr, LWGetFlagBitmap(screen));
   ReleaseDC(nullptr, screen);
+}
+
+// ---- a wizard open during the switch ----
+
+// Back, Next, Finish, Cancel, Help and their texts in the "LwvMessageBox" entry.
+const int kWizardIds[] = {12323, 12324, 12325, IDCANCEL, 9};
+const TCHAR* const kWizardGerman[] = {_T("< Zur\u00FCck"), _T("Weiter >"), _T("Fertig stellen"), _T("Abbrechen"),
+                                      _T("Hilfe")};
+const TCHAR* const kWizardEnglish[] = {_T("< Back"), _T("Next >"), _T("Finish"), _T("Cancel"), _T("Help")};
+
+CString WriteWizardLanguage(const LanguageSpec& spec, bool english) {
+  CTraFile* file = MakeLanguage(spec);
+  AddHostEntries(file, english);
+  CString dialogsName(TRA_SECTION_DIALOGS);
+  CTraNode* dialogs = file->GetRootNode()->FindPath(&dialogsName, 1);
+  CTraNode* box = new CTraNode(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0);
+  dialogs->AddChild(box);
+  for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
+    CString name, text;
+    name.Format(TRA_MESSAGEBOX_BUTTON, i);
+    text.Format(_T("%s %d"), english ? _T("Button") : _T("Knopf"), i);
+    for (int k = 0; k < 5; ++k)
+      if (LwButtonIdAt(i) == kWizardIds[k]) text = english ? kWizardEnglish[k] : kWizardGerman[k];
+    box->AddChild(new CTraNode(box, name, text, TRA_PUSHBUTTON, 0, 0));
+  }
+  CString path = TempPath(english ? "wizard_en.tra" : "wizard_de.tra");
+  WriteFile(path, *file);
+  delete file;
+  return path;
+}
+
+INT_PTR CALLBACK WizardPageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// What the timer saw of the wizard before and after the switch it made.
+struct WizardRun {
+  CString english;
+  bool switched = false;
+  bool done = false;
+  std::vector<CString> before, after;
+  DWORD started = 0;
+};
+WizardRun* g_wizard = nullptr;
+
+// A wizard of this thread: a dialog with the sheet's tab control and a Next button.
+HWND FindWizard() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM lParam) -> BOOL {
+        if (IsWindowVisible(wnd) && CStdButtonModel::IsPropertySheet(wnd) && GetDlgItem(wnd, 12324)) {
+          *reinterpret_cast<HWND*>(lParam) = wnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::vector<CString> WizardTexts(HWND wizard) {
+  std::vector<CString> texts;
+  for (int id : kWizardIds) texts.push_back(WindowText(GetDlgItem(wizard, id)));
+  return texts;
+}
+
+void CALLBACK DriveWizard(HWND, UINT, UINT_PTR, DWORD) {
+  WizardRun& run = *g_wizard;
+  HWND wizard = FindWizard();
+  if (!wizard) return;
+  if (!run.done && GetTickCount() - run.started < 20000) {
+    run.done = true;
+    run.before = WizardTexts(wizard);
+    run.switched = LWSwitchFile(run.english) != FALSE;
+    run.after = WizardTexts(wizard);
+  }
+  // Ended by its Cancel: EndDialog does not end a sheet's own loop.
+  SendMessage(wizard, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+// A wizard (PSH_WIZARD) open while the language changes: its own buttons
+// follow with its page. Wine hides Finish and Help: only their texts are set.
+TEST_F(ManagerTest, WizardButtonsFollowASwitchWhileItRuns) {
+  Watchdog watchdog(60);
+  LW_STARTPARAMS p = Params(WriteWizardLanguage(German(), false));
+  const CString english = WriteWizardLanguage(English(), true);
+  ASSERT_TRUE(LWStart(&p));
+  ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+  INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&init);
+
+  lw::DialogTemplate t(_T("Seite"), WS_CHILD | WS_DISABLED | WS_CAPTION | DS_3DLOOK, 0, 0, 200, 100);
+  t.AddControl(lw::DialogTemplate::kStatic, _T("Name:"), 1000, WS_VISIBLE, 10, 10, 40, 10);
+  PROPSHEETPAGE page = {};
+  page.dwSize = sizeof(page);
+  page.dwFlags = PSP_DLGINDIRECT;
+  page.pResource = t.Get();
+  page.pfnDlgProc = WizardPageProc;
+  HPROPSHEETPAGE pages[2] = {CreatePropertySheetPage(&page), CreatePropertySheetPage(&page)};
+  ASSERT_TRUE(pages[0] && pages[1]);
+  PROPSHEETHEADER header = {};
+  header.dwSize = sizeof(header);
+  header.dwFlags = PSH_WIZARD;
+  header.pszCaption = _T("Assistent");
+  header.nPages = 2;
+  header.phpage = pages;
+
+  WizardRun run;
+  run.english = english;
+  run.started = GetTickCount();
+  g_wizard = &run;
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, DriveWizard);
+  PropertySheet(&header);
+  KillTimer(nullptr, timer);
+  g_wizard = nullptr;
+
+  ASSERT_TRUE(run.done) << "the wizard did not show";
+  EXPECT_TRUE(run.switched);
+  ASSERT_EQ(5u, run.before.size());
+  ASSERT_EQ(5u, run.after.size());
+  for (size_t k = 0; k < 5; ++k) {
+    SCOPED_TRACE(kWizardIds[k]);
+    EXPECT_EQ(CString(kWizardGerman[k]), run.before[k]);
+    EXPECT_EQ(CString(kWizardEnglish[k]), run.after[k]);
+  }
+  EXPECT_EQ(english, LwGetManager()->GetCurrentPath());
 }
 
 TEST(DialogTemplateTest, EmptyTemplateInLocalMemory) {
