@@ -9,7 +9,7 @@
 #include <exception>
 #include <mutex>
 #include <set>
-#include <vector>
+#include <deque>
 
 namespace lw {
 namespace {
@@ -25,7 +25,9 @@ struct MsgFrame {
 struct WndThreadState {
   HandleMap<CWnd, HWND> windows;
   HandleMap<CScrollBar, HWND> scrollBars;
-  std::vector<MsgFrame> frames;
+  // A deque: pushing a nested message's frame never moves the frames below,
+  // so pointers to them (the current message) stay valid.
+  std::deque<MsgFrame> frames;
   CWnd* creating = nullptr;  // CreateEx in progress: bound at HCBT_CREATEWND
   HHOOK cbtHook = nullptr;
   int cbtDepth = 0;
@@ -125,8 +127,7 @@ CString DescribeCurrentException() {
 }
 
 LRESULT CallHandler(const MsgMapEntry* entry, CCmdTarget* target, MsgCall& call) {
-  // By position: the messages the handler sends push frames and may move the
-  // stack, so a pointer to this frame would dangle after the call.
+  // By position: the handler's own messages push and pop frames above it.
   auto& frames = State().frames;
   const size_t at = frames.size();
   const bool framed = at > 0;
