@@ -69,3 +69,19 @@ bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part) {
     return false;
   }
 }
+
+bool LwWriteLanguageFile(const CString& path, CTraFile& file) {
+  try {
+    CAtomicFile out;
+    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
+    CArchive ar(&out, CArchive::store);
+    file.Serialize(ar);
+    ar.Close();
+    out.Commit();
+    return true;
+  } catch (const CException&) {
+    return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}

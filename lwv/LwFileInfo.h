@@ -57,6 +57,9 @@ void FreeFileInfo(LW_FILEINFO& info);
    object is then to be discarded). */
 enum LwReadPart { LW_READ_HEADER, LW_READ_HEADER_AND_FLAG, LW_READ_WHOLE };
 bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part);
+/* Writes file to path: a complete new file replaces the old one only when
+   everything was written. False on any file error (the old file stays). */
+bool LwWriteLanguageFile(const CString& path, CTraFile& file);
 #endif
 
 #endif

@@ -1,10 +1,10 @@
 #include "TranslationManager.h"
 
 #include "AddOnExport.h"
+#include "LwFileInfo.h"
 #include "LwvMessage.h"
 
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -61,23 +61,7 @@ BOOL CTranslationManager::Start(const LW_STARTPARAMS* params) {
 
 BOOL CTranslationManager::LoadFile(const CString& path, bool report) {
   CTraFile* file = new CTraFile();
-  bool ok = false;
-  try {
-    CFile in;
-    if (in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
-      CArchive ar(&in, CArchive::load, 4096);
-      ar.m_strFileName = path;
-      file->Serialize(ar);
-      ar.Close();
-      in.Close();
-      ok = true;
-    }
-  } catch (const CException&) {
-    ok = false;  // file, archive or memory: the file is not usable
-  } catch (const std::bad_alloc&) {
-    ok = false;
-  }
-  if (!ok) {
+  if (!LwReadLanguageFile(path, *file, LW_READ_WHOLE)) {
     delete file;
     if (report) {
       CString message;

@@ -1,6 +1,8 @@
 // Resource ids of the sample program.
 #pragma once
 
+#include "FrameworkIds.h"
+
 // Resources
 #define IDR_MAINFRAME 128
 #define IDD_SAMPLE_FORM 100
@@ -69,26 +71,8 @@
 #define ID_MSG_WARNING 32782
 #define ID_MSG_ERROR 32783
 #define ID_LANGUAGE_SWITCH 32790
-#ifndef ID_APP_ABOUT
-#define ID_APP_ABOUT 0xE140
-#endif
-#ifndef ID_APP_EXIT
-#define ID_APP_EXIT 0xE141
-#endif
-#ifndef ID_VIEW_TOOLBAR
-#define ID_VIEW_TOOLBAR 0xE800
-#endif
-#ifndef ID_VIEW_STATUS_BAR
-#define ID_VIEW_STATUS_BAR 0xE801
-#endif
 
 // Strings
-#ifndef AFX_IDS_APP_TITLE
-#define AFX_IDS_APP_TITLE 0xE000
-#endif
-#ifndef AFX_IDS_IDLEMESSAGE
-#define AFX_IDS_IDLEMESSAGE 0xE001
-#endif
 #define IDS_APPLIED 200
 #define IDS_HISTORY_LINE 201
 #define IDS_CONFIRM_EXIT 202

@@ -2,22 +2,10 @@
 // controls that place themselves along the frame's edges).
 #pragma once
 
+#include "FrameworkIds.h"
 #include "Wnd.h"
 
 #include <vector>
-
-// Child-window ids of the bars; the view commands that toggle them use the
-// same numbers.
-#ifndef AFX_IDW_TOOLBAR
-#define AFX_IDW_TOOLBAR 0xE800
-#endif
-#ifndef AFX_IDW_STATUS_BAR
-#define AFX_IDW_STATUS_BAR 0xE801
-#endif
-// In an indicator or button list: the message pane, or a toolbar separator.
-#ifndef ID_SEPARATOR
-#define ID_SEPARATOR 0
-#endif
 
 class CControlBar : public CWnd {
  public:

@@ -9,28 +9,6 @@
 
 #include "ControlBars.h"
 
-// The status bar's text while no command is highlighted.
-#ifndef AFX_IDS_IDLEMESSAGE
-#define AFX_IDS_IDLEMESSAGE 0xE001
-#endif
-// wParam: a string id whose prompt to show (0: lParam is the text); answers
-// the id shown before.
-#ifndef WM_SETMESSAGESTRING
-#define WM_SETMESSAGESTRING 0x0362
-#endif
-#ifndef ID_APP_ABOUT
-#define ID_APP_ABOUT 0xE140
-#endif
-#ifndef ID_APP_EXIT
-#define ID_APP_EXIT 0xE141
-#endif
-#ifndef ID_VIEW_TOOLBAR
-#define ID_VIEW_TOOLBAR AFX_IDW_TOOLBAR
-#endif
-#ifndef ID_VIEW_STATUS_BAR
-#define ID_VIEW_STATUS_BAR AFX_IDW_STATUS_BAR
-#endif
-
 class CFrameWnd : public CWnd {
  public:
   CFrameWnd() = default;

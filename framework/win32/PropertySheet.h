@@ -9,13 +9,9 @@
 #pragma once
 
 #include "Dialog.h"
+#include "FrameworkIds.h"
 
 #include <vector>
-
-// DoModal's answer for a wizard that ended with Finish.
-#ifndef ID_WIZFINISH
-#define ID_WIZFINISH 0x3025
-#endif
 
 class CPropertySheet;
 

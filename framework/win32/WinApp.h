@@ -1,12 +1,9 @@
 // CWinApp: the application object, its message loop and its profile.
 #pragma once
 
+#include "FrameworkIds.h"
 #include "Wnd.h"
 
-// String id of the application's title.
-#ifndef AFX_IDS_APP_TITLE
-#define AFX_IDS_APP_TITLE 0xE000
-#endif
 
 class CWinApp : public CCmdTarget {
  public:

@@ -4,6 +4,7 @@
 // ends the process should anything hang.
 #include "DialogTemplate.h"
 #include "Hooks.h"
+#include "LwFileInfo.h"
 #include "LwvSDK.h"
 #include "LwvWindows.h"
 #include "TraFile.h"
@@ -93,14 +94,7 @@ CTraFile* MakeFile(bool fr = false) {
   return f;
 }
 
-void WriteTra(const CString& path, CTraFile& file) {
-  CAtomicFile out;
-  ASSERT_TRUE(out.Open(path, CFile::modeCreate | CFile::modeWrite));
-  CArchive ar(&out, CArchive::store);
-  file.Serialize(ar);
-  ar.Close();
-  out.Commit();
-}
+void WriteTra(const CString& path, CTraFile& file) { ASSERT_TRUE(LwWriteLanguageFile(path, file)); }
 
 CString TraPath(LPCTSTR name) {
   return CString(LW_BINARY_DIR) + _T("/") + name + (sizeof(TCHAR) == 1 ? _T("_a.tra") : _T("_u.tra"));

@@ -1,6 +1,7 @@
 // Language files and message capture for the manager tests.
 #pragma once
 
+#include "LwFileInfo.h"
 #include "Lwv.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
@@ -81,14 +82,7 @@ inline CTraFile* MakeFile(const FileSpec& spec) {
   return file;
 }
 
-inline void WriteFile(const CString& path, CTraFile& file) {
-  CAtomicFile out;
-  ASSERT_TRUE(out.Open(path, CFile::modeCreate | CFile::modeWrite));
-  CArchive ar(&out, CArchive::store);
-  file.Serialize(ar);
-  ar.Close();
-  out.Commit();
-}
+inline void WriteFile(const CString& path, CTraFile& file) { ASSERT_TRUE(LwWriteLanguageFile(path, file)); }
 
 inline CString WriteSpec(const char* name, const FileSpec& spec) {
   CString path = TempPath(name);

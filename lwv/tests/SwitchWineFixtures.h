@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 
 namespace swtest {
 
@@ -88,20 +89,18 @@ inline CString WindowText(HWND wnd) {
   return CString(text);
 }
 
-// A visible top-level window of this thread with that caption (tests of
-// both widths run at once on one desktop: FindWindow would see the other's).
-inline HWND FindOwnWindow(const CString& caption) {
+// The first visible top-level window of this thread that fits (tests of both
+// widths run at once on one desktop: FindWindow would see the other's).
+inline HWND FindOwnWindowIf(const std::function<bool(HWND)>& fits) {
   struct Search {
-    const CString* caption;
+    const std::function<bool(HWND)>* fits;
     HWND found;
-  } search = {&caption, nullptr};
+  } search = {&fits, nullptr};
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND wnd, LPARAM lParam) -> BOOL {
         Search* s = reinterpret_cast<Search*>(lParam);
-        TCHAR text[256] = {0};
-        GetWindowText(wnd, text, 256);
-        if (IsWindowVisible(wnd) && *s->caption == text) {
+        if (IsWindowVisible(wnd) && (*s->fits)(wnd)) {
           s->found = wnd;
           return FALSE;
         }
@@ -109,6 +108,11 @@ inline HWND FindOwnWindow(const CString& caption) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// A visible top-level window of this thread with that caption.
+inline HWND FindOwnWindow(const CString& caption) {
+  return FindOwnWindowIf([&caption](HWND wnd) { return WindowText(wnd) == caption; });
 }
 
 inline CString MenuText(HMENU menu, int pos) {

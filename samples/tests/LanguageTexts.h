@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FrameworkWin.h"
+#include "LwFileInfo.h"
 #include "TraFile.h"
 
 #include <commctrl.h>
@@ -16,15 +17,7 @@ namespace sampletest {
 
 inline std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path) {
   std::unique_ptr<CTraFile> file(new CTraFile);
-  try {
-    CFile in;
-    if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return nullptr;
-    CArchive ar(&in, CArchive::load);
-    file->Serialize(ar);
-  } catch (const CException&) {
-    return nullptr;
-  }
-  return file;
+  return LwReadLanguageFile(path, *file, LW_READ_WHOLE) ? std::move(file) : nullptr;
 }
 
 // Texts whole and case-sensitive, as the library compares them.

@@ -21,6 +21,8 @@
 
 using namespace sampletest;
 using swtest::FindOwnWindow;
+using swtest::FindOwnWindowIf;
+using swtest::MenuText;
 using swtest::Pump;
 using swtest::SaveScreenshot;
 using swtest::Watchdog;
@@ -193,24 +195,11 @@ std::function<HWND()> Captioned(const CString& caption) {
 
 // A message box: a visible dialog of this thread with the static text 0xFFFF.
 std::function<HWND()> MessageBoxSaying(const CString& text) {
-  return [text]() -> HWND {
-    struct Search {
-      const CString* text;
-      HWND found;
-    } search = {&text, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND wnd, LPARAM param) -> BOOL {
-          Search* s = reinterpret_cast<Search*>(param);
-          HWND label = GetDlgItem(wnd, 0xFFFF);
-          if (IsWindowVisible(wnd) && label && TextOfWindow(label) == *s->text) {
-            s->found = wnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+  return [text] {
+    return FindOwnWindowIf([&text](HWND wnd) {
+      HWND label = GetDlgItem(wnd, 0xFFFF);
+      return label && TextOfWindow(label) == text;
+    });
   };
 }
 
@@ -256,8 +245,6 @@ void ExpectNoneOf(const std::set<CString>& otherLanguage, const char* when) {
   for (const CString& l : left) ADD_FAILURE() << when << ": " << CStringA(l).GetString();
 }
 
-CString MenuText(HMENU menu, int pos) { return swtest::MenuText(menu, pos); }
-
 int FindMenuItem(HMENU menu, UINT id) {
   for (int i = 0; i < GetMenuItemCount(menu); ++i)
     if (GetMenuItemID(menu, i) == id) return i;
@@ -288,23 +275,19 @@ void ExpectCommonDialog(HWND dialog, int kind, const int (&controls)[N], const C
 
 // A tooltip request as the toolbar's tooltip sends it, answered by the frame
 // and the library's hook.
-CString ToolTipFor(HWND frame, HWND tips, UINT id, bool wide) {
-  if (wide) {
-    NMTTDISPINFOW info = {};
-    info.hdr.hwndFrom = tips;
-    info.hdr.idFrom = id;
-    info.hdr.code = TTN_GETDISPINFOW;
-    SendMessage(frame, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
-    const WCHAR* text = info.lpszText && !IS_INTRESOURCE(info.lpszText) ? info.lpszText : info.szText;
-    return CString(CStringW(text));
-  }
-  NMTTDISPINFOA info = {};
+template <class Info>
+CString ToolTipOfWidth(HWND frame, HWND tips, UINT id, UINT code) {
+  Info info = {};
   info.hdr.hwndFrom = tips;
   info.hdr.idFrom = id;
-  info.hdr.code = TTN_GETDISPINFOA;
+  info.hdr.code = code;
   SendMessage(frame, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&info));
-  const char* text = info.lpszText && !IS_INTRESOURCE(info.lpszText) ? info.lpszText : info.szText;
-  return CString(CStringA(text));
+  return CString(info.lpszText && !IS_INTRESOURCE(info.lpszText) ? info.lpszText : info.szText);
+}
+
+CString ToolTipFor(HWND frame, HWND tips, UINT id, bool wide) {
+  return wide ? ToolTipOfWidth<NMTTDISPINFOW>(frame, tips, id, TTN_GETDISPINFOW)
+              : ToolTipOfWidth<NMTTDISPINFOA>(frame, tips, id, TTN_GETDISPINFOA);
 }
 
 // Counts the switch broadcast per window.
@@ -668,18 +651,8 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
              }},
             {_T("switch dialog"),
              [] {
-               HWND found = nullptr;
-               EnumThreadWindows(
-                   GetCurrentThreadId(),
-                   [](HWND wnd, LPARAM param) -> BOOL {
-                     if (IsWindowVisible(wnd) && dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(wnd))) {
-                       *reinterpret_cast<HWND*>(param) = wnd;
-                       return FALSE;
-                     }
-                     return TRUE;
-                   },
-                   reinterpret_cast<LPARAM>(&found));
-               return found;
+               return FindOwnWindowIf(
+                   [](HWND wnd) { return dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(wnd)) != nullptr; });
              },
              [&](HWND dialog) {
                CLwvSwitchDlg* dlg = dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog));

@@ -1,6 +1,7 @@
 #include "SampleTraMaker.h"
 
 #include "LibraryEntries.h"
+#include "LwFileInfo.h"
 #include "RcFileSet.h"
 #include "SampleFlags.h"
 #include "SampleLayouts.h"
@@ -87,21 +88,6 @@ std::unique_ptr<CTraFile> NewFile(CTraNode* root, const TCHAR* language, LANGID 
   return file;
 }
 
-// Writes a complete new file and only then replaces the old one.
-bool WriteFile(CTraFile& file, const CString& path) {
-  try {
-    CAtomicFile out;
-    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
-    CArchive ar(&out, CArchive::store);
-    file.Serialize(ar);
-    ar.Close();
-    out.Commit();
-    return true;
-  } catch (const CException&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 SampleTraFiles MakeSampleTraFiles(const CString& scriptPath) {
@@ -134,7 +120,7 @@ bool WriteSampleTraFiles(const CString& scriptPath, const CString& folder, std::
     const TCHAR* name;
   } outputs[] = {{files.german.get(), SAMPLE_TRA_GERMAN}, {files.english.get(), SAMPLE_TRA_ENGLISH}};
   for (const auto& output : outputs) {
-    if (!WriteFile(*output.file, prefix + output.name)) {
+    if (!LwWriteLanguageFile(prefix + output.name, *output.file)) {
       problems.push_back(_T("cannot write ") + prefix + output.name);
       return false;
     }

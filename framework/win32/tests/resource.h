@@ -1,3 +1,5 @@
+#include "FrameworkIds.h"
+
 #define IDD_TEST_RESOURCE 200
 #define IDS_TEST_GREETING 201
 #define IDM_TEST_MENU 202
@@ -9,15 +11,3 @@
 #define IDD_TEST_PAGE_COUNT 222
 #define IDS_TEST_PAGE_CAPTION 223
 #define IDC_TEST_PAGE_EDIT 1001
-#ifndef ID_APP_EXIT
-#define ID_APP_EXIT 0xE141
-#endif
-#ifndef ID_VIEW_TOOLBAR
-#define ID_VIEW_TOOLBAR 0xE800
-#endif
-#ifndef ID_VIEW_STATUS_BAR
-#define ID_VIEW_STATUS_BAR 0xE801
-#endif
-#ifndef AFX_IDS_IDLEMESSAGE
-#define AFX_IDS_IDLEMESSAGE 0xE001
-#endif
