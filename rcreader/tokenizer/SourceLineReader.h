@@ -40,6 +40,7 @@ class CSourceLineReader {
   CString GetCurrentLine() const;
   lw::ScriptEncoding GetEncoding() const { return m_encoding; }
 
+ private:
   // Follows one character through the quote pairing: a quote character
   // opens or closes a string unless a backslash inside the string escapes it.
   static void TrackQuotes(TCHAR c, bool& inQuotes, bool& escaped) {
@@ -48,7 +49,6 @@ class CSourceLineReader {
     else if (c == '"') inQuotes = !inQuotes;
   }
 
- private:
   void Start(const BYTE* data, size_t size);
   void ReadLine();
   // At the end of the current line: the blank for the line end, or 0.
