@@ -157,7 +157,12 @@ TEST(File, FileFindFoldsFolderCaseAndTakesBracketsLiterally) {
     EXPECT_EQ(*c.found != 0, found != FALSE) << CStringA(c.pattern).GetString();
     if (!found) continue;
     EXPECT_FALSE(find.FindNextFile()) << CStringA(c.pattern).GetString();
-    EXPECT_EQ(root + c.found, find.GetFilePath()) << CStringA(c.pattern).GetString();
+    // The name as it is on disk, and a path that opens it (a folder may keep
+    // the pattern's case where the file system ignores case).
+    EXPECT_EQ(CStringA(lw::NameOf(c.found)), CStringA(find.GetFileName())) << CStringA(c.pattern).GetString();
+    EXPECT_EQ(0, find.GetFilePath().CompareNoCase(root + c.found)) << CStringA(find.GetFilePath()).GetString();
+    CFile file;
+    EXPECT_TRUE(file.Open(find.GetFilePath(), CFile::modeRead)) << CStringA(find.GetFilePath()).GetString();
   }
 }
 
