@@ -67,8 +67,9 @@ lwpic::Picture Decode(const std::vector<uint8_t>& bmp) {
 TEST(PictureData, CommittedFileIsTheGeneratorsOutput) {
   const std::string committed = CommittedSource();
   ASSERT_FALSE(committed.empty());
-  // Refresh with the target refresh_picture_data when this fails.
-  EXPECT_EQ(lwpic::PictureDataSource(), committed);
+  EXPECT_TRUE(lwpic::PictureDataSource() == committed)
+      << "lwv/win32/LwvPictureData.cpp is out of date: refresh it with "
+      << "\"cmake --build build/native --target refresh_picture_data\"";
 }
 
 TEST(PictureData, TextStaysInsideTheFrame) {
