@@ -93,9 +93,12 @@ bool CResControl::ParseBody() {
     ParseStyle(m_style);
     if (!ExpectComma()) return false;
   }
-  if (!ParseInteger(m_x) || !ExpectComma() || !ParseInteger(m_y) || !ExpectComma() || !ParseInteger(m_cx) ||
-      !ExpectComma() || !ParseInteger(m_cy))
-    return false;
+  if (!ParseInteger(m_x) || !ExpectComma() || !ParseInteger(m_y)) return false;
+  if (m_keyword == _T("ICON") && !Is(_T(","))) {
+    m_cx = m_cy = 0;  // an icon takes the size of its picture
+    return true;
+  }
+  if (!ExpectComma() || !ParseInteger(m_cx) || !ExpectComma() || !ParseInteger(m_cy)) return false;
   bool exStyleRead = false;
   if (isControl) {
     if (ExpectComma()) {

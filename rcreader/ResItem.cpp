@@ -15,6 +15,17 @@ LONG ResTextToLong(const CString& text) {
   return static_cast<LONG>(v > 0x7FFFFFFFLL ? 0x7FFFFFFFLL : v);
 }
 
+bool ResIsNumberSuffix(const CString& text) {
+  int u = 0, l = 0;
+  for (int i = 0; i < text.GetLength(); ++i) {
+    TCHAR c = text[i];
+    if (c == 'u' || c == 'U') ++u;
+    else if (c == 'l' || c == 'L') ++l;
+    else return false;
+  }
+  return u + l > 0 && u <= 1 && l <= 2;
+}
+
 DWORD ResTextToULong(const CString& text) {
   const TCHAR* s = text.GetString();
   int base = 10;
@@ -73,6 +84,7 @@ bool CResItem::ParseInteger(int& value) {
   }
   value = ResTextToLong(negative ? _T("-") + Text() : Text());
   ++m_pos;
+  if (IsNumberSuffix(m_pos)) ++m_pos;
   return true;
 }
 
@@ -158,6 +170,7 @@ void CResItem::ParseStyle(DWORD& value) {
         ++m_pos;
       } else {
         v = ResTextToULong(Text());
+        if (IsNumberSuffix(m_pos + 1)) ++m_pos;
       }
     } else {
       v = LookupStyleName(Text());

@@ -6,6 +6,9 @@
 #include "SourceTokenList.h"
 #include "TraNode.h"
 
+// The suffixes of integer literals: U and L or LL, in any case and order.
+bool ResIsNumberSuffix(const CString& text);
+
 // What Parse returns for a statement that cannot be read.
 const int kResParseFailed = -99;
 
@@ -51,6 +54,9 @@ class CResItem {
   bool IsClose() const { return Is(_T("END")) || Is(_T("}")); }
   // An identifier that continues a "0" into a hexadecimal number.
   bool IsHexTail(int at) const;
+  // An identifier that is the suffix (L, U, UL, ...) of the decimal number
+  // before it, a token of its own.
+  bool IsNumberSuffix(int at) const { return Kind(at) == kTokenIdentifier && ResIsNumberSuffix(Text(at)); }
 
   const CSourceTokenList* m_list = nullptr;
   int m_pos = 0;

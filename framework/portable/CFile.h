@@ -149,6 +149,10 @@ CString FolderOf(const CString& path);
 // Last part of a path, and that part without its extension.
 CString NameOf(const CString& path);
 CString TitleOf(const CString& path);
+// Natively, the folder with each part that is not there as written replaced
+// by the entry whose name differs from it only in case (unchanged when none
+// fits); on Windows the folder as given.
+CString FoldFolderCase(const CString& folder);
 // A line's bytes (system code page) as text, without a trailing "\r".
 CString LineFromBytes(std::string& bytes);
 }  // namespace lw

@@ -6,8 +6,82 @@
 #include <cstring>
 #include <dirent.h>
 #include <fnmatch.h>
+#include <strings.h>
 #include <sys/stat.h>
+
+namespace {
+
+// A Windows name pattern for fnmatch: only '*' and '?' are wildcards, so
+// brackets and backslashes stand for themselves.
+std::string LiteralBrackets(const std::string& mask) {
+  std::string out;
+  for (char c : mask) {
+    if (c == '[' || c == ']' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// The entry of dir whose name equals name apart from case ("" when none).
+std::string EntryIgnoringCase(const std::string& dir, const std::string& name) {
+  std::string found;
+  if (DIR* d = opendir(dir.empty() ? "." : dir.c_str())) {
+    while (dirent* e = readdir(d))
+      if (strcasecmp(e->d_name, name.c_str()) == 0) {
+        found = e->d_name;
+        break;
+      }
+    closedir(d);
+  }
+  return found;
+}
+
+}  // namespace
 #endif
+
+namespace lw {
+
+CString FoldFolderCase(const CString& folder) {
+#ifdef _WIN32
+  return folder;
+#else
+  std::string host = HostPath(folder);
+  if (host.empty() || Exists(host)) return folder;
+  // Component by component: a part that is not there as written takes the
+  // name of an entry that differs from it only in case.
+  std::string done;
+  size_t pos = 0;
+  bool changed = false;
+  while (pos <= host.size()) {
+    size_t slash = host.find('/', pos);
+    if (slash == std::string::npos) slash = host.size();
+    std::string part = host.substr(pos, slash - pos);
+    std::string path = done + part;
+    if (!part.empty() && part != "." && part != ".." && !Exists(path)) {
+      std::string other = EntryIgnoringCase(done, part);
+      if (other.empty()) return folder;
+      path = done + other;
+      changed = true;
+    }
+    done = path;
+    if (slash < host.size()) done += '/';
+    pos = slash + 1;
+  }
+  if (!changed) return folder;
+  CString found(FromNarrow(done.data(), done.size(), CP_UTF8));
+  // Keep the caller's separators.
+  for (int i = 0; i < folder.GetLength() && i < found.GetLength(); ++i)
+    if (folder[i] == '\\' && found[i] == '/') found.SetAt(i, '\\');
+  return found;
+#endif
+}
+
+}  // namespace lw
 
 BOOL CFileFind::FindFile(LPCTSTR pattern) {
   Close();
@@ -26,8 +100,9 @@ BOOL CFileFind::FindFile(LPCTSTR pattern) {
   } while (::FindNextFile(h, &data));
   ::FindClose(h);
 #else
+  m_root = lw::FoldFolderCase(m_root);
   std::string dir = m_root.IsEmpty() ? std::string(".") : lw::HostPath(m_root);
-  std::string m = lw::HostPath(mask);
+  std::string m = LiteralBrackets(lw::HostPath(mask));
   if (m == "*.*") m = "*";
   DIR* d = opendir(dir.c_str());
   if (!d) return FALSE;

@@ -131,6 +131,41 @@ TEST(File, StdioLinesAndFileFind) {
   EXPECT_EQ(2, found);  // matching ignores case, as on Windows
 }
 
+TEST(File, FileFindFoldsFolderCaseAndTakesBracketsLiterally) {
+  CString root = lwtest::ScratchDir("framework_find");
+  CString inc = lwtest::ScratchDir("framework_find\\inc");
+  ASSERT_FALSE(inc.IsEmpty());
+  WriteText(inc + _T("frame.h"), "x");
+  WriteText(root + _T("list[1].h"), "a");
+  WriteText(root + _T("list1.h"), "b");
+  struct Case {
+    const TCHAR* pattern;
+    const TCHAR* found;  // relative to root, "" for no match
+  } cases[] = {
+      {_T("INC\\Frame.H"), _T("inc\\frame.h")},
+      {_T("Inc\\*.h"), _T("inc\\frame.h")},
+      {_T("inc\\frame.h"), _T("inc\\frame.h")},
+      {_T("list[1].h"), _T("list[1].h")},
+      {_T("LIST[1]*"), _T("list[1].h")},
+      {_T("list?.h"), _T("list1.h")},
+      {_T("list[2].h"), _T("")},
+      {_T("NoSuch\\frame.h"), _T("")},
+  };
+  for (const Case& c : cases) {
+    CFileFind find;
+    BOOL found = find.FindFile(root + c.pattern);
+    EXPECT_EQ(*c.found != 0, found != FALSE) << CStringA(c.pattern).GetString();
+    if (!found) continue;
+    EXPECT_FALSE(find.FindNextFile()) << CStringA(c.pattern).GetString();
+    // The name as it is on disk, and a path that opens it (a folder may keep
+    // the pattern's case where the file system ignores case).
+    EXPECT_EQ(CStringA(lw::NameOf(c.found)), CStringA(find.GetFileName())) << CStringA(c.pattern).GetString();
+    EXPECT_EQ(0, find.GetFilePath().CompareNoCase(root + c.found)) << CStringA(find.GetFilePath()).GetString();
+    CFile file;
+    EXPECT_TRUE(file.Open(find.GetFilePath(), CFile::modeRead)) << CStringA(find.GetFilePath()).GetString();
+  }
+}
+
 TEST(Time, FormatsDateAndTime) {
   CTime t(2026, 3, 4, 5, 6, 7);
   EXPECT_EQ(CString(_T("2026-03-04 05:06")), t.Format(_T("%Y-%m-%d %H:%M")));

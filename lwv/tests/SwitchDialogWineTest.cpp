@@ -42,20 +42,28 @@ struct Driver {
   CString aboutCaption;
   bool ran = false;
   bool inScript = false;
+  bool inAbout = false;
   int aboutSeen = 0;
-  CString aboutLine5;
+  std::vector<CString> aboutLines;
   DWORD started = 0;
 };
 Driver* g_driver = nullptr;
 
 void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
   Driver& d = *g_driver;
+  if (d.inAbout) return;
   if (!d.aboutCaption.IsEmpty()) {
     HWND about = FindOwnWindow(d.aboutCaption);
     if (about) {
       ++d.aboutSeen;
       CWnd* object = CWnd::FromHandlePermanent(about);
-      if (CLwvAboutDlg* box = dynamic_cast<CLwvAboutDlg*>(object)) d.aboutLine5 = box->GetLine(4);
+      if (CLwvAboutDlg* box = dynamic_cast<CLwvAboutDlg*>(object)) {
+        d.aboutLines.clear();
+        for (int i = 0; i < 7; ++i) d.aboutLines.push_back(box->GetLine(i));
+      }
+      d.inAbout = true;  // the screenshot pumps messages: no second look meanwhile
+      SaveScreenshot(about, "switch-about");
+      d.inAbout = false;
       SendMessage(about, WM_COMMAND, IDOK, 0);
       return;
     }
@@ -156,7 +164,7 @@ class SwitchDialogTest : public ManagerTest {
     KillTimer(nullptr, timer);
     g_driver = nullptr;
     m_aboutSeen = driver.aboutSeen;
-    m_aboutLine5 = driver.aboutLine5;
+    m_aboutLines = driver.aboutLines;
     return driver.ran;
   }
 
@@ -165,7 +173,7 @@ class SwitchDialogTest : public ManagerTest {
   LwvSwitchBoxProc m_previousBox = nullptr;
   std::unique_ptr<HostWindows> m_host;
   int m_aboutSeen = 0;
-  CString m_aboutLine5;
+  std::vector<CString> m_aboutLines;
 };
 
 TEST_F(SwitchDialogTest, ListsTheProgramsFilesAndSwitchesByFlag) {
@@ -248,6 +256,55 @@ TEST_F(SwitchDialogTest, OtherVersionsOnlyWhenShownAndAfterConfirmation) {
   EXPECT_EQ(m_fr, LwGetManager()->GetCurrentPath());
 }
 
+// The values of the four rows (the texts padded with blanks), trimmed.
+std::vector<CString> RowValues(HWND dialog) {
+  std::vector<CString> rows;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    CString text = WindowText(child);
+    if (text.Find(_T("   ")) >= 0) rows.push_back(text.TrimRight());
+  }
+  return rows;
+}
+
+void Key(HWND wnd, UINT key, bool post = false) {
+  for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+    if (post)
+      PostMessage(wnd, message, key, 0);
+    else
+      SendMessage(wnd, message, key, 0);
+  }
+}
+
+// Into the list with the keyboard, a flag chosen by arrow keys: OK and the
+// rows follow the selection, and Return switches.
+TEST_F(SwitchDialogTest, KeyboardSelectionEnablesOkAndReturnSwitches) {
+  Watchdog watchdog(60);
+  Start();
+  bool okBefore = true, okAfterFirst = false, okAfterMove = false;
+  std::vector<CString> rows;
+  ASSERT_TRUE(Drive([&](HWND dialog, CLwvSwitchDlg* dlg) {
+    HWND list = dlg->GetFlagList()->m_hWnd;
+    okBefore = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+    SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+    const int english = ItemNamed(dlg, _T("English"));
+    Key(list, english == 0 ? VK_END : VK_HOME);  // first the other flag
+    okAfterFirst = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+    Key(list, english == 0 ? VK_LEFT : VK_RIGHT);
+    okAfterMove = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+    rows = RowValues(dialog);
+    EXPECT_EQ(english, dlg->GetFlagList()->GetSelection());
+    // Return goes through the dialog's own message loop.
+    Key(list, VK_RETURN, true);
+  }));
+  EXPECT_FALSE(okBefore);
+  EXPECT_TRUE(okAfterFirst);
+  EXPECT_TRUE(okAfterMove);
+  ASSERT_EQ(4u, rows.size());
+  EXPECT_EQ(CString(_T("1.0")), rows[0]);
+  EXPECT_EQ(CString(_T("Autor")), rows[2]);
+  EXPECT_EQ(m_en, LwGetManager()->GetCurrentPath());
+}
+
 TEST_F(SwitchDialogTest, DoubleClickSwitchesAtOnce) {
   Watchdog watchdog(60);
   Start();
@@ -308,7 +365,15 @@ TEST_F(SwitchDialogTest, AboutBoxAndHelpButton) {
   EXPECT_EQ(CString(_T("Deutsch 14")), helpText);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(1, m_aboutSeen);
-  EXPECT_EQ(CString(_T("Deutsch 17")), m_aboutLine5);
+  // Names, numbers and the entry's text: nothing in a language of its own.
+  const std::vector<CString> lines = {_T("Lingoweave DLL"),
+                                      _T("Version 2.5"),
+                                      sizeof(TCHAR) == 1 ? _T("Win32 ANSI") : _T("Win32 Unicode"),
+                                      CString(TCHAR(0xA9)) + _T(" 2026 Lingoweave"),
+                                      _T("Deutsch 17"),
+                                      _T("Deutsch"),
+                                      _T("Probe 1.0")};
+  EXPECT_EQ(lines, m_aboutLines);
 }
 
 TEST_F(SwitchDialogTest, CallerTextsReplaceTheEntry) {
@@ -423,6 +488,18 @@ TEST(BuiltInPicturesTest, BannerAndAboutPictureLoad) {
     BITMAP info;
     ASSERT_TRUE(GetObject(bitmap, sizeof(info), &info));
     EXPECT_EQ(c.width, info.bmWidth);
+    // The frame at the edge is whole: the text stays inside it.
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    int breaks = 0;
+    const int w = info.bmWidth, h = info.bmHeight;
+    for (int x = 0; x < w; ++x)
+      for (int y : {0, 1, h - 2, h - 1}) breaks += GetPixel(memory, x, y) != RGB(0, 0, 128);
+    for (int y = 0; y < h; ++y)
+      for (int x : {0, 1, w - 2, w - 1}) breaks += GetPixel(memory, x, y) != RGB(0, 0, 128);
+    EXPECT_EQ(0, breaks);
+    SelectObject(memory, old);
+    DeleteDC(memory);
     DeleteObject(bitmap);
     DeleteObject(palette);
   }

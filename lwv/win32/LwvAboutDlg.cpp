@@ -2,17 +2,24 @@
 
 #include "LwvPictures.h"
 #include "LwvSDK.h"
+#include "Lwv.h"
 #include "LwvSwitchDlg.h"
 
 CLwvAboutDlg::CLwvAboutDlg(const CString& caption, const CString& okText, const CString& info)
     : m_strCaption(caption), m_strOk(okText) {
+  // Only names, numbers and texts of the language file: the box reads the
+  // same in every language.
   m_lines[0] = _T("Lingoweave DLL");
   m_lines[1] = _T("Version 2.5");
-  m_lines[2] = _T("Run-time translation of Windows programs");
-  m_lines[3] = _T("with language files chosen while the program runs");
+  m_lines[2] = sizeof(TCHAR) == 1 ? _T("Win32 ANSI") : _T("Win32 Unicode");
+  m_lines[3] = CString(TCHAR(0xA9)) + _T(" 2026 Lingoweave");
   m_lines[4] = info;
-  m_lines[5] = _T("Lingoweave");
-  m_lines[6] = _T("All rights reserved.");
+  LW_FILEINFO current;
+  if (LWGetFileInfo(current)) {
+    m_lines[5] = current.strLanguageName;
+    m_lines[6] = current.strProgramName + _T(" ") + current.strProgramVersion;
+    m_lines[6].Trim();
+  }
 }
 
 CLwvAboutDlg::~CLwvAboutDlg() {

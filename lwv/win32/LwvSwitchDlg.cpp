@@ -129,8 +129,20 @@ CString CLwvFlagList::GetItemText(int item) const {
 BOOL CLwvFlagList::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
   if (message != WM_NOTIFY || !m_pOwner || !lParam) return FALSE;
   const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-  if (header->code != static_cast<UINT>(NM_CLICK) && header->code != static_cast<UINT>(NM_DBLCLK)) return FALSE;
   const bool one = ListView_GetSelectedCount(m_hWnd) == 1;
+  if (header->code == static_cast<UINT>(LVN_ITEMCHANGED)) {
+    // The selection moved, by keyboard or mouse: OK and the rows follow it.
+    const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+    if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED)) {
+      if (one)
+        m_pOwner->OnSelChange();
+      else
+        m_pOwner->ClearSelection();
+    }
+    if (result) *result = 0;
+    return TRUE;
+  }
+  if (header->code != static_cast<UINT>(NM_CLICK) && header->code != static_cast<UINT>(NM_DBLCLK)) return FALSE;
   if (header->code == static_cast<UINT>(NM_CLICK)) {
     if (one)
       m_pOwner->OnSelChange();

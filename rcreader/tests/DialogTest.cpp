@@ -5,6 +5,7 @@
 
 using rctest::Dump;
 using rctest::FirstDialog;
+using rctest::Group;
 using rctest::ParseScript;
 using rctest::T;
 
@@ -146,6 +147,70 @@ TEST(Dialog, ControlKeywordsAndDefaults) {
     EXPECT_TRUE(EqualRects(r, Layout(n).m_rcOriginal)) << c.control;
     EXPECT_TRUE(EqualRects(r, Layout(n).m_rcTranslated)) << c.control;
   }
+}
+
+// Forms the resource compiler takes: one control or header, its text,
+// rectangle and styles.
+TEST(Dialog, ResourceCompilerForms) {
+  struct Case {
+    const char* script;
+    const char* text;
+    RECT rect;
+    DWORD style;
+    DWORD exStyle;
+  } cases[] = {
+      // Integer suffixes on coordinates and in styles.
+      {"LTEXT \"a\", 1, 1L, 2l, 30U, 8UL, WS_CHILD | 0x10L, 0L", "a", {1, 2, 31, 10}, 0x50020010, 0},
+      {"CONTROL \"\", 1, \"Static\", 0L | 0x1UL, -1L, 2, 30, 8, 16L", "", {-1, 2, 29, 10}, 0x50000001, 0x10},
+      {"EDITTEXT 1, 1, 2, 30, 8, 0, 512lu", "", {1, 2, 31, 10}, 0x50010000, 0x200},
+      // An icon with only its position takes the size of its picture.
+      {"ICON IDI_APP, IDC_STATIC, 1, 2", "", {1, 2, 1, 2}, 0x50000003, 0},
+      {"ICON \"IDI_APP\", IDC_STATIC, 5, 6\nLTEXT", "", {5, 6, 5, 6}, 0x50000003, 0},
+      // Adjacent string parts, also over a backslash line split.
+      {"LTEXT \"Name \" \"and \"\\\n \"more:\", 1, 1, 2, 30, 8", "Name and more:", {1, 2, 31, 10}, 0x50020000, 0},
+      // A "//" after an escaped quote stands inside the string.
+      {"LTEXT \"say \\\"hi // x\", 1, 1, 2, 30, 8", "say \"hi // x", {1, 2, 31, 10}, 0x50020000, 0},
+  };
+  for (const auto& c : cases) {
+    std::string script = std::string("1 DIALOG 0,0,100,100 BEGIN\n") + c.script + "\nEND";
+    auto p = ParseScript(script);
+    const CTraNode* d = FirstDialog(*p);
+    ASSERT_NE(nullptr, d) << c.script;
+    const CTraNode* n = d->GetChild(0);
+    ASSERT_NE(nullptr, n) << c.script;
+    EXPECT_EQ(T(c.text), n->m_strOriginal) << c.script;
+    EXPECT_EQ(static_cast<LONG>(c.style), Layout(n).m_nStyle) << c.script;
+    EXPECT_EQ(static_cast<LONG>(c.exStyle), Layout(n).m_nExStyle) << c.script;
+    const RECT& r = Layout(n).m_rcOriginal;
+    EXPECT_EQ(c.rect.left, r.left) << c.script;
+    EXPECT_EQ(c.rect.top, r.top) << c.script;
+    EXPECT_EQ(c.rect.right, r.right) << c.script;
+    EXPECT_EQ(c.rect.bottom, r.bottom) << c.script;
+  }
+}
+
+TEST(Dialog, HeaderTakesSuffixesAndJoinedCaptions) {
+  auto p = ParseScript(
+      "1 DIALOGEX 0L, 0L, 200U, 100L\nSTYLE DS_MODALFRAME | 0x80000000L\n"
+      "CAPTION \"Optionen \" \\\n  \"und mehr\"\nFONT 8L, \"MS Sans Serif\", 400L, 0L, 0x1\nBEGIN END");
+  EXPECT_EQ(CStringA(""), p->Ids());
+  const CTraNode* d = FirstDialog(*p);
+  ASSERT_NE(nullptr, d);
+  EXPECT_EQ(T("Optionen und mehr"), d->m_strOriginal);
+  EXPECT_EQ(static_cast<LONG>(0x80000080), Layout(d).m_nStyle);
+  EXPECT_EQ(200, Layout(d).m_rcOriginal.right);
+  EXPECT_EQ(8, Layout(d).m_nFontSize);
+}
+
+// An escaped quote before "//" used to cut the line and flip the quote
+// pairing: every later dialog was lost with a problem line per token.
+TEST(Dialog, EscapedQuoteBeforeCommentKeepsLaterDialogs) {
+  auto p = ParseScript(
+      "1 DIALOG 0,0,100,100\nBEGIN\n  LTEXT \"say \\\"hi // x\", 1, 1, 2, 30, 8\n"
+      "  LTEXT \"a \\\" b\", 2, 1, 2, 30, 8\nEND\n"
+      "2 DIALOG 0,0,100,100 CAPTION \"Zwei\" // Kommentar \"\nBEGIN\n  LTEXT \"c\", 3, 1, 2, 30, 8\nEND\n");
+  EXPECT_EQ(CStringA(""), p->Ids());
+  EXPECT_EQ(CStringA("8:Dialoge{1:{21:say \"hi // x,21:a \" b},1:Zwei{21:c}}"), Dump(Group(*p, 1)));
 }
 
 TEST(Dialog, BadControlsCostOneEntryPerToken) {

@@ -18,9 +18,11 @@ TEST(StringTable, Blocks) {
       {"STRINGTABLE DISCARDABLE\nBEGIN\n IDS_A, \"Alpha\"\n IDS_B \"Beta\"\n 3 \"Alpha\"\nEND",
        "10:Stringtables{6:String Table Section 1{11:Alpha,11:Beta,11:Alpha}}", ""},
       {"STRINGTABLE { }", "10:Stringtables{6:String Table Section 1}", ""},
-      // Quoted parts side by side are not joined: the second starts the next entry.
-      {"STRINGTABLE BEGIN 1 \"a\" \"b\" 2 \"c\" END", "10:Stringtables{6:String Table Section 1{11:a,11:c}}",
-       "127 "},
+      // Quoted parts side by side form one text, also over a backslash line split.
+      {"STRINGTABLE BEGIN 1 \"a\" \"b\" 2 \"c\" END", "10:Stringtables{6:String Table Section 1{11:ab,11:c}}",
+       ""},
+      {"STRINGTABLE BEGIN\n 1 \"one \" \\\n   \"two \" \\\n \"three\"\n 2 \"c\"\nEND",
+       "10:Stringtables{6:String Table Section 1{11:one two three,11:c}}", ""},
       {"STRINGTABLE BEGIN IDS_BASE + 1, \"x\" -5 \"y\" END",
        "10:Stringtables{6:String Table Section 1{11:x,11:y}}", ""},
       {"STRINGTABLE BEGIN 1, x END", "10:Stringtables{6:String Table Section 1}", "127 127 127 "},

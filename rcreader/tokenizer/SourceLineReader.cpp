@@ -50,18 +50,18 @@ void CSourceLineReader::ReadLine() {
 }
 
 void CSourceLineReader::CutLineComment(size_t from) {
-  bool quotes = m_inQuotes;
+  bool quotes = m_inQuotes, escaped = m_escaped;
   for (size_t i = from; i < m_lineEnd; ++i) {
     TCHAR c = m_text[i];
     TCHAR next = i + 1 < m_lineEnd ? m_text[i + 1] : TCHAR(0);
-    if (c == '"') {
-      quotes = !quotes;
+    if (escaped || c == '\\' || c == '"') {
+      TrackQuotes(c, quotes, escaped);
     } else if (c == '/' && m_stripBlockComments && next == '*') {
       // A block comment that closes on this line hides what it contains;
       // one that goes on to a later line takes the rest of the line.
       size_t j = i + 2;
       while (j < m_lineEnd && !(m_text[j] == '/' && m_text[j - 1] == '*')) {
-        if (m_text[j] == '"') quotes = !quotes;
+        TrackQuotes(m_text[j], quotes, escaped);
         ++j;
       }
       if (j >= m_lineEnd) return;
@@ -76,6 +76,7 @@ void CSourceLineReader::CutLineComment(size_t from) {
 
 TCHAR CSourceLineReader::NextLineChar() {
   if (m_endOfFile) return 0;
+  m_escaped = false;  // the line end is the escaped character
   ReadLine();
   ++m_lineCount;
   if (m_endOfFile) return 0;

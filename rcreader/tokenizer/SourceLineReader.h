@@ -22,7 +22,7 @@ class CSourceLineReader {
     if (m_readPos >= m_lineEnd) return NextLineChar();
     TCHAR c = m_text[m_readPos++];
     m_lastChar = c;
-    if (c == '"') m_inQuotes = !m_inQuotes;
+    TrackQuotes(c, m_inQuotes, m_escaped);
     return c;
   }
   TCHAR PeekChar() const { return m_readPos < m_lineEnd ? m_text[m_readPos] : TCHAR(0); }
@@ -41,14 +41,22 @@ class CSourceLineReader {
   lw::ScriptEncoding GetEncoding() const { return m_encoding; }
 
  private:
+  // Follows one character through the quote pairing: a quote character
+  // opens or closes a string unless a backslash inside the string escapes it.
+  static void TrackQuotes(TCHAR c, bool& inQuotes, bool& escaped) {
+    if (escaped) escaped = false;
+    else if (c == '\\' && inQuotes) escaped = true;
+    else if (c == '"') inQuotes = !inQuotes;
+  }
+
   void Start(const BYTE* data, size_t size);
   void ReadLine();
   // At the end of the current line: the blank for the line end, or 0.
   TCHAR NextLineChar();
   TCHAR SkipBlockComments(TCHAR c);
   // Cuts the current line before the first "//" at or after from that stands
-  // outside block comments closed on the same line, unless an odd number of
-  // quote characters stands before it.
+  // outside block comments closed on the same line, unless it stands inside
+  // a string (unescaped quote characters before it open and close strings).
   void CutLineComment(size_t from);
 
   CString m_fileName;
@@ -62,6 +70,7 @@ class CSourceLineReader {
   int m_lineCount = 0;
   TCHAR m_lastChar = ' ';
   bool m_inQuotes = false;
+  bool m_escaped = false;  // a backslash inside a string escapes the next character
   bool m_stripBlockComments;
   bool m_inBlockComment = false;
 };

@@ -20,10 +20,28 @@ const CString& CSourceTokenList::EmptyText() {
 void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   CSourceToken token;
   int file = -1;
+  const int first = GetCount();
   while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) {
     if (file < 0 || token.m_fileName != m_files[static_cast<size_t>(file)]) file = FileIndex(token.m_fileName);
+    if (token.m_kind == kTokenString && JoinString(first, token.m_text, token.m_line)) continue;
     Store(std::move(token.m_text), token.m_kind, token.m_line, file);
   }
+}
+
+bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
+  // Adjacent string literals form one string, also when a backslash
+  // continues the statement on the next line between them.
+  int last = GetCount() - 1;
+  if (last >= first + 1 && m_tokens[Idx(last)].kind == kTokenOther && IsText(last, _T("\\")) &&
+      GetKind(last - 1) == kTokenString) {
+    m_tokens.pop_back();
+    --last;
+  }
+  if (last < first || GetKind(last) != kTokenString) return false;
+  Stored& joined = m_tokens[Idx(last)];
+  joined.text += text;
+  joined.line = line;
+  return true;
 }
 
 void CSourceTokenList::Store(CString&& text, int kind, int line, int file) {

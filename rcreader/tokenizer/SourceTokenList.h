@@ -60,6 +60,9 @@ class CSourceTokenList {
   static const CString& EmptyText();
   int FileIndex(const CString& name);
   void Store(CString&& text, int kind, int line, int file);
+  // Appends text to the string token before it when that token (or the one
+  // before a line-continuing backslash) is a string read since first.
+  bool JoinString(int first, const CString& text, int line);
   // Appends other's tokens with the texts that take gives for them.
   template <class Take>
   void AppendWith(const CSourceTokenList& other, Take take);

@@ -286,7 +286,7 @@ void DriveForm(const SampleProcess& sample, HWND frame, LPCTSTR expectedInitialN
   EXPECT_EQ(::GetWindow(form, GW_OWNER), frame);
   std::vector<CString> texts = ChildTexts(form);
   for (LPCTSTR text : {_T("&Name:"), _T("&Anzahl:"), _T("&Benachrichtigung senden"), _T("Sprache"), _T("&Deutsch"),
-                       _T("&Englisch"), _T("&Franz\xf6sisch"), _T("&Farbe:"), _T("&Verlauf:"), _T("\xdc&" "bernehmen"),
+                       _T("&Englisch"), _T("F&ranz\xf6sisch"), _T("&Farbe:"), _T("&Verlauf:"), _T("&\xdc" "bernehmen"),
                        _T("&Info..."), _T("&Schlie\xdf" "en")})
     EXPECT_TRUE(Contains(texts, text)) << CStringA(text).GetString();
   EXPECT_EQ(TextOf(::GetDlgItem(form, IDC_NAME)), CString(expectedInitialName));

@@ -121,7 +121,7 @@ struct SystemItem {
 // Restore, move, size, minimize, maximize, close: the order in which the
 // library addresses the items.
 const SystemItem kSystemItems[] = {
-    {u8"&Restore", u8"&Wiederherstellen"}, {u8"&Move", u8"Ver&schieben"},   {u8"&Size", u8"&Größe ändern"},
+    {u8"&Restore", u8"&Wiederherstellen"}, {u8"&Move", u8"&Verschieben"},   {u8"&Size", u8"&Größe ändern"},
     {u8"Mi&nimize", u8"Mi&nimieren"},       {u8"Ma&ximize", u8"Ma&ximieren"}, {u8"&Close\tAlt+F4", u8"&Schließen\tAlt+F4"},
 };
 

@@ -96,6 +96,12 @@ TEST(LineReader, CommentCutting) {
       {"/* a\n// b */c", "c"},
       {"a * / b", "a * / b"},
       {"a *\n/ b", "a * / b"},
+      // Quote characters escaped inside a string neither open nor close one.
+      {"L \"say \\\"hi // x\\\"\", 1", "L \"say \\\"hi // x\\\"\", 1"},
+      {"a \"\\\"\" b\n\"c // d\" e", "a \"\\\"\" b \"c // d\" e"},
+      {"\"a\\\\\" // c", "\"a\\\\\" "},
+      // Outside a string a backslash escapes nothing.
+      {"a \\\"b // c\" // d", "a \\\"b // c\" // d"},
   };
   for (const Case& c : cases) EXPECT_EQ(lwtest::T(c.chars), DrainBytes(c.script)) << c.script;
 }

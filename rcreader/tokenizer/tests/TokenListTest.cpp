@@ -66,6 +66,38 @@ TEST(TokenList, ReadsFilesAndRefusesMissingOnes) {
   EXPECT_THROW(CSourceTokenList missing(dir + _T("missing.rc")), CFileException);
 }
 
+TEST(TokenList, AdjacentStringsJoinWithinOneScript) {
+  struct Case {
+    const char* script;
+    const char* texts;
+    const char* kinds;
+  } cases[] = {
+      {"A \"a \" \"b\" B", "A|a b|B|", "131"},
+      {"\"a\" \\\n  \"b\" \\\r\n\"c\"", "abc|", "3"},
+      {"\"\" \"x\"\"y\"", "x\"y|", "3"},
+      // A backslash before anything but a string stays a token.
+      {"\"a\" \\ x \"b\"", "a|\\|x|b|", "3413"},
+      {"\\ \"a\"", "\\|a|", "43"},
+      {"\"a\", \"b\"", "a|,|b|", "343"},
+  };
+  for (const Case& c : cases) {
+    std::string s = c.script;
+    CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+    EXPECT_EQ(CStringA(c.texts), lwtest::Texts(list)) << c.script;
+    EXPECT_EQ(CStringA(c.kinds), lwtest::Kinds(list)) << c.script;
+  }
+  // The joined string carries the line of its last part.
+  std::string s = "\"a\" \\\n\"b\"\nX";
+  CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+  EXPECT_EQ(2, list.GetLine(0));
+  // Strings of two scripts appended one after the other stay apart.
+  std::string one = "\"a\"", two = "\"b\"";
+  CSourceTokenList first(_T("one.rc"), Bytes(one), one.size());
+  CSourceTokenList second(_T("two.rc"), Bytes(two), two.size());
+  first.Append(second);
+  EXPECT_EQ(CStringA("a|b|"), lwtest::Texts(first));
+}
+
 TEST(TokenList, GrowsPastTheOldFixedCapacity) {
   std::string s;
   for (int i = 0; i < 210000; ++i) s += "a ";

@@ -186,6 +186,22 @@ TEST_F(CommittedFiles, GermanFileTranslatesTheScriptToItself) {
     }
 }
 
+// The form's message counts pieces: one reads right in both languages.
+TEST_F(CommittedFiles, AppliedMessageReadsRightForOnePiece) {
+  const CString path[1] = {TRA_SECTION_STRINGS};
+  const CTraNode* strings = m_english.GetRootNode()->FindPath(path, 1);
+  ASSERT_NE(nullptr, strings);
+  const CString german = SampleText(u8"Eingaben übernommen: %s, %d Stück, Farbe %s, %s.");
+  CString english;
+  for (int t = 0; t < strings->GetChildCount(); ++t)
+    for (int i = 0; i < strings->GetChild(t)->GetChildCount(); ++i)
+      if (strings->GetChild(t)->GetChild(i)->m_strOriginal == german)
+        english = strings->GetChild(t)->GetChild(i)->m_strTranslation;
+  CString one;
+  one.Format(english, _T("Ann"), 1, _T("Red"), _T("with notification"));
+  EXPECT_EQ(CString(_T("Entries applied: Ann, quantity 1, colour Red, with notification.")), one);
+}
+
 // The German prompt of the switch command in the script's string table.
 CString ScriptString(const TCHAR* id) {
   const CString script = kSamples + _T("Sample.rc");
@@ -252,7 +268,7 @@ TEST_F(CommittedFiles, SystemMenuItemsInTheOrderTheTranslatorReadsThem) {
     const char* original;
     const char* german;
   } items[] = {
-      {LWV_SC_RESTORE, u8"&Restore", u8"&Wiederherstellen"}, {LWV_SC_MOVE, u8"&Move", u8"Ver&schieben"},
+      {LWV_SC_RESTORE, u8"&Restore", u8"&Wiederherstellen"}, {LWV_SC_MOVE, u8"&Move", u8"&Verschieben"},
       {LWV_SC_SIZE, u8"&Size", u8"&Größe ändern"},          {LWV_SC_MINIMIZE, u8"Mi&nimize", u8"Mi&nimieren"},
       {LWV_SC_MAXIMIZE, u8"Ma&ximize", u8"Ma&ximieren"},
       {LWV_SC_CLOSE, u8"&Close\tAlt+F4", u8"&Schließen\tAlt+F4"},

@@ -247,6 +247,21 @@ TEST(ProjectAnalyser, ClassesRightAfterForwardDeclarationsAreKept) {
   EXPECT_EQ((std::vector<std::string>{"B", "D"}), ClassNames(a.GetProjectClasses()));
 }
 
+TEST(ProjectAnalyser, PathsFindFilesAsWindowsWould) {
+  Project p("analyser-paths");
+  lwtest::ScratchDir("analyser-paths\\inc");
+  lwtest::WriteFile(p.folder + _T("inc\\"), "frame.h", "class CFrame : public CFrameWnd { };\n");
+  p.Add("list[1].h", "class CListOne { };\n");
+  p.Add("list1.h", "class CListPlain { };\n");
+  // A folder written in other case, and brackets that are part of a name.
+  p.files->AddFile(_T(".\\INC\\frame.h"));
+  p.files->AddFile(_T("Inc\\FRAME.h"));
+  CProjectAnalyser a;
+  a.Scan(p.files.get(), nullptr);
+  EXPECT_EQ((std::vector<std::string>{"CListOne", "CListPlain", "CFrame", "CFrame"}), ClassNames(a.GetProjectClasses()));
+  EXPECT_TRUE(a.GetUnreadableFiles().IsEmpty());
+}
+
 TEST(ProjectAnalyser, SharedPlaceholdersAndChains) {
   Project p("analyser-chain");
   p.Add("frames.h",
