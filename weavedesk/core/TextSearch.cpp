@@ -109,7 +109,8 @@ bool CTextSearch::IsWholeWord(const CString& text, int patternLength, int positi
 }
 
 bool CTextSearch::StepBlock() {
-  if (m_nBlockCount <= 0) return false;
+  // The start block, searched again up to its start, was the last one.
+  if (m_nBlockCount <= 0 || m_bRevisited) return false;
   if (m_bForward) {
     if (++m_nCurrentBlock >= m_nBlockCount) {
       if (m_bNoWrap) return false;
