@@ -89,14 +89,15 @@ TEST(FindReplace, NothingToSearchShowsNotFound) {
 }
 
 TEST(FindReplace, ReplaceContinuesAtTheCaretNotOneCharacterBehindIt) {
-  Doc d({_T("aa")});
+  Doc d({_T("aa"), _T("xa")});
   d.Search(_T("a"), _T("b"));
   ASSERT_TRUE(d.find.FindNext(false, false));
   ASSERT_TRUE(d.find.Replace(false));
   EXPECT_EQ(CString(_T("0/0/1")), d.Where());  // the second "a", right after the replacement
-  EXPECT_EQ(CString(_T("ba|")), d.Texts());
+  EXPECT_EQ(CString(_T("ba|xa|")), d.Texts());
   d.find.Replace(false);
-  EXPECT_EQ(CString(_T("bb|")), d.Texts());
+  EXPECT_EQ(CString(_T("bb|xa|")), d.Texts());
+  EXPECT_EQ(CString(_T("1/0/1")), d.Where());
 }
 
 TEST(FindReplace, ReplaceAllCoversTheWholeDocumentWhateverTheCaret) {
