@@ -185,7 +185,13 @@ CArchive& CArchive::operator>>(CStringA& s) {
   std::string narrow;
   lw::WString w;
   ReadUnits(*this, length, wide, narrow, w);
-  s = wide ? CStringA(lw::Narrow(w, CP_ACP)) : CStringA(std::move(narrow));
+  if (!wide) {
+    s = CStringA(std::move(narrow));
+    return *this;
+  }
+  std::string converted = lw::Narrow(w, CP_ACP);
+  if (lw::Widen(converted, CP_ACP) != w) ++m_nLossyStrings;
+  s = CStringA(std::move(converted));
   return *this;
 }
 

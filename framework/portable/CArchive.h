@@ -78,6 +78,9 @@ class CArchive {
   BOOL ReadString(CString& line);
 
   CString m_strFileName;
+  // 16-bit strings read into 8-bit text that the code page could not hold
+  // (each such text now carries '?' where a character was lost).
+  UINT m_nLossyStrings = 0;
 
  private:
   template <class T>

@@ -126,6 +126,26 @@ TEST(Archive, EitherWidthReadsEitherForm) {
   }
 }
 
+TEST(Archive, WideTextTheCodePageCannotHoldIsCountedWhenReadNarrow) {
+  const CStringW kept(LW_WSTR("gr\x00FC\x00DF"));  // fits code page 1252
+  const CStringW lost(LW_WSTR("\x0416\x0435\x043D\x0430"));  // Cyrillic: does not
+  auto data = Store([&](CArchive& ar) { ar << kept << lost << CStringA("plain") << lost; });
+  Load(data, [&](CArchive& ar) {
+    CStringA a, b, c, d;
+    ar >> a;
+    EXPECT_EQ(0u, ar.m_nLossyStrings);
+    ar >> b >> c >> d;
+    EXPECT_EQ(2u, ar.m_nLossyStrings);
+    EXPECT_EQ(CStringA("gr\xFC\xDF"), a);
+  });
+  Load(data, [&](CArchive& ar) {
+    CStringW a, b;
+    ar >> a >> b;
+    EXPECT_EQ(lost, b);
+    EXPECT_EQ(0u, ar.m_nLossyStrings);  // a wide reader loses nothing
+  });
+}
+
 TEST(Archive, LengthLongerThanTheDataIsRefused) {
   struct Case {
     const char* name;

@@ -1,0 +1,40 @@
+// String-table ids of the editor's own texts and DeskText, which loads one
+// through the runtime (translated by the editor's language file). Where the
+// program's resources lack an id (native builds, tests) the German text
+// built in here stands in. Holds texts only, no logic that uses them.
+#pragma once
+
+#include "Framework.h"
+
+enum : UINT {
+  IDS_DESK_ORIGINAL_NOT_OVERWRITTEN = 2030,
+  IDS_DESK_BAD_ADDON_PATHS = 2036,
+  IDS_DESK_OVERLAY_TITLE = 61447,
+  IDS_DESK_OPEN_TITLE = 61448,
+  IDS_DESK_TITLE_FORMAT = 61449,
+  IDS_DESK_SAVE_TITLE = 61450,
+  IDS_DESK_SAVE_QUESTION = 61451,
+  IDS_DESK_UPDATE_TITLE = 61452,
+  IDS_DESK_OVERLAY_OTHER_PROGRAM = 61453,
+  IDS_DESK_OVERLAY_OTHER_VERSION = 61454,
+  IDS_DESK_NEW_LANGUAGE = 61455,
+  IDS_DESK_INVALID_FILE = 61456,
+  IDS_DESK_REPLACE_REFUSED = 61458,
+  IDS_DESK_NOT_FOUND = 61459,
+  IDS_DESK_POSITION = 61461,
+  IDS_DESK_TEXT_COUNT = 61462,
+  IDS_DESK_OFFER_TRANSLATION = 61464,
+  IDS_DESK_ORIGINAL_SUFFIX = 61465,
+  IDS_DESK_UPDATE_OTHER_PROGRAM = 61466,
+  IDS_DESK_SAVE_FAILED = 61467,
+  IDS_DESK_READ_FAILED = 61468,
+  IDS_DESK_LOSSY_TEXTS = 61469,
+  IDS_DESK_LOSSY_SAVE_QUESTION = 61470,
+};
+
+// The text of a string id; empty for an id the editor does not know.
+CString DeskText(UINT id);
+// The text of a string id with its one "%s" filled.
+CString DeskTextWith(UINT id, const CString& argument);
+// The text of a string id with its one "%i" filled.
+CString DeskTextWith(UINT id, int argument);

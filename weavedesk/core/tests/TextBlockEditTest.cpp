@@ -1,0 +1,177 @@
+// Editing inside and across blocks: split and join on Enter, Backspace and
+// Delete, caret moves between items, lines and blocks, edit marks, and
+// the modified mark of every change to saved data.
+#include "HeadlessView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Tree {
+  CTraNode root{nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE};
+  CHeadlessView view;
+
+  CTraNode* Add(const TCHAR* text, int kind = TRA_STRING) {
+    CTraNode* node = new CTraNode(&root, text, text, kind);
+    root.AddChild(node);
+    return node;
+  }
+  void Build() { view.Rebuild(&root, nullptr); }
+  CTextBlock* Block(int i) { return view.m_blocks.GetBlock(i); }
+  // Makes block i current and puts the editor into its item at caret.
+  CTextSegment* Edit(int block, int item, int caret) {
+    view.m_blocks.SetCurrent(block);
+    CTextBlock* b = Block(block);
+    b->EnterEdit(&view.m_editor, true, true);
+    auto* segment = static_cast<CTextSegment*>(b->GetItem(item));
+    if (b->GetCurrentItem() != item) {
+      b->LeaveEdit();
+      b->OnClick(&view.m_editor, segment->m_rect.left + caret * CFixedPitchDevice::kCharWidth,
+                 segment->m_rect.top + 1, 0, 0);
+    }
+    view.m_editor.m_nSelStart = view.m_editor.m_nSelEnd = caret;
+    return segment;
+  }
+};
+
+TEST(TextBlockEdit, EnterSplitsTheLineAndMarksTheDocumentModified) {
+  Tree t;
+  t.Add(_T("abcd %s"));
+  t.Build();
+  CTextSegment* segment = t.Edit(0, 0, 2);
+  ASSERT_TRUE(segment->Split(_T("ab"), _T("cd ")));
+  CTextBlock* block = t.Block(0);
+  EXPECT_EQ(CString(_T("ab\ncd %s")), block->GetText());
+  EXPECT_EQ(2, block->GetLineCount());
+  EXPECT_EQ(1, block->GetCurrentItem());
+  EXPECT_EQ(0, t.view.m_editor.m_nSelStart);
+  EXPECT_EQ(1, block->GetItem(2)->m_nLine);  // the placeholder followed the new line
+  EXPECT_EQ(1, t.view.m_nModified);
+}
+
+TEST(TextBlockEdit, TextOfAControlNeverGetsMoreLinesThanItHad) {
+  Tree t;
+  CTraNode* button = t.Add(_T("OK"), TRA_PUSHBUTTON);
+  t.Build();
+  CTextSegment* segment = t.Edit(0, 0, 1);
+  EXPECT_FALSE(segment->Split(_T("O"), _T("K")));
+  EXPECT_EQ(CString(_T("OK")), t.Block(0)->GetText());
+  EXPECT_EQ(0, t.view.m_nModified);
+  (void)button;
+}
+
+TEST(TextBlockEdit, SplitInAFormatTextKeepsPercentSignsOfTheNewLine) {
+  Tree t;
+  t.Add(_T("100%% sicher: %d"));
+  t.Build();
+  CTextSegment* segment = t.Edit(0, 0, 3);
+  ASSERT_EQ(CString(_T("100% sicher: ")), segment->m_strText);
+  ASSERT_TRUE(segment->Split(_T("100"), _T("% sicher: ")));
+  EXPECT_EQ(CString(_T("100\n%% sicher: %d")), t.Block(0)->GetText());
+}
+
+TEST(TextBlockEdit, BackspaceAndDeleteJoinLines) {
+  struct Case {
+    int item;
+    bool backward;
+    const TCHAR* text;
+    int current;
+    int caret;
+  } cases[] = {
+      {1, true, _T("ab cd"), 0, 3},   // Backspace at the start of the second line
+      {0, false, _T("abcd"), 0, 2},   // Delete at the end of the first line
+  };
+  for (const Case& c : cases) {
+    Tree t;
+    t.Add(_T("ab\ncd"));
+    t.Build();
+    CTextSegment* segment = t.Edit(0, c.item, c.backward ? 0 : 2);
+    segment->Join(c.backward, segment->m_strText);
+    CTextBlock* block = t.Block(0);
+    EXPECT_EQ(CString(c.text), block->GetText());
+    EXPECT_EQ(1, block->GetLineCount());
+    EXPECT_EQ(c.current, block->GetCurrentItem());
+    EXPECT_EQ(c.caret, t.view.m_editor.m_nSelStart);
+    EXPECT_EQ(1, t.view.m_nModified);
+  }
+}
+
+TEST(TextBlockEdit, JoinWithAPlaceholderChangesNothing) {
+  Tree t;
+  t.Add(_T("a%db"));
+  t.Build();
+  CTextSegment* segment = t.Edit(0, 2, 0);
+  segment->Join(true, segment->m_strText);
+  EXPECT_EQ(CString(_T("a%db")), t.Block(0)->GetText());
+  EXPECT_EQ(2, t.Block(0)->GetCurrentItem());
+  EXPECT_EQ(0, t.view.m_nModified);
+}
+
+TEST(TextBlockEdit, ArrowsMoveAcrossPlaceholdersLinesAndBlocks) {
+  Tree t;
+  t.Add(_T("a%db\nc"));
+  t.Add(_T("next"));
+  t.Build();
+  CTextBlock* block = t.Block(0);
+  CTextSegment* a = t.Edit(0, 0, 1);
+  a->MoveToNeighbour(false);  // Right at the end: over the placeholder
+  EXPECT_EQ(2, block->GetCurrentItem());
+  EXPECT_EQ(0, t.view.m_editor.m_nSelStart);
+  static_cast<CTextSegment*>(block->GetItem(2))->MoveToNeighbour(true);
+  EXPECT_EQ(0, block->GetCurrentItem());
+  EXPECT_EQ(1, t.view.m_editor.m_nSelStart);  // caret at the end
+  static_cast<CTextSegment*>(block->GetItem(0))->MoveLine(false);
+  EXPECT_EQ(3, block->GetCurrentItem());  // first segment of the line below
+  static_cast<CTextSegment*>(block->GetItem(3))->MoveLine(true);
+  EXPECT_EQ(2, block->GetCurrentItem());  // last segment of the line above
+  static_cast<CTextSegment*>(block->GetItem(2))->MoveLine(false);
+  static_cast<CTextSegment*>(block->GetItem(3))->MoveLine(false);  // down from the last line
+  EXPECT_EQ(1, t.view.m_blocks.GetCurrent());
+  EXPECT_EQ(-1, block->GetCurrentItem());
+  EXPECT_EQ(0, t.Block(1)->GetCurrentItem());
+  static_cast<CTextSegment*>(t.Block(1)->GetItem(0))->MoveToNeighbour(true);  // Left at the start
+  EXPECT_EQ(0, t.view.m_blocks.GetCurrent());
+  EXPECT_EQ(3, block->GetCurrentItem());
+  EXPECT_EQ(1, t.view.m_editor.m_nSelStart);
+}
+
+TEST(TextBlockEdit, EnterEditAtTheLastLineSkipsPlaceholders) {
+  Tree t;
+  t.Add(_T("x\n%dyz"));
+  t.Build();
+  t.view.m_blocks.SetCurrent(0);
+  t.Block(0)->EnterEdit(&t.view.m_editor, false, true);
+  EXPECT_EQ(1, t.Block(0)->GetCurrentItem());
+  t.Block(0)->EnterEdit(&t.view.m_editor, false, false);
+  EXPECT_EQ(3, t.Block(0)->GetCurrentItem());
+  EXPECT_EQ(2, t.view.m_editor.m_nSelStart);
+}
+
+TEST(TextBlockEdit, TypingClearsTheEditMarkAndMarkCommandsMarkModified) {
+  Tree t;
+  CTraNode* group = t.Add(_T("Menu"), TRA_MENU);
+  CTraNode* item = new CTraNode(group, _T("Neu"), _T("Neu"), TRA_MENUITEM);
+  group->AddChild(item);
+  t.root.MarkStatesNew();
+  t.Build();
+  EXPECT_EQ(TRA_STATE_NEW, item->m_nState);
+  t.Edit(1, 0, 3);
+  ASSERT_TRUE(t.view.m_editor.Type(_T("!")));
+  EXPECT_EQ(TRA_STATE_DONE, item->m_nState);
+  EXPECT_EQ(TRA_STATE_NEW_GROUP, group->m_nState);
+  const int afterTyping = t.view.m_nModified;
+
+  t.view.m_blocks.MarkAllToEdit();  // current block: the item
+  EXPECT_EQ(TRA_STATE_NEW, item->m_nState);
+  EXPECT_EQ(afterTyping + 1, t.view.m_nModified);
+  t.view.m_blocks.SetCurrent(-1);
+  t.view.m_blocks.MarkAllEdited();  // whole tree
+  EXPECT_EQ(TRA_STATE_DONE, item->m_nState);
+  EXPECT_EQ(TRA_STATE_GROUP, group->m_nState);
+  EXPECT_EQ(afterTyping + 2, t.view.m_nModified);
+
+  t.view.m_blocks.StoreTexts();
+  EXPECT_EQ(CString(_T("Neu!")), item->GetTranslation());
+}
+
+}  // namespace
