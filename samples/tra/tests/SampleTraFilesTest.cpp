@@ -207,17 +207,17 @@ TEST_F(CommittedFiles, SwitchEntryGivesTheDialogAllItsTexts) {
     const CTraNode* entry = SwitchEntry(*file);
     ASSERT_NE(nullptr, entry);
     ASSERT_EQ(LWV_SWITCH_FULL_CHILDREN, entry->GetChildCount());
-    EXPECT_EQ(prompt, entry->GetChild(kSwitchPromptPosition)->m_strOriginal);
+    EXPECT_EQ(prompt, entry->GetChild(LWV_SWITCH_PROMPT)->m_strOriginal);
     const LwvSwitchTexts texts = LwvSwitchTexts::FromEntry(entry);
     for (const CString* text : {&texts.caption, &texts.showAll, &texts.listLabel, &texts.group, &texts.rowLabel[0],
                                 &texts.rowLabel[3], &texts.warning, &texts.failure, &texts.versionPrefix, &texts.ok,
                                 &texts.cancel, &texts.help, &texts.about, &texts.aboutCaption, &texts.aboutInfo})
       EXPECT_FALSE(text->IsEmpty());
   }
-  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(kSwitchPromptPosition)->m_strTranslation);
+  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
   EXPECT_EQ(CString(_T("Allows a new language to be set\nSwitch language")),
-            SwitchEntry(m_english)->GetChild(kSwitchPromptPosition)->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(9)->m_strTranslation);
+            SwitchEntry(m_english)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(LWV_SWITCH_COMMAND)->m_strTranslation);
 }
 
 TEST_F(CommittedFiles, MessageBoxButtonsByTheirControlIds) {
