@@ -1,9 +1,10 @@
-// A scratch folder per test program, removed at the start of each run.
+// A scratch folder per test program, and a whole file read as bytes.
 #pragma once
 
 #include "Framework.h"
 
 #include <string>
+#include <vector>
 
 namespace lwtest {
 
@@ -23,6 +24,16 @@ inline CString ScratchDir(const char* name) {
   if (system(cmd.c_str()) != 0) return CString();
 #endif
   return dir + _T("\\");
+}
+
+// The bytes of a file; empty when it cannot be opened.
+inline std::vector<BYTE> ReadFileBytes(const CString& path) {
+  std::vector<BYTE> bytes;
+  CFile in;
+  if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return bytes;
+  bytes.resize(static_cast<size_t>(in.GetLength()));
+  if (!bytes.empty()) in.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+  return bytes;
 }
 
 }  // namespace lwtest

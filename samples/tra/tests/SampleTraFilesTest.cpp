@@ -23,14 +23,7 @@ const CString kSamples = CString(LW_SOURCE_DIR) + _T("/samples/");
 
 CStringA Utf8(const CString& s) { return CStringA(lw::ToNarrow(s.GetString(), s.GetLength(), CP_UTF8).c_str()); }
 
-std::vector<BYTE> ReadBytes(const CString& path) {
-  std::vector<BYTE> bytes;
-  CFile in;
-  if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return bytes;
-  bytes.resize(static_cast<size_t>(in.GetLength()));
-  if (!bytes.empty()) in.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-  return bytes;
-}
+using lwtest::ReadFileBytes;
 
 // The committed files, read through the library's reader.
 class CommittedFiles : public ::testing::Test {
@@ -69,9 +62,9 @@ TEST(SampleTraGenerator, WritesExactlyTheCommittedFiles) {
   for (const CString& problem : problems) ADD_FAILURE() << Utf8(problem).GetString();
   ASSERT_TRUE(written);
   for (const TCHAR* name : {SAMPLE_TRA_GERMAN, SAMPLE_TRA_ENGLISH}) {
-    const std::vector<BYTE> made = ReadBytes(folder + name);
+    const std::vector<BYTE> made = ReadFileBytes(folder + name);
     ASSERT_FALSE(made.empty()) << Utf8(name).GetString();
-    EXPECT_TRUE(made == ReadBytes(kSamples + name))
+    EXPECT_TRUE(made == ReadFileBytes(kSamples + name))
         << "samples/" << Utf8(name).GetString() << " is out of date: refresh it with "
         << "\"cmake --build build/native --target refresh_sample_tra\"";
   }
