@@ -71,8 +71,9 @@ bool CResFile::AddMenu(std::unique_ptr<CResMenu> menu) { return m_menus.Add(std:
 
 bool CResFile::HasRoom(CResGroup& group, const CString& name, CResProblemLog& log) {
   if (!group.IsFull()) return true;
-  if (!m_suppliedDroppedLogged) log.AddLine(kMsgTooManyItems, name);
-  m_suppliedDroppedLogged = true;
+  bool& logged = m_suppliedDroppedLogged[&group == &m_dialogs ? 0 : 1];
+  if (!logged) log.AddLine(kMsgTooManyItems, name);
+  logged = true;
   return false;
 }
 

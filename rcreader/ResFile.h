@@ -44,7 +44,7 @@ class CResFile : public CResItem {
   CResGroup m_dialogs{TRA_DIALOGGROUP};
   CResGroup m_menus{TRA_MENUGROUP};
   CResGroup m_stringTables{TRA_STRINGGROUP};
-  bool m_suppliedDroppedLogged = false;
+  bool m_suppliedDroppedLogged[2] = {false, false};  // dialogs, menus
 
   // Whether group takes one more supplied entry; the first time one does
   // not fit is a line of the log.

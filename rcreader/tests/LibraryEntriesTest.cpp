@@ -342,4 +342,23 @@ TEST(SuppliedEntries, AFullDialogGroupTakesNoMoreAndSaysSoOnce) {
   }
 }
 
+TEST(SuppliedEntries, FullDialogAndMenuGroupsSayItOnceEach) {
+  std::string script;
+  for (int i = 0; i < CResGroup::kCapacity; ++i) {
+    script += "D" + std::to_string(i) + " DIALOG 0, 0, 1, 1\nBEGIN\nEND\n";
+    script += "M" + std::to_string(i) + " MENU\nBEGIN\n  MENUITEM \"x\", 1\nEND\n";
+  }
+  std::unique_ptr<Parsed> p = ParseScript(script);
+  ASSERT_EQ("", p->Ids());
+  CResRecordedCapture capture = FullCapture();
+  for (int round = 0; round < 2; ++round) {
+    p->file->AddSwitchDialog(p->texts, p->log);
+    p->file->AddMessageBox(capture, p->log);
+    p->file->AddSystemMenu(capture, p->log);
+  }
+  EXPECT_EQ("170 170 ", p->Ids());
+  EXPECT_NE(-1, p->log.GetText().Find(_T("- System Menu\r\n")));
+  EXPECT_TRUE(capture.Asked().empty());
+}
+
 }  // namespace
