@@ -8,21 +8,28 @@
 
 namespace lwtest {
 
+// Makes a folder with the folders above it; false when it is not there after.
+inline bool MakeFolder(const CString& path) {
+#ifdef _WIN32
+  CString p = path;
+  p.Replace(_T('/'), _T('\\'));
+  for (int at = p.Find(_T('\\'), 3); at > 0; at = p.Find(_T('\\'), at + 1)) CreateDirectory(p.Left(at), nullptr);
+  CreateDirectory(p, nullptr);
+  const DWORD attributes = GetFileAttributes(p);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  const std::string cmd = "mkdir -p '" + lw::HostPath(path) + "'";
+  return system(cmd.c_str()) == 0;
+#endif
+}
+
 // Absolute folder below the build tree, as the program sees it, with a
 // trailing backslash; one per character width, since both test programs of a
 // width pair run at the same time.
 inline CString ScratchDir(const char* name) {
   const TCHAR* width = sizeof(TCHAR) == 1 ? _T("a_") : _T("u_");
   CString dir = CString(LW_BINARY_DIR) + _T("\\scratch\\") + width + CString(name);
-  std::string host = lw::HostPath(dir);
-  std::string cmd;
-#ifdef _WIN32
-  CreateDirectory(CString(LW_BINARY_DIR) + _T("\\scratch"), nullptr);
-  CreateDirectory(dir, nullptr);
-#else
-  cmd = "mkdir -p '" + host + "'";
-  if (system(cmd.c_str()) != 0) return CString();
-#endif
+  if (!MakeFolder(dir)) return CString();
   return dir + _T("\\");
 }
 

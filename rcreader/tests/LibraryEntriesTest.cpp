@@ -116,11 +116,13 @@ TEST(SwitchDialogEntry, DefaultTextsAreTheGermanResources) {
   EXPECT_EQ(CString(CStringW(LW_WSTR("Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten"))),
             texts.LoadText(1011));
   EXPECT_EQ(CString(CStringW(LW_WSTR("Über Lingoweave"))), texts.LoadText(1019));
+  EXPECT_EQ(T("&Abbrechen"), texts.LoadText(1005));
+#ifndef _WIN32
   // The program's own table wins.
   lw::SetNativeString(1005, LW_WSTR("&Cancel"));
   EXPECT_EQ(T("&Cancel"), texts.LoadText(1005));
   lw::ClearNativeStrings();
-  EXPECT_EQ(T("&Abbrechen"), texts.LoadText(1005));
+#endif
   for (int i = 0; i < LWV_SWITCH_FULL_CHILDREN; ++i)
     EXPECT_FALSE(BuiltInSwitchText(ResSwitchDialogChild(i).stringId).IsEmpty()) << i;
   EXPECT_TRUE(BuiltInSwitchText(999).IsEmpty());

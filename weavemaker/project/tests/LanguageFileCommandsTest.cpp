@@ -111,7 +111,7 @@ TEST_F(LanguageFileCommands, AFailingWriteKeepsTheOldFilesByteForByte) {
 
   // The test file cannot be replaced (a folder stands in its place).
   CFile::Remove(TestTra());
-  ASSERT_EQ(0, system(("mkdir '" + lw::HostPath(TestTra()) + "'").c_str()));
+  ASSERT_TRUE(lwtest::MakeFolder(TestTra()));
   m_ui.QueueMessageAnswer(IDOK);
   EXPECT_FALSE(m_commands.OnLanguageFileSave());
   EXPECT_EQ(Utf8(WizardText(kTextWriteFailed, TestTra())), LastMessage());
@@ -121,7 +121,7 @@ TEST_F(LanguageFileCommands, AFailingWriteKeepsTheOldFilesByteForByte) {
   // The language file cannot be replaced: the message names it.
   m_project.m_bWriteTestFile = false;
   CFile::Remove(Tra());
-  ASSERT_EQ(0, system(("mkdir '" + lw::HostPath(Tra()) + "'").c_str()));
+  ASSERT_TRUE(lwtest::MakeFolder(Tra()));
   m_ui.QueueMessageAnswer(IDOK);
   EXPECT_FALSE(m_commands.OnLanguageFileSave());
   EXPECT_EQ(Utf8(WizardText(kTextWriteFailed, Tra())), LastMessage());
@@ -129,7 +129,7 @@ TEST_F(LanguageFileCommands, AFailingWriteKeepsTheOldFilesByteForByte) {
 }
 
 TEST_F(LanguageFileCommands, SaveAsKeepsPathsRelativeToTheProjectOrWhole) {
-  ASSERT_EQ(0, system(("mkdir -p '" + lw::HostPath(m_folder + _T("Out")) + "'").c_str()));
+  ASSERT_TRUE(lwtest::MakeFolder(m_folder + _T("Out")));
   // Cancel changes nothing.
   m_ui.QueueFileCancel();
   EXPECT_FALSE(m_commands.OnLanguageFileSaveAs());

@@ -8,12 +8,15 @@
 namespace scantest {
 
 CString FreshFolder(const char* name) {
+#ifdef _WIN32
+  // One folder per run: what an earlier run left stays out of the way.
+  return lwtest::ScratchDir((std::string(name) + "_" + std::to_string(GetCurrentProcessId())).c_str());
+#else
   CString folder = lwtest::ScratchDir(name);
-#ifndef _WIN32
   std::string cmd = "rm -rf '" + lw::HostPath(folder) + "'/*";
-  if (system(cmd.c_str()) != 0) return CString();
-#endif
+  if (folder.IsEmpty() || system(cmd.c_str()) != 0) return CString();
   return folder;
+#endif
 }
 
 void WriteText(const CString& path, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "ResTestUtil.h"
 #include "ScanFixtures.h"
 #include "StdDlgModels.h"
+#include "TestPaths.h"
 #include "TranslationManager.h"
 #include "WizardTexts.h"
 
@@ -36,10 +37,7 @@ class WizardScan : public ::testing::Test {
     m_services.texts = &m_texts;
   }
   void WriteText(const CString& path, const char* text) {
-    if (path.Find(_T("res/")) >= 0) {
-      std::string cmd = "mkdir -p '" + lw::HostPath(m_folder + _T("res")) + "'";
-      ASSERT_EQ(0, system(cmd.c_str()));
-    }
+    if (path.Find(_T("res/")) >= 0) ASSERT_TRUE(lwtest::MakeFolder(m_folder + _T("res")));
     scantest::WriteText(path, text);
   }
   CString m_folder;
