@@ -2,6 +2,7 @@
 #include "Lwv.h"
 
 #include "StringLookup.h"
+#include "SwitchDlgModel.h"
 #include "TranslationManager.h"
 
 namespace {
@@ -69,7 +70,7 @@ BOOL LWLoadString(CString& text, UINT id) {
   if (id == switchId) {
     // The switch command's prompt and tip, which the host's resources lack.
     CTraNode* dialog = g_pManager->FindSwitchDialogNode();
-    CTraNode* prompt = dialog ? dialog->GetChild(10) : nullptr;
+    CTraNode* prompt = dialog ? dialog->GetChild(LWV_SWITCH_PROMPT) : nullptr;
     if (!prompt) return FALSE;
     text = prompt->GetTranslation();
     return TRUE;

@@ -1,5 +1,6 @@
 #include "MenuTranslator.h"
 
+#include "SwitchDlgModel.h"
 #include "SystemMenuTranslator.h"
 
 namespace {
@@ -73,7 +74,7 @@ int CMenuSnapshot::CountItems() const {
 }
 
 CString LwvSwitchCommandText(const CTraNode* switchDialog) {
-  const CTraNode* item = switchDialog ? switchDialog->GetChild(9) : nullptr;
+  const CTraNode* item = switchDialog ? switchDialog->GetChild(LWV_SWITCH_COMMAND) : nullptr;
   return item ? item->m_strTranslation : CString();
 }
 

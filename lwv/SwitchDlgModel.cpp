@@ -14,19 +14,19 @@ LwvSwitchTexts LwvSwitchTexts::FromEntry(const CTraNode* entry) {
   t.caption = entry->m_strTranslation;
   auto child = [entry](int i) { return LwvChildText(entry, i); };
   if (entry->GetChildCount() >= LWV_SWITCH_FULL_CHILDREN) {
-    t.showAll = child(0);
-    t.listLabel = child(1);
-    t.group = child(2);
-    for (int k = 0; k < 4; ++k) t.rowLabel[k] = child(3 + k);
-    t.warning = child(7);
-    t.failure = child(8);
-    t.versionPrefix = child(11);
-    t.ok = child(12);
-    t.cancel = child(13);
-    t.help = child(14);
-    t.about = child(15);
-    t.aboutCaption = child(16);
-    t.aboutInfo = child(17);
+    t.showAll = child(LWV_SWITCH_SHOW_ALL);
+    t.listLabel = child(LWV_SWITCH_LIST_LABEL);
+    t.group = child(LWV_SWITCH_GROUP);
+    for (int k = 0; k < 4; ++k) t.rowLabel[k] = child(LWV_SWITCH_ROW_LABEL + k);
+    t.warning = child(LWV_SWITCH_WARNING);
+    t.failure = child(LWV_SWITCH_FAILURE);
+    t.versionPrefix = child(LWV_SWITCH_VERSION_PREFIX);
+    t.ok = child(LWV_SWITCH_OK);
+    t.cancel = child(LWV_SWITCH_CANCEL);
+    t.help = child(LWV_SWITCH_HELP);
+    t.about = child(LWV_SWITCH_ABOUT);
+    t.aboutCaption = child(LWV_SWITCH_ABOUT_CAPTION);
+    t.aboutInfo = child(LWV_SWITCH_ABOUT_INFO);
   } else {
     t.listLabel = child(0);
     t.ok = child(3);

@@ -10,8 +10,27 @@
 
 class CTraNode;
 
-// Children an entry needs for the full set of texts; fewer give the earlier set.
-const int LWV_SWITCH_FULL_CHILDREN = 18;
+// Positions of the switch-dialog entry's children: the library and the
+// resource wizard address them by these. An entry with fewer than
+// LWV_SWITCH_FULL_CHILDREN children is of the earlier set.
+enum LwvSwitchChild {
+  LWV_SWITCH_SHOW_ALL = 0,
+  LWV_SWITCH_LIST_LABEL = 1,
+  LWV_SWITCH_GROUP = 2,
+  LWV_SWITCH_ROW_LABEL = 3,  // version, date, author, comment: 3 to 6
+  LWV_SWITCH_WARNING = 7,
+  LWV_SWITCH_FAILURE = 8,
+  LWV_SWITCH_COMMAND = 9,    // the menu command that opens the dialog
+  LWV_SWITCH_PROMPT = 10,    // its status-bar prompt and tooltip
+  LWV_SWITCH_VERSION_PREFIX = 11,
+  LWV_SWITCH_OK = 12,
+  LWV_SWITCH_CANCEL = 13,
+  LWV_SWITCH_HELP = 14,
+  LWV_SWITCH_ABOUT = 15,
+  LWV_SWITCH_ABOUT_CAPTION = 16,
+  LWV_SWITCH_ABOUT_INFO = 17,
+  LWV_SWITCH_FULL_CHILDREN = 18
+};
 
 struct LwvSwitchTexts {
   CString caption;

@@ -10,13 +10,17 @@
 class CRcFileSet {
  public:
   // Reads every script; moves progress (when given) from..to between them.
-  // Throws CFileException when a script cannot be read.
-  CRcFileSet(const CString* paths, int count, IResProgress* progress, int from, int to);
+  // Without a log, throws CFileException when a script cannot be read; with
+  // one, such a script is a line of the log and the others are read.
+  CRcFileSet(const CString* paths, int count, IResProgress* progress, int from, int to,
+             CResProblemLog* log = nullptr);
   CRcFileSet(const CRcFileSet&) = delete;
   CRcFileSet& operator=(const CRcFileSet&) = delete;
 
-  // A new CResFile parsed from the whole list; the caller owns it.
-  std::unique_ptr<CResFile> BuildResFile(CResProblemLog& log);
+  // A new CResFile parsed from the whole list, with the language-switch
+  // dialog when asked (its texts from the log's text source); the caller
+  // owns it.
+  std::unique_ptr<CResFile> BuildResFile(CResProblemLog& log, bool addSwitchDialog = false);
   // Null when the set was made without a path.
   const CSourceTokenList* GetTokenList() const { return m_list.get(); }
 

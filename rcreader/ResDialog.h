@@ -16,6 +16,10 @@ class CResDialog : public CResContainer {
   bool ParseHeader();
   bool ParseControl(CResProblemLog& log);
 
+  // The library's language-switch dialog, its texts from texts
+  // (ResLibraryEntries.cpp).
+  void InitSwitchDialog(IResTextSource& texts);
+
   // Appends a control; false (and the control dropped) when the dialog is full.
   bool AddControl(std::unique_ptr<CResControl> control);
   int GetControlCount() const { return m_controls.GetCount(); }

@@ -1,9 +1,11 @@
 #include "ResFile.h"
 
 #include "ResDialog.h"
+#include "ResLibraryEntries.h"
 #include "ResMenu.h"
 #include "ResSkipBlock.h"
 #include "ResStringTable.h"
+#include "StdDlgModels.h"
 
 CResFile::CResFile() = default;
 
@@ -66,3 +68,43 @@ CTraNode* CResFile::CreateNode(CTraNode* parent) {
 bool CResFile::AddDialog(std::unique_ptr<CResDialog> dialog) { return m_dialogs.Add(std::move(dialog)) > 0; }
 
 bool CResFile::AddMenu(std::unique_ptr<CResMenu> menu) { return m_menus.Add(std::move(menu)) > 0; }
+
+bool CResFile::HasRoom(CResGroup& group, const CString& name, CResProblemLog& log) {
+  if (!group.IsFull()) return true;
+  bool& logged = m_suppliedDroppedLogged[&group == &m_dialogs ? 0 : 1];
+  if (!logged) log.AddLine(kMsgTooManyItems, name);
+  logged = true;
+  return false;
+}
+
+void CResFile::AddSwitchDialog(IResTextSource& texts, CResProblemLog& log) {
+  if (!HasRoom(m_dialogs, _T("IDD_DLG_AUTOMATIC_STANDARD_SWITCH"), log)) return;
+  std::unique_ptr<CResDialog> dialog(new CResDialog());
+  dialog->InitSwitchDialog(texts);
+  m_dialogs.Add(std::move(dialog));
+}
+
+void CResFile::AddStandardDialogs(const BYTE* options, IResLibraryCapture& capture, CResProblemLog& log) {
+  if (!options) return;
+  for (int kind = 0; kind < LWV_STDDLG_KINDS; ++kind) {
+    // A full group takes nothing more, and no window is shown for it.
+    if (!options[kind] || !HasRoom(m_dialogs, LwGetStdDlgKindName(kind), log)) continue;
+    std::unique_ptr<CResStdDialog> dialog(new CResStdDialog());
+    if (!dialog->Init(kind, capture)) log.AddLine(kMsgCaptureFailed, LwGetStdDlgKindName(kind));
+    m_dialogs.Add(std::move(dialog));
+  }
+}
+
+void CResFile::AddMessageBox(IResLibraryCapture& capture, CResProblemLog& log) {
+  if (!HasRoom(m_dialogs, TRA_MESSAGEBOX_NAME, log)) return;
+  std::unique_ptr<CResMessageBox> box(new CResMessageBox());
+  if (!box->Init(capture)) log.AddLine(kMsgCaptureFailed, TRA_MESSAGEBOX_NAME);
+  m_dialogs.Add(std::move(box));
+}
+
+void CResFile::AddSystemMenu(IResLibraryCapture& capture, CResProblemLog& log) {
+  if (!HasRoom(m_menus, TRA_SYSTEM_MENU, log)) return;
+  std::unique_ptr<CResMenu> menu(new CResMenu());
+  menu->FillFromSystemMenu(capture);
+  m_menus.Add(std::move(menu));
+}

@@ -6,6 +6,7 @@
 
 class CResDialog;
 class CResMenu;
+class IResLibraryCapture;
 
 class CResFile : public CResItem {
  public:
@@ -22,6 +23,19 @@ class CResFile : public CResItem {
   bool AddDialog(std::unique_ptr<CResDialog> dialog);
   bool AddMenu(std::unique_ptr<CResMenu> menu);
 
+  // The entries the library supplies (ResLibraryEntries.h). An entry that
+  // does not fit into its full group, and a capture that failed, is a line
+  // of the log; the entry of a failed capture is added with empty texts.
+  // The language-switch dialog, its texts from texts.
+  void AddSwitchDialog(IResTextSource& texts, CResProblemLog& log);
+  // One common-dialog entry per non-zero option byte 0 to 8, in that order;
+  // other bytes name no common dialog and are ignored (the block comes
+  // from a file). Byte 20 is the message box's (AddMessageBox).
+  void AddStandardDialogs(const BYTE* options, IResLibraryCapture& capture, CResProblemLog& log);
+  void AddMessageBox(IResLibraryCapture& capture, CResProblemLog& log);
+  // "System Menu", empty when the program has none.
+  void AddSystemMenu(IResLibraryCapture& capture, CResProblemLog& log);
+
   CResGroup& Dialogs() { return m_dialogs; }
   CResGroup& Menus() { return m_menus; }
   CResGroup& StringTables() { return m_stringTables; }
@@ -30,4 +44,9 @@ class CResFile : public CResItem {
   CResGroup m_dialogs{TRA_DIALOGGROUP};
   CResGroup m_menus{TRA_MENUGROUP};
   CResGroup m_stringTables{TRA_STRINGGROUP};
+  bool m_suppliedDroppedLogged[2] = {false, false};  // dialogs, menus
+
+  // Whether group takes one more supplied entry; the first time one does
+  // not fit is a line of the log.
+  bool HasRoom(CResGroup& group, const CString& name, CResProblemLog& log);
 };

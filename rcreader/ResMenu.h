@@ -4,6 +4,8 @@
 #include "ResEntryList.h"
 #include "ResItem.h"
 
+class IResLibraryCapture;
+
 class CResMenuEntry : public CResItem {
  public:
   // The quoted text, then optionally "," id, "," option, "," option.
@@ -66,11 +68,10 @@ class CResMenu : public CResContainer {
   int GetEntryCount() const { return m_entries.GetCount(); }
   CResMenuEntry* GetEntry(int index) const { return m_entries.Get(index); }
 
-#ifdef _WIN32
-  // The system menu of a window as one popup "System popup" under the menu
-  // "System Menu"; empty when the window has none.
-  void FillFromSystemMenu(HWND window);
-#endif
+  // The program's system menu as one popup "System popup" under the menu
+  // "System Menu" (ResSystemMenu.cpp); the menu stays empty, and the answer
+  // is false, when the program has none.
+  bool FillFromSystemMenu(IResLibraryCapture& capture);
 
   CString m_id;
   CString m_memoryFlags;

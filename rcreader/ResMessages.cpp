@@ -1,5 +1,8 @@
 #include "ResMessages.h"
 
+#include "ResLibraryEntries.h"
+#include "XString.h"
+
 CString BuiltInResMessage(UINT id) {
   const WCHAR* text = nullptr;
   switch (id) {
@@ -15,13 +18,15 @@ CString BuiltInResMessage(UINT id) {
     case kMsgMenuTooDeep: text = LW_WSTR("!Menu zu tief verschachtelt!"); break;
     case kMsgTooManyTokens: text = LW_WSTR("!Resource-Dateien zu gro\u00DF - Rest ignoriert!"); break;
     case kMsgTooManyProblems: text = LW_WSTR("!Zu viele Fehler - weitere nicht aufgef\u00FChrt!"); break;
-    default: return CString();
+    case kMsgScriptUnreadable: text = LW_WSTR("!Resource-Datei kann nicht gelesen werden!"); break;
+    case kMsgCaptureFailed: text = LW_WSTR("!Standard-Dialog konnte nicht vermessen werden!"); break;
+    default: return BuiltInSwitchText(id);
   }
   return CString(CStringW(text));
 }
 
 CString CResDefaultTexts::LoadText(UINT id) {
-  CString text;
-  if (text.LoadString(id) && !text.IsEmpty()) return text;
+  CString text = __X_CString(MAKEINTRESOURCE(id));
+  if (!text.IsEmpty()) return text;
   return BuiltInResMessage(id);
 }

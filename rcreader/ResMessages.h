@@ -1,5 +1,6 @@
 // Texts the reader needs from the program's string table: the messages of
-// the problem log and the texts of entries the library supplies. A source
+// the problem log and the texts of entries the library supplies, loaded
+// through the library's translation. A source
 // of texts is passed in so that the reader runs without windows.
 #pragma once
 
@@ -18,6 +19,8 @@ enum ResMessageId : UINT {
   kMsgMenuTooDeep = 174,
   kMsgTooManyTokens = 175,
   kMsgTooManyProblems = 176,
+  kMsgScriptUnreadable = 177,  // a script that cannot be opened or read
+  kMsgCaptureFailed = 178,     // a supplied entry whose live window could not be read
 };
 
 class IResTextSource {
@@ -26,12 +29,13 @@ class IResTextSource {
   virtual CString LoadText(UINT id) = 0;
 };
 
-// The program's string table; for the reader's own messages the German
-// texts when the table has none.
+// The program's string table, translated; the German texts of the reader's
+// messages and of the switch dialog when the table has none.
 class CResDefaultTexts : public IResTextSource {
  public:
   CString LoadText(UINT id) override;
 };
 
-// The German text of one of the reader's messages; empty for other ids.
+// The German text of one of the reader's messages or the switch dialog's
+// strings; empty for other ids.
 CString BuiltInResMessage(UINT id);

@@ -10,14 +10,18 @@ CString CResProblemLog::MessageText(UINT id) {
 }
 
 void CResProblemLog::Add(UINT messageId, const CSourceTokenList& list, int tokenIndex) {
+  if (tokenIndex >= list.GetCount()) tokenIndex = list.GetCount() - 1;
+  if (tokenIndex < 0) tokenIndex = 0;
+  AddLine(messageId, list.GetErrorContext(tokenIndex));
+}
+
+void CResProblemLog::AddLine(UINT messageId, const CString& context) {
   ++m_count;
   if (m_count > kMaxListed + 1) return;
   if (m_count == kMaxListed + 1) messageId = kMsgTooManyProblems;
-  if (tokenIndex >= list.GetCount()) tokenIndex = list.GetCount() - 1;
-  if (tokenIndex < 0) tokenIndex = 0;
   m_ids.push_back(messageId);
   m_text += MessageText(messageId);
   m_text += _T("\r\n- ");
-  m_text += list.GetErrorContext(tokenIndex);
+  m_text += context;
   m_text += _T("\r\n");
 }

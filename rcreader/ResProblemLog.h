@@ -21,6 +21,8 @@ class CResProblemLog {
 
   // Adds one entry for the token at index (clamped to the list).
   void Add(UINT messageId, const CSourceTokenList& list, int tokenIndex);
+  // Adds one entry whose context is not a token (a script, a supplied entry).
+  void AddLine(UINT messageId, const CString& context);
   const CString& GetText() const { return m_text; }
   int GetCount() const { return m_count; }
   // The message ids of the listed entries, in order.

@@ -1,11 +1,27 @@
-// A scratch folder per test program, removed at the start of each run.
+// A scratch folder per test program, and a whole file read as bytes.
 #pragma once
 
 #include "Framework.h"
 
 #include <string>
+#include <vector>
 
 namespace lwtest {
+
+// Makes a folder with the folders above it; false when it is not there after.
+inline bool MakeFolder(const CString& path) {
+#ifdef _WIN32
+  CString p = path;
+  p.Replace(_T('/'), _T('\\'));
+  for (int at = p.Find(_T('\\'), 3); at > 0; at = p.Find(_T('\\'), at + 1)) CreateDirectory(p.Left(at), nullptr);
+  CreateDirectory(p, nullptr);
+  const DWORD attributes = GetFileAttributes(p);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+  const std::string cmd = "mkdir -p '" + lw::HostPath(path) + "'";
+  return system(cmd.c_str()) == 0;
+#endif
+}
 
 // Absolute folder below the build tree, as the program sees it, with a
 // trailing backslash; one per character width, since both test programs of a
@@ -13,16 +29,18 @@ namespace lwtest {
 inline CString ScratchDir(const char* name) {
   const TCHAR* width = sizeof(TCHAR) == 1 ? _T("a_") : _T("u_");
   CString dir = CString(LW_BINARY_DIR) + _T("\\scratch\\") + width + CString(name);
-  std::string host = lw::HostPath(dir);
-  std::string cmd;
-#ifdef _WIN32
-  CreateDirectory(CString(LW_BINARY_DIR) + _T("\\scratch"), nullptr);
-  CreateDirectory(dir, nullptr);
-#else
-  cmd = "mkdir -p '" + host + "'";
-  if (system(cmd.c_str()) != 0) return CString();
-#endif
+  if (!MakeFolder(dir)) return CString();
   return dir + _T("\\");
+}
+
+// The bytes of a file; empty when it cannot be opened.
+inline std::vector<BYTE> ReadFileBytes(const CString& path) {
+  std::vector<BYTE> bytes;
+  CFile in;
+  if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return bytes;
+  bytes.resize(static_cast<size_t>(in.GetLength()));
+  if (!bytes.empty()) in.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+  return bytes;
 }
 
 }  // namespace lwtest

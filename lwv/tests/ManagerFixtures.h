@@ -5,6 +5,7 @@
 #include "Lwv.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
+#include "SwitchDlgModel.h"
 #include "TranslationManager.h"
 
 #include <gtest/gtest.h>
@@ -59,10 +60,10 @@ inline CTraFile* MakeFile(const FileSpec& spec) {
   if (spec.switchDialog) {
     CTraNode* sw = new CTraNode(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100);
     dialogs->AddChild(sw);
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i <= LWV_SWITCH_PROMPT; ++i) {
       CString text;
       text.Format(_T("item %d"), i);
-      CString tr = i == 10 && spec.switchPrompt ? CString(spec.switchPrompt) : text;
+      CString tr = i == LWV_SWITCH_PROMPT && spec.switchPrompt ? CString(spec.switchPrompt) : text;
       sw->AddChild(new CTraNode(sw, text, tr, TRA_STATIC, 10, 10));
     }
   }

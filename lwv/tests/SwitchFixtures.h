@@ -4,6 +4,7 @@
 #include "ManagerFixtures.h"
 
 #include "LwFileInfo.h"
+#include "SwitchDlgModel.h"
 #include "TraFile.h"
 
 namespace swtest {
@@ -37,7 +38,7 @@ inline CTraFile* MakeLanguage(const LanguageSpec& spec) {
   CTraNode* dialogs = file->GetRootNode()->FindPath(&section, 1);
   CTraNode* sw = new CTraNode(dialogs, _T("Sprache"), spec.language, TRA_SWITCHDIALOG, 100, 100);
   dialogs->AddChild(sw);
-  for (int i = 0; i < 18; ++i) {
+  for (int i = 0; i < LWV_SWITCH_FULL_CHILDREN; ++i) {
     CString original, text;
     original.Format(_T("Sprache %d"), i);
     text.Format(_T("%s %d"), spec.language, i);

@@ -2,6 +2,7 @@
 // boxes, property sheets and wizards, and the capture run that measures them.
 #include "StdButtonModel.h"
 
+#include "CaptureWatchdog.h"
 #include "Lwv.h"
 #include "TraNode.h"
 #include "TranslationManager.h"
@@ -34,26 +35,6 @@ void DialogUnits(HWND dialog, double& x, double& y) {
   MapDialogRect(dialog, &r);
   x = r.right * 0.001;
   y = r.bottom * 0.001;
-}
-
-// Top-level windows of the thread that existed before a capture step; the
-// watchdog leaves them alone (the program's own dialogs).
-std::vector<HWND> g_windowsBefore;
-
-BOOL CALLBACK RememberWindow(HWND w, LPARAM) {
-  g_windowsBefore.push_back(w);
-  return TRUE;
-}
-
-BOOL CALLBACK CancelThreadDialog(HWND w, LPARAM) {
-  for (HWND old : g_windowsBefore)
-    if (old == w) return TRUE;
-  if (ClassIs(w, _T("#32770"))) CStdButtonModel::EndCapturedDialog(w);
-  return TRUE;
-}
-
-void CALLBACK CaptureWatchdog(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), CancelThreadDialog, 0);
 }
 
 INT_PTR CALLBACK EmptyPageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
@@ -170,9 +151,7 @@ void CStdButtonModel::EndCapturedDialog(HWND dialog) {
 
 void CStdButtonModel::CaptureOne(int captureType) {
   m_nCaptureType = captureType;
-  g_windowsBefore.clear();
-  EnumThreadWindows(GetCurrentThreadId(), RememberWindow, 0);
-  UINT_PTR timer = SetTimer(nullptr, 0, kCaptureWatchdogMs, CaptureWatchdog);
+  CLwvCaptureWatchdog bound(kCaptureWatchdogMs);
   switch (captureType) {
     case LWV_MB_PROPSHEET:
       ShowSampleSheet(PSH_HASHELP);
@@ -184,7 +163,6 @@ void CStdButtonModel::CaptureOne(int captureType) {
       if (captureType >= 0 && captureType <= 5) MessageBox(nullptr, _T("Test"), _T("Test"), static_cast<UINT>(captureType));
       break;
   }
-  if (timer) KillTimer(nullptr, timer);
 }
 
 bool CStdButtonModel::Capture() {

@@ -1,5 +1,6 @@
 // Built for Windows only: the style table against the system headers, and
 // the system menu of a live window.
+#include "ResLiveCapture.h"
 #include "ResMenu.h"
 #include "ResTestUtil.h"
 #include "StyleNames.h"
@@ -73,7 +74,7 @@ TEST(WindowsHeaders, StyleTableMatchesTheSystemHeaders) {
   }
 }
 
-TEST(WindowsHeaders, SystemMenuOfALiveWindow) {
+TEST(WindowsHeaders, SystemMenuOfALiveWindowThroughTheLiveCapture) {
   HWND window = CreateWindowEx(0, TEXT("STATIC"), TEXT("probe"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
                                nullptr, GetModuleHandle(nullptr), nullptr);
   ASSERT_NE(nullptr, window);
@@ -86,7 +87,8 @@ TEST(WindowsHeaders, SystemMenuOfALiveWindow) {
     if (GetMenuString(system, static_cast<UINT>(i), text, 256, MF_BYPOSITION) <= 0) ++separators;
   }
   CResMenu menu;
-  menu.FillFromSystemMenu(window);
+  CResLiveCapture live(window);
+  EXPECT_TRUE(menu.FillFromSystemMenu(live));
   std::unique_ptr<CTraNode> node(menu.CreateNode(nullptr));
   EXPECT_EQ(T("System Menu"), node->m_strOriginal);
   ASSERT_EQ(1, node->GetChildCount());
@@ -101,7 +103,8 @@ TEST(WindowsHeaders, SystemMenuOfALiveWindow) {
   DestroyWindow(window);
 
   CResMenu none;
-  none.FillFromSystemMenu(nullptr);
+  CResLiveCapture noWindow(nullptr);
+  EXPECT_FALSE(none.FillFromSystemMenu(noWindow));
   std::unique_ptr<CTraNode> empty(none.CreateNode(nullptr));
   EXPECT_EQ(T("System Menu"), empty->m_strOriginal);
   EXPECT_EQ(0, empty->GetChildCount());

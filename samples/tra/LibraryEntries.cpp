@@ -1,63 +1,66 @@
 #include "LibraryEntries.h"
 
+#include "ResFile.h"
+#include "ResLibraryEntries.h"
 #include "SampleTexts.h"
 #include "StdButtonModel.h"
 #include "StdDlgModels.h"
+#include "TraFile.h"
+
+#include <memory>
 
 namespace {
 
 struct EntryText {
-  int kind;
   const char* german;
   const char* english;
   int cx, cy;
 };
 
-const EntryText kSwitchCaption = {TRA_SWITCHDIALOG, u8"Sprache wählen", u8"Choose language", 0, 0};
-
-// In the order the library addresses them.
-const EntryText kSwitchTexts[kSwitchEntryTexts] = {
-    {TRA_CHECKBOX, u8"&Alle Sprachdateien anzeigen", u8"&Show all language files", 150, 10},
-    {TRA_GROUPBOX, u8"Verfügbare Sprachen", u8"Available languages", 150, 10},
-    {TRA_GROUPBOX, u8"Eigenschaften der gewählten Sprache", u8"Properties of the chosen language", 150, 10},
-    {TRA_STATIC, u8"Version:", u8"Version:", 100, 15},
-    {TRA_STATIC, u8"Datum:", u8"Date:", 100, 15},
-    {TRA_STATIC, u8"Autor:", u8"Author:", 100, 15},
-    {TRA_STATIC, u8"Kommentar:", u8"Comment:", 100, 15},
-    {TRA_STATIC,
-     u8"Warnung! Sie haben eine Sprache einer älteren Programmversion gewählt.\n"
-     u8"Evtl. werden nicht alle Texte des Programmes in der richtigen Sprache angezeigt.",
+// The switch dialog's English strings by their string id; the German ones
+// are the reader's built-in texts.
+const struct {
+  UINT id;
+  const char* english;
+} kSwitchEnglish[] = {
+    {1000, u8"Choose language"},
+    {1012, u8"&Show all language files"},
+    {1001, u8"Available languages"},
+    {1014, u8"Properties of the chosen language"},
+    {1015, u8"Version:"},
+    {1016, u8"Date:"},
+    {1017, u8"Author:"},
+    {1018, u8"Comment:"},
+    {1008,
      u8"Warning! You have chosen a language of an older program version.\n"
-     u8"Possibly not all texts of the program are shown in the right language.",
-     300, 30},
-    {TRA_STATIC, u8"Fehler beim Umschalten der Sprache!", u8"Error while switching the language!", 300, 30},
-    {TRA_STATIC, u8"&Sprache wählen...", u8"&Choose language...", 150, 10},
-    {TRA_STATIC, u8"Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten",
-     u8"Allows a new language to be set\nSwitch language", 300, 30},
-    {TRA_STATIC, u8"Ver.", u8"Ver.", 100, 10},
-    {TRA_PUSHBUTTON, u8"&OK", u8"&OK", 45, 10},
-    {TRA_PUSHBUTTON, u8"&Abbrechen", u8"&Cancel", 45, 10},
-    {TRA_PUSHBUTTON, u8"&Hilfe", u8"&Help", 45, 10},
-    {TRA_PUSHBUTTON, u8"&Über", u8"&About", 150, 10},
-    {TRA_STATIC, u8"Über Lingoweave", u8"About Lingoweave", 100, 15},
-    {TRA_STATIC, u8"Weitere Informationen", u8"Further information", 100, 15},
+     u8"Possibly not all texts of the program are shown in the right language."},
+    {1009, u8"Error while switching the language!"},
+    {1010, u8"&Choose language..."},
+    {1011, u8"Allows a new language to be set\nSwitch language"},
+    {1007, u8"Ver."},
+    {1004, u8"&OK"},
+    {1005, u8"&Cancel"},
+    {1006, u8"&Help"},
+    {1013, u8"&About"},
+    {1019, u8"About Lingoweave"},
+    {1020, u8"Further information"},
 };
 
 // Button texts by the model's index (OK, Cancel, Abort, Retry, Ignore, Yes,
 // No, Apply, Help, Back, Next, Finish); English as the system shows them.
 const EntryText kButtonTexts[LWV_MB_BUTTONS] = {
-    {TRA_PUSHBUTTON, u8"OK", u8"OK", 50, 14},
-    {TRA_PUSHBUTTON, u8"Abbrechen", u8"Cancel", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Abbrechen", u8"&Abort", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Wiederholen", u8"&Retry", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Ignorieren", u8"&Ignore", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Ja", u8"&Yes", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Nein", u8"&No", 50, 14},
-    {TRA_PUSHBUTTON, u8"Ü&bernehmen", u8"&Apply", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Hilfe", u8"Help", 50, 14},
-    {TRA_PUSHBUTTON, u8"< &Zurück", u8"< &Back", 50, 14},
-    {TRA_PUSHBUTTON, u8"&Weiter >", u8"&Next >", 50, 14},
-    {TRA_PUSHBUTTON, u8"Fertig stellen", u8"Finish", 50, 14},
+    {u8"OK", u8"OK", 50, 14},
+    {u8"Abbrechen", u8"Cancel", 50, 14},
+    {u8"&Abbrechen", u8"&Abort", 50, 14},
+    {u8"&Wiederholen", u8"&Retry", 50, 14},
+    {u8"&Ignorieren", u8"&Ignore", 50, 14},
+    {u8"&Ja", u8"&Yes", 50, 14},
+    {u8"&Nein", u8"&No", 50, 14},
+    {u8"Ü&bernehmen", u8"&Apply", 50, 14},
+    {u8"&Hilfe", u8"Help", 50, 14},
+    {u8"< &Zurück", u8"< &Back", 50, 14},
+    {u8"&Weiter >", u8"&Next >", 50, 14},
+    {u8"Fertig stellen", u8"Finish", 50, 14},
 };
 
 // A common dialog's texts as Wine's comdlg32 shows them (English) and in
@@ -125,74 +128,111 @@ const SystemItem kSystemItems[] = {
     {u8"Mi&nimize", u8"Mi&nimieren"},       {u8"Ma&ximize", u8"Ma&ximieren"}, {u8"&Close\tAlt+F4", u8"&Schließen\tAlt+F4"},
 };
 
-CString TextIn(const EntryText& text, SampleLanguage language) {
-  return SampleText(language == kSampleGerman ? text.german : text.english);
-}
-
-RECT SizeAt00(int cx, int cy) { return RECT{0, 0, cx, cy}; }
-
-}  // namespace
-
-void AddSwitchEntry(CTraNode* dialogs, SampleLanguage language) {
-  const RECT none = SizeAt00(0, 0);
-  CTraNode* entry = new CTraNode(dialogs, SampleText(kSwitchCaption.german), TextIn(kSwitchCaption, language),
-                                 TRA_SWITCHDIALOG, 0, 0, none, none);
-  dialogs->AddChild(entry);
-  for (const EntryText& text : kSwitchTexts) {
-    const RECT r = SizeAt00(text.cx, text.cy);
-    entry->AddChild(new CTraNode(entry, SampleText(text.german), TextIn(text, language), text.kind, 0, 0, r, r));
+// The switch dialog's strings of one language.
+class CSwitchTexts : public IResTextSource {
+ public:
+  explicit CSwitchTexts(SampleLanguage language) : m_language(language) {}
+  CString LoadText(UINT id) override {
+    if (m_language == kSampleGerman) return BuiltInSwitchText(id);
+    for (const auto& row : kSwitchEnglish)
+      if (row.id == id) return SampleText(row.english);
+    return CString();
   }
-}
 
-const int kSampleStdDialogs[2] = {LWV_STDDLG_FIND, LWV_STDDLG_COLOR};
+ private:
+  SampleLanguage m_language;
+};
 
-void AddStdDialogEntries(CTraNode* dialogs, SampleLanguage language, std::vector<CString>& problems) {
-  for (int kind : kSampleStdDialogs) {
-    const StdDlgTexts* texts = nullptr;
-    for (const StdDlgTexts& t : kStdDlgTexts)
-      if (t.kind == kind) texts = &t;
-    const LwStdDlgModel& model = LwGetStdDlgModel(kind);
-    bool fits = texts && texts->items.size() == model.entries.size();
-    for (size_t i = 0; fits && i < model.entries.size(); ++i) fits = texts->items[i].id == model.entries[i].id;
+// The captures recorded for the sample: texts in one language, the system
+// menu in another; a table that no longer fits the library's model is not
+// recorded and named in problems.
+CResRecordedCapture SampleCapture(SampleLanguage language, SampleLanguage systemMenu, std::vector<CString>& problems) {
+  const bool german = language == kSampleGerman;
+  CResRecordedCapture capture;
+  ResMessageBoxCapture box;
+  for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
+    const EntryText& text = kButtonTexts[i];
+    box.buttons[i].text = SampleText(german ? text.german : text.english);
+    box.buttons[i].cx = text.cx;
+    box.buttons[i].cy = text.cy;
+  }
+  capture.RecordMessageBox(box);
+  for (const StdDlgTexts& texts : kStdDlgTexts) {
+    const LwStdDlgModel& model = LwGetStdDlgModel(texts.kind);
+    bool fits = texts.items.size() == model.entries.size();
+    for (size_t i = 0; fits && i < model.entries.size(); ++i) fits = texts.items[i].id == model.entries[i].id;
     if (!fits) {
       problems.push_back(CString(_T("the texts of ")) + model.name + _T(" do not fit the library's model"));
       continue;
     }
-    const bool german = language == kSampleGerman;
-    CTraNode* entry = new CTraNode(dialogs, model.name,
-                                   SampleText(german ? texts->germanCaption : texts->englishCaption), TRA_DIALOG, 0, 0);
-    dialogs->AddChild(entry);
-    for (size_t i = 0; i < model.entries.size(); ++i) {
-      const StdDlgText& item = texts->items[i];
-      CString name;
-      name.Format(TRA_STDDLG_ITEM, static_cast<int>(i));
-      const RECT r = {item.x, item.y, item.x + item.cx, item.y + item.cy};
-      entry->AddChild(new CTraNode(entry, name, SampleText(german ? item.german : item.english),
-                                   model.entries[i].nodeKind, 0, 0, r, r));
+    ResStdDialogCapture dialog;
+    dialog.caption = SampleText(german ? texts.germanCaption : texts.englishCaption);
+    for (const StdDlgText& item : texts.items) {
+      ResCapturedControl c;
+      c.text = SampleText(german ? item.german : item.english);
+      c.x = item.x;
+      c.y = item.y;
+      c.cx = item.cx;
+      c.cy = item.cy;
+      dialog.controls.push_back(c);
     }
+    capture.RecordStdDialog(texts.kind, dialog);
   }
+  std::vector<CString> menu;
+  for (const SystemItem& item : kSystemItems)
+    menu.push_back(SampleText(systemMenu == kSampleGerman ? item.german : item.original));
+  capture.RecordSystemMenu(menu);
+  return capture;
 }
 
-void AddMessageBoxEntry(CTraNode* dialogs, SampleLanguage language) {
-  CTraNode* entry = new CTraNode(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0);
-  dialogs->AddChild(entry);
-  for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
-    CString name;
-    name.Format(TRA_MESSAGEBOX_BUTTON, i);
-    const EntryText& text = kButtonTexts[i];
-    const RECT r = SizeAt00(text.cx, text.cy);
-    entry->AddChild(new CTraNode(entry, name, TextIn(text, language), text.kind, 0, 0, r, r));
-  }
+// The entries as the wizard builds them, as a tree "RCFile" with its groups.
+std::unique_ptr<CTraNode> BuildEntries(SampleLanguage language, SampleLanguage systemMenu,
+                                       std::vector<CString>& problems) {
+  CSwitchTexts texts(language);
+  CResProblemLog log(&texts);
+  CResRecordedCapture capture = SampleCapture(language, systemMenu, problems);
+  CResFile file;
+  file.AddSwitchDialog(texts, log);
+  BYTE options[TRA_OPTION_COUNT] = {0};
+  SampleStdDialogOptions(options);
+  file.AddStandardDialogs(options, capture, log);
+  file.AddMessageBox(capture, log);
+  file.AddSystemMenu(capture, log);
+  if (log.GetCount() > 0) problems.push_back(log.GetText());
+  return std::unique_ptr<CTraNode>(file.CreateNode(nullptr));
 }
 
-void AddSystemMenuEntry(CTraNode* menus, SampleLanguage language) {
-  CTraNode* menu = new CTraNode(menus, TRA_SYSTEM_MENU, TRA_SYSTEM_MENU, TRA_MENU);
-  menus->AddChild(menu);
-  CTraNode* popup = new CTraNode(menu, TRA_SYSTEM_POPUP, TRA_SYSTEM_POPUP, TRA_POPUP);
-  menu->AddChild(popup);
-  for (const SystemItem& item : kSystemItems) {
-    const CString original = SampleText(item.original);
-    popup->AddChild(new CTraNode(popup, original, language == kSampleGerman ? SampleText(item.german) : original,
-                                 TRA_MENUITEM));
-  }
+// Sets the translations of target's subtree from source's, node by node.
+void TakeTranslationsByPosition(CTraNode* target, const CTraNode* source) {
+  target->m_strTranslation = source->m_strTranslation;
+  for (int i = 0; i < target->GetChildCount() && i < source->GetChildCount(); ++i)
+    TakeTranslationsByPosition(target->GetChild(i), source->GetChild(i));
+}
+
+CTraNode* Section(CTraNode* root, const TCHAR* name) {
+  const CString path[1] = {name};
+  return root->FindPath(path, 1);
+}
+
+void AppendChildren(CTraNode* to, const CTraNode* from) {
+  if (!to || !from) return;
+  for (int i = 0; i < from->GetChildCount(); ++i) to->AddChild(from->GetChild(i)->Clone(to));
+}
+
+}  // namespace
+
+const int kSampleStdDialogs[2] = {LWV_STDDLG_FIND, LWV_STDDLG_COLOR};
+
+void SampleStdDialogOptions(BYTE* options) {
+  options[LWV_OPTION_MESSAGEBOX] = 1;
+  for (int kind : kSampleStdDialogs) options[kind] = 1;
+}
+
+void AddLibraryEntries(CTraNode* root, SampleLanguage language, std::vector<CString>& problems) {
+  std::unique_ptr<CTraNode> entries = BuildEntries(kSampleGerman, kSampleEnglish, problems);
+  std::vector<CString> again;  // the same tables: their problems are named once
+  std::unique_ptr<CTraNode> translated = BuildEntries(language, language, again);
+  TakeTranslationsByPosition(entries.get(), translated.get());
+  for (const TCHAR* name : {TRA_SECTION_DIALOGS, TRA_SECTION_MENUS})
+    AppendChildren(Section(root, name), Section(entries.get(), name));
 }

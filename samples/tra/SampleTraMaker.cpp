@@ -61,10 +61,7 @@ void TranslateScriptTexts(CTraNode* node, std::vector<CString>& problems) {
 
 // The script's tree with the library's entries in the given language.
 CTraNode* CompleteTree(CTraNode* root, SampleLanguage language, std::vector<CString>& problems) {
-  AddSwitchEntry(Section(root, TRA_SECTION_DIALOGS), language);
-  AddStdDialogEntries(Section(root, TRA_SECTION_DIALOGS), language, problems);
-  AddMessageBoxEntry(Section(root, TRA_SECTION_DIALOGS), language);
-  AddSystemMenuEntry(Section(root, TRA_SECTION_MENUS), language);
+  AddLibraryEntries(root, language, problems);
   root->ResetStates();
   return root;
 }
@@ -82,8 +79,7 @@ std::unique_ptr<CTraFile> NewFile(CTraNode* root, const TCHAR* language, LANGID 
   file->SetAuthor(kAuthor);
   file->SetComment(comment);
   BYTE options[TRA_OPTION_COUNT] = {0};
-  options[LWV_OPTION_MESSAGEBOX] = 1;
-  for (int kind : kSampleStdDialogs) options[kind] = 1;
+  SampleStdDialogOptions(options);
   file->SetStdDialogOptions(options);
   return file;
 }

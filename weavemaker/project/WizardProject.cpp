@@ -1,5 +1,6 @@
 #include "WizardProject.h"
 
+#include "LwvPaths.h"
 #include "TraFile.h"
 #include "XString.h"
 
@@ -53,6 +54,14 @@ void CWizardProject::ReplaceTraFile(CTraFile* traFile) {
 CString CWizardProject::GetProjectFileName() const {
   const int slash = m_strProjectPath.ReverseFind(_T('\\'));
   return slash < 0 ? m_strProjectPath : m_strProjectPath.Mid(slash + 1);
+}
+
+CString CWizardProject::GetProjectFolder() const { return GetDirectoryPart(m_strProjectPath); }
+
+CString CWizardProject::ResolvePath(const CString& path) const {
+  const bool absolute = (!path.IsEmpty() && (path[0] == _T('\\') || path[0] == _T('/'))) ||
+                        (path.GetLength() >= 2 && path[1] == _T(':'));
+  return absolute ? path : GetProjectFolder() + path;
 }
 
 CString CWizardProject::GetTestFileName() const {

@@ -6,6 +6,7 @@
 #include "Framework.h"
 
 class CTraFile;
+struct WizardScanServices;
 
 // String-table id of the language name a new language file starts with.
 const UINT WIZARD_DEFAULT_LANGUAGE_STRING = 139;
@@ -31,6 +32,13 @@ class CWizardProject {
 
   // The project path after its last backslash (all of it when none).
   CString GetProjectFileName() const;
+  // The project path up to and including its last separator ("" when none).
+  CString GetProjectFolder() const;
+  // A path relative to the project's folder made absolute against it; an
+  // absolute path (root, drive or UNC) stays as it is. Scripts, language
+  // file, test file and add-on folders are resolved with it, never against
+  // the current directory.
+  CString ResolvePath(const CString& path) const;
   // Language-file path less its last four characters, then "_test.tra".
   CString GetTestFileName() const;
   // Language-file path = project file name less ".lwp", then ".tra".
@@ -45,6 +53,13 @@ class CWizardProject {
   BOOL AddRcFile(const CString& path);
   // Removes the first slot with exactly this path; others move down.
   void RemoveRcFile(const CString& path);
+
+  // Rebuilds the language file from the scripts and the entries the library
+  // supplies, carrying over flag, language id, option block and add-on
+  // files of the file it replaces (WizardScan.cpp). Returns the problem log:
+  // "" without scripts, the success text when nothing went wrong. A script
+  // that cannot be read is a line of the log; the others are scanned.
+  CString ScanResources(const WizardScanServices& services);
 
   // Writes the project, or reads one. A refused or failing read (script
   // count out of range, a language file that cannot be read, a stream that

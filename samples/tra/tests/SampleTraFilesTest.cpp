@@ -23,14 +23,7 @@ const CString kSamples = CString(LW_SOURCE_DIR) + _T("/samples/");
 
 CStringA Utf8(const CString& s) { return CStringA(lw::ToNarrow(s.GetString(), s.GetLength(), CP_UTF8).c_str()); }
 
-std::vector<BYTE> ReadBytes(const CString& path) {
-  std::vector<BYTE> bytes;
-  CFile in;
-  if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return bytes;
-  bytes.resize(static_cast<size_t>(in.GetLength()));
-  if (!bytes.empty()) in.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-  return bytes;
-}
+using lwtest::ReadFileBytes;
 
 // The committed files, read through the library's reader.
 class CommittedFiles : public ::testing::Test {
@@ -69,9 +62,9 @@ TEST(SampleTraGenerator, WritesExactlyTheCommittedFiles) {
   for (const CString& problem : problems) ADD_FAILURE() << Utf8(problem).GetString();
   ASSERT_TRUE(written);
   for (const TCHAR* name : {SAMPLE_TRA_GERMAN, SAMPLE_TRA_ENGLISH}) {
-    const std::vector<BYTE> made = ReadBytes(folder + name);
+    const std::vector<BYTE> made = ReadFileBytes(folder + name);
     ASSERT_FALSE(made.empty()) << Utf8(name).GetString();
-    EXPECT_TRUE(made == ReadBytes(kSamples + name))
+    EXPECT_TRUE(made == ReadFileBytes(kSamples + name))
         << "samples/" << Utf8(name).GetString() << " is out of date: refresh it with "
         << "\"cmake --build build/native --target refresh_sample_tra\"";
   }
@@ -223,17 +216,17 @@ TEST_F(CommittedFiles, SwitchEntryGivesTheDialogAllItsTexts) {
     const CTraNode* entry = SwitchEntry(*file);
     ASSERT_NE(nullptr, entry);
     ASSERT_EQ(LWV_SWITCH_FULL_CHILDREN, entry->GetChildCount());
-    EXPECT_EQ(prompt, entry->GetChild(kSwitchPromptPosition)->m_strOriginal);
+    EXPECT_EQ(prompt, entry->GetChild(LWV_SWITCH_PROMPT)->m_strOriginal);
     const LwvSwitchTexts texts = LwvSwitchTexts::FromEntry(entry);
     for (const CString* text : {&texts.caption, &texts.showAll, &texts.listLabel, &texts.group, &texts.rowLabel[0],
                                 &texts.rowLabel[3], &texts.warning, &texts.failure, &texts.versionPrefix, &texts.ok,
                                 &texts.cancel, &texts.help, &texts.about, &texts.aboutCaption, &texts.aboutInfo})
       EXPECT_FALSE(text->IsEmpty());
   }
-  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(kSwitchPromptPosition)->m_strTranslation);
+  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
   EXPECT_EQ(CString(_T("Allows a new language to be set\nSwitch language")),
-            SwitchEntry(m_english)->GetChild(kSwitchPromptPosition)->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(9)->m_strTranslation);
+            SwitchEntry(m_english)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(LWV_SWITCH_COMMAND)->m_strTranslation);
 }
 
 TEST_F(CommittedFiles, MessageBoxButtonsByTheirControlIds) {

@@ -1,7 +1,11 @@
 // Reads arbitrary bytes as a project file. A stream that reads must write
 // and read back to the same stream; one that fails must leave the project
-// as it was.
+// as it was. The option block read builds the supplied entries: one per
+// set byte 0 to 8, the message box for byte 20, nothing for the others.
 #include "LwvMessage.h"
+#include "ResFile.h"
+#include "ResLibraryCapture.h"
+#include "StdDlgModels.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 
@@ -31,6 +35,18 @@ int Read(std::vector<BYTE> bytes, CWizardProject& project) {
   }
 }
 
+void CheckSuppliedEntries(const BYTE* options) {
+  CResRecordedCapture nothingRecorded;  // every capture fails: empty entries
+  CResProblemLog log;
+  CResFile file;
+  file.AddStandardDialogs(options, nothingRecorded, log);
+  if (options[LWV_OPTION_MESSAGEBOX]) file.AddMessageBox(nothingRecorded, log);
+  int expected = options[LWV_OPTION_MESSAGEBOX] ? 1 : 0;
+  for (int kind = 0; kind < LWV_STDDLG_KINDS; ++kind) expected += options[kind] ? 1 : 0;
+  if (file.Dialogs().GetCount() != expected || log.GetCount() != expected) abort();
+  delete file.CreateNode(nullptr);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -44,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   if (project.GetRcFileCount() > CWizardProject::MAX_RC_FILES) abort();
+  CheckSuppliedEntries(project.GetTraFile()->GetStdDialogOptions());
   const std::vector<BYTE> once = Write(project);
   CWizardProject again;
   if (Read(once, again) != 1) abort();

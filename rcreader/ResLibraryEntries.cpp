@@ -1,0 +1,152 @@
+#include "ResLibraryEntries.h"
+
+#include "StdDlgModels.h"
+#include "SwitchDlgModel.h"
+
+#include <cstring>
+
+namespace {
+
+struct SwitchRow {
+  ResSwitchChild child;
+  const char* german;  // the program's own string table, German resources
+};
+
+// In the order the library addresses them (LwvSwitchChild).
+const SwitchRow kSwitchRows[] = {
+    {{_T("CHECKBOX"), 1012, 150, 10}, u8"&Alle Sprachdateien anzeigen"},
+    {{_T("GROUPBOX"), 1001, 150, 10}, u8"Verfügbare Sprachen"},
+    {{_T("GROUPBOX"), 1014, 150, 10}, u8"Eigenschaften der gewählten Sprache"},
+    {{_T("LTEXT"), 1015, 100, 15}, u8"Version:"},
+    {{_T("LTEXT"), 1016, 100, 15}, u8"Datum:"},
+    {{_T("LTEXT"), 1017, 100, 15}, u8"Autor:"},
+    {{_T("LTEXT"), 1018, 100, 15}, u8"Kommentar:"},
+    {{_T("LTEXT"), 1008, 300, 30},
+     u8"Warnung! Sie haben eine Sprache einer älteren Programmversion gewählt.\n"
+     u8"Evtl. werden nicht alle Texte des Programmes in der richtigen Sprache angezeigt."},
+    {{_T("LTEXT"), 1009, 300, 30}, u8"Fehler beim Umschalten der Sprache!"},
+    {{_T("LTEXT"), 1010, 150, 10}, u8"&Sprache wählen..."},
+    {{_T("LTEXT"), 1011, 300, 30}, u8"Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten"},
+    {{_T("LTEXT"), 1007, 100, 10}, u8"Ver."},
+    {{_T("PUSHBUTTON"), 1004, 45, 10}, u8"&OK"},
+    {{_T("PUSHBUTTON"), 1005, 45, 10}, u8"&Abbrechen"},
+    {{_T("PUSHBUTTON"), 1006, 45, 10}, u8"&Hilfe"},
+    {{_T("PUSHBUTTON"), 1013, 150, 10}, u8"&Über"},
+    {{_T("LTEXT"), 1019, 100, 15}, u8"Über Lingoweave"},
+    {{_T("CTEXT"), 1020, 100, 15}, u8"Weitere Informationen"},
+};
+static_assert(sizeof(kSwitchRows) / sizeof(kSwitchRows[0]) == LWV_SWITCH_FULL_CHILDREN,
+              "one row per child the library addresses");
+
+const char kSwitchCaptionGerman[] = u8"Sprache wählen";
+
+CString FromUtf8(const char* text) { return CString(lw::Widen(text, strlen(text), CP_UTF8).c_str()); }
+
+CString Numbered(const TCHAR* format, int i) {
+  CString s;
+  s.Format(format, i);
+  return s;
+}
+
+}  // namespace
+
+const ResSwitchChild& ResSwitchDialogChild(int position) {
+  if (position < 0 || position >= LWV_SWITCH_FULL_CHILDREN) position = 0;
+  return kSwitchRows[position].child;
+}
+
+CString BuiltInSwitchText(UINT id) {
+  if (id == kSwitchCaptionString) return FromUtf8(kSwitchCaptionGerman);
+  for (const SwitchRow& row : kSwitchRows)
+    if (row.child.stringId == id) return FromUtf8(row.german);
+  return CString();
+}
+
+void CResDialog::InitSwitchDialog(IResTextSource& texts) {
+  m_suppliedByLibrary = true;
+  m_dialogEx = false;
+  m_id = _T("IDD_DLG_AUTOMATIC_STANDARD_SWITCH");
+  m_x = m_y = m_cx = m_cy = 0;
+  m_style = m_exStyle = 0;
+  m_caption = texts.LoadText(kSwitchCaptionString);
+  m_menu.Empty();
+  m_fontFace.Empty();
+  m_fontSize = m_fontWeight = m_fontItalic = 0;
+  for (const SwitchRow& row : kSwitchRows) {
+    std::unique_ptr<CResControl> control(new CResControl());
+    control->InitFromKeyword(texts, row.child.stringId, row.child.keyword, row.child.cx, row.child.cy);
+    AddControl(std::move(control));
+  }
+}
+
+bool CResMessageBox::Init(IResLibraryCapture& capture) {
+  ResMessageBoxCapture captured;
+  const bool ok = capture.CaptureMessageBox(captured);
+  if (!ok) captured = ResMessageBoxCapture();
+  m_id = TRA_MESSAGEBOX_NAME;
+  m_caption = _T("Message Box");
+  m_x = m_y = m_cx = m_cy = 0;
+  m_style = m_exStyle = 0;
+  for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
+    const ResCapturedButton& b = captured.buttons[i];
+    std::unique_ptr<CResControl> control(new CResControl());
+    control->Init(TRA_PUSHBUTTON, Numbered(TRA_MESSAGEBOX_BUTTON, i), b.text, 0, 0, b.cx, b.cy);
+    AddControl(std::move(control));
+  }
+  return ok;
+}
+
+CTraNode* CResMessageBox::CreateNode(CTraNode* parent) {
+  CTraNode* node = new CTraNode(parent, m_id, m_caption, TRA_DIALOG, m_cx, m_cy);
+  m_controls.AddNodes(node);
+  return node;
+}
+
+bool CResStdDialog::Init(int kind, IResLibraryCapture& capture) {
+  const LwStdDlgModel& model = LwGetStdDlgModel(kind);
+  ResStdDialogCapture captured;
+  const bool ok = capture.CaptureStdDialog(kind, captured);
+  if (!ok) captured = ResStdDialogCapture();
+  m_id = model.name;
+  m_caption = captured.caption;
+  m_x = m_y = m_cx = m_cy = 0;
+  m_style = m_exStyle = 0;
+  m_suppliedByLibrary = false;
+  for (int i = 0; i < model.GetEntryCount(); ++i) {
+    const ResCapturedControl c =
+        i < static_cast<int>(captured.controls.size()) ? captured.controls[static_cast<size_t>(i)] : ResCapturedControl();
+    std::unique_ptr<CResControl> control(new CResControl());
+    control->Init(model.entries[static_cast<size_t>(i)].nodeKind, Numbered(TRA_STDDLG_ITEM, i), c.text, c.x, c.y, c.cx,
+                  c.cy);
+    AddControl(std::move(control));
+  }
+  return ok;
+}
+
+CTraNode* CResStdDialog::CreateNode(CTraNode* parent) {
+  CTraNode* node = new CTraNode(parent, m_id, m_caption, TRA_DIALOG, 0, 0);
+  m_controls.AddNodes(node);
+  return node;
+}
+
+bool CResRecordedCapture::CaptureMessageBox(ResMessageBoxCapture& out) {
+  m_asked.push_back(kAskedMessageBox);
+  if (!m_hasMessageBox) return false;
+  out = m_messageBox;
+  return true;
+}
+
+bool CResRecordedCapture::CaptureStdDialog(int kind, ResStdDialogCapture& out) {
+  m_asked.push_back(kind);
+  auto found = m_dialogs.find(kind);
+  if (found == m_dialogs.end()) return false;
+  out = found->second;
+  return true;
+}
+
+bool CResRecordedCapture::ReadSystemMenu(std::vector<CString>& items) {
+  m_asked.push_back(kAskedSystemMenu);
+  if (!m_hasSystemMenu) return false;
+  items = m_systemMenu;
+  return true;
+}
