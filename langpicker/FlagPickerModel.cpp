@@ -2,6 +2,9 @@
 
 #include "LanguageCatalogue.h"
 
+#include <algorithm>
+#include <type_traits>
+
 namespace {
 
 const TCHAR kNeutral[] = _T("NEUTRAL");
@@ -109,4 +112,19 @@ void CFlagPickerModel::FillSubLanguagesOfLanguage() {
     Append(m_subLanguage.rows, subLanguages);
   }
   if (m_subLanguage.rows.GetSize() > 1) m_subLanguage.dropDown = true;
+}
+
+int LwCompareCountryRows(int a, int b) {
+  typedef std::make_unsigned_t<TCHAR> Unit;
+  LPCTSTR x = CountryNames[a], y = CountryNames[b];
+  for (; *x && *x == *y; ++x, ++y) {
+  }
+  return static_cast<int>(static_cast<Unit>(*x)) - static_cast<int>(static_cast<Unit>(*y));
+}
+
+std::vector<int> LwCountryRowsByName() {
+  std::vector<int> rows(COUNTRY_COUNT);
+  for (int i = 0; i < COUNTRY_COUNT; ++i) rows[i] = i;
+  std::sort(rows.begin(), rows.end(), [](int a, int b) { return LwCompareCountryRows(a, b) < 0; });
+  return rows;
 }

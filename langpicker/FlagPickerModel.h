@@ -6,6 +6,8 @@
 
 #include "Framework.h"
 
+#include <vector>
+
 // One drop-down list of the picker.
 struct LwPickerList {
   CStringArray rows;
@@ -62,3 +64,9 @@ class CFlagPickerModel {
 // A "LANG_..." text less its prefix; empty when the text is not longer
 // than the prefix (an empty list gives an empty text).
 CString LwLanguageWithoutPrefix(const CString& text);
+
+// The flag list's order: catalogue rows sorted by country name, compared
+// by code units (UTF-16 in the Unicode build, unsigned bytes in the ANSI
+// build).
+int LwCompareCountryRows(int a, int b);
+std::vector<int> LwCountryRowsByName();

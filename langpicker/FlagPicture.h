@@ -9,7 +9,8 @@
 
 #include <array>
 
-enum { LW_FLAG_SIDE = 32, LW_FLAG_PIXEL_COUNT = LW_FLAG_SIDE * LW_FLAG_SIDE };
+const int LW_FLAG_SIDE = 32;
+const int LW_FLAG_PIXEL_COUNT = LW_FLAG_SIDE * LW_FLAG_SIDE;
 
 // The colour every flag list treats as transparent: RGB(192,192,192).
 const COLORREF LW_FLAG_BACKGROUND = 0x00C0C0C0;

@@ -185,3 +185,26 @@ TEST(FlagPickerModel, RowsOutsideTheCatalogueChangeNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FlagPickerModel, CountriesAreListedByName) {
+  const std::vector<int> rows = LwCountryRowsByName();
+  ASSERT_EQ(size_t(COUNTRY_COUNT), rows.size());
+  auto position = [&rows](const char* name) {
+    for (size_t i = 0; i < rows.size(); ++i)
+      if (CString(CountryNames[rows[i]]) == CString(name)) return static_cast<int>(i);
+    return -1;
+  };
+  EXPECT_EQ(0, position("Afghanistan"));
+  EXPECT_LT(position("Korea (North)"), position("Korea (South)"));
+  // Row 135, "Bhután", lies between "Benin" and "Bolivia".
+  int bhutan = -1;
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i] == 135) bhutan = static_cast<int>(i);
+  EXPECT_LT(position("Benin"), bhutan);
+  EXPECT_LT(bhutan, position("Bolivia"));
+  for (size_t i = 1; i < rows.size(); ++i) EXPECT_LT(LwCompareCountryRows(rows[i - 1], rows[i]), 0) << i;
+}
+
+}  // namespace
