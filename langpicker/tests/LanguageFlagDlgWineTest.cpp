@@ -189,8 +189,10 @@ TEST(LanguageFlagDlgWine, GermanyGivesItsLangIdAndItsStripCell) {
       },
       AnswerBox(&picker, &confirmation, IDOK),
   });
+  // Asked as the programs ask: through their UI services.
+  CFlagPickerUiServices ui(nullptr, kPicker, kBackground);
   LwFlagChoice flag;
-  ASSERT_TRUE(LwPickFlagWithDialog(flag, kPicker, kBackground));
+  ASSERT_TRUE(ui.PickFlag(flag));
   EXPECT_TRUE(script.Finished());
   EXPECT_FALSE(script.WatchdogFired());
   EXPECT_EQ(Confirmation(_T("LANG_GERMAN"), _T("SUBLANG_GERMAN")), confirmation);

@@ -44,9 +44,7 @@ END_MESSAGE_MAP()
 CLanguageFlagDlg::CLanguageFlagDlg(CWnd* parent, UINT templateId, UINT backgroundTemplateId)
     : CDialog(templateId, parent), m_nBackgroundTemplate(backgroundTemplateId) {}
 
-CLanguageFlagDlg::~CLanguageFlagDlg() {
-  if (m_pImageList) ImageList_Destroy(m_pImageList);
-}
+CLanguageFlagDlg::~CLanguageFlagDlg() = default;
 
 void CLanguageFlagDlg::DoDataExchange(CDataExchange* dx) {
   CDialog::DoDataExchange(dx);
@@ -66,38 +64,29 @@ BOOL CLanguageFlagDlg::OnInitDialog() {
   m_languageList.EnableWindow(FALSE);
   m_subLanguageList.EnableWindow(FALSE);
 
-  m_pImageList = ImageList_Create(LW_FLAG_SIDE, LW_FLAG_SIDE, ILC_COLOR24 | ILC_MASK, COUNTRY_COUNT, 32);
-  CBitmap strip;
-  if (m_pImageList && strip.LoadBitmap(IDB_FLAG_STRIP)) ImageList_AddMasked(m_pImageList, strip, LW_FLAG_BACKGROUND);
-  ListView_SetImageList(m_flagList.m_hWnd, m_pImageList, LVSIL_NORMAL);
+  m_pImageList.reset(new CImageList);
+  m_pImageList->Create(IDB_FLAG_STRIP, LW_FLAG_SIDE, 32, LW_FLAG_BACKGROUND);
+  m_flagList.SetImageList(m_pImageList.get(), LVSIL_NORMAL);
   // Inserted in name order, which is the order the sort by name gives.
   for (int row : LwCountryRowsByName()) {
-    LVITEM item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = ListView_GetItemCount(m_flagList.m_hWnd);
-    item.pszText = const_cast<LPTSTR>(CountryNames[row]);
-    item.iImage = row;
-    item.lParam = row;
-    ListView_InsertItem(m_flagList.m_hWnd, &item);
+    const int item = m_flagList.InsertItem(m_flagList.GetItemCount(), CountryNames[row], row);
+    m_flagList.SetItemData(item, static_cast<DWORD_PTR>(row));
   }
   m_flagBitmap.LoadBitmap(IDB_EMPTY_FLAG);
   return TRUE;
 }
 
 int CLanguageFlagDlg::FindCountryItem(int row) const {
-  LVFINDINFO find = {};
-  find.flags = LVFI_PARAM;
-  find.lParam = row;
-  return ListView_FindItem(m_flagList.m_hWnd, -1, &find);
+  for (int item = 0; item < m_flagList.GetItemCount(); ++item)
+    if (m_flagList.GetItemData(item) == static_cast<DWORD_PTR>(row)) return item;
+  return -1;
 }
 
 int CLanguageFlagDlg::SelectedCountry() const {
-  if (ListView_GetSelectedCount(m_flagList.m_hWnd) != 1) return -1;
-  LVITEM item = {};
-  item.mask = LVIF_PARAM;
-  item.iItem = ListView_GetNextItem(m_flagList.m_hWnd, -1, LVNI_SELECTED);
-  if (item.iItem < 0 || !ListView_GetItem(m_flagList.m_hWnd, &item)) return -1;
-  return static_cast<int>(item.lParam);
+  if (m_flagList.GetSelectedCount() != 1) return -1;
+  POSITION pos = m_flagList.GetFirstSelectedItemPosition();
+  const int item = m_flagList.GetNextSelectedItem(pos);
+  return item < 0 ? -1 : static_cast<int>(m_flagList.GetItemData(item));
 }
 
 void CLanguageFlagDlg::ShowModel() {
@@ -197,8 +186,7 @@ void CLanguageFlagDlg::OnPaint() {
     dc.BitBlt(m_rcPreview.left, m_rcPreview.top, LW_FLAG_SIDE, LW_FLAG_SIDE, &memory, 0, 0, SRCCOPY);
     memory.SelectObject(old);
   } else if (m_pImageList) {
-    ImageList_DrawEx(m_pImageList, m_model.FlagIndex(), dc, m_rcPreview.left, m_rcPreview.top, LW_FLAG_SIDE,
-                     LW_FLAG_SIDE, CLR_NONE, CLR_DEFAULT, ILD_NORMAL);
+    m_pImageList->Draw(&dc, m_model.FlagIndex(), m_rcPreview.TopLeft(), ILD_NORMAL);
   }
 }
 

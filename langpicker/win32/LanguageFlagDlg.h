@@ -8,7 +8,7 @@
 #include "FrameworkWin.h"
 #include "LangPickerIds.h"
 
-#include <commctrl.h>
+#include <memory>
 
 class CLanguageFlagDlg : public CDialog {
  public:
@@ -44,7 +44,7 @@ class CLanguageFlagDlg : public CDialog {
   CComboBox m_subLanguageList;
   CComboBox m_languageList;
   CButton m_okButton;
-  CWnd m_flagList;  // list view
+  CListCtrl m_flagList;
   CString m_strInfo;
   CBitmap m_flagBitmap;
   WORD m_langId = 0;
@@ -57,7 +57,7 @@ class CLanguageFlagDlg : public CDialog {
   void ShowModel();
 
   CRect m_rcPreview;
-  HIMAGELIST m_pImageList = nullptr;
+  std::unique_ptr<CImageList> m_pImageList;
   CFlagPickerModel m_model;
   UINT m_nBackgroundTemplate;
 
