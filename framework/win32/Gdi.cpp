@@ -113,6 +113,15 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* font, CDC* dc) {
 
 int CFont::GetLogFont(LOGFONT* font) const { return ::GetObject(m_hObject, sizeof(LOGFONT), font); }
 
+CPalette* CPalette::FromHandle(HPALETTE palette) { return TemporaryGdi<CPalette>(palette); }
+BOOL CPalette::CreatePalette(const LOGPALETTE* logPalette) {
+  return !m_hObject && logPalette && Attach(::CreatePalette(logPalette));
+}
+int CPalette::GetEntryCount() const {
+  WORD count = 0;
+  return m_hObject && ::GetObject(m_hObject, sizeof(count), &count) ? count : 0;
+}
+
 CBitmap* CBitmap::FromHandle(HBITMAP bitmap) { return TemporaryGdi<CBitmap>(bitmap); }
 BOOL CBitmap::LoadBitmap(UINT id) { return LoadBitmap(MAKEINTRESOURCE(id)); }
 BOOL CBitmap::LoadBitmap(LPCTSTR name) {

@@ -71,6 +71,14 @@ class CBitmap : public CGdiObject {
   operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 
+class CPalette : public CGdiObject {
+ public:
+  static CPalette* FromHandle(HPALETTE palette);
+  BOOL CreatePalette(const LOGPALETTE* logPalette);
+  int GetEntryCount() const;
+  operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }
+};
+
 class CDC : public CObject {
  public:
   CDC() = default;
