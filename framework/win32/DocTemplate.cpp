@@ -115,6 +115,22 @@ void CSingleDocTemplate::DiscardFrame(CFrameWnd* frame, CDocument* doc) {
 }
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible) {
+  // A frame made for a document that then fails with an exception goes
+  // with it (the exception goes on to the message boundary).
+  const bool creating = m_pOnlyDoc == nullptr;
+  try {
+    return OpenOrCreate(path, makeVisible);
+  } catch (...) {
+    CDocument* doc = creating ? m_pOnlyDoc : nullptr;
+    CView* view = doc ? doc->GetView(0) : nullptr;
+    CFrameWnd* frame = view ? view->GetParentFrame() : nullptr;
+    CWinApp* app = AfxGetApp();
+    if (frame && (!app || app->m_pMainWnd != frame)) DiscardFrame(frame, doc);
+    throw;
+  }
+}
+
+CDocument* CSingleDocTemplate::OpenOrCreate(LPCTSTR path, BOOL makeVisible) {
   CDocument* doc = m_pOnlyDoc;
   CFrameWnd* frame = nullptr;
   const bool created = doc == nullptr;

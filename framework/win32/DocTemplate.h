@@ -60,6 +60,7 @@ class CSingleDocTemplate : public CDocTemplate {
   void RemoveDocument(CDocument* doc) override;
 
  protected:
+  CDocument* OpenOrCreate(LPCTSTR path, BOOL makeVisible);
   void DiscardFrame(CFrameWnd* frame, CDocument* doc);
 
   CDocument* m_pOnlyDoc = nullptr;

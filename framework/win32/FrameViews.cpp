@@ -54,8 +54,12 @@ std::vector<CView*> ViewsBelow(HWND hwnd) {
   ::EnumChildWindows(
       hwnd,
       [](HWND child, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
+        try {
+          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+          return TRUE;
+        } catch (...) {  // nothing unwinds through the system's enumeration
+          return FALSE;
+        }
       },
       reinterpret_cast<LPARAM>(&children));
   std::vector<CView*> views;

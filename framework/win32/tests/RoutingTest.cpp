@@ -123,3 +123,48 @@ TEST_F(Routing, AFailingUpdateHandlerIsReportedOnce) {
 
 }  // namespace
 }  // namespace dvtest
+
+namespace dvtest {
+namespace {
+
+// The program's own loop updates the toolbar when it runs out of messages.
+TEST_F(Routing, TheMessageLoopUpdatesTheToolbarWhenIdle) {
+  app.OnIdle(0);
+  ASSERT_TRUE(ButtonEnabled(ID_TEST_DOC_CMD));
+  Log::Get().docCommandEnabled = false;
+  UINT_PTR timer = ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(7); });
+  EXPECT_EQ(app.Run(), 7);
+  ::KillTimer(nullptr, timer);
+  EXPECT_FALSE(ButtonEnabled(ID_TEST_DOC_CMD));
+}
+
+class CFailingDoc : public CTestDoc {
+  DECLARE_DYNCREATE(CFailingDoc)
+
+ public:
+  BOOL OnNewDocument() override { throw CFileException(CFileException::fileNotFound, 2, _T("C:\\erste.lwt")); }
+};
+IMPLEMENT_DYNCREATE(CFailingDoc, CTestDoc)
+
+// A new document that fails with an exception takes its new frame along;
+// the exception goes on to the message boundary.
+TEST_F(DocViewFixture, AnExceptionWhileMakingTheFirstDocumentLeavesNoFrame) {
+  app.AddDocTemplate(new CSingleDocTemplate(IDR_DOC_FRAME, RUNTIME_CLASS(CFailingDoc), RUNTIME_CLASS(CTestDocFrame),
+                                            RUNTIME_CLASS(CTestView)));
+  EXPECT_THROW(app.OnFileNew(), CFileException);
+  EXPECT_EQ(app.GetDocTemplate(0)->GetDocumentCount(), 0);
+  EXPECT_EQ(Log::Get().documentsDeleted, 1);
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+  int frames = 0;  // windows of this thread (the other width's program runs beside it)
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM count) -> BOOL {
+        if (dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hwnd))) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&frames));
+  EXPECT_EQ(frames, 0);
+}
+
+}  // namespace
+}  // namespace dvtest
