@@ -109,6 +109,22 @@ TEST_F(WindowLifeTest, SameObjectCreatedAndDestroyedManyTimes) {
   }
   EXPECT_EQ(edit.charsSeen, 150);
   parent.DestroyWindow();
+
+  // A modeless dialog object shown again and again from a new template each time.
+  CClosingDialog preview;
+  for (int round = 1; round <= 20; ++round) {
+    SCOPED_TRACE(round);
+    CString caption;
+    caption.Format(_T("Vorschau %d"), round);
+    lw::DialogTemplate t = ThreeEdits(caption);
+    ASSERT_TRUE(preview.CreateIndirect(t.Get()));
+    HWND hwnd = preview.m_hWnd;
+    EXPECT_EQ(preview.GetWindowTextString(), caption);
+    EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(hwnd, kFirst)), nullptr) << "controls stay unbound";
+    EXPECT_TRUE(preview.DestroyWindow());
+    EXPECT_EQ(preview.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
+  }
 }
 
 // Windows that delete their object when their window is gone.
