@@ -1,3 +1,4 @@
+#include "PageControls.h"
 #include "PageFlow.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +215,36 @@ TEST(PageFlow, RoadOfSettingsWithoutAnalyserFindsNothing) {
   EXPECT_FALSE(r.externHeaders);
   EXPECT_FALSE(r.fixHits);
   EXPECT_EQ(137, GuideNextPage(151, r));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PageControls, EnvironmentPage) {
+  struct Case {
+    int radio;
+    bool frameworkEnabled, integrateShown;
+  } cases[] = {{-1, true, false}, {0, true, true}, {1, true, false}, {2, false, false}};
+  for (const Case& c : cases) {
+    GuideIdePageControls controls = GuideIdePageControlsFor(c.radio);
+    EXPECT_EQ(c.frameworkEnabled, controls.frameworkEnabled) << c.radio;
+    EXPECT_EQ(c.integrateShown, controls.integrateShown) << c.radio;
+  }
+}
+
+TEST(PageControls, OptionsPage) {
+  struct Case {
+    int radio;
+    bool checked, projectShown, preprocessorShown;
+  } cases[] = {{0, true, true, true}, {0, false, false, true}, {1, true, false, true}, {2, true, false, false}};
+  for (const Case& c : cases) {
+    CIntegrationSettings s;
+    s.LeaveIdePage(c.radio, c.checked);
+    GuideOptionsPageControls controls = GuideOptionsPageControlsFor(s);
+    EXPECT_EQ(c.projectShown, controls.projectShown) << c.radio;
+    EXPECT_EQ(c.preprocessorShown, controls.preprocessorShown) << c.radio;
+  }
 }
 
 }  // namespace
