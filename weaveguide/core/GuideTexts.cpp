@@ -86,11 +86,10 @@ UINT GuideTestInstructionsId(const CIntegrationSettings& s) {
 
 CString GuideFixMacroList(const CIntegrationSettings& s, const IGuideStrings& strings) {
   CString list;
-  const COwningObList* hits = s.m_analyser ? s.m_analyser->GetFixHits() : nullptr;
-  if (!hits) return list;
+  const CProjectAnalyser* analyser = s.GetScanResults();
+  if (!analyser) return list;
   CString format = GuideLoadFormat(strings, kStrFixMacroEntry);
-  for (POSITION pos = hits->GetHeadPosition(); pos;) {
-    const CFixHit* hit = static_cast<const CFixHit*>(const_cast<COwningObList*>(hits)->GetNext(pos));
+  for (INT_PTR i = 0; const CFixHit* hit = analyser->FixHitAt(i); ++i) {
     CString macroLine = s.m_preprocessor ? _T("\t#ifdef _LINGOWEAVE\r\n\t") + hit->m_macroText + _T("\r\n\t#endif")
                                          : _T("\t") + hit->m_macroText;
     CString entry;
@@ -103,11 +102,10 @@ CString GuideFixMacroList(const CIntegrationSettings& s, const IGuideStrings& st
 
 CString GuideExternHeaderList(const CIntegrationSettings& s, const IGuideStrings& strings) {
   CString list;
-  if (!s.m_analyser) return list;
+  const CProjectAnalyser* analyser = s.GetScanResults();
+  if (!analyser) return list;
   CString format = GuideLoadFormat(strings, kStrExternHeaderEntry);
-  const CObList& includes = s.m_analyser->GetExternIncludes();
-  for (POSITION pos = includes.GetHeadPosition(); pos;) {
-    const CIncludeNode* include = static_cast<const CIncludeNode*>(const_cast<CObList&>(includes).GetNext(pos));
+  for (INT_PTR i = 0; const CIncludeNode* include = analyser->ExternIncludeAt(i); ++i) {
     const CString& line = include->m_lineText;
     CString replacement =
         s.m_preprocessor

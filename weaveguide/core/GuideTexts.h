@@ -32,6 +32,6 @@ CString GuideSwitchCall(const CIntegrationSettings& settings);
 UINT GuideTestInstructionsId(const CIntegrationSettings& settings);
 
 // One entry per fix hit or extern include of the settings' analyser, each
-// followed by an empty line; empty without an analyser.
+// followed by an empty line; empty without a finished scan.
 CString GuideFixMacroList(const CIntegrationSettings& settings, const IGuideStrings& strings);
 CString GuideExternHeaderList(const CIntegrationSettings& settings, const IGuideStrings& strings);

@@ -6,15 +6,25 @@
 CIntegrationSettings::~CIntegrationSettings() { ReplaceScan(nullptr, nullptr); }
 
 void CIntegrationSettings::ReplaceScan(CProjectFileList* files, CProjectAnalyser* analyser) {
+  m_scanFinished = false;
+  // The analyser points into the file list: it goes first.
   delete m_analyser;
   m_analyser = analyser;
   delete m_files;
   m_files = files;
 }
 
-bool CIntegrationSettings::HasFixHits() const { return m_analyser && m_analyser->HasFixHits(); }
+void CIntegrationSettings::RunScan(CProjectFileList* files, CSegmentedProgress* progress) {
+  ReplaceScan(files, new CProjectAnalyser());
+  m_analyser->Scan(m_files, progress);
+  m_scanFinished = true;
+}
 
-bool CIntegrationSettings::HasExternHeaders() const { return m_analyser && m_analyser->HasExternHeaders(); }
+bool CIntegrationSettings::HasFixHits() const { return GetScanResults() && GetScanResults()->HasFixHits(); }
+
+bool CIntegrationSettings::HasExternHeaders() const {
+  return GetScanResults() && GetScanResults()->HasExternHeaders();
+}
 
 void CIntegrationSettings::LeaveIdePage(int ideRadio, bool mfcChecked) {
   m_ideKind = ideRadio == 0 ? kIdeVisualCpp : ideRadio == 1 ? kIdeOtherCpp : kIdeOther;

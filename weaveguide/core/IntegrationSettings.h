@@ -7,6 +7,7 @@
 
 class CProjectAnalyser;
 class CProjectFileList;
+class CSegmentedProgress;
 
 enum GuideIdeKind { kIdeVisualCpp = 0, kIdeOtherCpp = 1, kIdeOther = 2 };
 
@@ -32,11 +33,14 @@ class CIntegrationSettings {
   CProjectFileList* m_files = nullptr;    // owned
   CProjectAnalyser* m_analyser = nullptr;  // owned
 
-  // Takes both, deleting the previous ones (the file list after the
-  // analyser that points into it).
-  void ReplaceScan(CProjectFileList* files, CProjectAnalyser* analyser);
+  // Replaces the previous scan's file list and analyser by files (taken
+  // over) and a new analyser run over them; progress may be null. The
+  // scan's exceptions pass on, leaving the scan unfinished.
+  void RunScan(CProjectFileList* files, CSegmentedProgress* progress);
+  // The analyser of a finished scan, else null.
+  const CProjectAnalyser* GetScanResults() const { return m_scanFinished ? m_analyser : nullptr; }
 
-  // False without an analyser, also after a scan that did not finish.
+  // False without a finished scan.
   bool HasFixHits() const;
   bool HasExternHeaders() const;
 
@@ -50,6 +54,11 @@ class CIntegrationSettings {
   // Result radios of the compile and test pages: 0 = problems reported.
   void SetCompileResult(int radio) { m_compileErrors = radio == 0; }
   void SetTestResult(int radio) { m_runtimeProblems = radio == 0; }
+
+ private:
+  void ReplaceScan(CProjectFileList* files, CProjectAnalyser* analyser);
+
+  bool m_scanFinished = false;
 };
 
 // The framework check of the environment page after a choice in its radio

@@ -5,9 +5,12 @@
 #include "PageFlow.h"
 #include "ProjectAnalyser.h"
 #include "ProjectFileList.h"
+#include "SegmentedProgress.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
 #include <string>
 
 using lwtest::S;
@@ -159,16 +162,6 @@ TEST(GuideTexts, FormatStringsFromTranslationsOnlyWithTheSameConversions) {
   }
 }
 
-TEST(GuideTexts, ListsWithoutAnalyserAreEmpty) {
-  lwtest::GermanStrings strings;
-  CIntegrationSettings s;
-  EXPECT_EQ(CString(), GuideFixMacroList(s, strings));
-  EXPECT_EQ(CString(), GuideExternHeaderList(s, strings));
-  s.ReplaceScan(new CProjectFileList(), new CProjectAnalyser());  // a scan that never matched
-  EXPECT_EQ(CString(), GuideFixMacroList(s, strings));
-  EXPECT_EQ(CString(), GuideExternHeaderList(s, strings));
-}
-
 const char kDsp[] =
     "# Microsoft Developer Studio Project File - Name=\"Demo\" - Package Owner=<4>\r\n"
     "# Begin Target\r\n"
@@ -194,8 +187,20 @@ const char kDemoCpp[] =
     "#include \"MainFrm.h\"\r\n"
     "#include \"grid/GridCtrl.h\"\r\n";
 
-// The settings after a scan of a small framework project with one fix hit
-// and one extern header.
+// Stops the scan by throwing when the bar reaches a percentage.
+class ThrowingProgress : public CSegmentedProgress {
+ public:
+  explicit ThrowingProgress(int at) : m_at(at) {}
+  void ShowPercent(int percent) override {
+    if (percent >= m_at) throw std::runtime_error("stopped");
+  }
+
+ private:
+  int m_at;
+};
+
+// A small framework project with one fix hit and one extern header, and
+// the settings that scan it.
 struct ScannedProject {
   ScannedProject() {
     CString folder = lwtest::ScratchDir("guide-texts");
@@ -204,13 +209,43 @@ struct ScannedProject {
     lwtest::WriteFile(folder, "Demo.cpp", kDemoCpp);
     lwtest::WriteFile(folder, "StdAfx.h", "#include <afxwin.h>\r\n");
     settings.LeaveIdePage(0, true);
+    Scan(nullptr);
+  }
+  void Scan(CSegmentedProgress* progress) {
     CDspReader reader(settings.m_projectPath);
     reader.Read();
-    settings.ReplaceScan(reader.CreateProjectFileList(), new CProjectAnalyser());
-    settings.m_analyser->Scan(settings.m_files, nullptr);
+    settings.RunScan(reader.CreateProjectFileList(), progress);
   }
   CIntegrationSettings settings;
 };
+
+TEST(GuideTexts, AScanThatStoppedFindsNothing) {
+  lwtest::GermanStrings strings;
+  CIntegrationSettings none;
+  EXPECT_EQ(CString(), GuideFixMacroList(none, strings));
+  EXPECT_EQ(CString(), GuideExternHeaderList(none, strings));
+
+  // Stopped at its last step, the new analyser holds both findings.
+  ScannedProject p;
+  ThrowingProgress progress(100);
+  EXPECT_THROW(p.Scan(&progress), std::runtime_error);
+  ASSERT_NE(nullptr, p.settings.m_analyser);
+  EXPECT_TRUE(p.settings.m_analyser->HasFixHits());
+  EXPECT_TRUE(p.settings.m_analyser->HasExternHeaders());
+  EXPECT_EQ(nullptr, p.settings.GetScanResults());
+  EXPECT_FALSE(p.settings.HasFixHits());
+  EXPECT_FALSE(p.settings.HasExternHeaders());
+  EXPECT_EQ(CString(), GuideFixMacroList(p.settings, strings));
+  EXPECT_EQ(CString(), GuideExternHeaderList(p.settings, strings));
+  GuideRoad road = GuideRoadOf(p.settings);
+  EXPECT_FALSE(road.fixHits);
+  EXPECT_FALSE(road.externHeaders);
+
+  // Scanning again finds them.
+  p.Scan(nullptr);
+  EXPECT_TRUE(p.settings.HasFixHits());
+  EXPECT_TRUE(p.settings.HasExternHeaders());
+}
 
 TEST(GuideTexts, FixMacroAndExternListsOfAScannedProject) {
   ScannedProject p;

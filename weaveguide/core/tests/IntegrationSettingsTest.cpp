@@ -90,16 +90,21 @@ TEST(IntegrationSettings, ResultRadios) {
   EXPECT_TRUE(s.m_runtimeProblems);
 }
 
-TEST(IntegrationSettings, NoAnalyserOrAnUnfinishedOneFindsNothing) {
+TEST(IntegrationSettings, NoScanFindsNothing) {
   CIntegrationSettings s;
+  EXPECT_EQ(nullptr, s.GetScanResults());
   EXPECT_FALSE(s.HasFixHits());
   EXPECT_FALSE(s.HasExternHeaders());
-  // An analyser that never got to its matching phase (a scan that threw).
-  s.ReplaceScan(new CProjectFileList(), new CProjectAnalyser());
+}
+
+TEST(IntegrationSettings, EachScanReplacesTheLastOne) {
+  CIntegrationSettings s;
+  s.RunScan(new CProjectFileList(), nullptr);
+  ASSERT_NE(nullptr, s.GetScanResults());
+  EXPECT_EQ(s.m_analyser, s.GetScanResults());
+  s.RunScan(new CProjectFileList(), nullptr);  // the previous ones go (the sanitizer build checks)
+  EXPECT_EQ(s.m_analyser, s.GetScanResults());
   EXPECT_FALSE(s.HasFixHits());
-  EXPECT_FALSE(s.HasExternHeaders());
-  s.ReplaceScan(new CProjectFileList(), new CProjectAnalyser());  // the previous ones go
-  EXPECT_NE(nullptr, s.m_analyser);
 }
 
 }  // namespace
