@@ -18,9 +18,9 @@ enum GuideStringId : UINT {
   kStrSwitchCallNamed = 251,
 };
 
-class IGuideStrings {
+class CGuideStrings {
  public:
-  virtual ~IGuideStrings() = default;
+  virtual ~CGuideStrings() = default;
   // The text to show, in the current language.
   virtual CString Load(UINT id) const = 0;
   // The text as built into the program, untranslated.
@@ -29,4 +29,4 @@ class IGuideStrings {
 
 // A string used as a format: the translation when its conversions are those
 // of the original, else the original.
-CString GuideLoadFormat(const IGuideStrings& strings, UINT id);
+CString GuideLoadFormat(const CGuideStrings& strings, UINT id);

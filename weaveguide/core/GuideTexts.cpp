@@ -14,7 +14,7 @@ CString Guarded(const CString& code) { return kGuardBegin + code + kNewLine + kG
 
 }  // namespace
 
-CString GuideLoadFormat(const IGuideStrings& strings, UINT id) {
+CString GuideLoadFormat(const CGuideStrings& strings, UINT id) {
   CString original = strings.LoadOriginal(id);
   CString translated = strings.Load(id);
   return LwSameConversions(original, translated) ? translated : original;
@@ -31,11 +31,11 @@ UINT GuideLibraryListId(const CIntegrationSettings& s) {
   return s.m_8Bit ? kStrLibrariesBoth : kStrLibrariesUnicode;
 }
 
-CString GuideLibraryList(const CIntegrationSettings& s, const IGuideStrings& strings) {
+CString GuideLibraryList(const CIntegrationSettings& s, const CGuideStrings& strings) {
   return strings.Load(GuideLibraryListId(s));
 }
 
-CString GuideDllList(const CIntegrationSettings& s, const IGuideStrings& strings) {
+CString GuideDllList(const CIntegrationSettings& s, const CGuideStrings& strings) {
   CString list = GuideLibraryList(s, strings);
   list.Replace(_T(".lib"), _T(".dll"));
   return list;
@@ -84,7 +84,7 @@ UINT GuideTestInstructionsId(const CIntegrationSettings& s) {
   return s.m_menu ? kStrTestWithMenu : kStrTestWithoutMenu;
 }
 
-CString GuideFixMacroList(const CIntegrationSettings& s, const IGuideStrings& strings) {
+CString GuideFixMacroList(const CIntegrationSettings& s, const CGuideStrings& strings) {
   CString list;
   const CProjectAnalyser* analyser = s.GetScanResults();
   if (!analyser) return list;
@@ -100,7 +100,7 @@ CString GuideFixMacroList(const CIntegrationSettings& s, const IGuideStrings& st
   return list;
 }
 
-CString GuideExternHeaderList(const CIntegrationSettings& s, const IGuideStrings& strings) {
+CString GuideExternHeaderList(const CIntegrationSettings& s, const CGuideStrings& strings) {
   CString list;
   const CProjectAnalyser* analyser = s.GetScanResults();
   if (!analyser) return list;

@@ -14,9 +14,9 @@ enum GuideHeader { kHeaderFramework, kHeaderSdk };
 CString GuideProjectName(const CString& projectPath);
 
 UINT GuideLibraryListId(const CIntegrationSettings& settings);
-CString GuideLibraryList(const CIntegrationSettings& settings, const IGuideStrings& strings);
+CString GuideLibraryList(const CIntegrationSettings& settings, const CGuideStrings& strings);
 // The library list with every ".lib" as ".dll".
-CString GuideDllList(const CIntegrationSettings& settings, const IGuideStrings& strings);
+CString GuideDllList(const CIntegrationSettings& settings, const CGuideStrings& strings);
 
 CString GuideIncludeLines(const CIntegrationSettings& settings, GuideHeader header);
 
@@ -33,5 +33,5 @@ UINT GuideTestInstructionsId(const CIntegrationSettings& settings);
 
 // One entry per fix hit or extern include of the settings' analyser, each
 // followed by an empty line; empty without a finished scan.
-CString GuideFixMacroList(const CIntegrationSettings& settings, const IGuideStrings& strings);
-CString GuideExternHeaderList(const CIntegrationSettings& settings, const IGuideStrings& strings);
+CString GuideFixMacroList(const CIntegrationSettings& settings, const CGuideStrings& strings);
+CString GuideExternHeaderList(const CIntegrationSettings& settings, const CGuideStrings& strings);

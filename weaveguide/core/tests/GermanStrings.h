@@ -15,7 +15,7 @@ inline CString U8(const char* text) {
   return CString(converted.c_str());
 }
 
-class GermanStrings : public IGuideStrings {
+class GermanStrings : public CGuideStrings {
  public:
   GermanStrings() {
     const std::pair<UINT, const char*> texts[] = {
