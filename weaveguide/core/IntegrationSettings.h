@@ -30,13 +30,13 @@ class CIntegrationSettings {
   bool m_runtimeProblems = true;
   int m_ideKind = kIdeVisualCpp;
   bool m_mfc = false;
-  CProjectFileList* m_files = nullptr;    // owned
-  CProjectAnalyser* m_analyser = nullptr;  // owned
-
   // Replaces the previous scan's file list and analyser by files (taken
   // over) and a new analyser run over them; progress may be null. The
   // scan's exceptions pass on, leaving the scan unfinished.
   void RunScan(CProjectFileList* files, CSegmentedProgress* progress);
+  // The last scan's, finished or not; null before the first.
+  const CProjectFileList* GetFiles() const { return m_files; }
+  const CProjectAnalyser* GetAnalyser() const { return m_analyser; }
   // The analyser of a finished scan, else null.
   const CProjectAnalyser* GetScanResults() const { return m_scanFinished ? m_analyser : nullptr; }
 
@@ -58,6 +58,8 @@ class CIntegrationSettings {
  private:
   void ReplaceScan(CProjectFileList* files, CProjectAnalyser* analyser);
 
+  CProjectFileList* m_files = nullptr;      // owned
+  CProjectAnalyser* m_analyser = nullptr;  // owned; points into m_files
   bool m_scanFinished = false;
 };
 

@@ -229,9 +229,9 @@ TEST(GuideTexts, AScanThatStoppedFindsNothing) {
   ScannedProject p;
   ThrowingProgress progress(100);
   EXPECT_THROW(p.Scan(&progress), std::runtime_error);
-  ASSERT_NE(nullptr, p.settings.m_analyser);
-  EXPECT_TRUE(p.settings.m_analyser->HasFixHits());
-  EXPECT_TRUE(p.settings.m_analyser->HasExternHeaders());
+  ASSERT_NE(nullptr, p.settings.GetAnalyser());
+  EXPECT_TRUE(p.settings.GetAnalyser()->HasFixHits());
+  EXPECT_TRUE(p.settings.GetAnalyser()->HasExternHeaders());
   EXPECT_EQ(nullptr, p.settings.GetScanResults());
   EXPECT_FALSE(p.settings.HasFixHits());
   EXPECT_FALSE(p.settings.HasExternHeaders());

@@ -15,8 +15,8 @@ TEST(IntegrationSettings, Defaults) {
   EXPECT_TRUE(s.m_menu);
   EXPECT_TRUE(s.m_compileErrors);
   EXPECT_TRUE(s.m_runtimeProblems);
-  EXPECT_EQ(nullptr, s.m_files);
-  EXPECT_EQ(nullptr, s.m_analyser);
+  EXPECT_EQ(nullptr, s.GetFiles());
+  EXPECT_EQ(nullptr, s.GetAnalyser());
 }
 
 TEST(IntegrationSettings, LeavingTheIdePage) {
@@ -101,9 +101,9 @@ TEST(IntegrationSettings, EachScanReplacesTheLastOne) {
   CIntegrationSettings s;
   s.RunScan(new CProjectFileList(), nullptr);
   ASSERT_NE(nullptr, s.GetScanResults());
-  EXPECT_EQ(s.m_analyser, s.GetScanResults());
+  EXPECT_EQ(s.GetAnalyser(), s.GetScanResults());
   s.RunScan(new CProjectFileList(), nullptr);  // the previous ones go (the sanitizer build checks)
-  EXPECT_EQ(s.m_analyser, s.GetScanResults());
+  EXPECT_EQ(s.GetAnalyser(), s.GetScanResults());
   EXPECT_FALSE(s.HasFixHits());
 }
 
