@@ -6,6 +6,8 @@
 
 namespace {
 
+const int kPastLast = CSegmentedProgress::kMaxPhases + 100;
+
 class RecordingProgress : public CSegmentedProgress {
  public:
   void ShowPercent(int percent) override { shown.push_back(percent); }
@@ -43,6 +45,19 @@ TEST(SegmentedProgress, PhasesWithoutStepsAndOutOfRangePhases) {
   p.Step(20);
   p.SetPhaseRange(3, 99);
   EXPECT_EQ((std::vector<int>{0, 0, 0, 0}), p.shown);
+}
+
+TEST(SegmentedProgress, ZeroRangeBelowCountedStepsAddsNothing) {
+  RecordingProgress p;
+  p.SetPhaseRange(5, 0);
+  p.Step(0);
+  p.Step(0);              // 40
+  p.SetPhaseRange(0, 1);  // nothing to subdivide: still 40
+  p.Step(1);
+  p.SetPhaseRange(4, 20); // past the last phase: ignored
+  p.Step(kPastLast);
+  p.Step(0);              // 60
+  EXPECT_EQ((std::vector<int>{0, 20, 40, 40, 40, 60}), p.shown);
 }
 
 }  // namespace

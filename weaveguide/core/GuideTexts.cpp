@@ -1,0 +1,120 @@
+#include "GuideTexts.h"
+
+#include "ProjectAnalyser.h"
+#include "StdDlgText.h"
+
+namespace {
+
+const TCHAR kGuardBegin[] = _T("#ifdef _LINGOWEAVE\r\n");
+const TCHAR kGuardEnd[] = _T("#endif");
+const TCHAR kNewLine[] = _T("\r\n");
+const TCHAR kEntryEnd[] = _T("\r\n\r\n");
+
+CString Guarded(const CString& code) { return kGuardBegin + code + kNewLine + kGuardEnd; }
+
+}  // namespace
+
+CString GuideLoadFormat(const CGuideStrings& strings, UINT id) {
+  CString original = strings.LoadOriginal(id);
+  CString translated = strings.Load(id);
+  return LwSameConversions(original, translated) ? translated : original;
+}
+
+CString GuideProjectName(const CString& projectPath) {
+  CString file = projectPath.Mid(projectPath.ReverseFind(_T('\\')) + 1);
+  if (file.GetLength() < 4) return _T("MyProject");
+  return file.Left(file.GetLength() - 4);
+}
+
+UINT GuideLibraryListId(const CIntegrationSettings& s) {
+  if (!s.m_unicode) return kStrLibraries8Bit;
+  return s.m_8Bit ? kStrLibrariesBoth : kStrLibrariesUnicode;
+}
+
+CString GuideLibraryList(const CIntegrationSettings& s, const CGuideStrings& strings) {
+  return strings.Load(GuideLibraryListId(s));
+}
+
+CString GuideDllList(const CIntegrationSettings& s, const CGuideStrings& strings) {
+  CString list = GuideLibraryList(s, strings);
+  list.Replace(_T(".lib"), _T(".dll"));
+  return list;
+}
+
+CString GuideIncludeLines(const CIntegrationSettings& s, GuideHeader header) {
+  CString include = header == kHeaderFramework ? _T("#include \"LwvMFC.h\"") : _T("#include \"LwvSDK.h\"");
+  if (!s.m_preprocessor) return include;
+  CString guarded = Guarded(include);
+  return s.m_ideKind == kIdeOtherCpp ? _T("#define _LINGOWEAVE\r\n") + guarded : guarded;
+}
+
+CString GuideStartCode(const CIntegrationSettings& s) {
+  // The name goes in as it is, never as part of a format.
+  CString name = GuideProjectName(s.m_projectPath);
+  CString code = _T("\t/* This fills Lwv start params. See \"Lwv.h\" for details */\r\n")
+                 _T("\tLW_STARTPARAMS StartPars;\r\n")
+                 _T("\t_tcscpy(StartPars.szStdFile, _T(\"") + name + _T(".tra\"));\r\n")
+                 _T("\t_tcscpy(StartPars.szTraPath, _T(\"\"));\r\n")
+                 _T("\tStartPars.bAutoSwitchCommand = TRUE;\r\n")
+                 _T("\tStartPars.nSwitchCommandID = 0x1234;\r\n")
+                 _T("\tStartPars.nSwitchMainMenuPos = 1;\r\n")
+                 _T("\tStartPars.bSwitchDlgAllowOld = TRUE;\r\n")
+                 _T("\tStartPars.nSwitchDlgHelpID = 123;\r\n")
+                 _T("\tStartPars.hRegKey = 0; //GetAppRegistryKey();\r\n")
+                 _T("\t_tcscpy(StartPars.szIniFilePath, _T(\"") + name + _T(".ini\"));\r\n")
+                 _T("\tStartPars.nSwitchBroadcastMsg = 0; // Add registered message here\r\n")
+                 _T("\r\n")
+                 _T("\t/* This starts Lwv */\r\n")
+                 _T("\tLWStart(&StartPars);\r\n")
+                 _T("\tLWAddThread(GetCurrentThreadId());\r\n");
+  return s.m_preprocessor ? kGuardBegin + code + kGuardEnd : code;
+}
+
+bool GuideShowsSwitchCall(const CIntegrationSettings& s) { return s.m_ideKind != kIdeOther; }
+
+UINT GuideSwitchCallPromptId(const CIntegrationSettings& s) {
+  return GuideShowsSwitchCall(s) ? kStrSwitchCallPrompt : kStrSwitchCallNamed;
+}
+
+CString GuideSwitchCall(const CIntegrationSettings& s) {
+  return s.m_preprocessor ? Guarded(_T("\tLWSwitchDialog();")) : CString(_T("LWSwitchDialog();"));
+}
+
+UINT GuideTestInstructionsId(const CIntegrationSettings& s) {
+  return s.m_menu ? kStrTestWithMenu : kStrTestWithoutMenu;
+}
+
+CString GuideFixMacroList(const CIntegrationSettings& s, const CGuideStrings& strings) {
+  CString list;
+  const CProjectAnalyser* analyser = s.GetScanResults();
+  if (!analyser) return list;
+  CString format = GuideLoadFormat(strings, kStrFixMacroEntry);
+  for (INT_PTR i = 0; const CFixHit* hit = analyser->FixHitAt(i); ++i) {
+    CString macroLine = s.m_preprocessor ? _T("\t#ifdef _LINGOWEAVE\r\n\t") + hit->m_macroText + _T("\r\n\t#endif")
+                                         : _T("\t") + hit->m_macroText;
+    CString entry;
+    entry.Format(format, (LPCTSTR)hit->m_member->m_fileName, hit->m_member->m_line + 1,
+                 (LPCTSTR)hit->m_class->GetName(), (LPCTSTR)hit->m_member->m_declText, (LPCTSTR)macroLine);
+    list += entry + kEntryEnd;
+  }
+  return list;
+}
+
+CString GuideExternHeaderList(const CIntegrationSettings& s, const CGuideStrings& strings) {
+  CString list;
+  const CProjectAnalyser* analyser = s.GetScanResults();
+  if (!analyser) return list;
+  CString format = GuideLoadFormat(strings, kStrExternHeaderEntry);
+  for (INT_PTR i = 0; const CIncludeNode* include = analyser->ExternIncludeAt(i); ++i) {
+    const CString& line = include->m_lineText;
+    CString replacement =
+        s.m_preprocessor
+            ? _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t") + line +
+                  _T("\r\n\t#define CString __X_CString\r\n\t#else\r\n\t") + line + _T("\r\n\t#endif")
+            : _T("\t#undef CString\r\n\t") + line + _T("\r\n\t#define CString __X_CString");
+    CString entry;
+    entry.Format(format, (LPCTSTR)include->m_fileName, include->m_line + 1, (LPCTSTR)line, (LPCTSTR)replacement);
+    list += entry + kEntryEnd;
+  }
+  return list;
+}
