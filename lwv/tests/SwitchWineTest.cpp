@@ -143,7 +143,9 @@ TEST_F(SwitchWindowsTest, FailedSwitchLeavesEveryWindowAsItWas) {
 
 TEST_F(SwitchWindowsTest, WithoutBroadcastMessageNothingIsSent) {
   Watchdog watchdog(60);
-  LwGetManager()->m_params.nSwitchBroadcastMsg = 0;
+  LW_STARTPARAMS quiet = *LwGetManager()->GetParams();
+  quiet.nSwitchBroadcastMsg = 0;
+  LwGetManager()->SetParams(quiet);
   OpenHost();
   const int before = BroadcastCount(m_host->dialog);
   ASSERT_TRUE(LWSwitchFile(m_en));

@@ -2,6 +2,7 @@
 
 #include "DialogMatcher.h"
 #include "Lwv.h"
+#include "LwvLock.h"
 #include "LwvSDK.h"
 #include "StdButtonModel.h"
 #include "TranslationManager.h"
@@ -118,10 +119,11 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section) {
 }
 
 void LWTranslateDialog(HWND dialog, int mode) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   if (!m || !m->GetCurrentFile() || !dialog || !::IsWindow(dialog)) return;
   TranslateDialogFrom(dialog, LwvCurrentSection(TRA_SECTION_DIALOGS), mode, true);
-  if (m->m_pDialogList) m->m_pDialogList->Add(dialog, mode);
+  if (m->GetDialogList()) m->GetDialogList()->Add(dialog, mode);
   LWTranslateMenu(dialog);
 }
 

@@ -1,7 +1,6 @@
 // Reads arbitrary bytes as a project file. A stream that reads must write
 // and read back to the same stream; one that fails must leave the project
 // as it was.
-#include "LwvMessage.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 
@@ -34,8 +33,6 @@ int Read(std::vector<BYTE> bytes, CWizardProject& project) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool quiet = (LwvSetMessageHandler([](LPCTSTR) {}), true);
-  (void)quiet;
   CWizardProject project;
   project.AddRcFile(_T("kept.rc"));
   const CTraFile* before = project.GetTraFile();
