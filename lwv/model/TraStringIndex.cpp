@@ -22,6 +22,50 @@ CString TraStringPartOf(const CString& text, TraStringPart part) {
   return CString(view.data(), static_cast<int>(view.size()));
 }
 
+namespace {
+
+size_t PowerOfTwoAbove(size_t n) {
+  size_t size = 8;
+  while (size < n) size *= 2;
+  return size;
+}
+
+}  // namespace
+
+CTraStringIndex::CTraStringIndex(size_t buckets) : m_slots(PowerOfTwoAbove(buckets * 2), Slot{TraTextView(), 0, nullptr}) {}
+
+size_t CTraStringIndex::SlotOf(TraTextView key, size_t hash) const {
+  const size_t mask = m_slots.size() - 1;
+  size_t i = hash & mask;
+  while (m_slots[i].node && !(m_slots[i].hash == hash && m_slots[i].key == key)) i = (i + 1) & mask;
+  return i;
+}
+
+CTraNode* CTraStringIndex::Find(const CString& key) const {
+  const TraTextView view(key.GetString(), static_cast<size_t>(key.GetLength()));
+  return m_slots[SlotOf(view, std::hash<TraTextView>()(view))].node;
+}
+
+void CTraStringIndex::Put(TraTextView key, CTraNode* node, bool replace) {
+  if (!node) return;
+  if ((m_count + 1) * 4 > m_slots.size() * 3) Grow();  // at most three quarters full
+  const size_t hash = std::hash<TraTextView>()(key);
+  Slot& slot = m_slots[SlotOf(key, hash)];
+  if (slot.node) {
+    if (replace) slot.node = node;
+    return;
+  }
+  slot = Slot{key, hash, node};
+  ++m_count;
+}
+
+void CTraStringIndex::Grow() {
+  std::vector<Slot> old(m_slots.size() * 2, Slot{TraTextView(), 0, nullptr});
+  old.swap(m_slots);
+  for (const Slot& s : old)
+    if (s.node) m_slots[SlotOf(s.key, s.hash)] = s;
+}
+
 int StringIndexSize(int count) {
   if (count < 0) count = 0;
   long long n = count % 2 == 0 ? count + 1 : count;

@@ -9,7 +9,7 @@
 #include "TraNode.h"
 
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 // The three string indexes.
 enum TraStringPart { TRA_PART_WHOLE = 0, TRA_PART_PROMPT = 1, TRA_PART_TIP = 2 };
@@ -20,20 +20,29 @@ CString TraStringPartOf(const CString& text, TraStringPart part);
 typedef std::basic_string_view<TCHAR> TraTextView;
 TraTextView TraStringPartView(const CString& text, TraStringPart part);
 
+// Open addressing in one array: no allocation per key.
 class CTraStringIndex {
  public:
-  explicit CTraStringIndex(size_t buckets) { m_map.reserve(buckets); }
-  CTraNode* Find(const CString& key) const {
-    auto it = m_map.find(TraTextView(key.GetString(), static_cast<size_t>(key.GetLength())));
-    return it == m_map.end() ? nullptr : it->second;
-  }
+  // buckets: the most keys expected (more are taken, the array grows).
+  explicit CTraStringIndex(size_t buckets);
+  CTraNode* Find(const CString& key) const;
   // key must stay valid as long as the index (a view of a node's original).
-  void Set(TraTextView key, CTraNode* node) { m_map[key] = node; }
-  void AddIfAbsent(TraTextView key, CTraNode* node) { m_map.emplace(key, node); }
-  size_t GetCount() const { return m_map.size(); }
+  void Set(TraTextView key, CTraNode* node) { Put(key, node, true); }
+  void AddIfAbsent(TraTextView key, CTraNode* node) { Put(key, node, false); }
+  size_t GetCount() const { return m_count; }
 
  private:
-  std::unordered_map<TraTextView, CTraNode*> m_map;
+  struct Slot {
+    TraTextView key;
+    size_t hash;
+    CTraNode* node;  // null: the slot is free
+  };
+  size_t SlotOf(TraTextView key, size_t hash) const;
+  void Put(TraTextView key, CTraNode* node, bool replace);
+  void Grow();
+
+  std::vector<Slot> m_slots;
+  size_t m_count = 0;
 };
 
 // Hash size for count string nodes: the next odd prime above count.

@@ -167,6 +167,10 @@ TEST_F(SwitchWindowsTest, OnlyWhatChangesIsSetAndDrawn) {
     g_texts = g_paints = 0;
     g_watchHook = SetWindowsHookEx(WH_CALLWNDPROC, WatchDialog, nullptr, GetCurrentThreadId());
     ASSERT_TRUE(LWSwitchFile(c.english ? m_en : m_de));
+    // Marked for painting, not painted during the switch.
+    EXPECT_EQ(0, g_paints);
+    EXPECT_EQ(c.texts > 0, GetUpdateRect(m_host->dialog, nullptr, FALSE) != FALSE);
+    Pump();
     UnhookWindowsHookEx(g_watchHook);
     EXPECT_EQ(c.texts, g_texts);
     EXPECT_EQ(c.texts > 0, g_paints > 0);

@@ -65,6 +65,9 @@ CTraNode* LwvLookupSection(LPCTSTR name) {
 
 HWND LwvSheetTabControl(HWND dialog) {
   if (!dialog || !::IsWindow(dialog) || !LwvHasClass(dialog, _T("#32770"))) return nullptr;
+  // A sheet and its pages share a thread; asking another thread's window
+  // would send to it under the lock.
+  if (::GetWindowThreadProcessId(dialog, nullptr) != ::GetCurrentThreadId()) return nullptr;
   HWND tab = reinterpret_cast<HWND>(::SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
   if (!tab || !::IsWindow(tab) || ::GetParent(tab) != dialog || !LwvHasClass(tab, WC_TABCONTROL)) return nullptr;
   return tab;
