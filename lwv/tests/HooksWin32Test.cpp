@@ -659,6 +659,9 @@ TEST_F(HooksWin32, DialogAccessSendsNoMoveOrPaintThatChangesNothing) {
     }
     EXPECT_EQ(c.moved ? 1 : 0, child.moves);
     EXPECT_EQ(0, dialog.moves);
+    EXPECT_EQ(0, dialog.paints);  // marked, painted when the queue is next read
+    EXPECT_EQ(c.moved, GetUpdateRect(dlg, nullptr, FALSE) != FALSE);
+    Pump();
     EXPECT_EQ(c.moved, dialog.paints > 0);
     g_counted.clear();
   }

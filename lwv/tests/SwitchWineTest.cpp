@@ -143,7 +143,9 @@ TEST_F(SwitchWindowsTest, FailedSwitchLeavesEveryWindowAsItWas) {
 
 TEST_F(SwitchWindowsTest, WithoutBroadcastMessageNothingIsSent) {
   Watchdog watchdog(60);
-  LwGetManager()->m_params.nSwitchBroadcastMsg = 0;
+  LW_STARTPARAMS quiet = *LwGetManager()->GetParams();
+  quiet.nSwitchBroadcastMsg = 0;
+  LwGetManager()->SetParams(quiet);
   OpenHost();
   const int before = BroadcastCount(m_host->dialog);
   ASSERT_TRUE(LWSwitchFile(m_en));
@@ -165,6 +167,10 @@ TEST_F(SwitchWindowsTest, OnlyWhatChangesIsSetAndDrawn) {
     g_texts = g_paints = 0;
     g_watchHook = SetWindowsHookEx(WH_CALLWNDPROC, WatchDialog, nullptr, GetCurrentThreadId());
     ASSERT_TRUE(LWSwitchFile(c.english ? m_en : m_de));
+    // Marked for painting, not painted during the switch.
+    EXPECT_EQ(0, g_paints);
+    EXPECT_EQ(c.texts > 0, GetUpdateRect(m_host->dialog, nullptr, FALSE) != FALSE);
+    Pump();
     UnhookWindowsHookEx(g_watchHook);
     EXPECT_EQ(c.texts, g_texts);
     EXPECT_EQ(c.texts > 0, g_paints > 0);
