@@ -1,6 +1,6 @@
 // Windows of a small host for the switch tests under Wine: a dialog and a
-// window with a menu bar and a status bar, translated by the hooks, and a
-// watchdog that ends a hanging test.
+// window with a menu bar and a status bar, translated by the hooks; the
+// watchdog, finders, readers and screenshots are the UI test kit's.
 #pragma once
 
 #include "SwitchFixtures.h"
@@ -8,7 +8,7 @@
 #include "DialogTemplate.h"
 #include "LwvSwitchApi.h"
 #include "LwvSwitchDlg.h"
-#include "TestWatchdog.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -83,44 +83,10 @@ inline CString WriteHostLanguage(const LanguageSpec& spec, bool english) {
   return WriteHostLanguageTo(TempPath(spec.fileName), spec, english);
 }
 
-inline CString WindowText(HWND wnd) {
-  TCHAR text[256] = {0};
-  GetWindowText(wnd, text, 256);
-  return CString(text);
-}
-
-// The first visible top-level window of this thread that fits (tests of both
-// widths run at once on one desktop: FindWindow would see the other's).
-inline HWND FindOwnWindowIf(const std::function<bool(HWND)>& fits) {
-  struct Search {
-    const std::function<bool(HWND)>* fits;
-    HWND found;
-  } search = {&fits, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM lParam) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(lParam);
-        if (IsWindowVisible(wnd) && (*s->fits)(wnd)) {
-          s->found = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A visible top-level window of this thread with that caption.
-inline HWND FindOwnWindow(const CString& caption) {
-  return FindOwnWindowIf([&caption](HWND wnd) { return WindowText(wnd) == caption; });
-}
-
-inline CString MenuText(HMENU menu, int pos) {
-  TCHAR text[256] = {0};
-  GetMenuString(menu, static_cast<UINT>(pos), text, 256, MF_BYPOSITION);
-  return CString(text);
-}
-
+using lwtest::FindOwnWindow;
+using lwtest::FindOwnWindowIf;
+using lwtest::MenuText;
+using lwtest::WindowText;
 using lwtest::Watchdog;
 
 // The host: a modeless dialog and a top-level window with menu and status bar.
@@ -172,58 +138,7 @@ class HostWindows {
   HWND dialog = nullptr;
 };
 
-// Pumps the queue of this thread for a moment.
-inline void Pump() {
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-}
-
-// Saves the window as a 24-bit BMP file into the folder named by
-// LWV_SCREENSHOT_DIR, when that is set.
-inline void SaveScreenshot(HWND wnd, const char* name) {
-  char folder[MAX_PATH] = {0};
-  if (!GetEnvironmentVariableA("LWV_SCREENSHOT_DIR", folder, MAX_PATH)) return;
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  Pump();
-  Sleep(300);
-  RECT r;
-  GetWindowRect(wnd, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  if (w <= 0 || h <= 0) return;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  // From the screen: Wine's PrintWindow leaves child controls out.
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const int row = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-  fh.bfSize = fh.bfOffBits + row * h;
-  char path[MAX_PATH * 2];
-  std::snprintf(path, sizeof(path), "%s\\%s.bmp", folder, name);
-  if (FILE* f = std::fopen(path, "wb")) {
-    std::fwrite(&fh, sizeof(fh), 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof(bi.bmiHeader), 1, f);
-    std::fwrite(bits, 1, static_cast<size_t>(row) * h, f);
-    std::fclose(f);
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-}
+using lwtest::Pump;
+using lwtest::SaveScreenshot;
 
 }  // namespace swtest

@@ -6,6 +6,7 @@
 #include "FrameworkWin.h"
 #include "LwFileInfo.h"
 #include "TraFile.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 
@@ -61,16 +62,6 @@ struct ShownText {
   CString text;
 };
 
-inline CString TextOfWindow(HWND wnd) {
-  int length = GetWindowTextLength(wnd);
-  CString text;
-  if (length > 0) {
-    GetWindowText(wnd, text.GetBuffer(length + 1), length + 1);
-    text.ReleaseBuffer();
-  }
-  return text;
-}
-
 inline CString ClassOf(HWND wnd) {
   TCHAR name[64] = {0};
   GetClassName(wnd, name, 64);
@@ -105,7 +96,7 @@ inline void SweepWindow(HWND wnd, const CString& parentWhere, std::vector<ShownT
   if (!IsWindowVisible(wnd) || depth > 8) return;
   const CString cls = ClassOf(wnd);
   const CString where = parentWhere + _T("/") + cls;
-  const CString text = TextOfWindow(wnd);
+  const CString text = lwtest::WindowText(wnd);
   const bool edit = cls.CompareNoCase(_T("Edit")) == 0;
   if (!text.IsEmpty() && !edit) out.push_back({where, text});
   if (cls.CompareNoCase(_T("ListBox")) == 0) SweepItems(wnd, where, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, out);

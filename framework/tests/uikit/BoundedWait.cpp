@@ -27,8 +27,9 @@ void AwaitSomething() {
 
 void Pump() {
 #ifdef _WIN32
+  // Bounded: a window that never validates itself would post WM_PAINT forever.
   MSG msg;
-  while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  for (int i = 0; i < 1000 && ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
   }

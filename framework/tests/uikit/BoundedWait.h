@@ -16,7 +16,8 @@ namespace lwtest {
 // Long enough for a slow Wine start, short enough to fail before ctest's timeout.
 const unsigned kWaitMs = 20000;
 
-// Dispatches the messages waiting in this thread's queue (nothing natively).
+// Dispatches the messages waiting in this thread's queue, at most a thousand
+// (nothing natively).
 void Pump();
 
 // Pumps until done() holds or timeoutMs have passed.

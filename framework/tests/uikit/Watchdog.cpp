@@ -49,7 +49,7 @@ std::string CurrentTestName() {
 
 }  // namespace
 
-Watchdog::Watchdog(int seconds) : m_test(CurrentTestName()), m_thread([this, seconds] { Watch(seconds); }) {}
+Watchdog::Watchdog(int seconds) : m_thread([this, seconds] { Watch(seconds); }) {}
 
 Watchdog::~Watchdog() {
   {
@@ -63,9 +63,9 @@ Watchdog::~Watchdog() {
 void Watchdog::Watch(int seconds) {
   std::unique_lock<std::mutex> lock(m_mutex);
   if (m_wake.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; })) return;
-  std::string waits = OpenWaits();
-  std::fprintf(stderr, "watchdog: %s hung for %d s, waiting for %s; ending the test process\n", m_test.c_str(),
-               seconds, waits.empty() ? "nothing named" : waits.c_str());
+  const std::string test = CurrentTestName(), waits = OpenWaits();
+  std::fprintf(stderr, "watchdog: %s hung for %d s, waiting for %s; ending the test process\n", test.c_str(), seconds,
+               waits.empty() ? "nothing named" : waits.c_str());
   std::fflush(stderr);
   EndProcess();
 }

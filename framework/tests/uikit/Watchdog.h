@@ -1,7 +1,7 @@
 // The one watchdog of the window tests: a test that hangs (a modal loop
 // nobody ends, a wait that never returns) ends the whole test process after
-// its time with a message naming the test and what it was waiting for (the
-// window a driver step or a bounded wait looks for, see WaitingFor).
+// its time with a message naming the test then running and what it waited
+// for (the window a driver step or a bounded wait looks for, see WaitingFor).
 // It does not close windows or let the test go on; the modal driver and the
 // bounded waits end their own waits softly, this is the last resort.
 #pragma once
@@ -28,7 +28,6 @@ class Watchdog {
  private:
   void Watch(int seconds);
 
-  std::string m_test;
   std::mutex m_mutex;
   std::condition_variable m_wake;
   bool m_done = false;

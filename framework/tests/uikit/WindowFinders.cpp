@@ -17,7 +17,12 @@ bool IsDialogWindow(HWND wnd) { return HasClass(wnd, _T("#32770")); }
 
 bool IsPropertySheet(HWND wnd) { return IsDialogWindow(wnd) && ::SendMessage(wnd, PSM_GETTABCONTROL, 0, 0) != 0; }
 
-bool IsMessageBox(HWND wnd) { return IsDialogWindow(wnd) && ::GetDlgItem(wnd, 0xFFFF) != nullptr; }
+bool IsMessageBox(HWND wnd) {
+  if (!IsDialogWindow(wnd) || !::GetDlgItem(wnd, 0xFFFF)) return false;
+  for (HWND child = ::GetWindow(wnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (!HasClass(child, _T("Static")) && !HasClass(child, _T("Button"))) return false;
+  return true;
+}
 
 std::vector<HWND> OwnWindows(const WindowTest& fits) {
   struct Search {
@@ -66,25 +71,33 @@ WindowFinder MessageBoxWith(const CString& part) {
   return [part] { return FindMessageBox(part); };
 }
 
-HWND FindProcessWindowIf(DWORD processId, const WindowTest& fits) {
+std::vector<HWND> ProcessWindows(DWORD processId, const WindowTest& fits) {
   struct Search {
     DWORD pid;
     const WindowTest* fits;
-    HWND found;
-  } search{processId, &fits, nullptr};
+    std::vector<HWND> found;
+  } search{processId, &fits, {}};
   ::EnumWindows(
       [](HWND wnd, LPARAM param) -> BOOL {
         Search* s = reinterpret_cast<Search*>(param);
         DWORD pid = 0;
         ::GetWindowThreadProcessId(wnd, &pid);
-        if (pid == s->pid && ::IsWindowVisible(wnd) && (*s->fits)(wnd)) {
-          s->found = wnd;
-          return FALSE;
-        }
+        if (pid == s->pid && ::IsWindowVisible(wnd) && (!*s->fits || (*s->fits)(wnd))) s->found.push_back(wnd);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+bool ThreadSettled() { return HIWORD(::GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT)) == 0; }
+
+WindowFinder Settled(WindowFinder find) {
+  return [find] { return ThreadSettled() ? find() : nullptr; };
+}
+
+HWND FindProcessWindowIf(DWORD processId, const WindowTest& fits) {
+  std::vector<HWND> found = ProcessWindows(processId, fits);
+  return found.empty() ? nullptr : found.front();
 }
 
 }  // namespace lwtest

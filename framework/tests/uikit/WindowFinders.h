@@ -20,7 +20,9 @@ typedef std::function<HWND()> WindowFinder;
 bool HasClass(HWND wnd, LPCTSTR className);
 bool IsDialogWindow(HWND wnd);  // class #32770: dialogs, message boxes, sheets, common dialogs
 bool IsPropertySheet(HWND wnd);
-bool IsMessageBox(HWND wnd);    // a dialog with the message text static (id 0xFFFF)
+// A dialog with the message text static (id 0xFFFF) and nothing but statics
+// and buttons (common dialogs have unnamed statics too).
+bool IsMessageBox(HWND wnd);
 
 // Visible top-level windows of this thread that pass fits (all without it).
 std::vector<HWND> OwnWindows(const WindowTest& fits = WindowTest());
@@ -35,8 +37,14 @@ HWND FindMessageBox(const CString& part = CString());
 // Finders for driver steps and waits.
 WindowFinder Captioned(const CString& caption);
 WindowFinder MessageBoxWith(const CString& part);
+// True when this thread has no posted, sent or paint message waiting.
+bool ThreadSettled();
+// The window found once the thread is settled: the window has done what it
+// posted itself after showing.
+WindowFinder Settled(WindowFinder find);
 
 // Visible top-level windows of another process.
+std::vector<HWND> ProcessWindows(DWORD processId, const WindowTest& fits = WindowTest());
 HWND FindProcessWindowIf(DWORD processId, const WindowTest& fits);
 
 }  // namespace lwtest
