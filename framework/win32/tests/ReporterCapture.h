@@ -1,6 +1,6 @@
 // Catches what reaches the framework's exception boundary in a test instead
-// of showing it; the window-test helpers themselves are the UI test kit's
-// (UiTestKit.h), which every test here includes through this header.
+// of showing it; it fails no test by itself. The window-test helpers are the
+// UI test kit's (UiTestKit.h), which every test here includes through this header.
 #pragma once
 
 #include "FrameworkWin.h"
