@@ -14,3 +14,8 @@
 #include "CFileFind.h"
 #include "Collections.h"
 #include "Geometry.h"
+#include "RuntimeClass.h"
+#include "RecentFileList.h"
+#include "CommandLine.h"
+#include "ScrollMath.h"
+#include "CommandRoute.h"

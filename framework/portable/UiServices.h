@@ -11,7 +11,11 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+// commdlg.h makes ChooseFont a macro: every file that sees this interface
+// must see it too, or the member's name differs between them.
+#include <commdlg.h>
+#else
 // Message-box types and answers, with the Windows values.
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L

@@ -94,15 +94,17 @@ BOOL CCmdTarget::HasCommandHandler(UINT id) const {
 BOOL CCmdUI::DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler) {
   m_bEnableChanged = FALSE;
   BOOL handled = target && target->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this);
-  // A command nobody handles is shown disabled.
-  if (!handled && disableIfNoHandler && !(target && target->HasCommandHandler(m_nID))) Enable(FALSE);
+  // Unless an update handler decided, an item is enabled exactly while a
+  // command handler exists (the active view may have changed since the last time).
+  if (disableIfNoHandler && !m_bEnableChanged) Enable(target && target->HasCommandHandler(m_nID));
   return handled;
 }
 
 void CCmdUI::UpdateMenu(CCmdTarget* target, HMENU popup, BOOL disableIfNoHandler) {
   if (!popup) return;
-  int count = ::GetMenuItemCount(popup);
-  for (int i = 0; i < count; ++i) {
+  // A handler may insert items (the recent-file list) and leaves m_nIndex
+  // at the last item it made; the walk goes on after it.
+  for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
     UINT id = ::GetMenuItemID(popup, i);
     if (id == 0 || id == UINT(-1)) continue;  // separator or popup
     CCmdUI ui;
@@ -110,5 +112,6 @@ void CCmdUI::UpdateMenu(CCmdTarget* target, HMENU popup, BOOL disableIfNoHandler
     ui.m_nIndex = static_cast<UINT>(i);
     ui.m_hMenu = popup;
     ui.DoUpdate(target, disableIfNoHandler);
+    i = static_cast<int>(ui.m_nIndex);
   }
 }

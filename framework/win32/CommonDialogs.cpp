@@ -1,6 +1,8 @@
 #include "CommonDialogs.h"
 
 #include "Gdi.h"
+
+#include <commctrl.h>
 #include "WinApp.h"
 
 UINT_PTR CALLBACK LwCommonDialogHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -33,12 +35,18 @@ INT_PTR CCommonDialog::RunBound(BOOL (*run)(void* params), void* params) {
 
 CFileDialog::CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt, LPCTSTR fileName, DWORD flags, LPCTSTR filter,
                          CWnd* parent)
-    : CCommonDialog(parent), m_ofn(), m_bOpen(openFileDialog), m_strDefExt(defaultExt), m_strFilter(filter) {
-  m_szFile[0] = 0;
-  if (fileName) lstrcpyn(m_szFile, fileName, MAX_PATH);
+    : CCommonDialog(parent),
+      m_ofn(),
+      m_bOpen(openFileDialog),
+      m_strDefExt(defaultExt),
+      m_strFilter(filter),
+      m_fileBuffer(kFileBufferSize, 0) {
+  if (fileName) lstrcpyn(m_fileBuffer.data(), fileName, kFileBufferSize);
   m_ofn.lStructSize = sizeof(m_ofn);
   m_ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK;
   m_ofn.lpfnHook = LwCommonDialogHook;
+  m_ofn.lpstrFile = m_fileBuffer.data();
+  m_ofn.nMaxFile = kFileBufferSize;
 }
 
 INT_PTR CFileDialog::DoModal() {
@@ -50,10 +58,50 @@ INT_PTR CFileDialog::DoModal() {
   m_ofn.hwndOwner = OwnerHandle();
   m_ofn.lpstrFilter = filter.IsEmpty() ? nullptr : filter.GetString();
   m_ofn.lpstrDefExt = m_strDefExt.IsEmpty() ? nullptr : m_strDefExt.GetString();
-  m_ofn.lpstrFile = m_szFile;
-  m_ofn.nMaxFile = MAX_PATH;
-  if (m_bOpen) return RunBound([](void* p) { return GetOpenFileName(static_cast<OPENFILENAME*>(p)); }, &m_ofn);
-  return RunBound([](void* p) { return GetSaveFileName(static_cast<OPENFILENAME*>(p)); }, &m_ofn);
+  if (!m_ofn.lpstrFile || m_ofn.nMaxFile == 0) {
+    m_ofn.lpstrFile = m_fileBuffer.data();
+    m_ofn.nMaxFile = kFileBufferSize;
+  }
+  INT_PTR result;
+  if (m_bOpen) result = RunBound([](void* p) { return GetOpenFileName(static_cast<OPENFILENAME*>(p)); }, &m_ofn);
+  else result = RunBound([](void* p) { return GetSaveFileName(static_cast<OPENFILENAME*>(p)); }, &m_ofn);
+  // The filter lived in this call only.
+  m_ofn.lpstrFilter = nullptr;
+  return result;
+}
+
+// A multiple selection comes as "folder\0name\0name\0\0"; a single one (also
+// with OFN_ALLOWMULTISELECT) as "path\0". The position is the offset of the
+// next name in the buffer + 1.
+POSITION CFileDialog::GetStartPosition() const {
+  const TCHAR* buffer = m_ofn.lpstrFile;
+  if (!buffer || !buffer[0]) return nullptr;
+  size_t first = 0;
+  if ((m_ofn.Flags & OFN_ALLOWMULTISELECT) && buffer[lstrlen(buffer) + 1]) first = lstrlen(buffer) + 1;
+  return reinterpret_cast<POSITION>(first + 1);
+}
+
+CString CFileDialog::GetNextPathName(POSITION& pos) const {
+  const TCHAR* buffer = m_ofn.lpstrFile;
+  size_t at = reinterpret_cast<size_t>(pos);
+  if (!buffer || at == 0 || at > m_ofn.nMaxFile) {
+    pos = nullptr;
+    return CString();
+  }
+  --at;
+  const TCHAR* name = buffer + at;
+  size_t length = static_cast<size_t>(lstrlen(name));
+  size_t next = at + length + 1;
+  pos = at > 0 && next < m_ofn.nMaxFile && buffer[next] ? reinterpret_cast<POSITION>(next + 1) : nullptr;
+  if (at == 0) return CString(name);  // a single full path
+  CString path(buffer);               // the folder
+  if (!path.IsEmpty() && path[path.GetLength() - 1] != _T('\\')) path += _T('\\');
+  return path + name;
+}
+
+CString CFileDialog::GetPathName() const {
+  POSITION pos = GetStartPosition();
+  return pos ? GetNextPathName(pos) : CString();
 }
 
 // ---- find and replace ----
@@ -75,12 +123,36 @@ BOOL CFindReplaceDialog::Create(BOOL findDialogOnly, LPCTSTR findWhat, LPCTSTR r
   m_fr.wFindWhatLen = 128;
   m_fr.lpstrReplaceWith = m_szReplaceWith;
   m_fr.wReplaceWithLen = 128;
+  m_fr.lCustData = reinterpret_cast<LPARAM>(this);
   if (!m_fr.hwndOwner) return FALSE;  // the system dialog needs an owner
   m_bModal = FALSE;
   LwPrepareDialog(this);
   HWND hwnd = findDialogOnly ? FindText(&m_fr) : ReplaceText(&m_fr);
   LwPrepareDialog(nullptr);
-  return hwnd && hwnd == m_hWnd;
+  if (!hwnd || hwnd != m_hWnd) return FALSE;
+  ::SetWindowSubclass(hwnd, &WatchEnd, 0, reinterpret_cast<DWORD_PTR>(this));
+  return TRUE;
+}
+
+LRESULT CALLBACK CFindReplaceDialog::WatchEnd(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+  if (message != WM_NCDESTROY) return ::DefSubclassProc(hwnd, message, wParam, lParam);
+  ::RemoveWindowSubclass(hwnd, &WatchEnd, 0);
+  LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+  auto* dialog = reinterpret_cast<CFindReplaceDialog*>(self);
+  if (CWnd::FromHandlePermanent(hwnd) == dialog) lw::Guarded([&] { dialog->FinishNcDestroy(); });
+  return result;
+}
+
+UINT CFindReplaceDialog::GetFindReplaceMessage() {
+  static const UINT message = ::RegisterWindowMessage(FINDMSGSTRING);
+  return message;
+}
+
+CFindReplaceDialog* CFindReplaceDialog::GetNotifier(LPARAM lParam) {
+  auto* fr = reinterpret_cast<FINDREPLACE*>(lParam);
+  if (!fr) return nullptr;
+  return reinterpret_cast<CFindReplaceDialog*>(fr->lCustData);
 }
 
 // ---- print ----

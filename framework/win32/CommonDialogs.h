@@ -7,6 +7,8 @@
 
 #include <commdlg.h>
 
+#include <vector>
+
 class CDC;
 
 class CCommonDialog : public CDialog {
@@ -26,35 +28,65 @@ UINT_PTR CALLBACK LwCommonDialogHook(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 class CFileDialog : public CCommonDialog {
  public:
+  // Characters of the name buffer: room for many names of a multiple selection.
+  enum { kFileBufferSize = 65536 };
   // filter: "Text|*.txt|All|*.*||" style.
   explicit CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt = nullptr, LPCTSTR fileName = nullptr,
                        DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR filter = nullptr,
                        CWnd* parent = nullptr);
   INT_PTR DoModal() override;
-  CString GetPathName() const { return CString(m_szFile); }
+  // The chosen file's full path; after a multiple selection the first one.
+  CString GetPathName() const;
+  // The chosen files one by one (one or many): a null position ends them.
+  POSITION GetStartPosition() const;
+  CString GetNextPathName(POSITION& pos) const;
+  // m_ofn.lpstrFile and nMaxFile name the dialog's own buffer; a program may
+  // point them at a buffer of its own before DoModal.
   OPENFILENAME m_ofn;
 
  private:
   BOOL m_bOpen;
   CString m_strDefExt;
   CString m_strFilter;  // '|' replaced by NUL
-  TCHAR m_szFile[MAX_PATH];
+  std::vector<TCHAR> m_fileBuffer;
 };
 
 class CFindReplaceDialog : public CCommonDialog {
  public:
   CFindReplaceDialog();
   // Modeless; the owner is parent, else the main window (the system dialog
-  // needs one).
+  // needs one). The object must come from new: it deletes itself when its
+  // window is gone.
   virtual BOOL Create(BOOL findDialogOnly, LPCTSTR findWhat, LPCTSTR replaceWith = nullptr, DWORD flags = FR_DOWN,
                       CWnd* parent = nullptr);
   FINDREPLACE m_fr;
+
+  // The message ("commdlg_FindReplace") the dialog sends its owner, and the
+  // dialog object behind such a message's lParam.
+  static UINT GetFindReplaceMessage();
+  static CFindReplaceDialog* GetNotifier(LPARAM lParam);
+
+  // What the message asks for, from m_fr.Flags.
+  BOOL FindNext() const { return (m_fr.Flags & FR_FINDNEXT) != 0; }
+  BOOL ReplaceCurrent() const { return (m_fr.Flags & FR_REPLACE) != 0; }
+  BOOL ReplaceAll() const { return (m_fr.Flags & FR_REPLACEALL) != 0; }
+  BOOL IsTerminating() const { return (m_fr.Flags & FR_DIALOGTERM) != 0; }
+  BOOL SearchDown() const { return (m_fr.Flags & FR_DOWN) != 0; }
+  BOOL MatchCase() const { return (m_fr.Flags & FR_MATCHCASE) != 0; }
+  BOOL MatchWholeWord() const { return (m_fr.Flags & FR_WHOLEWORD) != 0; }
+  CString GetFindString() const { return CString(m_szFindWhat); }
+  CString GetReplaceString() const { return CString(m_szReplaceWith); }
 
  protected:
   // A modeless find dialog deletes its object when its window is gone.
   void PostNcDestroy() override { delete this; }
 
  private:
+  // The system dialog's procedure may not pass WM_NCDESTROY to the hook; a
+  // subclass of the window sees it and ends the object's binding.
+  static LRESULT CALLBACK WatchEnd(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR self);
+
   TCHAR m_szFindWhat[128];
   TCHAR m_szReplaceWith[128];
 };
@@ -83,6 +115,12 @@ class CFontDialog : public CCommonDialog {
   explicit CFontDialog(LPLOGFONT initial = nullptr, DWORD flags = CF_EFFECTS | CF_SCREENFONTS, CDC* printer = nullptr,
                        CWnd* parent = nullptr);
   INT_PTR DoModal() override;
+  // The chosen font (after IDOK).
+  void GetCurrentFont(LPLOGFONT font) const { *font = m_lf; }
+  CString GetFaceName() const { return CString(m_lf.lfFaceName); }
+  int GetSize() const { return m_cf.iPointSize; }  // tenths of a point
+  int GetWeight() const { return m_lf.lfWeight; }
+  BOOL IsItalic() const { return m_lf.lfItalic != 0; }
   CHOOSEFONT m_cf;
   LOGFONT m_lf;
 };

@@ -1,5 +1,6 @@
 // Control bars of a frame window: the status bar and the toolbar (comctl32
-// controls that place themselves along the frame's edges).
+// controls that place themselves along the frame's edges). Their buttons and
+// indicators follow the update handlers at idle time (BarUpdate.cpp).
 #pragma once
 
 #include "FrameworkIds.h"
@@ -10,6 +11,9 @@
 class CControlBar : public CWnd {
  public:
   BOOL IsVisible() const { return IsWindowVisible(); }
+  // Idle time: each button or indicator asks target's update handlers for
+  // its state; with disableIfNoHandler, commands nobody handles are disabled.
+  virtual void OnUpdateCmdUI(CCmdTarget* target, BOOL disableIfNoHandler);
 };
 
 class CStatusBar : public CControlBar {
@@ -24,6 +28,8 @@ class CStatusBar : public CControlBar {
   BOOL SetPaneText(int index, LPCTSTR text, BOOL update = TRUE);
   CString GetPaneText(int index) const;
   void GetPaneText(int index, CString& text) const;
+  // An indicator shows its string while enabled and nothing while disabled.
+  void OnUpdateCmdUI(CCmdTarget* target, BOOL disableIfNoHandler) override;
 
  protected:
   void OnSize(UINT type, int cx, int cy);
@@ -50,4 +56,6 @@ class CToolBar : public CControlBar {
   int CommandToIndex(UINT id) const { return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, id)); }
   BOOL GetItemRect(int index, LPRECT rect) const;
   HWND GetToolTips() const { return reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)); }
+  // Enabled and checked states of the buttons.
+  void OnUpdateCmdUI(CCmdTarget* target, BOOL disableIfNoHandler) override;
 };

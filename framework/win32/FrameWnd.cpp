@@ -1,6 +1,7 @@
 #include "FrameWnd.h"
 
 #include "Menu.h"
+#include "View.h"
 #include "WinApp.h"
 
 namespace {
@@ -23,8 +24,11 @@ void PlaceTip(Info* info, const CStringT<Ch>& tip, CStringT<Ch>& buffer) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+  ON_WM_CREATE()
   ON_WM_CLOSE()
   ON_WM_DESTROY()
+  ON_WM_SETFOCUS()
+  ON_WM_DROPFILES()
   ON_WM_SIZE()
   ON_WM_INITMENUPOPUP()
   ON_WM_MENUSELECT()
@@ -37,6 +41,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
   ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+  ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 CFrameWnd::~CFrameWnd() {
@@ -49,6 +56,13 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
   HINSTANCE resources = AfxGetResourceHandle();
   m_hMenuDefault = ::LoadMenu(resources, MAKEINTRESOURCE(resourceId));
   m_hAccelTable = ::LoadAccelerators(resources, MAKEINTRESOURCE(resourceId));
+  // The title: the resource's own string up to its first '\n' (a document
+  // template's window title), else the program's title string or name.
+  CString own;
+  if (m_strTitle.IsEmpty() && own.LoadString(resourceId)) {
+    int end = own.Find(_T('\n'));
+    m_strTitle = end >= 0 ? own.Left(end) : own;
+  }
   if (m_strTitle.IsEmpty() && !m_strTitle.LoadString(AFX_IDS_APP_TITLE)) {
     CWinApp* app = AfxGetApp();
     m_strTitle = app && app->m_pszAppName ? app->m_pszAppName : _T("");
@@ -57,8 +71,8 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
   // for the caller to delete.
   BOOL autoDelete = m_bAutoDelete;
   m_bAutoDelete = FALSE;
-  BOOL created = CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          parent ? parent->m_hWnd : nullptr, m_hMenuDefault);
+  BOOL created = CreateEx(0, nullptr, m_strTitle, style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, m_hMenuDefault);
   m_bAutoDelete = autoDelete;
   if (!created) {
     if (m_hMenuDefault && ::IsMenu(m_hMenuDefault)) ::DestroyMenu(m_hMenuDefault);
@@ -79,7 +93,10 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
 }
 
 void CFrameWnd::OnUpdateFrameTitle() {
-  if (m_hWnd) SetWindowText(m_strTitle);
+  if (!m_hWnd) return;
+  CDocument* doc = GetActiveDocument();
+  if (doc && !doc->GetTitle().IsEmpty()) SetWindowText(doc->GetTitle() + _T(" - ") + m_strTitle);
+  else SetWindowText(m_strTitle);
 }
 
 // ---- status bar prompts ---------------------------------------------------------
@@ -169,12 +186,32 @@ void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show) {
   RecalcLayout();
 }
 
+// The client pane takes what the bars leave.
 void CFrameWnd::RecalcLayout() {
   if (!m_hWnd) return;
-  if (CControlBar* toolbar = GetControlBar(AFX_IDW_TOOLBAR))
-    if (toolbar->IsVisible()) toolbar->SendMessage(TB_AUTOSIZE);
-  if (CControlBar* status = GetControlBar(AFX_IDW_STATUS_BAR))
-    if (status->IsVisible()) status->SendMessage(WM_SIZE);
+  CRect pane;
+  GetClientRect(&pane);
+  if (CControlBar* toolbar = GetControlBar(AFX_IDW_TOOLBAR)) {
+    if (toolbar->IsVisible()) {
+      toolbar->SendMessage(TB_AUTOSIZE);
+      CRect bar;
+      toolbar->GetWindowRect(&bar);
+      pane.top += bar.Height();
+    }
+  }
+  if (CControlBar* status = GetControlBar(AFX_IDW_STATUS_BAR)) {
+    if (status->IsVisible()) {
+      status->SendMessage(WM_SIZE);
+      CRect bar;
+      status->GetWindowRect(&bar);
+      pane.bottom -= bar.Height();
+    }
+  }
+  if (HWND client = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) {
+    if (pane.bottom < pane.top) pane.bottom = pane.top;
+    ::SetWindowPos(client, nullptr, pane.left, pane.top, pane.Width(), pane.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void CFrameWnd::OnSize(UINT type, int cx, int cy) {
@@ -203,13 +240,15 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu) {
   if (!sysMenu && popup) CCmdUI::UpdateMenu(this, popup->m_hMenu, TRUE);
 }
 
+// The active view (which passes on to its document), the frame, the application.
 BOOL CFrameWnd::OnCmdMsg(UINT id, UINT code, void* extra) {
-  if (CWnd::OnCmdMsg(id, code, extra)) return TRUE;
-  CWinApp* app = AfxGetApp();
-  return app && app->OnCmdMsg(id, code, extra);
+  return lw::RouteCommand<CCmdTarget>({m_pActiveView, this, AfxGetApp()}, [&](CCmdTarget* target) {
+    return target == this ? CWnd::OnCmdMsg(id, code, extra) : target->OnCmdMsg(id, code, extra);
+  });
 }
 
 BOOL CFrameWnd::HasCommandHandler(UINT id) const {
+  if (m_pActiveView && m_pActiveView->HasCommandHandler(id)) return TRUE;
   if (CWnd::HasCommandHandler(id)) return TRUE;
   CWinApp* app = AfxGetApp();
   return app && app->HasCommandHandler(id);
@@ -223,7 +262,29 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* msg) {
 
 void CFrameWnd::OnAppExit() { SendMessage(WM_CLOSE); }
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+// A document may keep its frame open (unsaved changes, Cancel); closing the
+// main frame closes every document, which takes the frames along.
+void CFrameWnd::OnClose() {
+  CDocument* doc = GetActiveDocument();
+  if (doc && !doc->CanCloseFrame(this)) return;
+  CWinApp* app = AfxGetApp();
+  if (app && app->m_pMainWnd == this) {
+    if (!doc && !app->SaveAllModified()) return;
+    HWND self = m_hWnd;
+    app->CloseAllDocuments();
+    if (!::IsWindow(self)) return;  // gone with its document
+  }
+  if (doc && doc->GetViewCount() > 0) {
+    doc->PreCloseFrame(this);
+    bool otherFrames = false;
+    for (int i = 0; i < doc->GetViewCount(); ++i) otherFrames = otherFrames || doc->GetView(i)->GetParentFrame() != this;
+    if (!otherFrames && doc->m_bAutoDelete) {
+      doc->OnCloseDocument();
+      return;
+    }
+  }
+  DestroyWindow();
+}
 
 // The window destroys the menu it shows; the default menu, when another one
 // took its place, goes here.

@@ -1,5 +1,7 @@
 // CFrameWnd: a top-level window with a menu bar, accelerators, a toolbar and
-// a status bar that shows command prompts and the bars' tooltips.
+// a status bar that shows command prompts and the bars' tooltips. A frame of
+// a document template holds views (directly or in a splitter); commands go
+// to its active view, that view's document, the frame, then the application.
 //
 // A frame made with new deletes itself when its window is destroyed
 // (PostNcDestroy); a frame that lives elsewhere (on the stack, as a member)
@@ -9,6 +11,10 @@
 
 #include "ControlBars.h"
 
+class CDocument;
+class CView;
+struct CCreateContext;
+
 class CFrameWnd : public CWnd {
  public:
   CFrameWnd() = default;
@@ -16,10 +22,26 @@ class CFrameWnd : public CWnd {
 
   // Creates the window with the menu and the accelerator table of resourceId
   // (the menu reaches the window through CreateWindowEx, so its WM_CREATE
-  // carries it) and the title m_strTitle, else the string AFX_IDS_APP_TITLE,
-  // else the application's name. The window is shown by the caller. On
+  // carries it) and the title m_strTitle, else the first part of the string
+  // resourceId, else the string AFX_IDS_APP_TITLE, else the application's name. The window is shown by the caller. On
   // failure there is no window and the object is not deleted.
   virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW, CWnd* parent = nullptr);
+  // LoadFrame for a document template: OnCreateClient gets context.
+  BOOL LoadFrameForDocument(UINT resourceId, CCreateContext* context);
+
+  // Views: the one that gets commands first, and the document it shows.
+  CView* GetActiveView() const { return m_pActiveView; }
+  virtual void SetActiveView(CView* view, BOOL notify = TRUE);
+  virtual CDocument* GetActiveDocument();
+  // Makes the client pane: by default a view of context's class, if any.
+  virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
+  // A view of context's view class as child id (null on failure).
+  CView* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
+  // Gives every view its initial update, activates the first one when none
+  // is active, and shows the frame when asked.
+  virtual void InitialUpdateFrame(CDocument* doc, BOOL makeVisible);
+  // Idle time: the bars' buttons and indicators get their update handlers' state.
+  virtual void OnIdleUpdateCmdUI();
 
   // The menu the frame was made with; the window destroys it with itself.
   HMENU m_hMenuDefault = nullptr;
@@ -27,7 +49,8 @@ class CFrameWnd : public CWnd {
 
   void SetTitle(LPCTSTR title) { m_strTitle = title ? title : _T(""); }
   CString GetTitle() const { return m_strTitle; }
-  // Shows m_strTitle in the caption.
+  // Shows m_strTitle in the caption, after the active document's title
+  // ("Title - Program") when there is one.
   virtual void OnUpdateFrameTitle();
 
   // The status bar's first pane, set with WM_SETTEXT on the bar.
@@ -53,8 +76,12 @@ class CFrameWnd : public CWnd {
  protected:
   void PostNcDestroy() override;
 
+  int OnCreate(LPCREATESTRUCT cs);
   void OnClose();
   void OnDestroy();
+  void OnSetFocus(CWnd* old);
+  void OnDropFiles(HDROP drop);
+  void OnUpdateKeyIndicator(CCmdUI* ui);
   void OnSize(UINT type, int cx, int cy);
   void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
@@ -66,6 +93,9 @@ class CFrameWnd : public CWnd {
   void OnAppExit();
 
   CString m_strTitle;
+  CView* m_pActiveView = nullptr;
+  CCreateContext* m_pCreateContext = nullptr;  // during LoadFrameForDocument
+  CString m_strLastIdleFailure;  // reported once while it repeats
   HACCEL m_hAccelTable = nullptr;
   UINT m_nIDLastMessage = 0;  // prompt id shown last
   // Tooltip texts handed out through lpszText (too long for szText).

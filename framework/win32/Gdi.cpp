@@ -276,6 +276,19 @@ BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) { return ::Rectangle(m_hDC, left, top, right, bottom); }
 BOOL CDC::Rectangle(LPCRECT rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) { return ::Ellipse(m_hDC, left, top, right, bottom); }
+int CDC::SetMapMode(int mode) { return ::SetMapMode(m_hDC, mode); }
+int CDC::GetMapMode() const { return ::GetMapMode(m_hDC); }
+CPoint CDC::SetViewportOrg(int x, int y) {
+  POINT old{0, 0};
+  ::SetViewportOrgEx(m_hDC, x, y, &old);
+  return CPoint(old.x, old.y);
+}
+CPoint CDC::GetViewportOrg() const {
+  POINT origin{0, 0};
+  ::GetViewportOrgEx(m_hDC, &origin);
+  return CPoint(origin.x, origin.y);
+}
+
 int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
   return ::IntersectClipRect(m_hDC, left, top, right, bottom);
 }

@@ -140,6 +140,11 @@ class CDC : public CObject {
   BOOL Rectangle(int left, int top, int right, int bottom);
   BOOL Rectangle(LPCRECT rect);
   BOOL Ellipse(int left, int top, int right, int bottom);
+  int SetMapMode(int mode);
+  int GetMapMode() const;
+  CPoint SetViewportOrg(int x, int y);
+  CPoint SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
+  CPoint GetViewportOrg() const;
   int IntersectClipRect(int left, int top, int right, int bottom);
   int IntersectClipRect(LPCRECT rect);
 

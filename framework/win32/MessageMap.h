@@ -113,6 +113,7 @@ LRESULT Thunk(CCmdTarget* target, MsgCall& call) {
 #define ON_COMMAND(id, fn) LW_CMD_ENTRY(::lw::kCommand, CN_COMMAND, id, id, ::lw::crack::Void, fn)
 #define ON_COMMAND_RANGE(first, last, fn) LW_CMD_ENTRY(::lw::kCommand, CN_COMMAND, first, last, ::lw::crack::Id, fn)
 #define ON_COMMAND_EX(id, fn) LW_CMD_ENTRY(::lw::kCommand, CN_COMMAND, id, id, ::lw::crack::IdEx, fn)
+#define ON_COMMAND_EX_RANGE(first, last, fn) LW_CMD_ENTRY(::lw::kCommand, CN_COMMAND, first, last, ::lw::crack::IdEx, fn)
 #define ON_UPDATE_COMMAND_UI(id, fn) LW_CMD_ENTRY(::lw::kUpdateUI, 0, id, id, ::lw::crack::UpdateUI, fn)
 #define ON_UPDATE_COMMAND_UI_RANGE(first, last, fn) LW_CMD_ENTRY(::lw::kUpdateUI, 0, first, last, ::lw::crack::UpdateUI, fn)
 #define ON_CONTROL(code, id, fn) LW_CMD_ENTRY(::lw::kCommand, code, id, id, ::lw::crack::Void, fn)

@@ -187,11 +187,51 @@ BOOL CPropertySheet::PrepareHeader(HWND owner, bool modeless) {
   return TRUE;
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
-  if (message == PSCB_INITIALIZED) {
+namespace {
+// Style and extended style of the sheet's template (DLGTEMPLATE or the
+// extended form, told apart by its signature word), as comctl32 passes it,
+// writable, before it makes the window.
+struct TemplateStyles {
+  size_t style;
+  size_t exStyle;
+};
+
+TemplateStyles StyleOffsets(const BYTE* dialogTemplate) {
+  WORD signature;
+  std::memcpy(&signature, dialogTemplate + 2, sizeof(signature));
+  if (signature == 0xFFFF) return {12, 8};  // dlgVer, signature, helpID, exStyle, style
+  return {0, 4};                            // style, dwExtendedStyle
+}
+
+void ApplyPreCreate(CWnd* sheet, BYTE* dialogTemplate) {
+  TemplateStyles at = StyleOffsets(dialogTemplate);
+  DWORD style, exStyle;
+  std::memcpy(&style, dialogTemplate + at.style, sizeof(style));
+  std::memcpy(&exStyle, dialogTemplate + at.exStyle, sizeof(exStyle));
+  CREATESTRUCT cs{};
+  cs.style = static_cast<LONG>(style);
+  cs.dwExStyle = exStyle;
+  cs.lpszClass = WC_DIALOG;
+  if (!sheet->PreCreateWindow(cs)) return;
+  style = static_cast<DWORD>(cs.style);
+  exStyle = cs.dwExStyle;
+  std::memcpy(dialogTemplate + at.style, &style, sizeof(style));
+  std::memcpy(dialogTemplate + at.exStyle, &exStyle, sizeof(exStyle));
+}
+}  // namespace
+
+int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam) {
+  if (message == PSCB_PRECREATE && lParam) {
+    CPropertySheet* sheet = CreatingSheet();
+    if (sheet)
+      lw::Guarded([&] { ApplyPreCreate(sheet, reinterpret_cast<BYTE*>(lParam)); });
+  } else if (message == PSCB_INITIALIZED) {
     CPropertySheet* sheet = CreatingSheet();
     CreatingSheet() = nullptr;
-    if (sheet) lw::Guarded([&] { sheet->SubclassWindow(hwnd); });
+    if (sheet)
+      lw::Guarded([&] {
+        if (sheet->SubclassWindow(hwnd)) sheet->OnInitDialog();
+      });
   }
   return 0;
 }
@@ -250,4 +290,53 @@ BOOL CPropertySheet::PressButton(int button) {
 
 CWnd* CPropertySheet::GetTabControl() const {
   return m_hWnd ? FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, PSM_GETTABCONTROL, 0, 0))) : nullptr;
+}
+
+// ---- Wizard97 -----------------------------------------------------------------------
+
+CPropertyPageEx::CPropertyPageEx(UINT templateId, UINT captionId, UINT headerTitleId, UINT headerSubTitleId)
+    : CPropertyPage(templateId, captionId) {
+  if (headerTitleId) m_strHeaderTitle.LoadString(headerTitleId);
+  if (headerSubTitleId) m_strHeaderSubTitle.LoadString(headerSubTitleId);
+}
+
+void CPropertyPageEx::PreparePage() {
+  CPropertyPage::PreparePage();
+  m_psp.dwFlags &= ~static_cast<DWORD>(PSP_USEHEADERTITLE | PSP_USEHEADERSUBTITLE);
+  if (m_psp.dwFlags & PSP_HIDEHEADER) return;
+  if (!m_strHeaderTitle.IsEmpty()) {
+    m_psp.dwFlags |= PSP_USEHEADERTITLE;
+    m_psp.pszHeaderTitle = m_strHeaderTitle;
+  }
+  if (!m_strHeaderSubTitle.IsEmpty()) {
+    m_psp.dwFlags |= PSP_USEHEADERSUBTITLE;
+    m_psp.pszHeaderSubTitle = m_strHeaderSubTitle;
+  }
+}
+
+CPropertySheetEx::CPropertySheetEx(UINT captionId, CWnd* parent, UINT selectPage, HBITMAP watermark,
+                                   HPALETTE palette, HBITMAP header)
+    : CPropertySheet(captionId, parent, selectPage) {
+  SetPictures(watermark, palette, header);
+}
+
+CPropertySheetEx::CPropertySheetEx(LPCTSTR caption, CWnd* parent, UINT selectPage, HBITMAP watermark,
+                                   HPALETTE palette, HBITMAP header)
+    : CPropertySheet(caption, parent, selectPage) {
+  SetPictures(watermark, palette, header);
+}
+
+void CPropertySheetEx::SetPictures(HBITMAP watermark, HPALETTE palette, HBITMAP header) {
+  if (watermark) {
+    m_psh.dwFlags |= PSH_WATERMARK | PSH_USEHBMWATERMARK;
+    m_psh.hbmWatermark = watermark;
+  }
+  if (palette) {
+    m_psh.dwFlags |= PSH_USEHPLWATERMARK;
+    m_psh.hplWatermark = palette;
+  }
+  if (header) {
+    m_psh.dwFlags |= PSH_HEADER | PSH_USEHBMHEADER;
+    m_psh.hbmHeader = header;
+  }
 }

@@ -46,7 +46,7 @@ class CPropertyPage : public CDialog {
  protected:
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   // Fills the fields the page itself owns, right before the sheet runs.
-  void PreparePage();
+  virtual void PreparePage();
 
   CString m_strCaption;
   BOOL m_bFirstSetActive = TRUE;
@@ -87,6 +87,11 @@ class CPropertySheet : public CWnd {
   CWnd* GetTabControl() const;
 
   BOOL PreTranslateMessage(MSG* msg) override;
+  // Called once the sheet window exists and is bound to this object, before
+  // it is shown; the value is the sheet's WM_INITDIALOG answer (unused).
+  virtual BOOL OnInitDialog() { return TRUE; }
+  // PreCreateWindow sees the style and extended style of comctl32's sheet
+  // template (cs.style, cs.dwExStyle) and may change them (WS_MINIMIZEBOX...).
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -100,4 +105,34 @@ class CPropertySheet : public CWnd {
   std::vector<CPropertyPage*> m_pages;
   std::vector<PROPSHEETPAGE> m_pageRecords;  // the copies comctl32 reads while it starts
   BOOL m_bModeless = FALSE;
+};
+
+// A Wizard97 page: header title and subtitle shown above the page. The
+// strings live in the page, so the pointers comctl32 keeps stay valid while
+// the sheet runs; a program may set them anew before the sheet starts.
+class CPropertyPageEx : public CPropertyPage {
+ public:
+  explicit CPropertyPageEx(UINT templateId, UINT captionId = 0, UINT headerTitleId = 0, UINT headerSubTitleId = 0);
+
+  CString m_strHeaderTitle;
+  CString m_strHeaderSubTitle;
+
+ protected:
+  // Adds the header strings unless the page has PSP_HIDEHEADER.
+  void PreparePage() override;
+};
+
+// A sheet with Wizard97 pictures: the watermark (with its palette) for the
+// first and last pages, the header bitmap for the others. A program sets
+// PSH_WIZARD97 in m_psh.dwFlags to make it a Wizard97 wizard.
+class CPropertySheetEx : public CPropertySheet {
+ public:
+  CPropertySheetEx(UINT captionId, CWnd* parent = nullptr, UINT selectPage = 0, HBITMAP watermark = nullptr,
+                   HPALETTE palette = nullptr, HBITMAP header = nullptr);
+  CPropertySheetEx(LPCTSTR caption, CWnd* parent = nullptr, UINT selectPage = 0, HBITMAP watermark = nullptr,
+                   HPALETTE palette = nullptr, HBITMAP header = nullptr);
+  void AddPage(CPropertyPageEx* page) { CPropertySheet::AddPage(page); }
+
+ private:
+  void SetPictures(HBITMAP watermark, HPALETTE palette, HBITMAP header);
 };

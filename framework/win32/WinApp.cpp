@@ -1,5 +1,6 @@
 #include "WinApp.h"
 
+#include "FrameWnd.h"
 #include "Gdi.h"
 #include "Menu.h"
 
@@ -39,6 +40,7 @@ CWinApp::CWinApp(LPCTSTR appName) {
 }
 
 CWinApp::~CWinApp() {
+  DeleteDocTemplates();
   for (LPCTSTR* field : {&m_pszAppName, &m_pszExeName, &m_pszProfileName, &m_pszRegistryKey}) Replace(*field, nullptr);
   if (g_app == this) g_app = nullptr;
 }
@@ -59,10 +61,14 @@ void CWinApp::InitApplication(HINSTANCE instance, LPTSTR commandLine, int cmdSho
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance() { return m_nExitCode; }
+int CWinApp::ExitInstance() {
+  SaveStdProfileSettings();
+  return m_nExitCode;
+}
 
 BOOL CWinApp::OnIdle(LONG count) {
   if (count == 0) {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) frame->OnIdleUpdateCmdUI();
     CWnd::DeleteTempMap();
     CMenu::DeleteTempMap();
     CDC::DeleteTempMap();

@@ -1,8 +1,15 @@
-// CWinApp: the application object, its message loop and its profile.
+// CWinApp: the application object, its message loop and its profile, and
+// (WinAppDocs.cpp) its document templates, recent-file list, command line
+// and shell registration.
 #pragma once
 
 #include "FrameworkIds.h"
 #include "Wnd.h"
+
+#include <vector>
+
+class CDocTemplate;
+class CDocument;
 
 
 class CWinApp : public CCmdTarget {
@@ -44,9 +51,44 @@ class CWinApp : public CCmdTarget {
   // Called by the framework's WinMain before InitInstance.
   void InitApplication(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
 
+  // Documents: the application owns its templates.
+  void AddDocTemplate(CDocTemplate* docTemplate);
+  CDocTemplate* GetDocTemplate(int index) const;
+  // The document of path through the first template (dropped files, the
+  // recent-file list, the command line); null when it could not be opened.
+  virtual CDocument* OpenDocumentFile(LPCTSTR path);
+  virtual BOOL SaveAllModified();
+  virtual void CloseAllDocuments();
+  // Asks for a file name (open or save) with the template's filter; the
+  // system's file dialog by default.
+  virtual BOOL DoPromptFileName(CString& path, BOOL open, CDocTemplate* docTemplate);
+
+  // The recent-file list (after LoadStdProfileSettings), kept in the profile.
+  virtual void AddToRecentFileList(LPCTSTR path);
+  void LoadStdProfileSettings(UINT maxRecentFiles = 4);
+  void SaveStdProfileSettings();
+  CRecentFileList* m_pRecentFileList = nullptr;
+
+  // Start: the command line, and what it asks for (a new document by default).
+  void ParseCommandLine(CCommandLineInfo& info);
+  BOOL ProcessShellCommand(CCommandLineInfo& info);
+  // The templates' file types as this program's, for the current user.
+  void EnableShellOpen() { m_bShellOpen = TRUE; }
+  void RegisterShellFileTypes();
+
+  void OnFileNew();
+
  protected:
+  BOOL OnOpenRecentFile(UINT id);
+  void OnUpdateRecentFileMenu(CCmdUI* ui);
+  void DeleteDocTemplates();
+
   MSG m_msgCur{};
   int m_nExitCode = 0;
+  std::vector<CDocTemplate*> m_templates;
+  BOOL m_bShellOpen = FALSE;
+
+  DECLARE_MESSAGE_MAP()
 };
 
 CWinApp* AfxGetApp();

@@ -153,6 +153,12 @@ class CWnd : public CCmdTarget {
   int ReleaseDC(CDC* dc);
   void DragAcceptFiles(BOOL accept = TRUE);
   BOOL IsWindow() const;
+  // The window's own scroll bars (SB_HORZ, SB_VERT).
+  int GetScrollPos(int bar) const;
+  int SetScrollPos(int bar, int pos, BOOL redraw = TRUE);
+  BOOL GetScrollInfo(int bar, LPSCROLLINFO info, UINT mask = SIF_ALL) const;
+  BOOL SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw = TRUE);
+  void ScrollWindow(int dx, int dy, LPCRECT rect = nullptr, LPCRECT clip = nullptr);
 
   // Special z-order places for SetWindowPos.
   static const CWnd wndTop;

@@ -36,7 +36,8 @@ void Pump() {
 #endif
 }
 
-::testing::AssertionResult WaitUntil(const CString& what, const std::function<bool()>& done, unsigned timeoutMs) {
+::testing::AssertionResult WaitUntil(const CString& what, const std::function<bool()>& done, unsigned timeoutMs,
+                                     const std::function<void()>& pump) {
   WaitingFor waiting(what);
   const auto start = std::chrono::steady_clock::now();
   for (;;) {
@@ -45,7 +46,7 @@ void Pump() {
     if (waited >= std::chrono::milliseconds(timeoutMs))
       return ::testing::AssertionFailure() << "waited " << timeoutMs << " ms in vain for " << CStringA(what).GetString();
     AwaitSomething();
-    Pump();
+    pump();
   }
 }
 

@@ -20,8 +20,9 @@ const unsigned kWaitMs = 20000;
 // (nothing natively).
 void Pump();
 
-// Pumps until done() holds or timeoutMs have passed.
+// Pumps until done() holds or timeoutMs have passed; pump replaces Pump()
+// where the messages must take the program's way (PreTranslateMessage).
 ::testing::AssertionResult WaitUntil(const CString& what, const std::function<bool()>& done,
-                                     unsigned timeoutMs = kWaitMs);
+                                     unsigned timeoutMs = kWaitMs, const std::function<void()>& pump = Pump);
 
 }  // namespace lwtest

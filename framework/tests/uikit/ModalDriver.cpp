@@ -38,6 +38,8 @@ void CloseOwnDialogs() {
 
 ModalDriver::ModalDriver(std::vector<Step> steps, unsigned stepTimeoutMs, UINT tickMs)
     : m_steps(std::move(steps)), m_stepTimeoutMs(stepTimeoutMs), m_stepStarted(::GetTickCount()) {
+  for (size_t i = 0; i < m_steps.size(); ++i)
+    if (m_steps[i].what.IsEmpty()) m_steps[i].what.Format(_T("step %d of the driver"), static_cast<int>(i + 1));
   if (!m_steps.empty()) m_waiting.reset(new WaitingFor(m_steps.front().what));
   m_timer = ::SetTimer(nullptr, 0, tickMs, &Tick);
   Drivers()[m_timer] = this;

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace lwtest {
@@ -24,6 +25,10 @@ namespace lwtest {
 const unsigned kStepTimeoutMs = 20000;
 
 struct Step {
+  Step(CString what, std::function<bool()> tryRun) : what(std::move(what)), tryRun(std::move(tryRun)) {}
+  // Unnamed: failures call it "step <n>" (better name it).
+  template <class F, class = std::enable_if_t<std::is_invocable_r_v<bool, F&>>>
+  Step(F tryRun) : tryRun(std::move(tryRun)) {}
   CString what;                 // the window or state waited for, in failures and the watchdog's message
   std::function<bool()> tryRun;  // true once it has done its part; false: again at the next tick
 };

@@ -1,0 +1,202 @@
+#include "Document.h"
+
+#include "DocTemplate.h"
+#include "FrameWnd.h"
+#include "WinApp.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+  ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+  ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+END_MESSAGE_MAP()
+
+namespace {
+// A framework text from the string table, else the built-in English one;
+// "%1" and "%2" are filled in (not a format: a resource text cannot break it).
+CString FrameworkText(UINT id, LPCTSTR fallback, const CString& first, const CString& second = CString()) {
+  CString text;
+  if (!text.LoadString(id) || text.IsEmpty()) text = fallback;
+  text.Replace(_T("%1"), first);
+  text.Replace(_T("%2"), second);
+  return text;
+}
+}  // namespace
+
+CDocument::~CDocument() {
+  for (CView* view : m_views) view->m_pDocument = nullptr;
+  m_views.clear();
+  if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
+}
+
+void CDocument::SetTitle(LPCTSTR title) {
+  m_strTitle = title ? title : _T("");
+  UpdateFrameCounts();
+}
+
+void CDocument::SetPathName(LPCTSTR path, BOOL addToRecent) {
+  m_strPathName = path ? path : _T("");
+  SetTitle(lw::NameOf(m_strPathName));
+  if (addToRecent && !m_strPathName.IsEmpty())
+    if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName);
+}
+
+void CDocument::AddView(CView* view) {
+  if (!view || std::find(m_views.begin(), m_views.end(), view) != m_views.end()) return;
+  if (view->m_pDocument && view->m_pDocument != this) view->m_pDocument->RemoveView(view);
+  m_views.push_back(view);
+  view->m_pDocument = this;
+  OnChangedViewList();
+}
+
+void CDocument::RemoveView(CView* view) {
+  auto it = std::find(m_views.begin(), m_views.end(), view);
+  if (it == m_views.end()) return;
+  m_views.erase(it);
+  view->m_pDocument = nullptr;
+  OnChangedViewList();
+}
+
+CView* CDocument::GetView(int index) const {
+  return index >= 0 && index < GetViewCount() ? m_views[static_cast<size_t>(index)] : nullptr;
+}
+
+void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) {
+  // A copy: a view may leave the document while it is being updated.
+  std::vector<CView*> views = m_views;
+  for (CView* view : views)
+    if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
+      view->OnUpdate(sender, hint, hintObject);
+}
+
+void CDocument::OnChangedViewList() {
+  if (m_views.empty() && m_bAutoDelete) {
+    OnCloseDocument();
+    return;
+  }
+  UpdateFrameCounts();
+}
+
+void CDocument::UpdateFrameCounts() {
+  for (CView* view : m_views)
+    if (CFrameWnd* frame = view->GetParentFrame()) frame->OnUpdateFrameTitle();
+}
+
+BOOL CDocument::OnNewDocument() {
+  DeleteContents();
+  m_strPathName.Empty();
+  SetModifiedFlag(FALSE);
+  return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(LPCTSTR path) {
+  DeleteContents();
+  SetModifiedFlag(TRUE);  // half-read contents count as changed
+  try {
+    CFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+      if (error.m_strFileName.IsEmpty()) error.m_strFileName = path;
+      throw error;
+    }
+    CArchive archive(&file, CArchive::load);
+    Serialize(archive);
+    archive.Close();
+  } catch (const CException& e) {
+    DeleteContents();
+    SetModifiedFlag(FALSE);
+    ReportSaveLoadException(path, e.GetErrorMessage(), FALSE);
+    return FALSE;
+  }
+  SetModifiedFlag(FALSE);
+  return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(LPCTSTR path) {
+  try {
+    CAtomicFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) throw error;
+    CArchive archive(&file, CArchive::store);
+    Serialize(archive);
+    archive.Close();
+    file.Commit();
+  } catch (const CException& e) {
+    ReportSaveLoadException(path, e.GetErrorMessage(), TRUE);
+    return FALSE;
+  }
+  SetModifiedFlag(FALSE);
+  return TRUE;
+}
+
+void CDocument::ReportSaveLoadException(LPCTSTR path, const CString& cause, BOOL saving) {
+  CString text = saving ? FrameworkText(AFX_IDP_FAILED_TO_SAVE_DOC, _T("Failed to save document %1.\n%2"), path, cause)
+                        : FrameworkText(AFX_IDP_FAILED_TO_OPEN_DOC, _T("Failed to open document %1.\n%2"), path, cause);
+  AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CDocument::OnCloseDocument() {
+  // The frames' views leave the document while it closes; it must not
+  // delete itself before the end.
+  BOOL autoDelete = m_bAutoDelete;
+  m_bAutoDelete = FALSE;
+  while (!m_views.empty()) {
+    CView* view = m_views.front();
+    CFrameWnd* frame = view->GetParentFrame();
+    if (frame) {
+      PreCloseFrame(frame);
+      frame->DestroyWindow();
+    } else {
+      view->DestroyWindow();
+    }
+    if (!m_views.empty() && m_views.front() == view) RemoveView(view);  // a window that stayed
+  }
+  m_bAutoDelete = autoDelete;
+  DeleteContents();
+  if (m_bAutoDelete) delete this;
+}
+
+BOOL CDocument::CanCloseFrame(CFrameWnd* frame) {
+  for (CView* view : m_views) {
+    CFrameWnd* other = view->GetParentFrame();
+    if (other && other != frame) return TRUE;  // still shown elsewhere
+  }
+  return SaveModified();
+}
+
+BOOL CDocument::SaveModified() {
+  if (!IsModified()) return TRUE;
+  CString name = m_strPathName.IsEmpty() ? m_strTitle : lw::NameOf(m_strPathName);
+  if (name.IsEmpty()) name = FrameworkText(AFX_IDS_UNTITLED, _T("Untitled"), CString());
+  CString question = FrameworkText(AFX_IDP_ASK_TO_SAVE, _T("Save changes to %1?"), name);
+  switch (AfxMessageBox(question, MB_YESNOCANCEL, AFX_IDP_ASK_TO_SAVE)) {
+    case IDCANCEL:
+      return FALSE;
+    case IDYES:
+      return DoFileSave();
+    default:
+      return TRUE;
+  }
+}
+
+BOOL CDocument::DoFileSave() {
+  return DoSave(m_strPathName.IsEmpty() ? nullptr : m_strPathName.GetString());
+}
+
+BOOL CDocument::DoSave(LPCTSTR path, BOOL replace) {
+  CString name = path ? path : _T("");
+  if (name.IsEmpty()) {
+    name = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+    CWinApp* app = AfxGetApp();
+    if (!app || !app->DoPromptFileName(name, FALSE, m_pDocTemplate)) return FALSE;
+  }
+  if (!OnSaveDocument(name)) return FALSE;
+  if (replace) SetPathName(name);
+  return TRUE;
+}
+
+void CDocument::OnFileSave() { DoFileSave(); }
+
+void CDocument::OnFileSaveAs() { DoSave(nullptr); }
