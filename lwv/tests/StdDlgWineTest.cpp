@@ -221,12 +221,11 @@ TEST_F(StdDlgWine, PropertySheetAndWizardShowTranslatedButtons) {
 TEST_F(StdDlgWine, CaptureMeasuresMessageBoxesAndSheetsAndClosesThem) {
   CTranslationManager* manager = LwGetManager();
   CStdButtonModel model;
-  manager->m_bCaptureMode = true;
   lwtest::WaitingFor waiting(_T("the captured dialogs to close by themselves"));
   const int types[] = {0, 1, 2, 3, 4, 5};
   for (int t : types) {
     CStdButtonModel one;
-    manager->m_pButtonModel = &one;
+    manager->SetCaptureModel(&one);
     one.CaptureOne(t);
     for (int id : LwButtonsOfKind(t)) {
       int i = LwButtonIndex(id);
@@ -236,11 +235,10 @@ TEST_F(StdDlgWine, CaptureMeasuresMessageBoxesAndSheetsAndClosesThem) {
       EXPECT_FALSE(one.GetText(i).IsEmpty());
     }
   }
-  manager->m_pButtonModel = &model;
+  manager->SetCaptureModel(&model);
   model.CaptureOne(LWV_MB_PROPSHEET);
   model.CaptureOne(LWV_MB_WIZARD);
-  manager->m_pButtonModel = nullptr;
-  manager->m_bCaptureMode = false;
+  manager->SetCaptureModel(nullptr);
   for (int i : {7, 8, 9, 10, 11}) {
     EXPECT_GT(model.GetWidth(i), 0) << "index " << i;
     EXPECT_GT(model.GetHeight(i), 0) << "index " << i;
