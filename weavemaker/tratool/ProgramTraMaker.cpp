@@ -127,6 +127,12 @@ ProgramTraResult MakeProgramTraFiles(const ProgramTraRequest& request) {
     result.errors.push_back(error);
     return result;
   }
+  for (const CString& name : includes.notFound) {
+    // The system's headers need not be found; a script must, or the scan
+    // would miss what the resource compiler builds in.
+    if (!IsHeaderName(name)) result.errors.push_back(_T("included script not found: ") + name);
+  }
+  if (!result.errors.empty()) return result;
   result.dependencies = includes.files;
   result.dependencies.push_back(request.englishTable);
   CEnglishTable table;

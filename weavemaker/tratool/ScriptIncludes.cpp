@@ -10,7 +10,9 @@ const int kMaxDepth = 32;
 
 bool IsBlank(TCHAR c) { return c == ' ' || c == '\t'; }
 
-bool IsHeader(const CString& path) {
+}  // namespace
+
+bool IsHeaderName(const CString& path) {
   CString name = lw::NameOf(path);
   const int dot = name.ReverseFind(_T('.'));
   if (dot < 0) return false;
@@ -18,6 +20,8 @@ bool IsHeader(const CString& path) {
   ext.MakeLower();
   return ext == _T("h") || ext == _T("hh") || ext == _T("hpp") || ext == _T("hxx");
 }
+
+namespace {
 
 bool IsAbsolute(const CString& path) {
   return (!path.IsEmpty() && (path[0] == _T('/') || path[0] == _T('\\'))) ||
@@ -61,7 +65,7 @@ class CCollector {
       return false;
     }
     m_out.files.push_back(path);
-    if (!IsHeader(path)) m_out.scripts.push_back(path);
+    if (!IsHeaderName(path)) m_out.scripts.push_back(path);
     for (const IncludeLine& line : FindIncludeLines(text)) {
       CString found;
       if (!Locate(line, lw::FolderOf(path), found)) {

@@ -17,6 +17,7 @@ struct ScriptIncludes {
   // Every file read, headers too: what the language files depend on.
   std::vector<CString> files;
   // Quoted names found nowhere (for instance the system's "winres.h").
+  // Angle-bracket names found nowhere are the system's and not listed.
   std::vector<CString> notFound;
 };
 
@@ -28,6 +29,9 @@ bool CollectScriptIncludes(const CString& script, const std::vector<CString>& fo
 // A path with forward slashes and without "." and "name/.." parts, so
 // that one file has one name.
 CString NormalizeScriptPath(const CString& path);
+
+// Whether the file is a header (.h, .hh, .hpp, .hxx) rather than a script.
+bool IsHeaderName(const CString& path);
 
 // name in folder, with one separator between them.
 CString JoinScriptPath(const CString& folder, const CString& name);

@@ -53,6 +53,17 @@ TEST(ScriptIncludes, ScriptsBesideAndInFoldersHeadersOnlyAsDependencies) {
   EXPECT_EQ(CString(_T("winres.h")), found.notFound[0]);
 }
 
+TEST(ScriptIncludes, HeadersByTheirExtension) {
+  const struct {
+    const TCHAR* path;
+    bool header;
+  } cases[] = {
+      {_T("a/Ids.h"), true},   {_T("Ids.HPP"), true},    {_T("x.hh"), true},    {_T("x.hxx"), true},
+      {_T("App.rc"), false},   {_T("App.rc2"), false},   {_T("h"), false},      {_T("dir.h/App.dlg"), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.header, IsHeaderName(c.path)) << CStringA(c.path).GetString();
+}
+
 TEST(ScriptIncludes, NormalizedPaths) {
   const struct {
     const TCHAR* path;
