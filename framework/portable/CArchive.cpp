@@ -89,7 +89,7 @@ UINT CArchive::Read(void* buffer, UINT count) {
   return static_cast<UINT>(done);
 }
 
-void CArchive::ReadExact(void* buffer, UINT count) {
+void CArchive::ReadExactFromFile(void* buffer, UINT count) {
   if (Read(buffer, count) != count) ThrowEnd();
 }
 

@@ -5,6 +5,7 @@
 
 #include "CFile.h"
 
+#include <cstring>
 #include <vector>
 
 class CArchive {
@@ -26,8 +27,16 @@ class CArchive {
   // Raw bytes: Read returns fewer than asked only at the end of the data.
   UINT Read(void* buffer, UINT count);
   void Write(const void* buffer, UINT count);
-  // Exactly count bytes or CArchiveException(endOfFile).
-  void ReadExact(void* buffer, UINT count);
+  // Exactly count bytes or CArchiveException(endOfFile); straight from the
+  // buffer when it holds them.
+  void ReadExact(void* buffer, UINT count) {
+    if (m_loading && m_cur + count <= m_lim) {
+      memcpy(buffer, m_buf + m_cur, count);
+      m_cur += count;
+      return;
+    }
+    ReadExactFromFile(buffer, count);
+  }
 
   // Bytes the archive can still deliver (buffer plus the rest of the file).
   ULONGLONG BytesLeft() const;
@@ -101,6 +110,7 @@ class CArchive {
   ULONGLONG ReadStringLength(bool& wide);
   void WriteStringLength(ULONGLONG length, bool wide);
   void FillBuffer();
+  void ReadExactFromFile(void* buffer, UINT count);
   [[noreturn]] void ThrowEnd() const;
   void CheckMode(bool loading) const;
 

@@ -219,6 +219,35 @@ TEST(Archive, LargeDataThroughASmallBufferAndAFile) {
   CFile::Remove(path);
 }
 
+// Numbers read from the buffer and across its refills, at every offset.
+TEST(Archive, NumbersAcrossBufferRefills) {
+  auto data = Store([](CArchive& ar) {
+    ar << static_cast<BYTE>(0xA5);
+    for (DWORD i = 0; i < 300; ++i) ar << static_cast<WORD>(i) << (i * 0x01010101u) << static_cast<ULONGLONG>(i) * 0x0102030405ull;
+  });
+  Load(data, [](CArchive& ar) {
+    BYTE first;
+    ar >> first;
+    EXPECT_EQ(0xA5, first);
+    for (DWORD i = 0; i < 300; ++i) {
+      WORD w;
+      DWORD d;
+      ULONGLONG q;
+      ar >> w >> d >> q;
+      ASSERT_EQ(static_cast<WORD>(i), w) << i;
+      ASSERT_EQ(i * 0x01010101u, d) << i;
+      ASSERT_EQ(static_cast<ULONGLONG>(i) * 0x0102030405ull, q) << i;
+    }
+    DWORD past;
+    EXPECT_THROW(ar >> past, CArchiveException);
+  });
+  CMemFile f;
+  CArchive storing(&f, CArchive::store);
+  BYTE b;
+  EXPECT_THROW(storing.ReadExact(&b, 1), CArchiveException);
+  EXPECT_THROW(storing.ReadExact(&b, 0), CArchiveException);
+}
+
 TEST(Archive, CountsAndDirection) {
   auto data = Store([](CArchive& ar) {
     ar.WriteCount(5);

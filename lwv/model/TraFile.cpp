@@ -197,12 +197,20 @@ void CTraFile::Serialize(CArchive& ar) {
 
 // ---- files on disk ----
 
+namespace {
+
+// Read buffer: a large file in few reads, and the checks of what is left
+// seldom ask the file.
+const int kReadBufferBytes = 64 * 1024;
+
+}  // namespace
+
 bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part, LwReadResult* result, UINT shareMode) {
   LwReadResult outcome = LW_READ_FAILED;
   try {
     CFile in;
     if (in.Open(path, CFile::modeRead | shareMode)) {
-      CArchive ar(&in, CArchive::load, 4096);
+      CArchive ar(&in, CArchive::load, kReadBufferBytes);
       ar.m_strFileName = path;
       if (part == LW_READ_HEADER)
         file.SerializeHeaderOnly(ar);

@@ -48,15 +48,19 @@ CTraNode::~CTraNode() {
 }
 
 void CTraNode::AddChild(CTraNode* node) {
-  if (m_nChildren >= m_nCapacity) {
-    int capacity = m_nCapacity + 10;
-    CTraNode** grown = new CTraNode*[static_cast<size_t>(capacity)]();
-    for (int i = 0; i < m_nChildren; ++i) grown[i] = m_pChildren[i];
-    delete[] m_pChildren;
-    m_pChildren = grown;
-    m_nCapacity = capacity;
-  }
+  GrowChildren(m_nChildren + 1);
   m_pChildren[m_nChildren++] = node;
+}
+
+void CTraNode::GrowChildren(int needed) {
+  if (needed <= m_nCapacity) return;
+  // In steps of ten: the capacity adding one child at a time would reach.
+  const int capacity = m_nCapacity + (needed - m_nCapacity + 9) / 10 * 10;
+  CTraNode** grown = new CTraNode*[static_cast<size_t>(capacity)]();
+  for (int i = 0; i < m_nChildren; ++i) grown[i] = m_pChildren[i];
+  delete[] m_pChildren;
+  m_pChildren = grown;
+  m_nCapacity = capacity;
 }
 
 CTraNode* CTraNode::GetChild(int index) const {
@@ -263,6 +267,7 @@ void CTraNode::SerializeAt(CArchive& ar, int version, int depth) {
   ULONGLONG minBytes = version >= 30000 ? kMinNodeBytes : kMinOldNodeBytes;
   if (!ar.HasBytes(static_cast<ULONGLONG>(count) * minBytes))
     AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+  GrowChildren(m_nChildren + count);  // the array once, not once per ten children
   for (int32_t i = 0; i < count; ++i) {
     std::unique_ptr<CTraNode> child(new CTraNode(this));
     child->SerializeAt(ar, version, depth + 1);

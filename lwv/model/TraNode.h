@@ -111,4 +111,6 @@ class CTraNode {
 
  private:
   void SerializeAt(CArchive& ar, int version, int depth);
+  // Room for needed children.
+  void GrowChildren(int needed);
 };

@@ -43,13 +43,12 @@ size_t CTraStringIndex::SlotOf(TraTextView key, size_t hash) const {
 
 CTraNode* CTraStringIndex::Find(const CString& key) const {
   const TraTextView view(key.GetString(), static_cast<size_t>(key.GetLength()));
-  return m_slots[SlotOf(view, std::hash<TraTextView>()(view))].node;
+  return m_slots[SlotOf(view, HashOf(view))].node;
 }
 
-void CTraStringIndex::Put(TraTextView key, CTraNode* node, bool replace) {
+void CTraStringIndex::Put(TraTextView key, size_t hash, CTraNode* node, bool replace) {
   if (!node) return;
   if ((m_count + 1) * 4 > m_slots.size() * 3) Grow();  // at most three quarters full
-  const size_t hash = std::hash<TraTextView>()(key);
   Slot& slot = m_slots[SlotOf(key, hash)];
   if (slot.node) {
     if (replace) slot.node = node;
@@ -85,12 +84,35 @@ int StringIndexSize(int count) {
 
 namespace {
 
+// The keys of one original in the three indexes. A text without a line
+// break is its own prompt and tip: one view and one hash serve all three.
+struct PartKeys {
+  TraTextView view[3];
+  size_t hash[3];
+
+  explicit PartKeys(const CString& text) {
+    const TraTextView whole(text.GetString(), static_cast<size_t>(text.GetLength()));
+    const size_t first = whole.find(_T('\n'));
+    view[TRA_PART_WHOLE] = whole;
+    hash[TRA_PART_WHOLE] = CTraStringIndex::HashOf(whole);
+    if (first == TraTextView::npos) {
+      view[TRA_PART_PROMPT] = view[TRA_PART_TIP] = whole;
+      hash[TRA_PART_PROMPT] = hash[TRA_PART_TIP] = hash[TRA_PART_WHOLE];
+      return;
+    }
+    view[TRA_PART_PROMPT] = whole.substr(0, first);
+    view[TRA_PART_TIP] = whole.substr(whole.rfind(_T('\n')) + 1);
+    for (int part = TRA_PART_PROMPT; part <= TRA_PART_TIP; ++part) hash[part] = CTraStringIndex::HashOf(view[part]);
+  }
+};
+
 // Nodes of the section that are no strings (the section, its tables and
 // anything below a string), in depth-first order.
 void AddOtherNodes(CTraNode* node, int level, const std::unique_ptr<CTraStringIndex>* index) {
-  if (level != 2)
-    for (int part = 0; part < 3; ++part)
-      index[part]->AddIfAbsent(TraStringPartView(node->m_strOriginal, static_cast<TraStringPart>(part)), node);
+  if (level != 2) {
+    const PartKeys keys(node->m_strOriginal);
+    for (int part = 0; part < 3; ++part) index[part]->AddIfAbsent(keys.view[part], keys.hash[part], node);
+  }
   for (int i = 0; i < node->m_nChildren; ++i) AddOtherNodes(node->m_pChildren[i], level + 1, index);
 }
 
@@ -118,8 +140,8 @@ void CTraFile::BuildStringIndex() {
     CTraNode* table = section->m_pChildren[t];
     for (int s = 0; s < table->m_nChildren; ++s) {
       CTraNode* string = table->m_pChildren[s];
-      for (int part = 0; part < 3; ++part)
-        m_pIndex[part]->Set(TraStringPartView(string->m_strOriginal, static_cast<TraStringPart>(part)), string);
+      const PartKeys keys(string->m_strOriginal);
+      for (int part = 0; part < 3; ++part) m_pIndex[part]->Set(keys.view[part], keys.hash[part], string);
     }
   }
   AddOtherNodes(section, 0, m_pIndex);

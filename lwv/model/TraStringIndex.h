@@ -27,9 +27,14 @@ class CTraStringIndex {
   explicit CTraStringIndex(size_t buckets);
   CTraNode* Find(const CString& key) const;
   // key must stay valid as long as the index (a view of a node's original).
-  void Set(TraTextView key, CTraNode* node) { Put(key, node, true); }
-  void AddIfAbsent(TraTextView key, CTraNode* node) { Put(key, node, false); }
+  void Set(TraTextView key, CTraNode* node) { Put(key, HashOf(key), node, true); }
+  void AddIfAbsent(TraTextView key, CTraNode* node) { Put(key, HashOf(key), node, false); }
+  // The same with the key's HashOf already known (one hash for several indexes).
+  void Set(TraTextView key, size_t hash, CTraNode* node) { Put(key, hash, node, true); }
+  void AddIfAbsent(TraTextView key, size_t hash, CTraNode* node) { Put(key, hash, node, false); }
   size_t GetCount() const { return m_count; }
+
+  static size_t HashOf(TraTextView key) { return std::hash<TraTextView>()(key); }
 
  private:
   struct Slot {
@@ -38,7 +43,7 @@ class CTraStringIndex {
     CTraNode* node;  // null: the slot is free
   };
   size_t SlotOf(TraTextView key, size_t hash) const;
-  void Put(TraTextView key, CTraNode* node, bool replace);
+  void Put(TraTextView key, size_t hash, CTraNode* node, bool replace);
   void Grow();
 
   std::vector<Slot> m_slots;

@@ -77,6 +77,32 @@ TEST(StringLookup, WholeTextsPromptsAndTips) {
   }
 }
 
+// The prompt ends at the first line break, the tip starts after the last:
+// the same with the indexes as with the search through the section.
+TEST(StringLookup, SeveralLineBreaks) {
+  auto file = Strings({{_T("Print\nthe page\nPrint it"), _T("Drucken\ndie Seite\nDrucken")}}, {});
+  struct Case {
+    TraStringPart part;
+    const TCHAR* text;
+    bool found;
+  } cases[] = {
+      {TRA_PART_WHOLE, _T("Print\nthe page\nPrint it"), true},
+      {TRA_PART_PROMPT, _T("Print"), true},
+      {TRA_PART_TIP, _T("Print it"), true},
+      {TRA_PART_PROMPT, _T("Print\nthe page"), false},
+      {TRA_PART_TIP, _T("the page\nPrint it"), false},
+      {TRA_PART_TIP, _T("Print"), false},
+  };
+  for (bool indexed : {false, true}) {
+    if (indexed) file->BuildStringIndex();
+    for (const Case& c : cases) {
+      CString text = c.text;
+      EXPECT_EQ(c.found ? TRUE : FALSE, TranslateTextIn(file.get(), text, c.part))
+          << indexed << " " << c.part << " " << CStringA(c.text).GetString();
+    }
+  }
+}
+
 TEST(StringLookup, LaterStringWinsAndALookupNeverBuildsTheIndexes) {
   auto file = Strings({{_T("Same"), _T("first")}, {_T("Same"), _T("second")}}, {{_T("Same"), _T("third")}});
   CString text = _T("Same");

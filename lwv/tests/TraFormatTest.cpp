@@ -363,6 +363,28 @@ TEST(TraFormat, NestingIsBounded) {
   ExpectRefused(Chain(100000), "very deep");
 }
 
+// A read node takes its children's array at once, of the size adding them
+// one by one leaves (steps of ten), in the order of the file.
+TEST(TraFormat, ReadChildrenKeepOrderAndTheCapacityOfAddingThem) {
+  for (int count : {0, 1, 9, 10, 11, 549}) {
+    CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
+    CTraFile written(root);
+    CTraNode* parent = AddNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
+    for (int i = 0; i < count; ++i) {
+      CString name;
+      name.Format(_T("s%d"), i);
+      AddNode(parent, name, name, TRA_STRING);
+    }
+    CTraFile read;
+    ReadFromBytes(WriteToBytes(written), read);
+    const CTraNode* got = read.GetRootNode()->GetChild(0);
+    ASSERT_NE(nullptr, got) << count;
+    EXPECT_EQ(parent->GetCapacity(), got->GetCapacity()) << count;
+    ASSERT_EQ(count, got->GetChildCount()) << count;
+    for (int i = 0; i < count; ++i) EXPECT_EQ(parent->GetChild(i)->m_strOriginal, got->GetChild(i)->m_strOriginal);
+  }
+}
+
 TEST(TraFormat, ReadingReplacesEverythingOfAnEarlierRead) {
   for (int version : {30003, 30002, 14000}) {
     auto file = MakeSampleFile();
