@@ -4,6 +4,7 @@
 
 #include "SourceTokenizer.h"
 
+#include <deque>
 #include <vector>
 
 class CSourceTokenList {
@@ -67,7 +68,7 @@ class CSourceTokenList {
   template <class Take>
   void AppendWith(const CSourceTokenList& other, Take take);
 
-  std::vector<Stored> m_tokens;
+  std::deque<Stored> m_tokens;  // grows without moving the tokens there are
   std::vector<CString> m_files;
   bool m_truncated = false;
 };
