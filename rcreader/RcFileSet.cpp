@@ -6,18 +6,16 @@ CRcFileSet::CRcFileSet(const CString* paths, int count, IResProgress* progress, 
   const int step = (to - from) / count;
   for (int k = 0; k < count; ++k) {
     if (progress && k > 0) progress->SetPos(from + k * step);
-    std::unique_ptr<CSourceTokenList> next;
     try {
-      next.reset(new CSourceTokenList(paths[k]));
+      // Read straight behind the scripts before: no list per script to copy.
+      if (!m_list)
+        m_list.reset(new CSourceTokenList(paths[k]));
+      else
+        m_list->AppendFile(paths[k]);
     } catch (const CException&) {
       if (!log) throw;
       log->AddLine(kMsgScriptUnreadable, paths[k]);
-      continue;
     }
-    if (!m_list)
-      m_list = std::move(next);
-    else
-      m_list->Append(std::move(*next));
   }
 }
 

@@ -21,11 +21,20 @@ void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   CSourceToken token;
   int file = -1;
   const int first = GetCount();
+  bool dropped = false;
   while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) {
     if (file < 0 || token.m_fileName != m_files[static_cast<size_t>(file)]) file = FileIndex(token.m_fileName);
-    if (token.m_kind == kTokenString && JoinString(first, token.m_text, token.m_line)) continue;
-    Store(std::move(token.m_text), token.m_kind, token.m_line, file);
+    // Behind other tokens a dropped token parts a string from the one kept
+    // before it, as when the script is read on its own and then appended.
+    const bool mayJoin = !(dropped && first > 0);
+    if (token.m_kind == kTokenString && mayJoin && JoinString(first, token.m_text, token.m_line)) continue;
+    if (!Store(std::move(token.m_text), token.m_kind, token.m_line, file)) dropped = true;
   }
+}
+
+void CSourceTokenList::AppendFile(LPCTSTR fileName) {
+  CSourceTokenizer tokenizer(fileName);
+  ReadAll(tokenizer);
 }
 
 bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
@@ -44,12 +53,13 @@ bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
   return true;
 }
 
-void CSourceTokenList::Store(CString&& text, int kind, int line, int file) {
+bool CSourceTokenList::Store(CString&& text, int kind, int line, int file) {
   if (GetCount() >= kMaxTokens) {
     m_truncated = true;
-    return;
+    return false;
   }
   m_tokens.push_back(Stored{std::move(text), kind, line, file});
+  return true;
 }
 
 int CSourceTokenList::FileIndex(const CString& name) {

@@ -1,5 +1,5 @@
 // All tokens of one or more scripts, read by index. A list is complete when
-// its constructor returns; it grows only through Append.
+// its constructor returns; it grows only through Append, AppendFile and Add.
 #pragma once
 
 #include "SourceTokenizer.h"
@@ -43,6 +43,10 @@ class CSourceTokenList {
   void Append(const CSourceTokenList& other);
   // Appends the tokens of other, which is left empty.
   void Append(CSourceTokenList&& other);
+  // Tokenizes a whole file behind the tokens there are, with the same result
+  // as Append of a list made from it, without the copy. Throws
+  // CFileException, the list unchanged, when the file cannot be read.
+  void AppendFile(LPCTSTR fileName);
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }
 
@@ -60,7 +64,8 @@ class CSourceTokenList {
   static size_t Idx(int index) { return static_cast<size_t>(index); }
   static const CString& EmptyText();
   int FileIndex(const CString& name);
-  void Store(CString&& text, int kind, int line, int file);
+  // False when the list is full and the token was dropped.
+  bool Store(CString&& text, int kind, int line, int file);
   // Appends text to the string token before it when that token (or the one
   // before a line-continuing backslash) is a string read since first.
   bool JoinString(int first, const CString& text, int line);

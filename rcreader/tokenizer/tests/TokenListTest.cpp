@@ -110,6 +110,45 @@ TEST(TokenList, GrowsPastTheOldFixedCapacity) {
 
 namespace {
 
+TEST(TokenList, AppendFileGivesWhatAppendOfItsListGives) {
+  CString dir = lwtest::ScratchDir("tokenlist-appendfile");
+  ASSERT_FALSE(dir.IsEmpty());
+  struct Case {
+    const char* before;
+    const char* file;
+  } cases[] = {
+      {"A \"a\"", "\"b\" B"},  // strings of two scripts stay apart
+      {"\"a\" \\", "\"b\""},
+      {"X", "\"a\" \\\n \"b\" // c\n/* d */ 12 \"e\"\"f\""},
+      {"", "A"},
+      {"A", ""},
+  };
+  for (const Case& c : cases) {
+    std::string before = c.before, file = c.file;
+    CString path = dir + _T("b.rc");
+    {
+      CFile f(path, CFile::modeCreate | CFile::modeWrite);
+      f.Write(file.data(), static_cast<UINT>(file.size()));
+    }
+    CSourceTokenList appended(_T("a.rc"), Bytes(before), before.size());
+    CSourceTokenList read(_T("a.rc"), Bytes(before), before.size());
+    appended.Append(CSourceTokenList(path));
+    read.AppendFile(path);
+    EXPECT_EQ(lwtest::Texts(appended), lwtest::Texts(read)) << c.file;
+    EXPECT_EQ(lwtest::Kinds(appended), lwtest::Kinds(read)) << c.file;
+    ASSERT_EQ(appended.GetCount(), read.GetCount()) << c.file;
+    for (int i = 0; i < read.GetCount(); ++i) {
+      EXPECT_EQ(appended.GetLine(i), read.GetLine(i)) << c.file << " " << i;
+      EXPECT_EQ(appended.GetFileName(i), read.GetFileName(i)) << c.file << " " << i;
+    }
+  }
+  // A file that cannot be read leaves the list as it was.
+  std::string one = "A";
+  CSourceTokenList list(_T("a.rc"), Bytes(one), one.size());
+  EXPECT_THROW(list.AppendFile(dir + _T("missing.rc")), CFileException);
+  EXPECT_EQ(CStringA("A|"), lwtest::Texts(list));
+}
+
 TEST(TokenList, AppendByMoveEmptiesTheOther) {
   std::string one = "A", two = "B\nC";
   CSourceTokenList list(_T("one.rc"), Bytes(one), one.size());
