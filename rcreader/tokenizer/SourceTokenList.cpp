@@ -1,5 +1,7 @@
 #include "SourceTokenList.h"
 
+#include <cstring>
+
 CSourceTokenList::CSourceTokenList(LPCTSTR fileName) {
   CSourceTokenizer tokenizer(fileName);
   ReadAll(tokenizer);
@@ -17,13 +19,20 @@ const CString& CSourceTokenList::EmptyText() {
   return empty;
 }
 
+// Equality by memcmp: the character-wise compare of 16-bit strings is slow,
+// and every token is checked against its file's name.
+static bool SameBytes(const CString& a, const CString& b) {
+  return a.GetLength() == b.GetLength() &&
+         std::memcmp(a.GetString(), b.GetString(), static_cast<size_t>(a.GetLength()) * sizeof(TCHAR)) == 0;
+}
+
 void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   CSourceToken token;
   int file = -1;
   const int first = GetCount();
   bool dropped = false;
   while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) {
-    if (file < 0 || token.m_fileName != m_files[static_cast<size_t>(file)]) file = FileIndex(token.m_fileName);
+    if (file < 0 || !SameBytes(token.m_fileName, m_files[static_cast<size_t>(file)])) file = FileIndex(token.m_fileName);
     // Behind other tokens a dropped token parts a string from the one kept
     // before it, as when the script is read on its own and then appended.
     const bool mayJoin = !(dropped && first > 0);
