@@ -5,7 +5,8 @@
 #       static library <n>_a / <n>_u, one per character width (U = UNICODE).
 #   lw_test(NAME <n> SOURCES ... [DEPS ...] [WIDTHS A U] [WINDOWS_ONLY] [NATIVE_ONLY]
 #           [TIMEOUT s] [LABELS ...])
-#       GoogleTest executable per width, registered with ctest (under Wine on Windows).
+#       GoogleTest executable per width, registered with ctest (under Wine on Windows),
+#       labelled "native" or "wine" besides LABELS (ctest -L wine runs one group).
 #   lw_executable(NAME <n> WIDTH A|U SOURCES ... [RC file] [DEPS ...] [GUI] [NATIVE])
 #       Windows program; with NATIVE a tool for the build machine, built natively only.
 #   lw_fuzzer(NAME <n> SOURCES ... [DEPS ...] [WIDTH A|U] [CORPUS dir])
@@ -124,6 +125,11 @@ function(lw_test)
   endif()
   lw_path_for_program(src_dir ${CMAKE_SOURCE_DIR})
   lw_path_for_program(bin_dir ${CMAKE_BINARY_DIR})
+  if(LW_WINDOWS)
+    list(APPEND T_LABELS wine)
+  else()
+    list(APPEND T_LABELS native)
+  endif()
   foreach(width ${widths})
     string(TOLOWER ${width} w)
     set(t ${T_NAME}_${w})

@@ -1,8 +1,6 @@
 #include "LwFileInfo.h"
 
-#include "TraFile.h"
-
-#include <new>
+#include "LwvMessage.h"
 
 void LwCopyBounded(TCHAR* field, int size, LPCTSTR text) {
   if (!field || size <= 0) return;
@@ -48,40 +46,9 @@ void FreeFileInfo(LW_FILEINFO& info) {
   info.strAuthor.Empty();
 }
 
-bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part) {
-  try {
-    CFile in;
-    if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
-    CArchive ar(&in, CArchive::load, 4096);
-    ar.m_strFileName = path;
-    if (part == LW_READ_HEADER)
-      file.SerializeHeaderOnly(ar);
-    else if (part == LW_READ_HEADER_AND_FLAG)
-      file.SerializeHeaderAndFlag(ar);
-    else
-      file.Serialize(ar);
-    ar.Close();
-    in.Close();
-    return true;
-  } catch (const CException&) {
-    return false;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-}
-
-bool LwWriteLanguageFile(const CString& path, CTraFile& file) {
-  try {
-    CAtomicFile out;
-    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
-    CArchive ar(&out, CArchive::store);
-    file.Serialize(ar);
-    ar.Close();
-    out.Commit();
-    return true;
-  } catch (const CException&) {
-    return false;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+bool LwvReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part) {
+  LwReadResult result;
+  if (LwReadLanguageFile(path, file, part, &result)) return true;
+  if (result == LW_READ_NOT_LANGUAGE_FILE) LwvShowMessage(TRA_CORRUPT_MESSAGE);
+  return false;
 }

@@ -26,8 +26,7 @@ typedef struct tagLW_FILEINFO_FIXED {
 
 #ifdef __cplusplus
 #include "Framework.h"
-
-class CTraFile;
+#include "TraFile.h"
 
 /* The record that owns its texts. */
 struct LW_FILEINFO {
@@ -52,14 +51,9 @@ void LwCopyFileInfo(const LW_FILEINFO& info, LW_FILEINFO_FIXED& fixed);
 void LwCopyBounded(TCHAR* field, int size, LPCTSTR text);
 /* Empties the record's texts. */
 void FreeFileInfo(LW_FILEINFO& info);
-/* Reads the language file at path into file: the header, the header and
-   the flag picture, or everything. False on any file or format error (the
-   object is then to be discarded). */
-enum LwReadPart { LW_READ_HEADER, LW_READ_HEADER_AND_FLAG, LW_READ_WHOLE };
-bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part);
-/* Writes file to path: a complete new file replaces the old one only when
-   everything was written. False on any file error (the old file stays). */
-bool LwWriteLanguageFile(const CString& path, CTraFile& file);
+/* Reads like LwReadLanguageFile and shows TRA_CORRUPT_MESSAGE through
+   LwvShowMessage when the file is no language file. */
+bool LwvReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part);
 #endif
 
 #endif

@@ -7,6 +7,10 @@
 #include "LwvSDK.h"
 #include "XString.h"
 
+#include <memory>
+
+class CTraFile;
+
 // Translates a string-table text in place (whole text, status-bar prompt
 // part, tooltip part); FALSE and the text unchanged when there is nothing.
 BOOL LWTranslateString(CString& text);
@@ -17,3 +21,15 @@ BOOL LWGetFileInfo(LW_FILEINFO& info);
 BOOL LWGetOtherFileInfo(LPCTSTR path, LW_FILEINFO& info);
 // Loads string id translated; the switch command's id yields its prompt and tip.
 BOOL LWLoadString(CString& text, UINT id);
+
+// The busy flag: while it is set the hooks translate no dialog, menu, common
+// dialog, status bar or tooltip (capture of the standard buttons still
+// works). A host sets it around windows of its own that the library is to
+// leave alone. Returns the flag as it was; FALSE and nothing set without
+// LWStart.
+BOOL LWSetBusy(BOOL busy);
+BOOL LWIsBusy();
+// The language file the program itself runs in, kept alive while the caller
+// holds it (a switch meanwhile makes another file current); null without
+// LWStart or a loaded file. Read only: the library uses it at the same time.
+std::shared_ptr<const CTraFile> LWGetCurrentFile();

@@ -1,23 +1,36 @@
-// The LW functions on the one process-wide translation manager.
+// The LW functions on the one process-wide translation manager. Each holds
+// the lock while it works on the manager, except the switch, which takes it
+// where it needs it (TranslationManager.h).
 #include "Lwv.h"
 
+#include "LwvLock.h"
 #include "StringLookup.h"
 #include "SwitchDlgModel.h"
 #include "TranslationManager.h"
 
 namespace {
 
-CTranslationManager* g_pManager = nullptr;
+std::shared_ptr<CTranslationManager> g_manager;
 
 }  // namespace
 
-CTranslationManager* LwGetManager() { return g_pManager; }
+CTranslationManager* LwGetManager() { return g_manager.get(); }
+
+std::shared_ptr<CTranslationManager> LwHoldManager() {
+  CLwvLock lock;
+  return g_manager;
+}
 
 extern "C" BOOL LWStart(const LW_STARTPARAMS* params) {
   // No exception may reach the host through a C entry point.
   try {
-    if (!g_pManager) g_pManager = new CTranslationManager();
-    return g_pManager->Start(params);
+    std::shared_ptr<CTranslationManager> manager;
+    {
+      CLwvLock lock;
+      if (!g_manager) g_manager = std::make_shared<CTranslationManager>();
+      manager = g_manager;
+    }
+    return manager->Start(params);
   } catch (const CException&) {
     return FALSE;
   } catch (...) {
@@ -25,19 +38,29 @@ extern "C" BOOL LWStart(const LW_STARTPARAMS* params) {
   }
 }
 
-extern "C" BOOL LWAddThread(DWORD threadId) { return g_pManager ? g_pManager->AddThread(threadId) : FALSE; }
+extern "C" BOOL LWAddThread(DWORD threadId) {
+  CLwvLock lock;
+  return g_manager ? g_manager->AddThread(threadId) : FALSE;
+}
 
 extern "C" void LWEnd(void) {
-  // Cleared first: whatever runs during the teardown sees no manager.
-  CTranslationManager* manager = g_pManager;
-  g_pManager = nullptr;
-  delete manager;
+  // Not while a switch runs; cleared first: whatever runs during the
+  // teardown sees no manager. The manager goes when its last holder lets go.
+  CLwvSwitchGate gate;
+  std::shared_ptr<CTranslationManager> manager;
+  {
+    CLwvLock lock;
+    manager.swap(g_manager);
+  }
+  if (manager) manager->Shutdown();
 }
 
 extern "C" BOOL LWSwitchFile(LPCTSTR path) {
-  if (!g_pManager || !path) return FALSE;
+  if (!path) return FALSE;
+  std::shared_ptr<CTranslationManager> manager = LwHoldManager();
+  if (!manager) return FALSE;
   try {
-    return g_pManager->SwitchFile(CString(path));
+    return manager->SwitchFile(CString(path));
   } catch (const CException&) {
     return FALSE;
   } catch (...) {
@@ -48,7 +71,8 @@ extern "C" BOOL LWSwitchFile(LPCTSTR path) {
 namespace {
 
 BOOL Translate(CString& text, TraStringPart part) {
-  return g_pManager ? TranslateTextIn(g_pManager->GetLookupFile(), text, part) : FALSE;
+  CLwvLock lock;
+  return g_manager ? TranslateTextIn(g_manager->GetLookupFile(), text, part) : FALSE;
 }
 
 }  // namespace
@@ -58,18 +82,19 @@ BOOL LWTranslateStatusText(CString& text) { return Translate(text, TRA_PART_PROM
 BOOL LWTranslateToolTip(CString& text) { return Translate(text, TRA_PART_TIP); }
 
 BOOL LWLoadString(CString& text, UINT id) {
-  if (!g_pManager) {
+  CLwvLock lock;
+  if (!g_manager) {
     text.LoadString(id);
     return FALSE;
   }
-  UINT switchId = g_pManager->GetParams()->nSwitchCommandID;
+  UINT switchId = g_manager->GetParams()->nSwitchCommandID;
   if (switchId == 0 && id == 0) {
     text.LoadString(id);
     return FALSE;
   }
   if (id == switchId) {
     // The switch command's prompt and tip, which the host's resources lack.
-    CTraNode* dialog = g_pManager->FindSwitchDialogNode();
+    CTraNode* dialog = g_manager->FindSwitchDialogNode();
     CTraNode* prompt = dialog ? dialog->GetChild(LWV_SWITCH_PROMPT) : nullptr;
     if (!prompt) return FALSE;
     text = prompt->GetTranslation();
@@ -77,4 +102,22 @@ BOOL LWLoadString(CString& text, UINT id) {
   }
   if (!text.LoadString(id)) return FALSE;
   return LWTranslateString(text);
+}
+
+BOOL LWSetBusy(BOOL busy) {
+  CLwvLock lock;
+  if (!g_manager) return FALSE;
+  const BOOL was = g_manager->IsBusy() ? TRUE : FALSE;
+  g_manager->SetBusy(busy != FALSE);
+  return was;
+}
+
+BOOL LWIsBusy() {
+  CLwvLock lock;
+  return g_manager && g_manager->IsBusy() ? TRUE : FALSE;
+}
+
+std::shared_ptr<const CTraFile> LWGetCurrentFile() {
+  CLwvLock lock;
+  return g_manager ? g_manager->ShareCurrentFile() : nullptr;
 }

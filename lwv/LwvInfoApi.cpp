@@ -1,22 +1,26 @@
-// The LW functions for file information.
+// The LW functions for file information. The current file's information is
+// read under the lock; another file is read without it (a message may show).
 #include "LwFileInfo.h"
 #include "Lwv.h"
+#include "LwvLock.h"
 #include "TranslationManager.h"
 
 BOOL LWGetFileInfo(LW_FILEINFO& info) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   return m ? m->GetFileInfo(info) : FALSE;
 }
 
 BOOL LWGetOtherFileInfo(LPCTSTR path, LW_FILEINFO& info) {
-  CTranslationManager* m = LwGetManager();
+  std::shared_ptr<CTranslationManager> m = LwHoldManager();
   return m && path ? m->GetOtherFileInfo(CString(path), info) : FALSE;
 }
 
 extern "C" BOOL LWGetFileInfo(LW_FILEINFO_FIXED* info) {
-  CTranslationManager* m = LwGetManager();
-  if (!m || !info) return FALSE;
   try {
+    CLwvLock lock;
+    CTranslationManager* m = LwGetManager();
+    if (!m || !info) return FALSE;
     return m->GetFileInfo(*info);
   } catch (...) {
     return FALSE;  // nothing may reach a C caller
@@ -24,9 +28,9 @@ extern "C" BOOL LWGetFileInfo(LW_FILEINFO_FIXED* info) {
 }
 
 extern "C" BOOL LWGetOtherFileInfo(LPCTSTR path, LW_FILEINFO_FIXED* info) {
-  CTranslationManager* m = LwGetManager();
-  if (!m || !path || !info) return FALSE;
   try {
+    std::shared_ptr<CTranslationManager> m = LwHoldManager();
+    if (!m || !path || !info) return FALSE;
     return m->GetOtherFileInfo(CString(path), *info);
   } catch (...) {
     return FALSE;

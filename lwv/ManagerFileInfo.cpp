@@ -17,7 +17,7 @@ BOOL CTranslationManager::GetFileInfo(LW_FILEINFO_FIXED& fixed) const {
 
 BOOL CTranslationManager::GetOtherFileInfo(const CString& path, LW_FILEINFO& info) const {
   CTraFile header;
-  if (!LwReadLanguageFile(path, header, LW_READ_HEADER)) return FALSE;
+  if (!LwvReadLanguageFile(path, header, LW_READ_HEADER)) return FALSE;
   LwFillFileInfo(header, path, info);
   return TRUE;
 }

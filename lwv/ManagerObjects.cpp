@@ -8,24 +8,20 @@
 
 void CTranslationManager::CreateWindowObjects() {
   CDialogMatcher::ForgetIndex();
-  m_pDialogList = new CLwvDialogList;
-  m_pMenuWindowList = new CLwvMenuWindowList;
-  if (!m_pSystemMenuTranslator) m_pSystemMenuTranslator = new CSystemMenuTranslator;
-  m_pStdDlgSet = new CStdDlgSet(m_pCurrentFile ? m_pCurrentFile->GetStdDialogOptions() : nullptr);
+  m_pDialogList.reset(new CLwvDialogList);
+  m_pMenuWindowList.reset(new CLwvMenuWindowList);
+  if (!m_pSystemMenuTranslator) m_pSystemMenuTranslator.reset(new CSystemMenuTranslator);
+  m_pStdDlgSet.reset(new CStdDlgSet(m_pCurrentFile ? m_pCurrentFile->GetStdDialogOptions() : nullptr));
 }
 
 void CTranslationManager::DeleteWindowObjects() {
   CDialogMatcher::ForgetIndex();
-  delete m_pDialogList;
-  m_pDialogList = nullptr;
-  delete m_pMenuWindowList;
-  m_pMenuWindowList = nullptr;
-  delete m_pStdDlgSet;
-  m_pStdDlgSet = nullptr;
+  m_pDialogList.reset();
+  m_pMenuWindowList.reset();
+  m_pStdDlgSet.reset();
 }
 
 void CTranslationManager::DeleteTranslators() {
-  delete m_pSystemMenuTranslator;
-  m_pSystemMenuTranslator = nullptr;
-  m_pButtonModel = nullptr;
+  m_pSystemMenuTranslator.reset();
+  SetCaptureModel(nullptr);
 }

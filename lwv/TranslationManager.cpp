@@ -2,36 +2,41 @@
 
 #include "AddOnExport.h"
 #include "LwFileInfo.h"
+#include "LwvLock.h"
 #include "LwvMessage.h"
+#include "StdDlgSet.h"
+#include "SystemMenuTranslator.h"
+#include "WindowLists.h"
 
 #include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
 // Copies a text field of the record, cut at its last slot so it always ends.
 void TerminateField(TCHAR* field) { field[LW_PATH_CHARS - 1] = 0; }
 
+DWORD CallingThread() {
+#ifdef _WIN32
+  return ::GetCurrentThreadId();
+#else
+  return 1;
+#endif
+}
+
 }  // namespace
 
 CTranslationManager::CTranslationManager()
-    : m_pCurrentFile(nullptr),
-      m_pLookupFile(nullptr),
-      m_pPreviousFile(nullptr),
-      m_pDialogList(nullptr),
-      m_pMenuWindowList(nullptr),
-      m_pStdDlgSet(nullptr),
-      m_bBusy(false),
+    : m_bBusy(false),
       m_bSwitchCommandChosen(false),
-      m_bInStatusText(false),
-      m_bInToolTip(false),
-      m_pSystemMenuTranslator(nullptr),
       m_hPendingDialog(nullptr),
       m_nPendingKind(LWV_NO_PENDING_DIALOG),
-      m_bCaptureMode(false),
-      m_pButtonModel(nullptr) {
+      m_pButtonModel(nullptr),
+      m_nCaptureThread(0) {
   std::memset(&m_params, 0, sizeof(m_params));
-  m_szToolTipA[0] = 0;
-  m_szToolTipW[0] = 0;
 }
 
 CTranslationManager::~CTranslationManager() { Shutdown(); }
@@ -53,16 +58,13 @@ BOOL CTranslationManager::Start(const LW_STARTPARAMS* params) {
     warning.Format(LWV_MSG_REMEMBERED_MISSING, (LPCTSTR)remembered, (LPCTSTR)m_strCurrentPath);
     LwvShowMessage(warning);
   }
-  // The file kept (the standard one, or the remembered one that equals it).
-  m_pCurrentFile->BuildStringIndex();
   ExportAddOnFiles(m_strCurrentPath);
   return TRUE;
 }
 
 BOOL CTranslationManager::LoadFile(const CString& path, bool report) {
-  CTraFile* file = new CTraFile();
-  if (!LwReadLanguageFile(path, *file, LW_READ_WHOLE)) {
-    delete file;
+  std::shared_ptr<CTraFile> file(new CTraFile());
+  if (!LwvReadLanguageFile(path, *file, LW_READ_WHOLE)) {
     if (report) {
       CString message;
       message.Format(LWV_MSG_NO_TRA_FILE, (LPCTSTR)path, (LPCTSTR)path);
@@ -70,8 +72,10 @@ BOOL CTranslationManager::LoadFile(const CString& path, bool report) {
     }
     return FALSE;
   }
-  delete m_pCurrentFile;
-  m_pCurrentFile = file;
+  // Indexed here, before any hook can look a string up in it.
+  file->BuildStringIndex();
+  CLwvLock lock;
+  m_pCurrentFile = std::move(file);
   m_strCurrentPath = path;
   DeleteWindowObjects();
   CreateWindowObjects();
@@ -90,7 +94,12 @@ CTraNode* CTranslationManager::FindSwitchDialogNode() const {
   return nullptr;
 }
 
-BOOL CTranslationManager::ExportAddOnFiles(const CString& path) { return ExportAddOnFilesOf(path) ? TRUE : FALSE; }
+BOOL CTranslationManager::ExportAddOnFiles(const CString& path) {
+  LwReadResult read = LW_READ_OK;
+  const bool written = ExportAddOnFilesOf(path, &read);
+  if (read == LW_READ_NOT_LANGUAGE_FILE) LwvShowMessage(TRA_CORRUPT_MESSAGE);
+  return written ? TRUE : FALSE;
+}
 
 const LwThreadHooks* CTranslationManager::FindHooks(DWORD threadId) const {
   for (const LwThreadHooks& h : m_hooks)
@@ -98,15 +107,27 @@ const LwThreadHooks* CTranslationManager::FindHooks(DWORD threadId) const {
   return nullptr;
 }
 
+void CTranslationManager::SetPendingDialog(LW_WINDOW dialog, int kind) {
+  m_hPendingDialog = dialog;
+  m_nPendingKind = kind;
+}
+
+void CTranslationManager::SetCaptureModel(CStdButtonModel* model) {
+  m_pButtonModel = model;
+  m_nCaptureThread = model ? CallingThread() : 0;
+}
+
+CStdButtonModel* CTranslationManager::GetCaptureModel() const {
+  return m_pButtonModel && m_nCaptureThread == CallingThread() ? m_pButtonModel : nullptr;
+}
+
 void CTranslationManager::Shutdown() {
   // Hooks first: nothing may reach the objects freed below.
+  CLwvLock lock;
   RemoveHooks();
-  delete m_pLookupFile;
-  m_pLookupFile = nullptr;
-  delete m_pCurrentFile;
-  m_pCurrentFile = nullptr;
-  delete m_pPreviousFile;
-  m_pPreviousFile = nullptr;
+  m_pLookupFile.reset();
+  m_pCurrentFile.reset();
+  m_pPreviousFile.reset();
   DeleteWindowObjects();
   DeleteTranslators();
 }

@@ -1,11 +1,41 @@
 // The one translation manager of a process: the copied start record, the
 // language file in use, the hooks of the registered threads and everything
-// the run-time translators work on. Created by LWStart, deleted by LWEnd.
+// the run-time translators work on. Created by LWStart, released by LWEnd.
+//
+// Threads. Any number of UI threads may be registered with LWAddThread; the
+// hooks then run on each of them, and the LW functions may be called from
+// any thread.
+// - Shared, guarded by the one process-wide lock (CLwvLock, recursive): the
+//   manager pointer, every field of the manager (files, window lists,
+//   standard-dialog set, system-menu translator, pending common dialog,
+//   capture model, hook list, busy flag), the hook code's own lists and the
+//   dialog matcher's generation. Every hook call and every LW function holds
+//   the lock while it works on them.
+// - The lock is never held across a call that can send a message to another
+//   thread, nor across a modal loop (the switch dialog opens after the hook
+//   let go of it). A switch therefore swaps the files under the lock, then
+//   lets go: the windows of the switching thread are translated again under
+//   the lock, the windows of another registered thread are handed to that
+//   thread (a message its own hook answers, translating under the lock
+//   there), and the broadcast goes out without it. Switches and LWEnd
+//   running at once are serialised by the switch gate; a thread waiting for
+//   it still answers the messages sent to it.
+// - Kept alive while in use: the manager by shared ownership (a running
+//   switch holds it, LWEnd only drops the process-wide reference), the
+//   current and the lookup file by shared ownership (a switch's old file
+//   lives on while a hook or the switch dialog still uses it).
+// - Per thread: the mark that the thread is translating its windows again
+//   (its hooks leave those texts alone), the tooltip text buffers, the
+//   guards against re-entering the status-bar and tooltip translation, the
+//   capture of the standard buttons (only the capturing thread's dialogs are
+//   measured), and whether the thread has the switch dialog open.
+// - String indexes are built when a file is loaded, never by a lookup.
 #pragma once
 
 #include "LwStartParams.h"
 #include "TraFile.h"
 
+#include <memory>
 #include <vector>
 
 class CLwvDialogList;
@@ -57,6 +87,7 @@ class CTranslationManager {
   // read succeeded; otherwise the file in use stays. With report set a
   // failure is shown.
   BOOL LoadFile(const CString& path, bool report);
+  // Call without holding the lock (ManagerSwitch.cpp).
   BOOL SwitchFile(const CString& path);
   BOOL ExportAddOnFiles(const CString& path);
 
@@ -81,14 +112,17 @@ class CTranslationManager {
   void Shutdown();
 
 #ifdef _WIN32
-  // Routing of the window hooks (win32/ManagerHooks.cpp).
-  void OnCallWndProc(const CWPSTRUCT& msg);
+  // Routing of the window hooks (win32/ManagerHooks.cpp). OnCallWndProc
+  // returns true when the switch dialog is to be opened once the caller
+  // has let go of the lock.
+  bool OnCallWndProc(const CWPSTRUCT& msg);
   void OnInitDialog(const CWPSTRUCT& msg);
   void OnCallWndProcRet(const CWPRETSTRUCT& msg);
   void WatchCommonDialog(const CWPRETSTRUCT& msg);
   void TranslateStatusBar(const CWPRETSTRUCT& msg);
-  // A message taken from the queue (the switch command chosen in a menu).
-  void OnGetMessage(const MSG& msg);
+  // A message taken from the queue (the switch command chosen in a menu);
+  // true as OnCallWndProc.
+  bool OnGetMessage(const MSG& msg);
 #endif
 
   // File information and flags (ManagerFileInfo.cpp, win32/ManagerFlags.cpp).
@@ -97,7 +131,7 @@ class CTranslationManager {
   BOOL GetOtherFileInfo(const CString& path, struct LW_FILEINFO& info) const;
   BOOL GetOtherFileInfo(const CString& path, struct tagLW_FILEINFO_FIXED& info) const;
   // Translates every remembered window again from the lookup file; false
-  // when that was cut short (ManagerSwitch.cpp).
+  // when that was cut short (ManagerSwitch.cpp). Call without the lock.
   bool RetranslateWindows();
 #ifdef _WIN32
   HBITMAP GetFlagBitmap(HDC dc) const;
@@ -105,14 +139,36 @@ class CTranslationManager {
 #endif
 
   const LW_STARTPARAMS* GetParams() const { return &m_params; }
+  // Replaces the copied record without loading anything.
+  void SetParams(const LW_STARTPARAMS& params) { m_params = params; }
   CTraNode* FindSwitchDialogNode() const;
-  CTraFile* GetCurrentFile() const { return m_pCurrentFile; }
+  CTraFile* GetCurrentFile() const { return m_pCurrentFile.get(); }
+  // The current file, kept alive as long as the caller holds it.
+  std::shared_ptr<CTraFile> ShareCurrentFile() const { return m_pCurrentFile; }
+  // The file in use before the last switch (null when there was none).
+  CTraFile* GetPreviousFile() const { return m_pPreviousFile.get(); }
   // The file string lookups consult: the lookup file of a running switch,
   // else the current file.
-  CTraFile* GetLookupFile() const { return m_pLookupFile ? m_pLookupFile : m_pCurrentFile; }
+  CTraFile* GetLookupFile() const { return m_pLookupFile ? m_pLookupFile.get() : m_pCurrentFile.get(); }
+  bool IsSwitchRunning() const { return m_pLookupFile != nullptr; }
   CString GetCurrentPath() const { return m_strCurrentPath; }
   bool IsBusy() const { return m_bBusy; }
   void SetBusy(bool busy) { m_bBusy = busy; }
+
+  // The remembered windows, the system-menu translator and the standard-
+  // dialog set of the current file (null before a file is loaded).
+  CLwvDialogList* GetDialogList() const { return m_pDialogList.get(); }
+  CLwvMenuWindowList* GetMenuWindowList() const { return m_pMenuWindowList.get(); }
+  CSystemMenuTranslator* GetSystemMenuTranslator() const { return m_pSystemMenuTranslator.get(); }
+  CStdDlgSet* GetStdDlgSet() const { return m_pStdDlgSet.get(); }
+
+  // A recognised common dialog whose texts change while it runs: translated
+  // again when its initialisation ends.
+  void SetPendingDialog(LW_WINDOW dialog, int kind);
+  // The standard buttons' capture: model measures the dialogs the calling
+  // thread opens until it is cleared (null).
+  void SetCaptureModel(CStdButtonModel* model);
+  CStdButtonModel* GetCaptureModel() const;
 
  private:
   // Window lists and standard-dialog set for a newly loaded file, and their
@@ -122,29 +178,26 @@ class CTranslationManager {
   // Translators that live as long as the manager (system menu, ...).
   void DeleteTranslators();
 
- public:
-  // Fields shared with the hook and translator code of the library.
   CString m_strCurrentPath;
-  CTraFile* m_pCurrentFile;
-  CTraFile* m_pLookupFile;
-  CTraFile* m_pPreviousFile;
-  CLwvDialogList* m_pDialogList;
-  CLwvMenuWindowList* m_pMenuWindowList;
-  CStdDlgSet* m_pStdDlgSet;
+  std::shared_ptr<CTraFile> m_pCurrentFile;
+  std::shared_ptr<CTraFile> m_pLookupFile;
+  std::shared_ptr<CTraFile> m_pPreviousFile;
+  std::unique_ptr<CLwvDialogList> m_pDialogList;
+  std::unique_ptr<CLwvMenuWindowList> m_pMenuWindowList;
+  std::unique_ptr<CStdDlgSet> m_pStdDlgSet;
+  std::unique_ptr<CSystemMenuTranslator> m_pSystemMenuTranslator;
   LW_STARTPARAMS m_params;
   bool m_bBusy;
   std::vector<LwThreadHooks> m_hooks;
   bool m_bSwitchCommandChosen;
-  bool m_bInStatusText;
-  bool m_bInToolTip;
-  CSystemMenuTranslator* m_pSystemMenuTranslator;
   LW_WINDOW m_hPendingDialog;
   int m_nPendingKind;
-  bool m_bCaptureMode;
   CStdButtonModel* m_pButtonModel;
-  char m_szToolTipA[512];
-  WCHAR m_szToolTipW[512];
+  DWORD m_nCaptureThread;
 };
 
-// The process-wide manager, or null before LWStart and after LWEnd.
+// The process-wide manager, or null before LWStart and after LWEnd. The
+// pointer is for code that holds the lock; LwHoldManager keeps it alive
+// beyond that (a switch).
 CTranslationManager* LwGetManager();
+std::shared_ptr<CTranslationManager> LwHoldManager();

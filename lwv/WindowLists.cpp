@@ -60,15 +60,19 @@ void CLwvWindowList::Prune() {
 void CLwvWindowList::RetranslateAll() {
   // A language switch: the file in use is about to change.
   CDialogMatcher::ForgetIndex();
+  std::vector<LwvRemembered> entries;
+  Snapshot(entries);
+  for (const LwvRemembered& entry : entries) RetranslateEntry(entry);
+}
+
+void CLwvWindowList::Snapshot(std::vector<LwvRemembered>& out) {
   Prune();
-  // A copy: retranslating may add to or prune this list.
-  std::vector<LwvWindow> windows(m_windows, m_windows + m_nCount);
-  std::vector<LwvMenu> menus(m_menus, m_menus + m_nCount);
-  std::vector<int> modes(m_modes, m_modes + m_nCount);
-  for (size_t i = 0; i < windows.size(); ++i) {
-    if (m_system.IsWindow(windows[i])) RetranslateWindow(windows[i], modes[i]);
-    if (menus[i] && m_system.IsMenu(menus[i])) RetranslateMenu(menus[i]);
-  }
+  for (int i = 0; i < m_nCount; ++i) out.push_back(LwvRemembered{this, m_windows[i], m_menus[i], m_modes[i]});
+}
+
+void CLwvWindowList::RetranslateEntry(const LwvRemembered& entry) {
+  if (m_system.IsWindow(entry.wnd)) RetranslateWindow(entry.wnd, entry.mode);
+  if (entry.menu && m_system.IsMenu(entry.menu)) RetranslateMenu(entry.menu);
 }
 
 bool CLwvWindowList::MenuContains(LwvMenu menu, LwvMenu wanted, int depth) {
@@ -115,6 +119,8 @@ CLwvWindowSystem& LwvDefaultWindowSystem() {
   return none;
 }
 
+void LwvRetranslateRemembered(const LwvRemembered& entry) { entry.list->RetranslateEntry(entry); }
+void LwvSendUnlocked(LwvWindow, UINT) {}
 void LwvRetranslateDialogWindow(LwvWindow, int) {}
 void LwvRetranslateWindowMenu(LwvWindow) {}
 void LwvRetranslateMenuBar(LwvMenu) {}

@@ -6,6 +6,8 @@
 #include "Framework.h"
 #include "LwvHandles.h"
 
+#include <vector>
+
 // What the lists ask of the window system.
 class CLwvWindowSystem {
  public:
@@ -17,6 +19,16 @@ class CLwvWindowSystem {
   virtual int GetMenuItemCount(LwvMenu menu) = 0;
   virtual LwvMenu GetSubMenu(LwvMenu menu, int pos) = 0;
   virtual void SendMessage(LwvWindow wnd, UINT message) = 0;
+};
+
+class CLwvWindowList;
+
+// One remembered window with its menu bar, as a switch translates it again.
+struct LwvRemembered {
+  CLwvWindowList* list;
+  LwvWindow wnd;
+  LwvMenu menu;
+  int mode;
 };
 
 class CLwvWindowList {
@@ -34,6 +46,10 @@ class CLwvWindowList {
   // Drops entries whose window and menu are both gone, and later duplicates.
   void Prune();
   void RetranslateAll();
+  // The entries after a prune, appended to out, to be translated again one
+  // by one with RetranslateEntry (a copy: that may add to or prune the list).
+  void Snapshot(std::vector<LwvRemembered>& out);
+  void RetranslateEntry(const LwvRemembered& entry);
   bool ContainsMenu(LwvMenu menu);
   void Broadcast(UINT message);
 
@@ -61,6 +77,13 @@ class CLwvWindowList {
 
 // The platform's windows (Windows); natively a window system without windows.
 CLwvWindowSystem& LwvDefaultWindowSystem();
+
+// Translates one remembered entry again during a switch, called without the
+// lock: a window of another registered thread is handed to that thread,
+// anything else is done here under the lock; platform side.
+void LwvRetranslateRemembered(const LwvRemembered& entry);
+// Sends message to a window without holding the lock (a switch's broadcast).
+void LwvSendUnlocked(LwvWindow wnd, UINT message);
 
 // Retranslation of one remembered window or menu bar from the tree of the
 // running switch (the lookup file), else the current file; platform side.

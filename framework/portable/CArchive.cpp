@@ -169,9 +169,10 @@ void ReadUnits(CArchive& ar, ULONGLONG length, bool wide, std::string& narrow, l
   ULONGLONG bytes = length * (wide ? 2 : 1);
   if (!ar.HasBytes(bytes)) throw CArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
   if (wide) {
-    std::vector<WORD> units(static_cast<size_t>(length));
-    if (length) ar.ReadExact(units.data(), static_cast<UINT>(bytes));
-    wideText.assign(units.begin(), units.end());
+    // Straight into the text: a unit is two bytes, little-endian, as written.
+    static_assert(sizeof(WCHAR) == sizeof(WORD), "16-bit units");
+    wideText.resize(static_cast<size_t>(length));
+    if (length) ar.ReadExact(&wideText[0], static_cast<UINT>(bytes));
   } else {
     narrow.resize(static_cast<size_t>(length));
     if (length) ar.ReadExact(&narrow[0], static_cast<UINT>(length));

@@ -18,8 +18,23 @@ TEST(CodePage, Windows1252RoundTrip) {
     ASSERT_EQ(1u, back.size()) << b;
     EXPECT_EQ(c, back[0]) << b;
   }
-  EXPECT_EQ(0x20AC, lw::Widen(std::string("\x80"), CP_ACP)[0]);
-  EXPECT_EQ(0x201E, lw::Widen(std::string("\x84"), CP_ACP)[0]);
+}
+
+TEST(CodePage, Windows1252HighBytesAreTheirLetters) {
+  struct Case {
+    char byte;
+    WCHAR code;
+  } cases[] = {{'\x80', 0x20AC}, {'\x84', 0x201E}, {'\x8A', 0x0160}, {'\x9E', 0x017E}, {'\x9F', 0x0178}};
+  for (const Case& c : cases) {
+    const lw::WString wide = lw::Widen(&c.byte, 1, CP_ACP);
+    ASSERT_EQ(1u, wide.size()) << int(static_cast<unsigned char>(c.byte));
+    EXPECT_EQ(c.code, wide[0]) << int(static_cast<unsigned char>(c.byte));
+    BOOL usedDefault = FALSE;
+    char back[2] = {0, 0};
+    EXPECT_EQ(1, WideCharToMultiByte(CP_ACP, 0, &c.code, 1, back, 2, nullptr, &usedDefault));
+    EXPECT_EQ(c.byte, back[0]) << int(static_cast<unsigned char>(c.byte));
+    EXPECT_FALSE(usedDefault);
+  }
 }
 
 TEST(CodePage, Utf8) {

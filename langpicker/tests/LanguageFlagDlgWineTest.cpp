@@ -13,7 +13,7 @@
 #include "LanguageFlagDlg.h"
 #include "LoadBmpFile.h"
 #include "Screenshot.h"
-#include "TestUi.h"
+#include "UiTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +89,7 @@ std::vector<CString> Texts(std::initializer_list<const TCHAR*> texts) {
 }
 
 HWND FindCaption(const CString& caption) {
-  for (HWND hwnd : lwtest::ThreadDialogs()) {
+  for (HWND hwnd : lwtest::OwnDialogs()) {
     CString text;
     CWnd::FromHandle(hwnd)->GetWindowText(text);
     if (text == caption) return hwnd;
@@ -98,7 +98,7 @@ HWND FindCaption(const CString& caption) {
 }
 
 CLanguageFlagDlg* FindPicker() {
-  for (HWND hwnd : lwtest::ThreadDialogs())
+  for (HWND hwnd : lwtest::OwnDialogs())
     if (auto* picker = dynamic_cast<CLanguageFlagDlg*>(CWnd::FromHandlePermanent(hwnd))) return picker;
   return nullptr;
 }
@@ -129,9 +129,9 @@ void ChooseAndClose(CComboBox& combo, int row) {
 }
 
 // Answers the message box open over except; the step waits until one shows.
-lwtest::ModalScript::Step AnswerBox(HWND* except, CString* text, int answer) {
+lwtest::Step AnswerBox(HWND* except, CString* text, int answer) {
   return [=] {
-    HWND box = lwtest::FindOtherDialog(*except);
+    HWND box = lwtest::FindOwnDialog(CString(), *except);
     if (!box || !::GetDlgItem(box, 0xFFFF)) return false;
     *text = lwtest::MessageBoxText(box);
     ::PostMessage(box, WM_COMMAND, answer, 0);
@@ -146,7 +146,7 @@ CString Confirmation(const TCHAR* language, const TCHAR* subLanguage) {
 }
 
 // Waits until the picker shows and remembers it.
-lwtest::ModalScript::Step WaitForPicker(CLanguageFlagDlg** dlg, HWND* picker) {
+lwtest::Step WaitForPicker(CLanguageFlagDlg** dlg, HWND* picker) {
   return [=] {
     *dlg = FindPicker();
     if (*dlg) *picker = (*dlg)->m_hWnd;
@@ -165,7 +165,7 @@ TEST(LanguageFlagDlgWine, GermanyGivesItsLangIdAndItsStripCell) {
   CLanguageFlagDlg* dlg = nullptr;
   HWND picker = nullptr;
   CString confirmation;
-  lwtest::ModalScript script({
+  lwtest::ModalDriver script({
       WaitForPicker(&dlg, &picker),
       [&] {
         EXPECT_FALSE(dlg->m_okButton.IsWindowEnabled());
@@ -194,7 +194,7 @@ TEST(LanguageFlagDlgWine, GermanyGivesItsLangIdAndItsStripCell) {
   LwFlagChoice flag;
   ASSERT_TRUE(ui.PickFlag(flag));
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(Confirmation(_T("LANG_GERMAN"), _T("SUBLANG_GERMAN")), confirmation);
   EXPECT_EQ(0x0407, flag.langId);
   const LwFlagPixels cell = StripCell(kGermany);
@@ -209,7 +209,7 @@ TEST(LanguageFlagDlgWine, ListsFollowTheCountryAndTheKeyboard) {
   CLanguageFlagDlg* dlg = nullptr;
   HWND picker = nullptr;
   CString confirmation;
-  lwtest::ModalScript script({
+  lwtest::ModalDriver script({
       WaitForPicker(&dlg, &picker),
       [&] {
         ClickCountry(dlg, kSwitzerland);
@@ -248,26 +248,26 @@ TEST(LanguageFlagDlgWine, ListsFollowTheCountryAndTheKeyboard) {
   flag.langId = 0x1234;
   EXPECT_FALSE(LwPickFlagWithDialog(flag, kPicker, kBackground));
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(Confirmation(_T("LANG_GERMAN"), _T("SUBLANG_GERMAN")), confirmation);
   EXPECT_EQ(0x1234, flag.langId);
   EXPECT_TRUE(flag.pixels.empty());
 }
 
 // Waits for the picker and presses its "eigene Flagge" button.
-lwtest::ModalScript::Step PressOwnFlag(CLanguageFlagDlg** dlg, HWND* picker) {
-  lwtest::ModalScript::Step wait = WaitForPicker(dlg, picker);
-  return [=] {
-    if (!wait()) return false;
+lwtest::Step PressOwnFlag(CLanguageFlagDlg** dlg, HWND* picker) {
+  lwtest::Step wait = WaitForPicker(dlg, picker);
+  return [=]() mutable {
+    if (!wait.tryRun()) return false;
     Press(*dlg, IDC_OWN_FLAG);
     return true;
   };
 }
 
 // Types path into the open file dialog and opens it.
-lwtest::ModalScript::Step ChooseFile(HWND* except, const CString& path) {
+lwtest::Step ChooseFile(HWND* except, const CString& path) {
   return [=] {
-    HWND chooser = lwtest::FindOtherDialog(*except);
+    HWND chooser = lwtest::FindOwnDialog(CString(), *except);
     if (!chooser || (!::GetDlgItem(chooser, 1148) && !::GetDlgItem(chooser, 1152))) return false;
     for (int id : {1148, 1152})
       if (::GetDlgItem(chooser, id)) ::SetDlgItemText(chooser, id, path);
@@ -283,7 +283,7 @@ TEST(LanguageFlagDlgWine, AnOwnBitmapIsCutAndLosesItsBackground) {
   HWND picker = nullptr;
   CString cut, confirmation;
   bool backgroundSeen = false;
-  lwtest::ModalScript script(
+  lwtest::ModalDriver script(
       {
           PressOwnFlag(&dlg, &picker),
           ChooseFile(&picker, path),
@@ -327,11 +327,11 @@ TEST(LanguageFlagDlgWine, AnOwnBitmapIsCutAndLosesItsBackground) {
           },
           AnswerBox(&picker, &confirmation, IDOK),
       },
-      20, 30000);
+      30000, 20);
   LwFlagChoice flag;
   ASSERT_TRUE(LwPickFlagWithDialog(flag, kPicker, kBackground));
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_TRUE(backgroundSeen);
   EXPECT_EQ(Loaded(IDS_FLAG_CUT), cut);
   EXPECT_EQ(Confirmation(_T("LANG_GERMAN"), _T("SUBLANG_GERMAN")), confirmation);
@@ -347,12 +347,12 @@ TEST(LanguageFlagDlgWine, ASmallBitmapIsRefused) {
   CLanguageFlagDlg* dlg = nullptr;
   HWND picker = nullptr;
   CString refusal;
-  lwtest::ModalScript script({
+  lwtest::ModalDriver script({
       PressOwnFlag(&dlg, &picker),
       ChooseFile(&picker, path),
       AnswerBox(&picker, &refusal, IDOK),
       [&] {
-        if (lwtest::FindOtherDialog(picker)) return false;
+        if (lwtest::FindOwnDialog(CString(), picker)) return false;
         EXPECT_FALSE(dlg->m_okButton.IsWindowEnabled());
         EXPECT_FALSE(dlg->m_languageList.IsWindowEnabled());
         Press(dlg, IDCANCEL);
@@ -375,7 +375,7 @@ TEST(FlagBackgroundDlgWine, MarkingTakesTheClickedColour) {
   ASSERT_TRUE(LoadBmpFileFrom(WriteBmp("halves.bmp", 32, 32, 24, BlueAndWhite), &source, nullptr));
   CFlagBackgroundDlg dialog(nullptr, kBackground);
   dialog.m_pSource = &source;
-  lwtest::ModalScript script({
+  lwtest::ModalDriver script({
       [&] {
         HWND hwnd = FindCaption(Loaded(IDS_BACKGROUND_MARK));
         if (!hwnd) return false;

@@ -1,6 +1,5 @@
 // Reads arbitrary bytes as a .tra file; what reads cleanly is indexed,
 // looked up, copied, merged and written again.
-#include "LwvMessage.h"
 #include "StringLookup.h"
 #include "TraFile.h"
 
@@ -10,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-void Quiet(LPCTSTR) {}
 
 void Exercise(CTraFile& file) {
   file.BuildStringIndex();
@@ -40,8 +37,6 @@ void Exercise(CTraFile& file) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool quiet = (LwvSetMessageHandler(Quiet), true);
-  (void)quiet;
   std::vector<BYTE> bytes(data, data + size);
   CMemFile mem(bytes.data(), static_cast<UINT>(bytes.size()));
   CTraFile file;

@@ -129,10 +129,9 @@ TEST_F(Export, InvalidPathsMarkWritesNothing) {
 TEST_F(Export, UnreadableLanguageFiles) {
   EXPECT_FALSE(ExportAddOnFilesOf(m_folder + _T("none.tra")));
   WriteBytesTo(m_folder + _T("junk.tra"), std::vector<BYTE>(50, 0x41));
-  ClearMessages();
-  EXPECT_FALSE(ExportAddOnFilesOf(m_folder + _T("junk.tra")));
-  EXPECT_EQ(1u, Messages().size());
-  ClearMessages();
+  LwReadResult read = LW_READ_OK;
+  EXPECT_FALSE(ExportAddOnFilesOf(m_folder + _T("junk.tra"), &read));
+  EXPECT_EQ(LW_READ_NOT_LANGUAGE_FILE, read);
   CTraFile empty;
   EXPECT_TRUE(ExportAddOnFilesOf(Save(empty)));
 }

@@ -9,6 +9,7 @@
 #include "LwvWindows.h"
 #include "TraFile.h"
 #include "TranslationManager.h"
+#include "UiTestKit.h"
 #include "Win32Access.h"
 
 #include "FrameWnd.h"
@@ -117,12 +118,6 @@ LRESULT CALLBACK OtherRetHook(int code, WPARAM w, LPARAM l) {
   return CallNextHookEx(g_otherRetHook, code, w, l);
 }
 
-DWORD WINAPI Watchdog(LPVOID) {
-  Sleep(90000);
-  ExitProcess(99);
-  return 0;
-}
-
 INT_PTR CALLBACK PlainProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
 // A dialog that answers WM_USER+116 (PSM_GETTABCONTROL) with its own button.
@@ -198,18 +193,12 @@ HWND CreateFrame(HMENU menu) {
                         GetModuleHandle(nullptr), nullptr);
 }
 
-void Pump() {
-  MSG msg;
-  for (int i = 0; i < 200 && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-}
+using lwtest::Pump;
 
 class HooksWin32 : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    CloseHandle(CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr));
+    s_watchdog = std::make_unique<lwtest::Watchdog>(90);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
     // A hook installed before the library's: it must still be called.
@@ -233,8 +222,10 @@ class HooksWin32 : public ::testing::Test {
     LWEnd();
     LwvRemoveMessageHooks();
     UnhookWindowsHookEx(g_otherRetHook);
+    s_watchdog.reset();
   }
   static inline CString s_path;
+  static inline std::unique_ptr<lwtest::Watchdog> s_watchdog;
 };
 
 TEST_F(HooksWin32, DialogGetsTextsAndLayoutComboKeepsItsHeight) {
@@ -659,6 +650,9 @@ TEST_F(HooksWin32, DialogAccessSendsNoMoveOrPaintThatChangesNothing) {
     }
     EXPECT_EQ(c.moved ? 1 : 0, child.moves);
     EXPECT_EQ(0, dialog.moves);
+    EXPECT_EQ(0, dialog.paints);  // marked, painted when the queue is next read
+    EXPECT_EQ(c.moved, GetUpdateRect(dlg, nullptr, FALSE) != FALSE);
+    Pump();
     EXPECT_EQ(c.moved, dialog.paints > 0);
     g_counted.clear();
   }

@@ -1,7 +1,5 @@
 #include "LwvTestSupport.h"
 
-#include "LwvMessage.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,23 +7,6 @@
 #include <string>
 
 namespace lwvtest {
-
-namespace {
-
-std::vector<CString>& MessageStore() {
-  static std::vector<CString> messages;
-  return messages;
-}
-
-void Record(LPCTSTR text) { MessageStore().push_back(CString(text)); }
-
-// Every test program records messages instead of showing them.
-const bool g_installed = (LwvSetMessageHandler(Record), true);
-
-}  // namespace
-
-const std::vector<CString>& Messages() { return MessageStore(); }
-void ClearMessages() { MessageStore().clear(); }
 
 std::vector<BYTE> WriteToBytes(CTraFile& file) {
   CMemFile mem;

@@ -12,10 +12,6 @@
 
 namespace lwvtest {
 
-// Messages shown through LwvShowMessage since the last ClearMessages.
-const std::vector<CString>& Messages();
-void ClearMessages();
-
 std::vector<BYTE> WriteToBytes(CTraFile& file);
 // Throws what the reader throws.
 void ReadFromBytes(std::vector<BYTE> bytes, CTraFile& file);

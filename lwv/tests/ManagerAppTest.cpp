@@ -1,7 +1,8 @@
 // The application base and the message box by string id, with the
-// message box read back from the live window and closed from a timer.
+// message box read back from the live window and closed by the test kit's driver.
 #include "ManagerFixtures.h"
 #include "ManagerTestIds.h"
+#include "UiTestKit.h"
 
 #include "LwvMFC.h"
 #undef CString
@@ -16,28 +17,16 @@ struct SeenBox {
 };
 SeenBox g_seen;
 
-BOOL CALLBACK FindBox(HWND wnd, LPARAM) {
-  TCHAR cls[16] = {0};
-  GetClassName(wnd, cls, 16);
-  if (lstrcmp(cls, _T("#32770")) != 0 || !IsWindowVisible(wnd)) return TRUE;
-  TCHAR text[512] = {0};
-  GetDlgItemText(wnd, 0xFFFF, text, 512);  // the message text of a message box
-  g_seen.text = text;
-  ++g_seen.boxes;
-  PostMessage(wnd, WM_COMMAND, IDOK, 0);
-  return FALSE;
-}
-
-void CALLBACK CloseBox(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), FindBox, 0); }
-
-// Runs show() with a timer that reads and closes the first message box.
+// Runs show() with a driver that reads and closes the first message box.
 template <class Show>
 int ShowAndRead(Show show) {
   g_seen = SeenBox();
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseBox);
-  int result = show();
-  KillTimer(nullptr, timer);
-  return result;
+  lwtest::ModalDriver driver({lwtest::When(_T("a message box"), [] { return lwtest::FindMessageBox(); }, [](HWND box) {
+    g_seen.text = lwtest::MessageBoxText(box);
+    ++g_seen.boxes;
+    PostMessage(box, WM_COMMAND, IDOK, 0);
+  })});
+  return show();
 }
 
 TEST_F(ManagerTest, MessageBoxByIdShowsTheTranslatedText) {

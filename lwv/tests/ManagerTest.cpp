@@ -65,6 +65,43 @@ TEST_F(ManagerTest, WrongMagicStartsUntranslated) {
   EXPECT_EQ(CString(TRA_CORRUPT_MESSAGE), m_capture.Messages().front());
 }
 
+std::vector<CString> g_seen;
+void Seen(LPCTSTR text) { g_seen.push_back(text); }
+
+TEST_F(ManagerTest, MessageHandlerIsReplaceableAndRestored) {
+  g_seen.clear();
+  LwvMessageHandler previous = LwvSetMessageHandler(Seen);
+  LwvShowMessage(_T("one"));
+  LwvShowMessage(nullptr);
+  ASSERT_EQ(2u, g_seen.size());
+  EXPECT_EQ(CString(_T("one")), g_seen[0]);
+  EXPECT_TRUE(g_seen[1].IsEmpty());
+  EXPECT_EQ(Seen, LwvSetMessageHandler(previous));
+  LwvShowMessage(_T("two"));
+  ASSERT_EQ(1u, m_capture.Messages().size());
+  EXPECT_EQ(2u, g_seen.size());
+}
+
+// The model shows nothing; the manager reports a file that is no language
+// file wherever it reads one for the user.
+TEST_F(ManagerTest, NoLanguageFileIsReportedByTheManager) {
+  CString junk = TempPath("report_junk.tra");
+  WriteBytes(junk, std::vector<BYTE>(50, 0x41));
+  CTranslationManager manager;
+  LW_FILEINFO info;
+  EXPECT_FALSE(manager.GetOtherFileInfo(junk, info));
+  EXPECT_FALSE(manager.ExportAddOnFiles(junk));
+  EXPECT_FALSE(manager.LoadFile(junk, false));
+  ASSERT_EQ(3u, m_capture.Messages().size());
+  for (const CString& m : m_capture.Messages()) EXPECT_EQ(CString(TRA_CORRUPT_MESSAGE), m);
+  CTraFile file;
+  LwReadResult read = LW_READ_OK;
+  EXPECT_FALSE(LwReadLanguageFile(junk, file, LW_READ_WHOLE, &read));
+  EXPECT_EQ(LW_READ_NOT_LANGUAGE_FILE, read);
+  EXPECT_EQ(3u, m_capture.Messages().size());
+  RemoveFile(junk);
+}
+
 TEST_F(ManagerTest, MissingStandardFileReportsItsPathTwice) {
   CString path = TempPath("does_not_exist.tra");
   RemoveFile(path);

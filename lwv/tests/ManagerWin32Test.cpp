@@ -36,7 +36,7 @@ class RegistryTest : public ManagerTest {
   }
   CString ReadWithManager() {
     CTranslationManager manager;
-    manager.m_params = m_params;
+    manager.SetParams(m_params);
     return manager.ReadLastTraFile();
   }
 
@@ -47,7 +47,7 @@ class RegistryTest : public ManagerTest {
 
 TEST_F(RegistryTest, WritesAStringWithItsTerminatorInBytes) {
   CTranslationManager manager;
-  manager.m_params = m_params;
+  manager.SetParams(m_params);
   EXPECT_EQ(CString(), manager.ReadLastTraFile());  // nothing remembered yet
   CString path(_T("C:\\Programme\\Probe\\English.tra"));
   ASSERT_TRUE(manager.WriteLastTraFile(path));
@@ -108,7 +108,9 @@ TEST(IniFileTest, RemembersInTheNamedFile) {
   EXPECT_EQ(CString(), manager.ReadLastTraFile());  // neither key nor INI file
   EXPECT_FALSE(manager.WriteLastTraFile(_T("x.tra")));
 
-  lw::StrCpyN(manager.m_params.szIniFilePath, (LPCTSTR)ini, LW_PATH_CHARS);
+  LW_STARTPARAMS withIni = *manager.GetParams();
+  lw::StrCpyN(withIni.szIniFilePath, (LPCTSTR)ini, LW_PATH_CHARS);
+  manager.SetParams(withIni);
   EXPECT_EQ(CString(), manager.ReadLastTraFile());  // no file yet
   CString path(_T("C:\\Programme\\Probe\\English.tra"));
   ASSERT_TRUE(manager.WriteLastTraFile(path));

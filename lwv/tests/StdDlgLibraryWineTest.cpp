@@ -7,6 +7,7 @@
 #include "StdDlgHook.h"
 #include "StdDlgTestTree.h"
 #include "TraFile.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -20,35 +21,25 @@ void PrintTo(const CString& s, std::ostream* os);
 
 namespace {
 
-std::function<void(HWND)> g_look;
-bool g_looked = false;
-
-BOOL CALLBACK LookAtDialog(HWND h, LPARAM) {
-  TCHAR cls[16] = {0};
-  GetClassName(h, cls, 15);
-  if (lstrcmp(cls, _T("#32770")) != 0 || !IsWindowVisible(h)) return TRUE;
-  if (!g_looked && g_look) g_look(h);
-  g_looked = true;
+// Ends a dialog the way its kind ends.
+void CloseDialog(HWND h) {
   if (CStdButtonModel::IsPropertySheet(h))
     SendMessage(h, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   else if (GetDlgItem(h, 1152) && !GetDlgItem(h, 1148))
     DestroyWindow(h);  // the modeless find dialog
   else
     PostMessage(h, WM_COMMAND, IDCANCEL, 0);
-  return FALSE;
 }
 
-void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), LookAtDialog, 0); }
-
-// Shows a dialog; a thread timer looks at the first visible dialog and closes it.
-void Show(const std::function<void()>& show, std::function<void(HWND)> look) {
-  g_look = std::move(look);
-  g_looked = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 400, Look);
+// Shows a dialog; the driver looks at the first visible dialog and closes it.
+void Show(const std::function<void()>& show, const std::function<void(HWND)>& look) {
+  lwtest::ModalDriver driver({lwtest::When(_T("the dialog under test"), [] { return lwtest::FindOwnDialog(); },
+                                           [&](HWND h) {
+                                             look(h);
+                                             CloseDialog(h);
+                                           })});
   show();
-  KillTimer(nullptr, timer);
-  EXPECT_TRUE(g_looked) << "the dialog never showed";
-  g_look = nullptr;
+  EXPECT_TRUE(driver.Finished()) << "the dialog never showed";
 }
 
 CString ItemOf(HWND dialog, int id) {
@@ -62,26 +53,7 @@ class StdDlgLibrary : public ::testing::Test {
   static void SetUpTestSuite() {
     InitCommonControls();
     stddlgtest::AddThrowawayPrinter();
-    CTraFile file(stddlgtest::BuildTree().release());
-    BYTE options[256] = {};
-    for (int k = 0; k < LWV_STDDLG_KINDS; ++k) options[k] = 1;
-    options[LWV_OPTION_MESSAGEBOX] = 1;
-    file.SetStdDialogOptions(options);
-#ifdef UNICODE
-    CString path = CString(LW_BINARY_DIR) + _T("/stddlg_library_u.tra");
-#else
-    CString path = CString(LW_BINARY_DIR) + _T("/stddlg_library_a.tra");
-#endif
-    {
-      CFile out(path, CFile::modeCreate | CFile::modeWrite);
-      CArchive ar(&out, CArchive::store);
-      file.Serialize(ar);
-      ar.Close();
-    }
-    LW_STARTPARAMS p = {};
-    p.dwSize = sizeof(p);
-    lstrcpyn(p.szStdFile, path, LW_PATH_CHARS);
-    s_started = LWStart(&p) && LWAddThread(GetCurrentThreadId());
+    s_started = stddlgtest::StartLibraryWithTree(_T("stddlg_library"));
   }
   static void TearDownTestSuite() { LWEnd(); }
   void SetUp() override { ASSERT_TRUE(s_started); }

@@ -19,6 +19,10 @@ std::unique_ptr<CTraNode> BuildTree();
 // Print and page setup need a printer: one on FILE: with Wine's PostScript
 // driver is added to the test prefix (and made the default) when missing.
 void AddThrowawayPrinter();
+// Writes the tree, with strings translating the captions "Frage" and "HHH"
+// and every standard-dialog option on, to <name>_a.tra or <name>_u.tra (by
+// width) in the build folder and starts the library with it for this thread.
+bool StartLibraryWithTree(const TCHAR* name);
 #endif
 
 }  // namespace stddlgtest

@@ -1,12 +1,16 @@
 // Message boxes, property sheets, wizards and the nine common dialogs shown
-// for real, with hooks that route WM_INITDIALOG to the button model, the
-// common-dialog set and the live-text handlers. Every dialog is inspected
-// and closed from a timer; a watchdog closes whatever is left.
+// for real and translated through the library's own hooks (LWStart with the
+// test tree, this thread added): the button model, the common-dialog set and
+// the live-text handlers get their messages as in a program. Every dialog is
+// inspected and closed by the UI test kit's driver.
+#include "LwvSDK.h"
 #include "StdButtonModel.h"
 #include "StdDlgHook.h"
-#include "StdDlgSet.h"
+#include "StdDlgRecognizer.h"
 #include "StdDlgTestTree.h"
 #include "TraNode.h"
+#include "TranslationManager.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -23,152 +27,69 @@ void PrintTo(const CString& s, std::ostream* os) { *os << '"' << CStringA(s).Get
 
 namespace {
 
-// ---- the language tree ----
-
 using stddlgtest::ItemText;
 using stddlgtest::kButtonTexts;
 
-std::unique_ptr<CTraNode> g_root;
-
-void BuildTree() { g_root = stddlgtest::BuildTree(); }
-
-BOOL TranslateCaption(CString& text) {
-  if (text == _T("Frage")) {
-    text = _T("Question");
-    return TRUE;
-  }
-  if (text == _T("HHH")) {
-    text = _T("Blatt");
-    return TRUE;
-  }
-  return FALSE;
-}
-
-// ---- hooks routing like the library's ----
-
-HHOOK g_before = nullptr, g_after = nullptr;
-std::unique_ptr<CStdDlgSet> g_set;
-HWND g_pending = nullptr;
-int g_pendingKind = -1;
-CStdButtonModel* g_capture = nullptr;  // capture mode when set
-
-// The inspection of the dialog under test.
-std::function<void(HWND)> g_first, g_stimulate, g_second;
-bool g_watchdogFired = false;
-bool g_nestedBox = false;
-CString g_nestedText;
-int g_nestedWidth = 0;
-
-bool IsTopDialog(HWND h) { return !(GetWindowLong(h, GWL_STYLE) & WS_CHILD); }
-
 bool IsModeless(HWND h) {
-  TCHAR caption[64] = {0};
-  GetWindowText(h, caption, 63);
   return GetDlgItem(h, 1152) && GetParent(h) && !GetDlgItem(h, 1137) && (GetDlgItem(h, 1040) || GetDlgItem(h, 1024)) &&
          !GetDlgItem(h, 1075) && !GetDlgItem(h, 1088);
 }
 
+// Ends a dialog the way its kind ends.
 void CloseDialog(HWND h) {
   if (CStdButtonModel::IsPropertySheet(h)) {
     SendMessage(h, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   } else if (IsModeless(h)) {
     DestroyWindow(h);
-  } else if (GetDlgItem(h, 0xFFFF) && !GetDlgItem(h, 1075) && !GetDlgItem(h, 1040)) {
-    EndDialog(h, IDCANCEL);  // message box
+  } else if (lwtest::IsMessageBox(h)) {
+    EndDialog(h, IDCANCEL);
   } else {
     PostMessage(h, WM_COMMAND, IDCANCEL, 0);
   }
 }
 
-void CALLBACK SecondLook(HWND h, UINT, UINT_PTR id, DWORD) {
-  KillTimer(h, id);
-  if (g_second) g_second(h);
-  CloseDialog(h);
+// A box the dialog under test opens (captioned "Print"): read and closed at once.
+struct NestedBox {
+  CString text;
+  int width = 0;
+};
+NestedBox g_nested;
+
+HWND FindNestedBox() {
+  return lwtest::FindOwnWindowIf([](HWND w) { return lwtest::IsMessageBox(w) && lwtest::WindowText(w) == _T("Print"); });
 }
 
-void CALLBACK FirstLook(HWND h, UINT, UINT_PTR id, DWORD) {
-  KillTimer(h, id);
-  if (g_first) g_first(h);
-  if (g_stimulate) g_stimulate(h);
-  SetTimer(h, 2, 100, SecondLook);
+void ReadNestedBox(HWND box) {
+  g_nested.text = lwtest::MessageBoxText(box);
+  RECT r;
+  GetWindowRect(GetDlgItem(box, 0xFFFF), &r);
+  g_nested.width = r.right - r.left;
+  EndDialog(box, IDOK);
 }
 
-LRESULT CALLBACK BeforeProc(int code, WPARAM wp, LPARAM lp) {
-  const CWPSTRUCT* s = reinterpret_cast<const CWPSTRUCT*>(lp);
-  if (code >= 0 && s->message == WM_INITDIALOG && !g_capture) {
-    CStdButtonModel model;
-    if (model.ClassifyBeforeInit(s->hwnd)) {
-      model.TranslateMessageBox(s->hwnd, g_root.get(), TranslateCaption);
-      LwFitMessageTexts(s->hwnd);
-    } else if (g_set && !LwIsPrintDialogActive()) {
-      int kind = g_set->RecognizeIn(s->hwnd, g_root.get());
-      if (kind >= 0 && LwKindHasLiveTexts(kind)) {
-        g_pending = s->hwnd;
-        g_pendingKind = kind;
-      }
-    }
-  }
-  return CallNextHookEx(g_before, code, wp, lp);
-}
-
-LRESULT CALLBACK AfterProc(int code, WPARAM wp, LPARAM lp) {
-  const CWPRETSTRUCT* s = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-  if (code >= 0 && s->message == WM_INITDIALOG) {
-    if (g_capture) {
-      g_capture->MeasureDialog(s->hwnd);
-      CStdButtonModel::EndCapturedDialog(s->hwnd);
-    } else {
-      CStdButtonModel model;
-      if (model.ClassifyAfterInit(s->hwnd)) {
-        model.TranslateMessageBox(s->hwnd, g_root.get(), TranslateCaption);
-        LwFitMessageTexts(s->hwnd);
-        if (g_nestedBox) {
-          // A box opened by the dialog under test: read and close it at once.
-          HWND label = GetDlgItem(s->hwnd, 0xFFFF);
-          TCHAR text[512] = {0};
-          GetWindowText(label, text, 511);
-          g_nestedText = text;
-          RECT r;
-          GetWindowRect(label, &r);
-          g_nestedWidth = r.right - r.left;
-          EndDialog(s->hwnd, IDOK);
-          return CallNextHookEx(g_after, code, wp, lp);
-        }
-      }
-      if (g_pending && (g_pending == s->hwnd || g_pending == GetParent(s->hwnd)))
-        CStdDlgSet::TranslateKind(g_pendingKind, g_pending, g_root.get());
-      g_pending = nullptr;
-      if (IsTopDialog(s->hwnd)) SetTimer(s->hwnd, 1, 150, FirstLook);
-    }
-  }
-  if (code >= 0 && !g_capture) LwWatchCommonDialogs(*s);
-  return CallNextHookEx(g_after, code, wp, lp);
-}
-
-BOOL CALLBACK CloseLeftover(HWND h, LPARAM) {
-  TCHAR cls[16] = {0};
-  GetClassName(h, cls, 15);
-  if (lstrcmp(cls, _T("#32770")) == 0) {
-    g_watchdogFired = true;
-    CloseDialog(h);
-  }
-  return TRUE;
-}
-
-void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), CloseLeftover, 0); }
-
-// Runs show() with a watchdog; the after-hook inspects the dialog.
-void RunDialog(const std::function<void()>& show, std::function<void(HWND)> first,
-         std::function<void(HWND)> stimulate = nullptr, std::function<void(HWND)> second = nullptr) {
-  g_first = std::move(first);
-  g_stimulate = std::move(stimulate);
-  g_second = std::move(second);
-  g_watchdogFired = false;
-  UINT_PTR dog = SetTimer(nullptr, 0, 8000, Watchdog);
+// Runs show(); once the dialog is up and this thread idle, first and
+// stimulate look at it and change it, then (idle again) second looks and
+// the dialog is closed.
+void RunDialog(const std::function<void()>& show, const std::function<void(HWND)>& first,
+               const std::function<void(HWND)>& stimulate = nullptr, const std::function<void(HWND)>& second = nullptr) {
+  HWND dialog = nullptr;
+  lwtest::ModalDriver driver({
+      lwtest::When(_T("the dialog under test"), lwtest::Settled([] { return lwtest::FindOwnDialog(); }),
+                   [&](HWND h) {
+                     dialog = h;
+                     first(h);
+                     if (stimulate) stimulate(h);
+                   }),
+      {_T("the dialog after its change"), [&] {
+         if (!lwtest::ThreadSettled()) return false;
+         if (second) second(dialog);
+         CloseDialog(dialog);
+         return true;
+       }},
+  });
+  driver.AnswerEvery(lwtest::When(_T("a box of the dialog"), FindNestedBox, ReadNestedBox));
   show();
-  KillTimer(nullptr, dog);
-  EXPECT_FALSE(g_watchdogFired) << "the dialog had to be closed by the watchdog";
-  g_first = g_stimulate = g_second = nullptr;
+  EXPECT_TRUE(driver.Finished()) << "the dialog had to be closed by the driver";
 }
 
 CString Text(HWND w) {
@@ -197,22 +118,21 @@ class StdDlgWine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     InitCommonControls();
-    BuildTree();
-    BYTE options[256] = {};
-    for (int k = 0; k < LWV_STDDLG_KINDS; ++k) options[k] = 1;
-    options[LWV_OPTION_MESSAGEBOX] = 1;
-    g_set = std::make_unique<CStdDlgSet>(options);
-    g_before = SetWindowsHookEx(WH_CALLWNDPROC, BeforeProc, nullptr, GetCurrentThreadId());
-    g_after = SetWindowsHookEx(WH_CALLWNDPROCRET, AfterProc, nullptr, GetCurrentThreadId());
     stddlgtest::AddThrowawayPrinter();
+    s_started = stddlgtest::StartLibraryWithTree(_T("stddlg_wine"));
   }
-  static void TearDownTestSuite() {
-    UnhookWindowsHookEx(g_before);
-    UnhookWindowsHookEx(g_after);
-    g_set.reset();
-    g_root.reset();
-  }
+  static void TearDownTestSuite() { LWEnd(); }
+  void SetUp() override { ASSERT_TRUE(s_started && LwGetManager()); }
+  static CTraNode* Root() { return LwGetManager()->GetCurrentFile()->GetRootNode(); }
+  // Capturing reads the system's own texts: translation suspended meanwhile.
+  struct Suspended {
+    Suspended() { LwGetManager()->SetBusy(true); }
+    ~Suspended() { LwGetManager()->SetBusy(false); }
+  };
+  static bool s_started;
+  lwtest::Watchdog m_watchdog{120};
 };
+bool StdDlgWine::s_started = false;
 
 TEST_F(StdDlgWine, EveryMessageBoxTypeShowsTranslatedCaptionAndButtons) {
   const UINT types[] = {MB_OK, MB_OKCANCEL, MB_ABORTRETRYIGNORE, MB_YESNOCANCEL, MB_YESNO, MB_RETRYCANCEL};
@@ -237,6 +157,34 @@ TEST_F(StdDlgWine, EveryMessageBoxTypeShowsTranslatedCaptionAndButtons) {
       });
   EXPECT_EQ(CString(_T("Unbekannt")), caption);
   EXPECT_EQ(CString(_T("Jawohl")), ok);
+}
+
+// The translation is the library's: it ends with LWEnd and comes back with
+// the next start (hooks of the test's own would go on translating).
+TEST_F(StdDlgWine, TranslationComesFromTheLibraryAndEndsWithIt) {
+  struct Seen {
+    CString caption, ok;
+  };
+  auto show = [] {
+    Seen seen;
+    RunDialog([] { MessageBox(nullptr, _T("Text"), _T("Frage"), MB_OKCANCEL); },
+              [&](HWND h) {
+                seen.caption = Text(h);
+                seen.ok = ItemOf(h, IDOK);
+              });
+    return seen;
+  };
+  Seen started = show();
+  EXPECT_EQ(CString(_T("Question")), started.caption);
+  EXPECT_EQ(CString(_T("Jawohl")), started.ok);
+  LWEnd();
+  Seen ended = show();
+  EXPECT_EQ(CString(_T("Frage")), ended.caption);
+  EXPECT_NE(CString(_T("Jawohl")), ended.ok);
+  ASSERT_TRUE(stddlgtest::StartLibraryWithTree(_T("stddlg_wine")));
+  Seen again = show();
+  EXPECT_EQ(CString(_T("Question")), again.caption);
+  EXPECT_EQ(CString(_T("Jawohl")), again.ok);
 }
 
 TEST_F(StdDlgWine, PropertySheetAndWizardShowTranslatedButtons) {
@@ -271,14 +219,13 @@ TEST_F(StdDlgWine, PropertySheetAndWizardShowTranslatedButtons) {
 }
 
 TEST_F(StdDlgWine, CaptureMeasuresMessageBoxesAndSheetsAndClosesThem) {
+  CTranslationManager* manager = LwGetManager();
   CStdButtonModel model;
-  g_capture = &model;
+  lwtest::WaitingFor waiting(_T("the captured dialogs to close by themselves"));
   const int types[] = {0, 1, 2, 3, 4, 5};
-  UINT_PTR dog = SetTimer(nullptr, 0, 8000, Watchdog);
-  g_watchdogFired = false;
   for (int t : types) {
     CStdButtonModel one;
-    g_capture = &one;
+    manager->SetCaptureModel(&one);
     one.CaptureOne(t);
     for (int id : LwButtonsOfKind(t)) {
       int i = LwButtonIndex(id);
@@ -288,12 +235,10 @@ TEST_F(StdDlgWine, CaptureMeasuresMessageBoxesAndSheetsAndClosesThem) {
       EXPECT_FALSE(one.GetText(i).IsEmpty());
     }
   }
-  g_capture = &model;
+  manager->SetCaptureModel(&model);
   model.CaptureOne(LWV_MB_PROPSHEET);
   model.CaptureOne(LWV_MB_WIZARD);
-  KillTimer(nullptr, dog);
-  g_capture = nullptr;
-  EXPECT_FALSE(g_watchdogFired) << "a captured dialog did not close by itself";
+  manager->SetCaptureModel(nullptr);
   for (int i : {7, 8, 9, 10, 11}) {
     EXPECT_GT(model.GetWidth(i), 0) << "index " << i;
     EXPECT_GT(model.GetHeight(i), 0) << "index " << i;
@@ -463,21 +408,19 @@ TEST_F(StdDlgWine, MessageBoxOfAPrintDialogGetsItsTranslatedTextFitted) {
       },
       [&](HWND h) {
         // Without the print dialog's handler the text stays.
-        g_nestedBox = true;
         LwPrintDlgHook().Deactivate();
         MessageBox(h, original, _T("Print"), MB_OK);
-        EXPECT_EQ(original, g_nestedText);
-        widthBefore = g_nestedWidth;
+        EXPECT_EQ(original, g_nested.text);
+        widthBefore = g_nested.width;
       },
       [&](HWND h) {
         ASSERT_TRUE(LwStdDlgHookOfKind(4)->Attach(
-            g_root->FindPath(std::vector<CString>{TRA_SECTION_DIALOGS, _T("eStddlgPrint")}.data(), 2), h));
+            Root()->FindPath(std::vector<CString>{TRA_SECTION_DIALOGS, _T("eStddlgPrint")}.data(), 2), h));
         MessageBox(h, original, _T("Print"), MB_OK);
-        g_nestedBox = false;
       });
   EXPECT_EQ(CString(_T("Die Angabe 'von' darf nicht groesser als die Angabe 'bis' sein, bitte korrigieren.")),
-            g_nestedText);
-  EXPECT_GT(g_nestedWidth, widthBefore) << "the longer translation widens the text";
+            g_nested.text);
+  EXPECT_GT(g_nested.width, widthBefore) << "the longer translation widens the text";
   EXPECT_FALSE(LwIsPrintDialogActive());
 }
 
@@ -569,14 +512,13 @@ TEST_F(StdDlgWine, ColorDialogShowsTranslatedTexts) {
 TEST_F(StdDlgWine, CapturedFindDialogReadsItsControls) {
   HWND owner = MakeOwner();
   FINDREPLACE& fr = FindParams(owner);
-  std::unique_ptr<CStdDlgSet> keep = std::move(g_set);  // no translation while capturing
+  Suspended suspended;
   HWND d = FindText(&fr);
   ASSERT_NE(nullptr, d);
   CStdDlgRecognizer r(LWV_STDDLG_FIND);
   r.BeginCapture();
   r.CaptureFromWindow(d);
   DestroyWindow(d);
-  g_set = std::move(keep);
   DestroyWindow(owner);
   EXPECT_EQ(CString(_T("Find")), r.GetCaption());
   EXPECT_EQ(CString(_T("Fi&nd What:")), r.GetControlText(0)) << "the first unnamed static";
@@ -593,9 +535,8 @@ TEST_F(StdDlgWine, CapturedFindDialogReadsItsControls) {
 namespace {
 
 TEST_F(StdDlgWine, CaptureReadsEveryKindOnceAndClosesIt) {
-  std::unique_ptr<CStdDlgSet> keep = std::move(g_set);  // the wizard captures with translation suspended
-  UINT_PTR dog = SetTimer(nullptr, 0, 8000, Watchdog);
-  g_watchdogFired = false;
+  Suspended suspended;  // as the wizard captures
+  lwtest::WaitingFor waiting(_T("the captured dialogs to close by themselves"));
   for (int kind : {0, 2, 3, 4, 5, 6, 7, 8}) {
     CStdDlgRecognizer r(kind);
     ASSERT_TRUE(r.Capture()) << "kind " << kind;
@@ -616,11 +557,8 @@ TEST_F(StdDlgWine, CaptureReadsEveryKindOnceAndClosesIt) {
         EXPECT_NE(CString(_T("Error")), r.GetControlText(i));
       }
   }
-  KillTimer(nullptr, dog);
-  EXPECT_FALSE(g_watchdogFired);
   CStdDlgRecognizer empty(LWV_STDDLG_FILEOPEN);
   EXPECT_FALSE(empty.Capture()) << "a kind without a model shows nothing and fails";
-  g_set = std::move(keep);
 }
 
 }  // namespace

@@ -34,55 +34,6 @@ void ClearFolder() {
 
 CString WriteIn(const LanguageSpec& spec, bool english) { return WriteHostLanguageTo(InFolder(spec.fileName), spec, english); }
 
-// The script run once when the switch dialog shows; the about box is closed
-// whenever it shows.
-struct Driver {
-  std::function<void(HWND, CLwvSwitchDlg*)> script;
-  CString switchCaption;
-  CString aboutCaption;
-  bool ran = false;
-  bool inScript = false;
-  bool inAbout = false;
-  int aboutSeen = 0;
-  std::vector<CString> aboutLines;
-  DWORD started = 0;
-};
-Driver* g_driver = nullptr;
-
-void CALLBACK DriveTimer(HWND, UINT, UINT_PTR, DWORD) {
-  Driver& d = *g_driver;
-  if (d.inAbout) return;
-  if (!d.aboutCaption.IsEmpty()) {
-    HWND about = FindOwnWindow(d.aboutCaption);
-    if (about) {
-      ++d.aboutSeen;
-      CWnd* object = CWnd::FromHandlePermanent(about);
-      if (CLwvAboutDlg* box = dynamic_cast<CLwvAboutDlg*>(object)) {
-        d.aboutLines.clear();
-        for (int i = 0; i < 7; ++i) d.aboutLines.push_back(box->GetLine(i));
-      }
-      d.inAbout = true;  // the screenshot pumps messages: no second look meanwhile
-      SaveScreenshot(about, "switch-about");
-      d.inAbout = false;
-      SendMessage(about, WM_COMMAND, IDOK, 0);
-      return;
-    }
-  }
-  HWND dialog = FindOwnWindow(d.switchCaption);
-  if (GetTickCount() - d.started > 20000) {
-    // Nobody finished the dialog: end it so the test can fail instead of hang.
-    if (dialog) SendMessage(dialog, WM_COMMAND, IDCANCEL, 0);
-    return;
-  }
-  if (d.ran || d.inScript || !dialog) return;
-  CLwvSwitchDlg* object = dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog));
-  if (!object) return;
-  d.inScript = true;
-  d.script(dialog, object);
-  d.inScript = false;
-  d.ran = true;
-}
-
 // Boxes of the dialog: answered from a list, texts kept.
 std::vector<int> g_answers;
 std::vector<CString> g_boxTexts;
@@ -151,21 +102,34 @@ class SwitchDialogTest : public ManagerTest {
     ASSERT_TRUE(LWStart(&m_params));
     ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
   }
-  // Runs the dialog (open() shows it) with the script; false when it never showed.
+  // Runs the dialog (open() shows it) with the script; false when it never
+  // showed. The about box is closed whenever it shows.
   bool Drive(const std::function<void(HWND, CLwvSwitchDlg*)>& script, const std::function<void()>& open = LWSwitchDialog) {
-    Driver driver;
-    driver.script = script;
-    driver.switchCaption = _T("Deutsch");
-    driver.aboutCaption = _T("Deutsch 16");
-    driver.started = GetTickCount();
-    g_driver = &driver;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, DriveTimer);
+    auto switchDialog = [] {
+      HWND dialog = FindOwnWindow(_T("Deutsch"));
+      return dialog && dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog)) ? dialog : nullptr;
+    };
+    bool ran = false;
+    m_aboutSeen = 0;
+    lwtest::ModalDriver driver({
+        lwtest::When(_T("the switch dialog Deutsch"), switchDialog,
+                     [&](HWND dialog) {
+                       script(dialog, dynamic_cast<CLwvSwitchDlg*>(CWnd::FromHandlePermanent(dialog)));
+                       ran = true;
+                     }),
+        {_T("the switch dialog closed"), [&] { return !switchDialog(); }},
+    });
+    driver.AnswerEvery(lwtest::When(_T("the about box Deutsch 16"), lwtest::Captioned(_T("Deutsch 16")), [&](HWND about) {
+      ++m_aboutSeen;
+      if (CLwvAboutDlg* box = dynamic_cast<CLwvAboutDlg*>(CWnd::FromHandlePermanent(about))) {
+        m_aboutLines.clear();
+        for (int i = 0; i < 7; ++i) m_aboutLines.push_back(box->GetLine(i));
+      }
+      SaveScreenshot(about, "switch-about");
+      SendMessage(about, WM_COMMAND, IDOK, 0);
+    }));
     open();
-    KillTimer(nullptr, timer);
-    g_driver = nullptr;
-    m_aboutSeen = driver.aboutSeen;
-    m_aboutLines = driver.aboutLines;
-    return driver.ran;
+    return ran;
   }
 
   CString m_de, m_en, m_fr;
@@ -424,10 +388,7 @@ TEST_F(SwitchDialogTest, FromTheMenuCommandToAnEnglishHost) {
       [&] {
         // The menu posts the command; the library's message hook opens the dialog.
         PostMessage(m_host->frame, WM_COMMAND, 0x1234, 0);
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 5000 && LwGetManager()->GetCurrentPath() == m_de;) {
-          Pump();
-          Sleep(10);
-        }
+        lwtest::WaitUntil(_T("the switch to English"), [&] { return LwGetManager()->GetCurrentPath() != m_de; }, 5000);
       });
   ASSERT_TRUE(shown) << "the menu command did not open the switch dialog";
   EXPECT_EQ(m_en, LwGetManager()->GetCurrentPath());

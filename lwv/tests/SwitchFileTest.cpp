@@ -121,8 +121,8 @@ TEST_F(SwitchTest, SwitchTakesTheNewLanguageOntoTheRunningTree) {
   CTraFile* before = m_manager->GetCurrentFile();
   ASSERT_TRUE(LWSwitchFile(m_en));
   EXPECT_EQ(m_en, m_manager->GetCurrentPath());
-  EXPECT_EQ(before, m_manager->m_pPreviousFile);
-  EXPECT_EQ(nullptr, m_manager->m_pLookupFile);
+  EXPECT_EQ(before, m_manager->GetPreviousFile());
+  EXPECT_FALSE(m_manager->IsSwitchRunning());
   // The string index belongs to the new file.
   EXPECT_EQ(CString(_T("Hello")), Translated(_T("Hallo")));
   CString prompt(_T("Neu"));
@@ -140,7 +140,7 @@ TEST_F(SwitchTest, SwitchTakesTheNewLanguageOntoTheRunningTree) {
   // And back; the file of the switch before is freed, the last one kept.
   CTraFile* english = m_manager->GetCurrentFile();
   ASSERT_TRUE(LWSwitchFile(m_de));
-  EXPECT_EQ(english, m_manager->m_pPreviousFile);
+  EXPECT_EQ(english, m_manager->GetPreviousFile());
   EXPECT_EQ(CString(_T("Hallo")), Translated(_T("Hallo")));
   // Again to the file in use: reloaded, same texts.
   ASSERT_TRUE(LWSwitchFile(m_de));
@@ -185,7 +185,7 @@ TEST_F(SwitchTest, FailedSwitchChangesNothing) {
       {"sw_header_only.tra", std::vector<BYTE>(bytes.begin(), bytes.begin() + 120), true},
   };
   CTraFile* inUse = m_manager->GetCurrentFile();
-  CTraFile* previous = m_manager->m_pPreviousFile;
+  CTraFile* previous = m_manager->GetPreviousFile();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CString bad = TempPath(c.name);
@@ -193,8 +193,8 @@ TEST_F(SwitchTest, FailedSwitchChangesNothing) {
     if (c.exists) WriteBytes(bad, c.content);
     EXPECT_FALSE(LWSwitchFile(bad));
     EXPECT_EQ(inUse, m_manager->GetCurrentFile());
-    EXPECT_EQ(previous, m_manager->m_pPreviousFile);
-    EXPECT_EQ(nullptr, m_manager->m_pLookupFile);
+    EXPECT_EQ(previous, m_manager->GetPreviousFile());
+    EXPECT_FALSE(m_manager->IsSwitchRunning());
     EXPECT_EQ(m_de, m_manager->GetCurrentPath());
     EXPECT_EQ(CString(_T("Hallo")), Translated(_T("Hallo")));
   }

@@ -1,6 +1,6 @@
 // Windows of a small host for the switch tests under Wine: a dialog and a
-// window with a menu bar and a status bar, translated by the hooks, and a
-// watchdog that ends a hanging test.
+// window with a menu bar and a status bar, translated by the hooks; the
+// watchdog, finders, readers and screenshots are the UI test kit's.
 #pragma once
 
 #include "SwitchFixtures.h"
@@ -8,8 +8,7 @@
 #include "DialogTemplate.h"
 #include "LwvSwitchApi.h"
 #include "LwvSwitchDlg.h"
-#include "Screenshot.h"
-#include "TestWatchdog.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -84,44 +83,10 @@ inline CString WriteHostLanguage(const LanguageSpec& spec, bool english) {
   return WriteHostLanguageTo(TempPath(spec.fileName), spec, english);
 }
 
-inline CString WindowText(HWND wnd) {
-  TCHAR text[256] = {0};
-  GetWindowText(wnd, text, 256);
-  return CString(text);
-}
-
-// The first visible top-level window of this thread that fits (tests of both
-// widths run at once on one desktop: FindWindow would see the other's).
-inline HWND FindOwnWindowIf(const std::function<bool(HWND)>& fits) {
-  struct Search {
-    const std::function<bool(HWND)>* fits;
-    HWND found;
-  } search = {&fits, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM lParam) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(lParam);
-        if (IsWindowVisible(wnd) && (*s->fits)(wnd)) {
-          s->found = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A visible top-level window of this thread with that caption.
-inline HWND FindOwnWindow(const CString& caption) {
-  return FindOwnWindowIf([&caption](HWND wnd) { return WindowText(wnd) == caption; });
-}
-
-inline CString MenuText(HMENU menu, int pos) {
-  TCHAR text[256] = {0};
-  GetMenuString(menu, static_cast<UINT>(pos), text, 256, MF_BYPOSITION);
-  return CString(text);
-}
-
+using lwtest::FindOwnWindow;
+using lwtest::FindOwnWindowIf;
+using lwtest::MenuText;
+using lwtest::WindowText;
 using lwtest::Watchdog;
 
 // The host: a modeless dialog and a top-level window with menu and status bar.
@@ -173,15 +138,7 @@ class HostWindows {
   HWND dialog = nullptr;
 };
 
-// Pumps the queue of this thread for a moment.
-inline void Pump() {
-  MSG msg;
-  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessage(&msg);
-  }
-}
-
+using lwtest::Pump;
 using lwtest::SaveScreenshot;
 
 }  // namespace swtest

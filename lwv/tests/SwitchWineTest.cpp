@@ -143,7 +143,9 @@ TEST_F(SwitchWindowsTest, FailedSwitchLeavesEveryWindowAsItWas) {
 
 TEST_F(SwitchWindowsTest, WithoutBroadcastMessageNothingIsSent) {
   Watchdog watchdog(60);
-  LwGetManager()->m_params.nSwitchBroadcastMsg = 0;
+  LW_STARTPARAMS quiet = *LwGetManager()->GetParams();
+  quiet.nSwitchBroadcastMsg = 0;
+  LwGetManager()->SetParams(quiet);
   OpenHost();
   const int before = BroadcastCount(m_host->dialog);
   ASSERT_TRUE(LWSwitchFile(m_en));
@@ -165,6 +167,10 @@ TEST_F(SwitchWindowsTest, OnlyWhatChangesIsSetAndDrawn) {
     g_texts = g_paints = 0;
     g_watchHook = SetWindowsHookEx(WH_CALLWNDPROC, WatchDialog, nullptr, GetCurrentThreadId());
     ASSERT_TRUE(LWSwitchFile(c.english ? m_en : m_de));
+    // Marked for painting, not painted during the switch.
+    EXPECT_EQ(0, g_paints);
+    EXPECT_EQ(c.texts > 0, GetUpdateRect(m_host->dialog, nullptr, FALSE) != FALSE);
+    Pump();
     UnhookWindowsHookEx(g_watchHook);
     EXPECT_EQ(c.texts, g_texts);
     EXPECT_EQ(c.texts > 0, g_paints > 0);
@@ -254,30 +260,17 @@ CString WriteWizardLanguage(const LanguageSpec& spec, bool english) {
 
 INT_PTR CALLBACK WizardPageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
-// What the timer saw of the wizard before and after the switch it made.
+// What the driver saw of the wizard before and after the switch it made.
 struct WizardRun {
   CString english;
   bool switched = false;
   bool done = false;
   std::vector<CString> before, after;
-  DWORD started = 0;
 };
-WizardRun* g_wizard = nullptr;
 
 // A wizard of this thread: a dialog with the sheet's tab control and a Next button.
 HWND FindWizard() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM lParam) -> BOOL {
-        if (IsWindowVisible(wnd) && CStdButtonModel::IsPropertySheet(wnd) && GetDlgItem(wnd, 12324)) {
-          *reinterpret_cast<HWND*>(lParam) = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  return FindOwnWindowIf([](HWND wnd) { return CStdButtonModel::IsPropertySheet(wnd) && GetDlgItem(wnd, 12324); });
 }
 
 std::vector<CString> WizardTexts(HWND wizard) {
@@ -286,16 +279,11 @@ std::vector<CString> WizardTexts(HWND wizard) {
   return texts;
 }
 
-void CALLBACK DriveWizard(HWND, UINT, UINT_PTR, DWORD) {
-  WizardRun& run = *g_wizard;
-  HWND wizard = FindWizard();
-  if (!wizard) return;
-  if (!run.done && GetTickCount() - run.started < 20000) {
-    run.done = true;
-    run.before = WizardTexts(wizard);
-    run.switched = LWSwitchFile(run.english) != FALSE;
-    run.after = WizardTexts(wizard);
-  }
+void DriveWizard(WizardRun& run, HWND wizard) {
+  run.done = true;
+  run.before = WizardTexts(wizard);
+  run.switched = LWSwitchFile(run.english) != FALSE;
+  run.after = WizardTexts(wizard);
   // Ended by its Cancel: EndDialog does not end a sheet's own loop.
   SendMessage(wizard, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }
@@ -329,12 +317,8 @@ TEST_F(ManagerTest, WizardButtonsFollowASwitchWhileItRuns) {
 
   WizardRun run;
   run.english = english;
-  run.started = GetTickCount();
-  g_wizard = &run;
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, DriveWizard);
+  lwtest::ModalDriver driver({lwtest::When(_T("the wizard"), FindWizard, [&](HWND w) { DriveWizard(run, w); })});
   PropertySheet(&header);
-  KillTimer(nullptr, timer);
-  g_wizard = nullptr;
 
   ASSERT_TRUE(run.done) << "the wizard did not show";
   EXPECT_TRUE(run.switched);

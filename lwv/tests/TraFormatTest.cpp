@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "LwvTestSupport.h"
-#include "LwvMessage.h"
 #include "TraFile.h"
 
 #include <cstring>
@@ -214,26 +213,65 @@ TEST(TraFormat, HeaderOnlyAndHeaderAndFlag) {
   }
 }
 
-TEST(TraFormat, WrongMagicShowsTheMessageAndFails) {
-  const char* garbage[] = {"", "x", "\x05hello", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF"};
-  for (const char* g : garbage) {
-    ClearMessages();
-    std::vector<BYTE> bytes(g, g + strlen(g));
-    ExpectRefused(bytes, g);
-    ASSERT_EQ(1u, Messages().size()) << g;
-    EXPECT_TRUE(Messages()[0] == _T("corrupt .tra - file!"));
+// The reader shows nothing: a stream without the magic is refused as no
+// language file, which a loader tells from a damaged one.
+bool RefusedAsNoLanguageFile(const std::vector<BYTE>& bytes) {
+  CTraFile file;
+  try {
+    ReadFromBytes(bytes, file);
+  } catch (const CNotLanguageFileException&) {
+    return true;
+  } catch (const CArchiveException&) {
   }
-  ClearMessages();
+  return false;
+}
+
+TEST(TraFormat, WrongMagicIsRefusedAsNoLanguageFile) {
+  const char* garbage[] = {"", "x", "\x05hello", "\xFF\xFF\xFF\xFF\xFF\xFF\xFF"};
+  for (const char* g : garbage) EXPECT_TRUE(RefusedAsNoLanguageFile(std::vector<BYTE>(g, g + strlen(g)))) << g;
   StreamBuilder b;
   b.Header(30003, _T("_LINGOWEAVE__LANGUAGE_FILE"));
-  CMemFile dummy;
   std::vector<BYTE> bytes = b.Bytes();
   CMemFile mem(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive ar(&mem, CArchive::load);
   CTraFile header;
-  EXPECT_THROW(header.SerializeHeaderOnly(ar), CArchiveException);
-  EXPECT_EQ(1u, Messages().size());
+  EXPECT_THROW(header.SerializeHeaderOnly(ar), CNotLanguageFileException);
   EXPECT_TRUE(header.GetProgramName().IsEmpty());
+  // A damaged file is no "no language file".
+  std::vector<BYTE> good = WriteToBytes(*MakeSampleFile());
+  EXPECT_FALSE(RefusedAsNoLanguageFile(std::vector<BYTE>(good.begin(), good.begin() + 200)));
+}
+
+// A text of the stream with a NUL and more after the given text.
+CString WithTail(LPCTSTR text) {
+  CString s(text);
+  s += CString(_T('\0'), 1);
+  s += _T("tail");
+  return s;
+}
+
+TEST(TraFormat, MagicComparesAsAWholeString) {
+  StreamBuilder b;
+  b.Header(30003, WithTail(TRA_MAGIC));
+  b.ar() << CString(TRA_NO_TREE_MARKER);
+  for (int i = 0; i < TRA_OPTION_COUNT; ++i) b.ar() << static_cast<int32_t>(0);
+  b.ar() << static_cast<int32_t>(0);
+  EXPECT_TRUE(RefusedAsNoLanguageFile(b.Bytes()));
+}
+
+TEST(TraFormat, TreeMarkerComparesAsAWholeString) {
+  // "NodeThere" with a tail is just another text: no tree, and the option
+  // block is read as the option block.
+  StreamBuilder b;
+  b.Header(30003);
+  b.ar() << WithTail(TRA_TREE_MARKER);
+  for (int i = 0; i < TRA_OPTION_COUNT; ++i) b.ar() << static_cast<int32_t>(i == 3 ? 1 : 0);
+  b.ar() << static_cast<int32_t>(0);
+  CTraFile file;
+  ASSERT_NO_THROW(ReadFromBytes(b.Bytes(), file));
+  EXPECT_EQ(nullptr, file.GetRootNode());
+  EXPECT_EQ(1, file.GetStdDialogOptions()[3]);
+  EXPECT_EQ(0, file.GetStdDialogOptions()[4]);
 }
 
 TEST(TraFormat, EveryTruncationFailsCleanly) {
@@ -250,7 +288,6 @@ TEST(TraFormat, EveryTruncationFailsCleanly) {
     }
     ASSERT_TRUE(failed) << "prefix of " << n << " bytes";
   }
-  ClearMessages();
 }
 
 TEST(TraFormat, ImpossibleCountsAndLengthsAreRefused) {
@@ -373,27 +410,6 @@ TEST(TraFormat, DateTodayAndFlagCopy) {
   EXPECT_EQ(RGB(1, 2, 3), b.GetFlagPixel(0));
   EXPECT_EQ(RGB(4, 5, 6), b.GetFlagPixel(1023));
   EXPECT_EQ(0u, b.GetFlagPixel(1024));
-}
-
-}  // namespace
-
-namespace {
-
-std::vector<CString> g_seen;
-void Seen(LPCTSTR text) { g_seen.push_back(text); }
-
-TEST(LwvMessages, HandlerIsReplaceableAndRestored) {
-  LwvMessageHandler previous = LwvSetMessageHandler(Seen);
-  LwvShowMessage(_T("one"));
-  LwvShowMessage(nullptr);
-  ASSERT_EQ(2u, g_seen.size());
-  EXPECT_TRUE(g_seen[0] == _T("one"));
-  EXPECT_TRUE(g_seen[1].IsEmpty());
-  EXPECT_EQ(Seen, LwvSetMessageHandler(previous));
-  ClearMessages();
-  LwvShowMessage(_T("two"));
-  ASSERT_EQ(1u, Messages().size());
-  EXPECT_EQ(2u, g_seen.size());
 }
 
 }  // namespace

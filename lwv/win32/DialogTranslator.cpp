@@ -2,6 +2,7 @@
 
 #include "DialogMatcher.h"
 #include "Lwv.h"
+#include "LwvLock.h"
 #include "LwvSDK.h"
 #include "StdButtonModel.h"
 #include "TranslationManager.h"
@@ -64,6 +65,9 @@ CTraNode* LwvLookupSection(LPCTSTR name) {
 
 HWND LwvSheetTabControl(HWND dialog) {
   if (!dialog || !::IsWindow(dialog) || !LwvHasClass(dialog, _T("#32770"))) return nullptr;
+  // A sheet and its pages share a thread; asking another thread's window
+  // would send to it under the lock.
+  if (::GetWindowThreadProcessId(dialog, nullptr) != ::GetCurrentThreadId()) return nullptr;
   HWND tab = reinterpret_cast<HWND>(::SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
   if (!tab || !::IsWindow(tab) || ::GetParent(tab) != dialog || !LwvHasClass(tab, WC_TABCONTROL)) return nullptr;
   return tab;
@@ -118,10 +122,11 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section) {
 }
 
 void LWTranslateDialog(HWND dialog, int mode) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   if (!m || !m->GetCurrentFile() || !dialog || !::IsWindow(dialog)) return;
   TranslateDialogFrom(dialog, LwvCurrentSection(TRA_SECTION_DIALOGS), mode, true);
-  if (m->m_pDialogList) m->m_pDialogList->Add(dialog, mode);
+  if (m->GetDialogList()) m->GetDialogList()->Add(dialog, mode);
   LWTranslateMenu(dialog);
 }
 

@@ -1,8 +1,10 @@
 // The hook procedures. Every message is passed on to the next hook whatever
 // happens here; only HC_ACTION calls are looked at, and nothing thrown may
-// leave a hook.
+// leave a hook. Each holds the lock while the manager works, and opens the
+// switch dialog only after letting go of it.
 #include "Hooks.h"
 
+#include "LwvLock.h"
 #include "TranslationManager.h"
 
 #include <vector>
@@ -17,38 +19,52 @@ std::vector<MessageHook> g_messageHooks;
 
 }  // namespace
 
+namespace {
+
+// Runs route on the manager under the lock; true when it asked for the
+// switch dialog.
+template <class ROUTE>
+bool Route(ROUTE route) {
+  try {
+    CLwvLock lock;
+    if (CTranslationManager* m = LwGetManager()) return route(*m);
+  } catch (...) {
+  }
+  return false;
+}
+
+void OpenSwitchDialogUnlocked() {
+  try {
+    LwvOpenSwitchDialogOnce();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
 LRESULT CALLBACK LwCallWndProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && lParam) {
-    if (CTranslationManager* m = LwGetManager()) {
-      try {
-        m->OnCallWndProc(*reinterpret_cast<const CWPSTRUCT*>(lParam));
-      } catch (...) {
-      }
-    }
+    const CWPSTRUCT& msg = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (Route([&msg](CTranslationManager& m) { return m.OnCallWndProc(msg); })) OpenSwitchDialogUnlocked();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK LwCallWndRetProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && lParam) {
-    if (CTranslationManager* m = LwGetManager()) {
-      try {
-        m->OnCallWndProcRet(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
-      } catch (...) {
-      }
-    }
+    const CWPRETSTRUCT& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    Route([&msg](CTranslationManager& m) {
+      m.OnCallWndProcRet(msg);
+      return false;
+    });
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK LwGetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE && lParam) {
-    if (CTranslationManager* m = LwGetManager()) {
-      try {
-        m->OnGetMessage(*reinterpret_cast<const MSG*>(lParam));
-      } catch (...) {
-      }
-    }
+    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+    if (Route([&msg](CTranslationManager& m) { return m.OnGetMessage(msg); })) OpenSwitchDialogUnlocked();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -14,3 +14,11 @@ LRESULT CALLBACK LwGetMessageProc(int code, WPARAM wParam, LPARAM lParam);
 void LwvEnsureMessageHook();
 // Removes the message hooks of every thread.
 void LwvRemoveMessageHooks();
+// Opens the switch dialog unless this thread has it open already; called
+// without the lock.
+void LwvOpenSwitchDialogOnce();
+// The message a switching thread sends to a window of another registered
+// thread: that thread's hook translates the window again (wParam = ticket).
+UINT LwvRetranslateMessage();
+// Answers that message in the owner thread's hook, under the lock.
+void LwvAnswerRetranslate(WPARAM ticket);

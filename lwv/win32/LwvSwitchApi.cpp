@@ -2,6 +2,7 @@
 // language-switch dialog.
 #include "LwvSwitchApi.h"
 
+#include "LwvLock.h"
 #include "LwvMessage.h"
 #include "LwvSwitchDlg.h"
 #include "TranslationManager.h"
@@ -54,12 +55,13 @@ extern "C" LPDLGTEMPLATE LWCreateDialogTemplate(int x, int y, int cx, int cy) {
 }
 
 extern "C" HBITMAP LWGetFlagBitmap(HDC dc) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   return m ? m->GetFlagBitmap(dc) : nullptr;
 }
 
 extern "C" HBITMAP LWGetOtherFlagBitmap(LPCTSTR path, HDC dc) {
-  CTranslationManager* m = LwGetManager();
+  std::shared_ptr<CTranslationManager> m = LwHoldManager();
   if (!m || !path) return nullptr;
   try {
     return m->GetOtherFlagBitmap(CString(path), dc);
@@ -81,13 +83,23 @@ CBitmap* LWGetFlagBitmap(CDC* dc) { return Wrap(LWGetFlagBitmap(dc ? dc->m_hDC :
 
 CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc) { return Wrap(LWGetOtherFlagBitmap(path, dc ? dc->m_hDC : nullptr)); }
 
+// The dialog runs without the lock: the manager and the file its texts come
+// from are held until it closes, whatever a switch or LWEnd does meanwhile.
 extern "C" void LWSwitchDialog(void) {
-  CTranslationManager* m = LwGetManager();
+  std::shared_ptr<CTranslationManager> m = LwHoldManager();
   if (!m) return;
-  CTraNode* entry = m->FindSwitchDialogNode();
+  std::shared_ptr<CTraFile> file;
+  CTraNode* entry;
+  CString path;
+  {
+    CLwvLock lock;
+    file = m->ShareCurrentFile();
+    entry = m->FindSwitchDialogNode();
+    path = m->GetCurrentPath();
+  }
   if (!entry) {
     CString message;
-    message.Format(LWV_MSG_NO_SWITCH_DIALOG, (LPCTSTR)m->GetCurrentPath());
+    message.Format(LWV_MSG_NO_SWITCH_DIALOG, (LPCTSTR)path);
     LwvShowMessage(message);
     return;
   }
@@ -99,7 +111,7 @@ extern "C" void LWSwitchDialog(void) {
 
 extern "C" void LWShowSwitchDialogEx(LPCTSTR caption, LPCTSTR listLabel, LPCTSTR ok, LPCTSTR cancel, LPCTSTR help,
                                      LPCTSTR versionPrefix, LPCTSTR warning, LPCTSTR failure) {
-  CTranslationManager* m = LwGetManager();
+  std::shared_ptr<CTranslationManager> m = LwHoldManager();
   if (!m) return;
   const LW_STARTPARAMS* p = m->GetParams();
   CLwvSwitchDlg dialog(p->szTraPath, p->bSwitchDlgAllowOld, p->nSwitchDlgHelpID != 0,

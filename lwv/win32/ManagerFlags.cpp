@@ -8,6 +8,6 @@ HBITMAP CTranslationManager::GetFlagBitmap(HDC dc) const {
 
 HBITMAP CTranslationManager::GetOtherFlagBitmap(const CString& path, HDC dc) const {
   CTraFile header;
-  if (!LwReadLanguageFile(path, header, LW_READ_HEADER_AND_FLAG)) return nullptr;
+  if (!LwvReadLanguageFile(path, header, LW_READ_HEADER_AND_FLAG)) return nullptr;
   return header.CreateFlagBitmap(dc);
 }

@@ -1,6 +1,7 @@
 // The manager's routing of the hooked messages to the translators.
 #include "Hooks.h"
 #include "DialogMatcher.h"
+#include "LwvLock.h"
 #include "LwvWindows.h"
 #include "StdButtonModel.h"
 #include "StdDlgHook.h"
@@ -19,15 +20,32 @@
 namespace {
 
 // Dialogs whose buttons are final only after their own initialisation
-// (property sheets, message boxes still being set up).
+// (property sheets, message boxes still being set up); shared, under the lock.
 std::vector<HWND> g_classifyAfterInit;
-bool g_inSwitchDialog = false;
 
-void OpenSwitchDialog() {
-  if (g_inSwitchDialog) return;
-  g_inSwitchDialog = true;
-  LwvOpenSwitchDialog();
-  g_inSwitchDialog = false;
+// Per thread: the switch dialog open, the translation of a status-bar text
+// or a tooltip running, and the tooltip texts handed to the tooltip control.
+thread_local bool t_inSwitchDialog = false;
+thread_local bool t_inStatusText = false;
+thread_local bool t_inToolTip = false;
+thread_local char t_toolTipA[512];
+thread_local WCHAR t_toolTipW[512];
+
+// True when size bytes at p can be read (a property page's structure passed
+// as the initialisation parameter of a dialog whose parent is a sheet).
+bool IsReadable(const void* p, size_t size) {
+  const char* at = static_cast<const char*>(p);
+  const char* end = at + size;
+  while (at < end) {
+    MEMORY_BASIC_INFORMATION info;
+    if (::VirtualQuery(at, &info, sizeof info) != sizeof info) return false;
+    const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                           PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    if (info.State != MEM_COMMIT || !(info.Protect & readable) || (info.Protect & (PAGE_GUARD | PAGE_NOACCESS)))
+      return false;
+    at = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+  }
+  return true;
 }
 
 bool IsSwitchCommand(const LW_STARTPARAMS& p, WPARAM wParam) {
@@ -62,14 +80,30 @@ bool ToolTipText(DISPINFO* info, CString& text, int (WINAPI* load)(HINSTANCE, UI
 
 }  // namespace
 
-void CTranslationManager::OnCallWndProc(const CWPSTRUCT& msg) {
-  if (!m_pCurrentFile) return;
+void LwvOpenSwitchDialogOnce() {
+  if (t_inSwitchDialog) return;
+  t_inSwitchDialog = true;
+  try {
+    LwvOpenSwitchDialog();
+  } catch (...) {
+  }
+  t_inSwitchDialog = false;
+}
+
+bool CTranslationManager::OnCallWndProc(const CWPSTRUCT& msg) {
+  if (msg.message == LwvRetranslateMessage()) {
+    LwvAnswerRetranslate(msg.wParam);
+    return false;
+  }
+  if (!m_pCurrentFile) return false;
+  const bool quiet = m_bBusy || LwvIsRetranslating();
+  bool openSwitchDialog = false;
   if (m_params.bAutoSwitchCommand) {
     LwvEnsureMessageHook();
     switch (msg.message) {
       case WM_COMMAND:
         // Buttons and accelerators send it; a menu posts it (OnGetMessage).
-        if (IsSwitchCommand(m_params, msg.wParam)) OpenSwitchDialog();
+        if (IsSwitchCommand(m_params, msg.wParam)) openSwitchDialog = true;
         break;
       case WM_INITMENUPOPUP:
         ::EnableMenuItem(reinterpret_cast<HMENU>(msg.wParam), m_params.nSwitchCommandID, MF_BYCOMMAND | MF_ENABLED);
@@ -87,13 +121,13 @@ void CTranslationManager::OnCallWndProc(const CWPSTRUCT& msg) {
   }
   switch (msg.message) {
     case WM_INITDIALOG:
-      if (!m_bBusy) OnInitDialog(msg);
+      if (!quiet) OnInitDialog(msg);
       break;
     case WM_ACTIVATEAPP:
       if (msg.wParam == 0 && m_pSystemMenuTranslator) m_pSystemMenuTranslator->RefreshItems();
       break;
     case WM_INITMENUPOPUP:
-      if (!m_bBusy) {
+      if (!quiet) {
         HMENU menu = reinterpret_cast<HMENU>(msg.wParam);
         const bool remembered = (m_pDialogList && m_pDialogList->ContainsMenu(menu)) ||
                                 (m_pMenuWindowList && m_pMenuWindowList->ContainsMenu(menu));
@@ -103,12 +137,13 @@ void CTranslationManager::OnCallWndProc(const CWPSTRUCT& msg) {
     default:
       break;
   }
+  return openSwitchDialog;
 }
 
-void CTranslationManager::OnGetMessage(const MSG& msg) {
-  if (!m_pCurrentFile || !m_params.bAutoSwitchCommand) return;
-  if (msg.message == WM_COMMAND && HIWORD(msg.wParam) == 0 && msg.lParam == 0 && IsSwitchCommand(m_params, msg.wParam))
-    OpenSwitchDialog();
+bool CTranslationManager::OnGetMessage(const MSG& msg) {
+  if (!m_pCurrentFile || !m_params.bAutoSwitchCommand) return false;
+  return msg.message == WM_COMMAND && HIWORD(msg.wParam) == 0 && msg.lParam == 0 &&
+         IsSwitchCommand(m_params, msg.wParam);
 }
 
 void CTranslationManager::OnInitDialog(const CWPSTRUCT& msg) {
@@ -135,29 +170,31 @@ void CTranslationManager::OnInitDialog(const CWPSTRUCT& msg) {
   if (!page) return;
   const void* sheetPage = reinterpret_cast<const void*>(msg.lParam);
   const size_t needed = offsetof(PROPSHEETPAGE, dwFlags) + sizeof(DWORD);
-  if (::IsBadReadPtr(sheetPage, needed)) return;
+  if (!IsReadable(sheetPage, needed)) return;
   const DWORD flags = static_cast<const PROPSHEETPAGE*>(sheetPage)->dwFlags;
   LWTranslateDialog(dialog, (flags & PSP_USETITLE) ? LWV_MODE_PAGE_TITLE : LWV_MODE_PAGE);
 }
 
 void CTranslationManager::OnCallWndProcRet(const CWPRETSTRUCT& msg) {
   if (!m_pCurrentFile) return;
-  if (msg.message == WM_INITMENUPOPUP && !m_bBusy)
+  const bool quiet = m_bBusy || LwvIsRetranslating();
+  CStdButtonModel* capture = GetCaptureModel();
+  if (msg.message == WM_INITMENUPOPUP && !quiet)
     ::EnableMenuItem(reinterpret_cast<HMENU>(msg.wParam), m_params.nSwitchCommandID, MF_BYCOMMAND | MF_ENABLED);
   if (msg.message == WM_INITDIALOG) {
     HWND dialog = msg.hwnd;
-    if (m_bCaptureMode) {
-      if (m_pButtonModel) m_pButtonModel->MeasureDialog(dialog);
+    if (capture) {
+      capture->MeasureDialog(dialog);
       CStdButtonModel::EndCapturedDialog(dialog);
     }
-    if (m_hPendingDialog && (m_hPendingDialog == dialog || m_hPendingDialog == ::GetParent(dialog)) && !m_bBusy)
+    if (m_hPendingDialog && (m_hPendingDialog == dialog || m_hPendingDialog == ::GetParent(dialog)) && !quiet)
       CStdDlgSet::TranslateKind(m_nPendingKind, m_hPendingDialog);
     m_hPendingDialog = nullptr;
     m_nPendingKind = LWV_NO_PENDING_DIALOG;
     auto it = std::find(g_classifyAfterInit.begin(), g_classifyAfterInit.end(), dialog);
     if (it != g_classifyAfterInit.end()) {
       g_classifyAfterInit.erase(it);
-      if (!m_bBusy && !m_bCaptureMode && ::IsWindow(dialog)) {
+      if (!quiet && !capture && ::IsWindow(dialog)) {
         CStdButtonModel model;
         if (model.ClassifyAfterInit(dialog)) {
           model.TranslateMessageBox(dialog);
@@ -167,7 +204,7 @@ void CTranslationManager::OnCallWndProcRet(const CWPRETSTRUCT& msg) {
       }
     }
   }
-  if (m_bBusy) return;
+  if (quiet) return;
   WatchCommonDialog(msg);
   if (!m_bBusy) TranslateStatusBar(msg);
 }
@@ -178,10 +215,10 @@ void CTranslationManager::TranslateStatusBar(const CWPRETSTRUCT& msg) {
   switch (msg.message) {
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(msg.lParam);
-      if (m_bInToolTip || !header) break;
+      if (t_inToolTip || !header) break;
       const bool wide = header->code == TTN_GETDISPINFOW;
       if (!wide && header->code != TTN_GETDISPINFOA) break;
-      m_bInToolTip = true;
+      t_inToolTip = true;
       CString text;
       bool have = false;
       if (wide) {
@@ -189,30 +226,30 @@ void CTranslationManager::TranslateStatusBar(const CWPRETSTRUCT& msg) {
         have = ToolTipText(info, text, LoadStringW, LPSTR_TEXTCALLBACKW);
         if (have && !text.IsEmpty() && LWTranslateToolTip(text)) {
           const CStringW translated(text);
-          lstrcpynW(m_szToolTipW, translated, 512);
-          info->lpszText = m_szToolTipW;
+          lstrcpynW(t_toolTipW, translated, 512);
+          info->lpszText = t_toolTipW;
         }
       } else {
         NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(msg.lParam);
         have = ToolTipText(info, text, LoadStringA, LPSTR_TEXTCALLBACKA);
         if (have && !text.IsEmpty() && LWTranslateToolTip(text)) {
           const CStringA translated(text);
-          lstrcpynA(m_szToolTipA, translated, 512);
-          info->lpszText = m_szToolTipA;
+          lstrcpynA(t_toolTipA, translated, 512);
+          info->lpszText = t_toolTipA;
         }
       }
-      m_bInToolTip = false;
+      t_inToolTip = false;
       break;
     }
     case WM_SETTEXT: {
-      if (m_bInStatusText) break;
-      m_bInStatusText = true;
+      if (t_inStatusText) break;
+      t_inStatusText = true;
       if (LwvHasClass(msg.hwnd, _T("msctls_statusbar32"), _T("msctls_statusbar"))) {
         LPCTSTR p = reinterpret_cast<LPCTSTR>(msg.lParam);
         CString text(p ? p : _T(""));
         if (!text.IsEmpty() && LWTranslateStatusText(text)) ::SetWindowText(msg.hwnd, text);
       }
-      m_bInStatusText = false;
+      t_inStatusText = false;
       break;
     }
     case WM_CREATE: {

@@ -1,5 +1,7 @@
 #include "LwvWindows.h"
 
+#include "LwvLock.h"
+
 #include "MenuTranslator.h"
 #include "SystemMenuTranslator.h"
 #include "TranslationManager.h"
@@ -39,17 +41,19 @@ void TranslateWindowMenu(CTranslationManager* m, HWND window, CTraNode* section)
 }  // namespace
 
 void LWTranslateMenu(HWND window) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   if (!m || !m->GetCurrentFile() || !window) return;
   TranslateWindowMenu(m, window, LwvCurrentSection(TRA_SECTION_MENUS));
-  if (m->m_pMenuWindowList) m->m_pMenuWindowList->Add(window, 0);
+  if (m->GetMenuWindowList()) m->GetMenuWindowList()->Add(window, 0);
 }
 
 void LWTranslateHMenu(HMENU menu) {
+  CLwvLock lock;
   CTranslationManager* m = LwGetManager();
   if (!m || !m->GetCurrentFile() || !menu) return;
   CMenuTranslator translator(LwvDefaultMenuAccess(), SwitchCommandOf(m));
-  translator.TranslatePopup(menu, LwvCurrentSection(TRA_SECTION_MENUS), m->m_pSystemMenuTranslator);
+  translator.TranslatePopup(menu, LwvCurrentSection(TRA_SECTION_MENUS), m->GetSystemMenuTranslator());
 }
 
 void LWTranslateMenu(CWnd* window) {

@@ -4,6 +4,7 @@
 
 #include "CaptureWatchdog.h"
 #include "Lwv.h"
+#include "LwvLock.h"
 #include "TraNode.h"
 #include "TranslationManager.h"
 
@@ -166,17 +167,19 @@ void CStdButtonModel::CaptureOne(int captureType) {
 }
 
 bool CStdButtonModel::Capture() {
-  CTranslationManager* m = LwGetManager();
-  if (!m) return false;
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
     m_widths[i] = m_heights[i] = m_ids[i] = 0;
     m_texts[i].Empty();
   }
-  m->m_pButtonModel = this;
-  m->m_bCaptureMode = true;
+  {
+    CLwvLock lock;
+    CTranslationManager* m = LwGetManager();
+    if (!m) return false;
+    m->SetCaptureModel(this);
+  }
   const int types[] = {1, 2, 4, LWV_MB_PROPSHEET, LWV_MB_WIZARD};
   for (int t : types) CaptureOne(t);
-  m->m_bCaptureMode = false;
-  m->m_pButtonModel = nullptr;
+  CLwvLock lock;
+  if (CTranslationManager* now = LwGetManager()) now->SetCaptureModel(nullptr);
   return HasResults();
 }

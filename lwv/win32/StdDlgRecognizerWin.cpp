@@ -71,8 +71,7 @@ void CStdDlgRecognizer::Translate(HWND dialog) {
   Translate(dialog, CurrentRoot());
   CTranslationManager* m = LwGetManager();
   if (m && LwKindHasLiveTexts(m_nKind) && FindEntry(CurrentRoot())) {
-    m->m_hPendingDialog = dialog;
-    m->m_nPendingKind = m_nKind;
+    m->SetPendingDialog(dialog, m_nKind);
   }
 }
 

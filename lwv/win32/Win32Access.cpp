@@ -82,7 +82,7 @@ CLwvWindowSystem& LwvDefaultWindowSystem() {
 CString CLwvWin32Dialog::GetCaption() { return LwvGetWindowText(m_hWnd); }
 
 void CLwvWin32Dialog::SetCaption(const CString& text) {
-  m_bChanged = true;
+  Changing();
   ::SetWindowText(m_hWnd, text);
 }
 
@@ -97,7 +97,7 @@ int CLwvWin32Dialog::CollectChildren(int maxCount) {
 CString CLwvWin32Dialog::GetChildText(int index) { return LwvGetWindowText(GetChild(index)); }
 
 void CLwvWin32Dialog::SetChildText(int index, const CString& text) {
-  m_bChanged = true;
+  Changing();
   ::SetWindowText(GetChild(index), text);
 }
 
@@ -126,7 +126,7 @@ void CLwvWin32Dialog::SetChildPos(int index, int x, int y, int cx, int cy, UINT 
   if ((!move || (x == now.left && y == now.top)) &&
       (!size || (cx == now.right - now.left && cy == now.bottom - now.top)))
     return;
-  m_bChanged = true;
+  Changing();
   ::SetWindowPos(child, nullptr, x, y, cx, cy, flags);
 }
 
@@ -145,16 +145,35 @@ RECT CLwvWin32Dialog::GetClientRect() {
 void CLwvWin32Dialog::SetWindowSize(int cx, int cy) {
   const RECT now = GetWindowRect();
   if (cx == now.right - now.left && cy == now.bottom - now.top) return;
-  m_bChanged = true;
+  Changing();
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+CLwvWin32Dialog::~CLwvWin32Dialog() { RedrawOn(); }
+
+void CLwvWin32Dialog::Changing() {
+  if (m_bChanged) return;
+  m_bChanged = true;
+  if (::IsWindowVisible(m_hWnd)) {
+    ::SendMessage(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    m_bRedrawOff = true;
+  }
+}
+
+void CLwvWin32Dialog::RedrawOn() {
+  if (!m_bRedrawOff) return;
+  m_bRedrawOff = false;
+  if (::IsWindow(m_hWnd)) ::SendMessage(m_hWnd, WM_SETREDRAW, TRUE, 0);
+}
+
 void CLwvWin32Dialog::Redraw() {
-  // Nothing set, moved or sized: the dialog shows what it showed.
+  // Nothing set, moved or sized: the dialog shows what it showed. Otherwise
+  // it is only marked: it paints once when its thread next asks for
+  // messages, not in the middle of a language switch.
   if (!m_bChanged) return;
   m_bChanged = false;
-  ::InvalidateRect(m_hWnd, nullptr, TRUE);
-  ::UpdateWindow(m_hWnd);
+  RedrawOn();
+  ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CLwvWin32Dialog::MapDialogRect(RECT& rc) const { ::MapDialogRect(m_hWnd, &rc); }

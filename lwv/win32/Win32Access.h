@@ -36,11 +36,15 @@ class CLwvWin32Windows : public CLwvWindowSystem {
 };
 
 // A live dialog: its direct children in Z order, geometry in client pixels.
-// Moves and sizes that change nothing are not sent, and Redraw draws only
-// a dialog that something was changed in.
+// Moves and sizes that change nothing are not sent. From the first change
+// on, the dialog's drawing is off (its children do not paint each new text
+// at once); Redraw turns it on again and marks the dialog for one paint.
 class CLwvWin32Dialog : public CLwvDialogAccess {
  public:
   explicit CLwvWin32Dialog(HWND dialog) : m_hWnd(dialog) {}
+  ~CLwvWin32Dialog() override;
+  CLwvWin32Dialog(const CLwvWin32Dialog&) = delete;
+  CLwvWin32Dialog& operator=(const CLwvWin32Dialog&) = delete;
   CString GetCaption() override;
   void SetCaption(const CString& text) override;
   int CollectChildren(int maxCount) override;
@@ -57,9 +61,13 @@ class CLwvWin32Dialog : public CLwvDialogAccess {
   HWND GetChild(int index) const { return m_children[static_cast<size_t>(index)]; }
 
  private:
+  void Changing();
+  void RedrawOn();
+
   HWND m_hWnd;
   std::vector<HWND> m_children;
   bool m_bChanged = false;
+  bool m_bRedrawOff = false;
 };
 
 // Window text of any length.

@@ -11,7 +11,7 @@
 #include "ResTestUtil.h"
 #include "StdDlgModels.h"
 #include "TestPaths.h"
-#include "TestWatchdog.h"
+#include "UiTestKit.h"
 #include "TranslationManager.h"
 
 #include <commctrl.h>

@@ -6,6 +6,7 @@
 #include "FrameworkWin.h"
 #include "LwFileInfo.h"
 #include "TraFile.h"
+#include "UiTestKit.h"
 
 #include <commctrl.h>
 
@@ -61,16 +62,6 @@ struct ShownText {
   CString text;
 };
 
-inline CString TextOfWindow(HWND wnd) {
-  int length = GetWindowTextLength(wnd);
-  CString text;
-  if (length > 0) {
-    GetWindowText(wnd, text.GetBuffer(length + 1), length + 1);
-    text.ReleaseBuffer();
-  }
-  return text;
-}
-
 inline CString ClassOf(HWND wnd) {
   TCHAR name[64] = {0};
   GetClassName(wnd, name, 64);
@@ -79,49 +70,27 @@ inline CString ClassOf(HWND wnd) {
 
 inline void SweepMenu(HMENU menu, const CString& where, std::vector<ShownText>& out, int depth = 0) {
   if (!menu || depth > 8) return;
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    TCHAR text[256] = {0};
-    GetMenuString(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
-    if (text[0]) out.push_back({where + _T(" menu"), CString(text)});
-    SweepMenu(GetSubMenu(menu, i), where, out, depth + 1);
+  for (const lwtest::MenuItem& item : lwtest::MenuItems(menu)) {
+    if (!item.text.IsEmpty()) out.push_back({where + _T(" menu"), item.text});
+    SweepMenu(item.popup, where, out, depth + 1);
   }
 }
 
-inline void SweepItems(HWND wnd, const CString& where, UINT countMsg, UINT lenMsg, UINT textMsg,
-                       std::vector<ShownText>& out) {
-  const LRESULT count = SendMessage(wnd, countMsg, 0, 0);
-  for (LRESULT i = 0; i < count && i < 200; ++i) {
-    const LRESULT length = SendMessage(wnd, lenMsg, static_cast<WPARAM>(i), 0);
-    if (length <= 0 || length > 1000) continue;
-    CString text;
-    SendMessage(wnd, textMsg, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.GetBuffer(int(length) + 1)));
-    text.ReleaseBuffer(static_cast<int>(length));
-    out.push_back({where + _T(" item"), text});
-  }
+inline void SweepTexts(const std::vector<CString>& texts, const CString& where, std::vector<ShownText>& out) {
+  for (const CString& text : texts)
+    if (!text.IsEmpty()) out.push_back({where, text});
 }
 
 inline void SweepWindow(HWND wnd, const CString& parentWhere, std::vector<ShownText>& out, int depth = 0) {
   if (!IsWindowVisible(wnd) || depth > 8) return;
   const CString cls = ClassOf(wnd);
   const CString where = parentWhere + _T("/") + cls;
-  const CString text = TextOfWindow(wnd);
+  const CString text = lwtest::WindowText(wnd);
   const bool edit = cls.CompareNoCase(_T("Edit")) == 0;
   if (!text.IsEmpty() && !edit) out.push_back({where, text});
-  if (cls.CompareNoCase(_T("ListBox")) == 0) SweepItems(wnd, where, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, out);
-  if (cls.CompareNoCase(_T("ComboBox")) == 0)
-    SweepItems(wnd, where, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, out);
-  if (cls == WC_TABCONTROL) {
-    const int tabs = TabCtrl_GetItemCount(wnd);
-    for (int i = 0; i < tabs; ++i) {
-      TCHAR label[256] = {0};
-      TCITEM item = {};
-      item.mask = TCIF_TEXT;
-      item.pszText = label;
-      item.cchTextMax = 255;
-      if (TabCtrl_GetItem(wnd, i, &item)) out.push_back({where + _T(" tab"), CString(label)});
-    }
-  }
+  if (cls.CompareNoCase(_T("ListBox")) == 0 || cls.CompareNoCase(_T("ComboBox")) == 0)
+    SweepTexts(lwtest::ListItems(wnd), where + _T(" item"), out);
+  if (cls == WC_TABCONTROL) SweepTexts(lwtest::TabLabels(wnd), where + _T(" tab"), out);
   if (cls == STATUSCLASSNAME) {
     const int parts = static_cast<int>(SendMessage(wnd, SB_GETPARTS, 0, 0));
     for (int i = 0; i < parts; ++i) {
@@ -139,13 +108,7 @@ inline void SweepWindow(HWND wnd, const CString& parentWhere, std::vector<ShownT
 
 inline std::vector<ShownText> SweepThread() {
   std::vector<ShownText> out;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM param) -> BOOL {
-        SweepWindow(wnd, CString(), *reinterpret_cast<std::vector<ShownText>*>(param));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&out));
+  for (HWND wnd : lwtest::OwnWindows()) SweepWindow(wnd, CString(), out);
   return out;
 }
 

@@ -1,6 +1,7 @@
 // Starts the sample program, drives it through its windows from outside (no
 // person needed) and checks the texts read back from the live windows.
 #include "FrameworkWin.h"
+#include "UiTestKit.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@
 
 namespace {
 
-const DWORD kWaitMs = 20000;  // per step; a window that never comes fails the test
+using lwtest::kWaitMs;  // per step; a window that never comes fails the test
 
 // The sample's process; killed if a test ends while it still runs.
 class SampleProcess {
@@ -43,64 +44,31 @@ class SampleProcess {
     return static_cast<long>(code);
   }
 
-  // A visible dialog window (class #32770) of the process, not in except.
+  // The visible dialog windows (class #32770) of the process, not in except.
+  std::vector<HWND> Dialogs(const std::set<HWND>& except = {}) const {
+    return lwtest::ProcessWindows(m_pi.dwProcessId,
+                                  [&](HWND hwnd) { return lwtest::IsDialogWindow(hwnd) && !except.count(hwnd); });
+  }
   HWND FindDialog(const std::set<HWND>& except = {}) const {
-    struct Search {
-      DWORD pid;
-      const std::set<HWND>* except;
-      HWND found;
-    } search{m_pi.dwProcessId, &except, nullptr};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          DWORD pid = 0;
-          ::GetWindowThreadProcessId(hwnd, &pid);
-          TCHAR name[16] = {};
-          ::GetClassName(hwnd, name, 16);
-          if (pid == s->pid && ::IsWindowVisible(hwnd) && lw::StrCmp(name, _T("#32770")) == 0 &&
-              !s->except->count(hwnd)) {
-            s->found = hwnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found = Dialogs(except);
+    return found.empty() ? nullptr : found.front();
   }
 
   // The visible main frame of the process (a top-level window with a menu).
   HWND FindFrame() const {
-    struct Search {
-      DWORD pid;
-      HWND found;
-    } search{m_pi.dwProcessId, nullptr};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          DWORD pid = 0;
-          ::GetWindowThreadProcessId(hwnd, &pid);
-          if (pid == s->pid && ::IsWindowVisible(hwnd) && ::GetMenu(hwnd)) {
-            s->found = hwnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return lwtest::FindProcessWindowIf(m_pi.dwProcessId, [](HWND hwnd) { return ::GetMenu(hwnd) != nullptr; });
   }
 
   HWND WaitForDialog(const std::set<HWND>& except = {}) const {
     return WaitFor([&] { return FindDialog(except); });
   }
 
+  // The window fn finds, once it does (bounded); null when it never did.
   template <class Fn>
   static HWND WaitFor(Fn fn) {
-    DWORD start = ::GetTickCount();
-    do {
-      if (HWND hwnd = fn()) return hwnd;
-      ::Sleep(50);
-    } while (::GetTickCount() - start < kWaitMs);
-    return nullptr;
+    HWND found = nullptr;
+    lwtest::WaitUntil(_T("a window of the sample"), [&] { return (found = fn()) != nullptr; });
+    return found;
   }
 
  private:
@@ -109,28 +77,13 @@ class SampleProcess {
 };
 
 // Texts through messages, which the system carries across processes.
-CString TextOf(HWND hwnd) {
-  TCHAR buffer[512] = {};
-  DWORD_PTR copied = 0;
-  if (!::SendMessageTimeout(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &copied))
-    return CString(_T("<no answer>"));
-  return CString(buffer, static_cast<int>(copied));
-}
+using lwtest::ChildTexts;
+CString TextOf(HWND hwnd) { return lwtest::WindowText(hwnd); }
 
-CString ItemText(HWND hwnd, int id, UINT lenMessage, UINT textMessage, int index) {
-  HWND control = ::GetDlgItem(hwnd, id);
-  LRESULT length = ::SendMessage(control, lenMessage, static_cast<WPARAM>(index), 0);
-  if (length < 0 || length > 500) return CString(_T("<none>"));
-  TCHAR buffer[512] = {};
-  ::SendMessage(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
-  return CString(buffer);
-}
-
-std::vector<CString> ChildTexts(HWND parent) {
-  std::vector<CString> texts;
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    texts.push_back(TextOf(child));
-  return texts;
+// Item index of a list or combo box, or a marker when there is none.
+CString ItemText(HWND hwnd, int id, int index) {
+  std::vector<CString> items = lwtest::ListItems(::GetDlgItem(hwnd, id));
+  return index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : CString(_T("<none>"));
 }
 
 bool Contains(const std::vector<CString>& texts, LPCTSTR text) {
@@ -218,6 +171,27 @@ CString AnswerBox(const SampleProcess& sample, HWND window, int command, int ans
   return text;
 }
 
+// Messages posted to one thread are handled in order: once the about box of
+// a command posted now shows, everything posted before has been handled. The
+// dialogs of the process other than except and that box at that moment (the
+// box is closed again); a marker when the box never came (the frame gone).
+std::vector<HWND> OtherDialogsOnceHandled(const SampleProcess& sample, HWND frame, std::set<HWND> except = {}) {
+  except.insert(frame);
+  const CString caption = _T("Info \xfc" "ber Lingoweave Beispiel");
+  ::PostMessage(frame, WM_COMMAND, MAKEWPARAM(ID_APP_ABOUT, 0), 0);
+  HWND about = SampleProcess::WaitFor([&] {
+    for (HWND dialog : sample.Dialogs(except))
+      if (TextOf(dialog) == caption) return dialog;
+    return static_cast<HWND>(nullptr);
+  });
+  if (!about) return {frame};
+  except.insert(about);
+  std::vector<HWND> others = sample.Dialogs(except);
+  ::PostMessage(about, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(SampleProcess::WaitFor([&] { return ::IsWindow(about) ? nullptr : frame; }));
+  return others;
+}
+
 // The frame: title, bars, prompts in the status bar, the message-box
 // commands of "Meldungen" and the windows of "Extras".
 void DriveFrame(const SampleProcess& sample, HWND frame) {
@@ -259,8 +233,8 @@ void DriveFrame(const SampleProcess& sample, HWND frame) {
     EXPECT_EQ(TextOf(dialog), CString(w.caption));
     if (w.command == ID_TOOLS_CONTROLS) {
       EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_LIST, LB_GETCOUNT, 0, 0), 3);
-      EXPECT_EQ(ItemText(dialog, IDC_CTL_LIST, LB_GETTEXTLEN, LB_GETTEXT, 0), CString(_T("Erster Eintrag")));
-      EXPECT_EQ(ItemText(dialog, IDC_CTL_COMBO, CB_GETLBTEXTLEN, CB_GETLBTEXT, 2), CString(_T("Gro\xdf")));
+      EXPECT_EQ(ItemText(dialog, IDC_CTL_LIST, 0), CString(_T("Erster Eintrag")));
+      EXPECT_EQ(ItemText(dialog, IDC_CTL_COMBO, 2), CString(_T("Gro\xdf")));
       EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_PROGRESS, PBM_GETPOS, 0, 0), 40);
       EXPECT_EQ(::SendDlgItemMessage(dialog, IDC_CTL_SLIDER, TBM_GETRANGEMAX, 0, 0), 10);
       EXPECT_EQ(LOWORD(::SendDlgItemMessage(dialog, IDC_CTL_HOTKEY, HKM_GETHOTKEY, 0, 0)),
@@ -293,12 +267,11 @@ void DriveForm(const SampleProcess& sample, HWND frame, LPCTSTR expectedInitialN
   EXPECT_EQ(TextOf(::GetDlgItem(form, IDC_COUNT)), CString(_T("1")));
   EXPECT_EQ(::SendDlgItemMessage(form, IDC_GERMAN, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(::SendDlgItemMessage(form, IDC_COLOR, CB_GETCOUNT, 0, 0), 3);
-  for (int i = 0; i < 3; ++i) ExpectText(language.colors[i], ItemText(form, IDC_COLOR, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
+  for (int i = 0; i < 3; ++i) ExpectText(language.colors[i], ItemText(form, IDC_COLOR, i));
 
   // A second "Eingaben" brings the open form forward instead of a second one.
   ::PostMessage(frame, WM_COMMAND, MAKEWPARAM(ID_FILE_FORM, 0), 0);
-  ::Sleep(300);
-  EXPECT_EQ(sample.FindDialog({form}), nullptr);
+  EXPECT_EQ(OtherDialogsOnceHandled(sample, frame, {form}), std::vector<HWND>{});
 
   // Entries taken over: message box and history line.
   ::SendDlgItemMessage(form, IDC_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(_T("M\xfcller")));
@@ -307,7 +280,7 @@ void DriveForm(const SampleProcess& sample, HWND frame, LPCTSTR expectedInitialN
   ::SendDlgItemMessage(form, IDC_NOTIFY, BM_SETCHECK, BST_CHECKED, 0);
   ExpectText(language.applied, ApplyAndReadBox(sample, form));
   EXPECT_EQ(::SendDlgItemMessage(form, IDC_HISTORY, LB_GETCOUNT, 0, 0), 1);
-  ExpectText(language.historyLine, ItemText(form, IDC_HISTORY, LB_GETTEXTLEN, LB_GETTEXT, 0));
+  ExpectText(language.historyLine, ItemText(form, IDC_HISTORY, 0));
 
   // Bad entries are refused with a message and change nothing.
   struct Bad {
@@ -354,8 +327,7 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName, const Language& l
   }
   HWND frame = SampleProcess::WaitFor([&] { return sample.FindFrame(); });
   ASSERT_NE(frame, nullptr) << "the main frame did not appear";
-  ::Sleep(200);
-  EXPECT_EQ(sample.FindDialog(), nullptr) << "a second message box";
+  EXPECT_EQ(OtherDialogsOnceHandled(sample, frame), std::vector<HWND>{}) << "a second message box";
 
   DriveFrame(sample, frame);
   DriveForm(sample, frame, expectedInitialName, language);
@@ -364,7 +336,7 @@ void DriveSample(LPCTSTR program, LPCTSTR expectedInitialName, const Language& l
   for (int answer : {IDNO, IDYES}) {
     ExpectText(language.confirmExit, AnswerBox(sample, frame, ID_APP_EXIT, answer));
     if (answer == IDNO) {
-      ::Sleep(200);
+      EXPECT_EQ(OtherDialogsOnceHandled(sample, frame), std::vector<HWND>{}) << "the program went on";
       EXPECT_TRUE(::IsWindowVisible(frame));
     }
   }

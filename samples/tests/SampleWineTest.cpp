@@ -1,10 +1,11 @@
 // The sample program in-process under Wine, translated by its own language
 // files: every window it shows is read back from the live windows. Modal
-// windows are driven by a thread timer; a watchdog ends a hanging run.
+// windows are driven by the UI test kit's driver; its watchdog ends a hanging run.
 #include "LanguageTexts.h"
 #include "StdButtonModel.h"
 #include "StdDlgRecognizer.h"
 #include "SwitchWineFixtures.h"
+#include "UiTestKit.h"
 
 #include "SampleApp.h"
 #include "SampleText.h"
@@ -20,12 +21,13 @@
 #include <map>
 
 using namespace sampletest;
-using swtest::FindOwnWindow;
-using swtest::FindOwnWindowIf;
-using swtest::MenuText;
-using swtest::Pump;
-using swtest::SaveScreenshot;
-using swtest::Watchdog;
+using lwtest::Captioned;
+using lwtest::FindOwnWindow;
+using lwtest::FindOwnWindowIf;
+using lwtest::MenuText;
+using lwtest::Pump;
+using lwtest::SaveScreenshot;
+using lwtest::Watchdog;
 
 namespace {
 
@@ -133,74 +135,23 @@ CString GermanString(UINT id) {
 }
 
 // ---------------------------------------------------------------------------
-// Driving modal windows: steps run in order from a thread timer, each once
+// Driving modal windows: the kit's driver runs the steps in order, each once
 // its window is there.
 
 struct Step {
   CString name;
-  std::function<HWND()> find;
+  lwtest::WindowFinder find;
   std::function<void(HWND)> act;
-  bool done = false;
 };
 
-struct Script {
-  std::vector<Step> steps;
-  size_t next = 0;
-  bool inStep = false;
-  DWORD started = 0;
-};
-Script* g_script = nullptr;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
-  Script& s = *g_script;
-  if (s.inStep || s.next >= s.steps.size()) return;
-  if (GetTickCount() - s.started > kStepTimeoutMs) {
-    // Nobody finished: close what is open so the test fails instead of hanging.
-    if (HWND active = GetActiveWindow()) PostMessage(active, WM_COMMAND, IDCANCEL, 0);
-    return;
-  }
-  Step& step = s.steps[s.next];
-  HWND wnd = step.find();
-  if (!wnd) return;
-  s.inStep = true;
-  step.act(wnd);
-  step.done = true;
-  ++s.next;
-  s.started = GetTickCount();
-  s.inStep = false;
-}
-
-// Runs open (which shows the first modal window) with the steps driving it.
-void RunModal(std::vector<Step> steps, const std::function<void()>& open) {
-  Script script;
-  script.steps = std::move(steps);
-  script.started = GetTickCount();
-  g_script = &script;
-  UINT_PTR timer = SetTimer(nullptr, 0, 40, RunScript);
+// Runs open (which shows the first modal window) with the steps driving it,
+// then waits for the steps of windows that open after open() returned.
+void RunModal(const std::vector<Step>& steps, const std::function<void()>& open) {
+  std::vector<lwtest::Step> driven;
+  for (const Step& s : steps) driven.push_back(lwtest::When(s.name, s.find, s.act));
+  lwtest::ModalDriver driver(std::move(driven), kStepTimeoutMs);
   open();
-  // Steps of windows that open after open() returned (posted commands).
-  DWORD start = GetTickCount();
-  while (script.next < script.steps.size() && GetTickCount() - start < kStepTimeoutMs) {
-    Pump();
-    Sleep(10);
-  }
-  KillTimer(nullptr, timer);
-  g_script = nullptr;
-  for (const Step& s : script.steps) EXPECT_TRUE(s.done) << "step not reached: " << CStringA(s.name).GetString();
-}
-
-std::function<HWND()> Captioned(const CString& caption) {
-  return [caption] { return FindOwnWindow(caption); };
-}
-
-// A message box: a visible dialog of this thread with the static text 0xFFFF.
-std::function<HWND()> MessageBoxSaying(const CString& text) {
-  return [text] {
-    return FindOwnWindowIf([&text](HWND wnd) {
-      HWND label = GetDlgItem(wnd, 0xFFFF);
-      return label && TextOfWindow(label) == text;
-    });
-  };
+  EXPECT_TRUE(driver.WaitUntilFinished());
 }
 
 void Close(HWND wnd, int id = IDCANCEL) { PostMessage(wnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
@@ -264,12 +215,12 @@ void ExpectCommonDialog(HWND dialog, int kind, const int (&controls)[N], const C
   const CTraNode* entry = model.FindEntry(file.GetRootNode());
   ASSERT_NE(entry, nullptr) << "no entry of kind " << kind;
   ASSERT_EQ(static_cast<int>(N), entry->GetChildCount());
-  EXPECT_EQ(entry->GetTranslation(), TextOfWindow(dialog));
+  EXPECT_EQ(entry->GetTranslation(), lwtest::WindowText(dialog));
   for (size_t i = 0; i < N; ++i) {
     SCOPED_TRACE(CStringA(entry->GetChild(static_cast<int>(i))->GetOriginal()).GetString());
     HWND control = GetDlgItem(dialog, controls[i]);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(entry->GetChild(static_cast<int>(i))->GetTranslation(), TextOfWindow(control));
+    EXPECT_EQ(entry->GetChild(static_cast<int>(i))->GetTranslation(), lwtest::WindowText(control));
   }
 }
 
@@ -347,7 +298,7 @@ class SampleWine : public ::testing::Test {
   }
 
   HWND Frame() const { return m_frame->m_hWnd; }
-  CString StatusText() const { return TextOfWindow(m_frame->m_wndStatusBar.m_hWnd); }
+  CString StatusText() const { return lwtest::WindowText(m_frame->m_wndStatusBar.m_hWnd); }
   void Command(UINT id) { SendMessage(Frame(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
   // The message box of a command: its text and buttons in the language of file.
@@ -356,12 +307,12 @@ class SampleWine : public ::testing::Test {
     const CString german = GermanString(textId);
     const CString text = english ? s_languages.En(german) : german;
     const CString title = english ? s_languages.En(GermanString(AFX_IDS_APP_TITLE)) : GermanString(AFX_IDS_APP_TITLE);
-    RunModal({{_T("message box"), MessageBoxSaying(text),
+    RunModal({{_T("message box"), lwtest::MessageBoxWith(text),
                [&](HWND box) {
-                 EXPECT_EQ(title, TextOfWindow(box));
+                 EXPECT_EQ(title, lwtest::WindowText(box));
                  for (int id : buttons) {
                    SCOPED_TRACE(id);
-                   EXPECT_EQ(s_languages.Button(file, id), TextOfWindow(GetDlgItem(box, id)));
+                   EXPECT_EQ(s_languages.Button(file, id), lwtest::WindowText(GetDlgItem(box, id)));
                  }
                  Close(box, *buttons.begin());
                }}},
@@ -422,7 +373,7 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
   Start();
 
   // Frame: title (through the library's strings), menu bar, idle text.
-  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), lwtest::WindowText(Frame()));
   HMENU bar = GetMenu(Frame());
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(l.En(_T("&Datei")), MenuText(bar, 0));
@@ -486,8 +437,8 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
   Command(ID_FILE_FORM);
   ASSERT_NE(m_frame->GetForm(), nullptr);
   HWND form = m_frame->GetForm()->m_hWnd;
-  EXPECT_EQ(l.En(_T("Eingaben")), TextOfWindow(form));
-  EXPECT_EQ(l.En(_T("&Benachrichtigung senden")), TextOfWindow(GetDlgItem(form, IDC_NOTIFY)));
+  EXPECT_EQ(l.En(_T("Eingaben")), lwtest::WindowText(form));
+  EXPECT_EQ(l.En(_T("&Benachrichtigung senden")), lwtest::WindowText(GetDlgItem(form, IDC_NOTIFY)));
   ExpectLayout(form, l.Dialog(*l.english, _T("Eingaben")));
   ExpectNoneOf(l.only.onlyFirst, "form");
 
@@ -496,8 +447,8 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
              [&](HWND dlg) {
                ExpectLayout(dlg, l.Dialog(*l.english, _T("Steuerelemente")));
                ExpectNoneOf(l.only.onlyFirst, "controls dialog");
-               EXPECT_EQ(l.En(_T("&Zur\xFC" "cksetzen")), TextOfWindow(GetDlgItem(dlg, IDC_CTL_RESET)));
-               EXPECT_EQ(l.En(_T("Auswahl")), TextOfWindow(GetDlgItem(dlg, IDC_CTL_GROUP)));
+               EXPECT_EQ(l.En(_T("&Zur\xFC" "cksetzen")), lwtest::WindowText(GetDlgItem(dlg, IDC_CTL_RESET)));
+               EXPECT_EQ(l.En(_T("Auswahl")), lwtest::WindowText(GetDlgItem(dlg, IDC_CTL_GROUP)));
                SaveScreenshot(dlg, sizeof(TCHAR) == 1 ? "controls_en_a" : "controls_en_u");
                Close(dlg);
              }}},
@@ -555,8 +506,8 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
                                             [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; },
                                             0);
   ASSERT_NE(stranger, nullptr);
-  EXPECT_EQ(CString(_T("Fremdes Fenster")), TextOfWindow(stranger));
-  EXPECT_EQ(CString(_T("Abbrechen")), TextOfWindow(GetDlgItem(stranger, IDCANCEL)));
+  EXPECT_EQ(CString(_T("Fremdes Fenster")), lwtest::WindowText(stranger));
+  EXPECT_EQ(CString(_T("Abbrechen")), lwtest::WindowText(GetDlgItem(stranger, IDCANCEL)));
   DestroyWindow(stranger);
 }
 
@@ -567,7 +518,7 @@ TEST_F(SampleWine, GermanOriginalTranslatesTheSystemsTexts) {
   Languages& l = s_languages;
   Remember(CString());
   Start();
-  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), TextOfWindow(Frame()));
+  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), lwtest::WindowText(Frame()));
   ExpectNoneOf(l.only.onlySecond, "German start");
   ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.german, false);
   EXPECT_EQ(CString(_T("&Ja")), l.Button(*l.german, IDYES)) << "the German file's own button text";
@@ -645,7 +596,7 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   RunModal({{_T("German sheet"), Captioned(germanSheet),
              [&](HWND sheet) {
                ExpectNoneOf(l.only.onlySecond, "German sheet");
-               EXPECT_EQ(l.Button(*l.german, IDCANCEL), TextOfWindow(GetDlgItem(sheet, IDCANCEL)));
+               EXPECT_EQ(l.Button(*l.german, IDCANCEL), lwtest::WindowText(GetDlgItem(sheet, IDCANCEL)));
                // As the menu does: the command is posted.
                PostMessage(Frame(), WM_COMMAND, MAKEWPARAM(ID_LANGUAGE_SWITCH, 0), 0);
              }},
@@ -672,7 +623,7 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
              }},
             {_T("English sheet"), Captioned(englishSheet), [&](HWND sheet) {
                ExpectNoneOf(l.only.onlyFirst, "after the switch, sheet open");
-               EXPECT_EQ(l.Button(*l.english, IDCANCEL), TextOfWindow(GetDlgItem(sheet, IDCANCEL)));
+               EXPECT_EQ(l.Button(*l.english, IDCANCEL), lwtest::WindowText(GetDlgItem(sheet, IDCANCEL)));
                SaveScreenshot(Frame(), sizeof(TCHAR) == 1 ? "frame_en_a" : "frame_en_u");
                PropSheet_PressButton(sheet, PSBTN_CANCEL);
              }}},
@@ -680,9 +631,9 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   UnhookWindowsHookEx(g_countHook);
 
   // Everything open followed; the broadcast reached each remembered window once.
-  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), lwtest::WindowText(Frame()));
   EXPECT_EQ(l.En(GermanString(AFX_IDS_IDLEMESSAGE)), StatusText());
-  EXPECT_EQ(l.En(_T("Eingaben")), TextOfWindow(form));
+  EXPECT_EQ(l.En(_T("Eingaben")), lwtest::WindowText(form));
   EXPECT_EQ(2, SendDlgItemMessage(form, IDC_COLOR, CB_GETCURSEL, 0, 0)) << "the colour chosen stays";
   ExpectNoneOf(l.only.onlyFirst, "after the switch");
   EXPECT_EQ(1, g_broadcasts[Frame()]);
@@ -703,7 +654,7 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   ASSERT_TRUE(LWSwitchFile(GermanPath()));
   Pump();
   EXPECT_FALSE(IsWindow(englishFind)) << "the find dialog outlived the switch";
-  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), TextOfWindow(Frame()));
+  EXPECT_EQ(GermanString(AFX_IDS_APP_TITLE), lwtest::WindowText(Frame()));
   ExpectNoneOf(l.only.onlySecond, "back in German");
   ExpectMessageBox(ID_MSG_QUESTION, IDS_MSG_QUESTION, {IDCANCEL, IDYES, IDNO}, *l.german, false);
   EXPECT_EQ(GermanPath(), RememberedFile());
@@ -711,7 +662,7 @@ TEST_F(SampleWine, SwitchGermanEnglishGermanWithWindowsOpen) {
   // The next start takes the remembered file.
   ASSERT_TRUE(LWSwitchFile(EnglishPath()));
   Restart();
-  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), TextOfWindow(Frame()));
+  EXPECT_EQ(l.En(GermanString(AFX_IDS_APP_TITLE)), lwtest::WindowText(Frame()));
   ExpectNoneOf(l.only.onlyFirst, "next start");
   // The switch dialog of the new start, in English.
   RunModal({{_T("switch dialog again"), Captioned(l.En(_T("Sprache w\xE4hlen"))), [](HWND dialog) { Close(dialog); }}},

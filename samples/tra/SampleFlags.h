@@ -1,9 +1,9 @@
-// The two flag pictures of the sample's language files, 32x32 on the
-// transparent background RGB(192,192,192).
+// The flag pictures of the sample's language files: a country's cell of the
+// flag strip the build makes (LW_FLAG_STRIP_BMP). Paints nothing itself.
 #pragma once
 
 #include "TraFile.h"
 
-void PaintGermanFlag(CTraFile& file);
-// A simple Union Jack.
-void PaintUnionJack(CTraFile& file);
+// Sets the file's flag to the strip cell of the catalogue row named country;
+// false (flag unchanged) when the row or the cell cannot be had.
+bool TakeFlagFromStrip(CTraFile& file, const CString& stripPath, LPCTSTR country);

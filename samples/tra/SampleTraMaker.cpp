@@ -84,9 +84,14 @@ std::unique_ptr<CTraFile> NewFile(CTraNode* root, const TCHAR* language, LANGID 
   return file;
 }
 
+void TakeFlag(CTraFile& file, const CString& stripPath, LPCTSTR country, std::vector<CString>& problems) {
+  if (!TakeFlagFromStrip(file, stripPath, country))
+    problems.push_back(_T("no flag of ") + CString(country) + _T(" in ") + stripPath);
+}
+
 }  // namespace
 
-SampleTraFiles MakeSampleTraFiles(const CString& scriptPath) {
+SampleTraFiles MakeSampleTraFiles(const CString& scriptPath, const CString& stripPath) {
   SampleTraFiles files;
   std::unique_ptr<CTraNode> script = ReadScript(scriptPath, files.problems);
   if (!script) return files;
@@ -94,19 +99,20 @@ SampleTraFiles MakeSampleTraFiles(const CString& scriptPath) {
   CTraNode* german = CompleteTree(script->Clone(nullptr), kSampleGerman, files.problems);
   files.german = NewFile(german, _T("Deutsch"), kGerman, true,
                          SampleText(u8"Originalsprache des Lingoweave-Beispielprogramms"));
-  PaintGermanFlag(*files.german);
+  TakeFlag(*files.german, stripPath, _T("Germany"), files.problems);
 
   TranslateScriptTexts(script.get(), files.problems);
   ApplyEnglishLayouts(Section(script.get(), TRA_SECTION_DIALOGS), files.problems);
   CTraNode* english = CompleteTree(script.release(), kSampleEnglish, files.problems);
   files.english = NewFile(english, _T("English"), kEnglish, false,
                           _T("English translation of the Lingoweave sample program"));
-  PaintUnionJack(*files.english);
+  TakeFlag(*files.english, stripPath, _T("United Kingdom"), files.problems);
   return files;
 }
 
-bool WriteSampleTraFiles(const CString& scriptPath, const CString& folder, std::vector<CString>& problems) {
-  SampleTraFiles files = MakeSampleTraFiles(scriptPath);
+bool WriteSampleTraFiles(const CString& scriptPath, const CString& stripPath, const CString& folder,
+                         std::vector<CString>& problems) {
+  SampleTraFiles files = MakeSampleTraFiles(scriptPath, stripPath);
   problems = files.problems;
   if (!files.german || !files.english || !problems.empty()) return false;
   CString prefix = folder;

@@ -18,10 +18,11 @@ struct SampleTraFiles {
   std::vector<CString> problems;
 };
 
-// Reads the script and builds both files; files are null when the script
-// cannot be read.
-SampleTraFiles MakeSampleTraFiles(const CString& scriptPath);
+// Reads the script and builds both files, their flags from the strip's
+// German and British cells; files are null when the script cannot be read.
+SampleTraFiles MakeSampleTraFiles(const CString& scriptPath, const CString& stripPath);
 
 // Makes both files and writes them into folder; nothing is written when
 // anything is wrong, and problems says what.
-bool WriteSampleTraFiles(const CString& scriptPath, const CString& folder, std::vector<CString>& problems);
+bool WriteSampleTraFiles(const CString& scriptPath, const CString& stripPath, const CString& folder,
+                         std::vector<CString>& problems);

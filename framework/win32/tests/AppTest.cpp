@@ -1,4 +1,4 @@
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +44,7 @@ BEGIN_MESSAGE_MAP(CQuitter, CWnd)
 END_MESSAGE_MAP()
 
 TEST(App, RunLoopPreTranslatesDispatchesAndEndsWithTheQuitCode) {
+  lwtest::Watchdog dog(60);
   CTestApp app;
   app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
   CQuitter wnd;

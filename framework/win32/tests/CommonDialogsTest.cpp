@@ -9,11 +9,11 @@
 
 namespace {
 
-using lwtest::ModalScript;
+using lwtest::ModalDriver;
 using lwtest::PumpUntil;
 
 HWND TopDialog() {
-  std::vector<HWND> dialogs = lwtest::ThreadDialogs();
+  std::vector<HWND> dialogs = lwtest::OwnDialogs();
   return dialogs.empty() ? nullptr : dialogs.front();
 }
 
@@ -60,7 +60,7 @@ TEST(CommonDialogs, MultiSelectFileChooserReturnsSixtyNames) {
   choice.strInitialPath = dir.Left(dir.GetLength() - 1);
   choice.strTitle = _T("Skripte einf\xfcgen");
   CString title;
-  ModalScript script({
+  ModalDriver script({
       [&] {
         HWND dialog = TopDialog();
         if (!dialog || !FileNameField(dialog)) return false;
@@ -71,7 +71,7 @@ TEST(CommonDialogs, MultiSelectFileChooserReturnsSixtyNames) {
       },
   });
   ASSERT_TRUE(ui.ChooseFile(choice));
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(title, CString(_T("Skripte einf\xfcgen")));
   ASSERT_EQ(choice.paths.GetSize(), 60);
   std::set<CString> got;
@@ -91,7 +91,7 @@ TEST(CommonDialogs, FileDialogSingleNameAndCancel) {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        _T("Alle Dateien (*.*)|*.*||"));
     dialog.m_ofn.lpstrInitialDir = dir;
-    ModalScript script({
+    ModalDriver script({
         [&] {
           HWND box = TopDialog();
           if (!box || !FileNameField(box)) return false;
@@ -101,7 +101,7 @@ TEST(CommonDialogs, FileDialogSingleNameAndCancel) {
         },
     });
     EXPECT_EQ(dialog.DoModal(), cancel ? IDCANCEL : IDOK);
-    EXPECT_FALSE(script.WatchdogFired());
+    EXPECT_FALSE(script.TimedOut());
     if (cancel) continue;
     EXPECT_EQ(dialog.GetPathName(), one);
     POSITION pos = dialog.GetStartPosition();
@@ -116,7 +116,7 @@ TEST(CommonDialogs, FileDialogSingleNameAndCancel) {
 TEST(CommonDialogs, SeamMessageBoxFontChooserAndFlag) {
   CWinUiServices ui;
   CString shown;
-  ModalScript answerBox({
+  ModalDriver answerBox({
       [&] {
         HWND box = TopDialog();
         if (!box) return false;
@@ -126,7 +126,7 @@ TEST(CommonDialogs, SeamMessageBoxFontChooserAndFlag) {
       },
   });
   EXPECT_EQ(ui.ShowMessage(_T("Wollen Sie die \xc4nderungen speichern ?"), MB_YESNO), IDNO);
-  EXPECT_FALSE(answerBox.WatchdogFired());
+  EXPECT_FALSE(answerBox.TimedOut());
   EXPECT_EQ(shown, CString(_T("Wollen Sie die \xc4nderungen speichern ?")));
 
   for (bool cancel : {false, true}) {
@@ -135,7 +135,7 @@ TEST(CommonDialogs, SeamMessageBoxFontChooserAndFlag) {
     font.strFaceName = _T("Courier New");
     font.nHeight = -15;
     CString faceShown;
-    ModalScript answerFont({
+    ModalDriver answerFont({
         [&] {
           HWND box = TopDialog();
           if (!box || !::GetDlgItem(box, cmb1)) return false;
@@ -145,7 +145,7 @@ TEST(CommonDialogs, SeamMessageBoxFontChooserAndFlag) {
         },
     });
     EXPECT_EQ(ui.ChooseFont(font), !cancel);
-    EXPECT_FALSE(answerFont.WatchdogFired());
+    EXPECT_FALSE(answerFont.TimedOut());
     if (cancel) continue;
     EXPECT_FALSE(font.strFaceName.IsEmpty());
     EXPECT_EQ(font.strFaceName, faceShown);
@@ -190,7 +190,7 @@ BEGIN_MESSAGE_MAP(CFindOwner, CWnd)
 END_MESSAGE_MAP()
 
 TEST(CommonDialogs, FindDialogSpeaksThroughTheRegisteredMessage) {
-  ModalScript watchdog({});
+  lwtest::Watchdog watchdog(60);
   EXPECT_EQ(g_findMessage, ::RegisterWindowMessage(_T("commdlg_FindReplace")));
   CFindOwner owner;
   ASSERT_TRUE(owner.CreateEx(0, nullptr, _T("Editor"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200),
@@ -212,7 +212,6 @@ TEST(CommonDialogs, FindDialogSpeaksThroughTheRegisteredMessage) {
   EXPECT_EQ(owner.terminations, 1);
   EXPECT_FALSE(::IsWindow(box));
   owner.DestroyWindow();
-  EXPECT_FALSE(watchdog.WatchdogFired());
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ class ControlsTest : public ::testing::Test {
     if (host.m_hWnd) host.DestroyWindow();
   }
   CHostDialog host;
-  lwtest::ModalScript watchdog{{}};
+  lwtest::Watchdog watchdog{60};
 };
 
 // The strip's cells become images 16 x 16: each cell's colour inside, the
@@ -414,13 +414,11 @@ TEST_F(ControlsTest, ToolTipsWithoutTheLoopsHelp) {
   RestMouseOn(button.m_hWnd, client.CenterPoint());
   // Messages are dispatched without any PreTranslateMessage or relay.
   auto shown = [&] { return ::IsWindowVisible(tip) && button.requests > 0; };
-  const DWORD start = ::GetTickCount();
-  while (!shown() && ::GetTickCount() - start < 5000) {
+  auto dispatchOnly = [] {
     MSG msg;
     while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessage(&msg);
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  EXPECT_TRUE(shown());
+  };
+  EXPECT_TRUE(lwtest::WaitUntil(_T("the button's tooltip"), shown, 5000, dispatchOnly));
   EXPECT_EQ(WindowText(tip), CString(_T("Beginnt neues Projekt")));
 
   // The tab control's own tooltip asks the parent, idFrom = the tab's index.

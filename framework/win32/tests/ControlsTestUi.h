@@ -3,7 +3,7 @@
 // PreTranslateMessage, as the program's loop does) until a condition holds.
 #pragma once
 
-#include "TestUi.h"
+#include "ReporterCapture.h"
 
 #include <commctrl.h>
 
@@ -17,23 +17,21 @@ inline void InitControls() {
   (void)done;
 }
 
-// Runs messages until done() holds or ms milliseconds have passed; answers done().
+// Runs messages until done() holds or ms milliseconds have passed (the
+// kit's bounded wait, the messages through the windows' PreTranslateMessage
+// as the program's loop runs them); answers done().
 template <class Done>
 bool PumpUntil(Done done, DWORD ms = 5000) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > ms) return done();
+  auto pump = [] {
     MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    for (int i = 0; i < 1000 && ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
       if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
       }
-      if (done()) return true;
     }
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  return true;
+  };
+  return WaitUntil(_T("a condition of the controls test"), [&] { return static_cast<bool>(done()); }, ms, pump);
 }
 
 // Held by a test that moves the cursor or needs its window active, so that

@@ -1,11 +1,12 @@
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using lwtest::ModalScript;
+using lwtest::ModalDriver;
+using lwtest::Step;
 
 enum : WORD { kName = 1001, kCount = 1002, kSize = 1003, kCheck = 1004, kRadio1 = 1005, kRadio2, kRadio3,
               kList = 1008, kDropList = 1009, kDropDown = 1010, kListBox = 1011, kDone = 1012 };
@@ -75,7 +76,7 @@ CString Text(HWND dialog, int id) {
 
 // Finds the data dialog of this thread (the only one up before a message box).
 HWND DataDialogWindow() {
-  auto dialogs = lwtest::ThreadDialogs();
+  auto dialogs = lwtest::OwnDialogs();
   return dialogs.size() == 1 ? dialogs[0] : nullptr;
 }
 
@@ -92,8 +93,8 @@ TEST(Dialog, DataExchangeRoundTrip) {
   dialog.m_listIndex = 0;
   ASSERT_TRUE(dialog.InitModalIndirect(t.Get()));
   HWND seen = nullptr;
-  ModalScript script({
-      [&] {
+  ModalDriver script({
+      {_T("the data dialog"), [&] {
         seen = DataDialogWindow();
         if (!seen) return false;
         EXPECT_EQ(Text(seen, kName), CString(_T("Anna")));
@@ -117,10 +118,10 @@ TEST(Dialog, DataExchangeRoundTrip) {
         ::SendDlgItemMessage(seen, kListBox, LB_SETCURSEL, 2, 0);
         ::PostMessage(seen, WM_COMMAND, IDOK, 0);
         return true;
-      },
+      }},
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_TRUE(script.Finished());
   EXPECT_EQ(dialog.initCalls, 1);
   EXPECT_EQ(dialog.m_name, CString(_T("Bernd")));
@@ -165,23 +166,23 @@ TEST(Dialog, ValidationFailureKeepsTheDialogOpen) {
     HWND focusAfter = nullptr;
     HWND control = nullptr;
     bool dialogActive = false;
-    ModalScript script({
-        [&] {
+    ModalDriver script({
+        {_T("the data dialog"), [&] {
           dlg = DataDialogWindow();
           if (!dlg) return false;
           ::SetDlgItemText(dlg, c.control, c.badText);
           ::PostMessage(dlg, WM_COMMAND, IDOK, 0);
           return true;
-        },
-        [&] {
-          HWND box = lwtest::FindOtherDialog(dlg);
+        }},
+        {_T("the message box about the bad entry"), [&] {
+          HWND box = lwtest::FindOwnDialog(CString(), dlg);
           if (!box) return false;
           boxText = lwtest::MessageBoxText(box);
           ::PostMessage(box, WM_COMMAND, IDOK, 0);
           return true;
-        },
-        [&] {
-          if (lwtest::FindOtherDialog(dlg)) return false;  // box still closing
+        }},
+        {_T("the message box closed"), [&] {
+          if (lwtest::FindOwnDialog(CString(), dlg)) return false;  // box still closing
           stillOpen = ::IsWindow(dlg) && ::IsWindowVisible(dlg);
           focusAfter = ::GetFocus();
           // Other test programs share the display and may take the activation;
@@ -191,10 +192,10 @@ TEST(Dialog, ValidationFailureKeepsTheDialogOpen) {
           ::SetDlgItemText(dlg, c.control, c.goodText);
           ::PostMessage(dlg, WM_COMMAND, IDOK, 0);
           return true;
-        },
+        }},
     });
     EXPECT_EQ(dialog.DoModal(), IDOK) << c.badText;
-    EXPECT_FALSE(script.WatchdogFired()) << c.badText;
+    EXPECT_FALSE(script.TimedOut()) << c.badText;
     EXPECT_NE(boxText.Find(c.expectedInBox), -1) << c.badText;
     EXPECT_TRUE(stillOpen) << c.badText;
     EXPECT_NE(control, nullptr);
@@ -269,9 +270,8 @@ END_MESSAGE_MAP()
 
 TEST(Dialog, ModalFromResourceEndsWithItsResult) {
   CResourceDialog dialog;
-  ModalScript script({});
+  lwtest::Watchdog dog(60);
   EXPECT_EQ(dialog.DoModal(), 1234);
-  EXPECT_FALSE(script.WatchdogFired());
   EXPECT_EQ(dialog.captionSeen, CString(_T("Pr\xfc" "fdialog")));
   EXPECT_EQ(dialog.defaultHitTest, HTCLIENT + 500);
 }
@@ -307,11 +307,7 @@ TEST(Dialog, ModelessDialogLivesUntilDestroyed) {
   // Escape through the program's loop reaches the dialog manager by PreTranslateMessage.
   MSG msg{::GetDlgItem(hwnd, 10), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
   EXPECT_TRUE(CWnd::WalkPreTranslateTree(nullptr, &msg));
-  for (int i = 0; i < 50 && ::IsWindow(hwnd); ++i) {
-    MSG pending;
-    while (::PeekMessage(&pending, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessage(&pending);
-    ::Sleep(5);
-  }
+  EXPECT_TRUE(lwtest::WaitUntil(_T("the modeless dialog gone"), [&] { return !::IsWindow(hwnd); }));
   EXPECT_EQ(dialog.cancels, 1);
   EXPECT_TRUE(dialog.ended);
   EXPECT_FALSE(::IsWindow(hwnd));
@@ -341,21 +337,21 @@ TEST(Dialog, ModalLoopRunsPreTranslateMessage) {
   CFilteringDialog dialog;
   dialog.InitModalIndirect(t.Get());
   HWND dlg = nullptr;
-  ModalScript script({
-      [&] {
+  ModalDriver script({
+      {_T("the dialog Filter"), [&] {
         dlg = DataDialogWindow();
         if (!dlg) return false;
         ::PostMessage(::GetDlgItem(dlg, 10), WM_KEYDOWN, 'Q', 1);
         ::PostMessage(::GetDlgItem(dlg, 10), WM_KEYDOWN, 'R', 1);
         return true;
-      },
-      [&] {
+      }},
+      {_T("the dialog Filter after the keys"), [&] {
         ::PostMessage(dlg, WM_COMMAND, IDCANCEL, 0);
         return true;
-      },
+      }},
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(dialog.keysSeen, 1);
 }
 

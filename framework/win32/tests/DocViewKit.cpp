@@ -170,7 +170,6 @@ void DocViewFixture::TearDown() {
   app.WriteProfileString(_T("Recent File List"), nullptr, nullptr);
   EXPECT_EQ(app.ui.Unanswered(), 0);
   EXPECT_EQ(app.ui.Unused(), 0u);
-  EXPECT_FALSE(watchdog.WatchdogFired());
 }
 
 CSingleDocTemplate* DocViewFixture::AddTemplate(UINT id, const CRuntimeClass* frame, const CRuntimeClass* view) {

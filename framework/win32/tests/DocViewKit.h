@@ -5,7 +5,7 @@
 
 #include "DocViewResource.h"
 #include "UiServices.h"
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "../../tests/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -123,7 +123,7 @@ class CTestSplitFrame : public CFrameWnd {
 struct DocViewFixture : ::testing::Test {
   CDocViewApp app;
   lwtest::ReporterCapture reports;
-  lwtest::ModalScript watchdog{{}};
+  lwtest::Watchdog watchdog{60};
   CString dir;
 
   void SetUp() override;

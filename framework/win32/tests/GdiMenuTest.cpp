@@ -1,4 +1,4 @@
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "HandleMap.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "TestUi.h"
+#include "ReporterCapture.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using lwtest::ModalScript;
+using lwtest::ModalDriver;
 
 // The sheet's own buttons.
 enum : int { kBackButton = 0x3023, kNextButton = 0x3024, kFinishButton = 0x3025 };
@@ -43,7 +43,7 @@ class CEditPage : public CPropertyPage {
 };
 
 HWND SheetWindow() {
-  for (HWND hwnd : lwtest::ThreadDialogs())
+  for (HWND hwnd : lwtest::OwnDialogs())
     if (::SendMessage(hwnd, PSM_GETTABCONTROL, 0, 0)) return hwnd;
   return nullptr;
 }
@@ -78,9 +78,9 @@ TEST(PropertySheet, ModalRunBindsPagesAndExchangesDataOnOkOnly) {
     EXPECT_EQ(sheet.GetPageCount(), 2);
     EXPECT_EQ(sheet.GetPage(1), &count);
     HWND window = nullptr;
-    ModalScript script({
-        [&] { return (window = SheetWindow()) != nullptr; },
-        [&] {
+    ModalDriver script({
+        {_T("the sheet Eigenschaften"), [&] { return (window = SheetWindow()) != nullptr; }},
+        {_T("the sheet's next action"), [&] {
           EXPECT_EQ(CWnd::FromHandlePermanent(window), &sheet) << "the sheet object gets its messages";
           EXPECT_EQ(CWnd(window).GetWindowTextString(), CString(_T("Eigenschaften")));
           EXPECT_NE(sheet.GetTabControl(), nullptr);
@@ -100,11 +100,11 @@ TEST(PropertySheet, ModalRunBindsPagesAndExchangesDataOnOkOnly) {
           Type(name.m_hWnd, _T("Anna"));
           sheet.PressButton(c.button);
           return true;
-        },
+        }},
     });
     EXPECT_EQ(sheet.DoModal(), c.result);
     EXPECT_TRUE(script.Finished());
-    EXPECT_FALSE(script.WatchdogFired());
+    EXPECT_FALSE(script.TimedOut());
     EXPECT_EQ(name.m_text, CString(c.name));
     EXPECT_EQ(name.initCount, 1);
     EXPECT_EQ(name.initObject, reinterpret_cast<LPARAM>(&name));
@@ -125,31 +125,31 @@ TEST(PropertySheet, RefusedEntryKeepsTheSheetOpen) {
   sheet.AddPage(&count);
   HWND window = nullptr, box = nullptr;
   CString boxText;
-  ModalScript script({
-      [&] { return (window = SheetWindow()) != nullptr; },
-      [&] {
+  ModalDriver script({
+      {_T("the sheet Eigenschaften"), [&] { return (window = SheetWindow()) != nullptr; }},
+      {_T("the sheet's next action"), [&] {
         Type(name.m_hWnd, _T("zu lang"));
         sheet.PressButton(PSBTN_OK);
         return true;
-      },
-      [&] { return (box = lwtest::FindOtherDialog(window)) != nullptr; },
-      [&] {
+      }},
+      {_T("the page's message box"), [&] { return (box = lwtest::FindOwnDialog(CString(), window)) != nullptr; }},
+      {_T("the sheet's next action"), [&] {
         boxText = lwtest::MessageBoxText(box);
         ::PostMessage(box, WM_COMMAND, IDOK, 0);
         return true;
-      },
-      [&] { return !::IsWindow(box); },
-      [&] {
+      }},
+      {_T("the message box closed"), [&] { return !::IsWindow(box); }},
+      {_T("the sheet's next action"), [&] {
         EXPECT_TRUE(::IsWindow(window));
         EXPECT_EQ(CurrentPage(window), name.m_hWnd);
         Type(name.m_hWnd, _T("kurz"));
         sheet.PressButton(PSBTN_OK);
         return true;
-      },
+      }},
   });
   EXPECT_EQ(sheet.DoModal(), IDOK);
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_FALSE(boxText.IsEmpty());
   EXPECT_EQ(name.m_text, CString(_T("kurz")));
 }
@@ -166,45 +166,45 @@ TEST(PropertySheet, WizardNextBackFinish) {
   EXPECT_TRUE(sheet.IsWizard());
   HWND window = nullptr;
   auto buttonEnabled = [&](int id) { return ::IsWindowEnabled(::GetDlgItem(window, id)) != FALSE; };
-  ModalScript script({
-      [&] { return (window = SheetWindow()) != nullptr && CurrentPage(window) == first.m_hWnd; },
-      [&] {
+  ModalDriver script({
+      {_T("the wizard on its first page"), [&] { return (window = SheetWindow()) != nullptr && CurrentPage(window) == first.m_hWnd; }},
+      {_T("the sheet's next action"), [&] {
         EXPECT_FALSE(buttonEnabled(kBackButton));
         EXPECT_TRUE(buttonEnabled(kNextButton));
         Type(first.m_hWnd, _T("eins"));
         sheet.PressButton(PSBTN_NEXT);
         return true;
-      },
-      [&] { return CurrentPage(window) == last.m_hWnd && last.m_hWnd; },
-      [&] {
+      }},
+      {_T("the wizard's last page"), [&] { return CurrentPage(window) == last.m_hWnd && last.m_hWnd; }},
+      {_T("the sheet's next action"), [&] {
         EXPECT_EQ(first.m_text, CString(_T("eins")));
         EXPECT_EQ(sheet.GetActiveIndex(), 1);
         EXPECT_TRUE(buttonEnabled(kBackButton));
         sheet.PressButton(PSBTN_BACK);
         return true;
-      },
-      [&] { return CurrentPage(window) == first.m_hWnd; },
-      [&] {
+      }},
+      {_T("the wizard back on its first page"), [&] { return CurrentPage(window) == first.m_hWnd; }},
+      {_T("the sheet's next action"), [&] {
         sheet.PressButton(PSBTN_NEXT);
         return true;
-      },
-      [&] { return CurrentPage(window) == last.m_hWnd; },
-      [&] {
+      }},
+      {_T("the wizard's last page again"), [&] { return CurrentPage(window) == last.m_hWnd; }},
+      {_T("the sheet's next action"), [&] {
         Type(last.m_hWnd, _T("zwei"));
         sheet.PressButton(PSBTN_FINISH);
         return true;
-      },
+      }},
   });
   EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(first.m_text, CString(_T("eins")));
   EXPECT_EQ(last.m_text, CString(_T("zwei")));
 }
 
 // A modeless sheet runs in the program's loop and closes itself after OK.
 TEST(PropertySheet, ModelessSheetClosesAfterOk) {
-  ModalScript watchdog({});
+  lwtest::Watchdog watchdog(60);
   CEditPage name(IDD_TEST_PAGE_NAME, 0, 10);
   CPropertySheet sheet(_T("Eigenschaften"));
   sheet.AddPage(&name);
@@ -214,21 +214,19 @@ TEST(PropertySheet, ModelessSheetClosesAfterOk) {
   EXPECT_EQ(CurrentPage(window), name.m_hWnd);
   Type(name.m_hWnd, _T("frei"));
   sheet.PressButton(PSBTN_OK);
-  DWORD start = ::GetTickCount();
-  MSG msg;
-  while (::IsWindow(window) && ::GetTickCount() - start < 10000) {
+  // The program's loop: the sheet sees every message first.
+  EXPECT_TRUE(lwtest::WaitUntil(_T("the modeless sheet closed"), [&] {
+    MSG msg;
     while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!sheet.PreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
       }
     }
-    ::Sleep(10);
-  }
-  EXPECT_FALSE(::IsWindow(window));
+    return !::IsWindow(window);
+  }));
   EXPECT_EQ(sheet.m_hWnd, nullptr);
   EXPECT_EQ(name.m_text, CString(_T("frei")));
-  EXPECT_FALSE(watchdog.WatchdogFired());
 }
 
 }  // namespace

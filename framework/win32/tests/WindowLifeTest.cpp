@@ -51,7 +51,7 @@ void Type(CWnd& edit, LPCTSTR text) {
 class WindowLifeTest : public ::testing::Test {
  protected:
   void SetUp() override { lwtest::InitControls(); }
-  lwtest::ModalScript watchdog{{}};
+  lwtest::Watchdog watchdog{60};
 };
 
 // A live EDIT of a dialog taken over: the handler's Default() reaches the

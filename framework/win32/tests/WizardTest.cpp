@@ -7,7 +7,7 @@
 
 namespace {
 
-using lwtest::ModalScript;
+using lwtest::ModalDriver;
 
 // A Wizard97 page whose Next and Back answers are set by the test, and whose
 // PSN_SETACTIVE answer may refuse the page.
@@ -58,7 +58,7 @@ class CWizardSheet : public CPropertySheetEx {
 };
 
 HWND SheetWindow() {
-  for (HWND hwnd : lwtest::ThreadDialogs())
+  for (HWND hwnd : lwtest::OwnDialogs())
     if (::SendMessage(hwnd, PSM_GETTABCONTROL, 0, 0)) return hwnd;
   return nullptr;
 }
@@ -99,7 +99,7 @@ TEST(Wizard97, WalksPagesByTemplateIdBothWays) {
     return true;
   };
   DWORD style = 0, exStyle = 0;
-  ModalScript script({
+  ModalDriver script({
       [&] { return (window = SheetWindow()) != nullptr && showing(first); },
       [&] {
         style = static_cast<DWORD>(::GetWindowLongPtr(window, GWL_STYLE));
@@ -137,7 +137,7 @@ TEST(Wizard97, WalksPagesByTemplateIdBothWays) {
   });
   EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
   EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(script.WatchdogFired());
+  EXPECT_FALSE(script.TimedOut());
   EXPECT_EQ(visits, (std::vector<UINT>{IDD_CT_WIZ_FIRST, IDD_CT_WIZ_THIRD, IDD_CT_WIZ_LAST, IDD_CT_WIZ_THIRD,
                                        IDD_CT_WIZ_FIRST, IDD_CT_WIZ_THIRD, IDD_CT_WIZ_FIRST, IDD_CT_WIZ_LAST}));
   EXPECT_EQ(sheet.initCalls, 1);

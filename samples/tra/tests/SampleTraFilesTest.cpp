@@ -1,5 +1,6 @@
 // The sample's language files: the generator makes exactly the committed
 // files, and the files are complete translations the library can use.
+#include "FlagStrip.h"
 #include "LibraryEntries.h"
 #include "LwFileInfo.h"
 #include "RcFileSet.h"
@@ -20,6 +21,7 @@
 namespace {
 
 const CString kSamples = CString(LW_SOURCE_DIR) + _T("/samples/");
+const CString kStrip = _T(LW_FLAG_STRIP_BMP);
 
 CStringA Utf8(const CString& s) { return CStringA(lw::ToNarrow(s.GetString(), s.GetLength(), CP_UTF8).c_str()); }
 
@@ -58,7 +60,7 @@ TEST(SampleTraGenerator, WritesExactlyTheCommittedFiles) {
   const CString folder = lwtest::ScratchDir("sample_tra");
   ASSERT_FALSE(folder.IsEmpty());
   std::vector<CString> problems;
-  const bool written = WriteSampleTraFiles(kSamples + _T("Sample.rc"), folder, problems);
+  const bool written = WriteSampleTraFiles(kSamples + _T("Sample.rc"), kStrip, folder, problems);
   for (const CString& problem : problems) ADD_FAILURE() << Utf8(problem).GetString();
   ASSERT_TRUE(written);
   for (const TCHAR* name : {SAMPLE_TRA_GERMAN, SAMPLE_TRA_ENGLISH}) {
@@ -83,14 +85,27 @@ TEST(SampleTraGenerator, NamesWhatItCannotTranslateAndWritesNothing) {
     out.Write(text, sizeof(text) - 1);
   }
   std::vector<CString> problems;
-  EXPECT_FALSE(WriteSampleTraFiles(script, folder, problems));
+  EXPECT_FALSE(WriteSampleTraFiles(script, kStrip, folder, problems));
   ASSERT_FALSE(problems.empty());
   EXPECT_NE(-1, problems[0].Find(_T("Unbekannt")));
   CFileStatus status;
   EXPECT_FALSE(CFile::GetStatus(folder + SAMPLE_TRA_GERMAN, status));
 
-  EXPECT_FALSE(WriteSampleTraFiles(folder + _T("missing.rc"), folder, problems));
+  EXPECT_FALSE(WriteSampleTraFiles(folder + _T("missing.rc"), kStrip, folder, problems));
   EXPECT_FALSE(problems.empty());
+}
+
+TEST(SampleTraGenerator, WithoutTheFlagStripNamesTheFlagsAndWritesNothing) {
+  const CString folder = lwtest::ScratchDir("sample_tra_no_strip");
+  ASSERT_FALSE(folder.IsEmpty());
+  std::vector<CString> problems;
+  EXPECT_FALSE(WriteSampleTraFiles(kSamples + _T("Sample.rc"), folder + _T("missing.bmp"), folder, problems));
+  ASSERT_EQ(2u, problems.size());
+  EXPECT_NE(-1, problems[0].Find(_T("Germany")));
+  EXPECT_NE(-1, problems[1].Find(_T("United Kingdom")));
+  CFileStatus status;
+  EXPECT_FALSE(CFile::GetStatus(folder + SAMPLE_TRA_GERMAN, status));
+  EXPECT_FALSE(CFile::GetStatus(folder + SAMPLE_TRA_ENGLISH, status));
 }
 
 TEST_F(CommittedFiles, HeadersLetTheSwitchDialogListEachFromTheOther) {
@@ -119,21 +134,35 @@ TEST_F(CommittedFiles, HeadersLetTheSwitchDialogListEachFromTheOther) {
   EXPECT_EQ(CLwvSwitchFileLists::kSameVersion, CLwvSwitchFileLists::Classify(english, german));
 }
 
-TEST_F(CommittedFiles, FlagsAreGermanStripesAndAUnionJack) {
-  const COLORREF background = 0xC0C0C0;
-  auto pixel = [](const CTraFile& f, int row, int column) { return f.GetFlagPixel(row * 32 + column); };
-  // Black, red, gold from the top; the background above and below.
-  EXPECT_EQ(background, pixel(m_german, 0, 16));
-  EXPECT_EQ(0x000000u, pixel(m_german, 8, 16));
-  EXPECT_EQ(0x0000DDu, pixel(m_german, 15, 16));
-  EXPECT_EQ(0x00CEFFu, pixel(m_german, 22, 16));
-  EXPECT_EQ(background, pixel(m_german, 31, 16));
-  // Blue fields, a red cross on white, red diagonals.
-  EXPECT_EQ(background, pixel(m_english, 0, 16));
-  EXPECT_EQ(0x692101u, pixel(m_english, 6, 8));
-  EXPECT_EQ(0x2E10C8u, pixel(m_english, 15, 16));
-  EXPECT_EQ(0xFFFFFFu, pixel(m_english, 8, 13));
-  EXPECT_EQ(0x2E10C8u, pixel(m_english, 6, 1));
+TEST_F(CommittedFiles, FlagsAreTheStripCellsOfGermanyAndTheUnitedKingdom) {
+  const struct {
+    const CTraFile* file;
+    int cell;  // the catalogue's row
+  } cases[] = {{&m_german, 122}, {&m_english, 11}};
+  for (const auto& c : cases) {
+    LwFlagPixels cell;
+    ASSERT_TRUE(LwReadFlagStripCell(kStrip, c.cell, cell)) << "cell " << c.cell;
+    int flagPixels = 0;
+    for (int i = 0; i < LW_FLAG_PIXEL_COUNT; ++i) {
+      ASSERT_EQ(cell[i], c.file->GetFlagPixel(i)) << "cell " << c.cell << ", pixel " << i;
+      if (cell[i] != LW_FLAG_BACKGROUND) ++flagPixels;
+    }
+    // A flag, not a plain cell: at least its 16 x 11 source picture.
+    EXPECT_GE(flagPixels, 16 * 11) << "cell " << c.cell;
+  }
+  // Black over red over gold down the middle of the German flag (the set's
+  // flags are shaded, so by colour range).
+  auto first = [this](bool (*is)(COLORREF)) {
+    for (int row = 0; row < LW_FLAG_SIDE; ++row)
+      if (is(m_german.GetFlagPixel(row * LW_FLAG_SIDE + 16))) return row;
+    return -1;
+  };
+  const int black = first([](COLORREF c) { return GetRValue(c) < 0x70 && GetGValue(c) < 0x70 && GetBValue(c) < 0x70; });
+  const int red = first([](COLORREF c) { return GetRValue(c) > 0xC0 && GetGValue(c) < 0x80 && GetBValue(c) < 0x80; });
+  const int gold = first([](COLORREF c) { return GetRValue(c) > 0xC0 && GetGValue(c) > 0xC0 && GetBValue(c) < 0x60; });
+  EXPECT_GE(black, 0);
+  EXPECT_GT(red, black);
+  EXPECT_GT(gold, red);
 }
 
 // Walks both trees together: they must have the same shape and originals

@@ -4,7 +4,7 @@
 #include "Lwv.h"
 #include "LwvSwitchDlg.h"
 #include "TestPaths.h"
-#include "TestWatchdog.h"
+#include "UiTestKit.h"
 #include "TraFile.h"
 
 #include <commctrl.h>
@@ -83,47 +83,27 @@ TEST_F(SampleFilesUnderWine, InformationAndFlagsOfBothFiles) {
   EXPECT_EQ(CString(_T("Deutsch")), CString(current.szLanguageName));
 }
 
-// What the timer saw of the switch dialog before it cancelled it.
+// What the driver saw of the switch dialog before it cancelled it.
 struct SeenDialog {
   CString caption;
   CString cancel;
   std::vector<CString> items;
-  bool seen = false;
 };
-SeenDialog* g_seen = nullptr;
-
-BOOL CALLBACK ReadSwitchDialog(HWND window, LPARAM) {
-  TCHAR caption[128] = {0};
-  GetWindowText(window, caption, 128);
-  if (!GetDlgItem(window, LWV_ID_ABOUT)) return TRUE;
-  HWND list = GetDlgItem(window, LWV_ID_FLAG_LIST);
-  g_seen->caption = caption;
-  TCHAR text[256] = {0};
-  GetDlgItemText(window, IDCANCEL, text, 256);
-  g_seen->cancel = text;
-  for (int i = 0; list && i < ListView_GetItemCount(list); ++i) {
-    TCHAR item[256] = {0};
-    ListView_GetItemText(list, i, 0, item, 256);
-    g_seen->items.push_back(item);
-  }
-  g_seen->seen = true;
-  PostMessage(window, WM_COMMAND, IDCANCEL, 0);
-  return FALSE;
-}
-
-void CALLBACK ReadAndCancel(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_seen && !g_seen->seen) EnumThreadWindows(GetCurrentThreadId(), ReadSwitchDialog, 0);
-}
 
 TEST_F(SampleFilesUnderWine, SwitchDialogListsBothLanguages) {
   lwtest::Watchdog watchdog(60);
   SeenDialog seen;
-  g_seen = &seen;
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadAndCancel);
+  auto switchDialog = [] {
+    return lwtest::FindOwnWindowIf([](HWND w) { return GetDlgItem(w, LWV_ID_ABOUT) != nullptr; });
+  };
+  lwtest::ModalDriver driver({lwtest::When(_T("the switch dialog"), switchDialog, [&](HWND window) {
+    seen.caption = lwtest::WindowText(window);
+    seen.cancel = lwtest::ItemText(window, IDCANCEL);
+    seen.items = lwtest::ListItems(GetDlgItem(window, LWV_ID_FLAG_LIST));
+    PostMessage(window, WM_COMMAND, IDCANCEL, 0);
+  })});
   LWSwitchDialog();
-  KillTimer(nullptr, timer);
-  g_seen = nullptr;
-  ASSERT_TRUE(seen.seen);
+  ASSERT_TRUE(driver.Finished());
   EXPECT_EQ(CString(CStringW(L"Sprache w\u00E4hlen")), seen.caption);
   EXPECT_EQ(CString(_T("&Abbrechen")), seen.cancel);
   ASSERT_EQ(2u, seen.items.size());

@@ -50,8 +50,6 @@ void CheckSuppliedEntries(const BYTE* options) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool quiet = (LwvSetMessageHandler([](LPCTSTR) {}), true);
-  (void)quiet;
   CWizardProject project;
   project.AddRcFile(_T("kept.rc"));
   const CTraFile* before = project.GetTraFile();

@@ -1,13 +1,6 @@
 #include "ProjectTestSupport.h"
 
-#include "LwvMessage.h"
-
 namespace lwptest {
-
-namespace {
-// Language-file diagnostics must never block a test.
-const bool g_quiet = (LwvSetMessageHandler([](LPCTSTR) {}), true);
-}  // namespace
 
 Bytes WriteProject(CWizardProject& project) {
   StreamBuilder builder;

@@ -10,7 +10,7 @@
 #include "StdDlgModels.h"
 #include "SwitchWineFixtures.h"
 #include "TestPaths.h"
-#include "TestWatchdog.h"
+#include "UiTestKit.h"
 #include "WizardTexts.h"
 
 #include <commctrl.h>

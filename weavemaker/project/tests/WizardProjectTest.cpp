@@ -66,6 +66,22 @@ TEST(WizardProject, NamesDerivedFromTheProjectPath) {
   }
 }
 
+BOOL LoadTranslatedName(CString& text, UINT id) {
+  text = id == WIZARD_DEFAULT_LANGUAGE_STRING ? CString(_T("Englisch")) : CString();
+  return TRUE;
+}
+
+TEST(WizardProject, DefaultLanguageNameComesThroughTheInstalledLoader) {
+  lw::SetNativeString(WIZARD_DEFAULT_LANGUAGE_STRING, LW_WSTR("Deutsch"));
+  const WizardTextLoader previous = SetWizardTextLoader(LoadTranslatedName);
+  CWizardProject p;
+  p.InitLanguageFileHeader();
+  EXPECT_EQ("Englisch", Utf8(p.GetTraFile()->GetLanguageName()));
+  EXPECT_EQ(LoadTranslatedName, SetWizardTextLoader(previous));
+  p.InitLanguageFileHeader();
+  EXPECT_EQ("Deutsch", Utf8(p.GetTraFile()->GetLanguageName()));
+}
+
 TEST(WizardProject, TestFileNameDropsFourCharactersWhateverTheyAre) {
   struct Case {
     const char* traPath;

@@ -1,16 +1,22 @@
 // The language file in memory: header texts and numbers, the 32x32 flag,
 // the node tree, the standard-dialog option block, the add-on files and the
 // string indexes. Serialize reads and writes the .tra stream of every
-// version from before 15000 up to 30003.
+// version from before 15000 up to 30003; LwReadLanguageFile and
+// LwWriteLanguageFile do it for a file on disk. Shows nothing: a reader
+// that loads for the user reports a failure itself.
 #pragma once
 
 #include "AddOnFile.h"
 #include "TraNode.h"
+#include "TraStringIndex.h"
 
-class CTraStringIndex;
+#include <memory>
 
 #define TRA_MAGIC _T("_LINGOWEAVE__LANGUAGE_FILE_")
+// What whoever loads for the user shows when a stream is no language file.
 #define TRA_CORRUPT_MESSAGE _T("corrupt .tra - file!")
+#define TRA_TREE_MARKER _T("NodeThere")
+#define TRA_NO_TREE_MARKER _T("NoNode")
 
 const int TRA_VERSION = 30003;
 const int TRA_FLAG_PIXELS = 32 * 32;
@@ -24,8 +30,12 @@ enum : DWORD {
   TRA_FLAG_ADDONS_IMPORTED = 8
 };
 
-// The three string indexes.
-enum TraStringPart { TRA_PART_WHOLE = 0, TRA_PART_PROMPT = 1, TRA_PART_TIP = 2 };
+// Thrown by the reader when a stream does not start with the magic: no
+// language file at all (a cut-short or damaged one throws CArchiveException).
+class CNotLanguageFileException : public CArchiveException {
+ public:
+  explicit CNotLanguageFileException(LPCTSTR fileName) : CArchiveException(badSchema, fileName) {}
+};
 
 class CTraFile {
  public:
@@ -34,8 +44,9 @@ class CTraFile {
   CTraFile(const CTraFile&) = delete;
   CTraFile& operator=(const CTraFile&) = delete;
 
-  // Throws CArchiveException on a file that is no language file, is cut
-  // short or holds impossible counts; the caller discards the object then.
+  // Throws CNotLanguageFileException on a stream without the magic and
+  // CArchiveException on one that is cut short or holds impossible counts;
+  // the caller discards the object then.
   void Serialize(CArchive& ar);
   void SerializeHeader(CArchive& ar);
   void SerializeHeaderOnly(CArchive& ar);
@@ -45,10 +56,11 @@ class CTraFile {
   CTraFile* Clone() const;
   bool UpdateFrom(const CTraFile& other);
 
-  // String indexes (StringLookup.cpp).
+  // String indexes (TraStringIndex.cpp); they point into the tree, so a
+  // new tree frees them.
   void BuildStringIndex();
   void FreeStringIndex();
-  const CTraStringIndex* GetStringIndex(TraStringPart part) const { return m_pIndex[part]; }
+  const CTraStringIndex* GetStringIndex(TraStringPart part) const { return m_pIndex[part].get(); }
   CTraNode* FindStringSection() const;
 
   CString GetProgramName() const { return m_strProgramName; }
@@ -130,5 +142,19 @@ class CTraFile {
   DWORD m_nFlags;
   DWORD m_nCarried;
   BYTE m_options[TRA_OPTION_COUNT];
-  CTraStringIndex* m_pIndex[3];
+  std::unique_ptr<CTraStringIndex> m_pIndex[3];
 };
+
+// Reading and writing a language file on disk.
+enum LwReadPart { LW_READ_HEADER, LW_READ_HEADER_AND_FLAG, LW_READ_WHOLE };
+enum LwReadResult { LW_READ_OK, LW_READ_FAILED, LW_READ_NOT_LANGUAGE_FILE };
+// Reads the language file at path into file: the header, the header and
+// the flag picture, or everything. False on any file or format error (the
+// object is then to be discarded); result, when given, tells a stream
+// without the magic from other failures. The file is shared for reading
+// only, unless shareMode says otherwise.
+bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part, LwReadResult* result = nullptr,
+                        UINT shareMode = CFile::shareDenyWrite);
+// Writes file to path: a complete new file replaces the old one only when
+// everything was written. False on any file error (the old file stays).
+bool LwWriteLanguageFile(const CString& path, CTraFile& file);

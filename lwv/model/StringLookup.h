@@ -5,26 +5,6 @@
 
 #include "TraFile.h"
 
-#include <unordered_map>
-
-// Original text (or its prompt or tip part) -> string node.
-class CTraStringIndex {
- public:
-  explicit CTraStringIndex(size_t buckets) { m_map.reserve(buckets); }
-  CTraNode* Find(const CString& key) const {
-    auto it = m_map.find(key);
-    return it == m_map.end() ? nullptr : it->second;
-  }
-  void Set(const CString& key, CTraNode* node) { m_map[key] = node; }
-  void AddIfAbsent(const CString& key, CTraNode* node) { m_map.emplace(key, node); }
-  size_t GetCount() const { return m_map.size(); }
-
- private:
-  std::unordered_map<CString, CTraNode*> m_map;
-};
-
-// Hash size for count string nodes: the next odd prime above count.
-int StringIndexSize(int count);
 
 class CStringLookup {
  public:
@@ -52,6 +32,7 @@ class CStringLookup {
 // The lookup behind LWTranslateString (whole text), LWTranslateStatusText
 // (prompt part) and LWTranslateToolTip (tip part) in the given file: the
 // caller passes the lookup file of a running switch, else the current file.
-// Builds the file's indexes on first use. FALSE and text unchanged when
-// there is no file or no such string.
+// Uses the file's indexes when it has them (the manager builds them when it
+// loads a file) and searches the section otherwise; never builds them.
+// FALSE and text unchanged when there is no file or no such string.
 BOOL TranslateTextIn(CTraFile* file, CString& text, TraStringPart part);

@@ -1,7 +1,6 @@
 #include "AddOnExport.h"
 
 #include "LwvPaths.h"
-#include "TraFile.h"
 
 namespace {
 
@@ -46,21 +45,12 @@ bool IsSafeAddOnExportPath(const CString& path) {
   return true;
 }
 
-bool ExportAddOnFilesOf(LPCTSTR traPath) {
+bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read) {
   CTraFile file;
-  try {
-    CFile in;
-    CFileException error;
-    if (!in.Open(traPath, CFile::modeRead | CFile::shareExclusive, &error)) return false;
-    CArchive ar(&in, CArchive::load, 4096);
-    ar.m_strFileName = traPath;
-    file.Serialize(ar);
-    ar.Close();
-    in.Close();
-  } catch (const CException&) {
-    return false;
-  }
-  if (file.HasBadAddOnPaths()) return false;
+  LwReadResult outcome = LW_READ_FAILED;
+  LwReadLanguageFile(traPath, file, LW_READ_WHOLE, &outcome, CFile::shareExclusive);
+  if (read) *read = outcome;
+  if (outcome != LW_READ_OK || file.HasBadAddOnPaths()) return false;
 
   const CString folder = GetDirectoryPart(traPath);
   bool result = true;

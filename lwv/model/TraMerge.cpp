@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 CTraFile* CTraFile::Clone() const {
@@ -88,6 +89,18 @@ std::unordered_set<TextView> OriginalsOf(const CTraNode* node) {
   return set;
 }
 
+// For each original among node's children: how many children hold it, and
+// the last of them (what FindBestMatch's first step finds).
+std::unordered_map<TextView, std::pair<int, const CTraNode*>> ChildrenByOriginal(const CTraNode* node) {
+  std::unordered_map<TextView, std::pair<int, const CTraNode*>> map(static_cast<size_t>(node->m_nChildren) * 2);
+  for (int i = 0; i < node->m_nChildren; ++i) {
+    auto& entry = map[TextView(node->m_pChildren[i]->m_strOriginal.Std())];
+    ++entry.first;
+    entry.second = node->m_pChildren[i];
+  }
+  return map;
+}
+
 int CountMissing(const CTraNode* node, const std::unordered_set<TextView>& in) {
   int missing = 0;
   for (int i = 0; i < node->m_nChildren; ++i)
@@ -163,9 +176,19 @@ bool CTraNode::Merge(const CTraNode* other) {
       EqualRects(m_pLayout->m_rcOriginal, other->m_pLayout->m_rcOriginal))
     m_pLayout->m_rcTranslated = other->m_pLayout->m_rcTranslated;
   bool remembered = false;
+  // Many children (a string table): the one child of other with the same
+  // original is found by hash, as FindBestMatch would find it by a search.
+  const bool byHash = other && other->m_nKind != TRA_STRINGGROUP && m_nChildren * other->m_nChildren > 64;
+  std::unordered_map<TextView, std::pair<int, const CTraNode*>> byOriginal;
+  if (byHash) byOriginal = ChildrenByOriginal(other);
   for (int i = 0; i < m_nChildren; ++i) {
     CTraNode* child = m_pChildren[i];
-    const CTraNode* counterpart = child->FindBestMatch(other);
+    const CTraNode* counterpart = nullptr;
+    if (byHash) {
+      auto it = byOriginal.find(TextView(child->m_strOriginal.Std()));
+      if (it != byOriginal.end() && it->second.first == 1) counterpart = it->second.second;
+    }
+    if (!counterpart) counterpart = child->FindBestMatch(other);
     if (counterpart) {
       if (child->Merge(counterpart)) remembered = true;
     } else {

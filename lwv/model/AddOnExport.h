@@ -4,14 +4,15 @@
 // parent of the language file's folder are written.
 #pragma once
 
-#include "Framework.h"
+#include "TraFile.h"
 
 // Reads the language file at traPath and writes its add-on files to the
 // file's folder + export path. False when the file cannot be read, when it
 // marks its export paths invalid (then nothing is written), or when any
 // entry is refused or cannot be written; the other entries are still
-// written. The current directory is not changed.
-bool ExportAddOnFilesOf(LPCTSTR traPath);
+// written. The current directory is not changed. read, when given, tells
+// how reading the language file went.
+bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read = nullptr);
 
 // A name without folders, drive or stream part.
 bool IsPlainAddOnFileName(const CString& name);

@@ -1,9 +1,7 @@
 #include "TraFile.h"
 
-#include "LwvMessage.h"
-#include "StringLookup.h"
-
 #include <cstring>
+#include <new>
 
 CTraFile::CTraFile(CTraNode* root)
     : m_pRoot(root),
@@ -12,8 +10,7 @@ CTraFile::CTraFile(CTraNode* root)
       m_nVersion(TRA_VERSION),
       m_nReserved(0),
       m_nFlags(TRA_FLAG_ORIGINAL),
-      m_nCarried(0),
-      m_pIndex{nullptr, nullptr, nullptr} {
+      m_nCarried(0) {
   // A new file shows an empty flag: the transparent background grey.
   for (COLORREF& c : m_flag) c = RGB(192, 192, 192);
   memset(m_options, 0, sizeof m_options);
@@ -75,14 +72,12 @@ void CTraFile::ReadMagic(CArchive& ar) {
   bool ok;
   try {
     ar >> magic;
-    ok = magic == TRA_MAGIC;
+    // As whole strings: a NUL and more after the magic is no magic.
+    ok = magic == CString(TRA_MAGIC);
   } catch (const CArchiveException&) {
     ok = false;  // not even a text where the magic belongs
   }
-  if (!ok) {
-    LwvShowMessage(TRA_CORRUPT_MESSAGE);
-    AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
-  }
+  if (!ok) throw CNotLanguageFileException(ar.m_strFileName);
 }
 
 void CTraFile::SerializeHeader(CArchive& ar) {
@@ -145,10 +140,10 @@ void CTraFile::Serialize(CArchive& ar) {
   const int version = m_nVersion;
   if (ar.IsStoring()) {
     if (m_pRoot) {
-      ar << CString(_T("NodeThere"));
+      ar << CString(TRA_TREE_MARKER);
       m_pRoot->Serialize(ar, version);
     } else {
-      ar << CString(_T("NoNode"));
+      ar << CString(TRA_NO_TREE_MARKER);
     }
     if (version >= 15000)
       for (BYTE b : m_options) ar << static_cast<int32_t>(b ? 1 : 0);
@@ -159,7 +154,7 @@ void CTraFile::Serialize(CArchive& ar) {
   CString marker;
   ar >> marker;
   SetRootNode(nullptr);
-  if (marker == _T("NodeThere")) {
+  if (marker == CString(TRA_TREE_MARKER)) {  // whole strings, as the magic
     m_pRoot = new CTraNode(nullptr);
     m_pRoot->Serialize(ar, version);
   }
@@ -178,4 +173,48 @@ void CTraFile::Serialize(CArchive& ar) {
     m_pAddOnFiles->Serialize(ar);
   else
     m_pAddOnFiles->RemoveAll();
+}
+
+// ---- files on disk ----
+
+bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part, LwReadResult* result, UINT shareMode) {
+  LwReadResult outcome = LW_READ_FAILED;
+  try {
+    CFile in;
+    if (in.Open(path, CFile::modeRead | shareMode)) {
+      CArchive ar(&in, CArchive::load, 4096);
+      ar.m_strFileName = path;
+      if (part == LW_READ_HEADER)
+        file.SerializeHeaderOnly(ar);
+      else if (part == LW_READ_HEADER_AND_FLAG)
+        file.SerializeHeaderAndFlag(ar);
+      else
+        file.Serialize(ar);
+      ar.Close();
+      in.Close();
+      outcome = LW_READ_OK;
+    }
+  } catch (const CNotLanguageFileException&) {
+    outcome = LW_READ_NOT_LANGUAGE_FILE;
+  } catch (const CException&) {
+  } catch (const std::bad_alloc&) {
+  }
+  if (result) *result = outcome;
+  return outcome == LW_READ_OK;
+}
+
+bool LwWriteLanguageFile(const CString& path, CTraFile& file) {
+  try {
+    CAtomicFile out;
+    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
+    CArchive ar(&out, CArchive::store);
+    file.Serialize(ar);
+    ar.Close();
+    out.Commit();
+    return true;
+  } catch (const CException&) {
+    return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }

@@ -1,0 +1,103 @@
+#include "WindowFinders.h"
+
+#include "WindowReaders.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+namespace lwtest {
+
+bool HasClass(HWND wnd, LPCTSTR className) {
+  TCHAR name[64] = {};
+  ::GetClassName(wnd, name, 64);
+  return lw::StrCmp(name, className) == 0;
+}
+
+bool IsDialogWindow(HWND wnd) { return HasClass(wnd, _T("#32770")); }
+
+bool IsPropertySheet(HWND wnd) { return IsDialogWindow(wnd) && ::SendMessage(wnd, PSM_GETTABCONTROL, 0, 0) != 0; }
+
+bool IsMessageBox(HWND wnd) {
+  if (!IsDialogWindow(wnd) || !::GetDlgItem(wnd, 0xFFFF)) return false;
+  for (HWND child = ::GetWindow(wnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+    if (!HasClass(child, _T("Static")) && !HasClass(child, _T("Button"))) return false;
+  return true;
+}
+
+std::vector<HWND> OwnWindows(const WindowTest& fits) {
+  struct Search {
+    const WindowTest* fits;
+    std::vector<HWND> found;
+  } search{&fits, {}};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND wnd, LPARAM param) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(param);
+        if (::IsWindowVisible(wnd) && (!*s->fits || (*s->fits)(wnd))) s->found.push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindOwnWindowIf(const WindowTest& fits) {
+  std::vector<HWND> found = OwnWindows(fits);
+  return found.empty() ? nullptr : found.front();
+}
+
+HWND FindOwnWindow(const CString& caption) {
+  return FindOwnWindowIf([&caption](HWND wnd) { return WindowText(wnd) == caption; });
+}
+
+std::vector<HWND> OwnDialogs() { return OwnWindows(IsDialogWindow); }
+
+HWND FindOwnDialog(const CString& caption, HWND except) {
+  return FindOwnWindowIf([&](HWND wnd) {
+    return wnd != except && IsDialogWindow(wnd) && (caption.IsEmpty() || WindowText(wnd) == caption);
+  });
+}
+
+HWND FindMessageBox(const CString& part) {
+  return FindOwnWindowIf([&part](HWND wnd) {
+    return IsMessageBox(wnd) && (part.IsEmpty() || MessageBoxText(wnd).Find(part) >= 0);
+  });
+}
+
+WindowFinder Captioned(const CString& caption) {
+  return [caption] { return FindOwnWindow(caption); };
+}
+
+WindowFinder MessageBoxWith(const CString& part) {
+  return [part] { return FindMessageBox(part); };
+}
+
+std::vector<HWND> ProcessWindows(DWORD processId, const WindowTest& fits) {
+  struct Search {
+    DWORD pid;
+    const WindowTest* fits;
+    std::vector<HWND> found;
+  } search{processId, &fits, {}};
+  ::EnumWindows(
+      [](HWND wnd, LPARAM param) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(wnd, &pid);
+        if (pid == s->pid && ::IsWindowVisible(wnd) && (!*s->fits || (*s->fits)(wnd))) s->found.push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool ThreadSettled() { return HIWORD(::GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT)) == 0; }
+
+WindowFinder Settled(WindowFinder find) {
+  return [find] { return ThreadSettled() ? find() : nullptr; };
+}
+
+HWND FindProcessWindowIf(DWORD processId, const WindowTest& fits) {
+  std::vector<HWND> found = ProcessWindows(processId, fits);
+  return found.empty() ? nullptr : found.front();
+}
+
+}  // namespace lwtest

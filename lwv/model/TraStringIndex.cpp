@@ -1,0 +1,127 @@
+// The file's string indexes and the text parts they key on.
+#include "TraFile.h"
+
+TraTextView TraStringPartView(const CString& text, TraStringPart part) {
+  const TraTextView whole(text.GetString(), static_cast<size_t>(text.GetLength()));
+  size_t at;
+  switch (part) {
+    case TRA_PART_PROMPT:
+      at = whole.find(_T('\n'));
+      return at == TraTextView::npos ? whole : whole.substr(0, at);
+    case TRA_PART_TIP:
+      at = whole.rfind(_T('\n'));
+      return at == TraTextView::npos ? whole : whole.substr(at + 1);
+    default:
+      return whole;
+  }
+}
+
+CString TraStringPartOf(const CString& text, TraStringPart part) {
+  if (part == TRA_PART_WHOLE) return text;
+  const TraTextView view = TraStringPartView(text, part);
+  return CString(view.data(), static_cast<int>(view.size()));
+}
+
+namespace {
+
+size_t PowerOfTwoAbove(size_t n) {
+  size_t size = 8;
+  while (size < n) size *= 2;
+  return size;
+}
+
+}  // namespace
+
+CTraStringIndex::CTraStringIndex(size_t buckets) : m_slots(PowerOfTwoAbove(buckets * 2), Slot{TraTextView(), 0, nullptr}) {}
+
+size_t CTraStringIndex::SlotOf(TraTextView key, size_t hash) const {
+  const size_t mask = m_slots.size() - 1;
+  size_t i = hash & mask;
+  while (m_slots[i].node && !(m_slots[i].hash == hash && m_slots[i].key == key)) i = (i + 1) & mask;
+  return i;
+}
+
+CTraNode* CTraStringIndex::Find(const CString& key) const {
+  const TraTextView view(key.GetString(), static_cast<size_t>(key.GetLength()));
+  return m_slots[SlotOf(view, std::hash<TraTextView>()(view))].node;
+}
+
+void CTraStringIndex::Put(TraTextView key, CTraNode* node, bool replace) {
+  if (!node) return;
+  if ((m_count + 1) * 4 > m_slots.size() * 3) Grow();  // at most three quarters full
+  const size_t hash = std::hash<TraTextView>()(key);
+  Slot& slot = m_slots[SlotOf(key, hash)];
+  if (slot.node) {
+    if (replace) slot.node = node;
+    return;
+  }
+  slot = Slot{key, hash, node};
+  ++m_count;
+}
+
+void CTraStringIndex::Grow() {
+  std::vector<Slot> old(m_slots.size() * 2, Slot{TraTextView(), 0, nullptr});
+  old.swap(m_slots);
+  for (const Slot& s : old)
+    if (s.node) m_slots[SlotOf(s.key, s.hash)] = s;
+}
+
+int StringIndexSize(int count) {
+  if (count < 0) count = 0;
+  long long n = count % 2 == 0 ? count + 1 : count;
+  for (;;) {
+    n += 2;
+    if (n < 9) return static_cast<int>(n);
+    bool prime = true;
+    for (long long d = 3; d * d <= n; d += 2) {
+      if (n % d == 0) {
+        prime = false;
+        break;
+      }
+    }
+    if (prime) return static_cast<int>(n);
+  }
+}
+
+namespace {
+
+// Nodes of the section that are no strings (the section, its tables and
+// anything below a string), in depth-first order.
+void AddOtherNodes(CTraNode* node, int level, const std::unique_ptr<CTraStringIndex>* index) {
+  if (level != 2)
+    for (int part = 0; part < 3; ++part)
+      index[part]->AddIfAbsent(TraStringPartView(node->m_strOriginal, static_cast<TraStringPart>(part)), node);
+  for (int i = 0; i < node->m_nChildren; ++i) AddOtherNodes(node->m_pChildren[i], level + 1, index);
+}
+
+}  // namespace
+
+// ---- the file's indexes ----
+
+CTraNode* CTraFile::FindStringSection() const {
+  if (!m_pRoot) return nullptr;
+  CString path = TRA_SECTION_STRINGS;
+  return m_pRoot->FindPath(&path, 1);
+}
+
+void CTraFile::FreeStringIndex() {
+  for (auto& index : m_pIndex) index.reset();
+}
+
+void CTraFile::BuildStringIndex() {
+  FreeStringIndex();
+  CTraNode* section = FindStringSection();
+  const int size = StringIndexSize(section ? section->CountNodes() : 0);
+  for (auto& index : m_pIndex) index.reset(new CTraStringIndex(static_cast<size_t>(size)));
+  if (!section) return;
+  for (int t = 0; t < section->m_nChildren; ++t) {
+    CTraNode* table = section->m_pChildren[t];
+    for (int s = 0; s < table->m_nChildren; ++s) {
+      CTraNode* string = table->m_pChildren[s];
+      for (int part = 0; part < 3; ++part)
+        m_pIndex[part]->Set(TraStringPartView(string->m_strOriginal, static_cast<TraStringPart>(part)), string);
+    }
+  }
+  AddOtherNodes(section, 0, m_pIndex);
+}
+
