@@ -35,7 +35,11 @@ std::basic_string<TCHAR> DecodeScriptText(const BYTE* data, size_t size, ScriptE
   if (found) *found = enc;
   for (auto& c : wide)
     if (c == 0) c = ' ';
+#ifdef _UNICODE
+  return wide;  // already the build's width
+#else
   return FromWide(wide.data(), wide.size());
+#endif
 }
 
 }  // namespace lw

@@ -53,10 +53,13 @@ void CSourceLineReader::CutLineComment(size_t from) {
   bool quotes = m_inQuotes, escaped = m_escaped;
   for (size_t i = from; i < m_lineEnd; ++i) {
     TCHAR c = m_text[i];
-    TCHAR next = i + 1 < m_lineEnd ? m_text[i + 1] : TCHAR(0);
     if (escaped || c == '\\' || c == '"') {
       TrackQuotes(c, quotes, escaped);
-    } else if (c == '/' && m_stripBlockComments && next == '*') {
+      continue;
+    }
+    if (c != '/') continue;
+    TCHAR next = i + 1 < m_lineEnd ? m_text[i + 1] : TCHAR(0);
+    if (m_stripBlockComments && next == '*') {
       // A block comment that closes on this line hides what it contains;
       // one that goes on to a later line takes the rest of the line.
       size_t j = i + 2;
@@ -66,7 +69,7 @@ void CSourceLineReader::CutLineComment(size_t from) {
       }
       if (j >= m_lineEnd) return;
       i = j;
-    } else if (c == '/' && next == '/') {
+    } else if (next == '/') {
       // The first "//" decides: between quotes the rest of the line stays.
       if (!quotes) m_lineEnd = i;
       return;

@@ -31,6 +31,20 @@ class CSourceLineReader {
     TCHAR c = GetChar();
     return c == '/' && m_stripBlockComments ? SkipBlockComments(c) : c;
   }
+  // Moves over the characters of the current line from the read position
+  // for which keep holds, exactly as GetChar would one by one; keep must
+  // refuse quotes, backslashes and slashes. Sets run to the first of them
+  // and returns how many there are (0 at the line end).
+  template <class Keep>
+  size_t SkipRun(Keep keep, const TCHAR*& run) {
+    const size_t from = m_readPos;
+    while (m_readPos < m_lineEnd && keep(m_text[m_readPos])) ++m_readPos;
+    run = m_text.data() + from;
+    if (m_readPos == from) return 0;
+    m_lastChar = m_text[m_readPos - 1];
+    m_escaped = false;  // such characters end an escape and start none
+    return m_readPos - from;
+  }
   TCHAR GetLastChar() const { return m_lastChar; }
   const CString& GetFileName() const { return m_fileName; }
   bool IsAtEnd() const { return m_endOfFile; }

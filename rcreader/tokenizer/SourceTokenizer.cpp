@@ -9,8 +9,16 @@ CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t si
   m_look = m_reader.GetCharSkipComments();
 }
 
+// Characters with no meaning inside a string: neither quote, backslash nor
+// the slash that may open a comment.
+static bool IsPlainStringChar(TCHAR c) { return c != '"' && c != '\\' && c != '/'; }
+
 bool CSourceTokenizer::SkipBlanks() {
-  while (IsBlank(m_look) && !m_reader.IsAtEnd()) Advance();
+  const TCHAR* run;
+  while (IsBlank(m_look) && !m_reader.IsAtEnd()) {
+    m_reader.SkipRun(IsBlank, run);  // the rest of the line's blanks at once
+    Advance();
+  }
   return !(m_look == 0 && m_reader.IsAtEnd());
 }
 
@@ -19,11 +27,11 @@ int CSourceTokenizer::ReadPlainToken(CString& text) {
   TCHAR c = m_look;
   text.AppendChar(c);
   if (IsIdentStart(c)) {
-    while (IsIdentChar(Advance())) text.AppendChar(m_look);
+    AppendWhile(IsIdentChar, text);
     return kTokenIdentifier;
   }
   if (IsDigit(c)) {
-    while (IsDigit(Advance())) text.AppendChar(m_look);
+    AppendWhile(IsDigit, text);
     return kTokenNumber;
   }
   Advance();
@@ -35,6 +43,7 @@ CString CSourceTokenizer::ReadEscapedString() {
   raw.AppendChar('"');
   bool escaped = false;
   for (;;) {
+    if (!escaped) AppendRun(IsPlainStringChar, raw);
     TCHAR c = Advance();
     if (c == 0 && m_reader.IsAtEnd()) break;  // the file ended inside the string
     raw.AppendChar(c);

@@ -41,6 +41,25 @@ class CSourceTokenizer {
   // Fills the token's file name and the reader's current line.
   void StampToken(CSourceToken& token) const;
   TCHAR Advance() { return m_look = m_reader.GetCharSkipComments(); }
+  // Appends the characters after the lookahead on its line for which keep
+  // holds (see CSourceLineReader::SkipRun); the lookahead stays.
+  template <class Keep>
+  void AppendRun(Keep keep, CString& text) {
+    const TCHAR* run;
+    const size_t n = m_reader.SkipRun(keep, run);
+    text.Append(run, static_cast<int>(n));
+  }
+  // Appends the characters after the lookahead while keep holds; the
+  // lookahead becomes the first for which it does not. A block comment
+  // between them is swallowed, so a word may go on behind one.
+  template <class Keep>
+  void AppendWhile(Keep keep, CString& text) {
+    for (;;) {
+      AppendRun(keep, text);
+      if (!keep(Advance())) return;
+      text.AppendChar(m_look);
+    }
+  }
 
   CSourceLineReader m_reader;
   TCHAR m_look;  // the character after the previous token
