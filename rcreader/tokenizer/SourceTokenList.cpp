@@ -37,7 +37,7 @@ void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
     // before it, as when the script is read on its own and then appended.
     const bool mayJoin = !(dropped && first > 0);
     if (token.m_kind == kTokenString && mayJoin && JoinString(first, token.m_text, token.m_line)) continue;
-    if (!Store(std::move(token.m_text), token.m_kind, token.m_line, file)) dropped = true;
+    if (!Store(token.m_text, token.m_kind, token.m_line, file)) dropped = true;
   }
 }
 
@@ -57,17 +57,21 @@ bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
   }
   if (last < first || GetKind(last) != kTokenString) return false;
   Stored& joined = m_tokens[Idx(last)];
-  joined.text += text;
+  m_texts.Extend(joined.text, text);  // a string's text is its own
   joined.line = line;
   return true;
 }
 
-bool CSourceTokenList::Store(CString&& text, int kind, int line, int file) {
+int CSourceTokenList::TextId(const CString& text, int kind) {
+  return kind == kTokenString ? m_texts.AddOwn(CString(text)) : m_texts.Share(text);
+}
+
+bool CSourceTokenList::Store(const CString& text, int kind, int line, int file) {
   if (GetCount() >= kMaxTokens) {
     m_truncated = true;
     return false;
   }
-  m_tokens.push_back(Stored{std::move(text), kind, line, file});
+  m_tokens.push_back(Stored{TextId(text, kind), kind, line, file});
   return true;
 }
 
@@ -81,8 +85,7 @@ int CSourceTokenList::FileIndex(const CString& name) {
 }
 
 void CSourceTokenList::Add(const CSourceToken& token) {
-  CString text = token.m_text;
-  Store(std::move(text), token.m_kind, token.m_line, FileIndex(token.m_fileName));
+  Store(token.m_text, token.m_kind, token.m_line, FileIndex(token.m_fileName));
 }
 
 const CString& CSourceTokenList::GetFileName(int index) const {
@@ -92,27 +95,26 @@ const CString& CSourceTokenList::GetFileName(int index) const {
 CSourceToken CSourceTokenList::GetToken(int index) const {
   if (!InRange(index)) return CSourceToken();
   const Stored& s = m_tokens[Idx(index)];
-  return CSourceToken(s.text, s.kind, m_files[static_cast<size_t>(s.file)], s.line);
+  return CSourceToken(m_texts.Get(s.text), s.kind, m_files[static_cast<size_t>(s.file)], s.line);
 }
 
-template <class Take>
-void CSourceTokenList::AppendWith(const CSourceTokenList& other, Take take) {
-  if (&other == this) return;
+void CSourceTokenList::AppendCopies(const CSourceTokenList& other) {
   std::vector<int> files;  // other's file index -> own
   for (const CString& name : other.m_files) files.push_back(FileIndex(name));
-  for (const Stored& s : other.m_tokens) Store(take(s), s.kind, s.line, files[static_cast<size_t>(s.file)]);
+  for (const Stored& s : other.m_tokens)
+    Store(other.m_texts.Get(s.text), s.kind, s.line, files[static_cast<size_t>(s.file)]);
   if (other.m_truncated) m_truncated = true;
 }
 
 void CSourceTokenList::Append(const CSourceTokenList& other) {
-  AppendWith(other, [](const Stored& s) { return CString(s.text); });
+  if (&other != this) AppendCopies(other);
 }
 
 void CSourceTokenList::Append(CSourceTokenList&& other) {
   if (&other == this) return;
-  // other is not const here, so its texts may be moved out.
-  AppendWith(other, [](const Stored& s) { return std::move(const_cast<Stored&>(s).text); });
+  AppendCopies(other);
   other.m_tokens.clear();
+  other.m_texts.Clear();
   other.m_files.clear();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "SourceTokenizer.h"
+#include "TokenTexts.h"
 
 #include <deque>
 #include <vector>
@@ -28,7 +29,7 @@ class CSourceTokenList {
   // A copy of the token; outside the list an empty token of kind kTokenEnd.
   CSourceToken GetToken(int index) const;
   // Text and kind without a copy; "" and kTokenEnd outside the list.
-  const CString& GetText(int index) const { return InRange(index) ? m_tokens[Idx(index)].text : EmptyText(); }
+  const CString& GetText(int index) const { return InRange(index) ? m_texts.Get(m_tokens[Idx(index)].text) : EmptyText(); }
   int GetKind(int index) const { return InRange(index) ? m_tokens[Idx(index)].kind : kTokenEnd; }
   int GetLine(int index) const { return InRange(index) ? m_tokens[Idx(index)].line : -1; }
   const CString& GetFileName(int index) const;
@@ -55,7 +56,7 @@ class CSourceTokenList {
 
  private:
   struct Stored {
-    CString text;
+    int text;  // id in m_texts
     int kind;
     int line;
     int file;  // index into m_files
@@ -64,16 +65,18 @@ class CSourceTokenList {
   static size_t Idx(int index) { return static_cast<size_t>(index); }
   static const CString& EmptyText();
   int FileIndex(const CString& name);
+  // The id of a token's text: strings get their own, to be joined in place.
+  int TextId(const CString& text, int kind);
   // False when the list is full and the token was dropped.
-  bool Store(CString&& text, int kind, int line, int file);
+  bool Store(const CString& text, int kind, int line, int file);
   // Appends text to the string token before it when that token (or the one
   // before a line-continuing backslash) is a string read since first.
   bool JoinString(int first, const CString& text, int line);
-  // Appends other's tokens with the texts that take gives for them.
-  template <class Take>
-  void AppendWith(const CSourceTokenList& other, Take take);
+  // Appends other's tokens with copies of their texts.
+  void AppendCopies(const CSourceTokenList& other);
 
   std::deque<Stored> m_tokens;  // grows without moving the tokens there are
+  CTokenTexts m_texts;
   std::vector<CString> m_files;
   bool m_truncated = false;
 };

@@ -79,6 +79,8 @@ TEST(TokenList, AdjacentStringsJoinWithinOneScript) {
       {"\"a\" \\ x \"b\"", "a|\\|x|b|", "3413"},
       {"\\ \"a\"", "\\|a|", "43"},
       {"\"a\", \"b\"", "a|,|b|", "343"},
+      // Joining changes that string only, not equal texts elsewhere.
+      {"x \"x\" \"y\" x \"x\" \"x\"\"z\"", "x|xy|x|xx\"z|", "1313"},
   };
   for (const Case& c : cases) {
     std::string s = c.script;
