@@ -108,6 +108,29 @@ TEST(TokenList, GrowsPastTheOldFixedCapacity) {
   EXPECT_FALSE(list.IsTruncated());
 }
 
+TEST(TokenList, ManyDistinctWordsKeepTheirTexts) {
+  // Enough different words to make the shared texts' table grow several
+  // times; each word comes back twice, and a word equal to a string stays apart.
+  std::string s;
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 5000; ++i) s += "W" + std::to_string(i * 7919 % 100003) + " \"W" + std::to_string(i) + "\" , ";
+  CSourceTokenList list(_T("many.rc"), Bytes(s), s.size());
+  ASSERT_EQ(2 * 5000 * 3, list.GetCount());
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 5000; ++i) {
+      const int at = (round * 5000 + i) * 3;
+      ASSERT_EQ(lwtest::T(("W" + std::to_string(i * 7919 % 100003)).c_str()), list.GetText(at)) << at;
+      ASSERT_EQ(kTokenIdentifier, list.GetKind(at));
+      ASSERT_EQ(lwtest::T(("W" + std::to_string(i)).c_str()), list.GetText(at + 1)) << at;
+      ASSERT_EQ(kTokenString, list.GetKind(at + 1));
+    }
+  }
+  // Two words of the same 32-bit FNV-1a hash stay two texts.
+  std::string same = "costarring liquid costarring liquid";
+  CSourceTokenList pair(_T("pair.rc"), Bytes(same), same.size());
+  EXPECT_EQ(CStringA("costarring|liquid|costarring|liquid|"), lwtest::Texts(pair));
+}
+
 }  // namespace
 
 namespace {
