@@ -4,14 +4,18 @@ CRcFileSet::CRcFileSet(const CString* paths, int count, IResProgress* progress, 
                        CResProblemLog* log) {
   if (!paths || count <= 0) return;
   const int step = (to - from) / count;
+  ScriptBuffers buffers;  // each script is read into the memory of the one before
   for (int k = 0; k < count; ++k) {
     if (progress && k > 0) progress->SetPos(from + k * step);
     try {
       // Read straight behind the scripts before: no list per script to copy.
-      if (!m_list)
-        m_list.reset(new CSourceTokenList(paths[k]));
-      else
-        m_list->AppendFile(paths[k]);
+      if (!m_list) {
+        std::unique_ptr<CSourceTokenList> list(new CSourceTokenList());
+        list->AppendFile(paths[k], &buffers);
+        m_list = std::move(list);
+      } else {
+        m_list->AppendFile(paths[k], &buffers);
+      }
     } catch (const CException&) {
       if (!log) throw;
       log->AddLine(kMsgScriptUnreadable, paths[k]);

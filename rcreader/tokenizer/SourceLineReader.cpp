@@ -1,22 +1,27 @@
 #include "SourceLineReader.h"
 
-#include <vector>
-
-CSourceLineReader::CSourceLineReader(LPCTSTR fileName, bool stripBlockComments)
+CSourceLineReader::CSourceLineReader(LPCTSTR fileName, bool stripBlockComments, ScriptBuffers* reuse)
     : m_fileName(fileName), m_stripBlockComments(stripBlockComments) {
   CFile file(fileName, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary);
   ULONGLONG length = file.GetLength();
   if (length > kMaxFileBytes) AfxThrowFileException(CFileException::invalidFile, -1, fileName);
-  std::vector<BYTE> bytes(static_cast<size_t>(length));
+  std::vector<BYTE> own;
+  std::vector<BYTE>& bytes = reuse ? reuse->bytes : own;
+  bytes.resize(static_cast<size_t>(length));
   size_t got = 0;
   while (got < bytes.size()) {
     UINT n = file.Read(bytes.data() + got, static_cast<UINT>(bytes.size() - got));
     if (n == 0) break;  // the file became shorter while it was read
     got += n;
   }
-  bytes.resize(got);
   file.Close();
-  Start(bytes.data(), bytes.size());
+  if (reuse) m_text.swap(reuse->text);
+  m_reuse = reuse;  // from here on the text goes back to reuse
+  Start(bytes.data(), got);
+}
+
+CSourceLineReader::~CSourceLineReader() {
+  if (m_reuse) m_reuse->text.swap(m_text);
 }
 
 CSourceLineReader::CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t size, bool stripBlockComments)
@@ -25,7 +30,7 @@ CSourceLineReader::CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t 
 }
 
 void CSourceLineReader::Start(const BYTE* data, size_t size) {
-  m_text = lw::DecodeScriptText(data, size, &m_encoding);
+  lw::DecodeScriptTextInto(data, size, m_text, &m_encoding);
   ReadLine();
   m_readPos = m_lineStart;
 }

@@ -5,13 +5,24 @@
 #include "ScriptText.h"
 
 #include <string>
+#include <vector>
+
+// Memory that readers of one script after another pass on, so that each
+// reads and decodes its file into what the one before used.
+struct ScriptBuffers {
+  std::vector<BYTE> bytes;
+  std::basic_string<TCHAR> text;
+};
 
 class CSourceLineReader {
  public:
-  // Reads the whole file; throws CFileException when it cannot be opened or read.
-  CSourceLineReader(LPCTSTR fileName, bool stripBlockComments);
+  // Reads the whole file, into the memory of reuse when given (which gets it
+  // back when the reader ends); throws CFileException when the file cannot
+  // be opened or read.
+  CSourceLineReader(LPCTSTR fileName, bool stripBlockComments, ScriptBuffers* reuse = nullptr);
   // Reads a script held in memory; fileName only names it in tokens.
   CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t size, bool stripBlockComments);
+  ~CSourceLineReader();
   CSourceLineReader(const CSourceLineReader&) = delete;
   CSourceLineReader& operator=(const CSourceLineReader&) = delete;
 
@@ -74,6 +85,7 @@ class CSourceLineReader {
   void CutLineComment(size_t from);
 
   CString m_fileName;
+  ScriptBuffers* m_reuse = nullptr;
   std::basic_string<TCHAR> m_text;
   lw::ScriptEncoding m_encoding = lw::ScriptEncoding::Cp1252;
   size_t m_nextLine = 0;   // start of the line after the current one

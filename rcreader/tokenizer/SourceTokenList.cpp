@@ -41,8 +41,8 @@ void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   }
 }
 
-void CSourceTokenList::AppendFile(LPCTSTR fileName) {
-  CSourceTokenizer tokenizer(fileName);
+void CSourceTokenList::AppendFile(LPCTSTR fileName, ScriptBuffers* reuse) {
+  CSourceTokenizer tokenizer(fileName, reuse);
   ReadAll(tokenizer);
 }
 

@@ -46,8 +46,9 @@ class CSourceTokenList {
   void Append(CSourceTokenList&& other);
   // Tokenizes a whole file behind the tokens there are, with the same result
   // as Append of a list made from it, without the copy. Throws
-  // CFileException, the list unchanged, when the file cannot be read.
-  void AppendFile(LPCTSTR fileName);
+  // CFileException, the list unchanged, when the file cannot be read. With
+  // reuse, one file after another is read into the same memory.
+  void AppendFile(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }
 

@@ -1,6 +1,6 @@
 #include "SourceTokenizer.h"
 
-CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName) : m_reader(fileName, true) {
+CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName, ScriptBuffers* reuse) : m_reader(fileName, true, reuse) {
   m_look = m_reader.GetCharSkipComments();
 }
 

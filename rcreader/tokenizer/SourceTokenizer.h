@@ -8,8 +8,9 @@
 
 class CSourceTokenizer {
  public:
-  // Throws CFileException when the file cannot be read.
-  explicit CSourceTokenizer(LPCTSTR fileName);
+  // Throws CFileException when the file cannot be read. The file is read
+  // into the memory of reuse when given (see CSourceLineReader).
+  explicit CSourceTokenizer(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
   CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t size);
   virtual ~CSourceTokenizer() = default;
   CSourceTokenizer(const CSourceTokenizer&) = delete;

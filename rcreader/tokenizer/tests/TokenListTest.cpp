@@ -174,6 +174,38 @@ TEST(TokenList, AppendFileGivesWhatAppendOfItsListGives) {
   EXPECT_EQ(CStringA("A|"), lwtest::Texts(list));
 }
 
+TEST(TokenList, FilesReadIntoTheMemoryOfTheOneBeforeGiveTheirOwnTokens) {
+  // Long before short, and encodings that decode differently, through one
+  // set of buffers: nothing of a file before may show in the next.
+  CString dir = lwtest::ScratchDir("tokenlist-reuse");
+  ASSERT_FALSE(dir.IsEmpty());
+  std::string longScript;
+  for (int i = 0; i < 300; ++i) longScript += "WORD" + std::to_string(i) + " \"text\"\n";
+  const std::string scripts[] = {longScript, "X", "\xEF\xBB\xBF\"\xC3\xA4\" Y", std::string("\xFF\xFEZ\0 \0Q\0", 8),
+                                 "", longScript.substr(0, 50), "\"\x80\" 7"};
+  std::vector<CString> paths;
+  for (size_t k = 0; k < sizeof scripts / sizeof scripts[0]; ++k) {
+    paths.push_back(dir + lwtest::T(("s" + std::to_string(k) + ".rc").c_str()));
+    CFile f(paths.back(), CFile::modeCreate | CFile::modeWrite);
+    f.Write(scripts[k].data(), static_cast<UINT>(scripts[k].size()));
+  }
+  ScriptBuffers buffers;
+  CSourceTokenList shared, separate;
+  for (const CString& path : paths) {
+    shared.AppendFile(path, &buffers);
+    separate.AppendFile(path);
+  }
+  EXPECT_EQ(lwtest::Texts(separate), lwtest::Texts(shared));
+  EXPECT_EQ(lwtest::Kinds(separate), lwtest::Kinds(shared));
+  ASSERT_EQ(separate.GetCount(), shared.GetCount());
+  for (int i = 0; i < shared.GetCount(); ++i) {
+    EXPECT_EQ(separate.GetLine(i), shared.GetLine(i)) << i;
+    EXPECT_EQ(separate.GetFileName(i), shared.GetFileName(i)) << i;
+  }
+  // The end of the list: the 50 bytes of the long script, then the last file.
+  EXPECT_EQ(CStringA("|7|"), lwtest::Texts(shared).Right(3));
+}
+
 TEST(TokenList, AppendByMoveEmptiesTheOther) {
   std::string one = "A", two = "B\nC";
   CSourceTokenList list(_T("one.rc"), Bytes(one), one.size());
