@@ -101,8 +101,10 @@ CSourceToken CSourceTokenList::GetToken(int index) const {
 void CSourceTokenList::AppendCopies(const CSourceTokenList& other) {
   std::vector<int> files;  // other's file index -> own
   for (const CString& name : other.m_files) files.push_back(FileIndex(name));
-  for (const Stored& s : other.m_tokens)
+  for (size_t i = 0; i < other.m_tokens.size(); ++i) {
+    const Stored& s = other.m_tokens[i];
     Store(other.m_texts.Get(s.text), s.kind, s.line, files[static_cast<size_t>(s.file)]);
+  }
   if (other.m_truncated) m_truncated = true;
 }
 

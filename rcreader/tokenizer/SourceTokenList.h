@@ -2,10 +2,10 @@
 // its constructor returns; it grows only through Append, AppendFile and Add.
 #pragma once
 
+#include "BlockList.h"
 #include "SourceTokenizer.h"
 #include "TokenTexts.h"
 
-#include <deque>
 #include <vector>
 
 class CSourceTokenList {
@@ -76,7 +76,7 @@ class CSourceTokenList {
   // Appends other's tokens with copies of their texts.
   void AppendCopies(const CSourceTokenList& other);
 
-  std::deque<Stored> m_tokens;  // grows without moving the tokens there are
+  CBlockList<Stored> m_tokens;  // grows without moving the tokens there are
   CTokenTexts m_texts;
   std::vector<CString> m_files;
   bool m_truncated = false;

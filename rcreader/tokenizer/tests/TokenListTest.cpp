@@ -100,6 +100,23 @@ TEST(TokenList, AdjacentStringsJoinWithinOneScript) {
   EXPECT_EQ(CStringA("a|b|"), lwtest::Texts(first));
 }
 
+TEST(TokenList, JoinsAcrossTheEndOfAStorageBlock) {
+  // The backslash between two strings is dropped wherever it lies, also as
+  // the first token of a new block of storage.
+  for (int before : {4093, 4094, 4095, 4096}) {
+    std::string s;
+    for (int i = 0; i < before; ++i) s += "x ";
+    s += "\"a\" \\\n \"b\" y \"c\" \\ \"d\" z";
+    CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+    ASSERT_EQ(before + 4, list.GetCount()) << before;
+    EXPECT_EQ(lwtest::T("ab"), list.GetText(before)) << before;
+    EXPECT_EQ(1, list.GetLine(before)) << before;
+    EXPECT_EQ(lwtest::T("y"), list.GetText(before + 1)) << before;
+    EXPECT_EQ(lwtest::T("cd"), list.GetText(before + 2)) << before;
+    EXPECT_EQ(lwtest::T("z"), list.GetText(before + 3)) << before;
+  }
+}
+
 TEST(TokenList, GrowsPastTheOldFixedCapacity) {
   std::string s;
   for (int i = 0; i < 210000; ++i) s += "a ";
