@@ -1,5 +1,7 @@
 #include "SourceLineReader.h"
 
+#include <algorithm>
+
 CSourceLineReader::CSourceLineReader(LPCTSTR fileName, bool stripBlockComments, ScriptBuffers* reuse)
     : m_fileName(fileName), m_stripBlockComments(stripBlockComments) {
   CFile file(fileName, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary);
@@ -55,6 +57,9 @@ void CSourceLineReader::ReadLine() {
 }
 
 void CSourceLineReader::CutLineComment(size_t from) {
+  // Without a slash there is nothing to cut.
+  const TCHAR* line = m_text.data();
+  if (std::find(line + from, line + m_lineEnd, TCHAR('/')) == line + m_lineEnd) return;
   bool quotes = m_inQuotes, escaped = m_escaped;
   for (size_t i = from; i < m_lineEnd; ++i) {
     TCHAR c = m_text[i];

@@ -38,8 +38,8 @@ int CSourceTokenizer::ReadPlainToken(CString& text) {
   return kTokenOther;
 }
 
-CString CSourceTokenizer::ReadEscapedString() {
-  CString raw;
+void CSourceTokenizer::ReadEscapedString(CString& raw) {
+  raw.Empty();
   raw.AppendChar('"');
   bool escaped = false;
   for (;;) {
@@ -56,7 +56,6 @@ CString CSourceTokenizer::ReadEscapedString() {
       // A doubled quote stands for one; the second is dropped.
     }
   }
-  return raw;
 }
 
 void CSourceTokenizer::StampToken(CSourceToken& token) const {
@@ -67,7 +66,8 @@ void CSourceTokenizer::StampToken(CSourceToken& token) const {
 bool CSourceTokenizer::NextToken(CSourceToken& token) {
   if (!SkipBlanks()) return false;
   if (m_look == '"') {
-    token.m_text = UnescapeString(ReadEscapedString());
+    ReadEscapedString(m_raw);
+    UnescapeString(m_raw, token.m_text);
     token.m_kind = kTokenString;
   } else {
     token.m_kind = ReadPlainToken(token.m_text);
@@ -77,13 +77,19 @@ bool CSourceTokenizer::NextToken(CSourceToken& token) {
 }
 
 CString CSourceTokenizer::UnescapeString(const CString& raw) {
+  CString out;
+  UnescapeString(raw, out);
+  return out;
+}
+
+void CSourceTokenizer::UnescapeString(const CString& raw, CString& out) {
   int begin = 0, end = raw.GetLength();
   if (end >= 2) {
     begin = 1;
     end -= 1;
   }
   const TCHAR* s = raw.GetString();
-  CString out;
+  out.Empty();
   out.Preallocate(end - begin);
   for (int i = begin; i < end; ++i) {
     TCHAR c = s[i];
@@ -123,5 +129,4 @@ CString CSourceTokenizer::UnescapeString(const CString& raw) {
     }
     out.AppendChar(c);
   }
-  return out;
 }

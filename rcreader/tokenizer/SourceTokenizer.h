@@ -28,6 +28,8 @@ class CSourceTokenizer {
   // Drops the surrounding quotes and resolves \n \r \t \a \\ \" and three
   // octal digits; every other character stays as it is.
   static CString UnescapeString(const CString& raw);
+  // The same into out, whose memory is used again.
+  static void UnescapeString(const CString& raw, CString& out);
 
  protected:
   // Steps over blanks from the lookahead; false at the end of the file.
@@ -36,9 +38,9 @@ class CSourceTokenizer {
   // (which must not be a blank or a quote) and returns its kind.
   int ReadPlainToken(CString& text);
   // Reads a quoted string from the opening quote in the lookahead, with
-  // backslash escapes and doubled quotes; returns the raw text, quotes
+  // backslash escapes and doubled quotes, into raw: the raw text, quotes
   // included. Stops at the end of the file.
-  CString ReadEscapedString();
+  void ReadEscapedString(CString& raw);
   // Fills the token's file name and the reader's current line.
   void StampToken(CSourceToken& token) const;
   TCHAR Advance() { return m_look = m_reader.GetCharSkipComments(); }
@@ -64,4 +66,5 @@ class CSourceTokenizer {
 
   CSourceLineReader m_reader;
   TCHAR m_look;  // the character after the previous token
+  CString m_raw;  // the raw text of the last string, its memory used again
 };
