@@ -4,20 +4,22 @@ CRcFileSet::CRcFileSet(const CString* paths, int count, IResProgress* progress, 
                        CResProblemLog* log) {
   if (!paths || count <= 0) return;
   const int step = (to - from) / count;
+  ScriptBuffers buffers;  // each script is read into the memory of the one before
   for (int k = 0; k < count; ++k) {
     if (progress && k > 0) progress->SetPos(from + k * step);
-    std::unique_ptr<CSourceTokenList> next;
     try {
-      next.reset(new CSourceTokenList(paths[k]));
+      // Read straight behind the scripts before: no list per script to copy.
+      if (!m_list) {
+        std::unique_ptr<CSourceTokenList> list(new CSourceTokenList());
+        list->AppendFile(paths[k], &buffers);
+        m_list = std::move(list);
+      } else {
+        m_list->AppendFile(paths[k], &buffers);
+      }
     } catch (const CException&) {
       if (!log) throw;
       log->AddLine(kMsgScriptUnreadable, paths[k]);
-      continue;
     }
-    if (!m_list)
-      m_list = std::move(next);
-    else
-      m_list->Append(std::move(*next));
   }
 }
 

@@ -165,7 +165,9 @@ CArchive& CArchive::operator<<(const CStringW& s) {
     return *this << CStringA(std::move(narrow));
   }
   WriteStringLength(static_cast<ULONGLONG>(s.GetLength()), true);
-  for (int i = 0; i < s.GetLength(); ++i) *this << static_cast<WORD>(s.GetAt(i));
+  // The units as they lie in memory: two bytes each, little-endian.
+  static_assert(sizeof(WCHAR) == sizeof(WORD), "16-bit units");
+  Write(s.GetString(), static_cast<UINT>(s.GetLength()) * static_cast<UINT>(sizeof(WCHAR)));
   return *this;
 }
 

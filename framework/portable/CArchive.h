@@ -96,9 +96,16 @@ class CArchive {
   UINT m_nStoreCodePage = 0;
 
  private:
+  // Numbers go straight into the buffer when it has room; the host's byte
+  // order is the file's (little-endian on every target).
   template <class T>
   CArchive& Put(T v) {
-    Write(&v, sizeof v);
+    if (!m_loading && m_bufSize - m_cur >= sizeof v) {
+      std::memcpy(m_buf + m_cur, &v, sizeof v);
+      m_cur += sizeof v;
+    } else {
+      Write(&v, sizeof v);
+    }
     return *this;
   }
   template <class T>

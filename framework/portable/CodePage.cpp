@@ -70,12 +70,15 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR src, int srcLen, LPWS
   const unsigned char* s = reinterpret_cast<const unsigned char*>(src);
   int out = 0;
   if (IsSingleByte(codePage)) {
-    for (int i = 0; i < srcLen; ++i) {
-      uint32_t c = codePage == 28591 ? s[i] : DecodeByte1252(s[i]);
-      if (dst && out >= dstLen) return 0;
-      out += PutUtf16(c, dst, out, dstLen);
+    // One 16-bit unit per byte.
+    if (!dst) return srcLen;
+    const bool latin1 = codePage == 28591;
+    const int fits = srcLen < dstLen ? srcLen : dstLen;
+    for (int i = 0; i < fits; ++i) {
+      const unsigned char b = s[i];
+      dst[i] = static_cast<WCHAR>(b < 0x80 || latin1 ? b : DecodeByte1252(b));
     }
-    return out;
+    return fits < srcLen ? 0 : srcLen;
   }
   if (codePage != CP_UTF8) return 0;
   for (int i = 0; i < srcLen;) {

@@ -102,6 +102,31 @@ TEST(Archive, StringPrefixForms) {
   }
 }
 
+TEST(Archive, WideTextIsWrittenAsLittleEndianUnitsAcrossBufferEnds) {
+  // Texts of different lengths behind odd offsets cross the 128-byte buffer
+  // at every position; each unit must come out low byte first.
+  for (int offset = 0; offset < 3; ++offset) {
+    for (int length : {1, 63, 64, 65, 200}) {
+      lw::WString units;
+      for (int i = 0; i < length; ++i) units.push_back(static_cast<WCHAR>(0x0100 * (i % 7 + 1) + 0x41 + i % 50));
+      const CStringW text(units);
+      auto data = Store([&](CArchive& ar) {
+        for (int i = 0; i < offset; ++i) ar << static_cast<BYTE>(0xAA);
+        ar << text << static_cast<WORD>(0x1234);
+      });
+      const size_t prefix = length < 255 ? 4 : 6;
+      ASSERT_EQ(static_cast<size_t>(offset) + prefix + 2u * length + 2u, data.size());
+      const BYTE* at = data.data() + offset + prefix;
+      for (int i = 0; i < length; ++i) {
+        ASSERT_EQ(units[static_cast<size_t>(i)] & 0xFF, at[2 * i]) << length << " unit " << i;
+        ASSERT_EQ(units[static_cast<size_t>(i)] >> 8, at[2 * i + 1]) << length << " unit " << i;
+      }
+      EXPECT_EQ(0x34, data[data.size() - 2]);
+      EXPECT_EQ(0x12, data[data.size() - 1]);
+    }
+  }
+}
+
 TEST(Archive, EitherWidthReadsEitherForm) {
   for (const LengthCase& c : kLengths) {
     CStringA a(CStringA("\xE9") + CStringA('x', c.length > 0 ? c.length - 1 : 0));

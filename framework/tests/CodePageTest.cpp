@@ -37,6 +37,21 @@ TEST(CodePage, Windows1252HighBytesAreTheirLetters) {
   }
 }
 
+TEST(CodePage, SingleByteTextsDecodeInOnePass) {
+  // ASCII, a byte that differs between 1252 and Latin-1, and a Latin-1 letter.
+  const char bytes[] = "A\x80z\xE9";
+  struct Case {
+    UINT codePage;
+    WCHAR second;
+  } cases[] = {{CP_ACP, 0x20AC}, {1252, 0x20AC}, {28591, 0x0080}};
+  for (const Case& c : cases) {
+    WCHAR out[4] = {0, 0, 0, 0};
+    ASSERT_EQ(4, MultiByteToWideChar(c.codePage, 0, bytes, 4, out, 4)) << c.codePage;
+    EXPECT_EQ(lw::WString({'A', c.second, 'z', 0xE9}), lw::WString(out, 4)) << c.codePage;
+    EXPECT_EQ(0, MultiByteToWideChar(c.codePage, 0, bytes, 4, out, 3)) << c.codePage;
+  }
+}
+
 TEST(CodePage, Utf8) {
   const WCHAR text[] = {'A', 0xE9, 0x20AC, 0xD83D, 0xDE00, 0};
   std::string utf8 = lw::Narrow(text, 5, CP_UTF8);

@@ -27,30 +27,52 @@ bool OpensWithUtf8Pragma(const BYTE* data, size_t size) {
   return std::regex_match(std::string(reinterpret_cast<const char*>(data), end), pragma);
 }
 
+// The decoded text in the build's width.
+void Assign(std::basic_string<TCHAR>& text, WString&& wide) {
+#ifdef _UNICODE
+  text = std::move(wide);
+#else
+  text = FromWide(wide.data(), wide.size());
+#endif
+}
+
 }  // namespace
 
-std::basic_string<TCHAR> DecodeScriptText(const BYTE* data, size_t size, ScriptEncoding* found) {
+void DecodeScriptTextInto(const BYTE* data, size_t size, std::basic_string<TCHAR>& text, ScriptEncoding* found) {
   ScriptEncoding enc = ScriptEncoding::Cp1252;
-  WString wide;
   if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
     enc = ScriptEncoding::Utf16LE;
-    wide = DecodeUtf16(data + 2, size - 2, false);
+    Assign(text, DecodeUtf16(data + 2, size - 2, false));
   } else if (size >= 2 && data[0] == 0xFE && data[1] == 0xFF) {
     enc = ScriptEncoding::Utf16BE;
-    wide = DecodeUtf16(data + 2, size - 2, true);
+    Assign(text, DecodeUtf16(data + 2, size - 2, true));
   } else if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     enc = ScriptEncoding::Utf8;
-    wide = Widen(reinterpret_cast<const char*>(data + 3), size - 3, CP_UTF8);
+    Assign(text, Widen(reinterpret_cast<const char*>(data + 3), size - 3, CP_UTF8));
   } else if (OpensWithUtf8Pragma(data, size)) {
     enc = ScriptEncoding::Utf8;
-    wide = Widen(reinterpret_cast<const char*>(data), size, CP_UTF8);
+    Assign(text, Widen(reinterpret_cast<const char*>(data), size, CP_UTF8));
   } else {
-    wide = Widen(reinterpret_cast<const char*>(data), size, 1252);
+#ifdef _UNICODE
+    // One unit per byte, straight into the text's memory.
+    text.resize(size);
+    const int n = size ? MultiByteToWideChar(1252, 0, reinterpret_cast<LPCSTR>(data), static_cast<int>(size),
+                                             &text[0], static_cast<int>(size))
+                       : 0;
+    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+#else
+    Assign(text, Widen(reinterpret_cast<const char*>(data), size, 1252));
+#endif
   }
   if (found) *found = enc;
-  for (auto& c : wide)
+  for (auto& c : text)
     if (c == 0) c = ' ';
-  return FromWide(wide.data(), wide.size());
+}
+
+std::basic_string<TCHAR> DecodeScriptText(const BYTE* data, size_t size, ScriptEncoding* found) {
+  std::basic_string<TCHAR> text;
+  DecodeScriptTextInto(data, size, text, found);
+  return text;
 }
 
 }  // namespace lw

@@ -15,5 +15,8 @@ enum class ScriptEncoding { Cp1252, Utf8, Utf16LE, Utf16BE };
 // text. NUL characters become blanks so that they cannot end a line or the
 // file early.
 std::basic_string<TCHAR> DecodeScriptText(const BYTE* data, size_t size, ScriptEncoding* found = nullptr);
+// The same into text, whose memory is used again when it is large enough.
+void DecodeScriptTextInto(const BYTE* data, size_t size, std::basic_string<TCHAR>& text,
+                          ScriptEncoding* found = nullptr);
 
 }  // namespace lw

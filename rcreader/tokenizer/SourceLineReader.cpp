@@ -1,22 +1,29 @@
 #include "SourceLineReader.h"
 
-#include <vector>
+#include <algorithm>
 
-CSourceLineReader::CSourceLineReader(LPCTSTR fileName, bool stripBlockComments)
+CSourceLineReader::CSourceLineReader(LPCTSTR fileName, bool stripBlockComments, ScriptBuffers* reuse)
     : m_fileName(fileName), m_stripBlockComments(stripBlockComments) {
   CFile file(fileName, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary);
   ULONGLONG length = file.GetLength();
   if (length > kMaxFileBytes) AfxThrowFileException(CFileException::invalidFile, -1, fileName);
-  std::vector<BYTE> bytes(static_cast<size_t>(length));
+  std::vector<BYTE> own;
+  std::vector<BYTE>& bytes = reuse ? reuse->bytes : own;
+  bytes.resize(static_cast<size_t>(length));
   size_t got = 0;
   while (got < bytes.size()) {
     UINT n = file.Read(bytes.data() + got, static_cast<UINT>(bytes.size() - got));
     if (n == 0) break;  // the file became shorter while it was read
     got += n;
   }
-  bytes.resize(got);
   file.Close();
-  Start(bytes.data(), bytes.size());
+  if (reuse) m_text.swap(reuse->text);
+  m_reuse = reuse;  // from here on the text goes back to reuse
+  Start(bytes.data(), got);
+}
+
+CSourceLineReader::~CSourceLineReader() {
+  if (m_reuse) m_reuse->text.swap(m_text);
 }
 
 CSourceLineReader::CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t size, bool stripBlockComments)
@@ -25,7 +32,7 @@ CSourceLineReader::CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t 
 }
 
 void CSourceLineReader::Start(const BYTE* data, size_t size) {
-  m_text = lw::DecodeScriptText(data, size, &m_encoding);
+  lw::DecodeScriptTextInto(data, size, m_text, &m_encoding);
   ReadLine();
   m_readPos = m_lineStart;
 }
@@ -50,13 +57,19 @@ void CSourceLineReader::ReadLine() {
 }
 
 void CSourceLineReader::CutLineComment(size_t from) {
+  // Without a slash there is nothing to cut.
+  const TCHAR* line = m_text.data();
+  if (std::find(line + from, line + m_lineEnd, TCHAR('/')) == line + m_lineEnd) return;
   bool quotes = m_inQuotes, escaped = m_escaped;
   for (size_t i = from; i < m_lineEnd; ++i) {
     TCHAR c = m_text[i];
-    TCHAR next = i + 1 < m_lineEnd ? m_text[i + 1] : TCHAR(0);
     if (escaped || c == '\\' || c == '"') {
       TrackQuotes(c, quotes, escaped);
-    } else if (c == '/' && m_stripBlockComments && next == '*') {
+      continue;
+    }
+    if (c != '/') continue;
+    TCHAR next = i + 1 < m_lineEnd ? m_text[i + 1] : TCHAR(0);
+    if (m_stripBlockComments && next == '*') {
       // A block comment that closes on this line hides what it contains;
       // one that goes on to a later line takes the rest of the line.
       size_t j = i + 2;
@@ -66,7 +79,7 @@ void CSourceLineReader::CutLineComment(size_t from) {
       }
       if (j >= m_lineEnd) return;
       i = j;
-    } else if (c == '/' && next == '/') {
+    } else if (next == '/') {
       // The first "//" decides: between quotes the rest of the line stays.
       if (!quotes) m_lineEnd = i;
       return;

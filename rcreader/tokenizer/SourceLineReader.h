@@ -5,13 +5,24 @@
 #include "ScriptText.h"
 
 #include <string>
+#include <vector>
+
+// Memory that readers of one script after another pass on, so that each
+// reads and decodes its file into what the one before used.
+struct ScriptBuffers {
+  std::vector<BYTE> bytes;
+  std::basic_string<TCHAR> text;
+};
 
 class CSourceLineReader {
  public:
-  // Reads the whole file; throws CFileException when it cannot be opened or read.
-  CSourceLineReader(LPCTSTR fileName, bool stripBlockComments);
+  // Reads the whole file, into the memory of reuse when given (which gets it
+  // back when the reader ends); throws CFileException when the file cannot
+  // be opened or read.
+  CSourceLineReader(LPCTSTR fileName, bool stripBlockComments, ScriptBuffers* reuse = nullptr);
   // Reads a script held in memory; fileName only names it in tokens.
   CSourceLineReader(LPCTSTR fileName, const BYTE* data, size_t size, bool stripBlockComments);
+  ~CSourceLineReader();
   CSourceLineReader(const CSourceLineReader&) = delete;
   CSourceLineReader& operator=(const CSourceLineReader&) = delete;
 
@@ -30,6 +41,20 @@ class CSourceLineReader {
   TCHAR GetCharSkipComments() {
     TCHAR c = GetChar();
     return c == '/' && m_stripBlockComments ? SkipBlockComments(c) : c;
+  }
+  // Moves over the characters of the current line from the read position
+  // for which keep holds, exactly as GetChar would one by one; keep must
+  // refuse quotes, backslashes and slashes. Sets run to the first of them
+  // and returns how many there are (0 at the line end).
+  template <class Keep>
+  size_t SkipRun(Keep keep, const TCHAR*& run) {
+    const size_t from = m_readPos;
+    while (m_readPos < m_lineEnd && keep(m_text[m_readPos])) ++m_readPos;
+    run = m_text.data() + from;
+    if (m_readPos == from) return 0;
+    m_lastChar = m_text[m_readPos - 1];
+    m_escaped = false;  // such characters end an escape and start none
+    return m_readPos - from;
   }
   TCHAR GetLastChar() const { return m_lastChar; }
   const CString& GetFileName() const { return m_fileName; }
@@ -60,6 +85,7 @@ class CSourceLineReader {
   void CutLineComment(size_t from);
 
   CString m_fileName;
+  ScriptBuffers* m_reuse = nullptr;
   std::basic_string<TCHAR> m_text;
   lw::ScriptEncoding m_encoding = lw::ScriptEncoding::Cp1252;
   size_t m_nextLine = 0;   // start of the line after the current one

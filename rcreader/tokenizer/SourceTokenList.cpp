@@ -1,5 +1,7 @@
 #include "SourceTokenList.h"
 
+#include <cstring>
+
 CSourceTokenList::CSourceTokenList(LPCTSTR fileName) {
   CSourceTokenizer tokenizer(fileName);
   ReadAll(tokenizer);
@@ -17,15 +19,31 @@ const CString& CSourceTokenList::EmptyText() {
   return empty;
 }
 
+// Equality by memcmp: the character-wise compare of 16-bit strings is slow,
+// and every token is checked against its file's name.
+static bool SameBytes(const CString& a, const CString& b) {
+  return a.GetLength() == b.GetLength() &&
+         std::memcmp(a.GetString(), b.GetString(), static_cast<size_t>(a.GetLength()) * sizeof(TCHAR)) == 0;
+}
+
 void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   CSourceToken token;
   int file = -1;
   const int first = GetCount();
+  bool dropped = false;
   while (!tokenizer.IsAtEnd() && tokenizer.NextToken(token)) {
-    if (file < 0 || token.m_fileName != m_files[static_cast<size_t>(file)]) file = FileIndex(token.m_fileName);
-    if (token.m_kind == kTokenString && JoinString(first, token.m_text, token.m_line)) continue;
-    Store(std::move(token.m_text), token.m_kind, token.m_line, file);
+    if (file < 0 || !SameBytes(token.m_fileName, m_files[static_cast<size_t>(file)])) file = FileIndex(token.m_fileName);
+    // Behind other tokens a dropped token parts a string from the one kept
+    // before it, as when the script is read on its own and then appended.
+    const bool mayJoin = !(dropped && first > 0);
+    if (token.m_kind == kTokenString && mayJoin && JoinString(first, token.m_text, token.m_line)) continue;
+    if (!Store(token.m_text, token.m_kind, token.m_line, file)) dropped = true;
   }
+}
+
+void CSourceTokenList::AppendFile(LPCTSTR fileName, ScriptBuffers* reuse) {
+  CSourceTokenizer tokenizer(fileName, reuse);
+  ReadAll(tokenizer);
 }
 
 bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
@@ -39,17 +57,22 @@ bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
   }
   if (last < first || GetKind(last) != kTokenString) return false;
   Stored& joined = m_tokens[Idx(last)];
-  joined.text += text;
+  m_texts.Extend(joined.text, text);  // a string's text is its own
   joined.line = line;
   return true;
 }
 
-void CSourceTokenList::Store(CString&& text, int kind, int line, int file) {
+int CSourceTokenList::TextId(const CString& text, int kind) {
+  return kind == kTokenString ? m_texts.AddOwn(CString(text)) : m_texts.Share(text);
+}
+
+bool CSourceTokenList::Store(const CString& text, int kind, int line, int file) {
   if (GetCount() >= kMaxTokens) {
     m_truncated = true;
-    return;
+    return false;
   }
-  m_tokens.push_back(Stored{std::move(text), kind, line, file});
+  m_tokens.push_back(Stored{TextId(text, kind), kind, line, file});
+  return true;
 }
 
 int CSourceTokenList::FileIndex(const CString& name) {
@@ -62,8 +85,7 @@ int CSourceTokenList::FileIndex(const CString& name) {
 }
 
 void CSourceTokenList::Add(const CSourceToken& token) {
-  CString text = token.m_text;
-  Store(std::move(text), token.m_kind, token.m_line, FileIndex(token.m_fileName));
+  Store(token.m_text, token.m_kind, token.m_line, FileIndex(token.m_fileName));
 }
 
 const CString& CSourceTokenList::GetFileName(int index) const {
@@ -73,27 +95,28 @@ const CString& CSourceTokenList::GetFileName(int index) const {
 CSourceToken CSourceTokenList::GetToken(int index) const {
   if (!InRange(index)) return CSourceToken();
   const Stored& s = m_tokens[Idx(index)];
-  return CSourceToken(s.text, s.kind, m_files[static_cast<size_t>(s.file)], s.line);
+  return CSourceToken(m_texts.Get(s.text), s.kind, m_files[static_cast<size_t>(s.file)], s.line);
 }
 
-template <class Take>
-void CSourceTokenList::AppendWith(const CSourceTokenList& other, Take take) {
-  if (&other == this) return;
+void CSourceTokenList::AppendCopies(const CSourceTokenList& other) {
   std::vector<int> files;  // other's file index -> own
   for (const CString& name : other.m_files) files.push_back(FileIndex(name));
-  for (const Stored& s : other.m_tokens) Store(take(s), s.kind, s.line, files[static_cast<size_t>(s.file)]);
+  for (size_t i = 0; i < other.m_tokens.size(); ++i) {
+    const Stored& s = other.m_tokens[i];
+    Store(other.m_texts.Get(s.text), s.kind, s.line, files[static_cast<size_t>(s.file)]);
+  }
   if (other.m_truncated) m_truncated = true;
 }
 
 void CSourceTokenList::Append(const CSourceTokenList& other) {
-  AppendWith(other, [](const Stored& s) { return CString(s.text); });
+  if (&other != this) AppendCopies(other);
 }
 
 void CSourceTokenList::Append(CSourceTokenList&& other) {
   if (&other == this) return;
-  // other is not const here, so its texts may be moved out.
-  AppendWith(other, [](const Stored& s) { return std::move(const_cast<Stored&>(s).text); });
+  AppendCopies(other);
   other.m_tokens.clear();
+  other.m_texts.Clear();
   other.m_files.clear();
 }
 

@@ -1,8 +1,10 @@
 // All tokens of one or more scripts, read by index. A list is complete when
-// its constructor returns; it grows only through Append.
+// its constructor returns; it grows only through Append, AppendFile and Add.
 #pragma once
 
+#include "BlockList.h"
 #include "SourceTokenizer.h"
+#include "TokenTexts.h"
 
 #include <vector>
 
@@ -27,7 +29,7 @@ class CSourceTokenList {
   // A copy of the token; outside the list an empty token of kind kTokenEnd.
   CSourceToken GetToken(int index) const;
   // Text and kind without a copy; "" and kTokenEnd outside the list.
-  const CString& GetText(int index) const { return InRange(index) ? m_tokens[Idx(index)].text : EmptyText(); }
+  const CString& GetText(int index) const { return InRange(index) ? m_texts.Get(m_tokens[Idx(index)].text) : EmptyText(); }
   int GetKind(int index) const { return InRange(index) ? m_tokens[Idx(index)].kind : kTokenEnd; }
   int GetLine(int index) const { return InRange(index) ? m_tokens[Idx(index)].line : -1; }
   const CString& GetFileName(int index) const;
@@ -42,6 +44,11 @@ class CSourceTokenList {
   void Append(const CSourceTokenList& other);
   // Appends the tokens of other, which is left empty.
   void Append(CSourceTokenList&& other);
+  // Tokenizes a whole file behind the tokens there are, with the same result
+  // as Append of a list made from it, without the copy. Throws
+  // CFileException, the list unchanged, when the file cannot be read. With
+  // reuse, one file after another is read into the same memory.
+  void AppendFile(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }
 
@@ -50,7 +57,7 @@ class CSourceTokenList {
 
  private:
   struct Stored {
-    CString text;
+    int text;  // id in m_texts
     int kind;
     int line;
     int file;  // index into m_files
@@ -59,15 +66,18 @@ class CSourceTokenList {
   static size_t Idx(int index) { return static_cast<size_t>(index); }
   static const CString& EmptyText();
   int FileIndex(const CString& name);
-  void Store(CString&& text, int kind, int line, int file);
+  // The id of a token's text: strings get their own, to be joined in place.
+  int TextId(const CString& text, int kind);
+  // False when the list is full and the token was dropped.
+  bool Store(const CString& text, int kind, int line, int file);
   // Appends text to the string token before it when that token (or the one
   // before a line-continuing backslash) is a string read since first.
   bool JoinString(int first, const CString& text, int line);
-  // Appends other's tokens with the texts that take gives for them.
-  template <class Take>
-  void AppendWith(const CSourceTokenList& other, Take take);
+  // Appends other's tokens with copies of their texts.
+  void AppendCopies(const CSourceTokenList& other);
 
-  std::vector<Stored> m_tokens;
+  CBlockList<Stored> m_tokens;  // grows without moving the tokens there are
+  CTokenTexts m_texts;
   std::vector<CString> m_files;
   bool m_truncated = false;
 };

@@ -1,6 +1,6 @@
 #include "SourceTokenizer.h"
 
-CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName) : m_reader(fileName, true) {
+CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName, ScriptBuffers* reuse) : m_reader(fileName, true, reuse) {
   m_look = m_reader.GetCharSkipComments();
 }
 
@@ -9,8 +9,16 @@ CSourceTokenizer::CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t si
   m_look = m_reader.GetCharSkipComments();
 }
 
+// Characters with no meaning inside a string: neither quote, backslash nor
+// the slash that may open a comment.
+static bool IsPlainStringChar(TCHAR c) { return c != '"' && c != '\\' && c != '/'; }
+
 bool CSourceTokenizer::SkipBlanks() {
-  while (IsBlank(m_look) && !m_reader.IsAtEnd()) Advance();
+  const TCHAR* run;
+  while (IsBlank(m_look) && !m_reader.IsAtEnd()) {
+    m_reader.SkipRun(IsBlank, run);  // the rest of the line's blanks at once
+    Advance();
+  }
   return !(m_look == 0 && m_reader.IsAtEnd());
 }
 
@@ -19,22 +27,23 @@ int CSourceTokenizer::ReadPlainToken(CString& text) {
   TCHAR c = m_look;
   text.AppendChar(c);
   if (IsIdentStart(c)) {
-    while (IsIdentChar(Advance())) text.AppendChar(m_look);
+    AppendWhile(IsIdentChar, text);
     return kTokenIdentifier;
   }
   if (IsDigit(c)) {
-    while (IsDigit(Advance())) text.AppendChar(m_look);
+    AppendWhile(IsDigit, text);
     return kTokenNumber;
   }
   Advance();
   return kTokenOther;
 }
 
-CString CSourceTokenizer::ReadEscapedString() {
-  CString raw;
+void CSourceTokenizer::ReadEscapedString(CString& raw) {
+  raw.Empty();
   raw.AppendChar('"');
   bool escaped = false;
   for (;;) {
+    if (!escaped) AppendRun(IsPlainStringChar, raw);
     TCHAR c = Advance();
     if (c == 0 && m_reader.IsAtEnd()) break;  // the file ended inside the string
     raw.AppendChar(c);
@@ -47,7 +56,6 @@ CString CSourceTokenizer::ReadEscapedString() {
       // A doubled quote stands for one; the second is dropped.
     }
   }
-  return raw;
 }
 
 void CSourceTokenizer::StampToken(CSourceToken& token) const {
@@ -58,7 +66,8 @@ void CSourceTokenizer::StampToken(CSourceToken& token) const {
 bool CSourceTokenizer::NextToken(CSourceToken& token) {
   if (!SkipBlanks()) return false;
   if (m_look == '"') {
-    token.m_text = UnescapeString(ReadEscapedString());
+    ReadEscapedString(m_raw);
+    UnescapeString(m_raw, token.m_text);
     token.m_kind = kTokenString;
   } else {
     token.m_kind = ReadPlainToken(token.m_text);
@@ -68,13 +77,19 @@ bool CSourceTokenizer::NextToken(CSourceToken& token) {
 }
 
 CString CSourceTokenizer::UnescapeString(const CString& raw) {
+  CString out;
+  UnescapeString(raw, out);
+  return out;
+}
+
+void CSourceTokenizer::UnescapeString(const CString& raw, CString& out) {
   int begin = 0, end = raw.GetLength();
   if (end >= 2) {
     begin = 1;
     end -= 1;
   }
   const TCHAR* s = raw.GetString();
-  CString out;
+  out.Empty();
   out.Preallocate(end - begin);
   for (int i = begin; i < end; ++i) {
     TCHAR c = s[i];
@@ -114,5 +129,4 @@ CString CSourceTokenizer::UnescapeString(const CString& raw) {
     }
     out.AppendChar(c);
   }
-  return out;
 }

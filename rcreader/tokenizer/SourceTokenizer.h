@@ -8,8 +8,9 @@
 
 class CSourceTokenizer {
  public:
-  // Throws CFileException when the file cannot be read.
-  explicit CSourceTokenizer(LPCTSTR fileName);
+  // Throws CFileException when the file cannot be read. The file is read
+  // into the memory of reuse when given (see CSourceLineReader).
+  explicit CSourceTokenizer(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
   CSourceTokenizer(LPCTSTR fileName, const BYTE* data, size_t size);
   virtual ~CSourceTokenizer() = default;
   CSourceTokenizer(const CSourceTokenizer&) = delete;
@@ -27,6 +28,8 @@ class CSourceTokenizer {
   // Drops the surrounding quotes and resolves \n \r \t \a \\ \" and three
   // octal digits; every other character stays as it is.
   static CString UnescapeString(const CString& raw);
+  // The same into out, whose memory is used again.
+  static void UnescapeString(const CString& raw, CString& out);
 
  protected:
   // Steps over blanks from the lookahead; false at the end of the file.
@@ -35,13 +38,33 @@ class CSourceTokenizer {
   // (which must not be a blank or a quote) and returns its kind.
   int ReadPlainToken(CString& text);
   // Reads a quoted string from the opening quote in the lookahead, with
-  // backslash escapes and doubled quotes; returns the raw text, quotes
+  // backslash escapes and doubled quotes, into raw: the raw text, quotes
   // included. Stops at the end of the file.
-  CString ReadEscapedString();
+  void ReadEscapedString(CString& raw);
   // Fills the token's file name and the reader's current line.
   void StampToken(CSourceToken& token) const;
   TCHAR Advance() { return m_look = m_reader.GetCharSkipComments(); }
+  // Appends the characters after the lookahead on its line for which keep
+  // holds (see CSourceLineReader::SkipRun); the lookahead stays.
+  template <class Keep>
+  void AppendRun(Keep keep, CString& text) {
+    const TCHAR* run;
+    const size_t n = m_reader.SkipRun(keep, run);
+    text.Append(run, static_cast<int>(n));
+  }
+  // Appends the characters after the lookahead while keep holds; the
+  // lookahead becomes the first for which it does not. A block comment
+  // between them is swallowed, so a word may go on behind one.
+  template <class Keep>
+  void AppendWhile(Keep keep, CString& text) {
+    for (;;) {
+      AppendRun(keep, text);
+      if (!keep(Advance())) return;
+      text.AppendChar(m_look);
+    }
+  }
 
   CSourceLineReader m_reader;
   TCHAR m_look;  // the character after the previous token
+  CString m_raw;  // the raw text of the last string, its memory used again
 };

@@ -79,6 +79,8 @@ TEST(TokenList, AdjacentStringsJoinWithinOneScript) {
       {"\"a\" \\ x \"b\"", "a|\\|x|b|", "3413"},
       {"\\ \"a\"", "\\|a|", "43"},
       {"\"a\", \"b\"", "a|,|b|", "343"},
+      // Joining changes that string only, not equal texts elsewhere.
+      {"x \"x\" \"y\" x \"x\" \"x\"\"z\"", "x|xy|x|xx\"z|", "1313"},
   };
   for (const Case& c : cases) {
     std::string s = c.script;
@@ -98,6 +100,23 @@ TEST(TokenList, AdjacentStringsJoinWithinOneScript) {
   EXPECT_EQ(CStringA("a|b|"), lwtest::Texts(first));
 }
 
+TEST(TokenList, JoinsAcrossTheEndOfAStorageBlock) {
+  // The backslash between two strings is dropped wherever it lies, also as
+  // the first token of a new block of storage.
+  for (int before : {4093, 4094, 4095, 4096}) {
+    std::string s;
+    for (int i = 0; i < before; ++i) s += "x ";
+    s += "\"a\" \\\n \"b\" y \"c\" \\ \"d\" z";
+    CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+    ASSERT_EQ(before + 4, list.GetCount()) << before;
+    EXPECT_EQ(lwtest::T("ab"), list.GetText(before)) << before;
+    EXPECT_EQ(1, list.GetLine(before)) << before;
+    EXPECT_EQ(lwtest::T("y"), list.GetText(before + 1)) << before;
+    EXPECT_EQ(lwtest::T("cd"), list.GetText(before + 2)) << before;
+    EXPECT_EQ(lwtest::T("z"), list.GetText(before + 3)) << before;
+  }
+}
+
 TEST(TokenList, GrowsPastTheOldFixedCapacity) {
   std::string s;
   for (int i = 0; i < 210000; ++i) s += "a ";
@@ -106,9 +125,103 @@ TEST(TokenList, GrowsPastTheOldFixedCapacity) {
   EXPECT_FALSE(list.IsTruncated());
 }
 
+TEST(TokenList, ManyDistinctWordsKeepTheirTexts) {
+  // Enough different words to make the shared texts' table grow several
+  // times; each word comes back twice, and a word equal to a string stays apart.
+  std::string s;
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < 5000; ++i) s += "W" + std::to_string(i * 7919 % 100003) + " \"W" + std::to_string(i) + "\" , ";
+  CSourceTokenList list(_T("many.rc"), Bytes(s), s.size());
+  ASSERT_EQ(2 * 5000 * 3, list.GetCount());
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 5000; ++i) {
+      const int at = (round * 5000 + i) * 3;
+      ASSERT_EQ(lwtest::T(("W" + std::to_string(i * 7919 % 100003)).c_str()), list.GetText(at)) << at;
+      ASSERT_EQ(kTokenIdentifier, list.GetKind(at));
+      ASSERT_EQ(lwtest::T(("W" + std::to_string(i)).c_str()), list.GetText(at + 1)) << at;
+      ASSERT_EQ(kTokenString, list.GetKind(at + 1));
+    }
+  }
+  // Two words of the same 32-bit FNV-1a hash stay two texts.
+  std::string same = "costarring liquid costarring liquid";
+  CSourceTokenList pair(_T("pair.rc"), Bytes(same), same.size());
+  EXPECT_EQ(CStringA("costarring|liquid|costarring|liquid|"), lwtest::Texts(pair));
+}
+
 }  // namespace
 
 namespace {
+
+TEST(TokenList, AppendFileGivesWhatAppendOfItsListGives) {
+  CString dir = lwtest::ScratchDir("tokenlist-appendfile");
+  ASSERT_FALSE(dir.IsEmpty());
+  struct Case {
+    const char* before;
+    const char* file;
+  } cases[] = {
+      {"A \"a\"", "\"b\" B"},  // strings of two scripts stay apart
+      {"\"a\" \\", "\"b\""},
+      {"X", "\"a\" \\\n \"b\" // c\n/* d */ 12 \"e\"\"f\""},
+      {"", "A"},
+      {"A", ""},
+  };
+  for (const Case& c : cases) {
+    std::string before = c.before, file = c.file;
+    CString path = dir + _T("b.rc");
+    {
+      CFile f(path, CFile::modeCreate | CFile::modeWrite);
+      f.Write(file.data(), static_cast<UINT>(file.size()));
+    }
+    CSourceTokenList appended(_T("a.rc"), Bytes(before), before.size());
+    CSourceTokenList read(_T("a.rc"), Bytes(before), before.size());
+    appended.Append(CSourceTokenList(path));
+    read.AppendFile(path);
+    EXPECT_EQ(lwtest::Texts(appended), lwtest::Texts(read)) << c.file;
+    EXPECT_EQ(lwtest::Kinds(appended), lwtest::Kinds(read)) << c.file;
+    ASSERT_EQ(appended.GetCount(), read.GetCount()) << c.file;
+    for (int i = 0; i < read.GetCount(); ++i) {
+      EXPECT_EQ(appended.GetLine(i), read.GetLine(i)) << c.file << " " << i;
+      EXPECT_EQ(appended.GetFileName(i), read.GetFileName(i)) << c.file << " " << i;
+    }
+  }
+  // A file that cannot be read leaves the list as it was.
+  std::string one = "A";
+  CSourceTokenList list(_T("a.rc"), Bytes(one), one.size());
+  EXPECT_THROW(list.AppendFile(dir + _T("missing.rc")), CFileException);
+  EXPECT_EQ(CStringA("A|"), lwtest::Texts(list));
+}
+
+TEST(TokenList, FilesReadIntoTheMemoryOfTheOneBeforeGiveTheirOwnTokens) {
+  // Long before short, and encodings that decode differently, through one
+  // set of buffers: nothing of a file before may show in the next.
+  CString dir = lwtest::ScratchDir("tokenlist-reuse");
+  ASSERT_FALSE(dir.IsEmpty());
+  std::string longScript;
+  for (int i = 0; i < 300; ++i) longScript += "WORD" + std::to_string(i) + " \"text\"\n";
+  const std::string scripts[] = {longScript, "X", "\xEF\xBB\xBF\"\xC3\xA4\" Y", std::string("\xFF\xFEZ\0 \0Q\0", 8),
+                                 "", longScript.substr(0, 50), "\"\x80\" 7"};
+  std::vector<CString> paths;
+  for (size_t k = 0; k < sizeof scripts / sizeof scripts[0]; ++k) {
+    paths.push_back(dir + lwtest::T(("s" + std::to_string(k) + ".rc").c_str()));
+    CFile f(paths.back(), CFile::modeCreate | CFile::modeWrite);
+    f.Write(scripts[k].data(), static_cast<UINT>(scripts[k].size()));
+  }
+  ScriptBuffers buffers;
+  CSourceTokenList shared, separate;
+  for (const CString& path : paths) {
+    shared.AppendFile(path, &buffers);
+    separate.AppendFile(path);
+  }
+  EXPECT_EQ(lwtest::Texts(separate), lwtest::Texts(shared));
+  EXPECT_EQ(lwtest::Kinds(separate), lwtest::Kinds(shared));
+  ASSERT_EQ(separate.GetCount(), shared.GetCount());
+  for (int i = 0; i < shared.GetCount(); ++i) {
+    EXPECT_EQ(separate.GetLine(i), shared.GetLine(i)) << i;
+    EXPECT_EQ(separate.GetFileName(i), shared.GetFileName(i)) << i;
+  }
+  // The end of the list: the 50 bytes of the long script, then the last file.
+  EXPECT_EQ(CStringA("|7|"), lwtest::Texts(shared).Right(3));
+}
 
 TEST(TokenList, AppendByMoveEmptiesTheOther) {
   std::string one = "A", two = "B\nC";

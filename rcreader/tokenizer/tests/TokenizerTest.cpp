@@ -63,6 +63,10 @@ TEST(Tokenizer, Comments) {
       {"\"x // y\" // z", "x // y|/|/|z|", "3441"},
       {"\"a//b\" c // d", "a//b|c|/|/|d|", "31441"},
       {"a // b\nc", "a|c|", "11"},
+      // A closed comment inside a word or number leaves one token.
+      {"IDD_/* x */A", "IDD_A|", "1"},
+      {"12/*/34", "1234|", "2"},
+      {"\"a\\/**/\"b\" c", "a\"b|c|", "31"},
   };
   for (const Case& c : cases) Check(c);
 }
@@ -111,6 +115,66 @@ TEST(Tokenizer, UnescapeString) {
     } else {
       EXPECT_EQ(lwtest::T(u.text), got) << u.raw;
     }
+  }
+}
+
+// The tokenizer as it cut tokens one character at a time, through Advance
+// alone: the line runs of the real one must give the same tokens.
+class COneCharTokenizer : public CSourceTokenizer {
+ public:
+  using CSourceTokenizer::CSourceTokenizer;
+  bool NextToken(CSourceToken& token) override {
+    while (IsBlank(m_look) && !m_reader.IsAtEnd()) Advance();
+    if (m_look == 0 && m_reader.IsAtEnd()) return false;
+    CString& text = token.m_text;
+    text = CString(m_look);
+    if (m_look == '"') {
+      bool escaped = false;
+      for (;;) {
+        TCHAR c = Advance();
+        if (c == 0 && m_reader.IsAtEnd()) break;
+        text.AppendChar(c);
+        if (escaped) escaped = false;
+        else if (c == '\\') escaped = true;
+        else if (c == '"' && Advance() != '"') break;
+      }
+      text = UnescapeString(text);
+      token.m_kind = kTokenString;
+    } else if (IsIdentStart(m_look)) {
+      while (IsIdentChar(Advance())) text.AppendChar(m_look);
+      token.m_kind = kTokenIdentifier;
+    } else if (IsDigit(m_look)) {
+      while (IsDigit(Advance())) text.AppendChar(m_look);
+      token.m_kind = kTokenNumber;
+    } else {
+      Advance();
+      token.m_kind = kTokenOther;
+    }
+    StampToken(token);
+    return true;
+  }
+};
+
+TEST(Tokenizer, LineRunsCutAsOneCharacterAtATime) {
+  // Pieces that switch quotes, escapes, comments and lines on and off,
+  // joined in a fixed pseudo-random order.
+  const char* pieces[] = {"IDD_A", " ", "\t", "\n", "\r\n", "\"", "\\", "/", "*", "//", "/*", "*/",
+                          "12", "0x1F", "a_9", "\"\"", "\\\"", "\xE4\xFC", ",", "{", "\\101", "\v\f"};
+  const int count = static_cast<int>(sizeof pieces / sizeof pieces[0]);
+  unsigned seed = 12345;
+  for (int round = 0; round < 400; ++round) {
+    std::string script;
+    const int length = 1 + round % 40;
+    for (int i = 0; i < length; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      script += pieces[(seed >> 16) % static_cast<unsigned>(count)];
+    }
+    CSourceTokenList runs(_T("t.rc"), Bytes(script), script.size());
+    COneCharTokenizer oneByOne(_T("t.rc"), Bytes(script), script.size());
+    CSourceTokenList reference(oneByOne);
+    ASSERT_EQ(lwtest::Texts(reference), lwtest::Texts(runs)) << script;
+    ASSERT_EQ(lwtest::Kinds(reference), lwtest::Kinds(runs)) << script;
+    for (int i = 0; i < runs.GetCount(); ++i) ASSERT_EQ(reference.GetLine(i), runs.GetLine(i)) << script;
   }
 }
 
