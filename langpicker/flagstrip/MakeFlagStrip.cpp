@@ -10,6 +10,8 @@
 // comment line. Rows must be numbered 0, 1, 2, ... in order.
 #include <png.h>
 
+#include "BmpFile.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <algorithm>
@@ -127,48 +129,10 @@ bool DrawFlagCell(Picture& strip, int cell, const std::string& path) {
   return true;
 }
 
-void Put16(std::string& out, uint32_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>(v >> 8 & 0xFF);
-}
-void Put32(std::string& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
 // A 24-bit bottom-up .bmp file with a 40-byte info header.
 bool WriteBmp(const std::string& path, Picture& picture) {
-  const uint32_t stride = (static_cast<uint32_t>(picture.width) * 3 + 3) / 4 * 4;
-  const uint32_t dataSize = stride * static_cast<uint32_t>(picture.height);
-  std::string out;
-  out += "BM";
-  Put32(out, 54 + dataSize);
-  Put32(out, 0);
-  Put32(out, 54);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(picture.width));
-  Put32(out, static_cast<uint32_t>(picture.height));
-  Put16(out, 1);
-  Put16(out, 24);
-  Put32(out, 0);
-  Put32(out, dataSize);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, 0);
-  Put32(out, 0);
-  for (int y = picture.height - 1; y >= 0; --y) {
-    const size_t start = out.size();
-    for (int x = 0; x < picture.width; ++x) {
-      const Rgb& c = picture.At(x, y);
-      out += static_cast<char>(c.b);
-      out += static_cast<char>(c.g);
-      out += static_cast<char>(c.r);
-    }
-    out.append(stride - (out.size() - start), '\0');
-  }
-  std::ofstream file(path, std::ios::binary);
-  file.write(out.data(), static_cast<std::streamsize>(out.size()));
-  return static_cast<bool>(file);
+  static_assert(sizeof(Rgb) == 3, "pixels are packed RGB triples");
+  return bmpfile::WriteBmp24(path, picture.width, picture.height, &picture.pixels[0].r);
 }
 
 struct Row {

@@ -98,11 +98,11 @@ bool CDialogEditor::BuildWindow() {
   std::vector<BYTE> bytes = BuildPreviewTemplate(*shown, &m_bResizable);
   if (bytes.empty()) return false;
   BusyScope busy(m_program);
-  return m_window.Create(bytes);
+  return m_window.CreatePreview(bytes);
 }
 
 void CDialogEditor::DestroyWindow() {
-  if (HasWindow()) m_window.Destroy();
+  if (HasWindow()) m_window.DestroyPreview();
   // A window that failed to come up leaves no table; nothing else to free.
   m_rects.clear();
   m_changed.clear();

@@ -62,6 +62,8 @@ class CDialogEditor {
   bool OnRightUp(POINT p);
   // Before the context menu: select what lies under p; the menu's states.
   PreviewMenuState PrepareContextMenu(POINT p);
+  // The window got the mouse anew: no button is held.
+  void ResetButtons() { m_bLeftDown = m_bRightDrag = false; }
   bool IsLeftDown() const { return m_bLeftDown; }
   bool IsRightDrag() const { return m_bRightDrag; }
   bool IsDragging() const { return m_bDragging; }

@@ -99,6 +99,15 @@ void CDialogEditor::OnLoadAllOriginals() {
 
 void CDialogEditor::CommitRects() {
   if (m_bHintShown || !m_pDialog) return;  // the hint belongs to the program, not the document
-  for (int i = 0; i < GetCount(); ++i)
-    if (m_changed[i]) SetLayoutRect(i, ToDialogUnits(m_rects[i]));
+  for (int i = 0; i < GetCount(); ++i) {
+    if (!m_changed[i]) continue;
+    RECT units = ToDialogUnits(m_rects[i]);
+    if (ControlKind(i) == TRA_COMBOBOX) {
+      // The table holds the combo box's shown field; its layout's height is
+      // the dropped-down list's and is never edited.
+      const RECT layout = LayoutRect(i, false);
+      units.bottom = static_cast<LONG>(units.top + (static_cast<int64_t>(layout.bottom) - layout.top));
+    }
+    SetLayoutRect(i, units);
+  }
 }

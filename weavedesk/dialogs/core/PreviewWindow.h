@@ -28,8 +28,8 @@ class CPreviewWindow {
  public:
   virtual ~CPreviewWindow() = default;
   // Creates the modeless window from the template; false when it could not.
-  virtual bool Create(const std::vector<BYTE>& dialogTemplate) = 0;
-  virtual void Destroy() = 0;
+  virtual bool CreatePreview(const std::vector<BYTE>& dialogTemplate) = 0;
+  virtual void DestroyPreview() = 0;
   virtual void SetCursor(int cursorId) = 0;
   virtual void DrawHoverFrame(const RECT& r) = 0;
   virtual void DrawSelectionFrame(const RECT& r) = 0;

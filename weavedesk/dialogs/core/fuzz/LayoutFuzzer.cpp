@@ -18,8 +18,8 @@
 namespace {
 
 struct NullWindow : CPreviewWindow {
-  bool Create(const std::vector<BYTE>&) override { return true; }
-  void Destroy() override {}
+  bool CreatePreview(const std::vector<BYTE>&) override { return true; }
+  void DestroyPreview() override {}
   void SetCursor(int) override {}
   void DrawHoverFrame(const RECT&) override {}
   void DrawSelectionFrame(const RECT&) override {}

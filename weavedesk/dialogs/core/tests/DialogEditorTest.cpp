@@ -292,6 +292,19 @@ TEST_F(DialogEditorTest, CommitWritesOnlyChangedEntries) {
   EXPECT_FALSE(editor->HasWindow());
 }
 
+TEST_F(DialogEditorTest, MovedComboBoxKeepsItsListHeight) {
+  // The live combo box is its field only (14 px of the layout's 24).
+  std::vector<RECT> rects = LiveRects(*dialog, 2.0, 2.0);
+  rects[3].bottom = rects[3].top + 14;
+  editor->OnWindowCreated(rects, 2.0, 2.0);
+  Click(70, 66);
+  ASSERT_EQ(3, editor->GetSelected());
+  Drag({70, 66}, {80, 70});
+  ExpectRect(RECT{30, 64, 130, 78}, editor->GetRect(3));
+  editor->CommitRects();
+  ExpectRect(RECT{15, 32, 65, 44}, dialog->GetChild(2)->m_pLayout->m_rcTranslated);
+}
+
 TEST_F(DialogEditorTest, OriginalFileOffersATranslationInsteadOfDragging) {
   document.original = true;
   Click(50, 32);

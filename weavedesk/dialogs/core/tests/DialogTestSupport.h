@@ -17,13 +17,13 @@ std::unique_ptr<CTraNode> MakeDialog(const CString& caption, const RECT& rect, L
 CTraNode* AddControl(CTraNode* dialog, int kind, const CString& text, const RECT& rect, LONG style = 0x50010000);
 
 struct RecordingWindow : CPreviewWindow {
-  bool Create(const std::vector<BYTE>& t) override {
+  bool CreatePreview(const std::vector<BYTE>& t) override {
     ++creates;
     lastTemplate = t;
     busyAtCreate = busy ? *busy : false;
     return createResult;
   }
-  void Destroy() override { ++destroys; }
+  void DestroyPreview() override { ++destroys; }
   void SetCursor(int id) override { cursor = id; }
   void DrawHoverFrame(const RECT& r) override { hoverFrames.push_back(r); }
   void DrawSelectionFrame(const RECT& r) override { selectionFrames.push_back(r); }
