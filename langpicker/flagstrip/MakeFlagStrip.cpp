@@ -10,7 +10,7 @@
 // comment line. Rows must be numbered 0, 1, 2, ... in order.
 #include <png.h>
 
-#include "BmpFile.h"
+#include "BmpEncoding.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -24,10 +24,7 @@
 namespace {
 
 const int kSide = 32;
-struct Rgb {
-  uint8_t r, g, b;
-  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
+using lwbmp::Rgb;
 const Rgb kBackground = {192, 192, 192};
 const Rgb kNearBackground = {191, 191, 191};  // an opaque flag pixel never vanishes
 const Rgb kWhite = {255, 255, 255};
@@ -129,10 +126,12 @@ bool DrawFlagCell(Picture& strip, int cell, const std::string& path) {
   return true;
 }
 
-// A 24-bit bottom-up .bmp file with a 40-byte info header.
 bool WriteBmp(const std::string& path, Picture& picture) {
-  static_assert(sizeof(Rgb) == 3, "pixels are packed RGB triples");
-  return bmpfile::WriteBmp24(path, picture.width, picture.height, &picture.pixels[0].r);
+  const std::vector<uint8_t> bytes =
+      lwbmp::EncodeBmp24(picture.width, picture.height, [&](int x, int y) { return picture.At(x, y); });
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(file);
 }
 
 struct Row {

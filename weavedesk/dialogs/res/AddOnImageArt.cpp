@@ -1,5 +1,7 @@
 #include "AddOnImageArt.h"
 
+#include "BmpEncoding.h"
+
 #include <cstring>
 
 namespace addonart {
@@ -77,6 +79,19 @@ std::vector<uint8_t> MakeStrip() {
         p[2] = ink.b;
       }
   return rgb;
+}
+
+std::vector<uint8_t> MakeStripBmp() {
+  const std::vector<uint8_t> rgb = MakeStrip();
+  const int width = kSide * kCount;
+  return lwbmp::EncodeBmp24(width, kSide, [&](int x, int y) {
+    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    lwbmp::Rgb c;
+    c.r = p[0];
+    c.g = p[1];
+    c.b = p[2];
+    return c;
+  });
 }
 
 }  // namespace addonart

@@ -13,5 +13,7 @@ const int kCount = 7;
 
 // RGB triples of the strip, kCount * kSide wide and kSide high, top row first.
 std::vector<uint8_t> MakeStrip();
+// The strip as the bytes of a 24-bit .bmp file.
+std::vector<uint8_t> MakeStripBmp();
 
 }  // namespace addonart

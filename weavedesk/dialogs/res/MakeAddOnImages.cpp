@@ -3,17 +3,19 @@
 //
 //   MakeAddOnImages OUT.bmp
 #include "AddOnImageArt.h"
-#include "BmpFile.h"
 
 #include <cstdio>
+#include <fstream>
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     fprintf(stderr, "usage: MakeAddOnImages OUT.bmp\n");
     return 2;
   }
-  const std::vector<uint8_t> strip = addonart::MakeStrip();
-  if (!bmpfile::WriteBmp24(argv[1], addonart::kSide * addonart::kCount, addonart::kSide, strip.data())) {
+  const std::vector<uint8_t> bytes = addonart::MakeStripBmp();
+  std::ofstream out(argv[1], std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) {
     fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
   }
