@@ -133,6 +133,12 @@ TEST_F(PreviewWineTest, ShowsTheDialogFromItsLayoutRecords) {
   ASSERT_NE(nullptr, preview->GetPositionWindow());
   EXPECT_TRUE(::IsWindowVisible(preview->GetPositionWindow()->GetSafeHwnd()));
   lwtest::SaveScreenshot(wnd, "desk_preview_a");
+
+  // Changed texts reach the window at once.
+  EXPECT_TRUE(preview->SetItemText(dialog, _T("Neue Anschrift")));
+  EXPECT_EQ(CString(_T("Neue Anschrift")), lwtest::WindowText(wnd));
+  EXPECT_TRUE(preview->SetItemText(dialog->GetChild(0), _T("&Rufname:")));
+  EXPECT_EQ(CString(_T("&Rufname:")), lwtest::ItemText(wnd, 256));
 }
 
 TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
@@ -204,13 +210,6 @@ TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
   ExpectRect(movedFromOriginal, back->GetChild(edit)->m_pLayout->m_rcTranslated, "read back");
   EXPECT_EQ(dialogWidth + 10, back->m_pLayout->GetWidth());
   EXPECT_EQ(dialogHeight + 6, back->m_pLayout->GetHeight());
-}
-
-TEST_F(PreviewWineTest, TextsReachTheWindowAtOnce) {
-  EXPECT_TRUE(preview->SetItemText(dialog, _T("Neue Anschrift")));
-  EXPECT_EQ(CString(_T("Neue Anschrift")), lwtest::WindowText(wnd));
-  EXPECT_TRUE(preview->SetItemText(dialog->GetChild(0), _T("&Rufname:")));
-  EXPECT_EQ(CString(_T("&Rufname:")), lwtest::ItemText(wnd, 256));
 }
 
 }  // namespace

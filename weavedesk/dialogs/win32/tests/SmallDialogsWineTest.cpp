@@ -91,8 +91,13 @@ TEST(AddOnFilesWine, ExportAndReimportOfAnAddOnFile) {
                      lwtest::SaveScreenshot(wnd, "desk_fileinfo_a");
                      ::PostMessage(wnd, WM_COMMAND, IDOK, 0);
                    }),
-      lwtest::When(_T("the add-on dialog after the re-import"), lwtest::Captioned(caption),
+      lwtest::When(_T("the add-on dialog after the re-import"),
+                   [&]() -> HWND {
+                     if (lwtest::FindOwnWindow(_T(" Datei-Info ...")) || ui.Messages().empty()) return nullptr;
+                     return lwtest::FindOwnWindow(caption);
+                   },
                    [&](HWND wnd) {
+                     ::RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
                      lwtest::SaveScreenshot(wnd, "desk_addons_reimported_a");
                      ::PostMessage(wnd, WM_CLOSE, 0, 0);
                    }),
