@@ -5,6 +5,9 @@
 #include "DialogPreview.h"
 
 #include "DeskDialogIds.h"
+#include "DialogTemplate.h"
+#include "Lwv.h"
+#include "PreviewTemplate.h"
 #include "TestPaths.h"
 #include "TraFile.h"
 #include "TraNode.h"
@@ -210,6 +213,55 @@ TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
   ExpectRect(movedFromOriginal, back->GetChild(edit)->m_pLayout->m_rcTranslated, "read back");
   EXPECT_EQ(dialogWidth + 10, back->m_pLayout->GetWidth());
   EXPECT_EQ(dialogHeight + 6, back->m_pLayout->GetHeight());
+}
+
+// The road of a layout: the editor moves a control and saves; a program
+// that runs on the saved file shows its (untranslated) dialog with the
+// control in the new place.
+TEST_F(PreviewWineTest, TheMovedControlShowsAtRunTime) {
+  const int edit = ChildOfKind(TRA_EDIT);
+  ASSERT_GE(edit, 0);
+  Click(Middle(Live(edit)));
+  const POINT from = Middle(Live(edit));
+  Drag(from, POINT{from.x + static_cast<LONG>(5 * ppuX + 0.5), from.y + static_cast<LONG>(3 * ppuY + 0.5)});
+  preview->Show(false);
+  const RECT moved = dialog->GetChild(edit)->m_pLayout->m_rcTranslated;
+  const CString folder = lwtest::ScratchDir("deskdialogs_road");
+  const CString saved = folder + _T("Road.tra");
+  ASSERT_TRUE(LwWriteLanguageFile(saved, file));
+
+  LW_STARTPARAMS params = {};
+  params.dwSize = sizeof params;
+  lstrcpyn(params.szStdFile, saved, LW_PATH_CHARS);
+  lstrcpyn(params.szTraPath, folder, LW_PATH_CHARS);
+  ASSERT_TRUE(LWStart(&params));
+  ASSERT_TRUE(LWAddThread(::GetCurrentThreadId()));
+
+  // The program's own dialog: original texts in the original layout.
+  const CTraLayout& layout = *dialog->m_pLayout;
+  lw::DialogTemplate original(dialog->m_strOriginal, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                              0, 0, static_cast<short>(layout.m_rcOriginal.right - layout.m_rcOriginal.left),
+                              static_cast<short>(layout.m_rcOriginal.bottom - layout.m_rcOriginal.top),
+                              layout.m_strFontFace, layout.m_nFontSize);
+  for (int i = 0; i < dialog->GetChildCount(); ++i) {
+    const CTraNode* control = dialog->GetChild(i);
+    const RECT& r = control->m_pLayout->m_rcOriginal;
+    const PreviewControlClass cls = PreviewClassOf(*control);
+    original.AddControl(cls.atom, control->m_strOriginal, static_cast<WORD>(1000 + i),
+                        static_cast<DWORD>(control->m_pLayout->m_nStyle) | WS_CHILD | WS_VISIBLE,
+                        static_cast<short>(r.left), static_cast<short>(r.top), static_cast<short>(r.right - r.left),
+                        static_cast<short>(r.bottom - r.top));
+  }
+  CDialog program;
+  ASSERT_TRUE(program.CreateIndirect(original.Get(), nullptr));
+  HWND shown = program.GetSafeHwnd();
+  EXPECT_EQ(dialog->m_strTranslation, lwtest::WindowText(shown));
+  ExpectRect(moved, lwtest::ChildRectInDialogUnits(shown, 1000 + edit), "the moved control at run time");
+  program.ShowWindow(SW_SHOW);
+  ::RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  lwtest::SaveScreenshot(shown, "desk_road_a");
+  program.DestroyWindow();
+  LWEnd();
 }
 
 }  // namespace
