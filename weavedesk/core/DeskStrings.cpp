@@ -52,6 +52,25 @@ const DeskString kDeskStrings[] = {
     {IDS_DESK_LOSSY_SAVE_QUESTION,
      "Die Sprachdatei enthält Texte mit Zeichen, die dieses Programm nicht darstellen kann.\nBeim Speichern werden "
      "diese Zeichen durch '?' ersetzt. Trotzdem speichern ?"},
+    // The editor's dialogs.
+    {IDS_DESK_ADDON_SIZE, "%d Byte"},
+    {IDS_DESK_ADDON_FILTER, "Sprachdatei-Add-On (*.*)|*.*||"},
+    {IDS_DESK_ADDON_EXPORT_TITLE, " Exportieren von '%s'"},
+    {IDS_DESK_ADDON_NOT_REGISTERED, "Datei %s ist nicht als Zusatzdatei registriert"},
+    {IDS_DESK_ADDON_REIMPORTED, "Die Datei '%s' wurde neu-registriert"},
+    {IDS_DESK_ADDON_REIMPORT_FAILED, "FEHLER: Die Datei '%s' konnte nicht erneuert werden"},
+    {IDS_DESK_ADDON_COLUMN_NAME, "Dateiname        "},
+    {IDS_DESK_ADDON_COLUMN_DATE, "letzte Änderung am"},
+    {IDS_DESK_ADDON_COLUMN_SIZE, "DateiGröße"},
+    {IDS_DESK_ADDON_COLUMN_INFO, "Datei Information                             "},
+    {IDS_DESK_ADDON_CAPTION_ORIGINAL, "In der Original-Sprachdatei enthaltene Zusatzdateien"},
+    {IDS_DESK_ADDON_CAPTION_TRANSLATION, "In der Übersetzungs-Sprachdatei enthaltene Zusatzdateien"},
+    {IDS_DESK_ORIGINALS_QUESTION,
+     "Wollen Sie wirklich alles auf die Originalwerte zurücksetzen?\r\nSie können dies nicht mehr rückgängig machen."},
+    {IDS_DESK_UNDO_ALL_QUESTION,
+     "Wollen Sie wirklich alle Änderungen verwerfen?\r\nSie können dies nicht mehr rückgängig machen."},
+    {IDS_DESK_ADDON_EXPORT_REPLACE, "Die Datei '%s' gibt es schon.\nSoll sie ersetzt werden ?"},
+    {IDS_DESK_ADDON_EXPORT_FAILED, "FEHLER: Die Datei '%s' konnte nicht geschrieben werden"},
 };
 
 CString BuiltInText(UINT id) {
