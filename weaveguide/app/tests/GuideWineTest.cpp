@@ -55,7 +55,7 @@ CString LanguageFolder() {
   CString folder = BinaryFolder() + _T("\\guide_wine");
   CreateDirectory(folder, nullptr);
   for (const TCHAR* name : {_T("WeaveGuideU.tra"), _T("WeaveGuideUEN.tra")})
-    EXPECT_TRUE(CopyFile(BinaryFolder() + _T("\\weaveguide\\app\\") + name, folder + _T("\\") + name, FALSE))
+    EXPECT_TRUE(CopyFile(BinaryFolder() + _T("\\weaveguide\\") + name, folder + _T("\\") + name, FALSE))
         << "no " << CStringA(name).GetString();
   return folder;
 }
@@ -426,6 +426,9 @@ Step ScanDone() {
     EXPECT_EQ(GuideProgramStrings().Load(IDS_SCAN_DONE), Item(page, IDC_SCAN_STATE));
     EXPECT_FALSE(Shown(page, IDC_SCAN_PROGRESS));
     EXPECT_EQ(kButtonBack | kButtonNext, WizardButtons(sheet));
+    lwtest::SaveScreenshot(sheet, GuideProgramStrings().Load(IDS_SCAN_DONE) == _T("Vorgang erfolgreich beendet !")
+                                      ? "guide_de_134_done"
+                                      : "guide_en_134_done");
     return true;
   });
 }
