@@ -53,6 +53,8 @@ bool Unescape(const std::string& in, std::string& out, std::string& bad) {
       out += '\t';
     } else if (next == 'n') {
       out += '\n';
+    } else if (next == 'r') {
+      out += '\r';
     } else if (next == '\\') {
       out += '\\';
     } else {
@@ -113,7 +115,7 @@ bool CEnglishTable::Parse(const BYTE* data, size_t size, CString& error) {
     }
     std::string original, english, bad;
     if (!Unescape(line.substr(0, tab), original, bad) || !Unescape(line.substr(tab + 1), english, bad)) {
-      error = LineError(number, _T("has the unknown escape \"") + FromUtf8(bad) + _T("\" (known: \\t \\n \\\\)"));
+      error = LineError(number, _T("has the unknown escape \"") + FromUtf8(bad) + _T("\" (known: \\t \\n \\r \\\\)"));
       return false;
     }
     if (original.empty() || english.empty()) {

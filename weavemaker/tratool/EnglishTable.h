@@ -1,5 +1,5 @@
 // The English table of a program: UTF-8 text, one entry a line
-// "original<TAB>english", with the escapes \t, \n and \\ on both sides;
+// "original<TAB>english", with the escapes \t, \n, \r and \\ on both sides;
 // lines that start with '#' and blank lines are skipped. Reads and looks up;
 // translates no tree itself (ProgramTraMaker.h does).
 #pragma once

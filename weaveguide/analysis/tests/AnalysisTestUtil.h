@@ -2,12 +2,21 @@
 #pragma once
 
 #include "CppTokenList.h"
+#include "SegmentedProgress.h"
 #include "TestPaths.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lwtest {
+
+// Keeps every percentage shown.
+class RecordingProgress : public CSegmentedProgress {
+ public:
+  void ShowPercent(int percent) override { shown.push_back(percent); }
+  std::vector<int> shown;
+};
 
 inline std::string S(const CString& text) { return lw::ToNarrow(text.GetString(), static_cast<size_t>(text.GetLength()), CP_UTF8); }
 

@@ -7,15 +7,10 @@
 
 #include <vector>
 
+using lwtest::RecordingProgress;
 using lwtest::S;
 
 namespace {
-
-class RecordingProgress : public CSegmentedProgress {
- public:
-  void ShowPercent(int percent) override { shown.push_back(percent); }
-  std::vector<int> shown;
-};
 
 // Writes a folder of files and lists them as a project would.
 struct Project {

@@ -1,3 +1,4 @@
+#include "AnalysisTestUtil.h"
 #include "SegmentedProgress.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,7 @@ namespace {
 
 const int kPastLast = CSegmentedProgress::kMaxPhases + 100;
 
-class RecordingProgress : public CSegmentedProgress {
- public:
-  void ShowPercent(int percent) override { shown.push_back(percent); }
-  std::vector<int> shown;
-};
+using lwtest::RecordingProgress;
 
 TEST(SegmentedProgress, FiveStepsAndOneBeyond) {
   RecordingProgress p;

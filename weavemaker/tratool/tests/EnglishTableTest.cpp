@@ -26,11 +26,12 @@ TEST(EnglishTable, EntriesWithEscapesCommentsAndBlankLines) {
                         "   \t \n"
                         "&\xC3\x96" "ffnen...\\tStrg+O\t&Open...\\tCtrl+O\n"
                         "Zeile eins\\nZeile zwei\tLine one\\nline two\n"
+                        "Absatz\\r\\nzwei\tParagraph\\r\\ntwo\n"
                         "C:\\\\Pfad\tC:\\\\path",
                         error))
       << CStringA(error).GetString();
   EXPECT_EQ(CString(), error);
-  EXPECT_EQ(4, table.GetCount());
+  EXPECT_EQ(5, table.GetCount());
   const struct {
     CString original;
     CString english;
@@ -39,6 +40,7 @@ TEST(EnglishTable, EntriesWithEscapesCommentsAndBlankLines) {
       {W(u8"&\u00D6ffnen...\tStrg+O"), _T("&Open...\tCtrl+O")},
       {_T("Zeile eins\nZeile zwei"), _T("Line one\nline two")},
       {_T("C:\\Pfad"), _T("C:\\path")},
+      {_T("Absatz\r\nzwei"), _T("Paragraph\r\ntwo")},
   };
   for (const auto& c : cases) {
     const CString* english = table.Find(c.original);
@@ -56,8 +58,8 @@ TEST(EnglishTable, BadLinesAreNamedByTheirNumber) {
   } cases[] = {
       {"a\tb\nno tab\n", "line 2: has no tab between the original and the English text"},
       {"# x\n\na\tb\tc\n", "line 3: has more than one tab (write a tab in a text as \\t)"},
-      {"a\\x\tb\n", "line 1: has the unknown escape \"\\x\" (known: \\t \\n \\\\)"},
-      {"a\tb\\\n", "line 1: has the unknown escape \"\\\" (known: \\t \\n \\\\)"},
+      {"a\\x\tb\n", "line 1: has the unknown escape \"\\x\" (known: \\t \\n \\r \\\\)"},
+      {"a\tb\\\n", "line 1: has the unknown escape \"\\\" (known: \\t \\n \\r \\\\)"},
       {"\tb\n", "line 1: has an empty original"},
       {"a\t\r\n", "line 1: has an empty English text"},
       {"a\t\xC3\n", "line 1: is not UTF-8"},

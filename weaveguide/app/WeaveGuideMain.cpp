@@ -1,0 +1,4 @@
+// WeaveGuide: its one application object.
+#include "GuideApp.h"
+
+CWeaveGuideApp theApp;

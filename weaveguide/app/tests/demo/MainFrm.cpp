@@ -1,0 +1,5 @@
+#include "stdafx.h"
+#include "MainFrm.h"
+#include "..\Shared\Grid.h"
+
+CMainFrame::CMainFrame() {}

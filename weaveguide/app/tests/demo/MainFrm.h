@@ -1,0 +1,8 @@
+#pragma once
+
+class CMainFrame : public CFrameWnd
+{
+public:
+	CMainFrame();
+	virtual void GetMessageString(UINT nID, CString& rMessage) const;
+};

@@ -1,0 +1,2 @@
+#include <afxwin.h>
+#include <vector>

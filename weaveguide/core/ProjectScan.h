@@ -1,0 +1,14 @@
+// The scan page's work without its window: read the chosen project file,
+// replace the settings' file list and analyser, run the analyser. Failures
+// (a project or source file that cannot be read, memory) end up in the
+// outcome, never as an exception.
+#pragma once
+
+#include "IntegrationSettings.h"
+
+struct GuideScanOutcome {
+  bool completed = false;
+  CString error;  // why the scan stopped; empty when it completed
+};
+
+GuideScanOutcome GuideScanProject(CIntegrationSettings& settings, CSegmentedProgress* progress);

@@ -1,0 +1,72 @@
+#include "GuidePictures.h"
+
+#include <cstdio>
+
+namespace guidepic {
+
+namespace {
+
+lwpic::Picture Blank(int width, int height, uint8_t colour) {
+  lwpic::Picture p;
+  p.width = width;
+  p.height = height;
+  p.pixels.assign(static_cast<size_t>(width * height), colour);
+  return p;
+}
+
+void Put(lwpic::Picture& p, int x, int y, uint8_t colour) {
+  if (x >= 0 && y >= 0 && x < p.width && y < p.height) p.pixels[static_cast<size_t>(y * p.width + x)] = colour;
+}
+
+// Threads woven over and under in cells of cell pixels, inside the rectangle.
+void Weave(lwpic::Picture& p, int left, int top, int right, int bottom, int cell, uint8_t thread, uint8_t shade) {
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
+      const bool across = ((x / cell) + (y / cell)) % 2 == 0;
+      const int phase = across ? y % cell : x % cell;
+      Put(p, x, y, phase > 0 && phase < cell - 1 ? thread : shade);
+    }
+}
+
+// The band on the left and a light field for the texts.
+lwpic::Picture Watermark(uint8_t field, uint8_t thread, uint8_t shade) {
+  lwpic::Picture p = Blank(kWatermarkWidth, kWatermarkHeight, field);
+  Weave(p, 0, 0, kBandWidth, kWatermarkHeight, 10, thread, shade);
+  for (int y = 0; y < kWatermarkHeight; ++y) Put(p, kBandWidth, y, shade);
+  return p;
+}
+
+lwpic::Picture Header(uint8_t field, uint8_t thread, uint8_t shade) {
+  lwpic::Picture p = Blank(kHeaderSize, kHeaderSize, field);
+  Weave(p, 4, 4, kHeaderSize - 4, kHeaderSize - 4, 8, thread, shade);
+  return p;
+}
+
+}  // namespace
+
+std::vector<GuidePicture> DrawGuidePictures() {
+  return {
+      {"Watermark.bmp", Watermark(lwpic::kWhite, lwpic::kLight, lwpic::kBlue)},
+      {"Header.bmp", Header(lwpic::kWhite, lwpic::kLight, lwpic::kBlue)},
+      {"WatermarkLow.bmp", Watermark(lwpic::kWhite, lwpic::kGrey, lwpic::kNavy)},
+      {"HeaderLow.bmp", Header(lwpic::kWhite, lwpic::kGrey, lwpic::kNavy)},
+  };
+}
+
+bool WriteGuidePictures(const std::string& folder) {
+  for (const GuidePicture& g : DrawGuidePictures()) {
+    const std::vector<uint8_t> bytes = lwpic::EncodeBmp(g.picture);
+    const std::string path = folder + "/" + g.fileName;
+    const std::string temporary = path + ".new";
+    FILE* f = std::fopen(temporary.c_str(), "wb");
+    if (!f) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (std::fclose(f) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace guidepic

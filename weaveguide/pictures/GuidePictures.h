@@ -1,0 +1,33 @@
+// Draws WeaveGuide's four pictures (the watermark behind the welcome dialog
+// and the wizard's first and last pages, the header picture of the other
+// pages, each for high- and low-colour displays) and writes them as the
+// .bmp files the resource script names. Build-machine code: the program
+// only carries the written files.
+#pragma once
+
+#include "PictureArt.h"
+
+#include <string>
+#include <vector>
+
+namespace guidepic {
+
+// The watermark is tiled 2 x 2 over the welcome dialog.
+const int kWatermarkWidth = 500;
+const int kWatermarkHeight = 315;
+const int kHeaderSize = 49;
+// Pixels on the watermark's left kept for the woven band; the texts start right of it.
+const int kBandWidth = 80;
+
+struct GuidePicture {
+  const char* fileName;  // as the resource script names it
+  lwpic::Picture picture;
+};
+
+// The four pictures: Watermark.bmp, Header.bmp, WatermarkLow.bmp, HeaderLow.bmp.
+std::vector<GuidePicture> DrawGuidePictures();
+
+// Writes every picture into folder; false when one could not be written.
+bool WriteGuidePictures(const std::string& folder);
+
+}  // namespace guidepic

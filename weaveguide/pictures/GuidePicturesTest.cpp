@@ -1,0 +1,64 @@
+// WeaveGuide's pictures: the committed .bmp files are what the generator
+// writes, with the sizes the dialogs rely on, and the watermark keeps the
+// field under the welcome texts free of the band.
+#include "GuidePictures.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::vector<uint8_t> Committed(const char* name) {
+  std::ifstream in(std::string(LW_SOURCE_DIR) + "/weaveguide/res/" + name, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+uint32_t Le32(const std::vector<uint8_t>& b, size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+TEST(GuidePicturesTest, CommittedFilesAreTheGeneratorsOutput) {
+  for (const guidepic::GuidePicture& g : guidepic::DrawGuidePictures()) {
+    SCOPED_TRACE(g.fileName);
+    const std::vector<uint8_t> committed = Committed(g.fileName);
+    ASSERT_FALSE(committed.empty()) << "run the target refresh_guide_pictures";
+    EXPECT_EQ(lwpic::EncodeBmp(g.picture), committed) << "run the target refresh_guide_pictures";
+  }
+}
+
+TEST(GuidePicturesTest, SizesAsTheDialogsTileAndShowThem) {
+  struct Row {
+    const char* name;
+    uint32_t width, height;
+  } rows[] = {
+      {"Watermark.bmp", 500, 315},
+      {"WatermarkLow.bmp", 500, 315},
+      {"Header.bmp", 49, 49},
+      {"HeaderLow.bmp", 49, 49},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::vector<uint8_t> bmp = Committed(row.name);
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(row.width, Le32(bmp, 18));
+    EXPECT_EQ(row.height, Le32(bmp, 22));
+    EXPECT_EQ(bmp.size(), Le32(bmp, 2));
+  }
+}
+
+TEST(GuidePicturesTest, TextFieldOfTheWatermarkIsPlain) {
+  for (const guidepic::GuidePicture& g : guidepic::DrawGuidePictures()) {
+    if (g.picture.width != guidepic::kWatermarkWidth) continue;
+    SCOPED_TRACE(g.fileName);
+    const uint8_t field = g.picture.At(guidepic::kBandWidth + 1, 0);
+    int others = 0;
+    for (int y = 0; y < g.picture.height; ++y)
+      for (int x = guidepic::kBandWidth + 1; x < g.picture.width; ++x) others += g.picture.At(x, y) != field;
+    EXPECT_EQ(0, others);
+    EXPECT_NE(field, g.picture.At(5, 5));  // the band is woven
+  }
+}
+
+}  // namespace
