@@ -35,7 +35,7 @@ BOOL CWeaveDeskApp::InitInstance() {
   InitDefaultFonts();
   UseEditorProfile();
   LoadStdProfileSettings(4);
-  StartTranslation();
+  StartTranslation(ProgramFolder());
   RegisterTemplate();
   if (!OpenFirstFile()) return FALSE;
   m_pMainWnd->ShowWindow(SW_SHOWNORMAL);
@@ -58,8 +58,7 @@ CString CWeaveDeskApp::ProgramFolder() {
   return slash < 0 ? path : path.Left(slash);
 }
 
-void CWeaveDeskApp::StartTranslation() {
-  const CString folder = ProgramFolder();
+void CWeaveDeskApp::StartTranslation(const CString& folder) {
   LW_STARTPARAMS params;
   std::memset(&params, 0, sizeof(params));
   params.dwSize = sizeof(params);

@@ -20,7 +20,8 @@ class CWeaveDeskApp : public __X_CWinApp {
 
   // The steps of InitInstance a test runs one by one.
   void UseEditorProfile();
-  void StartTranslation();
+  // Starts the library on folder's WeaveDesk.tra (the program's folder at start).
+  void StartTranslation(const CString& folder);
   void RegisterTemplate();
   // Parses the command line (a file is kept) and creates document and frame.
   BOOL OpenFirstFile();
