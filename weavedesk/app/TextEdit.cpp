@@ -300,7 +300,8 @@ bool CTextEdit::Cut() {
 }
 
 bool CTextEdit::Paste() {
-  if (!m_pSegment || m_bReadOnly) return m_bReadOnly;
+  if (!m_pSegment) return false;  // nothing to paste into
+  if (m_bReadOnly) return true;
   CEdit line;
   if (!line.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_NOHIDESEL, CRect(-10, -10, -1, -1), this, 0xFFFF))
     return false;

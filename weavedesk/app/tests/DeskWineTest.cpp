@@ -307,6 +307,36 @@ TEST_F(DeskWine, ToolbarButtonsFollowTheirCommands) {
   SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar");
 }
 
+// The clipboard commands and the Delete key with no text being edited
+// change nothing, also in a translation.
+TEST_F(DeskWine, EditorWithoutASegmentChangesNothing) {
+  Watchdog watchdog(60);
+  Start(false);
+  NewTranslation();
+  ASSERT_EQ(nullptr, Editor()->GetSegment());
+  const bool modified = Doc()->Desk().IsModified();
+  const CString before = View()->GetBlocks().GetBlock(2)->GetText();
+  for (const TCHAR* text : {_T("Zwischenablage")}) {
+    if (OpenClipboard(Frame()->m_hWnd)) {
+      EmptyClipboard();
+      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (lstrlen(text) + 1) * sizeof(TCHAR));
+      lstrcpy(static_cast<LPTSTR>(GlobalLock(memory)), text);
+      GlobalUnlock(memory);
+      SetClipboardData(CF_TEXT, memory);
+      CloseClipboard();
+    }
+  }
+  Command(ID_EDIT_PASTE);
+  Command(ID_EDIT_CUT);
+  Key(VK_DELETE);
+  EXPECT_EQ(nullptr, Editor()->GetSegment());
+  EXPECT_EQ(CString(), lwtest::WindowText(Editor()->m_hWnd));
+  EXPECT_EQ(before, View()->GetBlocks().GetBlock(2)->GetText());
+  EXPECT_EQ(modified, Doc()->Desk().IsModified());
+  EXPECT_FALSE(Editor()->Paste());
+  EXPECT_FALSE(Editor()->Cut());
+}
+
 // The program's own language files: German at start, then the switch to
 // English retranslates the frame's menu, the header view and the texts the
 // program loads itself.
