@@ -7,35 +7,42 @@ CDcTextDevice::CDcTextDevice()
     : m_hText(::CreateFontIndirect(&g_TextFont)), m_hOverlay(::CreateFontIndirect(&g_OverlayFont)) {}
 
 CDcTextDevice::~CDcTextDevice() {
+  for (const Pen& p : m_pens) ::DeleteObject(p.pen);
   if (m_hText) ::DeleteObject(m_hText);
   if (m_hOverlay) ::DeleteObject(m_hOverlay);
 }
 
+void CDcTextDevice::Select(DeskFont font) {
+  HFONT wanted = GetFont(font);
+  if (m_hSelected == wanted) return;
+  ::SelectObject(m_hDC, wanted);
+  m_hSelected = wanted;
+  if (m_nLineHeight[font] < 0) {
+    TEXTMETRIC tm;
+    ::GetTextMetrics(m_hDC, &tm);
+    m_nLineHeight[font] = tm.tmHeight;
+  }
+}
+
+HPEN CDcTextDevice::PenOf(COLORREF color) {
+  for (const Pen& p : m_pens)
+    if (p.color == color) return p.pen;
+  m_pens.push_back(Pen{color, ::CreatePen(PS_SOLID, 1, color)});
+  return m_pens.back().pen;
+}
+
 CSize CDcTextDevice::MeasureText(const CString& text, DeskFont font, int tabWidth) {
   if (!m_hDC) return CSize(0, 0);
-  HGDIOBJ old = ::SelectObject(m_hDC, GetFont(font));
-  CSize size(0, 0);
+  Select(font);
+  if (text.IsEmpty()) return CSize(0, m_nLineHeight[font]);
   if (tabWidth > 0) {
     int stops = tabWidth;
-    DWORD extent = ::GetTabbedTextExtent(m_hDC, text.GetString(), text.GetLength(), 1, &stops);
-    size = CSize(LOWORD(extent), HIWORD(extent));
-    if (text.IsEmpty()) {
-      TEXTMETRIC tm;
-      ::GetTextMetrics(m_hDC, &tm);
-      size.cy = tm.tmHeight;
-    }
-  } else {
-    SIZE s{0, 0};
-    ::GetTextExtentPoint32(m_hDC, text.GetString(), text.GetLength(), &s);
-    if (text.IsEmpty()) {
-      TEXTMETRIC tm;
-      ::GetTextMetrics(m_hDC, &tm);
-      s.cy = tm.tmHeight;
-    }
-    size = CSize(s.cx, s.cy);
+    const DWORD extent = ::GetTabbedTextExtent(m_hDC, text.GetString(), text.GetLength(), 1, &stops);
+    return CSize(LOWORD(extent), HIWORD(extent));
   }
-  ::SelectObject(m_hDC, old);
-  return size;
+  SIZE s{0, 0};
+  ::GetTextExtentPoint32(m_hDC, text.GetString(), text.GetLength(), &s);
+  return CSize(s.cx, s.cy);
 }
 
 void CDcTextDevice::FillRect(const RECT& rect, COLORREF color) {
@@ -47,23 +54,20 @@ void CDcTextDevice::FillRect(const RECT& rect, COLORREF color) {
 
 void CDcTextDevice::DrawText(int x, int y, const CString& text, DeskFont font, int tabWidth, COLORREF background) {
   if (!m_hDC) return;
-  HGDIOBJ old = ::SelectObject(m_hDC, GetFont(font));
+  Select(font);
   ::SetBkColor(m_hDC, background);
   ::SetBkMode(m_hDC, OPAQUE);
   ::SetTextColor(m_hDC, DESK_BLACK);
   int stops = tabWidth > 0 ? tabWidth : 1;
   ::TabbedTextOut(m_hDC, x, y, text.GetString(), text.GetLength(), 1, &stops, x);
-  ::SelectObject(m_hDC, old);
 }
 
 void CDcTextDevice::DrawLine(int x1, int y1, int x2, int y2, COLORREF color) {
   if (!m_hDC) return;
-  HPEN pen = ::CreatePen(PS_SOLID, 1, color);
-  HGDIOBJ old = ::SelectObject(m_hDC, pen);
+  HGDIOBJ old = ::SelectObject(m_hDC, PenOf(color));
   ::MoveToEx(m_hDC, x1, y1, nullptr);
   ::LineTo(m_hDC, x2, y2);
   ::SelectObject(m_hDC, old);
-  ::DeleteObject(pen);
 }
 
 void CDcTextDevice::SetPixel(int x, int y, COLORREF color) {

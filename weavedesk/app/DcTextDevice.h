@@ -6,6 +6,8 @@
 #include "FrameworkWin.h"
 #include "TextDevice.h"
 
+#include <vector>
+
 class CDeskPictures;
 
 class CDcTextDevice : public CTextDevice {
@@ -17,7 +19,10 @@ class CDcTextDevice : public CTextDevice {
   CDcTextDevice& operator=(const CDcTextDevice&) = delete;
 
   // The device drawn on and measured with; null: nothing is drawn, extents are 0.
-  void SetDC(HDC dc) { m_hDC = dc; }
+  void SetDC(HDC dc) {
+    m_hDC = dc;
+    m_hSelected = nullptr;
+  }
   HDC GetDC() const { return m_hDC; }
   void SetPictures(CDeskPictures* pictures) { m_pPictures = pictures; }
   HFONT GetFont(DeskFont font) const { return font == DESK_FONT_TEXT ? m_hText : m_hOverlay; }
@@ -30,7 +35,18 @@ class CDcTextDevice : public CTextDevice {
   void DrawCell(DeskStrip strip, int cell, int x, int y) override;
 
  private:
+  // Selects font into the device unless it is there already.
+  void Select(DeskFont font);
+  HPEN PenOf(COLORREF color);
+
   HDC m_hDC = nullptr;
+  HFONT m_hSelected = nullptr;
+  int m_nLineHeight[2] = {-1, -1};
+  struct Pen {
+    COLORREF color;
+    HPEN pen;
+  };
+  std::vector<Pen> m_pens;
   HFONT m_hText = nullptr;
   HFONT m_hOverlay = nullptr;
   CDeskPictures* m_pPictures = nullptr;
