@@ -307,6 +307,34 @@ TEST_F(DeskWine, ToolbarButtonsFollowTheirCommands) {
   SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar");
 }
 
+// A file named by a drop, the shell or the recent-file list opens as the
+// Open command opens one: a file that is no language file is refused with
+// the message and the open file stays; a good one replaces it.
+TEST_F(DeskWine, NamedFilesOpenThroughTheOpenCommandsPath) {
+  Watchdog watchdog(60);
+  Start(false);
+  const CString bad = Scratch("desk_named") + _T("Kaputt.tra");
+  HANDLE file = CreateFile(bad, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  DWORD written = 0;
+  WriteFile(file, "kein Sprachfile", 15, &written, nullptr);
+  CloseHandle(file);
+  const CString invalid = DeskText(IDS_DESK_INVALID_FILE);
+  CDocument* opened = reinterpret_cast<CDocument*>(1);
+  RunModal({lwtest::When(_T("invalid file message"), lwtest::MessageBoxWith(invalid.Left(20)),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); })},
+           [&] { opened = m_app->OpenDocumentFile(bad); });
+  EXPECT_EQ(nullptr, opened);
+  EXPECT_EQ(SamplePath(), Doc()->Desk().GetPath());
+  EXPECT_EQ(CString(_T("LwvSample.tra (Originalsprache)")), Doc()->GetTitle());
+
+  const CString copy = Scratch("desk_named") + _T("Kopie.tra");
+  ASSERT_TRUE(CopyFile(SamplePath(), copy, FALSE));
+  EXPECT_EQ(Doc(), m_app->OpenDocumentFile(copy));
+  EXPECT_EQ(copy, Doc()->Desk().GetPath());
+  EXPECT_EQ(CString(_T("Kopie.tra (Originalsprache)")), Doc()->GetTitle());
+}
+
 // The clipboard commands and the Delete key with no text being edited
 // change nothing, also in a translation.
 TEST_F(DeskWine, EditorWithoutASegmentChangesNothing) {
