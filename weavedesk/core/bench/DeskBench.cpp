@@ -3,6 +3,7 @@
 // nothing over all blocks; prints both times beside their goals.
 #include "DeskDocument.h"
 #include "FindReplace.h"
+#include "BenchFile.h"
 #include "HeadlessDocHost.h"
 #include "LwFileInfo.h"
 #include "TraFile.h"
@@ -22,56 +23,10 @@ double Millis(Clock::time_point from) {
   return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
 }
 
-CTraNode* Add(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind);
-  parent->AddChild(node);
-  return node;
-}
-
-CString Numbered(const char* format, int a, int b = 0) {
-  CString s;
-  s.Format(format, a, b);
-  return s;
-}
-
-// Root, three groups, 50 menus of 20 nodes, 400 dialogs of 20 nodes and
-// 20 string tables of 550 nodes: 20,004 nodes.
-CTraFile* BuildFile() {
-  CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraFile* file = new CTraFile(root);
-  file->SetProgramName("Bench");
-  CTraNode* menus = Add(root, TRA_SECTION_MENUS, "Menus", TRA_MENUGROUP);
-  for (int m = 0; m < 50; ++m) {
-    CTraNode* popup = Add(Add(menus, Numbered("IDR_MENU%d", m), Numbered("IDR_MENU%d", m), TRA_MENU), "&Datei",
-                          "&File", TRA_POPUP);
-    for (int i = 0; i < 18; ++i)
-      Add(popup, Numbered("Eintrag %d in Men\xFC %d\tStrg+%d", i, m), Numbered("Item %d of menu %d\tCtrl+%d", i, m),
-          TRA_MENUITEM);
-  }
-  CTraNode* dialogs = Add(root, TRA_SECTION_DIALOGS, "Dialoge", TRA_DIALOGGROUP);
-  for (int d = 0; d < 400; ++d) {
-    CTraNode* dialog = Add(dialogs, Numbered("Dialog %d", d), Numbered("Dialog %d (en)", d), TRA_DIALOG);
-    for (int c = 0; c < 19; ++c) {
-      CTraNode* control = new CTraNode(dialog, Numbered("Schaltfl\xE4" "che %d", c), Numbered("Button %d", c),
-                                       TRA_PUSHBUTTON, 80, 14);
-      dialog->AddChild(control);
-    }
-  }
-  CTraNode* strings = Add(root, TRA_SECTION_STRINGS, "Stringtables", TRA_STRINGGROUP);
-  for (int t = 0; t < 20; ++t) {
-    CTraNode* table = Add(strings, Numbered("String Table Section %d", t + 1), "", TRA_STRINGTABLE);
-    for (int s = 0; s < 549; ++s)
-      Add(table, Numbered("Datei %%s konnte nicht gelesen werden (%d.%d).\nFehler %%d", t, s),
-          Numbered("File %%s could not be read (%d.%d).\nError %%d, %%5.2f%%%% done", t, s), TRA_STRING);
-  }
-  return file;
-}
-
-
 }  // namespace
 
 int main() {
-  CTraFile* built = BuildFile();
+  CTraFile* built = deskbench::BuildFile();
   const int nodes = built->GetRootNode()->CountNodes();
   const std::string path = "/tmp/deskcore_bench_" + std::to_string(getpid()) + ".tra";
   if (!LwWriteLanguageFile(CString(path.c_str()), *built)) {

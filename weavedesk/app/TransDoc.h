@@ -1,0 +1,66 @@
+// The editor's document on the framework: CTransDoc wraps the window-free
+// CDeskDocument, binds the file-level commands to it, answers its host
+// questions with the views (hints, header, title) and routes the
+// framework's open, save-question and close steps through it. The dialog
+// editor and the fonts and add-on dialogs are reached through hooks that
+// do nothing until those dialogs exist.
+#pragma once
+
+#include "DeskDocument.h"
+#include "FlagPickerAnswer.h"
+#include "FrameworkWin.h"
+
+#include <memory>
+
+class CHeadView;
+class CMyEditView;
+
+class CTransDoc : public CDocument, public CDeskDocumentHost {
+  DECLARE_DYNCREATE(CTransDoc)
+
+ public:
+  CTransDoc();
+  ~CTransDoc() override;
+
+  CDeskDocument& Desk() { return *m_pDesk; }
+  // A file named by the shell, a drop or the recent-file list, opened as
+  // the Open command opens one; false when it was not opened.
+  bool OpenNamedFile(const CString& path);
+
+  BOOL OnNewDocument() override;
+  BOOL OnOpenDocument(LPCTSTR path) override;
+  BOOL SaveModified() override;
+  void SetPathName(LPCTSTR path, BOOL addToRecent = TRUE) override;
+
+  // CDeskDocumentHost
+  void UpdateAllViews(int hint) override;
+  void CommitDialogRects() override {}
+  void DetachDialogEditor() override {}
+  void RefreshHeader() override;
+  bool RunFontsDialog() override { return false; }
+  void RunAddOnsDialog(CTraFile&) override {}
+  void SetTitle(const CString& title) override;
+  using CDocument::UpdateAllViews;
+
+  CHeadView* GetHeadView() const;
+  CMyEditView* GetEditView() const;
+
+ protected:
+  void OnOpen();
+  void OnNewTranslation();
+  void OnVersionUpdate();
+  void OnSave();
+  void OnSaveAs();
+  void OnShowOverlay();
+  void OnHideOverlay();
+  void OnFonts();
+  void OnAddOns();
+  void OnChooseFlag();
+  void OnUpdateSave(CCmdUI* ui);
+  void OnUpdateHideOverlay(CCmdUI* ui);
+
+  CFlagPickerUiServices m_ui;
+  std::unique_ptr<CDeskDocument> m_pDesk;
+
+  DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,4 @@
+// WeaveDesk, the translation editor: its one application object.
+#include "WeaveDeskApp.h"
+
+CWeaveDeskApp theApp;

@@ -1,0 +1,393 @@
+// WeaveDesk in-process under Wine: the real application, document, frame,
+// views, in-place editor and toolbar, driven through the UI test kit. The
+// sample's LwvSample.tra is opened from the command line; modal windows are
+// answered by the kit's driver; its watchdog ends a hanging run.
+#include "UiTestKit.h"
+
+#include "DeskResource.h"
+#include "DeskStrings.h"
+#include "HeadView.h"
+#include "MainFrame.h"
+#include "MyEditView.h"
+#include "TestPaths.h"
+#include "TextEdit.h"
+#include "TextFonts.h"
+#include "TransDoc.h"
+#include "WeaveDeskApp.h"
+
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+using lwtest::ModalDriver;
+using lwtest::Pump;
+using lwtest::SaveScreenshot;
+using lwtest::Watchdog;
+
+namespace {
+
+CString BuildPath(const CString& below) {
+  CString path = CString(LW_BINARY_DIR) + _T("\\") + below;
+  path.Replace(_T('/'), _T('\\'));
+  return path;
+}
+
+// A scratch folder as the file dialogs write paths: backslashes only.
+CString Scratch(const char* name) {
+  CString folder = lwtest::ScratchDir(name);
+  folder.Replace(_T('/'), _T('\\'));
+  return folder;
+}
+
+CString SamplePath() { return BuildPath(_T("samples\\LwvSample.tra")); }
+
+// A folder with the program's two language files, as beside the program.
+CString LanguageFolder() {
+  const CString folder = Scratch("desk_languages");
+  for (const TCHAR* name : {_T("WeaveDesk.tra"), _T("WeaveDeskEN.tra")})
+    EXPECT_TRUE(CopyFile(BuildPath(CString(_T("weavedesk\\app\\")) + name), folder + name, FALSE)) << name;
+  return folder;
+}
+
+// The language the library remembers is forgotten: every start is German.
+void ForgetRememberedLanguage() {
+  RegDeleteKey(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Editor\\Lingoweave"));
+}
+
+HWND TopDialog() {
+  std::vector<HWND> dialogs = lwtest::OwnDialogs();
+  return dialogs.empty() ? nullptr : dialogs.front();
+}
+
+HWND FileNameField(HWND dialog) {
+  HWND field = ::GetDlgItem(dialog, cmb13);
+  return field ? field : ::GetDlgItem(dialog, edt1);
+}
+
+class DeskWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&init);
+    ForgetRememberedLanguage();
+    m_commandLine = _T("\"") + SamplePath() + _T("\"");
+    m_app.reset(new CWeaveDeskApp);
+    m_app->InitApplication(GetModuleHandle(nullptr), m_commandLine.GetBuffer(), SW_SHOWNORMAL);
+    m_app->UseEditorProfile();
+    InitDefaultFonts();
+  }
+
+  void TearDown() override {
+    if (m_app->m_pMainWnd) {
+      CWnd* frame = m_app->m_pMainWnd;
+      m_app->m_pMainWnd = nullptr;  // its end posts no quit message
+      if (IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+    }
+    Pump();
+    m_app->ExitInstance();
+    m_app.reset();
+  }
+
+  // Template, document and frame as the program makes them; translated by
+  // the program's own files when translated is set.
+  void Start(bool translated) {
+    if (translated) m_app->StartTranslation(LanguageFolder().TrimRight(_T('\\')));
+    m_app->RegisterTemplate();
+    ASSERT_TRUE(m_app->OpenFirstFile());
+    ASSERT_NE(m_app->m_pMainWnd, nullptr);
+    m_app->m_pMainWnd->ShowWindow(SW_SHOWNORMAL);
+    m_app->m_pMainWnd->UpdateWindow();
+    Pump();
+  }
+
+  CMainFrame* Frame() const { return dynamic_cast<CMainFrame*>(m_app->m_pMainWnd); }
+  CMyEditView* View() const { return Frame()->GetEditView(); }
+  CHeadView* Head() const { return Frame()->GetHeadView(); }
+  CTransDoc* Doc() const { return Frame() && View() ? View()->GetDoc() : nullptr; }
+  CTextEdit* Editor() const { return View()->GetTextEdit(); }
+  void Command(UINT id) { SendMessage(Frame()->m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  CString Status() const { return Frame()->GetStatusBar().GetPaneText(1); }
+  CString Caption() const { return lwtest::WindowText(Frame()->m_hWnd); }
+
+  // A click on the first text item of block index (scrolled into view first).
+  void ClickBlock(int index) {
+    CMyEditView* view = View();
+    CTextBlock* block = view->GetBlocks().GetBlock(index);
+    ASSERT_GT(block->GetItemCount(), 0);
+    const RECT& item = block->GetItem(0)->m_rect;
+    const int x = view->GetBlocks().GetLevel(index) * CTextBlock::kIndent + item.left + 3;
+    const int y = view->BlockTop(index) - view->GetVerticalAxis().GetOffset() + item.top + 3;
+    SendMessage(view->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessage(view->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
+  void Type(const CString& text) {
+    for (int i = 0; i < text.GetLength(); ++i) SendMessage(Editor()->m_hWnd, WM_CHAR, static_cast<BYTE>(text[i]), 1);
+  }
+  void Key(UINT key) {
+    SendMessage(Editor()->m_hWnd, WM_KEYDOWN, key, 1);
+    SendMessage(Editor()->m_hWnd, WM_KEYUP, key, 0xC0000001);
+  }
+  CString Expected(UINT id, int value) const {
+    CString text;
+    text.Format(DeskText(id), value);
+    return text;
+  }
+  CString Position(int current) const {
+    CString text;
+    text.Format(DeskText(IDS_DESK_POSITION), current, View()->GetBlocks().GetCount());
+    return text;
+  }
+  // A command whose modal windows the steps answer.
+  void RunModal(std::vector<lwtest::Step> steps, const std::function<void()>& start) {
+    ModalDriver driver(std::move(steps));
+    start();
+    EXPECT_TRUE(driver.WaitUntilFinished());
+  }
+  // "Neue Übersetzung" with the flag picker cancelled.
+  void NewTranslation() {
+    RunModal({lwtest::When(_T("flag picker"), [] { return TopDialog(); },
+                           [](HWND dialog) { PostMessage(dialog, WM_COMMAND, IDCANCEL, 0); })},
+             [&] { Command(ID_NEW_TRANSLATION); });
+    Pump();
+  }
+  void SaveAs(const CString& path) {
+    DeleteFile(path);
+    RunModal({{_T("save dialog"),
+               [&] {
+                 HWND dialog = TopDialog();
+                 if (!dialog || !FileNameField(dialog)) return false;
+                 ::SetWindowText(FileNameField(dialog), path);
+                 ::PostMessage(dialog, WM_COMMAND, IDOK, 0);
+                 return true;
+               }}},
+             [&] { Command(ID_DESK_SAVE_AS); });
+    Pump();
+  }
+
+  CString m_commandLine;
+  std::unique_ptr<CWeaveDeskApp> m_app;
+};
+
+// The command line's file opens without a dialog, read-only and titled as an
+// original; the status shows the number of texts; a typed key offers a new
+// translation instead of changing the text.
+TEST_F(DeskWine, CommandLineFileOpensAsOriginal) {
+  Watchdog watchdog(60);
+  Start(false);
+  EXPECT_EQ(CString(_T("LwvSample.tra (Originalsprache) - Lingoweave Editor")), Caption());
+  EXPECT_TRUE(m_app->GetCommandLineFile().IsEmpty()) << "the command line's file is used once";
+  const int count = View()->GetBlocks().GetCount();
+  EXPECT_GT(count, 100);
+  EXPECT_EQ(Expected(IDS_DESK_TEXT_COUNT, count), Status());
+  SaveScreenshot(Frame()->m_hWnd, "weavedesk_main_de");
+
+  ClickBlock(4);
+  Pump();
+  ASSERT_NE(Editor()->GetSegment(), nullptr);
+  EXPECT_EQ(Position(4), Status());
+  const CString before = View()->GetBlocks().GetBlock(4)->GetText();
+  const CString offer = DeskText(IDS_DESK_OFFER_TRANSLATION);
+  RunModal({lwtest::When(_T("new translation offer"), lwtest::MessageBoxWith(offer.Left(offer.Find(_T('\n')))),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDNO, 0); })},
+           [&] { Type(_T("x")); });
+  EXPECT_EQ(before, View()->GetBlocks().GetBlock(4)->GetText());
+  EXPECT_FALSE(Doc()->Desk().IsModified());
+}
+
+// A new translation: typed over, moved with the keys, a line split and
+// joined, the tree collapsed and expanded, the header edited, saved under a
+// new name and read back.
+TEST_F(DeskWine, NewTranslationEditedSavedAndReadBack) {
+  Watchdog watchdog(90);
+  Start(false);
+  NewTranslation();
+  EXPECT_FALSE(Doc()->Desk().IsOriginal());
+  EXPECT_EQ(CString(_T("*")), Doc()->GetTitle());
+  EXPECT_EQ(CString(_T("Neue_Sprache_0")), lwtest::WindowText(::GetDlgItem(Head()->m_hWnd, IDC_HEAD_LANGUAGE)));
+
+  // Type over the text of block 2.
+  ClickBlock(2);
+  Pump();
+  ASSERT_NE(Editor()->GetSegment(), nullptr);
+  EXPECT_EQ(Position(2), Status());
+  Editor()->SetSel(0, -1);
+  Type(_T("&File"));
+  EXPECT_EQ(CString(_T("&File")), View()->GetBlocks().GetBlock(2)->GetText());
+  EXPECT_TRUE(Doc()->Desk().IsModified());
+
+  // Down moves into the next block, Page Down at least one block on.
+  Key(VK_DOWN);
+  EXPECT_EQ(Position(3), Status());
+  Key(VK_NEXT);
+  const int paged = View()->GetBlocks().GetCurrent();
+  EXPECT_GT(paged, 3);
+  Key(VK_PRIOR);
+  EXPECT_LT(View()->GetBlocks().GetCurrent(), paged);
+
+  // Enter splits block 4's line, Backspace at the start of the new line joins it.
+  ClickBlock(4);
+  CTextBlock* block = View()->GetBlocks().GetBlock(4);
+  const CString text = block->GetText();
+  Editor()->SetSel(3, 3);
+  Type(_T("\r"));
+  EXPECT_EQ(2, block->GetLineCount());
+  Key(VK_BACK);
+  EXPECT_EQ(1, block->GetLineCount());
+  EXPECT_EQ(text.Left(3) + _T(" ") + text.Mid(3), block->GetText()) << "a backward join puts a blank between the lines";
+
+  // Collapsing leaves the top-level blocks; expanding shows all again.
+  const double expandedHeight = View()->GetVerticalAxis().GetTotal();
+  Command(ID_TREE_COLLAPSE);
+  EXPECT_EQ(Expected(IDS_DESK_TEXT_COUNT, View()->GetBlocks().GetCount()), Status());
+  EXPECT_LT(View()->GetVerticalAxis().GetTotal(), expandedHeight);
+  Command(ID_TREE_EXPAND);
+  EXPECT_EQ(expandedHeight, View()->GetVerticalAxis().GetTotal());
+
+  // The header's comment, then Save As and reading the file back.
+  SetDlgItemText(Head()->m_hWnd, IDC_HEAD_COMMENT, _T("Englisch f\xfcr das Beispiel"));
+  SetDlgItemText(Head()->m_hWnd, IDC_HEAD_LANGUAGE, _T("Englisch"));
+  const CString saved = Scratch("desk_save") + _T("DeskSaved.tra");
+  SaveAs(saved);
+  EXPECT_EQ(saved, Doc()->Desk().GetPath());
+  EXPECT_FALSE(Doc()->Desk().IsModified());
+  EXPECT_EQ(CString(_T("DeskSaved.tra")), Doc()->GetTitle());
+  SaveScreenshot(Frame()->m_hWnd, "weavedesk_translation_de");
+
+  ASSERT_TRUE(Doc()->OpenNamedFile(saved));
+  Pump();
+  EXPECT_EQ(CString(_T("&File")), View()->GetBlocks().GetBlock(2)->GetText());
+  EXPECT_EQ(CString(_T("Englisch f\xfcr das Beispiel")), Doc()->Desk().GetComment());
+  EXPECT_EQ(CString(_T("Englisch")), Doc()->Desk().GetLanguageName());
+  EXPECT_FALSE(Doc()->Desk().IsOriginal());
+}
+
+// Closing a changed translation asks to save; Cancel keeps the window, No closes it.
+TEST_F(DeskWine, SaveQuestionOnCloseCancelKeepsTheWindow) {
+  Watchdog watchdog(60);
+  Start(false);
+  NewTranslation();
+  const CString question = DeskText(IDS_DESK_SAVE_QUESTION);
+  const CString firstLine = question.Left(question.Find(_T('\n')));
+  HWND frame = Frame()->m_hWnd;
+  RunModal({lwtest::When(_T("save question"), lwtest::MessageBoxWith(firstLine),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDCANCEL, 0); })},
+           [&] { SendMessage(frame, WM_CLOSE, 0, 0); });
+  EXPECT_TRUE(IsWindow(frame));
+  EXPECT_TRUE(Doc()->Desk().IsModified());
+
+  m_app->m_pMainWnd = nullptr;  // no quit message for the test's thread
+  RunModal({lwtest::When(_T("save question"), lwtest::MessageBoxWith(firstLine),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDNO, 0); })},
+           [&] { SendMessage(frame, WM_CLOSE, 0, 0); });
+  Pump();
+  EXPECT_FALSE(IsWindow(frame));
+}
+
+// The toolbar: the resource's buttons, Save disabled until a change, the
+// owner-drawn states following the commands' update handlers.
+TEST_F(DeskWine, ToolbarButtonsFollowTheirCommands) {
+  Watchdog watchdog(60);
+  Start(false);
+  CZweiToolBar& bar = Frame()->GetToolBar();
+  ASSERT_EQ(24, bar.GetCount());
+  const int save = bar.CommandToIndex(ID_DESK_SAVE);
+  const int hide = bar.CommandToIndex(ID_OVERLAY_HIDE);
+  ASSERT_GE(save, 0);
+  Frame()->OnIdleUpdateCmdUI();
+  EXPECT_EQ(ZWEI_DISABLED, bar.GetButtonState(save));
+  EXPECT_EQ(ZWEI_DISABLED, bar.GetButtonState(hide));
+  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(bar.CommandToIndex(ID_DESK_OPEN)));
+  NewTranslation();
+  Frame()->OnIdleUpdateCmdUI();
+  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(save));
+  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(hide)) << "the original's copy is the overlay";
+  bar.UpdateWindow();
+  for (int i = 0; i < bar.GetCount(); ++i)
+    if (bar.GetItemID(i) != ID_SEPARATOR) EXPECT_NE(ZWEI_NEVER_DRAWN, bar.GetLastDrawnState(i)) << i;
+  SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar");
+}
+
+// A file named by a drop, the shell or the recent-file list opens as the
+// Open command opens one: a file that is no language file is refused with
+// the message and the open file stays; a good one replaces it.
+TEST_F(DeskWine, NamedFilesOpenThroughTheOpenCommandsPath) {
+  Watchdog watchdog(60);
+  Start(false);
+  const CString bad = Scratch("desk_named") + _T("Kaputt.tra");
+  HANDLE file = CreateFile(bad, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  DWORD written = 0;
+  WriteFile(file, "kein Sprachfile", 15, &written, nullptr);
+  CloseHandle(file);
+  const CString invalid = DeskText(IDS_DESK_INVALID_FILE);
+  CDocument* opened = reinterpret_cast<CDocument*>(1);
+  RunModal({lwtest::When(_T("invalid file message"), lwtest::MessageBoxWith(invalid.Left(20)),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); })},
+           [&] { opened = m_app->OpenDocumentFile(bad); });
+  EXPECT_EQ(nullptr, opened);
+  EXPECT_EQ(SamplePath(), Doc()->Desk().GetPath());
+  EXPECT_EQ(CString(_T("LwvSample.tra (Originalsprache)")), Doc()->GetTitle());
+
+  const CString copy = Scratch("desk_named") + _T("Kopie.tra");
+  ASSERT_TRUE(CopyFile(SamplePath(), copy, FALSE));
+  EXPECT_EQ(Doc(), m_app->OpenDocumentFile(copy));
+  EXPECT_EQ(copy, Doc()->Desk().GetPath());
+  EXPECT_EQ(CString(_T("Kopie.tra (Originalsprache)")), Doc()->GetTitle());
+}
+
+// The clipboard commands and the Delete key with no text being edited
+// change nothing, also in a translation.
+TEST_F(DeskWine, EditorWithoutASegmentChangesNothing) {
+  Watchdog watchdog(60);
+  Start(false);
+  NewTranslation();
+  ASSERT_EQ(nullptr, Editor()->GetSegment());
+  const bool modified = Doc()->Desk().IsModified();
+  const CString before = View()->GetBlocks().GetBlock(2)->GetText();
+  for (const TCHAR* text : {_T("Zwischenablage")}) {
+    if (OpenClipboard(Frame()->m_hWnd)) {
+      EmptyClipboard();
+      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (lstrlen(text) + 1) * sizeof(TCHAR));
+      lstrcpy(static_cast<LPTSTR>(GlobalLock(memory)), text);
+      GlobalUnlock(memory);
+      SetClipboardData(CF_TEXT, memory);
+      CloseClipboard();
+    }
+  }
+  Command(ID_EDIT_PASTE);
+  Command(ID_EDIT_CUT);
+  Key(VK_DELETE);
+  EXPECT_EQ(nullptr, Editor()->GetSegment());
+  EXPECT_EQ(CString(), lwtest::WindowText(Editor()->m_hWnd));
+  EXPECT_EQ(before, View()->GetBlocks().GetBlock(2)->GetText());
+  EXPECT_EQ(modified, Doc()->Desk().IsModified());
+  EXPECT_FALSE(Editor()->Paste());
+  EXPECT_FALSE(Editor()->Cut());
+}
+
+// The program's own language files: German at start, then the switch to
+// English retranslates the frame's menu, the header view and the texts the
+// program loads itself.
+TEST_F(DeskWine, LanguageSwitchRetranslatesFrameAndHeader) {
+  Watchdog watchdog(90);
+  Start(true);
+  HMENU menu = ::GetMenu(Frame()->m_hWnd);
+  EXPECT_EQ(CString(_T("&Datei")), lwtest::MenuText(menu, 0));
+  EXPECT_EQ(CString(_T("Programm:")), lwtest::WindowText(::GetWindow(Head()->m_hWnd, GW_CHILD)));
+  const CString folder = LanguageFolder();
+  ASSERT_TRUE(LWSwitchFile(folder + _T("WeaveDeskEN.tra")));
+  Pump();
+  EXPECT_EQ(CString(_T("&File")), lwtest::MenuText(menu, 0));
+  EXPECT_EQ(CString(_T("Program:")), lwtest::WindowText(::GetWindow(Head()->m_hWnd, GW_CHILD)));
+  CString count;
+  count.Format(_T("%i texts"), View()->GetBlocks().GetCount());
+  Command(ID_TREE_COLLAPSE);
+  EXPECT_EQ(count, Status());
+  Command(ID_TREE_EXPAND);
+  SaveScreenshot(Frame()->m_hWnd, "weavedesk_main_en");
+  ASSERT_TRUE(LWSwitchFile(folder + _T("WeaveDesk.tra")));
+  Pump();
+  EXPECT_EQ(CString(_T("&Datei")), lwtest::MenuText(menu, 0));
+}
+
+}  // namespace
