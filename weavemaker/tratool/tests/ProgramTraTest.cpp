@@ -194,6 +194,19 @@ TEST_F(ProgramTraTest, DependenciesAreTheFilesRead) {
   EXPECT_EQ(m_request.englishTable, result.dependencies[3]);
 }
 
+// A statement the reader cannot read is a warning with its place; the rest
+// of the script still makes both files.
+TEST_F(ProgramTraTest, ScanProblemsAreWarnings) {
+  WriteText(m_dir + _T("App.rc"), std::string(kScript) + "BROKEN DIALOG 0, 0, 10\nBEGIN\nEND\n");
+  const ProgramTraResult result = MakeProgramTraFiles(m_request);
+  ASSERT_EQ(true, result.Succeeded());
+  ASSERT_EQ(1u, result.problems.size());
+  EXPECT_NE(-1, result.problems[0].Find(_T("BROKEN DIALOG 0 , 0 , 10")))
+      << CStringA(result.problems[0]).GetString();
+  EXPECT_EQ(true, Exists(Out(_T("AppU.tra"))));
+  EXPECT_EQ(true, Exists(Out(_T("AppUEN.tra"))));
+}
+
 TEST_F(ProgramTraTest, AnsiFileHoldsCodePage1252Texts) {
   m_request.ansi = true;
   m_request.originalName = _T("App.tra");
