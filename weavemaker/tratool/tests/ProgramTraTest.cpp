@@ -179,6 +179,16 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   EXPECT_EQ(CString(_T("Choose language")), switchE->m_strTranslation);
   EXPECT_EQ(CString(_T("&Choose language...")), switchE->GetChild(9)->m_strTranslation);
 
+  // The system menu, addressed by position: German and English.
+  const CTraNode* systemG = Find(*german, {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP});
+  const CTraNode* systemE = Find(*english, {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP});
+  ASSERT_NE(nullptr, systemG);
+  ASSERT_NE(nullptr, systemE);
+  EXPECT_EQ(6, systemE->GetChildCount());
+  EXPECT_EQ(W(u8"&Schlie\u00DFen\tAlt+F4"), systemG->GetChild(5)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Close\tAlt+F4")), systemE->GetChild(5)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Restore")), systemE->GetChild(0)->m_strTranslation);
+
   // Only the one text without an entry is reported.
   EXPECT_EQ((std::vector<CString>{W(u8"Nicht \u00FCbersetzt")}), result.untranslated);
   EXPECT_EQ(std::vector<CString>(), result.problems);
@@ -272,15 +282,22 @@ TEST_F(ProgramTraTest, FailuresWriteNothing) {
   }
 }
 
-// Every text of the supplied entries has its English text built in.
+// Every text of the supplied entries has its English text built in; the
+// switch dialog's "&Hilfe" wins over the button's.
 TEST(SuppliedEntries, EveryGermanTextHasEnglish) {
-  CGermanButtonCapture capture;
+  CGermanSystemCapture capture;
   ResMessageBoxCapture box;
   ASSERT_EQ(true, capture.CaptureMessageBox(box));
-  for (const ResCapturedButton& button : box.buttons) {
-    SCOPED_TRACE(CStringA(button.text).GetString());
-    EXPECT_NE(nullptr, SuppliedEnglishTexts().Find(button.text));
+  std::vector<CString> menu;
+  ASSERT_EQ(true, capture.ReadSystemMenu(menu));
+  std::vector<CString> texts = menu;
+  for (const ResCapturedButton& button : box.buttons) texts.push_back(button.text);
+  for (const CString& text : texts) {
+    SCOPED_TRACE(CStringA(text).GetString());
+    EXPECT_NE(nullptr, SuppliedEnglishTexts().Find(text));
   }
+  ASSERT_NE(nullptr, SuppliedEnglishTexts().Find(_T("&Hilfe")));
+  EXPECT_EQ(CString(_T("&Help")), *SuppliedEnglishTexts().Find(_T("&Hilfe")));
   EXPECT_EQ(nullptr, SuppliedEnglishTexts().Find(_T("Einstellungen")));
 }
 
