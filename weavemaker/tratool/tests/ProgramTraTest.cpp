@@ -104,6 +104,13 @@ class ProgramTraTest : public ::testing::Test {
     return texts;
   }
 
+  static const CTraNode* SwitchDialog(const CTraFile& file) {
+    const CTraNode* dialogs = Find(file, {TRA_SECTION_DIALOGS});
+    for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
+      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+    return nullptr;
+  }
+
   static LwFlagPixels StripFlag(LPCTSTR country) {
     LwFlagPixels flag{};
     EXPECT_EQ(true, LwReadCountryFlag(kStrip, country, flag));
@@ -171,11 +178,12 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   EXPECT_EQ(CString(_T("Abbrechen")), boxG->GetChild(1)->m_strTranslation);
   EXPECT_EQ(CString(_T("Cancel")), boxE->GetChild(1)->m_strTranslation);
   EXPECT_EQ(CString(_T("MessageBoxButton1")), boxE->GetChild(1)->m_strOriginal);
-  const CTraNode* switchE = nullptr;
-  const CTraNode* dialogs = Find(*english, {TRA_SECTION_DIALOGS});
-  for (int i = 0; i < dialogs->GetChildCount(); ++i)
-    if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) switchE = dialogs->GetChild(i);
+  const CTraNode* switchG = SwitchDialog(*german);
+  const CTraNode* switchE = SwitchDialog(*english);
+  ASSERT_NE(nullptr, switchG);
   ASSERT_NE(nullptr, switchE);
+  EXPECT_EQ(W(u8"Sprache w\u00E4hlen"), switchG->m_strTranslation);
+  EXPECT_EQ(W(u8"&Sprache w\u00E4hlen..."), switchG->GetChild(9)->m_strTranslation);
   EXPECT_EQ(CString(_T("Choose language")), switchE->m_strTranslation);
   EXPECT_EQ(CString(_T("&Choose language...")), switchE->GetChild(9)->m_strTranslation);
 
