@@ -18,13 +18,25 @@ WString DecodeUtf16(const BYTE* data, size_t size, bool bigEndian) {
   return out;
 }
 
-// A script without a byte-order mark that opens with
-// "#pragma code_page(65001)" is UTF-8 for the resource compiler.
-bool OpensWithUtf8Pragma(const BYTE* data, size_t size) {
-  size_t end = 0;
-  while (end < size && end < 256 && data[end] != '\n') ++end;
-  static const std::regex pragma(R"(^\s*#\s*pragma\s+code_page\s*\(\s*65001\s*\)\s*$)");
-  return std::regex_match(std::string(reinterpret_cast<const char*>(data), end), pragma);
+// A script without a byte-order mark is UTF-8 for the resource compiler
+// when its first "#pragma code_page(...)" line names 65001.
+bool PragmaSaysUtf8(const BYTE* data, size_t size) {
+  static const std::regex pragma(R"(^\s*#\s*pragma\s+code_page\s*\(\s*(\w+)\s*\)\s*$)");
+  size_t start = 0;
+  while (start < size) {
+    size_t end = start;
+    while (end < size && data[end] != '\n') ++end;
+    size_t first = start;
+    while (first < end && (data[first] == ' ' || data[first] == '\t')) ++first;
+    // Directive lines only, and no longer than a directive needs.
+    if (first < end && data[first] == '#' && end - start <= 256) {
+      std::smatch match;
+      const std::string line(reinterpret_cast<const char*>(data + start), end - start);
+      if (std::regex_match(line, match, pragma)) return match[1] == "65001";
+    }
+    start = end + 1;
+  }
+  return false;
 }
 
 // The decoded text in the build's width.
@@ -49,7 +61,7 @@ void DecodeScriptTextInto(const BYTE* data, size_t size, std::basic_string<TCHAR
   } else if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     enc = ScriptEncoding::Utf8;
     Assign(text, Widen(reinterpret_cast<const char*>(data + 3), size - 3, CP_UTF8));
-  } else if (OpensWithUtf8Pragma(data, size)) {
+  } else if (PragmaSaysUtf8(data, size)) {
     enc = ScriptEncoding::Utf8;
     Assign(text, Widen(reinterpret_cast<const char*>(data), size, CP_UTF8));
   } else {

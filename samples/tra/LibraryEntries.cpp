@@ -2,6 +2,7 @@
 
 #include "ResFile.h"
 #include "ResLibraryEntries.h"
+#include "ResRecordedTexts.h"
 #include "SampleTexts.h"
 #include "StdButtonModel.h"
 #include "StdDlgModels.h"
@@ -10,58 +11,6 @@
 #include <memory>
 
 namespace {
-
-struct EntryText {
-  const char* german;
-  const char* english;
-  int cx, cy;
-};
-
-// The switch dialog's English strings by their string id; the German ones
-// are the reader's built-in texts.
-const struct {
-  UINT id;
-  const char* english;
-} kSwitchEnglish[] = {
-    {1000, u8"Choose language"},
-    {1012, u8"&Show all language files"},
-    {1001, u8"Available languages"},
-    {1014, u8"Properties of the chosen language"},
-    {1015, u8"Version:"},
-    {1016, u8"Date:"},
-    {1017, u8"Author:"},
-    {1018, u8"Comment:"},
-    {1008,
-     u8"Warning! You have chosen a language of an older program version.\n"
-     u8"Possibly not all texts of the program are shown in the right language."},
-    {1009, u8"Error while switching the language!"},
-    {1010, u8"&Choose language..."},
-    {1011, u8"Allows a new language to be set\nSwitch language"},
-    {1007, u8"Ver."},
-    {1004, u8"&OK"},
-    {1005, u8"&Cancel"},
-    {1006, u8"&Help"},
-    {1013, u8"&About"},
-    {1019, u8"About Lingoweave"},
-    {1020, u8"Further information"},
-};
-
-// Button texts by the model's index (OK, Cancel, Abort, Retry, Ignore, Yes,
-// No, Apply, Help, Back, Next, Finish); English as the system shows them.
-const EntryText kButtonTexts[LWV_MB_BUTTONS] = {
-    {u8"OK", u8"OK", 50, 14},
-    {u8"Abbrechen", u8"Cancel", 50, 14},
-    {u8"&Abbrechen", u8"&Abort", 50, 14},
-    {u8"&Wiederholen", u8"&Retry", 50, 14},
-    {u8"&Ignorieren", u8"&Ignore", 50, 14},
-    {u8"&Ja", u8"&Yes", 50, 14},
-    {u8"&Nein", u8"&No", 50, 14},
-    {u8"Ü&bernehmen", u8"&Apply", 50, 14},
-    {u8"&Hilfe", u8"Help", 50, 14},
-    {u8"< &Zurück", u8"< &Back", 50, 14},
-    {u8"&Weiter >", u8"&Next >", 50, 14},
-    {u8"Fertig stellen", u8"Finish", 50, 14},
-};
 
 // A common dialog's texts as Wine's comdlg32 shows them (English) and in
 // German, with the rectangles (dialog units) read from Wine's dialog.
@@ -116,27 +65,13 @@ const StdDlgTexts kStdDlgTexts[] = {
      }},
 };
 
-struct SystemItem {
-  const char* original;  // the live English system menu
-  const char* german;
-};
-
-// Restore, move, size, minimize, maximize, close: the order in which the
-// library addresses the items.
-const SystemItem kSystemItems[] = {
-    {u8"&Restore", u8"&Wiederherstellen"}, {u8"&Move", u8"&Verschieben"},   {u8"&Size", u8"&Größe ändern"},
-    {u8"Mi&nimize", u8"Mi&nimieren"},       {u8"Ma&ximize", u8"Ma&ximieren"}, {u8"&Close\tAlt+F4", u8"&Schließen\tAlt+F4"},
-};
-
 // The switch dialog's strings of one language.
 class CSwitchTexts : public IResTextSource {
  public:
   explicit CSwitchTexts(SampleLanguage language) : m_language(language) {}
   CString LoadText(UINT id) override {
     if (m_language == kSampleGerman) return BuiltInSwitchText(id);
-    for (const auto& row : kSwitchEnglish)
-      if (row.id == id) return SampleText(row.english);
-    return CString();
+    return EnglishSwitchText(id);
   }
 
  private:
@@ -151,10 +86,10 @@ CResRecordedCapture SampleCapture(SampleLanguage language, SampleLanguage system
   CResRecordedCapture capture;
   ResMessageBoxCapture box;
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
-    const EntryText& text = kButtonTexts[i];
+    const ResRecordedText& text = kResButtonTexts[i];
     box.buttons[i].text = SampleText(german ? text.german : text.english);
-    box.buttons[i].cx = text.cx;
-    box.buttons[i].cy = text.cy;
+    box.buttons[i].cx = kResButtonWidth;
+    box.buttons[i].cy = kResButtonHeight;
   }
   capture.RecordMessageBox(box);
   for (const StdDlgTexts& texts : kStdDlgTexts) {
@@ -179,8 +114,9 @@ CResRecordedCapture SampleCapture(SampleLanguage language, SampleLanguage system
     capture.RecordStdDialog(texts.kind, dialog);
   }
   std::vector<CString> menu;
-  for (const SystemItem& item : kSystemItems)
-    menu.push_back(SampleText(systemMenu == kSampleGerman ? item.german : item.original));
+  // The live system menu under Wine is the English one.
+  for (const ResRecordedText& item : kResSystemMenuTexts)
+    menu.push_back(SampleText(systemMenu == kSampleGerman ? item.german : item.english));
   capture.RecordSystemMenu(menu);
   return capture;
 }

@@ -164,6 +164,10 @@ bool CEnglishTable::Load(const CString& path, CString& error) {
   return false;
 }
 
+void CEnglishTable::Add(const CString& original, const CString& english) {
+  m_entries.insert({original, Entry{english, 0}});
+}
+
 const CString* CEnglishTable::Find(const CString& original) const {
   auto found = m_entries.find(original);
   return found == m_entries.end() ? nullptr : &found->second.english;

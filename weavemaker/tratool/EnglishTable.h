@@ -15,6 +15,8 @@ class CEnglishTable {
   // UTF-8, an original already given another English text); error then
   // names the line ("line 3: ...") and the table keeps the lines before it.
   bool Parse(const BYTE* data, size_t size, CString& error);
+  // Adds one entry; an original that is there already keeps its text.
+  void Add(const CString& original, const CString& english);
   // Reads the file and parses it; the error names the file.
   bool Load(const CString& path, CString& error);
 

@@ -86,7 +86,7 @@ std::unique_ptr<CWizardProject> ScanScripts(const ProgramTraRequest& request, co
   if (!TakeFlag(seed, request.flagStrip, _T("Germany")))
     result.errors.push_back(_T("no flag of Germany in the flag strip ") + request.flagStrip);
 
-  CGermanButtonCapture capture;
+  CGermanSystemCapture capture;
   WizardScanServices services;
   services.capture = &capture;
   const CString log = project->ScanResources(services);

@@ -45,9 +45,9 @@ TEST(LineReader, EncodingsAreDetectedByTheirMark) {
   }
 }
 
-// Without a mark, the resource compiler reads a script as UTF-8 when its
-// first line says so; a pragma further down or for another page does not.
-TEST(LineReader, Utf8PragmaOnTheFirstLineWithoutMark) {
+// Without a mark, the resource compiler reads a script as UTF-8 from a
+// "#pragma code_page(65001)"; the first such pragma decides for the file.
+TEST(LineReader, Utf8PragmaWithoutMark) {
   struct Case {
     std::string bytes;
     lw::ScriptEncoding encoding;
@@ -56,7 +56,11 @@ TEST(LineReader, Utf8PragmaOnTheFirstLineWithoutMark) {
       {"#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Utf8, u"\nA\u00E4"},
       {"  # pragma  code_page ( 65001 ) \r\nA\xC3\xA4", lw::ScriptEncoding::Utf8, u"\nA\u00E4"},
       {"#pragma code_page(1252)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
-      {"// x\n#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
+      {"// x\n#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Utf8, u"\nA\u00E4"},
+      {"#pragma code_page(1252)\n#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252,
+       u"\nA\u00C3\u00A4"},
+      {"// #pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
+      {"#pragma code_page(DEFAULT)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes);

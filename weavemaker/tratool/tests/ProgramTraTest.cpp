@@ -104,6 +104,13 @@ class ProgramTraTest : public ::testing::Test {
     return texts;
   }
 
+  static const CTraNode* SwitchDialog(const CTraFile& file) {
+    const CTraNode* dialogs = Find(file, {TRA_SECTION_DIALOGS});
+    for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
+      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+    return nullptr;
+  }
+
   static LwFlagPixels StripFlag(LPCTSTR country) {
     LwFlagPixels flag{};
     EXPECT_EQ(true, LwReadCountryFlag(kStrip, country, flag));
@@ -171,13 +178,24 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   EXPECT_EQ(CString(_T("Abbrechen")), boxG->GetChild(1)->m_strTranslation);
   EXPECT_EQ(CString(_T("Cancel")), boxE->GetChild(1)->m_strTranslation);
   EXPECT_EQ(CString(_T("MessageBoxButton1")), boxE->GetChild(1)->m_strOriginal);
-  const CTraNode* switchE = nullptr;
-  const CTraNode* dialogs = Find(*english, {TRA_SECTION_DIALOGS});
-  for (int i = 0; i < dialogs->GetChildCount(); ++i)
-    if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) switchE = dialogs->GetChild(i);
+  const CTraNode* switchG = SwitchDialog(*german);
+  const CTraNode* switchE = SwitchDialog(*english);
+  ASSERT_NE(nullptr, switchG);
   ASSERT_NE(nullptr, switchE);
+  EXPECT_EQ(W(u8"Sprache w\u00E4hlen"), switchG->m_strTranslation);
+  EXPECT_EQ(W(u8"&Sprache w\u00E4hlen..."), switchG->GetChild(9)->m_strTranslation);
   EXPECT_EQ(CString(_T("Choose language")), switchE->m_strTranslation);
   EXPECT_EQ(CString(_T("&Choose language...")), switchE->GetChild(9)->m_strTranslation);
+
+  // The system menu, addressed by position: German and English.
+  const CTraNode* systemG = Find(*german, {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP});
+  const CTraNode* systemE = Find(*english, {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP});
+  ASSERT_NE(nullptr, systemG);
+  ASSERT_NE(nullptr, systemE);
+  EXPECT_EQ(6, systemE->GetChildCount());
+  EXPECT_EQ(W(u8"&Schlie\u00DFen\tAlt+F4"), systemG->GetChild(5)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Close\tAlt+F4")), systemE->GetChild(5)->m_strTranslation);
+  EXPECT_EQ(CString(_T("&Restore")), systemE->GetChild(0)->m_strTranslation);
 
   // Only the one text without an entry is reported.
   EXPECT_EQ((std::vector<CString>{W(u8"Nicht \u00FCbersetzt")}), result.untranslated);
@@ -192,6 +210,19 @@ TEST_F(ProgramTraTest, DependenciesAreTheFilesRead) {
   EXPECT_EQ(lw::NameOf(result.dependencies[1]), CString(_T("AppIds.h")));
   EXPECT_EQ(lw::NameOf(result.dependencies[2]), CString(_T("Extra.rc")));
   EXPECT_EQ(m_request.englishTable, result.dependencies[3]);
+}
+
+// A statement the reader cannot read is a warning with its place; the rest
+// of the script still makes both files.
+TEST_F(ProgramTraTest, ScanProblemsAreWarnings) {
+  WriteText(m_dir + _T("App.rc"), std::string(kScript) + "BROKEN DIALOG 0, 0, 10\nBEGIN\nEND\n");
+  const ProgramTraResult result = MakeProgramTraFiles(m_request);
+  ASSERT_EQ(true, result.Succeeded());
+  ASSERT_EQ(1u, result.problems.size());
+  EXPECT_NE(-1, result.problems[0].Find(_T("BROKEN DIALOG 0 , 0 , 10")))
+      << CStringA(result.problems[0]).GetString();
+  EXPECT_EQ(true, Exists(Out(_T("AppU.tra"))));
+  EXPECT_EQ(true, Exists(Out(_T("AppUEN.tra"))));
 }
 
 TEST_F(ProgramTraTest, AnsiFileHoldsCodePage1252Texts) {
@@ -259,15 +290,22 @@ TEST_F(ProgramTraTest, FailuresWriteNothing) {
   }
 }
 
-// Every text of the supplied entries has its English text built in.
+// Every text of the supplied entries has its English text built in; the
+// switch dialog's "&Hilfe" wins over the button's.
 TEST(SuppliedEntries, EveryGermanTextHasEnglish) {
-  CGermanButtonCapture capture;
+  CGermanSystemCapture capture;
   ResMessageBoxCapture box;
   ASSERT_EQ(true, capture.CaptureMessageBox(box));
-  for (const ResCapturedButton& button : box.buttons) {
-    SCOPED_TRACE(CStringA(button.text).GetString());
-    EXPECT_NE(nullptr, SuppliedEnglishTexts().Find(button.text));
+  std::vector<CString> menu;
+  ASSERT_EQ(true, capture.ReadSystemMenu(menu));
+  std::vector<CString> texts = menu;
+  for (const ResCapturedButton& button : box.buttons) texts.push_back(button.text);
+  for (const CString& text : texts) {
+    SCOPED_TRACE(CStringA(text).GetString());
+    EXPECT_NE(nullptr, SuppliedEnglishTexts().Find(text));
   }
+  ASSERT_NE(nullptr, SuppliedEnglishTexts().Find(_T("&Hilfe")));
+  EXPECT_EQ(CString(_T("&Help")), *SuppliedEnglishTexts().Find(_T("&Hilfe")));
   EXPECT_EQ(nullptr, SuppliedEnglishTexts().Find(_T("Einstellungen")));
 }
 
