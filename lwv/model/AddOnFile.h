@@ -65,6 +65,8 @@ class CAddOnFileList {
   // Takes ownership; false (and the file deleted) when the list is full.
   bool Append(CAddOnFile* file);
   void Remove(const CString& fileName);
+  // Removes the file at index (others move down); false when there is none.
+  bool RemoveAt(int index);
   bool Find(const CString& path) const;
   CAddOnFile* GetAt(int index) const;
   int GetCount() const { return m_nCount; }
