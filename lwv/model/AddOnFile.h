@@ -35,6 +35,7 @@ class CAddOnFile {
   CString GetExportPath() const { return m_strExportPath; }
   void SetExportPath(const CString& s) { m_strExportPath = s; }
   CString GetStoredPath() const { return m_strStoredPath; }
+  void SetStoredPath(const CString& s) { m_strStoredPath = s; }
   CString GetDate() const { return m_strDate; }
   void SetDate(const CString& s) { m_strDate = s; }
   CString GetDescription() const { return m_strDescription; }

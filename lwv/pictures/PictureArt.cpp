@@ -152,7 +152,9 @@ Box TextBounds(const Picture& picture) {
   return box;
 }
 
-std::vector<uint8_t> EncodeBmp(const Picture& picture) {
+std::vector<uint8_t> EncodeBmp(const Picture& picture) { return EncodeBmp(picture, kPalette); }
+
+std::vector<uint8_t> EncodeBmp(const Picture& picture, const uint8_t (&palette)[16][3]) {
   const uint32_t rowBytes = static_cast<uint32_t>(((picture.width + 1) / 2 + 3) / 4 * 4);
   const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(picture.height);
   const uint32_t offset = 14 + 40 + 16 * 4;
@@ -173,7 +175,7 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture) {
   Put32(out, 2835);
   Put32(out, 16);
   Put32(out, 16);
-  for (const auto& colour : kPalette) {
+  for (const auto& colour : palette) {
     out.insert(out.end(), colour, colour + 3);
     out.push_back(0);
   }
