@@ -10,6 +10,8 @@
 // comment line. Rows must be numbered 0, 1, 2, ... in order.
 #include <png.h>
 
+#include "BmpEncoding.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <algorithm>
@@ -22,10 +24,7 @@
 namespace {
 
 const int kSide = 32;
-struct Rgb {
-  uint8_t r, g, b;
-  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
+using lwbmp::Rgb;
 const Rgb kBackground = {192, 192, 192};
 const Rgb kNearBackground = {191, 191, 191};  // an opaque flag pixel never vanishes
 const Rgb kWhite = {255, 255, 255};
@@ -127,47 +126,11 @@ bool DrawFlagCell(Picture& strip, int cell, const std::string& path) {
   return true;
 }
 
-void Put16(std::string& out, uint32_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>(v >> 8 & 0xFF);
-}
-void Put32(std::string& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-// A 24-bit bottom-up .bmp file with a 40-byte info header.
 bool WriteBmp(const std::string& path, Picture& picture) {
-  const uint32_t stride = (static_cast<uint32_t>(picture.width) * 3 + 3) / 4 * 4;
-  const uint32_t dataSize = stride * static_cast<uint32_t>(picture.height);
-  std::string out;
-  out += "BM";
-  Put32(out, 54 + dataSize);
-  Put32(out, 0);
-  Put32(out, 54);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(picture.width));
-  Put32(out, static_cast<uint32_t>(picture.height));
-  Put16(out, 1);
-  Put16(out, 24);
-  Put32(out, 0);
-  Put32(out, dataSize);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, 0);
-  Put32(out, 0);
-  for (int y = picture.height - 1; y >= 0; --y) {
-    const size_t start = out.size();
-    for (int x = 0; x < picture.width; ++x) {
-      const Rgb& c = picture.At(x, y);
-      out += static_cast<char>(c.b);
-      out += static_cast<char>(c.g);
-      out += static_cast<char>(c.r);
-    }
-    out.append(stride - (out.size() - start), '\0');
-  }
+  const std::vector<uint8_t> bytes =
+      lwbmp::EncodeBmp24(picture.width, picture.height, [&](int x, int y) { return picture.At(x, y); });
   std::ofstream file(path, std::ios::binary);
-  file.write(out.data(), static_cast<std::streamsize>(out.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(file);
 }
 

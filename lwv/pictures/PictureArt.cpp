@@ -2,7 +2,11 @@
 
 #include <cstdio>
 
+#include "BmpEncoding.h"
+
 namespace lwpic {
+
+using lwbmp::Put32;
 
 namespace {
 
@@ -92,15 +96,6 @@ void DrawText(Picture& p) {
   }
 }
 
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void Put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
 std::string Array(const char* name, const Picture& picture) {
   const std::vector<uint8_t> pieces = SplitIntoPieces(EncodeBmp(picture));
   std::string out = std::string("const unsigned char ") + name + "[] = {\n";
@@ -152,40 +147,11 @@ Box TextBounds(const Picture& picture) {
   return box;
 }
 
-std::vector<uint8_t> EncodeBmp(const Picture& picture) { return EncodeBmp(picture, kPalette); }
-
-std::vector<uint8_t> EncodeBmp(const Picture& picture, const uint8_t (&palette)[16][3]) {
-  const uint32_t rowBytes = static_cast<uint32_t>(((picture.width + 1) / 2 + 3) / 4 * 4);
-  const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(picture.height);
-  const uint32_t offset = 14 + 40 + 16 * 4;
-  std::vector<uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, offset + imageBytes);
-  Put32(out, 0);
-  Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(picture.width));
-  Put32(out, static_cast<uint32_t>(picture.height));
-  Put16(out, 1);
-  Put16(out, 4);
-  Put32(out, 0);
-  Put32(out, imageBytes);
-  Put32(out, 2835);  // 72 dots per inch
-  Put32(out, 2835);
-  Put32(out, 16);
-  Put32(out, 16);
-  for (const auto& colour : palette) {
-    out.insert(out.end(), colour, colour + 3);
-    out.push_back(0);
-  }
-  for (int y = picture.height - 1; y >= 0; --y) {  // bottom row first
-    std::vector<uint8_t> row(rowBytes, 0);
-    for (int x = 0; x < picture.width; ++x)
-      row[static_cast<size_t>(x / 2)] |= static_cast<uint8_t>(x % 2 == 0 ? picture.At(x, y) << 4 : picture.At(x, y));
-    out.insert(out.end(), row.begin(), row.end());
-  }
-  return out;
+std::vector<uint8_t> EncodeBmp(const Picture& picture) {
+  std::vector<lwbmp::Rgb> palette;
+  for (const auto& c : kPalette) palette.push_back(lwbmp::Rgb{c[2], c[1], c[0]});
+  return lwbmp::EncodeBmpIndexed(picture.width, picture.height, 4, palette,
+                                 [&](int x, int y) { return picture.At(x, y); });
 }
 
 std::vector<uint8_t> SplitIntoPieces(const std::vector<uint8_t>& bytes) {

@@ -36,8 +36,6 @@ Box TextBounds(const Picture& picture);
 
 // The picture as a 16-colour BMP file image.
 std::vector<uint8_t> EncodeBmp(const Picture& picture);
-// The same with a palette of its own (blue, green, red per entry).
-std::vector<uint8_t> EncodeBmp(const Picture& picture, const uint8_t (&palette)[16][3]);
 // The bytes as pieces of at most 512 bytes (a 32-bit length, the bytes),
 // ended by a length of 0.
 std::vector<uint8_t> SplitIntoPieces(const std::vector<uint8_t>& bytes);

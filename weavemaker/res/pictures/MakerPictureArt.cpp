@@ -1,17 +1,19 @@
 #include "MakerPictureArt.h"
 
+#include "BmpEncoding.h"
+
 #include <cstring>
 
 namespace makerpic {
 
 namespace {
 
-// Blue, green, red.
-const uint8_t kPaletteBgr[16][3] = {
+// Red, green, blue, in the order of the palette indices.
+const std::vector<lwbmp::Rgb> kPalette = {
     {0xFF, 0xFF, 0xFF}, {0x00, 0x00, 0x00}, {0xC0, 0xC0, 0xC0}, {0x80, 0x80, 0x80},
-    {0x80, 0x00, 0x00}, {0xE0, 0x60, 0x20}, {0x00, 0xD8, 0xFF}, {0x20, 0x20, 0xD0},
-    {0x30, 0xB0, 0x30}, {0xFF, 0x00, 0xFF}, {0xF0, 0xD0, 0xA0}, {0x20, 0x50, 0x90},
-    {0xC0, 0xF8, 0xFF}, {0x10, 0x60, 0x10}, {0x00, 0x80, 0xF0}, {0x30, 0x10, 0x80},
+    {0x00, 0x00, 0x80}, {0x20, 0x60, 0xE0}, {0xFF, 0xD8, 0x00}, {0xD0, 0x20, 0x20},
+    {0x30, 0xB0, 0x30}, {0xFF, 0x00, 0xFF}, {0xA0, 0xD0, 0xF0}, {0x90, 0x50, 0x20},
+    {0xFF, 0xF8, 0xC0}, {0x10, 0x60, 0x10}, {0xF0, 0x80, 0x00}, {0x80, 0x10, 0x30},
 };
 
 // Letters of the art; '.' is the picture's background.
@@ -135,8 +137,8 @@ const char kCrossMark[] = "kk...kkkrk.krk.krkrk...krk...krkrk.krk.krkkk...kk";
 const char kStarMark[] = "...y......yyy..yyyyyyy.yyyyy..yyyyy..yy.yy.y.....";
 const char kTestMark[] = "rrr.rrr.r...r..r...r..r...r..r...r..r...r.rrr.rrr";
 
-lwpic::Picture FromArt(const char* art, int size, uint8_t background) {
-  lwpic::Picture p;
+Picture FromArt(const char* art, int size, uint8_t background) {
+  Picture p;
   p.width = size;
   p.height = size;
   p.pixels.assign(static_cast<size_t>(size * size), background);
@@ -147,7 +149,7 @@ lwpic::Picture FromArt(const char* art, int size, uint8_t background) {
   return p;
 }
 
-void Stamp(lwpic::Picture& p, const char* mark, int left, int top) {
+void Stamp(Picture& p, const char* mark, int left, int top) {
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 7; ++x) {
       const int c = Colour(mark[y * 7 + x]);
@@ -155,12 +157,12 @@ void Stamp(lwpic::Picture& p, const char* mark, int left, int top) {
     }
 }
 
-void Put(lwpic::Picture& p, int x, int y, uint8_t c) {
+void Put(Picture& p, int x, int y, uint8_t c) {
   if (x >= 0 && y >= 0 && x < p.width && y < p.height) p.pixels[static_cast<size_t>(y * p.width + x)] = c;
 }
 
 // Copies a 16 x 16 glyph drawn on background into p at (left, top), scaled.
-void Blit(lwpic::Picture& p, const lwpic::Picture& glyph, int left, int top, int scale, uint8_t background) {
+void Blit(Picture& p, const Picture& glyph, int left, int top, int scale, uint8_t background) {
   for (int y = 0; y < glyph.height * scale; ++y)
     for (int x = 0; x < glyph.width * scale; ++x) {
       const uint8_t c = glyph.At(x / scale, y / scale);
@@ -169,7 +171,7 @@ void Blit(lwpic::Picture& p, const lwpic::Picture& glyph, int left, int top, int
 }
 
 // Glyphs with their marks, as named by the buttons.
-lwpic::Picture Glyph(const char* name, uint8_t background) {
+Picture Glyph(const char* name, uint8_t background) {
   struct Named {
     const char* name;
     const char* art;
@@ -182,15 +184,15 @@ lwpic::Picture Glyph(const char* name, uint8_t background) {
   };
   for (const Named& n : kNamed) {
     if (std::strcmp(n.name, name) != 0) continue;
-    lwpic::Picture p = FromArt(n.art, 16, background);
+    Picture p = FromArt(n.art, 16, background);
     if (n.mark) Stamp(p, n.mark, 0, 9);
     return p;
   }
   return FromArt(kBlank, 16, background);
 }
 
-lwpic::Picture Cells(const std::vector<const char*>& arts, int cell, uint8_t background) {
-  lwpic::Picture p;
+Picture Cells(const std::vector<const char*>& arts, int cell, uint8_t background) {
+  Picture p;
   p.width = cell * static_cast<int>(arts.size());
   p.height = cell;
   p.pixels.assign(static_cast<size_t>(p.width * p.height), background);
@@ -202,8 +204,8 @@ lwpic::Picture Cells(const std::vector<const char*>& arts, int cell, uint8_t bac
 
 // The standard-dialog images, 32 x 32: a small window, with a red cross (off)
 // or a green tick (on).
-lwpic::Picture StdDialogStrip() {
-  lwpic::Picture p = Cells({kWindow, kWindow}, 32, kWhite);
+Picture StdDialogStrip() {
+  Picture p = Cells({kWindow, kWindow}, 32, kWhite);
   for (int i = 0; i < 10; ++i) {
     for (int t = 0; t < 3; ++t) {
       Put(p, 4 + i + t, 20 + i, kRed);  // off: a cross
@@ -217,14 +219,14 @@ lwpic::Picture StdDialogStrip() {
   return p;
 }
 
-std::vector<uint8_t> Bmp(const lwpic::Picture& p) { return lwpic::EncodeBmp(p, kPaletteBgr); }
+std::vector<uint8_t> Bmp(const Picture& p) {
+  return lwbmp::EncodeBmpIndexed(p.width, p.height, 4, kPalette, [&p](int x, int y) { return p.At(x, y); });
+}
 
 }  // namespace
 
-const uint8_t (&Palette())[16][3] { return kPaletteBgr; }
-
-lwpic::Picture Strip(const std::vector<const char*>& glyphs, int cell, uint8_t background) {
-  lwpic::Picture p;
+Picture Strip(const std::vector<const char*>& glyphs, int cell, uint8_t background) {
+  Picture p;
   p.width = cell * static_cast<int>(glyphs.size());
   p.height = cell;
   p.pixels.assign(static_cast<size_t>(p.width * p.height), background);
@@ -235,8 +237,8 @@ lwpic::Picture Strip(const std::vector<const char*>& glyphs, int cell, uint8_t b
 
 // 24 x 22, a raised grey face (sunken when pressed, cream when hovered)
 // with the glyph in the middle; disabled draws it as an etched shadow.
-lwpic::Picture ButtonPicture(const char* glyph, int state) {
-  lwpic::Picture p;
+Picture ButtonPicture(const char* glyph, int state) {
+  Picture p;
   p.width = 24;
   p.height = 22;
   const uint8_t face = state == 2 ? kCream : kGrey;
@@ -253,7 +255,7 @@ lwpic::Picture ButtonPicture(const char* glyph, int state) {
   }
   for (int x = 1; x < p.width - 1; ++x) Put(p, x, p.height - 2, state == 1 ? face : static_cast<uint8_t>(kDark));
   for (int y = 1; y < p.height - 1; ++y) Put(p, p.width - 2, y, state == 1 ? face : static_cast<uint8_t>(kDark));
-  const lwpic::Picture g = Glyph(glyph, kMagenta);
+  const Picture g = Glyph(glyph, kMagenta);
   const int shift = state == 1 ? 1 : 0;
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
@@ -270,33 +272,16 @@ lwpic::Picture ButtonPicture(const char* glyph, int state) {
   return p;
 }
 
-std::vector<uint8_t> EncodeIcon(const lwpic::Picture& picture) {
-  const std::vector<uint8_t> bmp = Bmp(picture);
-  std::vector<uint8_t> dib(bmp.begin() + 14, bmp.end());
-  // The height of an icon's image counts the colour rows and the mask rows.
-  const uint32_t height = static_cast<uint32_t>(picture.height * 2);
-  for (int i = 0; i < 4; ++i) dib[8 + static_cast<size_t>(i)] = static_cast<uint8_t>(height >> (8 * i));
-  const size_t maskRow = static_cast<size_t>((picture.width + 31) / 32 * 4);
-  dib.insert(dib.end(), maskRow * static_cast<size_t>(picture.height), 0);  // all opaque
-  std::vector<uint8_t> out = {0, 0, 1, 0, 1, 0};
-  out.push_back(static_cast<uint8_t>(picture.width));
-  out.push_back(static_cast<uint8_t>(picture.height));
-  out.push_back(16);
-  out.push_back(0);
-  const uint8_t planes[] = {1, 0, 4, 0};
-  out.insert(out.end(), planes, planes + 4);
-  const uint32_t size = static_cast<uint32_t>(dib.size());
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(size >> (8 * i)));
-  const uint32_t offset = 22;
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(offset >> (8 * i)));
-  out.insert(out.end(), dib.begin(), dib.end());
-  return out;
+// Opaque: the icon uses no magenta, the index that would be clear.
+std::vector<uint8_t> EncodeIcon(const Picture& picture) {
+  return lwbmp::EncodeIcon(picture.width, picture.height, 4, kPalette,
+                           [&picture](int x, int y) { return picture.At(x, y); }, kMagenta);
 }
 
 std::vector<PictureFile> AllPictureFiles() {
   std::vector<PictureFile> files;
   // The icon: the language file's page, twice the size, on a blue tile.
-  lwpic::Picture icon;
+  Picture icon;
   icon.width = 32;
   icon.height = 32;
   icon.pixels.assign(32 * 32, kSky);

@@ -4,13 +4,19 @@
 // files MakeMakerPictures writes (weavemaker/res), never this code.
 #pragma once
 
-#include "PictureArt.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace makerpic {
+
+// A picture of palette indices, top row first.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> pixels;
+  uint8_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
 
 // One file to write: its name in weavemaker/res and its bytes.
 struct PictureFile {
@@ -22,10 +28,9 @@ struct PictureFile {
 std::vector<PictureFile> AllPictureFiles();
 
 // Parts, for the tests.
-lwpic::Picture ButtonPicture(const char* glyph, int state);  // state 0 normal, 1 pressed, 2 hover, 3 disabled
-lwpic::Picture Strip(const std::vector<const char*>& glyphs, int cell, uint8_t background);
-std::vector<uint8_t> EncodeIcon(const lwpic::Picture& picture);  // 32 x 32, opaque
-const uint8_t (&Palette())[16][3];
+Picture ButtonPicture(const char* glyph, int state);  // state 0 normal, 1 pressed, 2 hover, 3 disabled
+Picture Strip(const std::vector<const char*>& glyphs, int cell, uint8_t background);
+std::vector<uint8_t> EncodeIcon(const Picture& picture);  // 32 x 32, opaque
 
 enum : uint8_t { kWhite = 0, kBlack = 1, kGrey = 2, kDark = 3, kNavy = 4, kBlue = 5, kYellow = 6, kRed = 7,
                  kGreen = 8, kMagenta = 9, kSky = 10, kBrown = 11, kCream = 12, kForest = 13, kOrange = 14,

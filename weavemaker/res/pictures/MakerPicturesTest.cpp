@@ -23,7 +23,7 @@ TEST(MakerPictures, CommittedFilesAreUpToDate) {
 }
 
 TEST(MakerPictures, StripsHaveTheirCells) {
-  const lwpic::Picture tree = makerpic::Strip({"new", "open"}, 16, makerpic::kWhite);
+  const makerpic::Picture tree = makerpic::Strip({"new", "open"}, 16, makerpic::kWhite);
   EXPECT_EQ(32, tree.width);
   EXPECT_EQ(16, tree.height);
   // Corners of a cell stay the mask colour, so images are drawn clear.
@@ -33,10 +33,10 @@ TEST(MakerPictures, StripsHaveTheirCells) {
 }
 
 TEST(MakerPictures, ButtonStatesDiffer) {
-  const lwpic::Picture normal = makerpic::ButtonPicture("save", 0);
-  const lwpic::Picture pressed = makerpic::ButtonPicture("save", 1);
-  const lwpic::Picture hover = makerpic::ButtonPicture("save", 2);
-  const lwpic::Picture off = makerpic::ButtonPicture("save", 3);
+  const makerpic::Picture normal = makerpic::ButtonPicture("save", 0);
+  const makerpic::Picture pressed = makerpic::ButtonPicture("save", 1);
+  const makerpic::Picture hover = makerpic::ButtonPicture("save", 2);
+  const makerpic::Picture off = makerpic::ButtonPicture("save", 3);
   EXPECT_EQ(24, normal.width);
   EXPECT_EQ(22, normal.height);
   EXPECT_EQ(makerpic::kWhite, normal.At(0, 0));  // raised
@@ -49,7 +49,7 @@ TEST(MakerPictures, ButtonStatesDiffer) {
 }
 
 TEST(MakerPictures, IconIsAThirtyTwoSquareIconFile) {
-  lwpic::Picture p;
+  makerpic::Picture p;
   p.width = 32;
   p.height = 32;
   p.pixels.assign(1024, makerpic::kBlue);
@@ -62,6 +62,8 @@ TEST(MakerPictures, IconIsAThirtyTwoSquareIconFile) {
   EXPECT_EQ(64, ico[22 + 8]);  // colour and mask rows
   // Header, 16 colours, 32 rows of 16 bytes, 32 mask rows of 4 bytes.
   EXPECT_EQ(22u + 40u + 64u + 512u + 128u, ico.size());
+  // Every pixel opaque: the mask rows are all zero.
+  for (size_t i = ico.size() - 128; i < ico.size(); ++i) EXPECT_EQ(0, ico[i]) << i;
 }
 
 }  // namespace
