@@ -11,6 +11,8 @@
 #       Windows program; with NATIVE a tool for the build machine, built natively only.
 #   lw_fuzzer(NAME <n> SOURCES ... [DEPS ...] [WIDTH A|U] [CORPUS dir])
 #
+#   lw_program_language_files(...)  a program's .tra files, see ProgramLanguageFiles.cmake
+#
 # Tests see LW_SOURCE_DIR and LW_BINARY_DIR as paths the program itself can open
 # (on Windows through Wine's Z: drive).
 
@@ -18,6 +20,8 @@ set(LW_WINDOWS OFF)
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set(LW_WINDOWS ON)
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramLanguageFiles.cmake)
 
 set(LW_FUZZER_LIST ${CMAKE_BINARY_DIR}/fuzzers.txt)
 file(WRITE ${LW_FUZZER_LIST} "")

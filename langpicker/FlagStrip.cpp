@@ -1,5 +1,7 @@
 #include "FlagStrip.h"
 
+#include "LanguageCatalogue.h"
+
 bool LwFlagCellInStrip(int cell, int stripWidth, int stripHeight) {
   return cell >= 0 && stripHeight >= LW_FLAG_SIDE && cell < stripWidth / LW_FLAG_SIDE;
 }
@@ -14,4 +16,10 @@ bool LwFlagStripCell(const LwBmpImage& strip, int cell, LwFlagPixels& flag) {
 bool LwReadFlagStripCell(LPCTSTR stripPath, int cell, LwFlagPixels& flag) {
   LwBmpImage strip;
   return LwReadBmpFile(stripPath, strip) == LW_BMP_OK && LwFlagStripCell(strip, cell, flag);
+}
+
+bool LwReadCountryFlag(LPCTSTR stripPath, LPCTSTR country, LwFlagPixels& flag) {
+  for (int row = 0; row < COUNTRY_COUNT; ++row)
+    if (CString(CountryNames[row]) == country) return LwReadFlagStripCell(stripPath, row, flag);
+  return false;
 }

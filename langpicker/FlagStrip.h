@@ -15,3 +15,7 @@ bool LwFlagStripCell(const LwBmpImage& strip, int cell, LwFlagPixels& flag);
 
 // Reads the strip file and takes one cell; false when either fails.
 bool LwReadFlagStripCell(LPCTSTR stripPath, int cell, LwFlagPixels& flag);
+
+// The cell of the catalogue row with this country name (CountryNames);
+// false when there is no such row or the cell cannot be read.
+bool LwReadCountryFlag(LPCTSTR stripPath, LPCTSTR country, LwFlagPixels& flag);

@@ -17,7 +17,7 @@ class CResDialog : public CResContainer {
   bool ParseControl(CResProblemLog& log);
 
   // The library's language-switch dialog, its texts from texts
-  // (ResLibraryEntries.cpp).
+  // (ResSwitchDialog.cpp).
   void InitSwitchDialog(IResTextSource& texts);
 
   // Appends a control; false (and the control dropped) when the dialog is full.

@@ -1,11 +1,9 @@
 #include "ResFile.h"
 
 #include "ResDialog.h"
-#include "ResLibraryEntries.h"
 #include "ResMenu.h"
 #include "ResSkipBlock.h"
 #include "ResStringTable.h"
-#include "StdDlgModels.h"
 
 CResFile::CResFile() = default;
 
@@ -82,29 +80,4 @@ void CResFile::AddSwitchDialog(IResTextSource& texts, CResProblemLog& log) {
   std::unique_ptr<CResDialog> dialog(new CResDialog());
   dialog->InitSwitchDialog(texts);
   m_dialogs.Add(std::move(dialog));
-}
-
-void CResFile::AddStandardDialogs(const BYTE* options, IResLibraryCapture& capture, CResProblemLog& log) {
-  if (!options) return;
-  for (int kind = 0; kind < LWV_STDDLG_KINDS; ++kind) {
-    // A full group takes nothing more, and no window is shown for it.
-    if (!options[kind] || !HasRoom(m_dialogs, LwGetStdDlgKindName(kind), log)) continue;
-    std::unique_ptr<CResStdDialog> dialog(new CResStdDialog());
-    if (!dialog->Init(kind, capture)) log.AddLine(kMsgCaptureFailed, LwGetStdDlgKindName(kind));
-    m_dialogs.Add(std::move(dialog));
-  }
-}
-
-void CResFile::AddMessageBox(IResLibraryCapture& capture, CResProblemLog& log) {
-  if (!HasRoom(m_dialogs, TRA_MESSAGEBOX_NAME, log)) return;
-  std::unique_ptr<CResMessageBox> box(new CResMessageBox());
-  if (!box->Init(capture)) log.AddLine(kMsgCaptureFailed, TRA_MESSAGEBOX_NAME);
-  m_dialogs.Add(std::move(box));
-}
-
-void CResFile::AddSystemMenu(IResLibraryCapture& capture, CResProblemLog& log) {
-  if (!HasRoom(m_menus, TRA_SYSTEM_MENU, log)) return;
-  std::unique_ptr<CResMenu> menu(new CResMenu());
-  menu->FillFromSystemMenu(capture);
-  m_menus.Add(std::move(menu));
 }

@@ -23,11 +23,13 @@ class CResFile : public CResItem {
   bool AddDialog(std::unique_ptr<CResDialog> dialog);
   bool AddMenu(std::unique_ptr<CResMenu> menu);
 
-  // The entries the library supplies (ResLibraryEntries.h). An entry that
-  // does not fit into its full group, and a capture that failed, is a line
-  // of the log; the entry of a failed capture is added with empty texts.
-  // The language-switch dialog, its texts from texts.
+  // The entries the library supplies. An entry that does not fit into its
+  // full group, and a capture that failed, is a line of the log; the entry
+  // of a failed capture is added with empty texts.
+  // The language-switch dialog, its texts from texts (ResSwitchDialog.h).
   void AddSwitchDialog(IResTextSource& texts, CResProblemLog& log);
+  // The entries made from captures are defined by the library of the
+  // supplied entries (supplied/, rcsupplied), which a caller of them links.
   // One common-dialog entry per non-zero option byte 0 to 8, in that order;
   // other bytes name no common dialog and are ignored (the block comes
   // from a file). Byte 20 is the message box's (AddMessageBox).

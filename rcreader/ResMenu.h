@@ -69,8 +69,9 @@ class CResMenu : public CResContainer {
   CResMenuEntry* GetEntry(int index) const { return m_entries.Get(index); }
 
   // The program's system menu as one popup "System popup" under the menu
-  // "System Menu" (ResSystemMenu.cpp); the menu stays empty, and the answer
-  // is false, when the program has none.
+  // "System Menu"; the menu stays empty, and the answer is false, when the
+  // program has none. Defined by the library of the supplied entries
+  // (supplied/ResSystemMenu.cpp, rcsupplied).
   bool FillFromSystemMenu(IResLibraryCapture& capture);
 
   CString m_id;

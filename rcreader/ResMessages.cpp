@@ -1,7 +1,6 @@
 #include "ResMessages.h"
 
-#include "ResLibraryEntries.h"
-#include "XString.h"
+#include "ResSwitchDialog.h"
 
 CString BuiltInResMessage(UINT id) {
   const WCHAR* text = nullptr;
@@ -26,7 +25,7 @@ CString BuiltInResMessage(UINT id) {
 }
 
 CString CResDefaultTexts::LoadText(UINT id) {
-  CString text = __X_CString(MAKEINTRESOURCE(id));
-  if (!text.IsEmpty()) return text;
+  CString text;
+  if (text.LoadString(id) && !text.IsEmpty()) return text;
   return BuiltInResMessage(id);
 }

@@ -1,7 +1,8 @@
 // Texts the reader needs from the program's string table: the messages of
-// the problem log and the texts of entries the library supplies, loaded
-// through the library's translation. A source
-// of texts is passed in so that the reader runs without windows.
+// the problem log and the texts of the switch-dialog entry. A source of
+// texts is passed in so that the reader runs without windows; the one
+// loaded through the library's translation is the supplied entries'
+// (supplied/ResTranslatedTexts.h).
 #pragma once
 
 #include "Framework.h"
@@ -29,7 +30,7 @@ class IResTextSource {
   virtual CString LoadText(UINT id) = 0;
 };
 
-// The program's string table, translated; the German texts of the reader's
+// The program's string table as it stands; the German texts of the reader's
 // messages and of the switch dialog when the table has none.
 class CResDefaultTexts : public IResTextSource {
  public:

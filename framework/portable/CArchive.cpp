@@ -158,6 +158,12 @@ CArchive& CArchive::operator<<(const CStringA& s) {
 }
 
 CArchive& CArchive::operator<<(const CStringW& s) {
+  if (m_nStoreCodePage != 0) {
+    std::string narrow = lw::Narrow(s.Std(), m_nStoreCodePage);
+    if (lw::Widen(narrow, m_nStoreCodePage) != s.Std())
+      throw CArchiveException(CArchiveException::genericException, m_strFileName);
+    return *this << CStringA(std::move(narrow));
+  }
   WriteStringLength(static_cast<ULONGLONG>(s.GetLength()), true);
   for (int i = 0; i < s.GetLength(); ++i) *this << static_cast<WORD>(s.GetAt(i));
   return *this;

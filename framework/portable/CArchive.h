@@ -81,6 +81,10 @@ class CArchive {
   // 16-bit strings read into 8-bit text that the code page could not hold
   // (each such text now carries '?' where a character was lost).
   UINT m_nLossyStrings = 0;
+  // Storing: when not 0, 16-bit texts go out in the one-byte form of this
+  // code page, as an ANSI program writes them; a text the code page cannot
+  // hold throws CArchiveException(genericException).
+  UINT m_nStoreCodePage = 0;
 
  private:
   template <class T>

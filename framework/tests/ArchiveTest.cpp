@@ -146,6 +146,32 @@ TEST(Archive, WideTextTheCodePageCannotHoldIsCountedWhenReadNarrow) {
   });
 }
 
+// An ANSI program's file written by a 16-bit writer: one byte per
+// character in the code page, exactly as an 8-bit writer stores it.
+TEST(Archive, StoringCodePageWritesTheOneByteForm) {
+  const CStringW kept(LW_WSTR("gr\x00FC\x00DF"));
+  const auto narrow = Store([&](CArchive& ar) {
+    ar.m_nStoreCodePage = 1252;
+    ar << kept;
+  });
+  EXPECT_EQ((std::vector<BYTE>{4, 'g', 'r', 0xFC, 0xDF}), narrow);
+  EXPECT_EQ(Store([&](CArchive& ar) { ar << CStringA("gr\xFC\xDF"); }), narrow);
+  Load(narrow, [&](CArchive& ar) {
+    CStringW back;
+    ar >> back;
+    EXPECT_EQ(kept, back);
+  });
+}
+
+TEST(Archive, StoringCodePageRefusesWhatItCannotHold) {
+  CMemFile f;
+  CArchive ar(&f, CArchive::store, 128);
+  ar.m_nStoreCodePage = 1252;
+  const CStringW lost(LW_WSTR("\x0416"));
+  EXPECT_THROW(ar << lost, CArchiveException);
+  ar.Abort();
+}
+
 TEST(Archive, LengthLongerThanTheDataIsRefused) {
   struct Case {
     const char* name;

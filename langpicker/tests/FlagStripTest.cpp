@@ -45,6 +45,16 @@ TEST(FlagStrip, GermanyIsBlackRedGold) {
   EXPECT_EQ(LW_FLAG_BACKGROUND, flag[27 * 32 + 16]);
 }
 
+// By the catalogue's row name: Germany is row 122; an unknown name is no cell.
+TEST(FlagStrip, CountryFlagByName) {
+  LwFlagPixels byName{}, byRow{};
+  ASSERT_EQ(true, LwReadCountryFlag(kStrip, _T("Germany"), byName));
+  ASSERT_EQ(true, LwReadFlagStripCell(kStrip, 122, byRow));
+  EXPECT_EQ(byRow, byName);
+  EXPECT_EQ(false, LwReadCountryFlag(kStrip, _T("Atlantis"), byName));
+  EXPECT_EQ(false, LwReadCountryFlag(_T(""), _T("Germany"), byName));
+}
+
 // Zaire is not in the flag set: a white cell with its label in black.
 TEST(FlagStrip, ACountryWithoutAFlagGetsALabelledCell) {
   LwFlagPixels flag;

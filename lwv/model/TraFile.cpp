@@ -134,7 +134,27 @@ void CTraFile::SerializeHeaderAndFlag(CArchive& ar) {
   }
 }
 
+namespace {
+
+// Sets the archive's storing code page for one write.
+class CStoreCodePageScope {
+ public:
+  CStoreCodePageScope(CArchive& ar, UINT codePage) : m_ar(ar), m_previous(ar.m_nStoreCodePage) {
+    if (ar.IsStoring()) ar.m_nStoreCodePage = codePage;
+  }
+  ~CStoreCodePageScope() { m_ar.m_nStoreCodePage = m_previous; }
+  CStoreCodePageScope(const CStoreCodePageScope&) = delete;
+  CStoreCodePageScope& operator=(const CStoreCodePageScope&) = delete;
+
+ private:
+  CArchive& m_ar;
+  UINT m_previous;
+};
+
+}  // namespace
+
 void CTraFile::Serialize(CArchive& ar) {
+  CStoreCodePageScope codePage(ar, m_nTextCodePage);
   SerializeHeader(ar);
   SerializeFlag(ar);
   const int version = m_nVersion;

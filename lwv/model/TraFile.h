@@ -99,6 +99,12 @@ class CTraFile {
   DWORD GetCarriedValue() const { return m_nCarried; }
   void SetCarriedValue(DWORD value) { m_nCarried = value; }
 
+  // The code page of an ANSI program's file: when not 0, Serialize stores
+  // every text in its one-byte form in it, and a text it cannot hold fails
+  // the write. Not part of the stream; 0 stores texts in the build's width.
+  UINT GetTextCodePage() const { return m_nTextCodePage; }
+  void SetTextCodePage(UINT codePage) { m_nTextCodePage = codePage; }
+
   bool IsOriginal() const { return (m_nFlags & TRA_FLAG_ORIGINAL) != 0; }
   void SetOriginal(bool on) { SetFlag(TRA_FLAG_ORIGINAL, on); }
   bool GetWizardMark() const { return (m_nFlags & TRA_FLAG_WIZARD) != 0; }
@@ -143,6 +149,7 @@ class CTraFile {
   DWORD m_nCarried;
   BYTE m_options[TRA_OPTION_COUNT];
   std::unique_ptr<CTraStringIndex> m_pIndex[3];
+  UINT m_nTextCodePage = 0;
 };
 
 // Reading and writing a language file on disk.

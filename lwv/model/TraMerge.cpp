@@ -23,6 +23,7 @@ CTraFile* CTraFile::Clone() const {
   copy->m_nFlags = m_nFlags;
   copy->m_nCarried = m_nCarried;
   copy->m_nLanguageId = m_nLanguageId;
+  copy->m_nTextCodePage = m_nTextCodePage;
   memcpy(copy->m_flag, m_flag, sizeof m_flag);
   for (int i = 0; i < TRA_OPTION_COUNT; ++i) copy->m_options[i] = m_options[i] ? 1 : 0;
   copy->SetAddOnFiles(m_pAddOnFiles->Clone());

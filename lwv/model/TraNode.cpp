@@ -97,6 +97,19 @@ int CTraNode::CountTranslatable() const {
   return count;
 }
 
+bool CTraNode::IsNameOnly() const {
+  switch (m_nKind) {
+    case TRA_RCFILE:
+    case TRA_DIALOGGROUP:
+    case TRA_MENUGROUP:
+    case TRA_STRINGGROUP:
+    case TRA_MENU:         // named by its resource id
+    case TRA_STRINGTABLE:  // "String Table Section %i"
+      return true;
+  }
+  return false;
+}
+
 bool CTraNode::IsTranslatable() const {
   switch (m_nKind) {
     case TRA_CONTROL:

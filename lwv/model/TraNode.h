@@ -76,6 +76,9 @@ class CTraNode {
   int CountNodes() const;
   int CountTranslatable() const;
   bool IsTranslatable() const;
+  // Whether the node's texts are the names the library finds it by (root,
+  // groups, menus, string-table sections) rather than texts a window shows.
+  bool IsNameOnly() const;
   CTraNode* Clone(CTraNode* newParent) const;
   CString GetOriginal() const { return m_strOriginal; }
   CString GetTranslation() const { return m_strTranslation; }

@@ -1,5 +1,8 @@
 #include "ScriptText.h"
 
+#include <regex>
+#include <string>
+
 namespace lw {
 
 namespace {
@@ -13,6 +16,15 @@ WString DecodeUtf16(const BYTE* data, size_t size, bool bigEndian) {
     out[i] = static_cast<WCHAR>(lo | (hi << 8));
   }
   return out;
+}
+
+// A script without a byte-order mark that opens with
+// "#pragma code_page(65001)" is UTF-8 for the resource compiler.
+bool OpensWithUtf8Pragma(const BYTE* data, size_t size) {
+  size_t end = 0;
+  while (end < size && end < 256 && data[end] != '\n') ++end;
+  static const std::regex pragma(R"(^\s*#\s*pragma\s+code_page\s*\(\s*65001\s*\)\s*$)");
+  return std::regex_match(std::string(reinterpret_cast<const char*>(data), end), pragma);
 }
 
 }  // namespace
@@ -29,6 +41,9 @@ std::basic_string<TCHAR> DecodeScriptText(const BYTE* data, size_t size, ScriptE
   } else if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     enc = ScriptEncoding::Utf8;
     wide = Widen(reinterpret_cast<const char*>(data + 3), size - 3, CP_UTF8);
+  } else if (OpensWithUtf8Pragma(data, size)) {
+    enc = ScriptEncoding::Utf8;
+    wide = Widen(reinterpret_cast<const char*>(data), size, CP_UTF8);
   } else {
     wide = Widen(reinterpret_cast<const char*>(data), size, 1252);
   }

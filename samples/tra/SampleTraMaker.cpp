@@ -34,22 +34,9 @@ CTraNode* Section(CTraNode* root, const TCHAR* name) {
   return root->FindPath(path, 1);
 }
 
-bool IsNameOnly(const CTraNode* node) {
-  switch (node->m_nKind) {
-    case TRA_RCFILE:
-    case TRA_DIALOGGROUP:
-    case TRA_MENUGROUP:
-    case TRA_STRINGGROUP:
-    case TRA_MENU:         // named by its resource id
-    case TRA_STRINGTABLE:  // "String Table Section %i"
-      return true;
-  }
-  return false;
-}
-
 // Sets the English text of every node that carries a German one.
 void TranslateScriptTexts(CTraNode* node, std::vector<CString>& problems) {
-  if (!IsNameOnly(node) && !node->m_strOriginal.IsEmpty()) {
+  if (!node->IsNameOnly() && !node->m_strOriginal.IsEmpty()) {
     CString english;
     if (FindEnglishText(node->m_strOriginal, english))
       node->m_strTranslation = english;

@@ -61,7 +61,5 @@ void CWeaveMakerApp::OnSwitchLanguage() {
   LWSwitchDialog();
   CWeaveMakerDlg* dialog = dynamic_cast<CWeaveMakerDlg*>(m_pMainWnd);
   if (!dialog || !dialog->m_hWnd) return;
-  dialog->InitTabs();
-  dialog->SetProjectChanged(FALSE);
-  dialog->Invalidate(TRUE);
+  dialog->OnLanguageSwitched();
 }

@@ -201,6 +201,14 @@ void CWeaveMakerDlg::InitTabs() {
   m_tab.SetCurSel(m_nCurrentTab);
 }
 
+void CWeaveMakerDlg::OnLanguageSwitched() {
+  if (!m_hWnd) return;
+  InitTabs();
+  SetProjectChanged(FALSE);
+  ShowProblems(m_pController->GetProblems());
+  Invalidate(TRUE);
+}
+
 void CWeaveMakerDlg::ShowPage(int index) {
   m_nCurrentTab = index;
   if (m_tab.m_hWnd && m_tab.GetCurSel() != index) m_tab.SetCurSel(index);

@@ -36,6 +36,9 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
 
   // The five tab captions again (after a language switch).
   void InitTabs();
+  // After the library switched the language: captions, lists and texts the
+  // dialog set itself come again in the new language.
+  void OnLanguageSwitched();
   // Tree, lists, captions, title and enabling.
   void SetProjectChanged(BOOL noCopy);
   void UpdateControls(BOOL noCopy);

@@ -94,7 +94,18 @@ void ExpectEnablingMatches(CWeaveMakerDlg& dlg, const char* step) {
 
 void Command(HWND dialog, UINT id) { ::SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
-void Shot(HWND wnd, const std::string& name) { lwtest::SaveScreenshot(wnd, ("weavemaker_" + name + "_de").c_str()); }
+// The language of the pictures taken now: "de" or "en".
+std::string g_language = "de";
+void Shot(HWND wnd, const std::string& name) {
+  lwtest::SaveScreenshot(wnd, ("weavemaker_" + name + "_" + g_language).c_str());
+}
+
+// The program's own language files, made by the build beside WeaveMaker.exe.
+CString ProgramTra(const TCHAR* name) {
+  CString path(LW_WEAVEMAKER_DIR);
+  path.Replace(_T('/'), _T('\\'));
+  return path + _T("\\") + name;
+}
 
 class WeaveMakerTest : public ::testing::Test {
  protected:
@@ -103,13 +114,13 @@ class WeaveMakerTest : public ::testing::Test {
     ::GetCurrentDirectory(MAX_PATH, m_previousDir);
     m_folder = SampleFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
     ::SetCurrentDirectory(m_folder);
-    // The wizard's library on this thread, for the scan's capture mode.
-    CTraFile own(new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE));
-    ASSERT_TRUE(LwWriteLanguageFile(m_folder + _T("WeaveMakerU.tra"), own));
+    // The wizard's library on this thread, on its own language file.
+    g_language = "de";
+    ASSERT_TRUE(Exists(ProgramTra(_T("WeaveMakerU.tra"))));
     LW_STARTPARAMS params;
     ZeroMemory(&params, sizeof(params));
     params.dwSize = sizeof(params);
-    lstrcpyn(params.szStdFile, m_folder + _T("WeaveMakerU.tra"), LW_PATH_CHARS);
+    lstrcpyn(params.szStdFile, ProgramTra(_T("WeaveMakerU.tra")), LW_PATH_CHARS);
     ASSERT_TRUE(LWStart(&params));
     ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
   }
@@ -381,6 +392,69 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
                      Shot(d, "about");
                      ::PostMessage(d, WM_COMMAND, IDOK, 0);
                    }),
+  });
+}
+
+TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
+  m_ui.QueueMessageAnswer(IDYES);
+  m_ui.QueueFlag(Germany());
+  std::ofstream(Utf8(m_folder + _T("liesmich.txt"))) << "Hallo";
+  auto switchTo = [this](const TCHAR* file, const char* language) {
+    ASSERT_TRUE(LWSwitchFile(ProgramTra(file)));
+    g_language = language;
+    m_dlg->OnLanguageSwitched();
+  };
+  Run(_T("-p Sample"), {
+      Do("English", [&] {
+        switchTo(_T("WeaveMakerUEN.tra"), "en");
+        EXPECT_EQ((std::vector<CString>{_T("General"), _T("Texts"), _T("Standard dialogs"), _T("Add-ons"),
+                                         _T("Problems")}),
+                  lwtest::TabLabels(::GetDlgItem(Wnd(), IDC_TAB)));
+        EXPECT_EQ("Project:", Utf8(lwtest::ItemText(Wnd(), IDC_PROJECT_LABEL)));
+        EXPECT_EQ("Close", Utf8(lwtest::ItemText(Wnd(), IDOK)));
+        EXPECT_EQ("Make test language file Sample_test.tra", Utf8(lwtest::ItemText(Wnd(), IDC_TEST_CHECK)));
+        EXPECT_EQ("Lingoweave Wizard - Sample.lwp *", Utf8(lwtest::WindowText(Wnd())));
+        EXPECT_EQ(CString(_T("Message boxes and property sheets")),
+                  lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
+        EXPECT_TRUE(m_dlg->Controller().State().projectModified);  // the switch changes nothing of the project
+        for (int page = 0; page < 5; ++page) {
+          m_dlg->ShowPage(page);
+          ::UpdateWindow(Wnd());
+          Shot(Wnd(), "page" + std::to_string(page));
+        }
+        m_dlg->ShowPage(0);
+      }),
+      Do("settings dialogs in English", [&] {
+        Command(Wnd(), ID_STANDARD_DIALOGS);
+        Command(Wnd(), ID_TEST_SETTINGS);
+        Command(Wnd(), ID_APP_ABOUT_WIZARD);
+        m_ui.QueueFile(m_folder + _T("liesmich.txt"));
+        Command(Wnd(), IDC_ADDON_INSERT);
+      }),
+      Do("German again", [&] {
+        switchTo(_T("WeaveMakerU.tra"), "de");
+        EXPECT_EQ(CString(_T("Allgemein")), lwtest::TabLabels(::GetDlgItem(Wnd(), IDC_TAB))[0]);
+        EXPECT_EQ("Projekt:", Utf8(lwtest::ItemText(Wnd(), IDC_PROJECT_LABEL)));
+        EXPECT_EQ(CString(_T("Message Boxen und Property Sheets")),
+                  lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
+      }),
+      Close(IDOK, IDNO),
+  }, {
+      lwtest::When(_T("a settings dialog"), [] {
+        return lwtest::FindOwnWindowIf([](HWND w) {
+          const CString caption = lwtest::WindowText(w);
+          return lwtest::IsDialogWindow(w) && ::IsWindowVisible(w) && caption.Find(_T("Wizard - ")) < 0 &&
+                 caption != _T("Lingoweave Wizard");
+        });
+      }, [](HWND d) {
+        const CString caption = lwtest::WindowText(d);
+        const char* name = caption.Find(_T("Standard")) >= 0 ? "stddialogs"
+                           : caption.Find(_T("Test")) >= 0   ? "testversion"
+                           : caption.Find(_T("About")) >= 0  ? "about"
+                                                             : "addonconfig";
+        Shot(d, name);
+        ::PostMessage(d, WM_COMMAND, IDCANCEL, 0);
+      }),
   });
 }
 

@@ -45,6 +45,30 @@ TEST(LineReader, EncodingsAreDetectedByTheirMark) {
   }
 }
 
+// Without a mark, the resource compiler reads a script as UTF-8 when its
+// first line says so; a pragma further down or for another page does not.
+TEST(LineReader, Utf8PragmaOnTheFirstLineWithoutMark) {
+  struct Case {
+    std::string bytes;
+    lw::ScriptEncoding encoding;
+    std::u16string tail;  // how the last bytes "A\xC3\xA4" read
+  } cases[] = {
+      {"#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Utf8, u"\nA\u00E4"},
+      {"  # pragma  code_page ( 65001 ) \r\nA\xC3\xA4", lw::ScriptEncoding::Utf8, u"\nA\u00E4"},
+      {"#pragma code_page(1252)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
+      {"// x\n#pragma code_page(65001)\nA\xC3\xA4", lw::ScriptEncoding::Cp1252, u"\nA\u00C3\u00A4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    lw::ScriptEncoding found = lw::ScriptEncoding::Utf16BE;
+    const CString text = lw::DecodeScriptText(Bytes(c.bytes), c.bytes.size(), &found).c_str();
+    EXPECT_EQ(c.encoding, found);
+    lw::WString wide(c.tail.begin(), c.tail.end());
+    const CString tail = lw::FromWide(wide.data(), wide.size()).c_str();
+    EXPECT_EQ(tail, text.Right(tail.GetLength()));
+  }
+}
+
 TEST(LineReader, LineEndsReadAsOneBlankAndNulIsNotTheEnd) {
   EXPECT_EQ(lwtest::T("ab cd ef"), DrainBytes("ab\r\ncd\nef"));
   EXPECT_EQ(lwtest::T("ab cd"), DrainBytes("ab\ncd\n"));

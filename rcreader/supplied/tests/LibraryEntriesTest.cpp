@@ -4,6 +4,7 @@
 // dialog group.
 #include "ResLibraryEntries.h"
 #include "ResTestUtil.h"
+#include "ResTranslatedTexts.h"
 #include "StdDlgModels.h"
 #include "SwitchDlgModel.h"
 
@@ -111,18 +112,25 @@ TEST(SwitchDialogEntry, EighteenChildrenInTheLibrarysOrderWithTextsFromTheSource
   EXPECT_EQ("[1020]", CStringA(t.aboutInfo));
 }
 
-TEST(SwitchDialogEntry, DefaultTextsAreTheGermanResources) {
-  CResDefaultTexts texts;
-  EXPECT_EQ(CString(CStringW(LW_WSTR("Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten"))),
-            texts.LoadText(1011));
-  EXPECT_EQ(CString(CStringW(LW_WSTR("Über Lingoweave"))), texts.LoadText(1019));
-  EXPECT_EQ(T("&Abbrechen"), texts.LoadText(1005));
+// The log's default source and the translated one agree while no language
+// file is loaded: the program's table wins, the German texts stand in.
+TEST(SwitchDialogEntry, DefaultAndTranslatedTextsAreTheGermanResources) {
+  CResDefaultTexts plain;
+  CResTranslatedTexts translated;
+  IResTextSource* const sources[] = {&plain, &translated};
+  for (IResTextSource* texts : sources) {
+    EXPECT_EQ(CString(CStringW(LW_WSTR("Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten"))),
+              texts->LoadText(1011));
+    EXPECT_EQ(CString(CStringW(LW_WSTR("Über Lingoweave"))), texts->LoadText(1019));
+    EXPECT_EQ(T("&Abbrechen"), texts->LoadText(1005));
+    EXPECT_EQ(T("!Fehler im Menu!"), texts->LoadText(kMsgMenuError));
 #ifndef _WIN32
-  // The program's own table wins.
-  lw::SetNativeString(1005, LW_WSTR("&Cancel"));
-  EXPECT_EQ(T("&Cancel"), texts.LoadText(1005));
-  lw::ClearNativeStrings();
+    // The program's own table wins.
+    lw::SetNativeString(1005, LW_WSTR("&Cancel"));
+    EXPECT_EQ(T("&Cancel"), texts->LoadText(1005));
+    lw::ClearNativeStrings();
 #endif
+  }
   for (int i = 0; i < LWV_SWITCH_FULL_CHILDREN; ++i)
     EXPECT_FALSE(BuiltInSwitchText(ResSwitchDialogChild(i).stringId).IsEmpty()) << i;
   EXPECT_TRUE(BuiltInSwitchText(999).IsEmpty());

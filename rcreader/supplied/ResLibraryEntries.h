@@ -1,28 +1,14 @@
 // Entries of the tree that no script contains and the library supplies
-// itself: its language-switch dialog (texts from the program's string
-// table), the standard message-box buttons and the common dialogs (texts and
-// sizes from captures). CResFile adds them; their Parse always fails.
+// itself from captures: the standard message-box buttons and the common
+// dialogs (texts and sizes), and the system menu. CResFile adds them
+// (ResFileSupplied.cpp); their Parse always fails. The switch dialog, whose
+// texts come from the program's string table, is the reader's own
+// (ResSwitchDialog.h).
 #pragma once
 
 #include "ResDialog.h"
 #include "ResLibraryCapture.h"
-
-// String-table id of the switch dialog's caption.
-const UINT kSwitchCaptionString = 1000;
-
-// One child of the switch-dialog entry.
-struct ResSwitchChild {
-  const TCHAR* keyword;
-  UINT stringId;
-  int cx, cy;
-};
-
-// The entry's children by position (LwvSwitchChild); there are
-// LWV_SWITCH_FULL_CHILDREN of them.
-const ResSwitchChild& ResSwitchDialogChild(int position);
-// The German text of a switch-dialog string (caption and children), for a
-// program whose string table lacks it; "" for other ids.
-CString BuiltInSwitchText(UINT id);
+#include "ResSwitchDialog.h"
 
 // The entry "LwvMessageBox": one push button per index of the button model.
 class CResMessageBox : public CResDialog {
