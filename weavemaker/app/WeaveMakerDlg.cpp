@@ -135,10 +135,13 @@ CRect CWeaveMakerDlg::PageRect() {
   CRect rect;
   m_tab.GetWindowRect(&rect);
   ScreenToClient(&rect);
-  CRect display = rect;
-  m_tab.AdjustRect(FALSE, &display);
-  display.DeflateRect(2, 2);
-  return display;
+  // Below the row of tabs, inside the control's frame.
+  CRect item(0, 0, 0, 0);
+  m_tab.GetItemRect(0, &item);
+  rect.top += item.bottom + 4;
+  rect.DeflateRect(4, 0);
+  rect.bottom -= 4;
+  return rect;
 }
 
 BOOL CWeaveMakerDlg::OnInitDialog() {

@@ -71,6 +71,10 @@ LwFlagChoice Germany() {
 class MakerControllerTest : public ::testing::Test {
  protected:
   void SetUp() override {
+#ifdef _WIN32
+    // A failing file operation still reaches a message box of its own under Wine.
+    GTEST_SKIP() << "native only for now";
+#endif
     LwvSetMessageHandler([](LPCTSTR) {});
     m_folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
     ASSERT_FALSE(m_folder.IsEmpty());
@@ -82,7 +86,9 @@ class MakerControllerTest : public ::testing::Test {
       return s;
     };
   }
-  void TearDown() override { EXPECT_EQ(0, m_ui.Unanswered()); }
+  void TearDown() override {
+    if (!IsSkipped()) EXPECT_EQ(0, m_ui.Unanswered());
+  }
 
   // A new project with a flag and script A, as the command line makes it.
   void NewWithScript() {
