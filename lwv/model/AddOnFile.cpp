@@ -151,12 +151,18 @@ bool CAddOnFileList::Add(const CString& fileName, const CString& exportPath, con
 void CAddOnFileList::Remove(const CString& fileName) {
   for (int i = 0; i < m_nCount; ++i) {
     if (m_files[i]->GetFileName() == fileName) {
-      delete m_files[i];
-      for (int j = i + 1; j < m_nCount; ++j) m_files[j - 1] = m_files[j];
-      m_files[--m_nCount] = nullptr;
+      RemoveAt(i);
       return;
     }
   }
+}
+
+bool CAddOnFileList::RemoveAt(int index) {
+  if (index < 0 || index >= m_nCount) return false;
+  delete m_files[index];
+  for (int j = index + 1; j < m_nCount; ++j) m_files[j - 1] = m_files[j];
+  m_files[--m_nCount] = nullptr;
+  return true;
 }
 
 bool CAddOnFileList::Find(const CString& path) const {

@@ -35,6 +35,7 @@ class CAddOnFile {
   CString GetExportPath() const { return m_strExportPath; }
   void SetExportPath(const CString& s) { m_strExportPath = s; }
   CString GetStoredPath() const { return m_strStoredPath; }
+  void SetStoredPath(const CString& s) { m_strStoredPath = s; }
   CString GetDate() const { return m_strDate; }
   void SetDate(const CString& s) { m_strDate = s; }
   CString GetDescription() const { return m_strDescription; }
@@ -65,6 +66,8 @@ class CAddOnFileList {
   // Takes ownership; false (and the file deleted) when the list is full.
   bool Append(CAddOnFile* file);
   void Remove(const CString& fileName);
+  // Removes the file at index (others move down); false when there is none.
+  bool RemoveAt(int index);
   bool Find(const CString& path) const;
   CAddOnFile* GetAt(int index) const;
   int GetCount() const { return m_nCount; }

@@ -153,6 +153,14 @@ TEST_F(AddOnFiles, ListLimitsAndOrder) {
   EXPECT_EQ(nullptr, small.GetAt(-1));
   small.Remove(_T("nothing"));
   EXPECT_EQ(2, small.GetCount());
+  // By position: the second of two equal names goes, the first stays.
+  ASSERT_TRUE(small.Add(_T("g.txt"), _T(""), m_dir, _T("fourth")));
+  EXPECT_FALSE(small.RemoveAt(3));
+  EXPECT_FALSE(small.RemoveAt(-1));
+  EXPECT_TRUE(small.RemoveAt(2));
+  ASSERT_EQ(2, small.GetCount());
+  EXPECT_EQ(CString(_T("second")), small.GetAt(0)->GetDescription());
+  EXPECT_EQ(CString(_T("third")), small.GetAt(1)->GetDescription());
   small.SetAllDates(_T("2020-02-02 02:02"));
   std::unique_ptr<CAddOnFileList> copy(small.Clone());
   EXPECT_TRUE(copy->GetAt(1)->GetDate() == _T("2020-02-02 02:02"));

@@ -1,0 +1,37 @@
+#include "AddOnRows.h"
+
+CString AddOnExtensionOf(const CString& fileName) {
+  const int dot = fileName.ReverseFind(_T('.'));
+  return dot < 0 ? CString() : fileName.Mid(dot + 1);
+}
+
+AddOnImage AddOnImageFor(const CString& fileName) {
+  const CString ext = AddOnExtensionOf(fileName);
+  if (ext == _T("exe") || ext == _T("com")) return kAddOnImageProgram;
+  if (ext == _T("txt")) return kAddOnImageText;
+  if (ext == _T("zip") || ext == _T("rar")) return kAddOnImageArchive;
+  return kAddOnImageOther;
+}
+
+CString AddOnSizeText(int bytes) {
+  CString text;
+  text.Format(_T("%d Byte"), bytes);
+  return text;
+}
+
+bool IsRefusedAddOnFile(const CString& fileName) {
+  const CString ext = AddOnExtensionOf(fileName);
+  return ext.CompareNoCase(_T("tra")) == 0 || ext.CompareNoCase(_T("lwp")) == 0;
+}
+
+AddOnPathProblem CheckAddOnExportPath(const CString& path) {
+  if (path.IsEmpty()) return AddOnPathProblem::kNone;
+  if (path[0] == _T('\\') || path[0] == _T('/')) return AddOnPathProblem::kRooted;
+  if (path.GetLength() >= 2 && path[1] == _T(':')) return AddOnPathProblem::kDrive;
+  for (int i = 0; i < path.GetLength(); ++i) {
+    const TCHAR c = path[i];  // signed chars above 127 come out large
+    if (static_cast<unsigned>(c) < 32u) return AddOnPathProblem::kInvalidChars;
+  }
+  if (path.FindOneOf(_T("<>:\"|?*")) >= 0) return AddOnPathProblem::kInvalidChars;
+  return AddOnPathProblem::kNone;
+}

@@ -1,0 +1,595 @@
+#include "WeaveMakerDlg.h"
+
+#include "FlagBitmaps.h"
+#include "FlagStatic.h"
+#include "LanguageFlagDlg.h"
+#include "ResLiveCapture.h"
+#include "TraFile.h"
+#include "WeaveMakerIds.h"
+#include "XString.h"
+
+namespace {
+
+const UINT kPage0[] = {IDC_PROJECT_LABEL, IDC_PROJECT_FRAME, IDC_PROJECT_LIST, IDC_PROJECT_NEW, IDC_PROJECT_OPEN,
+                       IDC_PROJECT_SAVE, IDC_PROJECT_SAVEAS, IDC_RC_LABEL, IDC_RC_FRAME, IDC_RC_LIST, IDC_RC_INSERT,
+                       IDC_RC_REMOVE, IDC_TRA_FRAME, IDC_TRA_LABEL, IDC_TRA_LIST, IDC_TEST_SETTINGS, IDC_TRA_SAVEAS,
+                       IDC_TRA_SAVE, IDC_TEST_CHECK, IDC_NAME_LABEL, IDC_VERSION_LABEL, IDC_PROGRAM_NAME,
+                       IDC_PROGRAM_VERSION, IDC_LANGUAGE_LABEL, IDC_LANGUAGE_NAME, IDC_FLAG_FRAME};
+const UINT kPage3[] = {IDC_ADDON_TITLE, IDC_ADDON_NOTHING, IDC_ADDON_INSERT, IDC_ADDON_DELETE, IDC_ADDON_LIST,
+                       IDC_PROJECT_FOLDER, IDC_ADDON_DESCRIPTION, IDC_ADDON_EXPORT, IDC_ADDON_INFO_FRAME,
+                       IDC_ADDON_PATH_FRAME};
+const UINT kTabCaptions[5] = {IDS_TAB_GENERAL, IDS_TAB_TEXTS, IDS_TAB_STDDIALOGS, IDS_TAB_ADDONS, IDS_TAB_PROBLEMS};
+
+// The picture buttons: id, tooltip, normal, pressed, hover, disabled.
+const struct {
+  UINT id, tip, normal, pressed, hover, disabled;
+} kButtons[12] = {
+    {IDC_PROJECT_NEW, IDS_TIP_NEW, IDB_NEW, IDB_NEW_DOWN, IDB_NEW_HOVER, 0},
+    {IDC_PROJECT_OPEN, IDS_TIP_OPEN, IDB_OPEN, IDB_OPEN_DOWN, IDB_OPEN_HOVER, 0},
+    {IDC_PROJECT_SAVE, IDS_TIP_SAVE, IDB_SAVE, IDB_SAVE_DOWN, IDB_SAVE_HOVER, IDB_SAVE_OFF},
+    {IDC_PROJECT_SAVEAS, IDS_TIP_SAVEAS, IDB_SAVEAS, IDB_SAVEAS_DOWN, IDB_SAVEAS_HOVER, IDB_SAVEAS_OFF},
+    {IDC_RC_INSERT, IDS_TIP_RCINSERT, IDB_RCINSERT, IDB_RCINSERT_DOWN, IDB_RCINSERT_HOVER, IDB_RCINSERT_OFF},
+    {IDC_RC_REMOVE, IDS_TIP_RCREMOVE, IDB_REMOVE, IDB_REMOVE_DOWN, IDB_REMOVE_HOVER, IDB_REMOVE_OFF},
+    {IDC_TRA_SAVE, IDS_TIP_TRA_SAVE, IDB_SAVE, IDB_SAVE_DOWN, IDB_SAVE_HOVER, IDB_SAVE_OFF},
+    {IDC_TRA_SAVEAS, IDS_TIP_TRA_SAVEAS, IDB_SAVEAS, IDB_SAVEAS_DOWN, IDB_SAVEAS_HOVER, IDB_SAVEAS_OFF},
+    {IDC_TEST_SETTINGS, IDS_TIP_TEST, IDB_TEST, IDB_TEST_DOWN, IDB_TEST_HOVER, IDB_TEST_OFF},
+    {IDC_ADDON_NOTHING, 0, IDB_NEW, IDB_NEW_DOWN, IDB_NEW_HOVER, IDB_NEW_OFF},
+    {IDC_ADDON_INSERT, 0, IDB_OPEN, IDB_OPEN_DOWN, IDB_ADDON_HOVER, IDB_OPEN_OFF},
+    {IDC_ADDON_DELETE, 0, IDB_REMOVE, IDB_REMOVE_DOWN, IDB_REMOVE_HOVER, IDB_REMOVE_OFF},
+};
+
+CString Loaded(UINT id) { return __X_CString(MAKEINTRESOURCE(id)); }
+
+// Sets an edit's text only when it differs, so typing keeps its caret.
+void SetTextIfChanged(CWnd* wnd, const CString& text) {
+  if (!wnd) return;
+  CString now;
+  wnd->GetWindowText(now);
+  if (now != text) wnd->SetWindowText(text);
+}
+
+}  // namespace
+
+bool CMakerUiServices::PickFlag(LwFlagChoice& flag) {
+  CLanguageFlagDlg dialog(nullptr, IDD_LANGUAGEFLAG_WIZARD, IDD_FLAGBACKGROUND_WIZARD);
+  const INT_PTR result = dialog.DoModal();
+  if (result == -1) {
+    ShowMessage(Loaded(IDS_PICKER_FAILED), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  if (result != IDOK) return false;
+  const LwFlagPixels pixels = LwReadFlagPixels(static_cast<HBITMAP>(dialog.m_flagBitmap.m_hObject));
+  flag.langId = dialog.m_langId;
+  flag.pixels.assign(pixels.begin(), pixels.end());
+  return true;
+}
+
+BEGIN_MESSAGE_MAP(CWeaveMakerDlg, CDialog)
+  ON_WM_CLOSE()
+  ON_WM_DESTROY()
+  ON_WM_SIZE()
+  ON_WM_GETMINMAXINFO()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_PAINT()
+  ON_WM_QUERYDRAGICON()
+  ON_NOTIFY(TCN_SELCHANGE, IDC_TAB, OnSelchangeTab)
+  ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFFFFFFu, OnToolTipText)
+  ON_EN_CHANGE(IDC_PROGRAM_NAME, OnChangeHeaderEdit)
+  ON_EN_CHANGE(IDC_PROGRAM_VERSION, OnChangeHeaderEdit)
+  ON_EN_CHANGE(IDC_LANGUAGE_NAME, OnChangeHeaderEdit)
+  ON_NOTIFY(NM_CLICK, IDC_RC_LIST, OnListNotify)
+  ON_NOTIFY(NM_DBLCLK, IDC_RC_LIST, OnListNotify)
+  ON_NOTIFY(NM_SETFOCUS, IDC_RC_LIST, OnListNotify)
+  ON_NOTIFY(NM_KILLFOCUS, IDC_RC_LIST, OnListNotify)
+  ON_NOTIFY(NM_CLICK, IDC_ADDON_LIST, OnListNotify)
+  ON_NOTIFY(NM_DBLCLK, IDC_ADDON_LIST, OnListNotify)
+  ON_NOTIFY(NM_SETFOCUS, IDC_ADDON_LIST, OnListNotify)
+  ON_NOTIFY(NM_KILLFOCUS, IDC_ADDON_LIST, OnListNotify)
+  ON_EN_UPDATE(IDC_ADDON_DESCRIPTION, OnChangeAddOnDescription)
+  ON_EN_UPDATE(IDC_ADDON_EXPORT, OnChangeAddOnExportPath)
+  ON_BN_CLICKED(IDC_PROJECT_NEW, OnProjectNew)
+  ON_COMMAND(ID_PROJECT_NEW, OnProjectNew)
+  ON_BN_CLICKED(IDC_PROJECT_OPEN, OnProjectOpen)
+  ON_COMMAND(ID_PROJECT_OPEN, OnProjectOpen)
+  ON_BN_CLICKED(IDC_PROJECT_SAVE, OnProjectSave)
+  ON_COMMAND(ID_PROJECT_SAVE, OnProjectSave)
+  ON_BN_CLICKED(IDC_PROJECT_SAVEAS, OnProjectSaveAs)
+  ON_COMMAND(ID_PROJECT_SAVEAS, OnProjectSaveAs)
+  ON_BN_CLICKED(IDC_RC_INSERT, OnResourceInsert)
+  ON_COMMAND(ID_RESOURCE_INSERT, OnResourceInsert)
+  ON_BN_CLICKED(IDC_RC_REMOVE, OnResourceRemove)
+  ON_COMMAND(ID_RESOURCE_REMOVE, OnResourceRemove)
+  ON_COMMAND(ID_STANDARD_DIALOGS, OnStandardDialogs)
+  ON_BN_CLICKED(IDC_ADDON_INSERT, OnAddOnInsert)
+  ON_BN_CLICKED(IDC_ADDON_DELETE, OnAddOnDelete)
+  ON_BN_CLICKED(IDC_TRA_SAVE, OnLanguageFileSave)
+  ON_COMMAND(ID_TRA_SAVE, OnLanguageFileSave)
+  ON_BN_CLICKED(IDC_TRA_SAVEAS, OnLanguageFileSaveAs)
+  ON_COMMAND(ID_TRA_SAVEAS, OnLanguageFileSaveAs)
+  ON_BN_CLICKED(IDC_TEST_SETTINGS, OnTestSettings)
+  ON_COMMAND(ID_TEST_SETTINGS, OnTestSettings)
+  ON_COMMAND(ID_TEST_WRITE, OnNothing)
+  ON_BN_CLICKED(IDC_TEST_CHECK, OnTestCheck)
+  ON_BN_CLICKED(IDC_SAVE_AND_CLOSE, OnSaveAndClose)
+  ON_COMMAND(ID_APP_ABOUT_WIZARD, OnAbout)
+  ON_COMMAND(ID_HELP_CONTENTS, OnHelp)
+  ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelp)
+END_MESSAGE_MAP()
+
+CWeaveMakerDlg::CWeaveMakerDlg(CWnd* parent)
+    : CDialog(IDD_WEAVEMAKER_DIALOG, parent), m_ownUi(this), m_pUi(&m_ownUi) {
+  m_pController.reset(new CMakerController(*m_pUi, *this));
+}
+
+CWeaveMakerDlg::~CWeaveMakerDlg() {
+  m_pFlag.reset();
+  m_pProgress.reset();
+}
+
+void CWeaveMakerDlg::SetUiServices(CUiServices* ui) {
+  m_pUi = ui ? ui : &m_ownUi;
+  m_pController.reset(new CMakerController(*m_pUi, *this));
+}
+
+CRect CWeaveMakerDlg::PageRect() {
+  CRect rect;
+  m_tab.GetWindowRect(&rect);
+  ScreenToClient(&rect);
+  // Below the row of tabs, inside the control's frame.
+  CRect item(0, 0, 0, 0);
+  m_tab.GetItemRect(0, &item);
+  rect.top += item.bottom + 4;
+  rect.DeflateRect(4, 0);
+  rect.bottom -= 4;
+  return rect;
+}
+
+BOOL CWeaveMakerDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_tab.SubclassDlgItem(IDC_TAB, this);
+  CreatePages();
+  m_hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  InitTabs();
+  m_projectList.AttachTo(this, IDC_PROJECT_LIST);
+  m_rcList.AttachTo(this, IDC_RC_LIST);
+  m_addOnList.AttachTo(this, IDC_ADDON_LIST, IDB_ADDONS);
+  m_traList.AttachTo(this, IDC_TRA_LIST);
+  m_addOnList.InsertColumns(_T("Dateiname         "), _T("Austausch-Pfad    "),
+                            _T("Datei-Info                          "), _T("Dateil\u00E4nge"));
+  SetUpButtons();
+  SetProjectChanged(FALSE);
+  ShowPage(0);
+  CRect window;
+  GetWindowRect(&window);
+  m_nMinWidth = window.Width();
+  m_nMinHeight = window.Height();
+  CRect client;
+  GetClientRect(&client);
+  m_nLastCx = client.Width();
+  m_nLastCy = client.Height();
+  ProcessCommandLine();
+  m_bInitialized = true;
+  return TRUE;
+}
+
+void CWeaveMakerDlg::CreatePages() {
+  const CRect page = PageRect();
+  m_tree.Create(IDC_RESOURCE_TREE, this, page);
+  m_problems.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                        WS_HSCROLL | WS_VSCROLL | ES_WANTRETURN,
+                    page, this, IDC_PROBLEMS);
+  if (m_problemsFont.CreateFont(15, 10, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, _T("Courier New")))
+    m_problems.SetFont(&m_problemsFont);
+  m_problems.SetWindowText(Loaded(IDS_NO_MESSAGES));
+  m_stdList.Create(this, page);
+}
+
+void CWeaveMakerDlg::SetUpButtons() {
+  for (int i = 0; i < 12; ++i) {
+    if (!m_buttons[i].AttachTo(this, kButtons[i].id)) continue;
+    m_buttons[i].SetBitmaps(kButtons[i].tip, kButtons[i].normal, kButtons[i].pressed, kButtons[i].hover,
+                            kButtons[i].disabled);
+  }
+}
+
+void CWeaveMakerDlg::InitTabs() {
+  m_tab.DeleteAllItems();
+  for (int i = 0; i < 5; ++i) {
+    m_strTabCaptions[i] = Loaded(kTabCaptions[i]);
+    m_tab.InsertItem(i, m_strTabCaptions[i]);
+  }
+  m_tab.SetCurSel(m_nCurrentTab);
+}
+
+void CWeaveMakerDlg::OnLanguageSwitched() {
+  if (!m_hWnd) return;
+  InitTabs();
+  SetProjectChanged(FALSE);
+  ShowProblems(m_pController->GetProblems());
+  Invalidate(TRUE);
+}
+
+void CWeaveMakerDlg::ShowPage(int index) {
+  m_nCurrentTab = index;
+  if (m_tab.m_hWnd && m_tab.GetCurSel() != index) m_tab.SetCurSel(index);
+  for (UINT id : kPage0)
+    if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->ShowWindow(index == 0 ? SW_SHOW : SW_HIDE);
+  for (UINT id : kPage3)
+    if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->ShowWindow(index == 3 ? SW_SHOW : SW_HIDE);
+  if (m_pFlag && m_pFlag->m_hWnd) m_pFlag->ShowWindow(index == 0 ? SW_SHOW : SW_HIDE);
+  m_tree.ShowWindow(index == 1 ? SW_SHOW : SW_HIDE);
+  m_stdList.ShowWindow(index == 2 ? SW_SHOW : SW_HIDE);
+  m_problems.ShowWindow(index == 4 ? SW_SHOW : SW_HIDE);
+}
+
+void CWeaveMakerDlg::OnSelchangeTab(NMHDR*, LRESULT* result) {
+  ShowPage(m_tab.GetCurFocus());
+  *result = 0;
+}
+
+BOOL CWeaveMakerDlg::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
+  *result = 0;
+  static const UINT kTips[5] = {IDS_TIP_TAB_GENERAL, IDS_TIP_TAB_TEXTS, IDS_TIP_TAB_STDDIALOGS, 0,
+                                IDS_TIP_TAB_PROBLEMS};
+  const UINT_PTR id = header->idFrom;
+  if (id < 5) {
+    // The add-on page's tip is a fixed text.
+    lw::SetToolTipText(header, id == 3 ? CString(_T("Speichern sie Zusatzdateien mit der Sprache"))
+                                       : Loaded(kTips[id]));
+    return TRUE;
+  }
+  HWND tool = reinterpret_cast<HWND>(id);
+  if (::IsWindow(tool) && ::GetDlgCtrlID(tool) != 0) {
+    lw::SetToolTipText(header, CString(_T("Hallo")));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// --- refresh
+
+void CWeaveMakerDlg::SetProjectChanged(BOOL noCopy) {
+  if (!m_hWnd) return;
+  CWizardProject* project = m_pController->GetProject();
+  if (project) {
+    m_tree.Fill(project->GetTraFile()->GetRootNode());
+    m_projectList.Fill(project->GetProjectFileName(), true);
+    m_rcList.Fill(*project);
+    m_addOnList.Fill(*project->GetTraFile()->GetAddOnFiles());
+    m_stdList.Fill(project->GetTraFile()->GetStdDialogOptions());
+  } else {
+    m_tree.Fill(nullptr);
+    m_projectList.DeleteAllItems();
+    m_rcList.DeleteAllItems();
+    m_addOnList.DeleteAllItems();
+    m_stdList.Fill(nullptr);
+    m_traList.DeleteAllItems();
+    m_pFlag.reset();
+  }
+  if (project && m_pController->IsLoaded()) {
+    m_traList.Fill(project->GetTraPath(), false);
+    CString caption;
+    caption.Format(Loaded(IDS_TEST_FILE_CHECK).GetString(), project->GetTestFileName().GetString());
+    SetDlgItemText(IDC_TEST_CHECK, caption);
+  }
+  UpdateControls(noCopy);
+}
+
+void CWeaveMakerDlg::EnableItem(UINT id, bool enabled) {
+  if (id >= 32768 || id == ID_APP_ABOUT_WIZARD) {
+    if (HMENU menu = ::GetMenu(m_hWnd))
+      ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    return;
+  }
+  if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->EnableWindow(enabled);
+}
+
+void CWeaveMakerDlg::UpdateControls(BOOL noCopy) {
+  if (!m_hWnd) return;
+  CWizardProject* project = m_pController->GetProject();
+  if (project && !noCopy) CopyHeaderEdits();
+  MakerStateFlags flags = m_pController->Flags();
+  flags.scriptSelected = m_rcList.m_hWnd && m_rcList.GetSelectedCount() > 0;
+  flags.addOnsSelected = m_addOnList.m_hWnd ? static_cast<int>(m_addOnList.GetSelectedCount()) : 0;
+  SetWindowText(MakerTitle(Loaded(IDS_TITLE), project != nullptr,
+                           project ? project->GetProjectFileName() : CString(), flags.projectModified));
+  for (const MakerEnabled& e : MakerEnabling(flags)) EnableItem(e.id, e.enabled);
+  CheckDlgButton(IDC_TEST_CHECK, flags.project && flags.writeTestFile ? BST_CHECKED : BST_UNCHECKED);
+  UpdateAddOnEdits();
+}
+
+void CWeaveMakerDlg::UpdateAddOnEdits() {
+  const int selected = m_addOnList.m_hWnd ? m_addOnList.GetSingleSelection() : -1;
+  CWizardProject* project = m_pController->GetProject();
+  const CAddOnFile* file = project && selected >= 0 ? project->GetTraFile()->GetAddOnFiles()->GetAt(selected) : nullptr;
+  m_nSelectedAddOn = file ? selected : -1;
+  if (!file) return;
+  m_bFilling = true;  // the edits' update handlers stay quiet
+  SetTextIfChanged(GetDlgItem(IDC_ADDON_DESCRIPTION), file->GetDescription());
+  SetTextIfChanged(GetDlgItem(IDC_ADDON_EXPORT), file->GetExportPath());
+  m_bFilling = false;
+}
+
+void CWeaveMakerDlg::FillHeaderEdits() {
+  CWizardProject* project = m_pController->GetProject();
+  if (!project) return;
+  const CTraFile& file = *project->GetTraFile();
+  m_bFilling = true;
+  SetDlgItemText(IDC_PROGRAM_NAME, file.GetProgramName());
+  SetDlgItemText(IDC_PROGRAM_VERSION, file.GetProgramVersion());
+  SetDlgItemText(IDC_LANGUAGE_NAME, file.GetLanguageName());
+  m_bFilling = false;
+}
+
+void CWeaveMakerDlg::CopyHeaderEdits() {
+  CWizardProject* project = m_pController->GetProject();
+  if (!project || !m_hWnd) return;
+  CTraFile& file = *project->GetTraFile();
+  CString text;
+  GetDlgItemText(IDC_PROGRAM_NAME, text);
+  file.SetProgramName(text);
+  GetDlgItemText(IDC_PROGRAM_VERSION, text);
+  file.SetProgramVersion(text);
+  GetDlgItemText(IDC_LANGUAGE_NAME, text);
+  file.SetLanguageName(text);
+}
+
+void CWeaveMakerDlg::ShowProblems(const CString& log) {
+  CString text = log.IsEmpty() ? Loaded(IDS_NO_MESSAGES) : log;
+  if (m_problems.m_hWnd) m_problems.SetWindowText(text);
+}
+
+void CWeaveMakerDlg::ProjectFolderChanged(const CString& folder) {
+  SetDlgItemText(IDC_PROJECT_FOLDER, folder);
+  if (!folder.IsEmpty()) ::SetCurrentDirectory(folder);
+}
+
+bool CWeaveMakerDlg::ConfigureAddOn(const CString& fileName, CString& description, CString& exportPath) {
+  CAddOnConfigDlg dialog(this);
+  dialog.SetFileName(fileName);
+  dialog.m_strDescription = description;
+  dialog.m_strExportPath = exportPath;
+  if (dialog.DoModal() != IDOK) return false;
+  description = dialog.GetDescription();
+  exportPath = dialog.GetExportPath();
+  return true;
+}
+
+WizardScanServices CWeaveMakerDlg::ScanServices() {
+  if (!m_pCapture) m_pCapture.reset(new CResLiveCapture(m_hWnd));
+  if (!m_pProgress) m_pProgress.reset(new CProgressDlg(this));
+  WizardScanServices services;
+  services.capture = m_pCapture.get();
+  services.progress = m_pProgress.get();
+  return services;
+}
+
+void CWeaveMakerDlg::UpdateFlagPreview() {
+  CWizardProject* project = m_pController->GetProject();
+  m_pFlag.reset();
+  if (!project || !m_hWnd) return;
+  CWnd* frame = GetDlgItem(IDC_FLAG_FRAME);
+  if (!frame) return;
+  CRect rect;
+  frame->GetWindowRect(&rect);
+  ScreenToClient(&rect);
+  HDC dc = ::GetDC(m_hWnd);
+  HBITMAP flag = project->GetTraFile()->CreateFlagBitmap(dc);
+  ::ReleaseDC(m_hWnd, dc);
+  if (!flag) return;
+  CBitmap* bitmap = new CBitmap;
+  bitmap->Attach(flag);
+  m_pFlag.reset(new CFlagStatic(this, rect, bitmap));
+  if (m_nCurrentTab != 0) m_pFlag->ShowWindow(SW_HIDE);
+}
+
+// --- handlers
+
+void CWeaveMakerDlg::OnChangeHeaderEdit() {
+  if (m_bFilling || !m_pController->GetProject()) return;
+  m_pController->OnHeaderEdited();
+  UpdateControls(FALSE);
+}
+
+void CWeaveMakerDlg::OnListNotify(NMHDR*, LRESULT* result) {
+  UpdateControls(FALSE);
+  *result = 0;
+}
+
+void CWeaveMakerDlg::OnChangeAddOnDescription() {
+  if (m_bFilling || m_nSelectedAddOn < 0) return;
+  CString text;
+  GetDlgItemText(IDC_ADDON_DESCRIPTION, text);
+  const int index = m_nSelectedAddOn;
+  if (m_pController->SetAddOnDescription(index, text))
+    m_addOnList.UpdateRow(index, *m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index));
+  UpdateControls(FALSE);
+}
+
+void CWeaveMakerDlg::OnChangeAddOnExportPath() {
+  if (m_bFilling || m_nSelectedAddOn < 0) return;
+  CString text;
+  GetDlgItemText(IDC_ADDON_EXPORT, text);
+  const int index = m_nSelectedAddOn;
+  const CAddOnFile* file = m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index);
+  if (m_pController->SetAddOnExportPath(index, text)) {
+    m_addOnList.UpdateRow(index, *file);
+  } else if (file) {
+    m_bFilling = true;  // back to what is stored
+    SetDlgItemText(IDC_ADDON_EXPORT, file->GetExportPath());
+    m_bFilling = false;
+  }
+  UpdateControls(FALSE);
+}
+
+void CWeaveMakerDlg::OnResourceRemove() { m_pController->RemoveScripts(m_rcList.SelectedScripts()); }
+
+void CWeaveMakerDlg::OnAddOnDelete() {
+  CWizardProject* project = m_pController->GetProject();
+  if (!project) return;
+  if (m_addOnList.DeleteSelected(*project->GetTraFile()->GetAddOnFiles()) > 0) m_pController->AddOnFilesDeleted();
+}
+
+void CWeaveMakerDlg::OnStandardDialogs() {
+  CWizardProject* project = m_pController->GetProject();
+  if (!project) return;
+  CStdDialogsDlg dialog(this);
+  dialog.SetOptionBlock(project->GetTraFile()->GetStdDialogOptions());
+  if (dialog.DoModal() != IDOK) return;
+  BYTE* block = dialog.GetOptionBlock();
+  m_pController->SetStandardDialogOptions(block);
+  delete[] block;
+}
+
+void CWeaveMakerDlg::OnLanguageFileSave() {
+  if (CLanguageFileCommands* commands = m_pController->LanguageFileCommands()) commands->OnLanguageFileSave();
+}
+
+void CWeaveMakerDlg::OnLanguageFileSaveAs() {
+  if (CLanguageFileCommands* commands = m_pController->LanguageFileCommands()) commands->OnLanguageFileSaveAs();
+}
+
+void CWeaveMakerDlg::OnTestSettings() {
+  CLanguageFileCommands* commands = m_pController->LanguageFileCommands();
+  if (!commands) return;
+  commands->OnTestSettings([this](WizardTestSettings& settings) {
+    CTestVersionDlg dialog(settings, this);
+    return dialog.DoModal() == IDOK;
+  });
+}
+
+void CWeaveMakerDlg::OnTestCheck() {
+  if (CLanguageFileCommands* commands = m_pController->LanguageFileCommands())
+    commands->OnTestCheck(IsDlgButtonChecked(IDC_TEST_CHECK) == BST_CHECKED ? 1 : 0);
+}
+
+void CWeaveMakerDlg::OnAbout() {
+  CAboutDlg dialog(this);
+  dialog.DoModal();
+}
+
+// Help only with a help file beside the program: without one WinHelp would
+// hang looking for it.
+void CWeaveMakerDlg::OnHelp() {
+  TCHAR module[MAX_PATH] = {0};
+  const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
+  CString help(module, length < MAX_PATH ? static_cast<int>(length) : 0);
+  const int dot = help.ReverseFind(_T('.'));
+  if (dot < 0) return;
+  help = help.Left(dot) + _T(".hlp");
+  if (::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES) return;
+  ::WinHelp(m_hWnd, help, HELP_CONTEXT, 0x20000 + IDD_WEAVEMAKER_DIALOG);
+}
+
+void CWeaveMakerDlg::ProcessCommandLine() {
+  TCHAR current[MAX_PATH] = {0};
+  const DWORD length = ::GetCurrentDirectory(MAX_PATH, current);
+  const CString folder = length > 0 && length < MAX_PATH ? CString(current) : CString();
+  m_pController->ProcessCommandLine(m_strCommandLine, folder, [](const CString& path) {
+    WIN32_FIND_DATA data;
+    HANDLE found = ::FindFirstFile(path, &data);
+    if (found == INVALID_HANDLE_VALUE) return false;
+    ::FindClose(found);
+    return true;
+  });
+}
+
+// --- closing
+
+bool CWeaveMakerDlg::QuerySave() {
+  if (m_bClosing) return true;
+  return m_pController->QuerySave();
+}
+
+void CWeaveMakerDlg::OnOK() {
+  if (!QuerySave()) return;
+  m_bClosing = true;
+  EndDialog(IDOK);
+}
+
+// Escape and the window's close box ask as "Schließen" does.
+void CWeaveMakerDlg::OnCancel() {
+  if (!QuerySave()) return;
+  m_bClosing = true;
+  EndDialog(IDCANCEL);
+}
+
+void CWeaveMakerDlg::OnClose() { OnCancel(); }
+
+void CWeaveMakerDlg::OnSaveAndClose() {
+  if (!m_pController->SaveAndClose()) return;
+  m_bClosing = true;
+  EndDialog(IDOK);
+}
+
+void CWeaveMakerDlg::OnDestroy() {
+  m_pFlag.reset();
+  m_pProgress.reset();
+  Default();
+}
+
+// --- size
+
+void CWeaveMakerDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+  if (m_nMinWidth < 0 && m_hWnd) {
+    CRect window;
+    GetWindowRect(&window);
+    m_nMinWidth = window.Width();
+    m_nMinHeight = window.Height();
+  }
+  if (m_nMinWidth > 0) {
+    info->ptMinTrackSize.x = m_nMinWidth;
+    info->ptMinTrackSize.y = m_nMinHeight;
+  }
+}
+
+void CWeaveMakerDlg::OnSize(UINT type, int cx, int cy) {
+  Default();
+  if (type == SIZE_MINIMIZED) return;
+  const int dx = cx - m_nLastCx, dy = cy - m_nLastCy;
+  m_nLastCx = cx;
+  m_nLastCy = cy;
+  if (!m_bInitialized || (dx == 0 && dy == 0)) return;
+  for (UINT id : MakerResizedControls()) {
+    CWnd* w = GetDlgItem(static_cast<int>(id));
+    if (!w) continue;
+    CRect rect;
+    w->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    w->MoveWindow(MakerResized(rect, MakerResizeRuleFor(id), dx, dy));
+  }
+  Invalidate(TRUE);
+}
+
+// --- mouse and paint
+
+void CWeaveMakerDlg::OnLButtonDown(UINT, CPoint point) {
+  // Only where the flag is shown: page 0 with a project.
+  if (m_pController->GetProject() && m_nCurrentTab == 0 && m_pFlag && m_pFlag->IsWindowVisible()) {
+    CRect frame;
+    GetDlgItem(IDC_FLAG_FRAME)->GetWindowRect(&frame);
+    ScreenToClient(&frame);
+    if (CRect(frame.left, frame.top, frame.left + 32, frame.top + 32).PtInRect(point))
+      m_pController->ChooseLanguageFlag();
+  }
+  Default();
+}
+
+void CWeaveMakerDlg::OnPaint() {
+  if (!IsIconic()) {
+    Default();
+    return;
+  }
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(m_hWnd, &paint);
+  CRect client;
+  GetClientRect(&client);
+  ::DrawIcon(dc, (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
+             (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_hIcon);
+  ::EndPaint(m_hWnd, &paint);
+}
+
+HCURSOR CWeaveMakerDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }

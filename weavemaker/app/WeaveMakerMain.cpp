@@ -1,0 +1,4 @@
+// WeaveMaker: its one application object.
+#include "WeaveMakerApp.h"
+
+CWeaveMakerApp theApp;

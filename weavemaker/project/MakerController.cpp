@@ -1,0 +1,431 @@
+#include "MakerController.h"
+
+#include "AddOnRows.h"
+#include "LwvPaths.h"
+#include "ProjectFile.h"
+#include "TraFile.h"
+#include "WeaveMakerIds.h"
+#include "WizardTexts.h"
+
+namespace {
+
+const TCHAR kProjectFilter[] = _T("Weavecraft (*.lwp)|*.lwp||");
+
+bool IsRelative(const CString& path) {
+  if (path.IsEmpty()) return false;
+  if (path[0] == _T('\\') || path[0] == _T('/')) return false;
+  return !(path.GetLength() >= 2 && path[1] == _T(':'));
+}
+
+// The project chooser of new, open and save as.
+LwFileChoice ProjectFileChoice(bool open, const CString& title) {
+  LwFileChoice choice;
+  choice.bOpen = open;
+  choice.strTitle = title;
+  choice.strFilter = kProjectFilter;
+  choice.strDefExt = _T("lwp");
+  choice.strInitialPath = _T("*.lwp");
+  return choice;
+}
+
+CString Rebased(const CString& path, const CString& oldFolder, const CString& newPath) {
+  if (!IsRelative(path)) return path;
+  return MakeRelativePath(oldFolder + path, newPath);
+}
+
+}  // namespace
+
+void RebaseWizardProject(CWizardProject& project, const CString& newPath) {
+  const CString oldFolder = project.GetProjectFolder();
+  std::vector<CString> scripts;
+  for (int i = 0; i < project.GetRcFileCount(); ++i) scripts.push_back(project.GetRcFile(i));
+  for (const CString& s : scripts) project.RemoveRcFile(s);
+  for (const CString& s : scripts) project.AddRcFile(Rebased(s, oldFolder, newPath));
+  project.SetTraPath(Rebased(project.GetTraPath(), oldFolder, newPath));
+  CAddOnFileList& addOns = *project.GetTraFile()->GetAddOnFiles();
+  for (int i = 0; i < addOns.GetCount(); ++i) {
+    CAddOnFile& file = *addOns.GetAt(i);
+    const CString folder = file.GetStoredPath();  // "" is the project's folder
+    if (folder.IsEmpty() || IsRelative(folder)) file.SetStoredPath(GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), newPath)));
+  }
+  project.SetProjectPath(newPath);
+}
+
+CMakerController::CMakerController(CUiServices& ui, IMakerView& view) : m_ui(ui), m_view(view) {}
+
+CMakerController::~CMakerController() = default;
+
+CString CMakerController::Text(UINT id) const { return text ? text(id) : WizardText(id); }
+
+CString CMakerController::Text(UINT id, const CString& a) const {
+  CString s;
+  s.Format(Text(id).GetString(), a.GetString());
+  return s;
+}
+
+CString CMakerController::Text(UINT id, const CString& a, const CString& b) const {
+  CString s;
+  s.Format(Text(id).GetString(), a.GetString(), b.GetString());
+  return s;
+}
+
+void CMakerController::Report(UINT id, const CString& path, const CString& error) {
+  CString message = Text(id, path);
+  if (!error.IsEmpty()) message += _T("\n\n") + error;
+  m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+  Refresh();
+}
+
+MakerStateFlags CMakerController::Flags() const {
+  MakerStateFlags f;
+  f.project = m_project != nullptr;
+  f.projectModified = m_state.projectModified;
+  f.loaded = m_loaded;
+  f.traModified = m_state.languageFileModified;
+  if (m_project) {
+    const CTraFile& file = *m_project->GetTraFile();
+    f.headerComplete = !file.GetProgramName().IsEmpty() && !file.GetProgramVersion().IsEmpty() &&
+                       !file.GetLanguageName().IsEmpty();
+    f.writeTestFile = m_project->m_bWriteTestFile;
+  }
+  return f;
+}
+
+CString CMakerController::MakeProjectRelativePath(const CString& fullPath) const {
+  return m_project ? MakeRelativePath(fullPath, m_project->GetProjectPath()) : fullPath;
+}
+
+void CMakerController::ChangeToProjectDirectory() {
+  if (m_project) m_view.ProjectFolderChanged(m_project->GetProjectFolder());
+}
+
+void CMakerController::DropProject() {
+  m_traCommands.reset();
+  m_project.reset();
+  m_state = WizardDialogState();
+  m_loaded = false;
+}
+
+bool CMakerController::ResetProject() {
+  if (m_project && m_state.projectModified) {
+    const int answer = m_ui.ShowMessage(Text(IDS_ASK_SAVE_PROJECT, m_project->GetProjectFileName()), MB_YESNO);
+    if (answer == IDYES && !OnProjectSave()) return false;
+  }
+  DropProject();
+  m_project.reset(new CWizardProject);
+  m_traCommands.reset(new CLanguageFileCommands(*m_project, m_state, m_ui));
+  m_traCommands->copyHeaderEdits = [this] { m_view.CopyHeaderEdits(); };
+  m_traCommands->refresh = [this] { Refresh(); };
+  return true;
+}
+
+void CMakerController::OnProjectNew() {
+  LwFileChoice choice = ProjectFileChoice(true, Text(IDS_NEW_TITLE));
+  if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) NewProject(choice.paths[0]);
+}
+
+void CMakerController::NewProject(const CString& path) {
+  if (!ResetProject()) {
+    Refresh();
+    return;
+  }
+  m_project->SetProjectPath(path);
+  m_project->SetDefaultTraPath();
+  m_project->InitLanguageFileHeader();
+  m_view.FillHeaderEdits();
+  m_state.projectModified = true;
+  ChangeToProjectDirectory();
+  m_loaded = true;
+  m_state.languageFileModified = true;
+  // Cancel in the picker abandons the new project.
+  if (!ChooseLanguageFlag()) DropProject();
+  Refresh();
+}
+
+void CMakerController::OnProjectOpen() {
+  LwFileChoice choice = ProjectFileChoice(true, Text(IDS_OPEN_TITLE));
+  if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) OpenProject(choice.paths[0]);
+}
+
+void CMakerController::OpenProject(const CString& path) {
+  if (!ResetProject()) {
+    Refresh();
+    return;
+  }
+  CString error;
+  if (!OpenProjectFile(*m_project, path, error)) {
+    DropProject();
+    m_problems.Empty();
+    m_view.ShowProblems(m_problems);
+    Report(IDS_OPEN_FAILED, path, error);
+    return;
+  }
+  m_project->SetProjectPath(path);
+  m_view.FillHeaderEdits();
+  m_state.projectModified = false;
+  m_loaded = true;
+  m_state.languageFileModified = true;
+  ChangeToProjectDirectory();
+  ScanResources();
+  m_view.FlagChanged();
+  Refresh();
+}
+
+bool CMakerController::OnProjectSave() {
+  if (!m_project) return false;
+  m_view.CopyHeaderEdits();
+  CString error;
+  if (!SaveProjectFile(*m_project, m_project->ResolvePath(m_project->GetProjectPath()), error)) {
+    Report(IDS_PROJECT_SAVE_FAILED, m_project->GetProjectPath(), error);
+    return false;
+  }
+  m_state.projectModified = false;
+  Refresh();
+  return true;
+}
+
+bool CMakerController::OnProjectSaveAs() {
+  if (!m_project) return false;
+  ChangeToProjectDirectory();
+  LwFileChoice choice = ProjectFileChoice(false, CString());
+  if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return false;
+  m_view.CopyHeaderEdits();
+  const CString oldPath = m_project->GetProjectPath();
+  RebaseWizardProject(*m_project, choice.paths[0]);
+  CString error;
+  if (!SaveProjectFile(*m_project, choice.paths[0], error)) {
+    RebaseWizardProject(*m_project, oldPath);
+    Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0], error);
+    return false;
+  }
+  m_state.projectModified = false;
+  ChangeToProjectDirectory();
+  Refresh();
+  return true;
+}
+
+void CMakerController::OnResourceInsert() {
+  if (!m_project) return;
+  ChangeToProjectDirectory();
+  LwFileChoice choice;
+  choice.bOpen = true;
+  choice.bMultiSelect = true;
+  choice.strFilter = _T("Ressourcen (*.rc)|*.rc||");
+  choice.strDefExt = _T("rc");
+  choice.strInitialPath = m_project->GetProjectFolder();
+  if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) InsertScripts(choice.paths);
+}
+
+void CMakerController::InsertScripts(const CArray<CString>& fullPaths) {
+  if (!m_project) return;
+  int notAdded = 0;
+  for (INT_PTR i = 0; i < fullPaths.GetSize(); ++i)
+    if (!m_project->AddRcFile(MakeProjectRelativePath(fullPaths[i]))) ++notAdded;
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  ScanResources();
+  Refresh();
+  if (notAdded > 0) {
+    CString message;
+    message.Format(Text(IDS_SCRIPTS_NOT_ADDED).GetString(), notAdded);
+    m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+
+void CMakerController::RemoveScripts(const std::vector<CString>& scripts) {
+  if (!m_project || scripts.empty()) return;
+  for (const CString& s : scripts) m_project->RemoveRcFile(s);
+  ScanResources();
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  Refresh();
+}
+
+void CMakerController::ScanResources() {
+  if (!m_project) return;
+  m_problems = m_project->ScanResources(m_view.ScanServices());
+  // The new file takes the header texts from the edits again.
+  m_view.CopyHeaderEdits();
+  m_view.ShowProblems(m_problems);
+}
+
+bool CMakerController::ChooseLanguageFlag() {
+  if (!m_project) return false;
+  LwFlagChoice flag;
+  if (!m_ui.PickFlag(flag)) return false;
+  CTraFile& file = *m_project->GetTraFile();
+  for (size_t i = 0; i < flag.pixels.size() && i < static_cast<size_t>(TRA_FLAG_PIXELS); ++i)
+    file.SetFlagPixel(static_cast<int>(i), flag.pixels[i]);
+  file.SetLanguageId(flag.langId);
+  m_view.FlagChanged();
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  Refresh();
+  return true;
+}
+
+void CMakerController::SetStandardDialogOptions(const BYTE* block) {
+  if (!m_project || !block) return;
+  m_project->GetTraFile()->SetStdDialogOptions(block);
+  ScanResources();
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  Refresh();
+}
+
+void CMakerController::OnAddOnInsert() {
+  if (!m_project) return;
+  ChangeToProjectDirectory();
+  LwFileChoice choice;
+  choice.bOpen = true;
+  choice.bMultiSelect = true;
+  choice.strFilter = _T("Alle Dateien (*.*)|*.*||");
+  choice.strInitialPath = m_project->GetProjectFolder();
+  if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return;
+  ChangeToProjectDirectory();
+  InsertAddOnFiles(choice.paths);
+}
+
+void CMakerController::InsertAddOnFiles(const CArray<CString>& fullPaths) {
+  if (!m_project) return;
+  CAddOnFileList& list = *m_project->GetTraFile()->GetAddOnFiles();
+  bool added = false;
+  for (INT_PTR i = 0; i < fullPaths.GetSize(); ++i) {
+    const CString& path = fullPaths[i];
+    const CString name = GetFileNamePart(path);
+    if (IsRefusedAddOnFile(name)) {
+      m_ui.ShowMessage(Text(IDS_ADDON_REFUSED, AddOnExtensionOf(name)), MB_OK);
+      continue;
+    }
+    if (list.GetCount() >= ADDON_MAX_FILES) {
+      m_ui.ShowMessage(Text(IDS_ADDON_LIST_FULL, name), MB_OK | MB_ICONEXCLAMATION);
+      break;
+    }
+    // Read first, from the full path; the stored folder is what the file keeps.
+    std::unique_ptr<CAddOnFile> file(new CAddOnFile(name, CString(), GetDirectoryPart(path)));
+    if (!file->ReadFromDisk(GetDirectoryPart(path))) {
+      m_ui.ShowMessage(Text(IDS_ADDON_UNREADABLE, path), MB_OK | MB_ICONEXCLAMATION);
+      continue;
+    }
+    file->SetStoredPath(GetDirectoryPart(MakeProjectRelativePath(path)));
+    CString description = Text(IDS_NO_ENTRY);
+    CString exportPath = _T("???\\");
+    for (;;) {
+      CString typedDescription = description, typedPath = exportPath;
+      if (!m_view.ConfigureAddOn(name, typedDescription, typedPath)) break;
+      if (!typedPath.IsEmpty() && typedPath.Right(1) != _T("\\")) typedPath += _T("\\");
+      description = typedDescription;
+      exportPath = typedPath;
+      if (CheckAddOnExportPath(typedPath) == AddOnPathProblem::kNone) break;
+      m_ui.ShowMessage(Text(IDS_ADDON_PATH_REFUSED, typedPath), MB_OK | MB_ICONEXCLAMATION);
+      exportPath = _T("???\\");  // the dialog again; cancelled, the placeholder stays
+    }
+    file->SetDescription(description);
+    file->SetExportPath(exportPath);
+    if (list.Append(file.release())) added = true;
+  }
+  if (added) {
+    m_state.projectModified = true;
+    m_state.languageFileModified = true;
+  }
+  ChangeToProjectDirectory();
+  Refresh();
+}
+
+void CMakerController::AddOnFilesDeleted() {
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  Refresh();
+}
+
+bool CMakerController::SetAddOnDescription(int index, const CString& description) {
+  CAddOnFile* file = m_project ? m_project->GetTraFile()->GetAddOnFiles()->GetAt(index) : nullptr;
+  if (!file) return false;
+  if (file->GetDescription() == description) return true;
+  file->SetDescription(description);
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  return true;
+}
+
+bool CMakerController::SetAddOnExportPath(int index, const CString& exportPath) {
+  CAddOnFile* file = m_project ? m_project->GetTraFile()->GetAddOnFiles()->GetAt(index) : nullptr;
+  if (!file) return false;
+  if (file->GetExportPath() == exportPath) return true;
+  if (CheckAddOnExportPath(exportPath) != AddOnPathProblem::kNone) {
+    m_ui.ShowMessage(Text(IDS_ADDON_PATH_REFUSED, exportPath), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  file->SetExportPath(exportPath);
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+  return true;
+}
+
+void CMakerController::OnHeaderEdited() {
+  if (!m_project) return;
+  m_state.projectModified = true;
+  m_state.languageFileModified = true;
+}
+
+void CMakerController::ProcessCommandLine(const CString& line, const CString& currentDir,
+                                          const std::function<bool(const CString&)>& fileExists) {
+  const MakerCommandLine parsed = ParseMakerCommandLine(line);
+  if (parsed.kind == MakerCommandLine::kEmpty) return;
+  if (parsed.kind == MakerCommandLine::kInvalid) {
+    m_ui.ShowMessage(Text(IDS_BAD_COMMAND_LINE), MB_OK);
+    return;
+  }
+  const CString folder = currentDir.IsEmpty() || currentDir.Right(1) == _T("\\") ? currentDir : currentDir + _T("\\");
+  const CString project = folder + parsed.name + _T(".lwp");
+  const CString script = folder + parsed.name + _T(".rc");
+  if (fileExists(project)) {
+    OpenProject(project);
+  } else if (fileExists(script)) {
+    if (m_ui.ShowMessage(Text(IDS_ASK_NEW_FROM_RC, parsed.name, parsed.name + _T(".rc")), MB_YESNO) != IDYES) return;
+    NewProject(project);
+    if (!m_project) return;
+    CArray<CString> scripts;
+    scripts.Add(script);
+    InsertScripts(scripts);
+  } else if (m_ui.ShowMessage(Text(IDS_ASK_NEW_PROJECT, parsed.name), MB_YESNO) == IDYES) {
+    NewProject(project);
+  }
+}
+
+bool CMakerController::SaveLanguageFile() { return m_traCommands && m_traCommands->OnLanguageFileSave(); }
+
+bool CMakerController::QuerySave() {
+  if (m_project) m_view.CopyHeaderEdits();
+  const MakerStateFlags flags = Flags();
+  const MakerCloseQuestion q = MakerCloseQuestionFor(flags.project && m_state.projectModified,
+                                                     flags.project && m_state.languageFileModified,
+                                                     MakerCanSaveLanguageFile(flags));
+  if (q.stringId == 0) return true;
+  CString message;
+  const CString projectName = m_project->GetProjectFileName();
+  const CString traPath = m_project->GetTraPath();
+  if (q.withProject && q.withTra) message = Text(q.stringId, projectName, traPath);
+  else if (q.withProject) message = Text(q.stringId, projectName);
+  else if (q.withTra) message = Text(q.stringId, traPath);
+  else message = Text(q.stringId);
+  switch (MakerCloseAnswerFor(q, m_ui.ShowMessage(message, q.buttons | MB_ICONQUESTION))) {
+    case MakerCloseAnswer::kClose: return true;
+    case MakerCloseAnswer::kStay: return false;
+    case MakerCloseAnswer::kSaveThenClose: break;
+  }
+  if (q.saveProject && !OnProjectSave()) return false;
+  if (q.saveTra && !SaveLanguageFile()) return false;
+  return true;
+}
+
+bool CMakerController::SaveAndClose() {
+  if (m_project) m_view.CopyHeaderEdits();
+  if (!MakerCanSaveLanguageFile(Flags())) {
+    m_ui.ShowMessage(Text(IDS_CANNOT_SAVE_TRA), MB_OK);
+    return false;
+  }
+  if (m_state.projectModified && !OnProjectSave()) return false;
+  if (m_state.languageFileModified && !SaveLanguageFile()) return false;
+  return true;
+}
