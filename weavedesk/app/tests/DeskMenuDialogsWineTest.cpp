@@ -5,6 +5,9 @@
 #include "DeskDialogIds.h"
 #include "DeskStatistics.h"
 #include "DeskWineFixture.h"
+#include "Lwv.h"
+#include "TraFile.h"
+#include "TraNode.h"
 
 namespace {
 
@@ -27,6 +30,15 @@ const Language kLanguages[] = {
 void Picture(HWND wnd, const CStringA& name) {
   ::RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   SaveScreenshot(wnd, name);
+}
+
+// The dialog below node whose original caption is original, or null.
+CTraNode* FindDialog(CTraNode* node, const CString& original) {
+  if (!node) return nullptr;
+  if (node->m_strOriginal == original && node->GetChildCount() > 0) return node;
+  for (int i = 0; i < node->GetChildCount(); ++i)
+    if (CTraNode* found = FindDialog(node->GetChild(i), original)) return found;
+  return nullptr;
 }
 
 class DeskMenuDialogsWine : public DeskWine {
@@ -154,6 +166,55 @@ TEST_F(DeskMenuDialogsWine, TypedTextCountsAndSpecialCharactersType) {
   EXPECT_NE(nullptr, View()->GetSpecialCharsWindow());
   Command(ID_SPECIAL_CHARS);
   EXPECT_EQ(nullptr, View()->GetSpecialCharsWindow());
+}
+
+// A control moved in the dialog editor reaches its layout record only when
+// the document is saved, and the saved file holds the new place.
+TEST_F(DeskMenuDialogsWine, MovedControlIsWrittenOnSave) {
+  Watchdog watchdog(60);
+  Start(false);
+  NewTranslation();
+  const int block = DialogBlock(_T("Anschrift"));
+  ASSERT_GE(block, 0);
+  ClickBlock(block);
+  Pump();
+  CDialogPreview* preview = View()->GetDialogPreview();
+  ASSERT_NE(nullptr, preview);
+  const HWND wnd = preview->GetSafeHwnd();
+  ASSERT_TRUE(::IsWindowVisible(wnd));
+  CTraNode* dialog = View()->GetBlocks().GetBlock(block)->GetNode();
+  const CTraLayout* layout = dialog->GetChild(0)->m_pLayout;
+  ASSERT_NE(nullptr, layout);
+  const RECT before = layout->m_rcTranslated;
+
+  RECT live;
+  ::GetWindowRect(::GetDlgItem(wnd, 256), &live);
+  ::MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&live), 2);
+  const POINT from = {(live.left + live.right) / 2, (live.top + live.bottom) / 2};
+  RECT step = {0, 0, 20, 10};  // 20 x 10 dialog units in pixels
+  ::MapDialogRect(wnd, &step);
+  const POINT to = {from.x + step.right, from.y + step.bottom};
+  for (int press = 0; press < 2; ++press) {  // a click selects, a drag moves
+    ::SendMessage(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(from.x, from.y));
+    ::SendMessage(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    if (press == 0) ::SendMessage(wnd, WM_LBUTTONUP, 0, MAKELPARAM(from.x, from.y));
+  }
+  ::SendMessage(wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+  ::SendMessage(wnd, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+  Pump();
+  EXPECT_EQ(before.left, layout->m_rcTranslated.left) << "not yet written";
+
+  const CString path = Scratch("desk_moved") + _T("Moved.tra");
+  SaveAs(path);
+  EXPECT_NEAR(before.left + 20, layout->m_rcTranslated.left, 1);
+  EXPECT_NEAR(before.top + 10, layout->m_rcTranslated.top, 1);
+  CTraFile saved;
+  ASSERT_TRUE(LwReadLanguageFile(path, saved, LW_READ_WHOLE));
+  CTraNode* savedDialog = FindDialog(saved.GetRootNode(), _T("Anschrift"));
+  ASSERT_NE(nullptr, savedDialog);
+  const RECT written = savedDialog->GetChild(0)->m_pLayout->m_rcTranslated;
+  EXPECT_EQ(layout->m_rcTranslated.left, written.left);
+  EXPECT_EQ(layout->m_rcTranslated.top, written.top);
 }
 
 }  // namespace
