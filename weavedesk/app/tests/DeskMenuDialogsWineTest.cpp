@@ -62,14 +62,19 @@ class DeskMenuDialogsWine : public DeskWine {
   static long Number(HWND dialog, int id) {
     return _ttol(lwtest::WindowText(::GetDlgItem(dialog, id)));
   }
-  // The block of the dialog whose original caption is original, or -1.
-  int DialogBlock(const CString& original) {
+  // Clicks the dialog whose original caption is original: the dialog editor
+  // (on from the start) shows it at once. Its node, or null.
+  CTraNode* ClickDialog(const CString& original) {
     CTextBlockList& blocks = View()->GetBlocks();
-    for (int i = 0; i < blocks.GetCount(); ++i) {
+    int block = -1;
+    for (int i = 0; i < blocks.GetCount() && block < 0; ++i) {
       const CTraNode* node = blocks.GetBlock(i)->GetNode();
-      if (node->m_strOriginal == original && node->GetChildCount() > 0) return i;
+      if (node->m_strOriginal == original && node->GetChildCount() > 0) block = i;
     }
-    return -1;
+    if (block < 0) return nullptr;
+    ClickBlock(block);
+    Pump();
+    return blocks.GetBlock(block)->GetNode();
   }
 };
 
@@ -106,15 +111,12 @@ TEST_F(DeskMenuDialogsWine, MenuCommandsOpenTheDialogs) {
     EXPECT_EQ(before.lfHeight, g_TextFont.lfHeight);
     EXPECT_EQ(CString(before.lfFaceName), CString(g_TextFont.lfFaceName));
 
-    const int block = DialogBlock(_T("Anschrift"));
-    ASSERT_GE(block, 0);
-    ClickBlock(block);
-    Pump();
-    // The editor is on from the start: the clicked dialog shows at once.
+    CTraNode* dialog = ClickDialog(_T("Anschrift"));
+    ASSERT_NE(nullptr, dialog);
     CDialogPreview* preview = View()->GetDialogPreview();
     ASSERT_NE(nullptr, preview);
     EXPECT_TRUE(View()->IsDialogEditorShown());
-    EXPECT_EQ(View()->GetBlocks().GetBlock(block)->GetNode(), preview->Editor().GetDialogNode());
+    EXPECT_EQ(dialog, preview->Editor().GetDialogNode());
     ASSERT_TRUE(::IsWindowVisible(preview->GetSafeHwnd()));
     Command(ID_DIALOG_EDITOR);
     Pump();
@@ -174,15 +176,10 @@ TEST_F(DeskMenuDialogsWine, MovedControlIsWrittenOnSave) {
   Watchdog watchdog(60);
   Start(false);
   NewTranslation();
-  const int block = DialogBlock(_T("Anschrift"));
-  ASSERT_GE(block, 0);
-  ClickBlock(block);
-  Pump();
-  CDialogPreview* preview = View()->GetDialogPreview();
-  ASSERT_NE(nullptr, preview);
-  const HWND wnd = preview->GetSafeHwnd();
+  CTraNode* dialog = ClickDialog(_T("Anschrift"));
+  ASSERT_NE(nullptr, dialog);
+  const HWND wnd = View()->GetDialogPreview()->GetSafeHwnd();
   ASSERT_TRUE(::IsWindowVisible(wnd));
-  CTraNode* dialog = View()->GetBlocks().GetBlock(block)->GetNode();
   const CTraLayout* layout = dialog->GetChild(0)->m_pLayout;
   ASSERT_NE(nullptr, layout);
   const RECT before = layout->m_rcTranslated;
