@@ -1,7 +1,7 @@
-// WeaveDesk's dialogs reached from its menu commands under Wine: statistics
-// and fonts (modal, answered by the kit's driver), the dialog editor on a
-// dialog of the sample, and the special-character window typing into the
-// in-place editor; pictures of each in German and English.
+// WeaveDesk's dialogs reached from its menu commands under Wine: statistics,
+// fonts and add-on files (modal, answered by the kit's driver), the dialog
+// editor on a dialog of the sample, and the special-character window typing
+// into the in-place editor; pictures of each in German and English.
 #include "DeskDialogIds.h"
 #include "DeskStatistics.h"
 #include "DeskWineFixture.h"
@@ -18,11 +18,12 @@ struct Language {
   const char* suffix;
   const TCHAR* statistics;
   const TCHAR* fonts;
+  const TCHAR* addOns;
 };
 
 const Language kLanguages[] = {
-    {false, "de", _T("Statistik"), _T("Schriftarten...")},
-    {true, "en", _T("Statistics"), _T("Fonts...")},
+    {false, "de", _T("Statistik"), _T("Schriftarten..."), _T("In der Original-Sprachdatei enthaltene Zusatzdateien")},
+    {true, "en", _T("Statistics"), _T("Fonts..."), _T("Add-on files contained in the original language file")},
 };
 
 // A picture of wnd with its frame painted first (a modal dialog is
@@ -79,7 +80,8 @@ class DeskMenuDialogsWine : public DeskWine {
 };
 
 // In both languages: statistics shows the document's numbers, the fonts
-// dialog opens and cancels without changing the fonts, and the dialog editor
+// dialog opens and cancels without changing the fonts, the add-on files
+// dialog opens and closes, and the dialog editor
 // (on from the start) shows the clicked dialog, goes away on its command and
 // comes back on the next.
 TEST_F(DeskMenuDialogsWine, MenuCommandsOpenTheDialogs) {
@@ -110,6 +112,13 @@ TEST_F(DeskMenuDialogsWine, MenuCommandsOpenTheDialogs) {
              [&] { Command(ID_FONTS); });
     EXPECT_EQ(before.lfHeight, g_TextFont.lfHeight);
     EXPECT_EQ(CString(before.lfFaceName), CString(g_TextFont.lfFaceName));
+
+    RunModal({lwtest::When(language.addOns, lwtest::Captioned(language.addOns),
+                           [&](HWND dialog) {
+                             Picture(dialog, CStringA("weavedesk_addons_") + language.suffix);
+                             PostMessage(dialog, WM_COMMAND, IDOK, 0);
+                           })},
+             [&] { Command(ID_ADDONS); });
 
     CTraNode* dialog = ClickDialog(_T("Anschrift"));
     ASSERT_NE(nullptr, dialog);
