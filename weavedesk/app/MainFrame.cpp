@@ -1,9 +1,11 @@
 #include "MainFrame.h"
 
+#include "DeskDialogs.h"
 #include "DeskResource.h"
 #include "HeadView.h"
 #include "MyEditView.h"
 #include "TextEdit.h"
+#include "TransDoc.h"
 
 #include <iterator>
 
@@ -124,7 +126,13 @@ void CMainFrame::OnEditCopy() {
   if (CMyEditView* view = GetEditView())
     if (CTextEdit* edit = view->GetTextEdit()) edit->Copy();
 }
-void CMainFrame::OnStatistics() {}
+void CMainFrame::OnStatistics() {
+  CMyEditView* view = GetEditView();
+  CTransDoc* doc = view ? view->GetDoc() : nullptr;
+  if (!doc) return;
+  doc->UpdateAllViews(DESK_HINT_STORE);  // count what is typed so far
+  DeskRunStatisticsDialog(this, doc->Desk().GetRootNode());
+}
 LRESULT CMainFrame::OnFindReplaceMessage(WPARAM, LPARAM lParam) {
   if (CMyEditView* view = GetEditView()) view->OnFindReplaceMessage(lParam);
   return 0;

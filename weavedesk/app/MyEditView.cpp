@@ -1,6 +1,7 @@
 #include "MyEditView.h"
 
 #include "DeskStrings.h"
+#include "MainFrame.h"
 #include "TextEdit.h"
 #include "TextFonts.h"
 #include "TraFile.h"
@@ -9,6 +10,10 @@
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CMyEditView, CScrollView)
+
+namespace {
+const UINT kDropClosedCharsWindow = WM_APP + 21;
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_LBUTTONDOWN()
@@ -19,6 +24,7 @@ BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_DESTROY()
   ON_COMMAND(33011, OnFindNextForward)
   ON_COMMAND(33012, OnFindNextBackward)
+  ON_MESSAGE(kDropClosedCharsWindow, OnDropClosedCharsWindow)
 END_MESSAGE_MAP()
 
 namespace {
@@ -43,6 +49,11 @@ CSegmentEditor* CMyEditView::GetEditor() { return m_pEdit.get(); }
 
 void CMyEditView::OnInitialUpdate() {
   CreateOffscreen();
+  if (!m_pPreview && GetDoc()) {
+    m_pPreviewDocument.reset(new CDeskPreviewDocument(GetDoc()->Desk()));
+    m_pPreview.reset(new CDialogPreview(GetParentFrame(), *m_pPreviewDocument, m_ui));
+    m_pPreview->SetCloseCommand([this] { ToggleDialogEditor(); });
+  }
   if (!m_bReady) RebuildBlocks();
 }
 
@@ -100,6 +111,10 @@ void CMyEditView::FreeOffscreen() {
 void CMyEditView::OnDestroy() {
   m_blocks.SetCurrent(-1);
   if (m_pFindDialog) m_pFindDialog->DestroyWindow();
+  // The preview writes its rectangles while the document still exists.
+  if (m_pPreview) m_pPreview->Show(false);
+  m_pSpecialChars.reset();
+  m_pClosedChars.reset();
   CScrollView::OnDestroy();
 }
 
@@ -544,4 +559,61 @@ void CMyEditView::OnFindNextBackward() {
   m_find.SetForward(false);
   m_find.FindNext(true, false);
   UpdatePositionText();
+}
+
+// ---- dialog editor and special characters ----
+
+void CMyEditView::ToggleDialogEditor() {
+  if (m_pPreview) m_pPreview->Show(!m_pPreview->IsShown());
+}
+
+void CMyEditView::CommitDialogRects() {
+  if (m_pPreview) m_pPreview->CommitRects();
+}
+
+void CMyEditView::DetachDialogEditor() {
+  if (m_pPreview) m_pPreview->Detach();
+}
+
+void CMyEditView::RebuildDialogEditor() {
+  if (!IsDialogEditorShown()) return;
+  m_pPreview->Show(false);
+  m_pPreview->Show(true);
+}
+
+void CMyEditView::SelectDialogNode(CTraNode* node) {
+  if (m_pPreview) m_pPreview->SelectItem(node);
+}
+
+void CMyEditView::CommitBlockText(CTextBlock* block) {
+  if (!m_pPreview || !m_pPreview->IsActive() || !block) return;
+  CTraNode* node = block->GetNode();
+  node->m_strTranslation = block->GetText();
+  m_pPreview->SetItemText(node, node->m_strTranslation);
+}
+
+void CMyEditView::ToggleSpecialChars(bool on) {
+  if (!on) {
+    m_pSpecialChars.reset();
+    return;
+  }
+  if (!m_pSpecialChars) m_pSpecialChars.reset(new CSpecialCharsDlg(*this));
+}
+
+void CMyEditView::InsertChar(TCHAR ch) {
+  if (m_pEdit && m_pEdit->GetSafeHwnd()) m_pEdit->InsertChar(ch);
+}
+
+void CMyEditView::OnCharsWindowClosed() {
+  // Called from the window's own message: hide it now, delete it afterwards.
+  if (!m_pSpecialChars) return;
+  m_pSpecialChars->ShowWindow(SW_HIDE);
+  m_pClosedChars = std::move(m_pSpecialChars);
+  PostMessage(kDropClosedCharsWindow, 0, 0);
+  if (CMainFrame* frame = dynamic_cast<CMainFrame*>(GetParentFrame())) frame->ResetSpecialCharsToggle();
+}
+
+LRESULT CMyEditView::OnDropClosedCharsWindow(WPARAM, LPARAM) {
+  m_pClosedChars.reset();
+  return 0;
 }

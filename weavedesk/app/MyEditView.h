@@ -2,12 +2,13 @@
 // block in tree order, drawn through an offscreen bitmap, scrolled by its
 // own proportional model, with the in-place editor over the segment being
 // typed in, block navigation, collapsing, the edit-mark commands, find and
-// replace, and the position text of the status bar. The dialog editor and
-// the special-character window are reached through hooks that do nothing
-// until those windows exist.
+// replace, and the position text of the status bar. It holds the dialog
+// editor (fed with the current node and changed texts) and the
+// special-character window, which types into the in-place editor.
 #pragma once
 
 #include "DcTextDevice.h"
+#include "DeskDialogs.h"
 #include "DeskScroll.h"
 #include "FindReplace.h"
 #include "TextBlockHost.h"
@@ -22,7 +23,7 @@
 class CTextEdit;
 class CTransDoc;
 
-class CMyEditView : public CScrollView, public CTextBlockHost {
+class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCharsOwner {
   DECLARE_DYNCREATE(CMyEditView)
 
  public:
@@ -57,9 +58,21 @@ class CMyEditView : public CScrollView, public CTextBlockHost {
   void OnFindReplaceMessage(LPARAM lParam);
   void OnFindNextForward();
   void OnFindNextBackward();
-  void ToggleSpecialChars(bool) {}
-  void ToggleDialogEditor() {}
-  bool IsDialogEditorShown() const { return false; }
+  void ToggleSpecialChars(bool on);
+  void ToggleDialogEditor();
+  bool IsDialogEditorShown() const { return m_pPreview && m_pPreview->IsShown(); }
+  // The document's save and file changes.
+  void CommitDialogRects();
+  void DetachDialogEditor();
+  // Builds a shown dialog editor again (after the program's language changed).
+  void RebuildDialogEditor();
+  CDialogPreview* GetDialogPreview() const { return m_pPreview.get(); }
+  CSpecialCharsDlg* GetSpecialCharsWindow() const { return m_pSpecialChars.get(); }
+
+  // CSpecialCharsOwner
+  CWnd* GetCharsParent() override { return this; }
+  void InsertChar(TCHAR ch) override;
+  void OnCharsWindowClosed() override;
 
   // The in-place editor's keys.
   void PageCurrent(bool up);
@@ -80,8 +93,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost {
   void UpdateScrollBars(bool keepOffset) override;
   void Invalidate() override { CWnd::Invalidate(FALSE); }
   void PropagateStates() override;
-  void SelectDialogNode(CTraNode*) override {}
-  void CommitBlockText(CTextBlock*) override {}
+  void SelectDialogNode(CTraNode* node) override;
+  void CommitBlockText(CTextBlock* block) override;
   void SetModified() override;
   void FocusEditor() override;
 
@@ -109,6 +122,7 @@ class CMyEditView : public CScrollView, public CTextBlockHost {
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
   BOOL OnEraseBkgnd(CDC*) { return TRUE; }
   void OnDestroy();
+  LRESULT OnDropClosedCharsWindow(WPARAM, LPARAM);
 
   CTextBlockList m_blocks;
   std::unique_ptr<CTextEdit> m_pEdit;
@@ -128,6 +142,11 @@ class CMyEditView : public CScrollView, public CTextBlockHost {
   CFindReplace m_find;
   CFindReplaceDialog* m_pFindDialog = nullptr;
   CStatusBar* m_pStatusBar = nullptr;
+  std::unique_ptr<CDeskPreviewDocument> m_pPreviewDocument;
+  std::unique_ptr<CDialogPreview> m_pPreview;
+  std::unique_ptr<CSpecialCharsDlg> m_pSpecialChars;
+  // A window closed from its own buttons, deleted once its message is done.
+  std::unique_ptr<CSpecialCharsDlg> m_pClosedChars;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -78,6 +78,15 @@ void CTransDoc::OnSave() { m_pDesk->Save(); }
 void CTransDoc::OnSaveAs() { m_pDesk->SaveAs(); }
 void CTransDoc::OnShowOverlay() { m_pDesk->OnShowOverlay(); }
 void CTransDoc::OnHideOverlay() { m_pDesk->OnHideOverlay(); }
+void CTransDoc::CommitDialogRects() {
+  if (CMyEditView* view = GetEditView()) view->CommitDialogRects();
+}
+void CTransDoc::DetachDialogEditor() {
+  if (CMyEditView* view = GetEditView()) view->DetachDialogEditor();
+}
+bool CTransDoc::RunFontsDialog() { return DeskRunFontsDialog(AfxGetMainWnd()); }
+void CTransDoc::RunAddOnsDialog(CTraFile& file) { DeskRunAddOnFilesDialog(AfxGetMainWnd(), file, m_ui); }
+
 void CTransDoc::OnFonts() { m_pDesk->OnFonts(); }
 void CTransDoc::OnAddOns() { m_pDesk->OnAddOns(); }
 void CTransDoc::OnChooseFlag() { m_pDesk->OnChooseFlag(); }

@@ -1,9 +1,9 @@
 // The editor's document on the framework: CTransDoc wraps the window-free
 // CDeskDocument, binds the file-level commands to it, answers its host
 // questions with the views (hints, header, title) and routes the
-// framework's open, save-question and close steps through it. The dialog
-// editor and the fonts and add-on dialogs are reached through hooks that
-// do nothing until those dialogs exist.
+// framework's open, save-question and close steps through it; it opens the
+// fonts and add-on dialogs and passes the dialog editor's steps to the edit
+// view, which holds that editor.
 #pragma once
 
 #include "DeskDocument.h"
@@ -34,11 +34,11 @@ class CTransDoc : public CDocument, public CDeskDocumentHost {
 
   // CDeskDocumentHost
   void UpdateAllViews(int hint) override;
-  void CommitDialogRects() override {}
-  void DetachDialogEditor() override {}
+  void CommitDialogRects() override;
+  void DetachDialogEditor() override;
   void RefreshHeader() override;
-  bool RunFontsDialog() override { return false; }
-  void RunAddOnsDialog(CTraFile&) override {}
+  bool RunFontsDialog() override;
+  void RunAddOnsDialog(CTraFile& file) override;
   void SetTitle(const CString& title) override;
   using CDocument::UpdateAllViews;
 

@@ -104,7 +104,11 @@ void CWeaveDeskApp::OnAppAbout() {
   dialog.DoModal();
 }
 
-void CWeaveDeskApp::OnSwitchLanguage() { LWSwitchDialog(); }
+void CWeaveDeskApp::OnSwitchLanguage() {
+  LWSwitchDialog();
+  if (CMainFrame* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+    if (CMyEditView* view = frame->GetEditView()) view->RebuildDialogEditor();
+}
 
 int CWeaveDeskApp::ExitInstance() {
   int code = __X_CWinApp::ExitInstance();  // ends the library

@@ -1,0 +1,173 @@
+// The test fixture of WeaveDesk's Wine tests: the real application started
+// on the sample's LwvSample.tra from the command line, with helpers that
+// click texts, type, send commands and answer modal windows through the UI
+// test kit. Test programs only; it tests nothing itself.
+#pragma once
+
+#include "UiTestKit.h"
+
+#include "DeskResource.h"
+#include "DeskStrings.h"
+#include "HeadView.h"
+#include "MainFrame.h"
+#include "MyEditView.h"
+#include "TestPaths.h"
+#include "TextEdit.h"
+#include "TextFonts.h"
+#include "TransDoc.h"
+#include "WeaveDeskApp.h"
+
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+using lwtest::ModalDriver;
+using lwtest::Pump;
+using lwtest::SaveScreenshot;
+using lwtest::Watchdog;
+
+namespace deskwine {
+
+inline CString BuildPath(const CString& below) {
+  CString path = CString(LW_BINARY_DIR) + _T("\\") + below;
+  path.Replace(_T('/'), _T('\\'));
+  return path;
+}
+
+// A scratch folder as the file dialogs write paths: backslashes only.
+inline CString Scratch(const char* name) {
+  CString folder = lwtest::ScratchDir(name);
+  folder.Replace(_T('/'), _T('\\'));
+  return folder;
+}
+
+inline CString SamplePath() { return BuildPath(_T("samples\\LwvSample.tra")); }
+
+// A folder with the program's two language files, as beside the program.
+inline CString LanguageFolder() {
+  const CString folder = Scratch("desk_languages");
+  for (const TCHAR* name : {_T("WeaveDesk.tra"), _T("WeaveDeskEN.tra")})
+    EXPECT_TRUE(CopyFile(BuildPath(CString(_T("weavedesk\\app\\")) + name), folder + name, FALSE)) << name;
+  return folder;
+}
+
+// The language the library remembers is forgotten: every start is German.
+inline void ForgetRememberedLanguage() {
+  RegDeleteKey(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Editor\\Lingoweave"));
+}
+
+inline HWND TopDialog() {
+  std::vector<HWND> dialogs = lwtest::OwnDialogs();
+  return dialogs.empty() ? nullptr : dialogs.front();
+}
+
+inline HWND FileNameField(HWND dialog) {
+  HWND field = ::GetDlgItem(dialog, cmb13);
+  return field ? field : ::GetDlgItem(dialog, edt1);
+}
+
+class DeskWine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&init);
+    ForgetRememberedLanguage();
+    m_commandLine = _T("\"") + SamplePath() + _T("\"");
+    m_app.reset(new CWeaveDeskApp);
+    m_app->InitApplication(GetModuleHandle(nullptr), m_commandLine.GetBuffer(), SW_SHOWNORMAL);
+    m_app->UseEditorProfile();
+    InitDefaultFonts();
+  }
+
+  void TearDown() override {
+    if (m_app->m_pMainWnd) {
+      CWnd* frame = m_app->m_pMainWnd;
+      m_app->m_pMainWnd = nullptr;  // its end posts no quit message
+      if (IsWindow(frame->m_hWnd)) frame->DestroyWindow();
+    }
+    Pump();
+    m_app->ExitInstance();
+    m_app.reset();
+  }
+
+  // Template, document and frame as the program makes them; translated by
+  // the program's own files when translated is set.
+  void Start(bool translated) {
+    if (translated) m_app->StartTranslation(LanguageFolder().TrimRight(_T('\\')));
+    m_app->RegisterTemplate();
+    ASSERT_TRUE(m_app->OpenFirstFile());
+    ASSERT_NE(m_app->m_pMainWnd, nullptr);
+    m_app->m_pMainWnd->ShowWindow(SW_SHOWNORMAL);
+    m_app->m_pMainWnd->UpdateWindow();
+    Pump();
+  }
+
+  CMainFrame* Frame() const { return dynamic_cast<CMainFrame*>(m_app->m_pMainWnd); }
+  CMyEditView* View() const { return Frame()->GetEditView(); }
+  CHeadView* Head() const { return Frame()->GetHeadView(); }
+  CTransDoc* Doc() const { return Frame() && View() ? View()->GetDoc() : nullptr; }
+  CTextEdit* Editor() const { return View()->GetTextEdit(); }
+  void Command(UINT id) { SendMessage(Frame()->m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  CString Status() const { return Frame()->GetStatusBar().GetPaneText(1); }
+  CString Caption() const { return lwtest::WindowText(Frame()->m_hWnd); }
+
+  // A click on the first text item of block index (scrolled into view first).
+  void ClickBlock(int index) {
+    CMyEditView* view = View();
+    CTextBlock* block = view->GetBlocks().GetBlock(index);
+    ASSERT_GT(block->GetItemCount(), 0);
+    const RECT& item = block->GetItem(0)->m_rect;
+    const int x = view->GetBlocks().GetLevel(index) * CTextBlock::kIndent + item.left + 3;
+    const int y = view->BlockTop(index) - view->GetVerticalAxis().GetOffset() + item.top + 3;
+    SendMessage(view->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessage(view->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
+  void Type(const CString& text) {
+    for (int i = 0; i < text.GetLength(); ++i) SendMessage(Editor()->m_hWnd, WM_CHAR, static_cast<BYTE>(text[i]), 1);
+  }
+  void Key(UINT key) {
+    SendMessage(Editor()->m_hWnd, WM_KEYDOWN, key, 1);
+    SendMessage(Editor()->m_hWnd, WM_KEYUP, key, 0xC0000001);
+  }
+  CString Expected(UINT id, int value) const {
+    CString text;
+    text.Format(DeskText(id), value);
+    return text;
+  }
+  CString Position(int current) const {
+    CString text;
+    text.Format(DeskText(IDS_DESK_POSITION), current, View()->GetBlocks().GetCount());
+    return text;
+  }
+  // A command whose modal windows the steps answer.
+  void RunModal(std::vector<lwtest::Step> steps, const std::function<void()>& start) {
+    ModalDriver driver(std::move(steps));
+    start();
+    EXPECT_TRUE(driver.WaitUntilFinished());
+  }
+  // "Neue Übersetzung" with the flag picker cancelled.
+  void NewTranslation() {
+    RunModal({lwtest::When(_T("flag picker"), [] { return TopDialog(); },
+                           [](HWND dialog) { PostMessage(dialog, WM_COMMAND, IDCANCEL, 0); })},
+             [&] { Command(ID_NEW_TRANSLATION); });
+    Pump();
+  }
+  void SaveAs(const CString& path) {
+    DeleteFile(path);
+    RunModal({{_T("save dialog"),
+               [&] {
+                 HWND dialog = TopDialog();
+                 if (!dialog || !FileNameField(dialog)) return false;
+                 ::SetWindowText(FileNameField(dialog), path);
+                 ::PostMessage(dialog, WM_COMMAND, IDOK, 0);
+                 return true;
+               }}},
+             [&] { Command(ID_DESK_SAVE_AS); });
+    Pump();
+  }
+
+  CString m_commandLine;
+  std::unique_ptr<CWeaveDeskApp> m_app;
+};
+
+}  // namespace deskwine
