@@ -3,6 +3,7 @@
 #include "AddOnRows.h"
 #include "LwvPaths.h"
 #include "ProjectFile.h"
+#include "StdDlgText.h"
 #include "TraFile.h"
 #include "WeaveMakerIds.h"
 #include "WizardTexts.h"
@@ -57,15 +58,22 @@ CMakerController::~CMakerController() = default;
 
 CString CMakerController::Text(UINT id) const { return text ? text(id) : WizardText(id); }
 
+// A text is a format only when it carries just the conversions the caller
+// fills (a translation may not): otherwise it stands as it is, the values on
+// lines of their own.
 CString CMakerController::Text(UINT id, const CString& a) const {
+  const CString format = Text(id);
+  if (!LwSameConversions(_T("%s"), format)) return format + _T("\n") + a;
   CString s;
-  s.Format(Text(id).GetString(), a.GetString());
+  s.Format(format.GetString(), a.GetString());
   return s;
 }
 
 CString CMakerController::Text(UINT id, const CString& a, const CString& b) const {
+  const CString format = Text(id);
+  if (!LwSameConversions(_T("%s%s"), format)) return format + _T("\n") + a + _T("\n") + b;
   CString s;
-  s.Format(Text(id).GetString(), a.GetString(), b.GetString());
+  s.Format(format.GetString(), a.GetString(), b.GetString());
   return s;
 }
 
@@ -226,8 +234,12 @@ void CMakerController::InsertScripts(const CArray<CString>& fullPaths) {
   ScanResources();
   Refresh();
   if (notAdded > 0) {
+    const CString format = Text(IDS_SCRIPTS_NOT_ADDED);
     CString message;
-    message.Format(Text(IDS_SCRIPTS_NOT_ADDED).GetString(), notAdded);
+    if (LwSameConversions(_T("%d"), format))
+      message.Format(format.GetString(), notAdded);
+    else
+      message.Format(_T("%s\n%d"), format.GetString(), notAdded);
     m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
   }
 }
