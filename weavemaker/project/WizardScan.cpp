@@ -82,9 +82,12 @@ CString CWizardProject::ScanResources(const WizardScanServices& services) {
   std::vector<CString> paths;
   for (int i = 0; i < m_nRcFiles; ++i) paths.push_back(ResolvePath(*m_ppRcFiles[i]));
   CResProblemLog log(services.texts);
-  CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log);
-  progress.SetPos(50);
-  std::unique_ptr<CResFile> resources = scripts.BuildResFile(log, true);
+  std::unique_ptr<CResFile> resources;
+  {
+    CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log);
+    progress.SetPos(50);
+    resources = scripts.BuildResFile(log, true);
+  }  // the tokens go first: the tree is built in their memory
   progress.SetPos(70);
 
   CNoCapture noCapture;
