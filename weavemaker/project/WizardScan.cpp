@@ -3,9 +3,9 @@
 #include "WizardScan.h"
 
 #include "RcFileSet.h"
+#include "RuntimeSeams.h"
 #include "StdDlgModels.h"
 #include "TraFile.h"
-#include "TranslationManager.h"
 #include "WizardProject.h"
 #include "WizardTexts.h"
 
@@ -18,17 +18,10 @@ namespace {
 // windows; cleared on every way out.
 class CBusyScope {
  public:
-  CBusyScope() : m_pManager(LwGetManager()) {
-    if (m_pManager) m_pManager->SetBusy(true);
-  }
-  ~CBusyScope() {
-    if (m_pManager) m_pManager->SetBusy(false);
-  }
+  CBusyScope() { LwSetRuntimeBusy(true); }
+  ~CBusyScope() { LwSetRuntimeBusy(false); }
   CBusyScope(const CBusyScope&) = delete;
   CBusyScope& operator=(const CBusyScope&) = delete;
-
- private:
-  CTranslationManager* m_pManager;
 };
 
 class CProgressScope {
