@@ -4,6 +4,7 @@
 #include "Lwv.h"
 
 #include "LwvLock.h"
+#include "RuntimeSeams.h"
 #include "StringLookup.h"
 #include "SwitchDlgModel.h"
 #include "TranslationManager.h"
@@ -11,6 +12,13 @@
 namespace {
 
 std::shared_ptr<CTranslationManager> g_manager;
+
+// Window-free code of the program (the wizard's scan, its texts) reaches the
+// manager through the model library's seams, installed as the runtime is
+// linked in.
+void BusyFromWindowFreeCode(bool busy) { LWSetBusy(busy ? TRUE : FALSE); }
+void TranslateForWindowFreeCode(CString& text) { LWTranslateString(text); }
+const bool g_seamsInstalled = (LwInstallRuntimeSeams(BusyFromWindowFreeCode, TranslateForWindowFreeCode), true);
 
 }  // namespace
 

@@ -5,10 +5,6 @@
 #include "ResLibraryEntries.h"
 #include "ResMenu.h"
 #include "StdDlgModels.h"
-#include "SwitchDlgModel.h"
-
-// The reader's switch-dialog entry has a child for every one the library addresses.
-static_assert(kResSwitchChildren == LWV_SWITCH_FULL_CHILDREN, "one switch-dialog child per position");
 
 void CResFile::AddStandardDialogs(const BYTE* options, IResLibraryCapture& capture, CResProblemLog& log) {
   if (!options) return;

@@ -1,9 +1,9 @@
 #include "ResTranslatedTexts.h"
 
-#include "XString.h"
+#include "RuntimeSeams.h"
 
 CString CResTranslatedTexts::LoadText(UINT id) {
-  CString text = __X_CString(MAKEINTRESOURCE(id));
+  CString text = LwLoadProgramText(id);
   if (!text.IsEmpty()) return text;
   return BuiltInResMessage(id);
 }

@@ -1,5 +1,6 @@
 #include "ScriptText.h"
 
+#include <cstring>
 #include <regex>
 #include <string>
 
@@ -24,8 +25,8 @@ bool PragmaSaysUtf8(const BYTE* data, size_t size) {
   static const std::regex pragma(R"(^\s*#\s*pragma\s+code_page\s*\(\s*(\w+)\s*\)\s*$)");
   size_t start = 0;
   while (start < size) {
-    size_t end = start;
-    while (end < size && data[end] != '\n') ++end;
+    const void* newline = std::memchr(data + start, '\n', size - start);
+    const size_t end = newline ? static_cast<size_t>(static_cast<const BYTE*>(newline) - data) : size;
     size_t first = start;
     while (first < end && (data[first] == ' ' || data[first] == '\t')) ++first;
     // Directive lines only, and no longer than a directive needs.
@@ -38,6 +39,28 @@ bool PragmaSaysUtf8(const BYTE* data, size_t size) {
   }
   return false;
 }
+
+#ifdef _UNICODE
+// The 16-bit unit of every byte of code page 1252 as the system decodes it,
+// with NUL as a blank: a script of that page is decoded by table lookup.
+struct Cp1252Table {
+  WCHAR unit[256];
+  static const Cp1252Table& Get() {
+    static const Cp1252Table table;
+    return table;
+  }
+
+ private:
+  Cp1252Table() {
+    for (int b = 0; b < 256; ++b) {
+      const char byte = static_cast<char>(b);
+      WCHAR w = 0;
+      if (MultiByteToWideChar(1252, 0, &byte, 1, &w, 1) != 1) w = static_cast<WCHAR>(b);
+      unit[b] = w == 0 ? WCHAR(' ') : w;
+    }
+  }
+};
+#endif
 
 // The decoded text in the build's width.
 void Assign(std::basic_string<TCHAR>& text, WString&& wide) {
@@ -66,12 +89,13 @@ void DecodeScriptTextInto(const BYTE* data, size_t size, std::basic_string<TCHAR
     Assign(text, Widen(reinterpret_cast<const char*>(data), size, CP_UTF8));
   } else {
 #ifdef _UNICODE
-    // One unit per byte, straight into the text's memory.
+    // One unit per byte through the page's table, NUL already a blank.
+    const Cp1252Table& table = Cp1252Table::Get();
     text.resize(size);
-    const int n = size ? MultiByteToWideChar(1252, 0, reinterpret_cast<LPCSTR>(data), static_cast<int>(size),
-                                             &text[0], static_cast<int>(size))
-                       : 0;
-    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    TCHAR* out = &text[0];
+    for (size_t i = 0; i < size; ++i) out[i] = table.unit[data[i]];
+    if (found) *found = enc;
+    return;
 #else
     Assign(text, Widen(reinterpret_cast<const char*>(data), size, 1252));
 #endif

@@ -53,12 +53,12 @@ bool CSourceTokenList::JoinString(int first, const CString& text, int line) {
   if (last >= first + 1 && m_tokens[Idx(last)].kind == kTokenOther && IsText(last, _T("\\")) &&
       GetKind(last - 1) == kTokenString) {
     m_tokens.pop_back();
+    if (m_places[m_places.size() - 1].first == last) m_places.pop_back();
     --last;
   }
   if (last < first || GetKind(last) != kTokenString) return false;
-  Stored& joined = m_tokens[Idx(last)];
-  m_texts.Extend(joined.text, text);  // a string's text is its own
-  joined.line = line;
+  m_texts.Extend(static_cast<int>(m_tokens[Idx(last)].text), text);  // a string's text is its own
+  SetPlace(last, line, PlaceOf(last).file);
   return true;
 }
 
@@ -71,8 +71,35 @@ bool CSourceTokenList::Store(const CString& text, int kind, int line, int file) 
     m_truncated = true;
     return false;
   }
-  m_tokens.push_back(Stored{TextId(text, kind), kind, line, file});
+  // Kinds beyond the known ones read as single characters.
+  const int known = kind >= kTokenEnd && kind <= kTokenOther ? kind : int(kTokenOther);
+  m_tokens.push_back(Stored{static_cast<uint32_t>(TextId(text, kind)), static_cast<uint32_t>(known)});
+  SetPlace(GetCount() - 1, line, file);
   return true;
+}
+
+void CSourceTokenList::SetPlace(int index, int line, int file) {
+  if (m_places.size() > 0) {
+    Place& last = m_places[m_places.size() - 1];
+    if (last.line == line && last.file == file) return;
+    if (last.first == index) {  // the run of this token alone moves
+      last.line = line;
+      last.file = file;
+      return;
+    }
+  }
+  m_places.push_back(Place{index, line, file});
+}
+
+const CSourceTokenList::Place& CSourceTokenList::PlaceOf(int index) const {
+  // The last run that starts at or before index (the first starts at 0).
+  size_t low = 0, high = m_places.size();
+  while (high - low > 1) {
+    const size_t mid = low + (high - low) / 2;
+    if (m_places[mid].first <= index) low = mid;
+    else high = mid;
+  }
+  return m_places[low];
 }
 
 int CSourceTokenList::FileIndex(const CString& name) {
@@ -89,21 +116,27 @@ void CSourceTokenList::Add(const CSourceToken& token) {
 }
 
 const CString& CSourceTokenList::GetFileName(int index) const {
-  return InRange(index) ? m_files[static_cast<size_t>(m_tokens[Idx(index)].file)] : EmptyText();
+  return InRange(index) ? m_files[static_cast<size_t>(PlaceOf(index).file)] : EmptyText();
 }
 
 CSourceToken CSourceTokenList::GetToken(int index) const {
   if (!InRange(index)) return CSourceToken();
   const Stored& s = m_tokens[Idx(index)];
-  return CSourceToken(m_texts.Get(s.text), s.kind, m_files[static_cast<size_t>(s.file)], s.line);
+  const Place& place = PlaceOf(index);
+  return CSourceToken(m_texts.Get(static_cast<int>(s.text)), static_cast<int>(s.kind),
+                      m_files[static_cast<size_t>(place.file)], place.line);
 }
 
 void CSourceTokenList::AppendCopies(const CSourceTokenList& other) {
   std::vector<int> files;  // other's file index -> own
   for (const CString& name : other.m_files) files.push_back(FileIndex(name));
+  size_t run = 0;
   for (size_t i = 0; i < other.m_tokens.size(); ++i) {
+    while (run + 1 < other.m_places.size() && static_cast<size_t>(other.m_places[run + 1].first) <= i) ++run;
     const Stored& s = other.m_tokens[i];
-    Store(other.m_texts.Get(s.text), s.kind, s.line, files[static_cast<size_t>(s.file)]);
+    const Place& place = other.m_places[run];
+    Store(other.m_texts.Get(static_cast<int>(s.text)), static_cast<int>(s.kind), place.line,
+          files[static_cast<size_t>(place.file)]);
   }
   if (other.m_truncated) m_truncated = true;
 }
@@ -116,6 +149,7 @@ void CSourceTokenList::Append(CSourceTokenList&& other) {
   if (&other == this) return;
   AppendCopies(other);
   other.m_tokens.clear();
+  other.m_places.clear();
   other.m_texts.Clear();
   other.m_files.clear();
 }

@@ -6,6 +6,7 @@
 #include "SourceTokenizer.h"
 #include "TokenTexts.h"
 
+#include <cstdint>
 #include <vector>
 
 class CSourceTokenList {
@@ -29,9 +30,11 @@ class CSourceTokenList {
   // A copy of the token; outside the list an empty token of kind kTokenEnd.
   CSourceToken GetToken(int index) const;
   // Text and kind without a copy; "" and kTokenEnd outside the list.
-  const CString& GetText(int index) const { return InRange(index) ? m_texts.Get(m_tokens[Idx(index)].text) : EmptyText(); }
-  int GetKind(int index) const { return InRange(index) ? m_tokens[Idx(index)].kind : kTokenEnd; }
-  int GetLine(int index) const { return InRange(index) ? m_tokens[Idx(index)].line : -1; }
+  const CString& GetText(int index) const {
+    return InRange(index) ? m_texts.Get(static_cast<int>(m_tokens[Idx(index)].text)) : EmptyText();
+  }
+  int GetKind(int index) const { return InRange(index) ? static_cast<int>(m_tokens[Idx(index)].kind) : kTokenEnd; }
+  int GetLine(int index) const { return InRange(index) ? PlaceOf(index).line : -1; }
   const CString& GetFileName(int index) const;
   bool IsText(int index, const TCHAR* text) const { return GetText(index) == text; }
 
@@ -49,6 +52,7 @@ class CSourceTokenList {
   // CFileException, the list unchanged, when the file cannot be read. With
   // reuse, one file after another is read into the same memory.
   void AppendFile(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
+  // Kinds beyond kTokenOther are kept as kTokenOther.
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }
 
@@ -56,12 +60,22 @@ class CSourceTokenList {
   void ReadAll(CSourceTokenizer& tokenizer);
 
  private:
+  // A token is its text and kind; where it stands is kept per run of
+  // tokens on one line of one file (few per line), since only messages ask.
   struct Stored {
-    int text;  // id in m_texts
-    int kind;
+    uint32_t text : 29;  // id in m_texts
+    uint32_t kind : 3;
+  };
+  struct Place {
+    int first;  // the run's first token
     int line;
     int file;  // index into m_files
   };
+  static_assert(kMaxTokens < (1 << 29), "a text id fits its field");
+  // The place of a token in the list.
+  const Place& PlaceOf(int index) const;
+  // Notes that the token at index stands at line of file.
+  void SetPlace(int index, int line, int file);
   bool InRange(int index) const { return index >= 0 && index < GetCount(); }
   static size_t Idx(int index) { return static_cast<size_t>(index); }
   static const CString& EmptyText();
@@ -77,6 +91,7 @@ class CSourceTokenList {
   void AppendCopies(const CSourceTokenList& other);
 
   CBlockList<Stored> m_tokens;  // grows without moving the tokens there are
+  CBlockList<Place, 10> m_places;  // by first token, one per run
   CTokenTexts m_texts;
   std::vector<CString> m_files;
   bool m_truncated = false;

@@ -4,7 +4,6 @@
 // of script input. Usage: weavemaker_scan_bench [folder] [megabytes]
 #include "BenchProject.h"
 #include "LanguageFileCommands.h"
-#include "LwvMessage.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 #include "WizardScan.h"
@@ -50,7 +49,6 @@ int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : "scanbench-project";
   double megabytes = argc > 2 ? std::atof(argv[2]) : 16.0;
   if (megabytes < 1.0) megabytes = 1.0;
-  LwvSetMessageHandler([](LPCTSTR) {});
   try {
     std::vector<CString> paths;
     size_t total = 0;

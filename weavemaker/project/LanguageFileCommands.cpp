@@ -1,6 +1,5 @@
 #include "LanguageFileCommands.h"
 
-#include "LwFileInfo.h"
 #include "LwvPaths.h"
 #include "TraFile.h"
 #include "WizardProject.h"

@@ -3,9 +3,9 @@
 #include "WizardScan.h"
 
 #include "RcFileSet.h"
+#include "RuntimeSeams.h"
 #include "StdDlgModels.h"
 #include "TraFile.h"
-#include "TranslationManager.h"
 #include "WizardProject.h"
 #include "WizardTexts.h"
 
@@ -18,17 +18,10 @@ namespace {
 // windows; cleared on every way out.
 class CBusyScope {
  public:
-  CBusyScope() : m_pManager(LwGetManager()) {
-    if (m_pManager) m_pManager->SetBusy(true);
-  }
-  ~CBusyScope() {
-    if (m_pManager) m_pManager->SetBusy(false);
-  }
+  CBusyScope() { LwSetRuntimeBusy(true); }
+  ~CBusyScope() { LwSetRuntimeBusy(false); }
   CBusyScope(const CBusyScope&) = delete;
   CBusyScope& operator=(const CBusyScope&) = delete;
-
- private:
-  CTranslationManager* m_pManager;
 };
 
 class CProgressScope {
@@ -82,9 +75,12 @@ CString CWizardProject::ScanResources(const WizardScanServices& services) {
   std::vector<CString> paths;
   for (int i = 0; i < m_nRcFiles; ++i) paths.push_back(ResolvePath(*m_ppRcFiles[i]));
   CResProblemLog log(services.texts);
-  CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log);
-  progress.SetPos(50);
-  std::unique_ptr<CResFile> resources = scripts.BuildResFile(log, true);
+  std::unique_ptr<CResFile> resources;
+  {
+    CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log);
+    progress.SetPos(50);
+    resources = scripts.BuildResFile(log, true);
+  }  // the tokens go first: the tree is built in their memory
   progress.SetPos(70);
 
   CNoCapture noCapture;

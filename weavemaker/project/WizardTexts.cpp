@@ -1,6 +1,6 @@
 #include "WizardTexts.h"
 
-#include "XString.h"
+#include "RuntimeSeams.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const WCHAR* GermanText(UINT id) {
 }  // namespace
 
 CString WizardText(UINT id) {
-  CString text = __X_CString(MAKEINTRESOURCE(id));
+  CString text = LwLoadProgramText(id);
   if (!text.IsEmpty()) return text;
   const WCHAR* german = GermanText(id);
   return german ? CString(CStringW(german)) : CString();

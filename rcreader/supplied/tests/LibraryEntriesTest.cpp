@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+// The reader's switch-dialog entry has a child for every one the library addresses.
+static_assert(kResSwitchChildren == LWV_SWITCH_FULL_CHILDREN, "one switch-dialog child per position");
+
 using namespace rctest;
 
 namespace {

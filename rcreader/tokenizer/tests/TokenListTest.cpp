@@ -235,3 +235,71 @@ TEST(TokenList, AppendByMoveEmptiesTheOther) {
 }
 
 }  // namespace
+
+namespace {
+
+// The zero-based line of every token, each followed by "|".
+CStringA Lines(const CSourceTokenList& list) {
+  CStringA out;
+  for (int i = 0; i < list.GetCount(); ++i) {
+    CStringA line;
+    line.Format("%d|", list.GetLine(i));
+    out += line;
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(TokenList, EveryTokenKeepsItsLineThroughJoins) {
+  // A token's line is the reader's after the character behind it: a token
+  // at a line end counts to the next line.
+  struct Case {
+    const char* script;
+    const char* lines;
+  } cases[] = {
+      {"A B\nC\n\nD", "0|1|2|4|"},
+      // A joined string takes the line of its last part.
+      {"\"a\" \\\n\"b\" c\nd", "1|2|3|"},
+      // The backslash alone on its line is dropped with its line.
+      {"x \"a\"\n\\\n\"b\" c", "0|2|3|"},
+      {"\"a\"\n\"b\"\n\"c\" d", "2|3|"},
+      {"x\r\ny\rz\n", "1|1|2|"},  // a lone carriage return is a blank
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    std::string s = c.script;
+    CSourceTokenList list(_T("x.rc"), Bytes(s), s.size());
+    EXPECT_EQ(CStringA(c.lines), Lines(list)) << c.script;
+  }
+}
+
+TEST(TokenList, AddedTokensKeepTheirOwnPlaceAndKind) {
+  CSourceTokenList list;
+  const struct {
+    const char* text;
+    int kind;
+    const char* file;
+    int line;
+  } tokens[] = {
+      {"a", kTokenIdentifier, "one.rc", 5}, {"1", kTokenNumber, "one.rc", 5}, {"b", kTokenIdentifier, "two.rc", 5},
+      {"c", kTokenIdentifier, "one.rc", 2}, {"?", 17, "one.rc", 2},       {"s", kTokenString, "one.rc", -1},
+  };
+  for (const auto& t : tokens) list.Add(CSourceToken(lwtest::T(t.text), t.kind, lwtest::T(t.file), t.line));
+  ASSERT_EQ(6, list.GetCount());
+  for (int i = 0; i < 6; ++i) {
+    const CSourceToken got = list.GetToken(i);
+    EXPECT_EQ(lwtest::T(tokens[i].text), got.m_text) << i;
+    EXPECT_EQ(lwtest::T(tokens[i].file), got.m_fileName) << i;
+    EXPECT_EQ(tokens[i].line, got.m_line) << i;
+    EXPECT_EQ(tokens[i].line, list.GetLine(i)) << i;
+  }
+  EXPECT_EQ(kTokenNumber, list.GetKind(1));
+  EXPECT_EQ(kTokenOther, list.GetKind(4));  // an unknown kind reads as a single character
+  EXPECT_EQ(kTokenString, list.GetKind(5));
+  CSourceTokenList copy;
+  copy.Append(list);
+  EXPECT_EQ(lwtest::T("two.rc"), copy.GetFileName(2));
+  EXPECT_EQ(2, copy.GetLine(3));
+  EXPECT_EQ(-1, copy.GetLine(5));
+}

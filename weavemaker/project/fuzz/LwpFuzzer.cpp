@@ -2,7 +2,6 @@
 // and read back to the same stream; one that fails must leave the project
 // as it was. The option block read builds the supplied entries: one per
 // set byte 0 to 8, the message box for byte 20, nothing for the others.
-#include "LwvMessage.h"
 #include "ResFile.h"
 #include "ResLibraryCapture.h"
 #include "StdDlgModels.h"

@@ -184,6 +184,15 @@ TEST_F(WizardScan, ProgressRunsFromZeroOverFiftyToAHundred) {
   EXPECT_TRUE(m_progress.events.empty());
 }
 
+// Starts the runtime on the language file at tra.
+bool StartRuntime(const CString& tra) {
+  LW_STARTPARAMS p;
+  std::memset(&p, 0, sizeof(p));
+  p.dwSize = sizeof(p);
+  lw::StrCpyN(p.szStdFile, tra.GetString(), LW_PATH_CHARS);
+  return LWStart(&p) != FALSE;
+}
+
 // The library's translation is suspended exactly while the supplied
 // entries capture, also when something in between throws.
 class WizardScanBusy : public WizardScan {
@@ -194,11 +203,7 @@ class WizardScanBusy : public WizardScan {
     const CString tra = m_folder + _T("Own.tra");
     CTraFile own(new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE));
     ASSERT_TRUE(LwWriteLanguageFile(tra, own));
-    LW_STARTPARAMS p;
-    std::memset(&p, 0, sizeof(p));
-    p.dwSize = sizeof(p);
-    lw::StrCpyN(p.szStdFile, tra.GetString(), LW_PATH_CHARS);
-    ASSERT_TRUE(LWStart(&p));
+    ASSERT_TRUE(StartRuntime(tra));
   }
   void TearDown() override { LWEnd(); }
 };
@@ -220,5 +225,35 @@ TEST_F(WizardScanBusy, SetAroundTheCapturesAndClearedOnEveryWayOut) {
   EXPECT_EQ(before, project.GetTraFile()) << "the project keeps its file";
   EXPECT_EQ("end", m_progress.events.back()) << "the progress window goes away";
 }
+
+#ifndef _WIN32
+// The wizard's texts come through the runtime's translation while it runs
+// with a language file, and straight from the string table without it.
+TEST_F(WizardScan, TextsFollowTheRuntimesLanguageFile) {
+  LwvSetMessageHandler([](LPCTSTR) {});
+  lw::SetNativeString(kTextScanDone, LW_WSTR("Scan done"));
+  CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
+  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
+  root->AddChild(strings);
+  CString name;
+  name.Format(TRA_STRINGTABLE_NAME, 1);
+  CTraNode* table = new CTraNode(strings, name, name, TRA_STRINGTABLE);
+  strings->AddChild(table);
+  table->AddChild(new CTraNode(table, _T("Scan done"), _T("Scan fertig"), TRA_STRING));
+  CTraFile file(root);
+  const CString tra = m_folder + _T("Texts.tra");
+  ASSERT_TRUE(LwWriteLanguageFile(tra, file));
+
+  const CString before = WizardText(kTextScanDone);
+  ASSERT_TRUE(StartRuntime(tra));
+  const CString running = WizardText(kTextScanDone);
+  LWEnd();
+  const CString after = WizardText(kTextScanDone);
+  lw::ClearNativeStrings();
+  EXPECT_EQ(CString(_T("Scan done")), before);
+  EXPECT_EQ(CString(_T("Scan fertig")), running);
+  EXPECT_EQ(CString(_T("Scan done")), after);
+}
+#endif
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Standard message boxes, property sheets and wizards, recognised by their
 // buttons and translated from the entry "LwvMessageBox" under "Dialoge";
-// in capture mode the model measures their buttons for that entry.
+// in capture mode the model measures their buttons for that entry. The
+// window-free part is the model library's; the members on windows (under
+// _WIN32) are the runtime's, in lwv/win32/StdButtonModelWin.cpp.
 #pragma once
 
 #include "Framework.h"

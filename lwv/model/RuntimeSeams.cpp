@@ -1,0 +1,26 @@
+#include "RuntimeSeams.h"
+
+#include <atomic>
+
+namespace {
+
+std::atomic<LwBusySeam> g_busy{nullptr};
+std::atomic<LwTranslateSeam> g_translate{nullptr};
+
+}  // namespace
+
+void LwInstallRuntimeSeams(LwBusySeam busy, LwTranslateSeam translate) {
+  g_busy.store(busy);
+  g_translate.store(translate);
+}
+
+void LwSetRuntimeBusy(bool busy) {
+  if (LwBusySeam seam = g_busy.load()) seam(busy);
+}
+
+CString LwLoadProgramText(UINT id) {
+  CString text;
+  text.LoadString(id);
+  if (LwTranslateSeam seam = g_translate.load()) seam(text);
+  return text;
+}
