@@ -333,7 +333,8 @@ class SampleWine : public ::testing::Test {
     ExpectCommonDialog(find, LWV_STDDLG_FIND, kFindControls, file);
     ExpectNoneOf(s_languages.OtherThan(file), "find dialog");
     SaveScreenshot(find, (std::string("find_") + language + (sizeof(TCHAR) == 1 ? "_a" : "_u")).c_str());
-    SetActiveWindow(Frame());
+    SetForegroundWindow(Frame());
+    ASSERT_EQ(Frame(), GetActiveWindow());
     Command(ID_FILE_FIND);
     Pump();
     EXPECT_EQ(find, GetActiveWindow()) << "the open find dialog is brought forward";
