@@ -1,13 +1,12 @@
 // Draws WeaveGuide's four pictures (the watermark behind the welcome dialog
 // and the wizard's first and last pages, the header picture of the other
-// pages, each for high- and low-colour displays) and writes them as the
-// .bmp files the resource script names. Build-machine code: the program
-// only carries the written files.
+// pages, each for high- and low-colour displays) for the .bmp files the
+// resource script names. Build-machine code: the program only carries the
+// files MakeGuidePictures writes.
 #pragma once
 
 #include "PictureArt.h"
 
-#include <string>
 #include <vector>
 
 namespace guidepic {
@@ -26,8 +25,5 @@ struct GuidePicture {
 
 // The four pictures: Watermark.bmp, Header.bmp, WatermarkLow.bmp, HeaderLow.bmp.
 std::vector<GuidePicture> DrawGuidePictures();
-
-// Writes every picture into folder; false when one could not be written.
-bool WriteGuidePictures(const std::string& folder);
 
 }  // namespace guidepic
