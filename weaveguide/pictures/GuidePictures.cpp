@@ -34,9 +34,10 @@ lwpic::Picture Watermark(uint8_t field, uint8_t thread, uint8_t shade) {
   return p;
 }
 
+// Field colour on either side of the ribbon.
 lwpic::Picture Header(uint8_t field, uint8_t thread, uint8_t shade) {
-  lwpic::Picture p = Blank(kHeaderSize, kHeaderSize, field);
-  Weave(p, 4, 4, kHeaderSize - 4, kHeaderSize - 4, 8, thread, shade);
+  lwpic::Picture p = Blank(kHeaderWidth, kHeaderHeight, field);
+  Weave(p, 2, 0, kHeaderWidth - 2, kHeaderHeight, 4, thread, shade);
   return p;
 }
 

@@ -14,7 +14,15 @@ namespace guidepic {
 // The watermark is tiled 2 x 2 over the welcome dialog.
 const int kWatermarkWidth = 500;
 const int kWatermarkHeight = 315;
-const int kHeaderSize = 49;
+// The header picture is a woven ribbon for the left margin of the page
+// header: the sheet (Wizard97 in the flag's version 4.71 value) draws it from
+// the header's top-left corner, cut to the header's height, fills the rest of
+// the header with its top-left pixel and writes the title from 20 pixels in.
+// So the ribbon stays narrower than that margin, taller than any header, and
+// its top-left pixel is the field.
+const int kHeaderWidth = 16;
+const int kHeaderHeight = 96;
+const int kHeaderTitleMargin = 20;
 // Pixels on the watermark's left kept for the woven band; the texts start right of it.
 const int kBandWidth = 80;
 
