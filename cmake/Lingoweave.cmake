@@ -12,6 +12,7 @@
 #   lw_fuzzer(NAME <n> SOURCES ... [DEPS ...] [WIDTH A|U] [CORPUS dir])
 #
 #   lw_program_language_files(...)  a program's .tra files, see ProgramLanguageFiles.cmake
+#   lw_picture_generator(...)  a generator of committed pictures, see tools/pictures/PictureGenerator.cmake
 #
 # Tests see LW_SOURCE_DIR and LW_BINARY_DIR as paths the program itself can open
 # (on Windows through Wine's Z: drive).
@@ -22,9 +23,20 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
 endif()
 
 include(${CMAKE_CURRENT_LIST_DIR}/ProgramLanguageFiles.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../tools/pictures/PictureGenerator.cmake)
 
 set(LW_FUZZER_LIST ${CMAKE_BINARY_DIR}/fuzzers.txt)
 file(WRITE ${LW_FUZZER_LIST} "")
+
+# Stops the configuration when one of the named arguments a function parsed
+# (variables <prefix>_<name>) is missing.
+macro(lw_require_arguments function prefix)
+  foreach(required ${ARGN})
+    if(NOT ${prefix}_${required})
+      message(FATAL_ERROR "${function}: ${required} is missing")
+    endif()
+  endforeach()
+endmacro()
 
 function(lw_path_for_program out path)
   if(LW_WINDOWS)

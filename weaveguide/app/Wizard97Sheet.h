@@ -1,6 +1,9 @@
 // The assistant's Wizard97 sheet: the 24 pages in their sheet order (which
 // decides where a page's "neighbouring page" answer leads), minimisable and
-// kept above other windows.
+// kept above other windows. With the Wizard97 flag's version 4.71 value the
+// sheet paints the header picture as the header's background from its
+// top-left corner and the title over it; the picture (weaveguide/pictures)
+// keeps to the margin left of the title.
 #pragma once
 
 #include "GuidePages.h"

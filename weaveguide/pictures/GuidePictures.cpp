@@ -1,7 +1,5 @@
 #include "GuidePictures.h"
 
-#include <cstdio>
-
 namespace guidepic {
 
 namespace {
@@ -36,9 +34,10 @@ lwpic::Picture Watermark(uint8_t field, uint8_t thread, uint8_t shade) {
   return p;
 }
 
+// Field colour on either side of the ribbon.
 lwpic::Picture Header(uint8_t field, uint8_t thread, uint8_t shade) {
-  lwpic::Picture p = Blank(kHeaderSize, kHeaderSize, field);
-  Weave(p, 4, 4, kHeaderSize - 4, kHeaderSize - 4, 8, thread, shade);
+  lwpic::Picture p = Blank(kHeaderWidth, kHeaderHeight, field);
+  Weave(p, 2, 0, kHeaderWidth - 2, kHeaderHeight, 4, thread, shade);
   return p;
 }
 
@@ -51,22 +50,6 @@ std::vector<GuidePicture> DrawGuidePictures() {
       {"WatermarkLow.bmp", Watermark(lwpic::kWhite, lwpic::kGrey, lwpic::kNavy)},
       {"HeaderLow.bmp", Header(lwpic::kWhite, lwpic::kGrey, lwpic::kNavy)},
   };
-}
-
-bool WriteGuidePictures(const std::string& folder) {
-  for (const GuidePicture& g : DrawGuidePictures()) {
-    const std::vector<uint8_t> bytes = lwpic::EncodeBmp(g.picture);
-    const std::string path = folder + "/" + g.fileName;
-    const std::string temporary = path + ".new";
-    FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace guidepic

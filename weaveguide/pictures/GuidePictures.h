@@ -1,13 +1,12 @@
 // Draws WeaveGuide's four pictures (the watermark behind the welcome dialog
 // and the wizard's first and last pages, the header picture of the other
-// pages, each for high- and low-colour displays) and writes them as the
-// .bmp files the resource script names. Build-machine code: the program
-// only carries the written files.
+// pages, each for high- and low-colour displays) for the .bmp files the
+// resource script names. Build-machine code: the program only carries the
+// files MakeGuidePictures writes.
 #pragma once
 
 #include "PictureArt.h"
 
-#include <string>
 #include <vector>
 
 namespace guidepic {
@@ -15,7 +14,15 @@ namespace guidepic {
 // The watermark is tiled 2 x 2 over the welcome dialog.
 const int kWatermarkWidth = 500;
 const int kWatermarkHeight = 315;
-const int kHeaderSize = 49;
+// The header picture is a woven ribbon for the left margin of the page
+// header: the sheet (Wizard97 in the flag's version 4.71 value) draws it from
+// the header's top-left corner, cut to the header's height, fills the rest of
+// the header with its top-left pixel and writes the title from 20 pixels in.
+// So the ribbon stays narrower than that margin, taller than any header, and
+// its top-left pixel is the field.
+const int kHeaderWidth = 16;
+const int kHeaderHeight = 96;
+const int kHeaderTitleMargin = 20;
 // Pixels on the watermark's left kept for the woven band; the texts start right of it.
 const int kBandWidth = 80;
 
@@ -26,8 +33,5 @@ struct GuidePicture {
 
 // The four pictures: Watermark.bmp, Header.bmp, WatermarkLow.bmp, HeaderLow.bmp.
 std::vector<GuidePicture> DrawGuidePictures();
-
-// Writes every picture into folder; false when one could not be written.
-bool WriteGuidePictures(const std::string& folder);
 
 }  // namespace guidepic

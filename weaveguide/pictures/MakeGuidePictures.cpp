@@ -1,16 +1,11 @@
-// Writes WeaveGuide's pictures into the folder given (weaveguide/res).
+// WeaveGuide's pictures as the .bmp files of weaveguide/res: the files of
+// the generator MakeGuidePictures.
 #include "GuidePictures.h"
+#include "PictureFiles.h"
 
-#include <cstdio>
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: MakeGuidePictures FOLDER\n");
-    return 2;
-  }
-  if (!guidepic::WriteGuidePictures(argv[1])) {
-    std::fprintf(stderr, "MakeGuidePictures: cannot write into %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+lwpicfiles::PictureFiles GeneratedPictureFiles() {
+  lwpicfiles::PictureFiles files;
+  for (const guidepic::GuidePicture& g : guidepic::DrawGuidePictures())
+    files.push_back({g.fileName, lwpic::EncodeBmp(g.picture)});
+  return files;
 }

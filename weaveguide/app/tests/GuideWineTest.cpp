@@ -6,6 +6,7 @@
 // switch from the welcome dialog. Modal windows are driven by the UI test
 // kit's driver. ctest runs the groups one by one (GTEST_FILTER).
 #include "GuideApp.h"
+#include "GuidePictureChoice.h"
 #include "GuideIds.h"
 #include "GuidePages.h"
 #include "LwvMessage.h"
@@ -96,6 +97,137 @@ void SetCheck(HWND page, int id, bool on) {
 }
 CString Item(HWND page, int id) { return lwtest::ItemText(page, id); }
 bool Shown(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
+
+// The sheet's client area as the sheet paints it into a DC of ours (it
+// draws the page header in WM_PAINT), top row first.
+struct PaintedClient {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+// Pixels of 32 bits, top row first.
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  return bi;
+}
+COLORREF ColourOf(uint32_t pixel) { return RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF); }
+
+// A colour the sheet never paints: what is left of it was not painted.
+const COLORREF kUnpainted = RGB(1, 2, 3);
+
+PaintedClient PaintClient(HWND wnd) {
+  PaintedClient painted;
+  RECT client;
+  GetClientRect(wnd, &client);
+  painted.width = client.right;
+  painted.height = client.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO bi = TopDown32(painted.width, painted.height);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    HBRUSH unpainted = CreateSolidBrush(kUnpainted);
+    FillRect(memory, &client, unpainted);
+    DeleteObject(unpainted);
+    SendMessage(wnd, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+    GdiFlush();
+    const auto* pixel = static_cast<const uint32_t*>(bits);
+    for (int i = 0; i < painted.width * painted.height; ++i)
+      painted.pixels.push_back(ColourOf(pixel[i]));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return painted;
+}
+
+// The colours of the header picture the assistant shows, without its
+// top-left pixel (the field, which the sheet spreads over the header).
+std::set<COLORREF> HeaderPictureColours() {
+  const bool high = GuideUsesHighColourPictures(CWeaveGuideApp::ScreenColourBits());
+  HBITMAP header = LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(high ? IDB_HEADER : IDB_HEADER_LOW));
+  std::set<COLORREF> colours;
+  BITMAP size = {};
+  if (!header || !GetObject(header, sizeof(size), &size)) return colours;
+  BITMAPINFO bi = TopDown32(size.bmWidth, size.bmHeight);
+  std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth * size.bmHeight));
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, header, 0, size.bmHeight, pixels.data(), &bi, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(header);
+  if (rows != size.bmHeight) return colours;
+  for (uint32_t p : pixels) colours.insert(ColourOf(p));
+  colours.erase(ColourOf(pixels[0]));
+  return colours;
+}
+
+// Where the sheet painted the header picture and the lines of header text
+// (title, subtitle), in client pixels above the page.
+struct HeaderLayout {
+  CRect picture;
+  std::vector<CRect> textLines;
+};
+
+void Include(CRect& box, int x, int y) {
+  if (box.IsRectEmpty()) {
+    box = CRect(x, y, x + 1, y + 1);
+    return;
+  }
+  box.left = std::min<LONG>(box.left, x);
+  box.top = std::min<LONG>(box.top, y);
+  box.right = std::max<LONG>(box.right, x + 1);
+  box.bottom = std::max<LONG>(box.bottom, y + 1);
+}
+
+HeaderLayout ReadHeader(HWND sheet) {
+  HeaderLayout layout;
+  RECT page;
+  GetWindowRect(ActivePageWindow(sheet), &page);
+  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&page), 2);
+  const PaintedClient painted = PaintClient(sheet);
+  const std::set<COLORREF> pictureColours = HeaderPictureColours();
+  const COLORREF text = RGB(0, 0, 0);
+  CRect line;
+  for (int y = 0; y < std::min<int>(page.top, painted.height); ++y) {
+    bool textInRow = false;
+    for (int x = 0; x < painted.width; ++x) {
+      const COLORREF c = painted.At(x, y);
+      if (pictureColours.count(c)) Include(layout.picture, x, y);
+      if (c == text) {
+        Include(line, x, y);
+        textInRow = true;
+      }
+    }
+    if (!textInRow && !line.IsRectEmpty()) {
+      layout.textLines.push_back(line);
+      line.SetRectEmpty();
+    }
+  }
+  if (!line.IsRectEmpty()) layout.textLines.push_back(line);
+  return layout;
+}
+
+// The header's title and subtitle are painted clear of the header picture.
+void ExpectHeaderTextClearOfPicture(HWND sheet) {
+  const HeaderLayout header = ReadHeader(sheet);
+  ASSERT_FALSE(header.picture.IsRectEmpty()) << "no header picture painted";
+  ASSERT_GE(header.textLines.size(), 2u) << "no title and subtitle painted";
+  for (const CRect& line : header.textLines) {
+    CRect common;
+    EXPECT_FALSE(common.IntersectRect(line, header.picture))
+        << "text " << ::testing::PrintToString(line) << " over the picture "
+        << ::testing::PrintToString(header.picture);
+  }
+}
 
 // The developer's answers on the asking pages.
 struct Answers {
@@ -470,6 +602,90 @@ TEST_F(GuideWineRoads, UnreadableProjectLeavesBackEnabled) {
   RunAssistant(std::move(steps));
   EXPECT_FALSE(GuideSettings().HasFixHits());
   EXPECT_EQ(nullptr, GuideSettings().GetScanResults());
+}
+
+// The pages' header picture, as the sheet paints it, leaves the title and
+// subtitle free, in German and in English.
+TEST_F(GuideWineRoads, HeaderPictureLeavesTheTitleFree) {
+  lwtest::Watchdog watchdog(60);
+  for (const char* language : {"guide_de_", "guide_en_"}) {
+    SCOPED_TRACE(language);
+    m_language = language;
+    m_shots.clear();
+    if (language == std::string("guide_en_")) {
+      ASSERT_TRUE(LWSwitchFile(LanguageFolder() + _T("\\WeaveGuideUEN.tra")));
+    }
+    std::vector<Step> steps = {Welcome("")};
+    steps.push_back(Arrive(kPageCompileProject, [](HWND sheet, HWND) { ExpectHeaderTextClearOfPicture(sheet); }));
+    steps.push_back(Press(kWizNext));
+    steps.push_back(Arrive(kPageChooseIde, [](HWND sheet, HWND) { ExpectHeaderTextClearOfPicture(sheet); }));
+    steps.push_back(Cancel());
+    RunAssistant(std::move(steps));
+  }
+}
+
+// Cancel while the scan page runs the analyser (pressed from inside one of
+// the bar's steps): the modal sheet ends once the scan handler has returned,
+// nothing is sent to its windows after they are gone, and no message box
+// reports a failure.
+TEST_F(GuideWineRoads, CancelDuringTheScanEndsCleanly) {
+  lwtest::Watchdog watchdog(60);
+  struct ScanWatch {
+    HWND sheet = nullptr;
+    HWND progress = nullptr;
+    int cancelledAt = -1;  // the percentage shown when Cancel was pressed
+    int messagesAfterSheetGone = 0;
+    bool sheetGone = false;
+  };
+  static ScanWatch watch;
+  watch = ScanWatch();
+  // Sees every message sent on this thread; presses Cancel once the bar
+  // shows a step between start and end. Nothing here may throw.
+  struct Hook {
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+      const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+      if (code == HC_ACTION && m) {
+        if (watch.sheetGone && (m->hwnd == watch.progress || m->hwnd == watch.sheet)) ++watch.messagesAfterSheetGone;
+        if (m->message == PBM_SETPOS && GetDlgCtrlID(m->hwnd) == IDC_SCAN_PROGRESS) {
+          watch.progress = m->hwnd;
+          watch.sheet = GetParent(GetParent(m->hwnd));
+          const int percent = static_cast<int>(m->wParam);
+          if (watch.cancelledAt < 0 && percent > 0 && percent < 100) {
+            watch.cancelledAt = percent;
+            PostMessage(watch.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+          }
+        }
+        if (m->message == WM_NCDESTROY && m->hwnd == watch.sheet) watch.sheetGone = true;
+      }
+      return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+  };
+  HHOOK hook = SetWindowsHookEx(WH_CALLWNDPROC, Hook::Sent, nullptr, GetCurrentThreadId());
+  ASSERT_NE(nullptr, hook);
+
+  // Next on the options page leads to the scan; the hook cancels it.
+  std::vector<Step> steps = {Welcome("")};
+  AddForward(steps, DemoProject(), {kPageCompileProject, kPageChooseIde, kPageOptions}, {});
+  lwtest::ModalDriver driver(std::move(steps), 15000);
+  const size_t boxes = 0;
+  driver.AnswerEvery(When(_T("a message box"), [] { return lwtest::FindMessageBox(); }, [](HWND box) {
+    lwtest::SaveScreenshot(box, "guide_de_134_cancel_box");
+    PostMessage(box, WM_COMMAND, IDOK, 0);
+  }));
+  m_app->RunAssistant();
+  EXPECT_TRUE(driver.Finished());
+  // Messages that were still queued for the gone windows.
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  UnhookWindowsHookEx(hook);
+
+  EXPECT_GT(watch.cancelledAt, 0) << "Cancel came before the scan's steps";
+  EXPECT_LT(watch.cancelledAt, 100) << "Cancel came after the scan";
+  EXPECT_TRUE(watch.sheetGone);
+  EXPECT_EQ(nullptr, Sheet());
+  EXPECT_EQ(0, driver.Answered(boxes)) << "a message box came up";
+  EXPECT_EQ(0, watch.messagesAfterSheetGone);
+  EXPECT_EQ(std::vector<int>({kPageCompileProject, kPageChooseIde, kPageOptions}), m_visited);
 }
 
 // "Sprache..." in the welcome dialog: the library's switch dialog, English

@@ -278,8 +278,8 @@ std::vector<uint8_t> EncodeIcon(const Picture& picture) {
                            [&picture](int x, int y) { return picture.At(x, y); }, kMagenta);
 }
 
-std::vector<PictureFile> AllPictureFiles() {
-  std::vector<PictureFile> files;
+lwpicfiles::PictureFiles AllPictureFiles() {
+  lwpicfiles::PictureFiles files;
   // The icon: the language file's page, twice the size, on a blue tile.
   Picture icon;
   icon.width = 32;

@@ -4,8 +4,9 @@
 // files MakeMakerPictures writes (weavemaker/res), never this code.
 #pragma once
 
+#include "PictureFiles.h"
+
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace makerpic {
@@ -18,14 +19,8 @@ struct Picture {
   uint8_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };
 
-// One file to write: its name in weavemaker/res and its bytes.
-struct PictureFile {
-  std::string name;
-  std::vector<uint8_t> bytes;
-};
-
-// Every picture of the program, in a fixed order.
-std::vector<PictureFile> AllPictureFiles();
+// Every picture of the program as a file of weavemaker/res, in a fixed order.
+lwpicfiles::PictureFiles AllPictureFiles();
 
 // Parts, for the tests.
 Picture ButtonPicture(const char* glyph, int state);  // state 0 normal, 1 pressed, 2 hover, 3 disabled
