@@ -89,6 +89,7 @@ TEST(E2eMakerCreate, ProjectFromTheSampleScriptSavedWithBothLanguageFiles) {
   EXPECT_TRUE(e2e::HasCountryFlag(*original, _T("Germany")));
   EXPECT_TRUE(original->IsOriginal());
   EXPECT_TRUE(original->GetWizardMark());
+  EXPECT_EQ(TRA_VERSION, original->GetVersion());
   EXPECT_EQ(CString(_T("Sample")), original->GetProgramName());
   EXPECT_EQ(CString(_T("1.0")), original->GetProgramVersion());
   EXPECT_EQ(CString(_T("Deutsch")), original->GetLanguageName());
@@ -126,6 +127,8 @@ TEST(E2eMakerCreate, ProjectFromTheSampleScriptSavedWithBothLanguageFiles) {
     EXPECT_EQ(CString(t.original), nodes[0]->GetTranslation());
   }
   EXPECT_EQ(0u, e2e::NodesWith(root, e2e::kNewDialogCaption).size());
+  // An original asks for no translation: nothing is marked.
+  EXPECT_EQ(0, e2e::CountMarked(root));
 
   // The test file: the same tree, every translation marked.
   std::unique_ptr<CTraFile> test = e2e::ReadLanguageFile(Work(e2e::kTestFile));

@@ -34,6 +34,14 @@ std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& orig
   return found;
 }
 
+int CountMarked(const CTraNode* root) {
+  if (!root) return 0;
+  const int state = root->m_nState;
+  int marked = state == TRA_STATE_NEW || state == TRA_STATE_NEW_GROUP || state == TRA_STATE_NEW_GROUP_OPEN ? 1 : 0;
+  for (int i = 0; i < root->GetChildCount(); ++i) marked += CountMarked(root->GetChild(i));
+  return marked;
+}
+
 bool HasCountryFlag(const CTraFile& file, const TCHAR* country) {
   LwFlagPixels flag;
   if (!LwReadCountryFlag(_T(LW_FLAG_STRIP_BMP), country, flag)) {

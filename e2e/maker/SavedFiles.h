@@ -22,6 +22,9 @@ std::unique_ptr<CWizardProject> ReadProject(const CString& path);
 // this kind unless kind is 0.
 std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& original, int kind = 0);
 
+// The nodes below root (root included) marked for translation.
+int CountMarked(const CTraNode* root);
+
 // Whether the file's flag is the country's cell of the picker's strip.
 bool HasCountryFlag(const CTraFile& file, const TCHAR* country);
 
