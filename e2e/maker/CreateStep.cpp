@@ -25,7 +25,7 @@ bool Exists(const CString& path) { return ::GetFileAttributes(path) != INVALID_F
 const int kChosenBoxes[] = {IDC_STD_FIND, IDC_STD_COLOR, IDC_STD_BUTTONS};
 
 TEST(E2eMakerCreate, ProjectFromTheSampleScriptSavedWithBothLanguageFiles) {
-  lwtest::Watchdog dog(60);
+  lwtest::Watchdog dog(150);
   e2e::ClearFolder(e2e::WorkFolder());
   for (const char* source : {"samples/Sample.rc", "samples/resource.h", "framework/win32/FrameworkIds.h"})
     e2e::CopySource(source, e2e::WorkFolder());

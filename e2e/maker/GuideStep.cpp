@@ -136,6 +136,7 @@ TEST(E2eGuide, ListsWhatTheSampleMustAdd) {
   steps.push_back(lwtest::Step(_T("the assistant finished"), [] {
     HWND sheet = Sheet();
     if (!sheet || !lwtest::ThreadSettled()) return false;
+    lwtest::SaveScreenshot(sheet, ("e2e_guide_" + std::to_string(kPageCompletion) + "_de").c_str());
     ::PostMessage(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
     return true;
   }));

@@ -11,6 +11,8 @@
 namespace e2e {
 namespace {
 
+const unsigned kMakerStepMs = 60000;
+
 CWeaveMakerApp* g_app = nullptr;
 std::vector<CString> g_libraryMessages;
 
@@ -54,7 +56,9 @@ bool RunWeaveMaker(const CString& commandLine, const CString& folder, std::vecto
     CWeaveMakerApp app;
     app.InitApplication(::GetModuleHandle(nullptr), line.GetBuffer(), SW_SHOWNORMAL);
     g_app = &app;
-    lwtest::ModalDriver driver(std::move(steps));
+    // A scan with the standard dialogs shows each of them and every kind of
+    // message box once: under Wine it may take longer than a window takes to open.
+    lwtest::ModalDriver driver(std::move(steps), kMakerStepMs);
     app.InitInstance();
     app.ExitInstance();
     g_app = nullptr;

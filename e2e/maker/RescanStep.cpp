@@ -61,7 +61,7 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM item, const CString& text) {
 }
 
 TEST(E2eMakerRescan, ChangedScriptScannedAgainIntoTheLanguageFiles) {
-  lwtest::Watchdog dog(60);
+  lwtest::Watchdog dog(150);
   for (const TCHAR* name : {e2e::kScript, e2e::kProject, e2e::kOriginal})
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(Work(name))) << "the first step left no " << CStringA(name).GetString();
   ChangeScript(Work(e2e::kScript));
