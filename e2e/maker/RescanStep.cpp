@@ -10,6 +10,7 @@
 #include "TestMarkers.h"
 #include "WeaveMakerDlg.h"
 #include "WeaveMakerIds.h"
+#include "WizardTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,15 @@ TEST(E2eMakerRescan, ChangedScriptScannedAgainIntoTheLanguageFiles) {
             TreeView_EnsureVisible(treeWnd, item);
             TreeView_SelectItem(treeWnd, item);
             e2e::ShotPages(dlg, "maker_rescan");
+            // The scan's progress window, as the scan shows it (the scan
+            // itself pumps no messages, so no step sees it then).
+            IWizardScanProgress* progress = dlg.ScanServices().progress;
+            progress->Begin(WizardText(kTextScanCaption));
+            progress->SetPos(50);
+            HWND shown = lwtest::FindOwnWindow(WizardText(kTextScanCaption));
+            EXPECT_NE(nullptr, shown);
+            if (shown) e2e::Shot(shown, "maker_rescan_progress");
+            progress->End();
             e2e::ChooseMenu(dlg, ID_TRA_SAVE);
           }),
       e2e::OnMaker(_T("the language files saved"),
