@@ -29,4 +29,11 @@ const TCHAR kOriginal[] = _T("Sample.tra");
 const TCHAR kTestFile[] = _T("Sample_test.tra");
 const TCHAR kEnglish[] = _T("SampleEN.tra");
 
+// What the rescan changes in the work folder's Sample.rc: a menu item's text
+// (before, after) and a new dialog (its caption and its one text).
+const TCHAR kChangedTextBefore[] = _T("&Farbe...");
+const TCHAR kChangedTextAfter[] = _T("&Farbe einstellen...");
+const TCHAR kNewDialogCaption[] = _T("Notiz");
+const TCHAR kNewDialogText[] = _T("&Notiz zum Eintrag:");
+
 }  // namespace e2e

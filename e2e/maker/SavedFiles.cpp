@@ -1,0 +1,89 @@
+#include "SavedFiles.h"
+
+#include "FlagStrip.h"
+#include "ProjectFile.h"
+#include "TestPaths.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+
+std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path) {
+  std::unique_ptr<CTraFile> file(new CTraFile);
+  if (LwReadLanguageFile(path, *file, LW_READ_WHOLE)) return file;
+  ADD_FAILURE() << "cannot read " << CStringA(path).GetString();
+  return nullptr;
+}
+
+std::unique_ptr<CWizardProject> ReadProject(const CString& path) {
+  std::unique_ptr<CWizardProject> project(new CWizardProject);
+  CString error;
+  if (OpenProjectFile(*project, path, error)) return project;
+  ADD_FAILURE() << "cannot read " << CStringA(path).GetString() << ": " << CStringA(error).GetString();
+  return nullptr;
+}
+
+std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& original, int kind) {
+  std::vector<const CTraNode*> found;
+  if (!root) return found;
+  if (root->GetOriginal() == original && (kind == 0 || root->m_nKind == kind)) found.push_back(root);
+  for (int i = 0; i < root->GetChildCount(); ++i) {
+    const std::vector<const CTraNode*> below = NodesWith(root->GetChild(i), original, kind);
+    found.insert(found.end(), below.begin(), below.end());
+  }
+  return found;
+}
+
+int CountMarked(const CTraNode* root) {
+  if (!root) return 0;
+  const int state = root->m_nState;
+  int marked = state == TRA_STATE_NEW || state == TRA_STATE_NEW_GROUP || state == TRA_STATE_NEW_GROUP_OPEN ? 1 : 0;
+  for (int i = 0; i < root->GetChildCount(); ++i) marked += CountMarked(root->GetChild(i));
+  return marked;
+}
+
+bool HasCountryFlag(const CTraFile& file, const TCHAR* country) {
+  LwFlagPixels flag;
+  if (!LwReadCountryFlag(_T(LW_FLAG_STRIP_BMP), country, flag)) {
+    ADD_FAILURE() << "no flag in the strip for " << CStringA(country).GetString();
+    return false;
+  }
+  for (int i = 0; i < TRA_FLAG_PIXELS; ++i)
+    if (file.GetFlagPixel(i) != flag[static_cast<size_t>(i)]) return false;
+  return true;
+}
+
+std::string ReadBytes(const CString& path) {
+  const std::vector<BYTE> bytes = lwtest::ReadFileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+bool WriteBytes(const CString& path, const std::string& bytes) {
+  CFile out;
+  if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
+  out.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+  out.Close();
+  return true;
+}
+
+void ClearFolder(const CString& folder) {
+  ASSERT_TRUE(lwtest::MakeFolder(folder)) << CStringA(folder).GetString();
+  WIN32_FIND_DATA data;
+  HANDLE found = ::FindFirstFile(folder + _T("*"), &data);
+  if (found == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      EXPECT_TRUE(::DeleteFile(folder + data.cFileName)) << CStringA(data.cFileName).GetString();
+    }
+  } while (::FindNextFile(found, &data));
+  ::FindClose(found);
+}
+
+void CopySource(const char* relative, const CString& folder) {
+  CString from = CString(LW_SOURCE_DIR) + _T("\\") + CString(relative);
+  from.Replace(_T('/'), _T('\\'));
+  const int slash = from.ReverseFind(_T('\\'));
+  ASSERT_TRUE(::CopyFile(from, folder + from.Mid(slash + 1), FALSE)) << relative;
+}
+
+}  // namespace e2e
