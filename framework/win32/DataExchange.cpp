@@ -1,4 +1,5 @@
 #include "Dialog.h"
+#include "FrameworkText.h"
 #include "WinApp.h"
 
 namespace {
@@ -11,20 +12,12 @@ enum : UINT {
   kPromptMaxChars = 0xF113,
 };
 
-CString Prompt(UINT id, LPCTSTR fallback) {
-  CString text;
-  if (!text.LoadString(id) || text.IsEmpty()) text = fallback;
-  return text;
-}
-
-// Fills %1 and %2 (not a format string: a resource text cannot break it).
-CString FillIn(CString text, long long first, long long second = 0) {
+// A prompt with %1 and %2 filled in by numbers.
+CString Prompt(UINT id, LPCTSTR fallback, long long first = 0, long long second = 0) {
   CString a, b;
   a.Format(_T("%lld"), first);
   b.Format(_T("%lld"), second);
-  text.Replace(_T("%1"), a);
-  text.Replace(_T("%2"), b);
-  return text;
+  return lw::FrameworkText(id, fallback, a, b);
 }
 
 [[noreturn]] void Refuse(CDataExchange* dx, const CString& text) {
@@ -233,7 +226,7 @@ void DDX_LBIndex(CDataExchange* dx, int id, int& index) {
 void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars) {
   if (dx->m_bSaveAndValidate) {
     if (value.GetLength() > maxChars)
-      Refuse(dx, FillIn(Prompt(kPromptMaxChars, _T("Bitte geben Sie h\xf6" "chstens %1 Zeichen ein.")), maxChars));
+      Refuse(dx, Prompt(kPromptMaxChars, _T("Bitte geben Sie h\xf6" "chstens %1 Zeichen ein."), maxChars));
   } else if (HWND control = maxChars > 0 ? dx->m_hWndLastControl : nullptr) {
     TCHAR className[16] = {};
     ::GetClassName(control, className, 16);
@@ -244,6 +237,6 @@ void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars) {
 
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minValue, int maxValue) {
   if (dx->m_bSaveAndValidate && (value < minValue || value > maxValue))
-    Refuse(dx, FillIn(Prompt(kPromptIntRange, _T("Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.")),
-                      minValue, maxValue));
+    Refuse(dx, Prompt(kPromptIntRange, _T("Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein."), minValue,
+                      maxValue));
 }

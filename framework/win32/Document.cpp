@@ -2,6 +2,7 @@
 
 #include "DocTemplate.h"
 #include "FrameWnd.h"
+#include "FrameworkText.h"
 #include "WinApp.h"
 
 #include <algorithm>
@@ -13,17 +14,7 @@ BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
   ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
 END_MESSAGE_MAP()
 
-namespace {
-// A framework text from the string table, else the built-in English one;
-// "%1" and "%2" are filled in (not a format: a resource text cannot break it).
-CString FrameworkText(UINT id, LPCTSTR fallback, const CString& first, const CString& second = CString()) {
-  CString text;
-  if (!text.LoadString(id) || text.IsEmpty()) text = fallback;
-  text.Replace(_T("%1"), first);
-  text.Replace(_T("%2"), second);
-  return text;
-}
-}  // namespace
+using lw::FrameworkText;
 
 CDocument::~CDocument() {
   for (CView* view : m_views) view->m_pDocument = nullptr;

@@ -12,6 +12,8 @@
 #define AFX_IDP_ASK_TO_SAVE 0xF002
 #define AFX_IDP_FAILED_TO_OPEN_DOC 0xF003
 #define AFX_IDP_FAILED_TO_SAVE_DOC 0xF004
+/* A print job the printer refused ("%1" is the document). */
+#define AFX_IDP_FAILED_TO_PRINT 0xF005
 
 /* Child windows of a frame; the view commands that toggle them use the same
    numbers. */
@@ -26,6 +28,9 @@
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_SAVE 0xE103
 #define ID_FILE_SAVE_AS 0xE104
+/* A view prints what it draws; direct: on the default printer, no dialog. */
+#define ID_FILE_PRINT 0xE107
+#define ID_FILE_PRINT_DIRECT 0xE108
 #define ID_FILE_MRU_FILE1 0xE110
 #define ID_FILE_MRU_FILE16 0xE11F
 #define ID_APP_ABOUT 0xE140

@@ -87,7 +87,9 @@ class CDC : public CObject {
   ~CDC() override;  // deletes a DC it created or attached
 
   HDC m_hDC = nullptr;
+  BOOL m_bPrinting = FALSE;  // set by a print job on its printer's DC
   operator HDC() const { return m_hDC; }
+  BOOL IsPrinting() const { return m_bPrinting; }
   HDC GetSafeHdc() const;
 
   static CDC* FromHandle(HDC dc);  // temporary, freed at idle time

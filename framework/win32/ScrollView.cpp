@@ -26,7 +26,8 @@ CPoint CScrollView::GetDeviceScrollPosition() const {
 
 void CScrollView::OnPrepareDC(CDC* dc) {
   if (m_nMapMode) dc->SetMapMode(MM_TEXT);
-  CPoint position = GetDeviceScrollPosition();
+  // A printed page starts at the document's top, not at the scroll position.
+  CPoint position = dc->IsPrinting() ? CPoint(0, 0) : GetDeviceScrollPosition();
   dc->SetViewportOrg(-position.x, -position.y);
   CView::OnPrepareDC(dc);
 }

@@ -2,10 +2,12 @@
 // routes the commands it does not handle to that document, paints through
 // OnPrepareDC and OnDraw, and becomes its frame's active view when clicked.
 // Views are made with new (by a template, a frame or a splitter) and delete
-// themselves when their window is destroyed. No printing.
+// themselves when their window is destroyed. The print commands print what
+// OnDraw paints (Printing.h); no print preview.
 #pragma once
 
 #include "Document.h"
+#include "Printing.h"
 #include "Wnd.h"
 
 class CDocTemplate;
@@ -37,6 +39,17 @@ class CView : public CWnd {
   virtual void OnPrepareDC(CDC*) {}
   virtual void OnActivateView(BOOL activate, CView* activated, CView* deactivated);
 
+  // A print job: OnPreparePrinting (FALSE ends it before anything is
+  // printed), OnBeginPrinting, for each page OnPrepareDC and OnPrint, then
+  // OnEndPrinting. The default preparation asks for the printer.
+  virtual BOOL OnPreparePrinting(CPrintInfo* info);
+  virtual void OnBeginPrinting(CDC*, CPrintInfo*) {}
+  virtual void OnPrint(CDC* dc, CPrintInfo*) { OnDraw(dc); }
+  virtual void OnEndPrinting(CDC*, CPrintInfo*) {}
+  // Asks for the printer (the default one for a direct print) and puts its
+  // job into info; FALSE when the user cancelled or there is no printer.
+  BOOL DoPreparePrinting(CPrintInfo* info);
+
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   // The view's own handlers, then the document's.
   BOOL OnCmdMsg(UINT id, UINT code, void* extra) override;
@@ -50,6 +63,10 @@ class CView : public CWnd {
 
   void OnPaint();
   void OnDestroy();
+  void OnFilePrint();
+  void OnFilePrintDirect();
+  // Runs the job; reports a printer that refuses it.
+  void PrintJob(BOOL direct);
   LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
 
   CDocument* m_pDocument = nullptr;

@@ -63,7 +63,11 @@ class CTestView : public CView {
 
  public:
   int draws = 0;
-  void OnDraw(CDC*) override { ++draws; }
+  int printedDraws = 0;  // draws on a printer's device context
+  void OnDraw(CDC* dc) override {
+    ++draws;
+    if (dc->IsPrinting()) ++printedDraws;
+  }
   void OnInitialUpdate() override;
   void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
   void OnViewCommand();
