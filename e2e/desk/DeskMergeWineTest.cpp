@@ -83,7 +83,17 @@ TEST_F(DeskMerge, MergesTheRescannedOriginalIntoTheTranslation) {
   ChooseFileFor(ID_VERSION_UPDATE, WorkFile(kOriginal), kUpdateTitle);
   EXPECT_TRUE(Doc()->Desk().GetPath().IsEmpty()) << "the merged file is saved under a name of its own";
   ASSERT_NE(Doc()->Desk().GetOverlayFile(), nullptr) << "the newer original is shown beside the texts";
+  // The first dialog the rescan added, brought into view and into the dialog editor.
+  const int added = FindBlock(
+      [&](const CTraNode* node) { return node->m_nKind == TRA_DIALOG && !FindDialogNode(*before, node->m_strOriginal); });
+  ASSERT_GE(added, 0) << "no new dialog";
+  View()->EnsureItemVisible(View()->GetBlocks().GetBlock(added), 0);
+  ClickBlock(added);
+  View()->EnsureItemVisible(View()->GetBlocks().GetBlock(added), 0);  // the editor's window took room
+  Pump();
+  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, View()->GetBlocks().GetBlock(added)->GetNode()->m_nState);
   SaveScreenshot(Frame()->m_hWnd, "e2e_desk_merged_de");
+  if (View()->GetDialogPreview()) SaveScreenshot(View()->GetDialogPreview()->GetSafeHwnd(), "e2e_desk_merged_dialog_de");
 
   SaveAs(WorkFile(kEnglish));
   EXPECT_EQ(WorkFile(kEnglish), Doc()->Desk().GetPath());
