@@ -24,11 +24,11 @@ CString CSampleApp::ProgramFolder() {
   return path.Left(path.ReverseFind(_T('\\')) + 1);
 }
 
-void CSampleApp::StartTranslation(const CString& folder) {
+void CSampleApp::StartTranslation(const CString& folder, const CString& file) {
   LW_STARTPARAMS params;
   std::memset(&params, 0, sizeof(params));
   params.dwSize = sizeof(params);
-  lstrcpyn(params.szStdFile, folder + SAMPLE_TRA_FILE, LW_PATH_CHARS);
+  lstrcpyn(params.szStdFile, folder + file, LW_PATH_CHARS);
   lstrcpyn(params.szTraPath, folder, LW_PATH_CHARS);
   if (m_hLwvKey) ::RegCloseKey(m_hLwvKey);
   m_hLwvKey = GetAppRegistryKey();

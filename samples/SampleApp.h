@@ -14,12 +14,12 @@ class CSampleApp : public __X_CWinApp {
 
   // The registry key "Lingoweave" with the profile "Beispiel".
   void UseSampleProfile();
-  // Starts the library: the language file SAMPLE_TRA_FILE in folder (which
-  // ends with a backslash), the folder for the switch dialog, the
-  // application key for the remembered file, the switch command in the
-  // "Extras" menu and WM_SAMPLE_LANGUAGE_CHANGED after a switch; then the
-  // hooks for this thread.
-  void StartTranslation(const CString& folder);
+  // Starts the library: the language file file (SAMPLE_TRA_FILE unless
+  // given) in folder (which ends with a backslash), the folder for the
+  // switch dialog, the application key for the remembered file, the switch
+  // command in the "Extras" menu and WM_SAMPLE_LANGUAGE_CHANGED after a
+  // switch; then the hooks for this thread.
+  void StartTranslation(const CString& folder, const CString& file = SAMPLE_TRA_FILE);
   // Makes and shows the main frame (m_pMainWnd); null on failure. The
   // message loop is the caller's.
   CSampleFrame* CreateMainFrame();

@@ -197,8 +197,12 @@ bool CTraNode::Merge(const CTraNode* other) {
       remembered = true;
     }
   }
+  // A text the translator has not done yet stays marked while its original is unchanged.
+  const bool stillMarked = other && m_strOriginal == other->m_strOriginal && other->m_nState >= TRA_STATE_NEW;
   if (m_nChildren == 0)
-    m_nState = TRA_STATE_DONE;
+    m_nState = stillMarked ? TRA_STATE_NEW : TRA_STATE_DONE;
+  else if (stillMarked)
+    m_nState = remembered ? TRA_STATE_NEW_GROUP_OPEN : TRA_STATE_NEW_GROUP;
   else
     m_nState = remembered ? TRA_STATE_GROUP_OPEN : TRA_STATE_GROUP;
   return remembered;

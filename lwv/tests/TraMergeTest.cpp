@@ -61,6 +61,36 @@ TEST(TraMerge, LostAndNewControls) {
   EXPECT_EQ(0, translation->GetRootNode()->GetChild(0)->m_nState);  // the empty menu group is a leaf
 }
 
+// The translator's marks on texts not yet done survive an update wherever
+// the original text is unchanged; a changed text is marked anew.
+TEST(TraMerge, MarksOfUnchangedTextsAreKept) {
+  CTraNode *oldDialogs, *newDialogs;
+  auto translation = NewFile(&oldDialogs);
+  translation->SetOriginal(false);
+  CTraNode* old = Dialog(oldDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Help")}, true);
+  old->m_nState = TRA_STATE_NEW_GROUP;
+  old->GetChild(0)->m_nState = TRA_STATE_DONE;
+  old->GetChild(1)->m_nState = TRA_STATE_NEW;
+  old->GetChild(2)->m_nState = TRA_STATE_NEW;
+  Dialog(oldDialogs, _T("Print"), {_T("Pages")}, true)->m_nState = TRA_STATE_GROUP;
+  auto original = NewFile(&newDialogs);
+  Dialog(newDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Help!")}, false);
+  Dialog(newDialogs, _T("Print"), {_T("Pages")}, false);
+
+  EXPECT_TRUE(translation->UpdateFrom(*original));
+  const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
+  const struct {
+    const TCHAR* original;
+    int state;
+  } expected[] = {{_T("OK"), TRA_STATE_DONE}, {_T("Cancel"), TRA_STATE_NEW}, {_T("Help!"), TRA_STATE_NEW}};
+  for (const auto& e : expected) {
+    ASSERT_NE(nullptr, Child(dlg, e.original)) << e.original;
+    EXPECT_EQ(e.state, Child(dlg, e.original)->m_nState) << e.original;
+  }
+  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, dlg->m_nState) << "the marked dialog stays marked, with something new below";
+  EXPECT_EQ(TRA_STATE_GROUP, translation->GetRootNode()->GetChild(1)->GetChild(1)->m_nState);
+}
+
 TEST(TraMerge, RenamedDialogIsFoundByItsControls) {
   CTraNode *oldDialogs, *newDialogs;
   auto translation = NewFile(&oldDialogs);

@@ -193,21 +193,7 @@ TEST_F(DeskMenuDialogsWine, MovedControlIsWrittenOnSave) {
   ASSERT_NE(nullptr, layout);
   const RECT before = layout->m_rcTranslated;
 
-  RECT live;
-  ::GetWindowRect(::GetDlgItem(wnd, 256), &live);
-  ::MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&live), 2);
-  const POINT from = {(live.left + live.right) / 2, (live.top + live.bottom) / 2};
-  RECT step = {0, 0, 20, 10};  // 20 x 10 dialog units in pixels
-  ::MapDialogRect(wnd, &step);
-  const POINT to = {from.x + step.right, from.y + step.bottom};
-  for (int press = 0; press < 2; ++press) {  // a click selects, a drag moves
-    ::SendMessage(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(from.x, from.y));
-    ::SendMessage(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    if (press == 0) ::SendMessage(wnd, WM_LBUTTONUP, 0, MAKELPARAM(from.x, from.y));
-  }
-  ::SendMessage(wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-  ::SendMessage(wnd, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-  Pump();
+  DragControl(wnd, 256, 20, 10);
   EXPECT_EQ(before.left, layout->m_rcTranslated.left) << "not yet written";
 
   const CString path = Scratch("desk_moved") + _T("Moved.tra");

@@ -1,5 +1,6 @@
 // The test fixture of WeaveDesk's Wine tests: the real application started
-// on the sample's LwvSample.tra from the command line, with helpers that
+// on a language file from the command line (the sample's LwvSample.tra
+// unless a test names another), with helpers that
 // click texts, type, send commands and answer modal windows through the UI
 // test kit. Test programs only; it tests nothing itself.
 #pragma once
@@ -72,7 +73,7 @@ class DeskWine : public ::testing::Test {
     INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
     ForgetRememberedLanguage();
-    m_commandLine = _T("\"") + SamplePath() + _T("\"");
+    m_commandLine = _T("\"") + CommandLineFile() + _T("\"");
     m_app.reset(new CWeaveDeskApp);
     m_app->InitApplication(GetModuleHandle(nullptr), m_commandLine.GetBuffer(), SW_SHOWNORMAL);
     m_app->UseEditorProfile();
@@ -89,6 +90,9 @@ class DeskWine : public ::testing::Test {
     m_app->ExitInstance();
     m_app.reset();
   }
+
+  // The language file the program is started on.
+  virtual CString CommandLineFile() const { return SamplePath(); }
 
   // Template, document and frame as the program makes them; translated by
   // the program's own files when translated is set.
@@ -139,6 +143,25 @@ class DeskWine : public ::testing::Test {
     text.Format(DeskText(IDS_DESK_POSITION), current, View()->GetBlocks().GetCount());
     return text;
   }
+  // In the dialog editor's window: a click selects the control, a drag
+  // from its middle moves it by dx, dy dialog units.
+  void DragControl(HWND editor, int id, int dx, int dy) {
+    RECT live;
+    ::GetWindowRect(::GetDlgItem(editor, id), &live);
+    ::MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&live), 2);
+    const POINT from = {(live.left + live.right) / 2, (live.top + live.bottom) / 2};
+    RECT by = {0, 0, dx, dy};
+    ::MapDialogRect(editor, &by);
+    const POINT to = {from.x + by.right, from.y + by.bottom};
+    for (int press = 0; press < 2; ++press) {
+      ::SendMessage(editor, WM_MOUSEMOVE, 0, MAKELPARAM(from.x, from.y));
+      ::SendMessage(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+      if (press == 0) ::SendMessage(editor, WM_LBUTTONUP, 0, MAKELPARAM(from.x, from.y));
+    }
+    ::SendMessage(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    ::SendMessage(editor, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    Pump();
+  }
   // A command whose modal windows the steps answer.
   void RunModal(std::vector<lwtest::Step> steps, const std::function<void()>& start) {
     ModalDriver driver(std::move(steps));
@@ -152,18 +175,23 @@ class DeskWine : public ::testing::Test {
              [&] { Command(ID_NEW_TRANSLATION); });
     Pump();
   }
-  void SaveAs(const CString& path) {
-    DeleteFile(path);
-    RunModal({{_T("save dialog"),
+  // A command whose file dialog is given path; title, when given, is the dialog's caption.
+  void ChooseFileFor(UINT command, const CString& path, const CString& title = CString()) {
+    RunModal({{_T("file dialog"),
                [&] {
                  HWND dialog = TopDialog();
                  if (!dialog || !FileNameField(dialog)) return false;
+                 if (!title.IsEmpty()) EXPECT_EQ(title, lwtest::WindowText(dialog));
                  ::SetWindowText(FileNameField(dialog), path);
                  ::PostMessage(dialog, WM_COMMAND, IDOK, 0);
                  return true;
                }}},
-             [&] { Command(ID_DESK_SAVE_AS); });
+             [&] { Command(command); });
     Pump();
+  }
+  void SaveAs(const CString& path) {
+    DeleteFile(path);
+    ChooseFileFor(ID_DESK_SAVE_AS, path);
   }
 
   CString m_commandLine;
