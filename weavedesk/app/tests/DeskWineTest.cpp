@@ -147,6 +147,40 @@ TEST_F(DeskWine, ToolbarButtonsFollowTheirCommands) {
   SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar");
 }
 
+// The toolbar docked at the top: horizontal, its buttons right of the
+// gripper, which stands upright in the bar's non-client band.
+TEST_F(DeskWine, ToolbarShowsItsGripperLeftOfTheButtons) {
+  Watchdog watchdog(60);
+  Start(false);
+  CZweiToolBar& bar = Frame()->GetToolBar();
+  ASSERT_TRUE(bar.HasGripper());
+  RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(ZWEI_DOCKED_HORIZONTAL, bar.GetOrientation());
+  CRect window;
+  bar.GetWindowRect(&window);
+  CRect area;
+  Frame()->GetClientRect(&area);
+  Frame()->ClientToScreen(&area);
+  EXPECT_GE(window.left, area.left) << "the gripper stays inside the frame";
+  EXPECT_LE(window.right, area.right);
+  // The bar reaches the screen once the display has mapped the frame.
+  ASSERT_TRUE(lwtest::WaitUntil(_T("the toolbar's border on the screen"),
+                                [&] { return ScreenPixel(bar.m_hWnd, 1, window.Height() / 2) == CZweiTool::kBackground; }));
+  CPoint origin(0, 0);
+  bar.ClientToScreen(&origin);
+  const RECT inside = ZweiInsideRect(RECT{0, 0, window.Width(), window.Height()}, ZWEI_DOCKED_HORIZONTAL, true);
+  EXPECT_EQ(inside.left, origin.x - window.left);
+  EXPECT_EQ(inside.top, origin.y - window.top);
+  RECT first;
+  ASSERT_TRUE(bar.GetItemRect(0, &first));
+  EXPECT_GE(first.left + origin.x - window.left, inside.left) << "the first button lies right of the gripper";
+  const int y = window.Height() / 2;
+  for (const ZweiLine& line : ZweiGripperLines(RECT{0, 0, window.Width(), window.Height()}, ZWEI_DOCKED_HORIZONTAL))
+    if (line.from.x == line.to.x) EXPECT_EQ(line.color, ScreenPixel(bar.m_hWnd, line.from.x, y)) << line.from.x;
+  EXPECT_EQ(CZweiTool::kBackground, ScreenPixel(bar.m_hWnd, 1, y));
+  SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar_gripper");
+}
+
 // A file named by a drop, the shell or the recent-file list opens as the
 // Open command opens one: a file that is no language file is refused with
 // the message and the open file stays; a good one replaces it.
