@@ -4,6 +4,9 @@
 // answered by the kit's driver; its watchdog ends a hanging run.
 #include "DeskWineFixture.h"
 
+#include <functional>
+#include <map>
+
 namespace {
 
 using namespace deskwine;
@@ -237,6 +240,74 @@ TEST_F(DeskWine, EditorWithoutASegmentChangesNothing) {
   EXPECT_EQ(modified, Doc()->Desk().IsModified());
   EXPECT_FALSE(Editor()->Paste());
   EXPECT_FALSE(Editor()->Cut());
+}
+
+// The tip part (after the line break) of every string of a language file,
+// original to translation.
+std::map<CString, CString> TipsOf(const CString& path) {
+  std::map<CString, CString> tips;
+  CTraFile file;
+  if (!LwReadLanguageFile(path, file, LW_READ_WHOLE)) return tips;
+  std::function<void(const CTraNode*)> walk = [&](const CTraNode* node) {
+    const int o = node->m_strOriginal.Find(_T('\n'));
+    const int t = node->m_strTranslation.Find(_T('\n'));
+    if (node->m_nKind == TRA_STRING && o >= 0 && t >= 0)
+      tips[node->m_strOriginal.Mid(o + 1)] = node->m_strTranslation.Mid(t + 1);
+    for (int i = 0; i < node->GetChildCount(); ++i) walk(node->GetChild(i));
+  };
+  if (file.GetRootNode()) walk(file.GetRootNode());
+  return tips;
+}
+
+// The text the toolbar's tooltip shows for a button, asked as the tooltip
+// asks when the mouse rests on it.
+CString ToolTipOf(CZweiToolBar& bar, UINT id) {
+  char text[512] = "";
+  TOOLINFOA info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = bar.m_hWnd;
+  info.uId = id;
+  info.lpszText = text;
+  SendMessage(bar.GetToolTips(), TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&info));
+  return CString(text);
+}
+
+// The language switch retranslates the toolbar's tooltips: every button's
+// tip is the German text first and its English translation from
+// WeaveDeskEN.tra after the switch, and German again after switching back.
+TEST_F(DeskWine, LanguageSwitchRetranslatesToolbarTips) {
+  Watchdog watchdog(60);
+  Start(true);
+  const CString folder = LanguageFolder();
+  const std::map<CString, CString> english = TipsOf(folder + _T("WeaveDeskEN.tra"));
+  ASSERT_FALSE(english.empty());
+  CZweiToolBar& bar = Frame()->GetToolBar();
+  ASSERT_TRUE(bar.GetToolTips());
+  std::vector<std::pair<UINT, CString>> german;
+  for (int i = 0; i < bar.GetCount(); ++i) {
+    const UINT id = bar.GetItemID(i);
+    if (id == ID_SEPARATOR) continue;
+    CString resource;
+    if (!resource.LoadString(id)) {  // the framework's context help has no text of the program
+      EXPECT_EQ(UINT(ID_CONTEXT_HELP), id);
+      EXPECT_EQ(CString(), ToolTipOf(bar, id));
+      continue;
+    }
+    const CString tip = ToolTipOf(bar, id);
+    EXPECT_EQ(resource.Mid(resource.Find(_T('\n')) + 1), tip) << id;
+    german.emplace_back(id, tip);
+  }
+  ASSERT_EQ(16u, german.size());
+  ASSERT_TRUE(LWSwitchFile(folder + _T("WeaveDeskEN.tra")));
+  Pump();
+  for (const auto& button : german) {
+    const auto found = english.find(button.second);
+    ASSERT_NE(english.end(), found) << "no English tip for " << button.second.GetString();
+    EXPECT_EQ(found->second, ToolTipOf(bar, button.first)) << button.first;
+  }
+  ASSERT_TRUE(LWSwitchFile(folder + _T("WeaveDesk.tra")));
+  Pump();
+  for (const auto& button : german) EXPECT_EQ(button.second, ToolTipOf(bar, button.first)) << button.first;
 }
 
 // The program's own language files: German at start, then the switch to
