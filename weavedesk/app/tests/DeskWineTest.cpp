@@ -4,6 +4,9 @@
 // answered by the kit's driver; its watchdog ends a hanging run.
 #include "DeskWineFixture.h"
 
+#include "LanguageCatalogue.h"
+#include "LanguageFlagDlg.h"
+
 #include <functional>
 #include <map>
 
@@ -240,6 +243,69 @@ TEST_F(DeskWine, EditorWithoutASegmentChangesNothing) {
   EXPECT_EQ(modified, Doc()->Desk().IsModified());
   EXPECT_FALSE(Editor()->Paste());
   EXPECT_FALSE(Editor()->Cut());
+}
+
+// A click on the header's flag in a saved translation opens the flag
+// picker; the country and languages chosen there become the file's LANGID
+// and flag, and the document is modified. A click beside the 32 x 32
+// square opens nothing.
+TEST_F(DeskWine, HeaderFlagClickChoosesLanguageAndFlag) {
+  Watchdog watchdog(90);
+  Start(false);
+  NewTranslation();
+  const CString saved = Scratch("desk_flag") + _T("DeskFlag.tra");
+  SaveAs(saved);
+  ASSERT_FALSE(Doc()->Desk().IsModified());
+  CTraFile* file = Doc()->Desk().GetFile();
+  const std::vector<COLORREF> before(file->GetFlagPixels(), file->GetFlagPixels() + TRA_FLAG_PIXELS);
+  const LANGID idBefore = file->GetLanguageId();
+  const CRect square = Head()->FlagSquare();
+  ASSERT_EQ(32, square.Width());
+
+  // Beside the square: nothing opens, nothing changes.
+  SendMessage(Head()->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(square.right, square.top + 5));
+  SendMessage(Head()->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(square.right, square.top + 5));
+  EXPECT_TRUE(lwtest::OwnDialogs().empty());
+  EXPECT_FALSE(Doc()->Desk().IsModified());
+
+  const int france = 113;
+  ASSERT_EQ(CString(_T("France")), CString(CountryNames[france]));
+  WORD chosen = 0;
+  RunModal({lwtest::When(_T("flag picker"),
+                         [] {
+                           for (HWND hwnd : lwtest::OwnDialogs())
+                             if (dynamic_cast<CLanguageFlagDlg*>(CWnd::FromHandlePermanent(hwnd))) return hwnd;
+                           return HWND(nullptr);
+                         },
+                         [&](HWND hwnd) {
+                           auto* picker = dynamic_cast<CLanguageFlagDlg*>(CWnd::FromHandlePermanent(hwnd));
+                           HWND list = picker->m_flagList.m_hWnd;
+                           const int item = picker->FindCountryItem(france);
+                           ListView_SetItemState(list, item, LVIS_SELECTED | LVIS_FOCUSED,
+                                                 LVIS_SELECTED | LVIS_FOCUSED);
+                           NMHDR click = {list, IDC_FLAG_LIST, static_cast<UINT>(NM_CLICK)};
+                           picker->SendMessage(WM_NOTIFY, IDC_FLAG_LIST, reinterpret_cast<LPARAM>(&click));
+                           CString language, subLanguage;
+                           picker->m_languageList.GetWindowText(language);
+                           picker->m_subLanguageList.GetWindowText(subLanguage);
+                           chosen = NamesToLangId(language, subLanguage);
+                           picker->PostMessage(WM_COMMAND, IDOK, 0);
+                         }),
+            lwtest::When(_T("the confirmation"), [] { return lwtest::FindMessageBox(); },
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); })},
+           [&] {
+             SendMessage(Head()->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON,
+                         MAKELPARAM(square.left + 16, square.top + 16));
+           });
+  SendMessage(Head()->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(square.left + 16, square.top + 16));
+  Pump();
+  ASSERT_NE(0, chosen);
+  ASSERT_NE(LANGID_NOT_FOUND, chosen);
+  EXPECT_NE(idBefore, chosen);
+  EXPECT_EQ(chosen, file->GetLanguageId());
+  EXPECT_NE(before, std::vector<COLORREF>(file->GetFlagPixels(), file->GetFlagPixels() + TRA_FLAG_PIXELS));
+  EXPECT_TRUE(Doc()->Desk().IsModified());
+  SaveScreenshot(Frame()->m_hWnd, "weavedesk_flag_chosen");
 }
 
 // The tip part (after the line break) of every string of a language file,
