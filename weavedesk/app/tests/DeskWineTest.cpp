@@ -4,6 +4,8 @@
 // answered by the kit's driver; its watchdog ends a hanging run.
 #include "DeskWineFixture.h"
 
+#include "DeskHelp.h"
+
 #include "LanguageCatalogue.h"
 #include "LanguageFlagDlg.h"
 
@@ -306,6 +308,55 @@ TEST_F(DeskWine, HeaderFlagClickChoosesLanguageAndFlag) {
   EXPECT_NE(before, std::vector<COLORREF>(file->GetFlagPixels(), file->GetFlagPixels() + TRA_FLAG_PIXELS));
   EXPECT_TRUE(Doc()->Desk().IsModified());
   SaveScreenshot(Frame()->m_hWnd, "weavedesk_flag_chosen");
+}
+
+// Context help: the toolbar's button starts the mode and shows checked; the
+// next click names the help context of what it hit and ends the mode,
+// Escape ends it too. No help file lies beside the test, so no click
+// reaches WinHelp.
+TEST_F(DeskWine, ContextHelpNamesWhatTheClickHit) {
+  Watchdog watchdog(60);
+  Start(false);
+  TCHAR module[MAX_PATH] = {0};
+  GetModuleFileName(nullptr, module, MAX_PATH);
+  ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributes(DeskHelpFileOf(module)));
+  CZweiToolBar& bar = Frame()->GetToolBar();
+  const int button = bar.CommandToIndex(ID_CONTEXT_HELP);
+  ASSERT_GE(button, 0);
+  Frame()->OnIdleUpdateCmdUI();
+  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(button));
+
+  RECT open;
+  ASSERT_TRUE(bar.GetItemRect(bar.CommandToIndex(ID_DESK_OPEN), &open));
+  const POINT onOpen{(open.left + open.right) / 2, (open.top + open.bottom) / 2};
+  HWND language = ::GetDlgItem(Head()->m_hWnd, IDC_HEAD_LANGUAGE);
+  EXPECT_EQ(DWORD(0x10000 + ID_DESK_OPEN), Frame()->HelpContextAt(bar.m_hWnd, onOpen));
+  EXPECT_EQ(DWORD(0x50000 + IDC_HEAD_LANGUAGE), Frame()->HelpContextAt(language, POINT{2, 2}));
+  EXPECT_EQ(DWORD(0x20000 + IDR_MAINFRAME), Frame()->HelpContextAt(View()->m_hWnd, POINT{5, 5}));
+
+  MSG click{bar.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onOpen.x, onOpen.y), 0, {0, 0}};
+  EXPECT_FALSE(Frame()->PreTranslateMessage(&click)) << "outside the mode a click is the button's";
+  Command(ID_CONTEXT_HELP);
+  EXPECT_TRUE(Frame()->IsInContextHelp());
+  Frame()->OnIdleUpdateCmdUI();
+  EXPECT_NE(ZWEI_NORMAL, bar.GetButtonState(button));
+  EXPECT_TRUE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_CONTEXT_HELP) != 0);
+  EXPECT_TRUE(Frame()->PreTranslateMessage(&click)) << "the mode takes the click";
+  EXPECT_FALSE(Frame()->IsInContextHelp());
+  Frame()->OnIdleUpdateCmdUI();
+  EXPECT_FALSE(bar.SendMessage(TB_ISBUTTONCHECKED, ID_CONTEXT_HELP) != 0);
+
+  Command(ID_CONTEXT_HELP);
+  MSG escape{Editor()->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+  EXPECT_TRUE(Frame()->PreTranslateMessage(&escape));
+  EXPECT_FALSE(Frame()->IsInContextHelp());
+  Command(ID_CONTEXT_HELP);
+  Command(ID_CONTEXT_HELP);  // the button again ends it
+  EXPECT_FALSE(Frame()->IsInContextHelp());
+  Command(57670);  // F1 and the other help commands: no help file, nothing opens
+  Command(ID_HELP_FINDER);
+  Command(57671);
+  EXPECT_TRUE(lwtest::OwnDialogs().empty());
 }
 
 // The tip part (after the line break) of every string of a language file,
