@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "DeskDialogs.h"
+#include "DeskHelp.h"
 #include "DeskResource.h"
 #include "HeadView.h"
 #include "MyEditView.h"
@@ -13,6 +14,8 @@ namespace {
 const UINT kIndicators[] = {ID_SEPARATOR, IDS_POSITION_INDICATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                             ID_INDICATOR_SCRL};
 const UINT kFindReplaceMessage = ::RegisterWindowMessage(FINDMSGSTRING);
+const UINT kHelp = 57670;         // F1
+const UINT kDefaultHelp = 57671;  // help without a context
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
@@ -36,6 +39,11 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
   ON_COMMAND(ID_EDIT_CUT, OnEditCut)
   ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
   ON_COMMAND(ID_STATISTICS, OnStatistics)
+  ON_COMMAND(ID_HELP_FINDER, OnHelpFinder)
+  ON_COMMAND(kHelp, OnHelp)
+  ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+  ON_UPDATE_COMMAND_UI(ID_CONTEXT_HELP, OnUpdateContextHelp)
+  ON_COMMAND(kDefaultHelp, OnDefaultHelp)
   ON_REGISTERED_MESSAGE(kFindReplaceMessage, OnFindReplaceMessage)
 END_MESSAGE_MAP()
 
@@ -136,4 +144,83 @@ void CMainFrame::OnStatistics() {
 LRESULT CMainFrame::OnFindReplaceMessage(WPARAM, LPARAM lParam) {
   if (CMyEditView* view = GetEditView()) view->OnFindReplaceMessage(lParam);
   return 0;
+}
+
+// ---- help ----
+
+void CMainFrame::ShowHelp(UINT command, DWORD data) {
+  TCHAR module[MAX_PATH] = {0};
+  const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
+  const CString file = DeskHelpFileOf(length < MAX_PATH ? CString(module) : CString());
+  // WinHelp waits for a help file that is not there.
+  if (file.IsEmpty() || ::GetFileAttributes(file) == INVALID_FILE_ATTRIBUTES) return;
+  ::WinHelp(m_hWnd, file, command, data);
+}
+
+void CMainFrame::OnHelp() { ShowHelp(HELP_CONTEXT, DeskHelpContext(0, 0, IDR_MAINFRAME)); }
+void CMainFrame::OnHelpFinder() { ShowHelp(HELP_FINDER, 0); }
+void CMainFrame::OnDefaultHelp() { ShowHelp(HELP_CONTENTS, 0); }
+
+void CMainFrame::OnContextHelp() {
+  if (m_bContextHelp) {
+    EndContextHelp();
+    return;
+  }
+  m_bContextHelp = true;
+  ::SetCursor(::LoadCursor(nullptr, IDC_HELP));
+}
+
+void CMainFrame::OnUpdateContextHelp(CCmdUI* ui) { ui->SetCheck(m_bContextHelp ? 1 : 0); }
+
+void CMainFrame::EndContextHelp() {
+  m_bContextHelp = false;
+  ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+}
+
+DWORD CMainFrame::HelpContextAt(HWND wnd, POINT point) const {
+  UINT command = 0;
+  UINT control = 0;
+  if (wnd == m_wndToolBar.GetSafeHwnd()) {
+    const LRESULT hit = ::SendMessage(wnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point));
+    if (hit >= 0 && hit < m_wndToolBar.GetCount()) {
+      const UINT id = m_wndToolBar.GetItemID(static_cast<int>(hit));
+      if (id != ID_SEPARATOR) command = id;
+    }
+  } else if (wnd && (::GetWindowLong(wnd, GWL_STYLE) & WS_CHILD)) {
+    // A control of a view: a child of a child of the splitter's panes.
+    HWND parent = ::GetParent(wnd);
+    if (parent && parent != m_hWnd && ::GetParent(parent) != m_hWnd) control = static_cast<UINT>(::GetDlgCtrlID(wnd));
+  }
+  return DeskHelpContext(command, control, IDR_MAINFRAME);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+  if (m_bContextHelp && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {
+    switch (msg->message) {
+      case WM_MOUSEMOVE:
+        ::SetCursor(::LoadCursor(nullptr, IDC_HELP));
+        return TRUE;
+      case WM_LBUTTONDOWN: {
+        const POINT point{static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))};
+        const DWORD context = HelpContextAt(msg->hwnd, point);
+        EndContextHelp();
+        ShowHelp(HELP_CONTEXT, context);
+        return TRUE;
+      }
+      case WM_LBUTTONUP:
+        return TRUE;
+      case WM_KEYDOWN:
+        if (msg->wParam == VK_ESCAPE) {
+          EndContextHelp();
+          return TRUE;
+        }
+        break;
+      case WM_RBUTTONDOWN:
+        EndContextHelp();
+        return TRUE;
+      default:
+        break;
+    }
+  }
+  return CFrameWnd::PreTranslateMessage(msg);
 }

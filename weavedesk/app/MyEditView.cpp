@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_HSCROLL()
   ON_WM_ERASEBKGND()
   ON_WM_DESTROY()
+  ON_WM_TIMER()
   ON_COMMAND(33011, OnFindNextForward)
   ON_COMMAND(33012, OnFindNextBackward)
   ON_MESSAGE(kDropClosedCharsWindow, OnDropClosedCharsWindow)
@@ -30,6 +31,14 @@ END_MESSAGE_MAP()
 namespace {
 const int kIndent = CTextBlock::kIndent;
 const double kTotalWidth = 2000.0;
+
+// The bar stays where it was, with the same arrows and states.
+bool SameBarPlace(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+  if (!::EqualRect(&a.rcScrollBar, &b.rcScrollBar) || a.dxyLineButton != b.dxyLineButton) return false;
+  for (int i = 0; i < CCHILDREN_SCROLLBAR + 1; ++i)
+    if (a.rgstate[i] != b.rgstate[i]) return false;
+  return true;
+}
 }  // namespace
 
 CMyEditView::CMyEditView() : m_blocks(this), m_ui(nullptr), m_find(m_blocks, m_ui) { m_device.SetPictures(&m_pictures); }
@@ -109,6 +118,7 @@ void CMyEditView::FreeOffscreen() {
 }
 
 void CMyEditView::OnDestroy() {
+  KillTimer(kBarTimer);
   m_blocks.SetCurrent(-1);
   if (m_pFindDialog) m_pFindDialog->DestroyWindow();
   // The preview writes its rectangles while the document still exists.
@@ -184,18 +194,67 @@ void CMyEditView::UpdateScrollBars(bool keepOffset) {
   m_v.Update(keepOffset);
   m_h.Update(keepOffset);
   const CDeskScrollAxis* axes[2] = {&m_h, &m_v};
-  const int bars[2] = {SB_HORZ, SB_VERT};
   for (int i = 0; i < 2; ++i) {
+    const DeskBarInfo bar = DeskBarOf(*axes[i]);
+    if (!m_barCache[i].Changed(bar)) continue;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    const bool scrolls = axes[i]->MaxOffset() > 0;
     info.nMin = 0;
-    info.nMax = scrolls ? axes[i]->GetRange() - 1 : 0;
-    info.nPage = scrolls ? static_cast<UINT>(std::min(axes[i]->GetClient(), axes[i]->GetRange())) : 0;
-    info.nPos = scrolls ? axes[i]->GetPosition() : 0;
-    ::SetScrollInfo(m_hWnd, bars[i], &info, TRUE);
+    info.nMax = bar.max;
+    info.nPage = static_cast<UINT>(bar.page);
+    info.nPos = bar.pos;
+    SetBar(i, info);
   }
+}
+
+void CMyEditView::SetBar(int i, const SCROLLINFO& info) {
+  const int bars[2] = {SB_HORZ, SB_VERT};
+  const LONG objects[2] = {OBJID_HSCROLL, OBJID_VSCROLL};
+  SCROLLINFO old{};
+  old.cbSize = sizeof(old);
+  old.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  SCROLLBARINFO before{};
+  before.cbSize = sizeof(before);
+  const bool known = ::GetScrollInfo(m_hWnd, bars[i], &old) && ::GetScrollBarInfo(m_hWnd, objects[i], &before);
+  ::SetScrollInfo(m_hWnd, bars[i], &info, FALSE);
+  SCROLLBARINFO after{};
+  after.cbSize = sizeof(after);
+  if (!known || !::GetScrollBarInfo(m_hWnd, objects[i], &after) || !SameBarPlace(before, after)) {
+    // Shown, hidden or resized: the frame draws it anew.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    m_bBarBehind[i] = false;
+    return;
+  }
+  if (before.xyThumbTop == after.xyThumbTop && before.xyThumbBottom == after.xyThumbBottom) return;
+  if (!m_bBarBehind[i]) m_barShown[i] = old;
+  m_bBarBehind[i] = true;
+  if (::GetTickCount() - m_dwBarDrawn >= kBarInterval)
+    DrawBehindBars();
+  else
+    SetTimer(kBarTimer, kBarInterval, nullptr);
+}
+
+void CMyEditView::DrawBehindBars() {
+  const int bars[2] = {SB_HORZ, SB_VERT};
+  for (int i = 0; i < 2; ++i) {
+    if (!m_bBarBehind[i]) continue;
+    SCROLLINFO now{};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (!::GetScrollInfo(m_hWnd, bars[i], &now)) continue;
+    // Back to what the screen shows, then forward with drawing.
+    ::SetScrollInfo(m_hWnd, bars[i], &m_barShown[i], FALSE);
+    ::SetScrollInfo(m_hWnd, bars[i], &now, TRUE);
+    m_bBarBehind[i] = false;
+  }
+  m_dwBarDrawn = ::GetTickCount();
+}
+
+void CMyEditView::OnTimer(UINT_PTR id) {
+  if (id != kBarTimer) return;
+  KillTimer(kBarTimer);
+  DrawBehindBars();
 }
 
 void CMyEditView::MoveEditorBy(int dx, int dy) {

@@ -122,6 +122,10 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
   BOOL OnEraseBkgnd(CDC*) { return TRUE; }
   void OnDestroy();
+  void OnTimer(UINT_PTR id);
+  // Sets bar i (0 horizontal, 1 vertical); draws it when its picture changed.
+  void SetBar(int i, const SCROLLINFO& info);
+  void DrawBehindBars();
   LRESULT OnDropClosedCharsWindow(WPARAM, LPARAM);
 
   CTextBlockList m_blocks;
@@ -130,6 +134,14 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   int m_nVisibleCount = 5;
   CDeskScrollAxis m_v;
   CDeskScrollAxis m_h;
+  CDeskBarCache m_barCache[2];  // horizontal, vertical
+  // Drawing a scroll bar costs more than a page of text: a moved thumb is
+  // drawn at most every kBarInterval ms, the last move by a timer.
+  static constexpr UINT_PTR kBarTimer = 21;
+  static constexpr DWORD kBarInterval = 40;
+  bool m_bBarBehind[2] = {false, false};
+  SCROLLINFO m_barShown[2] = {};  // what the screen shows of a bar that is behind
+  DWORD m_dwBarDrawn = 0;
   bool m_bReady = false;
   HDC m_hMemDC = nullptr;
   HBITMAP m_hMemBitmap = nullptr;

@@ -6,6 +6,9 @@
 
 BEGIN_MESSAGE_MAP(CZweiTool, CToolBar)
   ON_WM_PAINT()
+  ON_WM_NCPAINT()
+  ON_WM_NCCALCSIZE()
+  ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
   ON_WM_ERASEBKGND()
   ON_WM_MOUSEMOVE()
   ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
@@ -97,18 +100,7 @@ void CZweiTool::OnPaint() {
     RECT rect;
     if (!GetItemRect(i, &rect)) continue;
     if (GetItemID(i) == ID_SEPARATOR) {
-      const int middle = (rect.left + rect.right) / 2;
-      HPEN shadow = ::CreatePen(PS_SOLID, 1, kShadow);
-      HPEN light = ::CreatePen(PS_SOLID, 1, kHighlight);
-      HGDIOBJ oldPen = ::SelectObject(back, shadow);
-      ::MoveToEx(back, middle, rect.top + 2, nullptr);
-      ::LineTo(back, middle, rect.bottom - 2);
-      ::SelectObject(back, light);
-      ::MoveToEx(back, middle + 1, rect.top + 2, nullptr);
-      ::LineTo(back, middle + 1, rect.bottom - 2);
-      ::SelectObject(back, oldPen);
-      ::DeleteObject(shadow);
-      ::DeleteObject(light);
+      DrawSeparator(back, rect);
       continue;
     }
     const ZweiState state = GetButtonState(i);
@@ -122,6 +114,92 @@ void CZweiTool::OnPaint() {
   ::DeleteObject(bitmap);
   ::DeleteDC(back);
   ::EndPaint(m_hWnd, &paint);
+}
+
+void CZweiTool::DrawLines(HDC dc, const std::vector<ZweiLine>& lines) {
+  for (const ZweiLine& line : lines) {
+    HPEN pen = ::CreatePen(PS_SOLID, 1, line.color);
+    HGDIOBJ old = ::SelectObject(dc, pen);
+    ::MoveToEx(dc, line.from.x, line.from.y, nullptr);
+    ::LineTo(dc, line.to.x, line.to.y);
+    ::SelectObject(dc, old);
+    ::DeleteObject(pen);
+  }
+}
+
+// An etched line across the separator's middle: upright in a horizontal bar.
+void CZweiTool::DrawSeparator(HDC dc, const RECT& rect) {
+  std::vector<ZweiLine> lines;
+  if (m_orientation == ZWEI_DOCKED_VERTICAL || m_orientation == ZWEI_FLOATING_VERTICAL) {
+    const int middle = (rect.top + rect.bottom) / 2;
+    const int right = m_nLastButtonWidth != 999 ? m_nLastButtonWidth - 4 : rect.right - 2;
+    lines.push_back(ZweiLine{{rect.left + 2, middle}, {right, middle}, kShadow});
+    lines.push_back(ZweiLine{{rect.left + 2, middle + 1}, {right, middle + 1}, kHighlight});
+  } else {
+    const int middle = (rect.left + rect.right) / 2;
+    lines.push_back(ZweiLine{{middle, rect.top + 2}, {middle, rect.bottom - 2}, kShadow});
+    lines.push_back(ZweiLine{{middle + 1, rect.top + 2}, {middle + 1, rect.bottom - 2}, kHighlight});
+  }
+  DrawLines(dc, lines);
+}
+
+ZweiOrientation CZweiTool::OrientationFromStyle() const {
+  // The frame docks the bar itself; buttons in one column make it vertical.
+  return ZweiOrientationOf(false, false, (GetStyle() & CCS_VERT) != 0);
+}
+
+void CZweiTool::DrawGripperVert(HDC dc, const RECT& window) {
+  DrawLines(dc, ZweiGripperLines(window, ZWEI_DOCKED_HORIZONTAL));
+}
+
+void CZweiTool::DrawGripperHorz(HDC dc, const RECT& window) {
+  DrawLines(dc, ZweiGripperLines(window, ZWEI_DOCKED_VERTICAL));
+}
+
+void CZweiTool::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* params) {
+  // The first rectangle is the window's, in the parent's coordinates.
+  params->rgrc[0] = ZweiInsideRect(params->rgrc[0], OrientationFromStyle(), m_bGripper);
+}
+
+// The toolbar control sizes itself so that its client starts at the
+// parent's edge, which would push the gripper out of sight: the bar stays
+// within the parent's client area.
+LRESULT CZweiTool::OnWindowPosChanging(WPARAM, LPARAM lParam) {
+  WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+  HWND parent = ::GetParent(m_hWnd);
+  RECT area;
+  if (pos && parent && ::GetClientRect(parent, &area) && !(pos->flags & SWP_NOMOVE)) {
+    if (pos->x < area.left) {
+      if (!(pos->flags & SWP_NOSIZE)) pos->cx -= area.left - pos->x;
+      pos->x = area.left;
+    }
+    if (!(pos->flags & SWP_NOSIZE) && pos->x + pos->cx > area.right) pos->cx = std::max(0L, area.right - pos->x);
+  }
+  return Default();
+}
+
+void CZweiTool::OnNcPaint() {
+  m_orientation = OrientationFromStyle();
+  CRect window;
+  GetWindowRect(&window);
+  CRect client;
+  GetClientRect(&client);
+  ClientToScreen(&client);
+  client.OffsetRect(-window.left, -window.top);
+  window.OffsetRect(-window.left, -window.top);
+  HDC dc = ::GetWindowDC(m_hWnd);
+  // The bands between window and client in the background colour.
+  ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  HBRUSH background = ::CreateSolidBrush(kBackground);
+  ::FillRect(dc, &window, background);
+  ::DeleteObject(background);
+  if (m_bGripper) {
+    if (m_orientation == ZWEI_DOCKED_HORIZONTAL)
+      DrawGripperVert(dc, window);
+    else if (m_orientation == ZWEI_DOCKED_VERTICAL)
+      DrawGripperHorz(dc, window);
+  }
+  ::ReleaseDC(m_hWnd, dc);
 }
 
 void CZweiTool::SetHot(int index) {

@@ -1,11 +1,14 @@
 // The editor's owner-drawn toolbar. CZweiTool paints the toolbar control's
 // buttons itself from four picture strips (looks: hot, normal, disabled,
 // checked) through a back buffer, with etched separators and hot
-// tracking; CZweiToolBar supplies the button drawing. Button ids come from
+// tracking, and its non-client part: borders and the gripper, placed by
+// the bar's orientation; CZweiToolBar supplies the button drawing. It does
+// not dock or float by itself: the frame places it. Button ids come from
 // the toolbar resource; tooltips from the frame as for any toolbar.
 #pragma once
 
 #include "FrameworkWin.h"
+#include "ToolBarFrame.h"
 #include "ToolButtonState.h"
 
 #include <vector>
@@ -22,15 +25,20 @@ class CZweiTool : public CToolBar {
   ZweiState GetButtonState(int index) const;
   int GetHotButton() const { return m_nHot; }
   int GetLastDrawnState(int index) const;
+  // From the bar's style; computed again by every non-client paint.
+  ZweiOrientation GetOrientation() const { return m_orientation; }
+  bool HasGripper() const { return m_bGripper; }
 
   virtual bool IsAlwaysRedraw() const = 0;
   virtual void DrawButton(HDC dc, const RECT& rect, int picture, ZweiState state, int lastState) = 0;
   virtual void OnBitmapsLoaded() {}
+  virtual void DrawGripperVert(HDC dc, const RECT& window);
+  virtual void DrawGripperHorz(HDC dc, const RECT& window);
 
-  static const COLORREF kBackground = RGB(192, 192, 192);
-  static const COLORREF kHighlight = RGB(255, 255, 255);
-  static const COLORREF kShadow = RGB(100, 100, 100);
-  static const COLORREF kLight = RGB(224, 224, 224);
+  static constexpr COLORREF kBackground = RGB(192, 192, 192);
+  static constexpr COLORREF kHighlight = RGB(255, 255, 255);
+  static constexpr COLORREF kShadow = RGB(100, 100, 100);
+  static constexpr COLORREF kLight = RGB(224, 224, 224);
 
  protected:
   struct Look {
@@ -42,7 +50,14 @@ class CZweiTool : public CToolBar {
   void DrawPicture(HDC dc, int look, int picture, int x, int y);
   void SetHot(int index);
 
+  ZweiOrientation OrientationFromStyle() const;
+  void DrawLines(HDC dc, const std::vector<ZweiLine>& lines);
+  void DrawSeparator(HDC dc, const RECT& rect);
+
   void OnPaint();
+  void OnNcPaint();
+  void OnNcCalcSize(BOOL calcValid, NCCALCSIZE_PARAMS* params);
+  LRESULT OnWindowPosChanging(WPARAM, LPARAM lParam);
   BOOL OnEraseBkgnd(CDC*) { return TRUE; }
   void OnMouseMove(UINT flags, CPoint point);
   LRESULT OnMouseLeave(WPARAM, LPARAM);
@@ -62,6 +77,7 @@ class CZweiTool : public CToolBar {
   std::vector<int> m_lastStates;
   int m_nLastButtonWidth = 999;
   bool m_bTracking = false;
+  ZweiOrientation m_orientation = ZWEI_DOCKED_HORIZONTAL;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -106,3 +106,19 @@ void CDeskScrollAxis::Reset() {
 int DeskPageStep(bool up, int visibleCount) {
   return up ? std::min(2 - visibleCount, -1) : std::max(visibleCount - 3, 1);
 }
+
+DeskBarInfo DeskBarOf(const CDeskScrollAxis& axis) {
+  DeskBarInfo info;
+  if (axis.MaxOffset() <= 0) return info;
+  info.max = axis.GetRange() - 1;
+  info.page = std::min(axis.GetClient(), axis.GetRange());
+  info.pos = axis.GetPosition();
+  return info;
+}
+
+bool CDeskBarCache::Changed(const DeskBarInfo& info) {
+  if (m_bKnown && info == m_last) return false;
+  m_bKnown = true;
+  m_last = info;
+  return true;
+}

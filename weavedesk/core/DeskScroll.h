@@ -59,6 +59,31 @@ class CDeskScrollAxis {
   int m_nOffset = 0;
 };
 
+// What one scroll bar shows: SCROLLINFO's range end, page and position.
+struct DeskBarInfo {
+  int max = 0;
+  int page = 0;
+  int pos = 0;
+  bool operator==(const DeskBarInfo& o) const { return max == o.max && page == o.page && pos == o.pos; }
+  bool operator!=(const DeskBarInfo& o) const { return !(*this == o); }
+};
+
+// The bar of an axis: an empty one (0, 0, 0) when everything shows.
+DeskBarInfo DeskBarOf(const CDeskScrollAxis& axis);
+
+// Remembers what a scroll bar was last given, so that an unchanged bar is
+// not set (and redrawn) again. Forget when the bar may have changed behind it.
+class CDeskBarCache {
+ public:
+  // True when info differs from the last one seen (then it is remembered).
+  bool Changed(const DeskBarInfo& info);
+  void Forget() { m_bKnown = false; }
+
+ private:
+  bool m_bKnown = false;
+  DeskBarInfo m_last;
+};
+
 // Blocks Page Up (up) or Page Down moves with visibleCount blocks in the
 // window: up 2 - count, down count - 3, but always at least one block in
 // the key's direction.

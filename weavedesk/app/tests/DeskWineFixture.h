@@ -67,6 +67,24 @@ inline HWND FileNameField(HWND dialog) {
   return field ? field : ::GetDlgItem(dialog, edt1);
 }
 
+// The colour the screen shows at a point of wnd's window rectangle (window
+// DCs cannot be read under Wine; the screen can).
+inline COLORREF ScreenPixel(HWND wnd, int x, int y) {
+  RECT window;
+  ::GetWindowRect(wnd, &window);
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 1, 1);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, 1, 1, screen, window.left + x, window.top + y, SRCCOPY);
+  const COLORREF color = ::GetPixel(memory, 0, 0);
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return color;
+}
+
 class DeskWine : public ::testing::Test {
  protected:
   void SetUp() override {

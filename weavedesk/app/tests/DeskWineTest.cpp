@@ -1,5 +1,5 @@
 // WeaveDesk in-process under Wine: the real application, document, frame,
-// views, in-place editor and toolbar, driven through the UI test kit. The
+// views and in-place editor, driven through the UI test kit. The
 // sample's LwvSample.tra is opened from the command line; modal windows are
 // answered by the kit's driver; its watchdog ends a hanging run.
 #include "DeskWineFixture.h"
@@ -121,30 +121,6 @@ TEST_F(DeskWine, SaveQuestionOnCloseCancelKeepsTheWindow) {
            [&] { SendMessage(frame, WM_CLOSE, 0, 0); });
   Pump();
   EXPECT_FALSE(IsWindow(frame));
-}
-
-// The toolbar: the resource's buttons, Save disabled until a change, the
-// owner-drawn states following the commands' update handlers.
-TEST_F(DeskWine, ToolbarButtonsFollowTheirCommands) {
-  Watchdog watchdog(60);
-  Start(false);
-  CZweiToolBar& bar = Frame()->GetToolBar();
-  ASSERT_EQ(24, bar.GetCount());
-  const int save = bar.CommandToIndex(ID_DESK_SAVE);
-  const int hide = bar.CommandToIndex(ID_OVERLAY_HIDE);
-  ASSERT_GE(save, 0);
-  Frame()->OnIdleUpdateCmdUI();
-  EXPECT_EQ(ZWEI_DISABLED, bar.GetButtonState(save));
-  EXPECT_EQ(ZWEI_DISABLED, bar.GetButtonState(hide));
-  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(bar.CommandToIndex(ID_DESK_OPEN)));
-  NewTranslation();
-  Frame()->OnIdleUpdateCmdUI();
-  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(save));
-  EXPECT_EQ(ZWEI_NORMAL, bar.GetButtonState(hide)) << "the original's copy is the overlay";
-  bar.UpdateWindow();
-  for (int i = 0; i < bar.GetCount(); ++i)
-    if (bar.GetItemID(i) != ID_SEPARATOR) EXPECT_NE(ZWEI_NEVER_DRAWN, bar.GetLastDrawnState(i)) << i;
-  SaveScreenshot(bar.m_hWnd, "weavedesk_toolbar");
 }
 
 // A file named by a drop, the shell or the recent-file list opens as the

@@ -120,4 +120,43 @@ TEST(DeskScroll, PageStepsAlwaysMoveInTheKeysDirection) {
   }
 }
 
+TEST(DeskScroll, BarShowsRangePageAndPositionOnlyWhenTheDocumentScrolls) {
+  struct Case {
+    int client;
+    double total;
+    UINT code;
+    DeskBarInfo bar;
+  } cases[] = {
+      {400, 300.0, lw::kScrollBottom, {0, 0, 0}},
+      {400, 400.0, lw::kScrollBottom, {0, 0, 0}},
+      {400, 2000.0, lw::kScrollTop, {1999, 400, 0}},
+      {400, 2000.0, lw::kScrollPageDown, {1999, 400, 360}},
+      {400, 2000.0, lw::kScrollBottom, {1999, 400, 1600}},
+      {400, 100000.0, lw::kScrollBottom, {16383, 400, 15984}},
+  };
+  for (const Case& c : cases) {
+    CDeskScrollAxis axis = Axis(c.client, c.total);
+    axis.Scroll(c.code, 0);
+    const DeskBarInfo bar = DeskBarOf(axis);
+    EXPECT_EQ(c.bar.max, bar.max) << c.total << " code " << c.code;
+    EXPECT_EQ(c.bar.page, bar.page) << c.total << " code " << c.code;
+    EXPECT_EQ(c.bar.pos, bar.pos) << c.total << " code " << c.code;
+  }
+}
+
+TEST(DeskScroll, BarCacheAsksForASetOnlyWhenTheBarChanged) {
+  CDeskBarCache cache;
+  const DeskBarInfo first{1999, 400, 0};
+  EXPECT_TRUE(cache.Changed(first));  // never set
+  EXPECT_FALSE(cache.Changed(first));
+  EXPECT_TRUE(cache.Changed(DeskBarInfo{1999, 400, 360}));
+  EXPECT_TRUE(cache.Changed(DeskBarInfo{1999, 300, 360}));
+  EXPECT_TRUE(cache.Changed(DeskBarInfo{2999, 300, 360}));
+  EXPECT_FALSE(cache.Changed(DeskBarInfo{2999, 300, 360}));
+  cache.Forget();
+  EXPECT_TRUE(cache.Changed(DeskBarInfo{2999, 300, 360}));
+  CDeskBarCache empty;
+  EXPECT_TRUE(empty.Changed(DeskBarInfo{}));  // an empty bar is set once too
+}
+
 }  // namespace
