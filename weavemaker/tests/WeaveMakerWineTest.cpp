@@ -10,6 +10,7 @@
 #include "SettingsDialogs.h"
 #include "LwFileInfo.h"
 #include "LwvSDK.h"
+#include "MakerTestLibrary.h"
 #include "TraFile.h"
 #include "TraNode.h"
 #include "UiTestKit.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -47,19 +49,10 @@ CString SourcePath(const char* relative) {
   return path;
 }
 
-// A scratch folder with the sample's script.
+// An emptied scratch folder with the sample's script.
 CString SampleFolder(const char* name) {
-  CString folder = lwtest::ScratchDir((std::string(name) + "_" + std::to_string(GetCurrentProcessId())).c_str());
+  CString folder = lwtest::FreshScratchDir(name);
   folder.Replace(_T('/'), _T('\\'));
-  // Wine reuses process ids: what an earlier run left goes first.
-  WIN32_FIND_DATA data;
-  HANDLE found = ::FindFirstFile(folder + _T("*"), &data);
-  if (found != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFile(folder + data.cFileName);
-    } while (::FindNextFile(found, &data));
-    ::FindClose(found);
-  }
   CopyFile(SourcePath("samples/Sample.rc"), folder + _T("Sample.rc"));
   CopyFile(SourcePath("samples/resource.h"), folder + _T("resource.h"));
   return folder;
@@ -117,15 +110,11 @@ class WeaveMakerTest : public ::testing::Test {
     // The wizard's library on this thread, on its own language file.
     g_language = "de";
     ASSERT_TRUE(Exists(ProgramTra(_T("WeaveMakerU.tra"))));
-    LW_STARTPARAMS params;
-    ZeroMemory(&params, sizeof(params));
-    params.dwSize = sizeof(params);
-    lstrcpyn(params.szStdFile, ProgramTra(_T("WeaveMakerU.tra")), LW_PATH_CHARS);
-    ASSERT_TRUE(LWStart(&params));
-    ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+    m_library.reset(new makertest::CMakerTestLibrary(ProgramTra(_T("WeaveMakerU.tra"))));
+    ASSERT_TRUE(m_library->Started());
   }
   void TearDown() override {
-    LWEnd();
+    m_library.reset();
     ::SetCurrentDirectory(m_previousDir);
     EXPECT_EQ(0, m_ui.Unanswered());
   }
@@ -162,6 +151,7 @@ class WeaveMakerTest : public ::testing::Test {
   }
 
   lwtest::Watchdog m_dog{120};
+  std::unique_ptr<makertest::CMakerTestLibrary> m_library;
   TCHAR m_previousDir[MAX_PATH] = {0};
   CString m_folder;
   CQueuedUiServices m_ui;
