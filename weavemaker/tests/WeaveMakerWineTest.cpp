@@ -544,7 +544,7 @@ TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
                   lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
         EXPECT_TRUE(m_dlg->Controller().State().projectModified);  // the switch changes nothing of the project
         EXPECT_EQ((std::vector<CString>{_T("File name         "), _T("Export path       "),
-                                         _T("File information                    "), _T("File length")}),
+                                         _T("File information          "), _T("File length")}),
                   lwtest::ListColumns(::GetDlgItem(Wnd(), IDC_ADDON_LIST)));
         ExpectPagesBelowTabLabels(Wnd(), "en");
         for (int page = 0; page < 5; ++page) {
