@@ -33,6 +33,38 @@ inline CString ScratchDir(const char* name) {
   return dir + _T("\\");
 }
 
+// Deletes everything inside folder (given with its trailing separator), the
+// folder itself stays.
+inline void ClearFolder(const CString& folder) {
+#ifdef _WIN32
+  CFileFind find;
+  BOOL more = find.FindFile(folder + _T("*"));
+  while (more) {
+    more = find.FindNextFile();
+    if (find.IsDots()) continue;
+    const CString path = folder + find.GetFileName();
+    if (find.IsDirectory()) {
+      ClearFolder(path + _T("\\"));
+      ::RemoveDirectory(path);
+    } else {
+      ::SetFileAttributes(path, FILE_ATTRIBUTE_NORMAL);
+      ::DeleteFile(path);
+    }
+  }
+#else
+  const std::string cmd = "rm -rf '" + lw::HostPath(folder) + "'/* '" + lw::HostPath(folder) + "'/.[!.]*";
+  if (system(cmd.c_str()) != 0) return;
+#endif
+}
+
+// ScratchDir emptied first: what a killed run left there cannot break the
+// test that uses it next.
+inline CString FreshScratchDir(const char* name) {
+  const CString dir = ScratchDir(name);
+  if (!dir.IsEmpty()) ClearFolder(dir);
+  return dir;
+}
+
 // The bytes of a file; empty when it cannot be opened.
 inline std::vector<BYTE> ReadFileBytes(const CString& path) {
   std::vector<BYTE> bytes;

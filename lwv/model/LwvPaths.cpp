@@ -71,3 +71,30 @@ CString GetCurrentDirectory() {
   return CString(lw::FromNarrow(buffer, strlen(buffer), CP_UTF8));
 #endif
 }
+
+bool IsFullPath(const CString& path) {
+  return (!path.IsEmpty() && (path[0] == _T('\\') || path[0] == _T('/'))) ||
+         (path.GetLength() >= 2 && path[1] == _T(':'));
+}
+
+CString MakeFullPath(const CString& path) {
+  if (path.IsEmpty() || IsFullPath(path)) return path;
+  CString folder = GetCurrentDirectory();
+  if (folder.IsEmpty()) return path;
+  const TCHAR separator = folder.Find(_T('\\')) >= 0 ? _T('\\') : _T('/');
+  if (LastSeparator(folder) != folder.GetLength() - 1) folder += separator;
+  CString rest = path;
+  for (;;) {
+    if (rest.Left(2) == _T(".\\") || rest.Left(2) == _T("./")) {
+      rest = rest.Mid(2);
+    } else if (rest.Left(3) == _T("..\\") || rest.Left(3) == _T("../")) {
+      rest = rest.Mid(3);
+      // One folder up, never above the root.
+      const CString up = GetDirectoryPart(folder.Left(folder.GetLength() - 1));
+      if (!up.IsEmpty()) folder = up;
+    } else {
+      break;
+    }
+  }
+  return folder + rest;
+}

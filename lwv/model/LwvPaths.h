@@ -12,3 +12,9 @@ CString GetExtension(const CString& path);
 CString MakeRelativePath(const CString& file, const CString& base);
 void ChangeDirectory(const CString& path);
 CString GetCurrentDirectory();
+// Whether path names its file without the current directory: a leading
+// separator, a drive ("C:") or a UNC path.
+bool IsFullPath(const CString& path);
+// A relative path made full against the current directory (leading "." and
+// ".." folders taken off); "" and full paths stay as they are.
+CString MakeFullPath(const CString& path);

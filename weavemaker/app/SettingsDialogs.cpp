@@ -61,19 +61,39 @@ void CAddOnConfigDlg::DoDataExchange(CDataExchange* dx) {
 
 CProgressDlg::~CProgressDlg() { End(); }
 
+// Paints what waits and runs due timers, a bounded number of each; input and
+// commands stay in the queue, so nothing can start while the scan runs.
+void CProgressDlg::PumpPaintAndTimers() {
+  MSG msg;
+  for (int i = 0; i < kPumpBound && ::PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+    ::DispatchMessage(&msg);
+  for (int i = 0; i < kPumpBound && ::PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE); ++i)
+    ::DispatchMessage(&msg);
+}
+
 void CProgressDlg::Begin(const CString& caption) {
   if (!m_hWnd && !Create(IDD_PROGRESS, m_pParent)) return;
   SetWindowText(caption);
   ::SendDlgItemMessage(m_hWnd, IDC_PROGRESS_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+  // The main dialog takes no input until End.
+  HWND parent = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+  m_hDisabledParent = parent && ::IsWindowEnabled(parent) ? parent : nullptr;
+  if (m_hDisabledParent) ::EnableWindow(m_hDisabledParent, FALSE);
   ShowWindow(SW_SHOW);
   UpdateWindow();
+  PumpPaintAndTimers();
 }
 
 void CProgressDlg::SetPos(int pos) {
-  if (m_hWnd) ::SendDlgItemMessage(m_hWnd, IDC_PROGRESS_BAR, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+  if (!m_hWnd) return;
+  ::SendDlgItemMessage(m_hWnd, IDC_PROGRESS_BAR, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+  PumpPaintAndTimers();
 }
 
 void CProgressDlg::End() {
+  // The parent first, so that it is active again when the window goes.
+  if (m_hDisabledParent && ::IsWindow(m_hDisabledParent)) ::EnableWindow(m_hDisabledParent, TRUE);
+  m_hDisabledParent = nullptr;
   if (m_hWnd) DestroyWindow();
 }
 

@@ -44,7 +44,9 @@ class CAddOnConfigDlg : public CDialog {
   CString m_strFileName;
 };
 
-// The scan's progress window: shown by Begin, gone after End.
+// The scan's progress window: shown by Begin, gone after End. Meanwhile the
+// parent is disabled, and each step paints the windows and runs due timers
+// (nothing else: no input, no commands that could start another scan).
 class CProgressDlg : public CDialog, public IWizardScanProgress {
  public:
   explicit CProgressDlg(CWnd* parent = nullptr) : m_pParent(parent) {}
@@ -54,7 +56,11 @@ class CProgressDlg : public CDialog, public IWizardScanProgress {
   void End() override;
 
  private:
+  enum { kPumpBound = 64 };  // messages of each kind per step
+  static void PumpPaintAndTimers();
+
   CWnd* m_pParent;
+  HWND m_hDisabledParent = nullptr;
 };
 
 class CTestVersionDlg : public CDialog {

@@ -19,6 +19,8 @@ const UINT kPage3[] = {IDC_ADDON_TITLE, IDC_ADDON_NOTHING, IDC_ADDON_INSERT, IDC
                        IDC_PROJECT_FOLDER, IDC_ADDON_DESCRIPTION, IDC_ADDON_EXPORT, IDC_ADDON_INFO_FRAME,
                        IDC_ADDON_PATH_FRAME};
 const UINT kTabCaptions[5] = {IDS_TAB_GENERAL, IDS_TAB_TEXTS, IDS_TAB_STDDIALOGS, IDS_TAB_ADDONS, IDS_TAB_PROBLEMS};
+const UINT kAddOnColumns[4] = {IDS_ADDON_COLUMN_NAME, IDS_ADDON_COLUMN_PATH, IDS_ADDON_COLUMN_INFO,
+                               IDS_ADDON_COLUMN_LENGTH};
 
 // The picture buttons: id, tooltip, normal, pressed, hover, disabled.
 const struct {
@@ -135,10 +137,13 @@ CRect CWeaveMakerDlg::PageRect() {
   CRect rect;
   m_tab.GetWindowRect(&rect);
   ScreenToClient(&rect);
-  // Below the row of tabs, inside the control's frame.
-  CRect item(0, 0, 0, 0);
-  m_tab.GetItemRect(0, &item);
-  rect.top += item.bottom + 4;
+  // Below the tabs' labels (all rows of them), inside the control's frame.
+  int labelsBottom = 0;
+  for (int i = 0; i < m_tab.GetItemCount(); ++i) {
+    CRect item(0, 0, 0, 0);
+    if (m_tab.GetItemRect(i, &item) && item.bottom > labelsBottom) labelsBottom = item.bottom;
+  }
+  rect.top += labelsBottom + 4;
   rect.DeflateRect(4, 0);
   rect.bottom -= 4;
   return rect;
@@ -147,17 +152,17 @@ CRect CWeaveMakerDlg::PageRect() {
 BOOL CWeaveMakerDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_tab.SubclassDlgItem(IDC_TAB, this);
+  InitTabs();  // the labels first: the pages go below them
   CreatePages();
   m_hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-  InitTabs();
   m_projectList.AttachTo(this, IDC_PROJECT_LIST);
   m_rcList.AttachTo(this, IDC_RC_LIST);
   m_addOnList.AttachTo(this, IDC_ADDON_LIST, IDB_ADDONS);
   m_traList.AttachTo(this, IDC_TRA_LIST);
-  m_addOnList.InsertColumns(_T("Dateiname         "), _T("Austausch-Pfad    "),
-                            _T("Datei-Info                          "), _T("Dateil\u00E4nge"));
+  m_addOnList.InsertColumns(Loaded(kAddOnColumns[0]), Loaded(kAddOnColumns[1]), Loaded(kAddOnColumns[2]),
+                            Loaded(kAddOnColumns[3]));
   SetUpButtons();
   SetProjectChanged(FALSE);
   ShowPage(0);
@@ -187,6 +192,25 @@ void CWeaveMakerDlg::CreatePages() {
   m_stdList.Create(this, page);
 }
 
+void CWeaveMakerDlg::PlacePages() {
+  const CRect page = PageRect();
+  for (CWnd* w : {static_cast<CWnd*>(&m_tree), static_cast<CWnd*>(&m_stdList), static_cast<CWnd*>(&m_problems)})
+    if (w->m_hWnd) w->MoveWindow(page);
+}
+
+// The captions in the current language; the widths stay.
+void CWeaveMakerDlg::SetAddOnColumnCaptions() {
+  if (!m_addOnList.m_hWnd) return;
+  for (int i = 0; i < 4; ++i) {
+    CString caption = Loaded(kAddOnColumns[i]);
+    LVCOLUMN column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = caption.GetBuffer();
+    m_addOnList.SendMessage(LVM_SETCOLUMN, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    caption.ReleaseBuffer();
+  }
+}
+
 void CWeaveMakerDlg::SetUpButtons() {
   for (int i = 0; i < 12; ++i) {
     if (!m_buttons[i].AttachTo(this, kButtons[i].id)) continue;
@@ -207,6 +231,8 @@ void CWeaveMakerDlg::InitTabs() {
 void CWeaveMakerDlg::OnLanguageSwitched() {
   if (!m_hWnd) return;
   InitTabs();
+  PlacePages();  // the library may have moved the tab control
+  SetAddOnColumnCaptions();
   SetProjectChanged(FALSE);
   ShowProblems(m_pController->GetProblems());
   Invalidate(TRUE);

@@ -98,6 +98,9 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
 
  private:
   void CreatePages();
+  // The three window pages into the tab control's display area.
+  void PlacePages();
+  void SetAddOnColumnCaptions();
   void SetUpButtons();
   void UpdateAddOnEdits();
   void UpdateFlagPreview();

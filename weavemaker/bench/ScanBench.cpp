@@ -4,6 +4,7 @@
 // of script input. Usage: weavemaker_scan_bench [folder] [megabytes]
 #include "BenchProject.h"
 #include "LanguageFileCommands.h"
+#include "LwvPaths.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 #include "WizardScan.h"
@@ -59,7 +60,8 @@ int main(int argc, char** argv) {
     CWizardProject project;
     project.SetProjectPath(CString(CStringA((folder + "/Bench.lwp").c_str())));
     project.SetDefaultTraPath();
-    for (const CString& path : paths) project.AddRcFile(path);
+    // As the wizard stores them: relative to the project's folder.
+    for (const CString& path : paths) project.AddRcFile(MakeRelativePath(MakeFullPath(path), project.GetProjectPath()));
     CTraFile* old = project.GetTraFile();
     old->SetLanguageId(0x0407);
     for (int i = 0; i < TRA_FLAG_PIXELS; ++i) old->SetFlagPixel(i, static_cast<COLORREF>(i));

@@ -12,11 +12,7 @@ namespace {
 
 const TCHAR kProjectFilter[] = _T("Weavecraft (*.lwp)|*.lwp||");
 
-bool IsRelative(const CString& path) {
-  if (path.IsEmpty()) return false;
-  if (path[0] == _T('\\') || path[0] == _T('/')) return false;
-  return !(path.GetLength() >= 2 && path[1] == _T(':'));
-}
+bool IsRelative(const CString& path) { return !path.IsEmpty() && !IsFullPath(path); }
 
 // The project chooser of new, open and save as.
 LwFileChoice ProjectFileChoice(bool open, const CString& title) {
@@ -37,19 +33,20 @@ CString Rebased(const CString& path, const CString& oldFolder, const CString& ne
 }  // namespace
 
 void RebaseWizardProject(CWizardProject& project, const CString& newPath) {
+  const CString target = MakeFullPath(newPath);
   const CString oldFolder = project.GetProjectFolder();
   std::vector<CString> scripts;
   for (int i = 0; i < project.GetRcFileCount(); ++i) scripts.push_back(project.GetRcFile(i));
   for (const CString& s : scripts) project.RemoveRcFile(s);
-  for (const CString& s : scripts) project.AddRcFile(Rebased(s, oldFolder, newPath));
-  project.SetTraPath(Rebased(project.GetTraPath(), oldFolder, newPath));
+  for (const CString& s : scripts) project.AddRcFile(Rebased(s, oldFolder, target));
+  project.SetTraPath(Rebased(project.GetTraPath(), oldFolder, target));
   CAddOnFileList& addOns = *project.GetTraFile()->GetAddOnFiles();
   for (int i = 0; i < addOns.GetCount(); ++i) {
     CAddOnFile& file = *addOns.GetAt(i);
     const CString folder = file.GetStoredPath();  // "" is the project's folder
-    if (folder.IsEmpty() || IsRelative(folder)) file.SetStoredPath(GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), newPath)));
+    if (folder.IsEmpty() || IsRelative(folder)) file.SetStoredPath(GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), target)));
   }
-  project.SetProjectPath(newPath);
+  project.SetProjectPath(target);
 }
 
 CMakerController::CMakerController(CUiServices& ui, IMakerView& view) : m_ui(ui), m_view(view) {}

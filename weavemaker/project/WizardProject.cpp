@@ -60,17 +60,14 @@ void CWizardProject::ReplaceTraFile(CTraFile* traFile) {
   m_pTraFile = traFile;
 }
 
-CString CWizardProject::GetProjectFileName() const {
-  const int slash = m_strProjectPath.ReverseFind(_T('\\'));
-  return slash < 0 ? m_strProjectPath : m_strProjectPath.Mid(slash + 1);
-}
+void CWizardProject::SetProjectPath(const CString& path) { m_strProjectPath = MakeFullPath(path); }
+
+CString CWizardProject::GetProjectFileName() const { return GetFileNamePart(m_strProjectPath); }
 
 CString CWizardProject::GetProjectFolder() const { return GetDirectoryPart(m_strProjectPath); }
 
 CString CWizardProject::ResolvePath(const CString& path) const {
-  const bool absolute = (!path.IsEmpty() && (path[0] == _T('\\') || path[0] == _T('/'))) ||
-                        (path.GetLength() >= 2 && path[1] == _T(':'));
-  return absolute ? path : GetProjectFolder() + path;
+  return IsFullPath(path) ? path : GetProjectFolder() + path;
 }
 
 CString CWizardProject::GetTestFileName() const {

@@ -33,11 +33,14 @@ class CWizardProject {
   void ReplaceTraFile(CTraFile* traFile);
 
   const CString& GetProjectPath() const { return m_strProjectPath; }
-  void SetProjectPath(const CString& path) { m_strProjectPath = path; }
+  // A relative path is made full against the current directory here, once,
+  // so that everything resolved against the project's folder stays put when
+  // the current directory moves.
+  void SetProjectPath(const CString& path);
   const CString& GetTraPath() const { return m_strTraPath; }
   void SetTraPath(const CString& path) { m_strTraPath = path; }
 
-  // The project path after its last backslash (all of it when none).
+  // The project path after its last separator (all of it when none).
   CString GetProjectFileName() const;
   // The project path up to and including its last separator ("" when none).
   CString GetProjectFolder() const;

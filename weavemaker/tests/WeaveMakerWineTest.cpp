@@ -10,6 +10,7 @@
 #include "SettingsDialogs.h"
 #include "LwFileInfo.h"
 #include "LwvSDK.h"
+#include "MakerTestLibrary.h"
 #include "TraFile.h"
 #include "TraNode.h"
 #include "UiTestKit.h"
@@ -19,10 +20,32 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 namespace {
+
+// Under Xvfb no window manager runs, and Wine waits two seconds for one each
+// time a captioned window of its own is hidden (every dialog closed, every
+// scan's progress window). Wine's per-program setting leaves this program's
+// windows to Wine itself, so they close at once as on Windows. Wine reads it
+// when a process starts, so it holds from the next start on: ctest starts
+// the program once without tests before the test (CMakeLists.txt).
+struct UnmanagedWineWindows {
+  UnmanagedWineWindows() {
+    TCHAR module[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
+    CString name(module, length < MAX_PATH ? static_cast<int>(length) : 0);
+    name = name.Mid(name.ReverseFind(_T('\\')) + 1);
+    HKEY key = nullptr;
+    const CString path = _T("Software\\Wine\\AppDefaults\\") + name + _T("\\X11 Driver");
+    if (::RegCreateKeyEx(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+      return;
+    ::RegSetValueEx(key, _T("Managed"), 0, REG_SZ, reinterpret_cast<const BYTE*>(_T("N")), 2 * sizeof(TCHAR));
+    ::RegCloseKey(key);
+  }
+} g_unmanagedWineWindows;
 
 std::string Utf8(const CString& s) {
   const CStringW w(s);
@@ -47,19 +70,10 @@ CString SourcePath(const char* relative) {
   return path;
 }
 
-// A scratch folder with the sample's script.
+// An emptied scratch folder with the sample's script.
 CString SampleFolder(const char* name) {
-  CString folder = lwtest::ScratchDir((std::string(name) + "_" + std::to_string(GetCurrentProcessId())).c_str());
+  CString folder = lwtest::FreshScratchDir(name);
   folder.Replace(_T('/'), _T('\\'));
-  // Wine reuses process ids: what an earlier run left goes first.
-  WIN32_FIND_DATA data;
-  HANDLE found = ::FindFirstFile(folder + _T("*"), &data);
-  if (found != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFile(folder + data.cFileName);
-    } while (::FindNextFile(found, &data));
-    ::FindClose(found);
-  }
   CopyFile(SourcePath("samples/Sample.rc"), folder + _T("Sample.rc"));
   CopyFile(SourcePath("samples/resource.h"), folder + _T("resource.h"));
   return folder;
@@ -94,6 +108,99 @@ void ExpectEnablingMatches(CWeaveMakerDlg& dlg, const char* step) {
 
 void Command(HWND dialog, UINT id) { ::SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
+// Rectangle of a child, or of a tab's label, in the dialog's client coordinates.
+CRect InDialog(HWND dialog, HWND from, RECT rect) {
+  ::MapWindowPoints(from, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return CRect(rect);
+}
+
+// The window pages (tree, standard-dialog list, problems) lie inside the tab
+// control and below every one of its labels; read from the live windows.
+void ExpectPagesBelowTabLabels(HWND dialog, const char* language) {
+  HWND tab = ::GetDlgItem(dialog, IDC_TAB);
+  RECT tabWindow;
+  ::GetWindowRect(tab, &tabWindow);
+  const CRect tabRect = InDialog(dialog, nullptr, tabWindow);
+  const int labels = TabCtrl_GetItemCount(tab);
+  EXPECT_EQ(5, labels) << language;
+  for (int id : {IDC_RESOURCE_TREE, IDC_STD_LIST, IDC_PROBLEMS}) {
+    RECT pageWindow;
+    ASSERT_TRUE(::GetWindowRect(::GetDlgItem(dialog, id), &pageWindow)) << id;
+    const CRect page = InDialog(dialog, nullptr, pageWindow);
+    CRect inside;
+    inside.IntersectRect(page, tabRect);
+    EXPECT_EQ(page, inside) << language << ": page " << id << " reaches out of the tab control";
+    for (int i = 0; i < labels; ++i) {
+      RECT item;
+      ASSERT_TRUE(TabCtrl_GetItemRect(tab, i, &item));
+      const CRect label = InDialog(dialog, tab, item);
+      CRect overlap;
+      EXPECT_FALSE(overlap.IntersectRect(label, page))
+          << language << ": page " << id << " covers tab " << i << " (page top " << page.top << ", label bottom "
+          << label.bottom << ")";
+    }
+  }
+}
+
+// What the scan's progress window showed each time its bar moved, read from
+// the live windows by a hook on this thread's sent messages.
+struct ProgressStep {
+  int pos;
+  HWND window;
+  HWND owner;
+  CString caption;
+  bool visible;
+  bool ownerEnabled;
+  bool painted;  // what the hook left to paint at the step before was painted
+};
+std::vector<ProgressStep> g_progressSteps;
+
+LRESULT CALLBACK WatchProgressBar(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == PBM_SETPOS) {
+    ProgressStep step;
+    step.pos = static_cast<int>(sent->wParam);
+    step.window = ::GetParent(sent->hwnd);
+    step.owner = ::GetWindow(step.window, GW_OWNER);
+    step.caption = lwtest::WindowText(step.window);
+    step.visible = ::IsWindowVisible(step.window) != FALSE;
+    step.ownerEnabled = ::IsWindowEnabled(step.owner) != FALSE;
+    step.painted = ::GetUpdateRect(step.window, nullptr, FALSE) == FALSE;
+    ::InvalidateRect(step.window, nullptr, FALSE);  // for the next step to find painted
+    g_progressSteps.push_back(step);
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class ProgressWatch {
+ public:
+  ProgressWatch() : m_hook(::SetWindowsHookEx(WH_CALLWNDPROC, WatchProgressBar, nullptr, ::GetCurrentThreadId())) {
+    g_progressSteps.clear();
+  }
+  ~ProgressWatch() { ::UnhookWindowsHookEx(m_hook); }
+  bool Hooked() const { return m_hook != nullptr; }
+
+ private:
+  HHOOK m_hook;
+};
+
+// Each step: the window shown over the disabled main dialog with the scan's
+// caption, and painted since the step before; after the scan it is gone.
+void ExpectProgressShownDuringTheScan(HWND dialog) {
+  std::vector<int> positions;
+  for (const ProgressStep& step : g_progressSteps) {
+    positions.push_back(step.pos);
+    EXPECT_EQ(dialog, step.owner) << step.pos;
+    EXPECT_EQ("Lese Resource-Dateien ein...", Utf8(step.caption)) << step.pos;
+    EXPECT_TRUE(step.visible) << step.pos;
+    EXPECT_FALSE(step.ownerEnabled) << step.pos;
+    EXPECT_TRUE(step.painted) << step.pos;
+    EXPECT_FALSE(::IsWindow(step.window)) << step.pos;
+  }
+  EXPECT_EQ((std::vector<int>{0, 50, 70, 90, 100}), positions);
+  EXPECT_TRUE(::IsWindowEnabled(dialog));
+}
+
 // The language of the pictures taken now: "de" or "en".
 std::string g_language = "de";
 void Shot(HWND wnd, const std::string& name) {
@@ -117,15 +224,11 @@ class WeaveMakerTest : public ::testing::Test {
     // The wizard's library on this thread, on its own language file.
     g_language = "de";
     ASSERT_TRUE(Exists(ProgramTra(_T("WeaveMakerU.tra"))));
-    LW_STARTPARAMS params;
-    ZeroMemory(&params, sizeof(params));
-    params.dwSize = sizeof(params);
-    lstrcpyn(params.szStdFile, ProgramTra(_T("WeaveMakerU.tra")), LW_PATH_CHARS);
-    ASSERT_TRUE(LWStart(&params));
-    ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+    m_library.reset(new makertest::CMakerTestLibrary(ProgramTra(_T("WeaveMakerU.tra"))));
+    ASSERT_TRUE(m_library->Started());
   }
   void TearDown() override {
-    LWEnd();
+    m_library.reset();
     ::SetCurrentDirectory(m_previousDir);
     EXPECT_EQ(0, m_ui.Unanswered());
   }
@@ -162,6 +265,7 @@ class WeaveMakerTest : public ::testing::Test {
   }
 
   lwtest::Watchdog m_dog{120};
+  std::unique_ptr<makertest::CMakerTestLibrary> m_library;
   TCHAR m_previousDir[MAX_PATH] = {0};
   CString m_folder;
   CQueuedUiServices m_ui;
@@ -171,8 +275,11 @@ class WeaveMakerTest : public ::testing::Test {
 TEST_F(WeaveMakerTest, FromScriptToSavedProjectAndBack) {
   m_ui.QueueMessageAnswer(IDYES);  // make a project from Sample.rc
   m_ui.QueueFlag(Germany());
+  ProgressWatch progress;
+  ASSERT_TRUE(progress.Hooked());
   Run(_T("-p Sample"), {
       Do("the new project", [this] {
+        ExpectProgressShownDuringTheScan(Wnd());
         CWizardProject* p = m_dlg->Controller().GetProject();
         ASSERT_NE(nullptr, p);
         EXPECT_EQ("Lingoweave Wizard - Sample.lwp *", Utf8(lwtest::WindowText(Wnd())));
@@ -196,6 +303,7 @@ TEST_F(WeaveMakerTest, FromScriptToSavedProjectAndBack) {
           ::UpdateWindow(Wnd());
           Shot(Wnd(), names[page]);
         }
+        ExpectPagesBelowTabLabels(Wnd(), "de");
         EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(Wnd(), IDC_PROBLEMS)));
         EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(Wnd(), IDC_PROGRAM_NAME)));
         EXPECT_EQ("Ressourcen-Scan erfolgreich durchgef\xC3\xBChrt !", Utf8(lwtest::ItemText(Wnd(), IDC_PROBLEMS)));
@@ -395,6 +503,24 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
   });
 }
 
+// Started in English (the language the user chose last time): the pages lie
+// below the English labels and the add-on list has English captions.
+TEST_F(WeaveMakerTest, StartedInEnglish) {
+  ASSERT_TRUE(LWSwitchFile(ProgramTra(_T("WeaveMakerUEN.tra"))));
+  g_language = "en";
+  Run(CString(), {
+      Do("the dialog in English", [this] {
+        EXPECT_EQ(CString(_T("General")), lwtest::TabLabels(::GetDlgItem(Wnd(), IDC_TAB))[0]);
+        ExpectPagesBelowTabLabels(Wnd(), "en");
+        EXPECT_EQ(CString(_T("File name         ")), lwtest::ListColumns(::GetDlgItem(Wnd(), IDC_ADDON_LIST))[0]);
+        m_dlg->ShowPage(1);
+        ::UpdateWindow(Wnd());
+        Shot(Wnd(), "started_page1");
+      }),
+      Close(IDOK, 0),
+  });
+}
+
 TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
   m_ui.QueueMessageAnswer(IDYES);
   m_ui.QueueFlag(Germany());
@@ -417,6 +543,10 @@ TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
         EXPECT_EQ(CString(_T("Message boxes and property sheets")),
                   lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
         EXPECT_TRUE(m_dlg->Controller().State().projectModified);  // the switch changes nothing of the project
+        EXPECT_EQ((std::vector<CString>{_T("File name         "), _T("Export path       "),
+                                         _T("File information          "), _T("File length")}),
+                  lwtest::ListColumns(::GetDlgItem(Wnd(), IDC_ADDON_LIST)));
+        ExpectPagesBelowTabLabels(Wnd(), "en");
         for (int page = 0; page < 5; ++page) {
           m_dlg->ShowPage(page);
           ::UpdateWindow(Wnd());
@@ -437,6 +567,10 @@ TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
         EXPECT_EQ("Projekt:", Utf8(lwtest::ItemText(Wnd(), IDC_PROJECT_LABEL)));
         EXPECT_EQ(CString(_T("Message Boxen und Property Sheets")),
                   lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
+        EXPECT_EQ((std::vector<CString>{_T("Dateiname         "), _T("Austausch-Pfad    "),
+                                         _T("Datei-Info                          "), _T("Dateil\u00E4nge")}),
+                  lwtest::ListColumns(::GetDlgItem(Wnd(), IDC_ADDON_LIST)));
+        ExpectPagesBelowTabLabels(Wnd(), "de");
       }),
       Close(IDOK, IDNO),
   }, {

@@ -92,21 +92,38 @@ std::vector<CString> TreeItems(HWND tree) {
   return items;
 }
 
+namespace {
+
+// The texts of count items of a common control, each read into an Item
+// (LVCOLUMN, TCITEM) with its text field by get(index, item).
+template <class Item, class Get>
+std::vector<CString> ItemTexts(int count, UINT mask, Get get) {
+  std::vector<CString> texts;
+  for (int i = 0; i < count; ++i) {
+    TCHAR text[kTextChars] = {};
+    Item item = {};
+    item.mask = mask;
+    item.pszText = text;
+    item.cchTextMax = kTextChars;
+    get(i, item);
+    texts.push_back(CString(text));
+  }
+  return texts;
+}
+
+}  // namespace
+
+std::vector<CString> ListColumns(HWND listView) {
+  HWND header = ListView_GetHeader(listView);
+  return ItemTexts<LVCOLUMN>(header ? Header_GetItemCount(header) : 0, LVCF_TEXT,
+                             [listView](int i, LVCOLUMN& column) { ListView_GetColumn(listView, i, &column); });
+}
+
 std::vector<CString> TabLabels(HWND tabOrSheet) {
   HWND tab = tabOrSheet;
   if (IsPropertySheet(tabOrSheet)) tab = reinterpret_cast<HWND>(::SendMessage(tabOrSheet, PSM_GETTABCONTROL, 0, 0));
-  std::vector<CString> labels;
-  int count = TabCtrl_GetItemCount(tab);
-  for (int i = 0; i < count; ++i) {
-    TCHAR text[kTextChars] = {};
-    TCITEM item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = kTextChars;
-    TabCtrl_GetItem(tab, i, &item);
-    labels.push_back(CString(text));
-  }
-  return labels;
+  return ItemTexts<TCITEM>(TabCtrl_GetItemCount(tab), TCIF_TEXT,
+                           [tab](int i, TCITEM& item) { TabCtrl_GetItem(tab, i, &item); });
 }
 
 std::vector<MenuItem> MenuItems(HMENU menu) {

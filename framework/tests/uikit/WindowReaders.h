@@ -22,6 +22,8 @@ CString MessageBoxText(HWND box);
 // Items of a list box, combo box or (this process's) list view; of a list
 // view the column given (0: the items themselves).
 std::vector<CString> ListItems(HWND control, int column = 0);
+// Column captions of a list view (this process), left to right.
+std::vector<CString> ListColumns(HWND listView);
 // Every item of a tree view (this process), depth first, two spaces per level.
 std::vector<CString> TreeItems(HWND tree);
 // Labels of a tab control, or of a property sheet's tabs.

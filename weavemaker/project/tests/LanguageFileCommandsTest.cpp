@@ -4,6 +4,7 @@
 // check box.
 #include "LwFileInfo.h"
 #include "LwvMessage.h"
+#include "LwvPaths.h"
 #include "ScanFixtures.h"
 #include "TestPaths.h"
 #include "WizardTexts.h"
@@ -233,3 +234,63 @@ TEST_F(LanguageFileCommands, TheCheckBoxSetsTheFlagAndMarksBoth) {
 }
 
 }  // namespace
+
+// The current directory as it was, back at the end of a test.
+class CurrentDirectoryScope {
+ public:
+  CurrentDirectoryScope() : m_previous(GetCurrentDirectory()) {}
+  ~CurrentDirectoryScope() { ChangeDirectory(m_previous); }
+
+ private:
+  CString m_previous;
+};
+
+// A project named relative to the current directory: scan and save read
+// and write in the project's folder, also after the current directory has
+// moved into it (as the dialog moves it), and nowhere else.
+TEST(RelativeProjectPath, ScanAndSaveStayInTheProjectFolder) {
+  LwvSetMessageHandler([](LPCTSTR) {});
+  const CString folder = FreshFolder("RelativeProjectPath");
+  ASSERT_FALSE(folder.IsEmpty());
+  ASSERT_TRUE(lwtest::MakeFolder(folder + _T("proj")));
+  WriteText(folder + _T("proj\\A.rc"), kScriptA);
+  CurrentDirectoryScope keep;
+  const struct {
+    const TCHAR* currentDir;  // below folder
+    const TCHAR* projectPath;
+  } cases[] = {{_T(""), _T("proj\\Sample.lwp")}, {_T(""), _T("./proj/Sample.lwp")},
+               {_T("proj"), _T("..\\proj\\Sample.lwp")}, {_T("proj"), _T("Sample.lwp")}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf8(c.projectPath));
+    for (const TCHAR* name : {_T("Sample.tra"), _T("Sample_test.tra")})
+      if (Exists(folder + _T("proj\\") + name)) CFile::Remove(folder + _T("proj\\") + name);
+    ChangeDirectory(folder + c.currentDir);
+    CWizardProject project;
+    project.SetProjectPath(c.projectPath);
+    EXPECT_TRUE(IsFullPath(project.GetProjectPath())) << Utf8(project.GetProjectPath());
+    EXPECT_EQ("Sample.lwp", Utf8(project.GetProjectFileName()));
+    project.SetDefaultTraPath();
+    EXPECT_EQ("Sample.tra", Utf8(project.GetTraPath()));
+    project.AddRcFile(_T("A.rc"));
+    ChangeDirectory(folder + _T("proj"));  // the dialog's move into the project folder
+
+    CWatchedCapture capture;
+    WizardScanServices services;
+    services.capture = &capture;
+    const CString log = project.ScanResources(services);
+    EXPECT_EQ(std::string::npos, Utf8(log).find("A.rc")) << Utf8(log);
+    ASSERT_NE(nullptr, project.GetTraFile()->GetRootNode());
+    project.GetTraFile()->SetProgramName(_T("Sample"));
+    project.GetTraFile()->SetProgramVersion(_T("1.0"));
+    project.GetTraFile()->SetLanguageName(_T("Deutsch"));
+    WizardDialogState state;
+    CQueuedUiServices ui;
+    CLanguageFileCommands commands(project, state, ui);
+    EXPECT_TRUE(commands.OnLanguageFileSave());
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(Exists(folder + _T("proj\\Sample.tra")));
+    EXPECT_TRUE(Exists(folder + _T("proj\\Sample_test.tra")));
+    EXPECT_FALSE(Exists(folder + _T("proj\\proj\\Sample.tra")));
+    EXPECT_FALSE(Exists(folder + _T("Sample.tra")));
+  }
+}

@@ -45,9 +45,8 @@ class ProjectFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = lwtest::ScratchDir((std::string("project_") + info->name()).c_str());
+    dir = lwtest::FreshScratchDir((std::string("project_") + info->name()).c_str());
     ASSERT_FALSE(dir.IsEmpty());
-    for (const std::string& name : FilesIn(dir)) CFile::Remove(dir + CString(name.c_str()));
   }
   CString dir;
 };

@@ -4,6 +4,7 @@
 // started on the test file shows its texts between the markers.
 #include "CaptureWatchdog.h"
 #include "LwFileInfo.h"
+#include "MakerTestLibrary.h"
 #include "Lwv.h"
 #include "ResLiveCapture.h"
 #include "ScanFixtures.h"
@@ -15,6 +16,8 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace scantest;
 
@@ -82,18 +85,14 @@ bool Marked(const CString& text) {
 TEST(SampleScanUnderWine, ScanWritesBothFilesAndTheSampleShowsTheMarkedTexts) {
   lwtest::Watchdog dog(240);
   InitCommonControls();
-  const CString folder = lwtest::ScratchDir("sample_scan");
+  const CString folder = lwtest::FreshScratchDir("sample_scan");
   ASSERT_FALSE(folder.IsEmpty());
 
   // The wizard's own library, started on this thread, for capture mode.
   CTraFile own(new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE));
   ASSERT_TRUE(LwWriteLanguageFile(folder + _T("WeaveMakerU.tra"), own));
-  LW_STARTPARAMS params;
-  ZeroMemory(&params, sizeof(params));
-  params.dwSize = sizeof(params);
-  lstrcpyn(params.szStdFile, folder + _T("WeaveMakerU.tra"), LW_PATH_CHARS);
-  ASSERT_TRUE(LWStart(&params));
-  ASSERT_TRUE(LWAddThread(GetCurrentThreadId()));
+  std::unique_ptr<makertest::CMakerTestLibrary> library(new makertest::CMakerTestLibrary(folder + _T("WeaveMakerU.tra")));
+  ASSERT_TRUE(library->Started());
   HWND wizard = CreateWindowEx(0, _T("STATIC"), _T("Lingoweave Wizard"), WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
                                nullptr, nullptr, GetModuleHandle(nullptr), nullptr);
 
@@ -111,7 +110,7 @@ TEST(SampleScanUnderWine, ScanWritesBothFilesAndTheSampleShowsTheMarkedTexts) {
   services.capture = &live;
   const CString log = project.ScanResources(services);
   DestroyWindow(wizard);
-  LWEnd();
+  library.reset();
   EXPECT_EQ(Utf8(WizardText(kTextScanDone)), Utf8(log));
   EXPECT_EQ((std::vector<std::string>{"3:IDR_MAINFRAME", "3:System Menu"}), GroupNames(*project.GetTraFile(), 0));
   const std::vector<std::string> dialogs = GroupNames(*project.GetTraFile(), 1);

@@ -7,17 +7,7 @@
 
 namespace scantest {
 
-CString FreshFolder(const char* name) {
-#ifdef _WIN32
-  // One folder per run: what an earlier run left stays out of the way.
-  return lwtest::ScratchDir((std::string(name) + "_" + std::to_string(GetCurrentProcessId())).c_str());
-#else
-  CString folder = lwtest::ScratchDir(name);
-  std::string cmd = "rm -rf '" + lw::HostPath(folder) + "'/*";
-  if (folder.IsEmpty() || system(cmd.c_str()) != 0) return CString();
-  return folder;
-#endif
-}
+CString FreshFolder(const char* name) { return lwtest::FreshScratchDir(name); }
 
 void WriteText(const CString& path, const std::string& text) {
   CFile out(path, CFile::modeCreate | CFile::modeWrite);

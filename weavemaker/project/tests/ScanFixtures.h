@@ -14,7 +14,7 @@
 
 namespace scantest {
 
-// A fresh scratch folder (with a trailing separator) for one test.
+// An emptied scratch folder (with a trailing separator) for one test.
 CString FreshFolder(const char* name);
 void WriteText(const CString& path, const std::string& text);
 bool Exists(const CString& path);

@@ -10,12 +10,7 @@
 
 namespace tratest {
 
-inline CString Fresh(const char* name) {
-  CString folder = lwtest::ScratchDir(name);
-  const std::string cmd = "rm -rf '" + lw::HostPath(folder) + "'/*";
-  if (folder.IsEmpty() || system(cmd.c_str()) != 0) return CString();
-  return folder;
-}
+inline CString Fresh(const char* name) { return lwtest::FreshScratchDir(name); }
 
 inline void WriteText(const CString& path, const std::string& text) {
   CFile out(path, CFile::modeCreate | CFile::modeWrite);
