@@ -26,27 +26,6 @@
 
 namespace {
 
-// Under Xvfb no window manager runs, and Wine waits two seconds for one each
-// time a captioned window of its own is hidden (every dialog closed, every
-// scan's progress window). Wine's per-program setting leaves this program's
-// windows to Wine itself, so they close at once as on Windows. Wine reads it
-// when a process starts, so it holds from the next start on: ctest starts
-// the program once without tests before the test (CMakeLists.txt).
-struct UnmanagedWineWindows {
-  UnmanagedWineWindows() {
-    TCHAR module[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
-    CString name(module, length < MAX_PATH ? static_cast<int>(length) : 0);
-    name = name.Mid(name.ReverseFind(_T('\\')) + 1);
-    HKEY key = nullptr;
-    const CString path = _T("Software\\Wine\\AppDefaults\\") + name + _T("\\X11 Driver");
-    if (::RegCreateKeyEx(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-      return;
-    ::RegSetValueEx(key, _T("Managed"), 0, REG_SZ, reinterpret_cast<const BYTE*>(_T("N")), 2 * sizeof(TCHAR));
-    ::RegCloseKey(key);
-  }
-} g_unmanagedWineWindows;
-
 std::string Utf8(const CString& s) {
   const CStringW w(s);
   std::string out;
