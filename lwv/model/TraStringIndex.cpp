@@ -32,12 +32,15 @@ size_t PowerOfTwoAbove(size_t n) {
 
 }  // namespace
 
-CTraStringIndex::CTraStringIndex(size_t buckets) : m_slots(PowerOfTwoAbove(buckets * 2), Slot{TraTextView(), 0, nullptr}) {}
+// Room for buckets keys at most three quarters full.
+CTraStringIndex::CTraStringIndex(size_t buckets)
+    : m_slots(PowerOfTwoAbove(buckets + buckets / 3 + 1), Slot{nullptr, 0, 0, nullptr}) {}
 
 size_t CTraStringIndex::SlotOf(TraTextView key, size_t hash) const {
   const size_t mask = m_slots.size() - 1;
-  size_t i = hash & mask;
-  while (m_slots[i].node && !(m_slots[i].hash == hash && m_slots[i].key == key)) i = (i + 1) & mask;
+  const uint32_t low = static_cast<uint32_t>(hash);
+  size_t i = low & mask;
+  while (m_slots[i].node && !(m_slots[i].hash == low && m_slots[i].Key() == key)) i = (i + 1) & mask;
   return i;
 }
 
@@ -54,15 +57,15 @@ void CTraStringIndex::Put(TraTextView key, size_t hash, CTraNode* node, bool rep
     if (replace) slot.node = node;
     return;
   }
-  slot = Slot{key, hash, node};
+  slot = Slot{key.data(), static_cast<uint32_t>(key.size()), static_cast<uint32_t>(hash), node};
   ++m_count;
 }
 
 void CTraStringIndex::Grow() {
-  std::vector<Slot> old(m_slots.size() * 2, Slot{TraTextView(), 0, nullptr});
+  std::vector<Slot> old(m_slots.size() * 2, Slot{nullptr, 0, 0, nullptr});
   old.swap(m_slots);
   for (const Slot& s : old)
-    if (s.node) m_slots[SlotOf(s.key, s.hash)] = s;
+    if (s.node) m_slots[SlotOf(s.Key(), s.hash)] = s;
 }
 
 int StringIndexSize(int count) {

@@ -8,6 +8,7 @@
 
 #include "TraNode.h"
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -37,10 +38,14 @@ class CTraStringIndex {
   static size_t HashOf(TraTextView key) { return std::hash<TraTextView>()(key); }
 
  private:
+  // 24 bytes: the key's characters and length, the hash's low half (the
+  // slot's place and a quick check before the key is compared), the node.
   struct Slot {
-    TraTextView key;
-    size_t hash;
+    const TCHAR* data;
+    uint32_t length;
+    uint32_t hash;
     CTraNode* node;  // null: the slot is free
+    TraTextView Key() const { return TraTextView(data, length); }
   };
   size_t SlotOf(TraTextView key, size_t hash) const;
   void Put(TraTextView key, size_t hash, CTraNode* node, bool replace);

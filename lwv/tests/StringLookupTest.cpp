@@ -103,6 +103,38 @@ TEST(StringLookup, SeveralLineBreaks) {
   }
 }
 
+// The index past the keys it was made for: it grows and still finds every
+// key, the first or the last node as asked, and nothing it was not given.
+TEST(StringLookup, IndexGrowsPastItsSizeAndKeepsEveryKey) {
+  std::vector<CString> keys;
+  for (int i = 0; i < 3000; ++i) {
+    CString key;
+    key.Format(_T("Text %d"), i * 7919);
+    keys.push_back(key);
+  }
+  keys.push_back(CString());  // the empty text is a key too
+  std::vector<std::unique_ptr<CTraNode>> first, last;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    first.emplace_back(new CTraNode(nullptr));
+    last.emplace_back(new CTraNode(nullptr));
+  }
+  CTraStringIndex index(4);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const TraTextView view(keys[i].GetString(), static_cast<size_t>(keys[i].GetLength()));
+    index.AddIfAbsent(view, first[i].get());
+    index.AddIfAbsent(view, last[i].get());  // kept out: the key is there
+  }
+  for (size_t i = 0; i < keys.size(); i += 2) {
+    const TraTextView view(keys[i].GetString(), static_cast<size_t>(keys[i].GetLength()));
+    index.Set(view, last[i].get());  // replaces
+  }
+  EXPECT_EQ(keys.size(), index.GetCount());
+  for (size_t i = 0; i < keys.size(); ++i)
+    EXPECT_EQ(i % 2 == 0 ? last[i].get() : first[i].get(), index.Find(keys[i])) << CStringA(keys[i]).GetString();
+  for (const TCHAR* absent : {_T("Text 1"), _T("Text"), _T("text 0"), _T("Text 00")})
+    EXPECT_EQ(nullptr, index.Find(absent)) << CStringA(absent).GetString();
+}
+
 TEST(StringLookup, LaterStringWinsAndALookupNeverBuildsTheIndexes) {
   auto file = Strings({{_T("Same"), _T("first")}, {_T("Same"), _T("second")}}, {{_T("Same"), _T("third")}});
   CString text = _T("Same");
