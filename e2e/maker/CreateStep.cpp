@@ -9,6 +9,7 @@
 #include "SavedFiles.h"
 #include "StdDlgModels.h"
 #include "TestMarkers.h"
+#include "TestPaths.h"
 #include "WeaveMakerDlg.h"
 #include "WeaveMakerIds.h"
 
@@ -26,7 +27,8 @@ const int kChosenBoxes[] = {IDC_STD_FIND, IDC_STD_COLOR, IDC_STD_BUTTONS};
 
 TEST(E2eMakerCreate, ProjectFromTheSampleScriptSavedWithBothLanguageFiles) {
   lwtest::Watchdog dog(150);
-  e2e::ClearFolder(e2e::WorkFolder());
+  ASSERT_TRUE(lwtest::MakeFolder(e2e::WorkFolder()));
+  lwtest::ClearFolder(e2e::WorkFolder());  // what a killed earlier run left goes too
   for (const char* source : {"samples/Sample.rc", "samples/resource.h", "framework/win32/FrameworkIds.h"})
     e2e::CopySource(source, e2e::WorkFolder());
   ASSERT_FALSE(HasFatalFailure());

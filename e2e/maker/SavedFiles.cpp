@@ -66,19 +66,6 @@ bool WriteBytes(const CString& path, const std::string& bytes) {
   return true;
 }
 
-void ClearFolder(const CString& folder) {
-  ASSERT_TRUE(lwtest::MakeFolder(folder)) << CStringA(folder).GetString();
-  WIN32_FIND_DATA data;
-  HANDLE found = ::FindFirstFile(folder + _T("*"), &data);
-  if (found == INVALID_HANDLE_VALUE) return;
-  do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      EXPECT_TRUE(::DeleteFile(folder + data.cFileName)) << CStringA(data.cFileName).GetString();
-    }
-  } while (::FindNextFile(found, &data));
-  ::FindClose(found);
-}
-
 void CopySource(const char* relative, const CString& folder) {
   CString from = CString(LW_SOURCE_DIR) + _T("\\") + CString(relative);
   from.Replace(_T('/'), _T('\\'));

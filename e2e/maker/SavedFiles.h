@@ -32,9 +32,6 @@ bool HasCountryFlag(const CTraFile& file, const TCHAR* country);
 std::string ReadBytes(const CString& path);
 bool WriteBytes(const CString& path, const std::string& bytes);
 
-// Deletes the folder's files (made first when it is missing): what a killed
-// earlier run left goes too.
-void ClearFolder(const CString& folder);
 // Copies a file of the source tree (relative path with '/') into folder.
 void CopySource(const char* relative, const CString& folder);
 
