@@ -14,6 +14,7 @@ int CResFile::Parse(const CSourceTokenList* list, int start, CResProblemLog& log
   int i = start < 0 ? 0 : start;
   const int count = list->GetCount();
   while (i < count) {
+    log.CountStep();
     const CString& word = list->GetText(i);
     std::unique_ptr<CResItem> item;
     CResGroup* group = nullptr;
