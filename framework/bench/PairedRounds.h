@@ -1,12 +1,15 @@
 // Times the two sides of a benchmark's comparison in turns (A, B, A, B, ...
 // over a number of rounds), so that a machine whose speed drifts slows both
 // sides alike, and prints their fastest and median rounds, the ratio of the
-// minimums and of the medians, and the spread of the ratio over the rounds.
-// For benchmark programs only; no test uses it.
+// medians and of the minimums, and the spread of the ratio over the rounds.
+// A round is the processor time of the calling thread, which other programs
+// on a busy machine do not add to. For native benchmark programs only; no
+// test uses it.
 #pragma once
 
+#include <time.h>
+
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -47,11 +50,18 @@ struct PairedRounds {
   }
 };
 
+// Processor seconds this thread has used.
+inline double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
 template <class Work>
 double SecondsOf(Work&& work) {
-  const auto start = std::chrono::steady_clock::now();
+  const double start = ThreadSeconds();
   work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return ThreadSeconds() - start;
 }
 
 // Runs sideA then sideB, rounds times (at least one).
@@ -65,14 +75,15 @@ PairedRounds TimeInTurns(int rounds, A&& sideA, B&& sideB) {
   return result;
 }
 
-// Two lines: each side's fastest and median round in milliseconds, then the
-// ratio A / B of the minimums and of the medians with the rounds' spread.
+// Three lines: each side's fastest and median round in milliseconds, then the
+// ratio A / B of the medians (the steadier from run to run on a busy
+// machine), of the minimums, and the lowest and highest ratio of one round.
 inline void PrintPaired(const char* nameA, const char* nameB, const PairedRounds& p) {
-  std::printf("  %-28s %9.3f ms fastest, %9.3f ms median (%zu rounds)\n", nameA, p.a.Min() * 1e3,
+  std::printf("  %-28s %9.3f ms fastest, %9.3f ms median (%zu rounds, thread time)\n", nameA, p.a.Min() * 1e3,
               p.a.Median() * 1e3, p.a.seconds.size());
   std::printf("  %-28s %9.3f ms fastest, %9.3f ms median\n", nameB, p.b.Min() * 1e3, p.b.Median() * 1e3);
-  std::printf("  ratio %s / %s: %.2f of the minimums, %.2f of the medians, rounds %.2f to %.2f\n", nameA, nameB,
-              p.RatioOfMinimums(), p.RatioOfMedians(), p.LowestRoundRatio(), p.HighestRoundRatio());
+  std::printf("  ratio %s / %s: %.2f of the medians (%.2f of the minimums; rounds %.2f to %.2f)\n", nameA, nameB,
+              p.RatioOfMedians(), p.RatioOfMinimums(), p.LowestRoundRatio(), p.HighestRoundRatio());
 }
 
 }  // namespace lwbench

@@ -39,12 +39,12 @@ void ReadScript(const std::string& script) {
 void CompareNesting(const char* what, const std::string& nested, const std::string& flat) {
   const double mbNested = static_cast<double>(nested.size()) / (1024.0 * 1024.0);
   const double mbFlat = static_cast<double>(flat.size()) / (1024.0 * 1024.0);
-  lwbench::PairedRounds p = lwbench::TimeInTurns(15, [&] { ReadScript(nested); }, [&] { ReadScript(flat); });
+  lwbench::PairedRounds p = lwbench::TimeInTurns(80, [&] { ReadScript(nested); }, [&] { ReadScript(flat); });
   std::printf("%s menus, %.2f MB nested, %.2f MB flat:\n", what, mbNested, mbFlat);
   lwbench::PrintPaired("nested", "flat", p);
-  const double speed = (mbNested / p.a.Min()) / (mbFlat / p.b.Min());
-  std::printf("  nested %.1f MB/s, flat %.1f MB/s: nested reads at %.2f of flat (goal >= 0.33: %s)\n",
-              mbNested / p.a.Min(), mbFlat / p.b.Min(), speed, speed >= 1.0 / 3 ? "met" : "MISSED");
+  const double nestedSpeed = mbNested / p.a.Median(), flatSpeed = mbFlat / p.b.Median();
+  std::printf("  nested %.1f MB/s, flat %.1f MB/s (medians): nested reads at %.2f of flat (goal >= 0.33: %s)\n",
+              nestedSpeed, flatSpeed, nestedSpeed / flatSpeed, nestedSpeed >= flatSpeed / 3 ? "met" : "MISSED");
 }
 
 }  // namespace
@@ -74,17 +74,19 @@ int main(int argc, char** argv) {
                 set.GetTokenList()->GetCount(), root->CountNodes(), log.GetCount());
     std::printf("tokenize %.3f s (%.1f MB/s), parse %.3f s, tree %.3f s, total %.3f s: %.1f MB/s\n", Seconds(t0, t1),
                 mb / Seconds(t0, t1), Seconds(t1, t2), Seconds(t2, t3), Seconds(t0, t3), mb / Seconds(t0, t3));
-    // Popups 30 deep with an item on each level, against one popup of items.
-    std::string deep = "1 MENU\nBEGIN\n", shallow = "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n";
-    for (int i = 0; i < 30; ++i) deep += " POPUP \"&Level\"\n BEGIN\n  MENUITEM \"&Command\", ID_CMD\n";
+    // Popups 30 deep with an item on each level, against the same 30 popups
+    // side by side: the same tokens, only the ENDs stand elsewhere.
+    const std::string popup = " POPUP \"&Level\"\n BEGIN\n  MENUITEM \"&Command\", ID_CMD\n";
+    std::string deep = "1 MENU\nBEGIN\n", flat = deep;
+    for (int i = 0; i < 30; ++i) deep += popup;
     for (int i = 0; i < 30; ++i) deep += " END\n";
+    for (int i = 0; i < 30; ++i) flat += popup + " END\n";
     deep += "END\n";
-    while (shallow.size() + 10 < deep.size()) shallow += "  MENUITEM \"&Command\", ID_CMD\n";
-    shallow += " END\nEND\n";
-    const size_t kBytes = 2 * 1024 * 1024;
-    CompareNesting("closed", Repeat(deep, kBytes), Repeat(shallow, kBytes));
-    CompareNesting("unclosed", Repeat("1 MENU BEGIN POPUP \"a\" BEGIN ", kBytes / 8),
-                   Repeat("1 MENU BEGIN MENUITEM \"a\" ", kBytes / 8));
+    flat += "END\n";
+    const size_t kBytes = 512 * 1024;
+    CompareNesting("closed", Repeat(deep, kBytes), Repeat(flat, kBytes));
+    CompareNesting("unclosed", Repeat("1 MENU BEGIN POPUP \"a\" BEGIN ", kBytes / 4),
+                   Repeat("1 MENU BEGIN MENUITEM \"a\" ", kBytes / 4));
   } catch (const CException& e) {
     std::fprintf(stderr, "failed: %s\n", CStringA(e.GetErrorMessage()).GetString());
     return 1;
