@@ -56,7 +56,7 @@ bool CMakerUiServices::PickFlag(LwFlagChoice& flag) {
   CLanguageFlagDlg dialog(nullptr, IDD_LANGUAGEFLAG_WIZARD, IDD_FLAGBACKGROUND_WIZARD);
   const INT_PTR result = dialog.DoModal();
   if (result == -1) {
-    ShowMessage(Loaded(IDS_PICKER_FAILED), MB_OK | MB_ICONEXCLAMATION);
+    flag.failed = true;  // the caller says what that means for it
     return false;
   }
   if (result != IDOK) return false;
@@ -89,6 +89,7 @@ BEGIN_MESSAGE_MAP(CWeaveMakerDlg, CDialog)
   ON_NOTIFY(NM_KILLFOCUS, IDC_ADDON_LIST, OnListNotify)
   ON_EN_UPDATE(IDC_ADDON_DESCRIPTION, OnChangeAddOnDescription)
   ON_EN_UPDATE(IDC_ADDON_EXPORT, OnChangeAddOnExportPath)
+  ON_EN_KILLFOCUS(IDC_ADDON_EXPORT, OnLeaveAddOnExportPath)
   ON_BN_CLICKED(IDC_PROJECT_NEW, OnProjectNew)
   ON_COMMAND(ID_PROJECT_NEW, OnProjectNew)
   ON_BN_CLICKED(IDC_PROJECT_OPEN, OnProjectOpen)
@@ -164,6 +165,7 @@ BOOL CWeaveMakerDlg::OnInitDialog() {
   m_addOnList.InsertColumns(Loaded(kAddOnColumns[0]), Loaded(kAddOnColumns[1]), Loaded(kAddOnColumns[2]),
                             Loaded(kAddOnColumns[3]));
   SetUpButtons();
+  GetDlgItemText(IDC_TEST_CHECK, m_strTestCheckCaption);
   SetProjectChanged(FALSE);
   ShowPage(0);
   CRect window;
@@ -234,7 +236,8 @@ void CWeaveMakerDlg::OnLanguageSwitched() {
   PlacePages();  // the library may have moved the tab control
   SetAddOnColumnCaptions();
   SetProjectChanged(FALSE);
-  ShowProblems(m_pController->GetProblems());
+  if (m_pController->GetProject()) ShowProblems(m_pController->GetProblems());
+  else m_problems.SetWindowText(Loaded(IDS_NO_MESSAGES));
   Invalidate(TRUE);
 }
 
@@ -300,6 +303,8 @@ void CWeaveMakerDlg::SetProjectChanged(BOOL noCopy) {
     CString caption;
     caption.Format(Loaded(IDS_TEST_FILE_CHECK).GetString(), project->GetTestFileName().GetString());
     SetDlgItemText(IDC_TEST_CHECK, caption);
+  } else if (!project) {
+    SetDlgItemText(IDC_TEST_CHECK, m_strTestCheckCaption);
   }
   UpdateControls(noCopy);
 }
@@ -340,13 +345,13 @@ void CWeaveMakerDlg::UpdateAddOnEdits() {
 }
 
 void CWeaveMakerDlg::FillHeaderEdits() {
-  CWizardProject* project = m_pController->GetProject();
-  if (!project) return;
-  const CTraFile& file = *project->GetTraFile();
-  m_bFilling = true;
-  SetDlgItemText(IDC_PROGRAM_NAME, file.GetProgramName());
-  SetDlgItemText(IDC_PROGRAM_VERSION, file.GetProgramVersion());
-  SetDlgItemText(IDC_LANGUAGE_NAME, file.GetLanguageName());
+  if (!m_hWnd) return;
+  const CWizardProject* project = m_pController->GetProject();
+  const CTraFile* file = project ? project->GetTraFile() : nullptr;
+  m_bFilling = true;  // without a project the edits are emptied
+  SetDlgItemText(IDC_PROGRAM_NAME, file ? file->GetProgramName() : CString());
+  SetDlgItemText(IDC_PROGRAM_VERSION, file ? file->GetProgramVersion() : CString());
+  SetDlgItemText(IDC_LANGUAGE_NAME, file ? file->GetLanguageName() : CString());
   m_bFilling = false;
 }
 
@@ -364,8 +369,7 @@ void CWeaveMakerDlg::CopyHeaderEdits() {
 }
 
 void CWeaveMakerDlg::ShowProblems(const CString& log) {
-  CString text = log.IsEmpty() ? Loaded(IDS_NO_MESSAGES) : log;
-  if (m_problems.m_hWnd) m_problems.SetWindowText(text);
+  if (m_problems.m_hWnd) m_problems.SetWindowText(log);
 }
 
 void CWeaveMakerDlg::ProjectFolderChanged(const CString& folder) {
@@ -440,15 +444,23 @@ void CWeaveMakerDlg::OnChangeAddOnExportPath() {
   CString text;
   GetDlgItemText(IDC_ADDON_EXPORT, text);
   const int index = m_nSelectedAddOn;
-  const CAddOnFile* file = m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index);
-  if (m_pController->SetAddOnExportPath(index, text)) {
-    m_addOnList.UpdateRow(index, *file);
-  } else if (file) {
-    m_bFilling = true;  // back to what is stored
-    SetDlgItemText(IDC_ADDON_EXPORT, file->GetExportPath());
-    m_bFilling = false;
-  }
+  if (m_pController->SetAddOnExportPath(index, text))
+    m_addOnList.UpdateRow(index, *m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index));
   UpdateControls(FALSE);
+}
+
+// Checked when the edit is left: while typing, a path passes through forms
+// that are not allowed.
+void CWeaveMakerDlg::OnLeaveAddOnExportPath() {
+  if (m_bFilling || m_nSelectedAddOn < 0 || m_bClosing) return;
+  CString text;
+  GetDlgItemText(IDC_ADDON_EXPORT, text);
+  const int index = m_nSelectedAddOn;
+  if (m_pController->LeaveAddOnExportPath(index, text)) return;
+  const CAddOnFile* file = m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index);
+  m_bFilling = true;  // back to what is stored
+  SetDlgItemText(IDC_ADDON_EXPORT, file ? file->GetExportPath() : CString());
+  m_bFilling = false;
 }
 
 void CWeaveMakerDlg::OnResourceRemove() { m_pController->RemoveScripts(m_rcList.SelectedScripts()); }
@@ -497,17 +509,21 @@ void CWeaveMakerDlg::OnAbout() {
   dialog.DoModal();
 }
 
-// Help only with a help file beside the program: without one WinHelp would
-// hang looking for it.
-void CWeaveMakerDlg::OnHelp() {
+// The help file beside the program, or "" when there is none: without one
+// WinHelp would hang looking for it.
+static CString HelpFile() {
   TCHAR module[MAX_PATH] = {0};
   const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
   CString help(module, length < MAX_PATH ? static_cast<int>(length) : 0);
   const int dot = help.ReverseFind(_T('.'));
-  if (dot < 0) return;
+  if (dot < 0) return CString();
   help = help.Left(dot) + _T(".hlp");
-  if (::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES) return;
-  ::WinHelp(m_hWnd, help, HELP_CONTEXT, 0x20000 + IDD_WEAVEMAKER_DIALOG);
+  return ::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES ? CString() : help;
+}
+
+void CWeaveMakerDlg::OnHelp() {
+  const CString help = HelpFile();
+  if (!help.IsEmpty()) ::WinHelp(m_hWnd, help, HELP_CONTEXT, 0x20000 + IDD_WEAVEMAKER_DIALOG);
 }
 
 void CWeaveMakerDlg::ProcessCommandLine() {
@@ -552,6 +568,8 @@ void CWeaveMakerDlg::OnSaveAndClose() {
 }
 
 void CWeaveMakerDlg::OnDestroy() {
+  const CString help = HelpFile();  // help that was opened ends with the wizard
+  if (!help.IsEmpty()) ::WinHelp(m_hWnd, help, HELP_QUIT, 0);
   m_pFlag.reset();
   m_pProgress.reset();
   Default();

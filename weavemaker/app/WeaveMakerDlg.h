@@ -77,6 +77,7 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   void OnListNotify(NMHDR* header, LRESULT* result);
   void OnChangeAddOnDescription();
   void OnChangeAddOnExportPath();
+  void OnLeaveAddOnExportPath();
 
   void OnProjectNew() { m_pController->OnProjectNew(); }
   void OnProjectOpen() { m_pController->OnProjectOpen(); }
@@ -133,5 +134,6 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   bool m_bFilling = false;  // the dialog itself writes into the edits
   bool m_bClosing = false;
   CString m_strCommandLine;
+  CString m_strTestCheckCaption;  // the check box's caption without a project
   CString m_strTabCaptions[5];
 };
