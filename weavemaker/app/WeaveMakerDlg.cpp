@@ -444,8 +444,9 @@ void CWeaveMakerDlg::OnChangeAddOnExportPath() {
   CString text;
   GetDlgItemText(IDC_ADDON_EXPORT, text);
   const int index = m_nSelectedAddOn;
-  if (m_pController->SetAddOnExportPath(index, text))
-    m_addOnList.UpdateRow(index, *m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index));
+  // What is not stored stays in the edit as typed, until the edit is left.
+  if (!m_pController->SetAddOnExportPath(index, text)) return;
+  m_addOnList.UpdateRow(index, *m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index));
   UpdateControls(FALSE);
 }
 

@@ -12,6 +12,7 @@
 namespace {
 
 const TCHAR kProjectFilter[] = _T("Weavecraft (*.lwp)|*.lwp||");
+const WORD kGermanPrimary = 0x07;
 
 bool IsRelative(const CString& path) { return !path.IsEmpty() && !IsFullPath(path); }
 
@@ -306,9 +307,11 @@ bool CMakerController::ChooseLanguageFlag(UINT failedText) {
   // A language name nobody typed follows the language picked.
   m_view.CopyHeaderEdits();
   const CString name = file.GetLanguageName();
-  const CString picked = LanguageNameOf(flag.langId);
-  if (!picked.IsEmpty() && (name.IsEmpty() || name == CWizardProject::DefaultLanguageName() ||
-                            name == LanguageNameOf(file.GetLanguageId()))) {
+  // German, the default, has its name in the wizard's own language.
+  const bool german = (flag.langId & 0x3FF) == kGermanPrimary;
+  const CString picked = german ? CWizardProject::DefaultLanguageName() : LanguageNameOf(flag.langId);
+  if (!picked.IsEmpty() && name != picked &&
+      (name.IsEmpty() || name == CWizardProject::DefaultLanguageName() || name == LanguageNameOf(file.GetLanguageId()))) {
     file.SetLanguageName(picked);
     m_view.FillHeaderEdits();
   }
