@@ -81,18 +81,25 @@ CString ComparablePath(const CString& path) {
 }
 
 // One line for every "#include" of a resource script that is not one of
-// the project's scripts: its texts are not read.
+// the project's scripts: its texts are not read. A project script of the
+// same name counts as the one meant, as the resource compiler may have
+// found it in a folder of its own include path.
 void LogIncludesOutside(const CSourceTokenList& list, const CWizardProject& project, CResProblemLog& log) {
   std::vector<CString> scripts;
-  for (int i = 0; i < project.GetRcFileCount(); ++i)
+  for (int i = 0; i < project.GetRcFileCount(); ++i) {
     scripts.push_back(ComparablePath(project.ResolvePath(project.GetRcFile(i))));
+    scripts.push_back(ComparablePath(GetFileNamePart(project.GetRcFile(i))));
+  }
   for (int i = 0; i + 2 < list.GetCount(); ++i) {
     if (!list.IsText(i, _T("#")) || !list.IsText(i + 1, _T("include")) || list.GetKind(i + 2) != kTokenString) continue;
     const CString& name = list.GetText(i + 2);
     if (!IsScriptName(name)) continue;
     const CString included = IsFullPath(name) ? name : GetDirectoryPart(list.GetFileName(i + 2)) + name;
     const CString path = ComparablePath(project.ResolvePath(included));
-    if (std::find(scripts.begin(), scripts.end(), path) == scripts.end()) log.Add(kMsgIncludeOutside, list, i + 2);
+    const CString alone = ComparablePath(GetFileNamePart(name));
+    if (std::find(scripts.begin(), scripts.end(), path) == scripts.end() &&
+        std::find(scripts.begin(), scripts.end(), alone) == scripts.end())
+      log.Add(kMsgIncludeOutside, list, i + 2);
   }
 }
 
