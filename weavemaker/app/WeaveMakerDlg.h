@@ -9,6 +9,7 @@
 #include "FlagPickerAnswer.h"
 #include "MakerController.h"
 #include "MakerControls.h"
+#include "MakerPages.h"
 #include "SettingsDialogs.h"
 #include "TabCtrl.h"
 
@@ -122,7 +123,7 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   CTraFileListCtrl m_traList;
   CRcFileListCtrl m_rcList;
   CAddOnListCtrl m_addOnList;
-  CHoverButton m_buttons[12];
+  CHoverButton m_buttons[kMakerButtonCount];
   std::unique_ptr<CFlagStatic> m_pFlag;
   std::unique_ptr<CProgressDlg> m_pProgress;
   std::unique_ptr<CResLiveCapture> m_pCapture;
@@ -135,5 +136,4 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   bool m_bClosing = false;
   CString m_strCommandLine;
   CString m_strTestCheckCaption;  // the check box's caption without a project
-  CString m_strTabCaptions[5];
 };

@@ -53,6 +53,12 @@ std::vector<MakerEnabled> MakerEnabling(const MakerStateFlags& f) {
   return out;
 }
 
+bool MakerIsMenuCommand(UINT id) { return id >= kFirstMenuCommand || id == ID_APP_ABOUT_WIZARD; }
+
+bool MakerFlagHit(const CRect& frame, const CPoint& point) {
+  return CRect(frame.left, frame.top, frame.left + kMakerFlagSide, frame.top + kMakerFlagSide).PtInRect(point) != FALSE;
+}
+
 CString MakerTitle(const CString& base, bool project, const CString& projectFileName, bool modified) {
   CString title = base;
   if (!project) return title;

@@ -79,7 +79,7 @@ void ExpectEnablingMatches(CWeaveMakerDlg& dlg, const char* step) {
   flags.scriptSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_RC_LIST)) > 0;
   flags.addOnsSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_ADDON_LIST));
   for (const MakerEnabled& e : MakerEnabling(flags)) {
-    if (e.id >= 32768 || e.id == ID_APP_ABOUT_WIZARD)
+    if (MakerIsMenuCommand(e.id))
       EXPECT_EQ(e.enabled, MenuEnabled(dlg.m_hWnd, e.id)) << step << ": menu " << e.id;
     else
       EXPECT_EQ(e.enabled, Enabled(dlg.m_hWnd, static_cast<int>(e.id))) << step << ": control " << e.id;
