@@ -449,6 +449,10 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
         EXPECT_EQ(nullptr, m_dlg->Controller().GetProject());
         EXPECT_EQ("Lingoweave Wizard", Utf8(lwtest::WindowText(Wnd())));
         ExpectEnablingMatches(*m_dlg, "no project");
+        // Nothing of the old project stays behind.
+        EXPECT_EQ("Ver\xC3\xA4nderte Testversion", Utf8(lwtest::ItemText(Wnd(), IDC_TEST_CHECK)));
+        for (int id : {IDC_PROGRAM_NAME, IDC_PROGRAM_VERSION, IDC_LANGUAGE_NAME})
+          EXPECT_EQ("", Utf8(lwtest::ItemText(Wnd(), id))) << id;
       }),
       Do("open", [&] {
         m_ui.QueueFile(m_folder + _T("Other.lwp"));
