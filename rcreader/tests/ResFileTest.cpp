@@ -254,13 +254,13 @@ TEST(ResFile, UnclosedStatementsStayLinear) {
     const char* unit;
     int repeat;
   } cases[] = {
-      {"a DIALOG 0,0,1,1 BEGIN ", 3000},
-      {"STRINGTABLE BEGIN ", 4000},
-      {"1 MENU BEGIN MENUITEM \"a\" ", 3000},
-      {"1 MENU BEGIN POPUP \"a\" BEGIN ", 3000},
-      {"1 MENU BEGIN POPUP \"a\" BEGIN MENUITEM \"b\" POPUP \"c\" BEGIN ", 2000},
-      {"a TOOLBAR 16, 15 BEGIN BUTTON 1 ", 3000},
-      {"a TOOLBAR 16, 15 ", 3000},
+      {"a DIALOG 0,0,1,1 BEGIN ", 1000},
+      {"STRINGTABLE BEGIN ", 1500},
+      {"1 MENU BEGIN MENUITEM \"a\" ", 1000},
+      {"1 MENU BEGIN POPUP \"a\" BEGIN ", 1000},
+      {"1 MENU BEGIN POPUP \"a\" BEGIN MENUITEM \"b\" POPUP \"c\" BEGIN ", 700},
+      {"a TOOLBAR 16, 15 BEGIN BUTTON 1 ", 1000},
+      {"a TOOLBAR 16, 15 ", 1000},
   };
   for (const auto& c : cases) {
     std::string s;
@@ -275,7 +275,7 @@ TEST(ResFile, UnclosedStatementsStayLinear) {
 // Menus nested deeper than the reader keeps, closed only at the end of the
 // script: each fails, and the levels beyond the limit are walked once.
 TEST(ResFile, MenusTooDeepInsideEachOtherStayLinear) {
-  const int kMenus = 2000;
+  const int kMenus = 600;
   std::string s;
   for (int i = 0; i < kMenus; ++i) s += "1 MENU BEGIN POPUP \"a\" BEGIN ";
   for (int i = 0; i < 2 * kMenus; ++i) s += "END ";
