@@ -5,6 +5,7 @@
 #include "Lwv.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
+#include "Printers.h"
 #include "SwitchDlgModel.h"
 #include "TranslationManager.h"
 
@@ -12,13 +13,6 @@
 
 #include <cstring>
 #include <vector>
-
-#include <ostream>
-
-// Readable CString values in test failures.
-inline void PrintTo(const CString& s, std::ostream* os) {
-  *os << '"' << lw::ToNarrow(s.GetString(), lw::StrLen(s.GetString()), CP_UTF8) << '"';
-}
 
 namespace mgrtest {
 

@@ -17,7 +17,6 @@
 
 #include <functional>
 
-void PrintTo(const CString& s, std::ostream* os);
 
 namespace {
 

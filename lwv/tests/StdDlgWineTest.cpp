@@ -22,9 +22,6 @@
 #include <map>
 #include <memory>
 
-// Readable failures.
-void PrintTo(const CString& s, std::ostream* os) { *os << '"' << CStringA(s).GetString() << '"'; }
-
 namespace {
 
 using stddlgtest::ItemText;
