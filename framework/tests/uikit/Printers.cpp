@@ -1,5 +1,0 @@
-#include "Printers.h"
-
-void PrintTo(const CString& s, std::ostream* os) {
-  *os << '"' << lw::ToNarrow(s.GetString(), lw::StrLen(s.GetString()), CP_UTF8) << '"';
-}
