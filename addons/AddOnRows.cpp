@@ -1,8 +1,9 @@
 #include "AddOnRows.h"
 
+#include "LwvPaths.h"
+
 CString AddOnExtensionOf(const CString& fileName) {
-  const int dot = fileName.ReverseFind(_T('.'));
-  return dot < 0 ? CString() : fileName.Mid(dot + 1);
+  return fileName.Find(_T('.')) < 0 ? CString() : GetExtension(fileName);
 }
 
 AddOnImage AddOnImageFor(const CString& fileName) {

@@ -5,12 +5,15 @@
 
 #include "Framework.h"
 
-// Images of the list's bitmap strip.
+// Images of the lists' bitmap strips; the editor's list also marks a
+// translation's files as imported or not.
 enum AddOnImage {
   kAddOnImageOther = 1,
   kAddOnImageText = 2,
   kAddOnImageProgram = 3,
   kAddOnImageArchive = 4,
+  kAddOnImageNotImported = 5,
+  kAddOnImageImported = 6,
 };
 
 // The text after the last dot of the name (case kept); "" without a dot.

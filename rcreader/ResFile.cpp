@@ -65,10 +65,6 @@ CTraNode* CResFile::CreateNode(CTraNode* parent) {
   return root;
 }
 
-bool CResFile::AddDialog(std::unique_ptr<CResDialog> dialog) { return m_dialogs.Add(std::move(dialog)) > 0; }
-
-bool CResFile::AddMenu(std::unique_ptr<CResMenu> menu) { return m_menus.Add(std::move(menu)) > 0; }
-
 bool CResFile::HasRoom(CResGroup& group, const CString& name, CResProblemLog& log) {
   if (!group.IsFull()) return true;
   bool& logged = m_suppliedDroppedLogged[&group == &m_dialogs ? 0 : 1];

@@ -18,11 +18,6 @@ class CResFile : public CResItem {
   // The root "RCFile" with the groups in the order menus, dialogs, string tables.
   CTraNode* CreateNode(CTraNode* parent) override;
 
-  // Items no script contains are added here; false (and the item dropped)
-  // when the group is full.
-  bool AddDialog(std::unique_ptr<CResDialog> dialog);
-  bool AddMenu(std::unique_ptr<CResMenu> menu);
-
   // The entries the library supplies. An entry that does not fit into its
   // full group, and a capture that failed, is a line of the log; the entry
   // of a failed capture is added with empty texts.

@@ -20,11 +20,7 @@ inline bool WorkFileExists(const TCHAR* name) {
   return GetFileAttributes(WorkFile(name)) != INVALID_FILE_ATTRIBUTES;
 }
 
-inline std::unique_ptr<CTraFile> ReadWorkFile(const TCHAR* name) {
-  std::unique_ptr<CTraFile> file(new CTraFile);
-  if (!LwReadLanguageFile(WorkFile(name), *file, LW_READ_WHOLE)) file.reset();
-  return file;
-}
+inline std::unique_ptr<CTraFile> ReadWorkFile(const TCHAR* name) { return lwtest::ReadLanguageFile(WorkFile(name)); }
 
 class DeskE2e : public deskwine::DeskWine {
  protected:

@@ -4,6 +4,7 @@
 // and keep them; it drives no window.
 #pragma once
 
+#include "LanguageFiles.h"
 #include "TraFile.h"
 #include "TraNode.h"
 
@@ -49,15 +50,7 @@ inline bool IsNodeOf(const CTraNode* node, const TypedText& text) {
   return section && section->m_strOriginal == text.section;
 }
 
-// The first node below node, depth first, that passes fits; null when none does.
-template <class Fits>
-const CTraNode* FindNode(const CTraNode* node, const Fits& fits) {
-  if (!node) return nullptr;
-  if (fits(node)) return node;
-  for (int i = 0; i < node->GetChildCount(); ++i)
-    if (const CTraNode* found = FindNode(node->GetChild(i), fits)) return found;
-  return nullptr;
-}
+using lwtest::FindNode;
 
 inline const CTraNode* FindTypedNode(const CTraFile& file, const TypedText& text) {
   return FindNode(file.GetRootNode(), [&](const CTraNode* node) { return IsNodeOf(node, text); });

@@ -6,6 +6,7 @@
 #include "E2eWork.h"
 #include "EnglishTexts.h"
 #include "LwvSwitchDlg.h"
+#include "RememberedLanguage.h"
 #include "UiTestKit.h"
 
 #include "SampleApp.h"
@@ -28,20 +29,11 @@ using lwtest::SaveScreenshot;
 using lwtest::WindowText;
 
 std::unique_ptr<CTraFile> ReadWorkFile(const TCHAR* name) {
-  std::unique_ptr<CTraFile> file(new CTraFile);
-  if (!LwReadLanguageFile(CString(WorkFolder()) + name, *file, LW_READ_WHOLE)) file.reset();
-  return file;
+  return lwtest::ReadLanguageFile(CString(WorkFolder()) + name);
 }
 
 // The sample's remembered language file is forgotten: it starts on the file it is given.
-void ForgetRememberedFile() {
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Beispiel\\Lingoweave"), 0, KEY_SET_VALUE, &key) !=
-      ERROR_SUCCESS)
-    return;
-  RegDeleteValue(key, _T("LastTraFile"));
-  RegCloseKey(key);
-}
+void ForgetRememberedFile() { lwtest::ForgetLanguageFile(_T("Software\\Lingoweave\\Beispiel")); }
 
 CString Typed(const TCHAR* german) {
   for (const TypedText& text : kTypedTexts)

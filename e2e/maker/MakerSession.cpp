@@ -3,6 +3,7 @@
 #include "LanguageCatalogue.h"
 #include "LanguageFlagDlg.h"
 #include "LwvMessage.h"
+#include "RememberedLanguage.h"
 #include "WeaveMakerApp.h"
 #include "WeaveMakerDlg.h"
 
@@ -20,14 +21,7 @@ void KeepLibraryMessage(LPCTSTR text) { g_libraryMessages.push_back(text); }
 
 // The library starts in the language file it remembers from the last run
 // (a user's switch, an earlier test): start as on a first run.
-void ForgetLastLanguage() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\WeaveMakerU\\Lingoweave"), 0, KEY_SET_VALUE,
-                     &key) == ERROR_SUCCESS) {
-    ::RegDeleteValue(key, _T("LastTraFile"));
-    ::RegCloseKey(key);
-  }
-}
+void ForgetLastLanguage() { lwtest::ForgetLanguageFile(_T("Software\\Lingoweave\\WeaveMakerU")); }
 
 CLanguageFlagDlg* FindPicker() {
   HWND found = lwtest::FindOwnWindowIf(

@@ -9,10 +9,9 @@
 namespace e2e {
 
 std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path) {
-  std::unique_ptr<CTraFile> file(new CTraFile);
-  if (LwReadLanguageFile(path, *file, LW_READ_WHOLE)) return file;
-  ADD_FAILURE() << "cannot read " << CStringA(path).GetString();
-  return nullptr;
+  std::unique_ptr<CTraFile> file = lwtest::ReadLanguageFile(path);
+  if (!file) ADD_FAILURE() << "cannot read " << CStringA(path).GetString();
+  return file;
 }
 
 std::unique_ptr<CWizardProject> ReadProject(const CString& path) {
@@ -21,17 +20,6 @@ std::unique_ptr<CWizardProject> ReadProject(const CString& path) {
   if (OpenProjectFile(*project, path, error)) return project;
   ADD_FAILURE() << "cannot read " << CStringA(path).GetString() << ": " << CStringA(error).GetString();
   return nullptr;
-}
-
-std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& original, int kind) {
-  std::vector<const CTraNode*> found;
-  if (!root) return found;
-  if (root->GetOriginal() == original && (kind == 0 || root->m_nKind == kind)) found.push_back(root);
-  for (int i = 0; i < root->GetChildCount(); ++i) {
-    const std::vector<const CTraNode*> below = NodesWith(root->GetChild(i), original, kind);
-    found.insert(found.end(), below.begin(), below.end());
-  }
-  return found;
 }
 
 int CountMarked(const CTraNode* root) {

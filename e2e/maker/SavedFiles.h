@@ -4,6 +4,7 @@
 // the sample's sources copied into the work folder. Reads; decides nothing.
 #pragma once
 
+#include "LanguageFiles.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 
@@ -18,9 +19,7 @@ std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path);
 // The project, or null (the test fails) when it cannot be read.
 std::unique_ptr<CWizardProject> ReadProject(const CString& path);
 
-// Every node below root (root included) with this original text, and of
-// this kind unless kind is 0.
-std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& original, int kind = 0);
+using lwtest::NodesWith;
 
 // The nodes below root (root included) marked for translation.
 int CountMarked(const CTraNode* root);

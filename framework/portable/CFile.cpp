@@ -26,13 +26,11 @@ std::string HostPath(LPCTSTR path) {
   return p;
 }
 
-namespace {
 int LastSeparator(const CString& path) {
   int slash = path.ReverseFind('\\');
   int fwd = path.ReverseFind('/');
   return fwd > slash ? fwd : slash;
 }
-}  // namespace
 
 CString FolderOf(const CString& path) {
   int slash = LastSeparator(path);

@@ -3,7 +3,7 @@
 #include "Gdi.h"
 
 #include <commctrl.h>
-#include "WinApp.h"
+#include "AppServices.h"
 
 UINT_PTR CALLBACK LwCommonDialogHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<UINT_PTR>(LwDialogProc(hwnd, message, wParam, lParam));
@@ -16,7 +16,8 @@ BOOL CCommonDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 HWND CCommonDialog::OwnerHandle() const {
   if (m_pParentWnd) return m_pParentWnd->m_hWnd;
-  CWnd* main = AfxGetMainWnd();
+  CAppServices* app = LwGetAppServices();
+  CWnd* main = app ? app->GetMainWnd() : nullptr;
   return main ? main->m_hWnd : nullptr;
 }
 

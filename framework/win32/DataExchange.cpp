@@ -1,6 +1,6 @@
+#include "AppServices.h"
 #include "Dialog.h"
 #include "FrameworkText.h"
-#include "WinApp.h"
 
 namespace {
 

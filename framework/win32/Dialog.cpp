@@ -1,6 +1,6 @@
 #include "Dialog.h"
 
-#include "WinApp.h"
+#include "AppServices.h"
 
 namespace {
 // While a modal dialog runs in the system's loop, a message filter gives the
@@ -81,7 +81,8 @@ HWND CDialog::ModalOwner() const { return lw::ModalOwner(m_pParentWnd, this); }
 HWND lw::ModalOwner(CWnd* parent, const CWnd* self) {
   HWND owner = parent ? parent->m_hWnd : nullptr;
   if (!owner) {
-    CWnd* main = AfxGetMainWnd();
+    CAppServices* app = LwGetAppServices();
+    CWnd* main = app ? app->GetMainWnd() : nullptr;
     if (main && main != self) owner = main->m_hWnd;
   }
   if (!owner || !::IsWindow(owner)) return nullptr;
@@ -164,8 +165,8 @@ BOOL CDialog::OnCmdMsg(UINT id, UINT code, void* extra) {
   if (!RoutesOn(id, code)) return FALSE;
   CWnd* owner = FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER));
   if (owner && owner != this && owner->OnCmdMsg(id, code, extra)) return TRUE;
-  CWinApp* app = AfxGetApp();
-  return app && app->OnCmdMsg(id, code, extra);
+  CAppServices* app = LwGetAppServices();
+  return app && app->GetCommandTarget()->OnCmdMsg(id, code, extra);
 }
 
 BOOL CDialog::HasCommandHandler(UINT id) const {
@@ -173,8 +174,8 @@ BOOL CDialog::HasCommandHandler(UINT id) const {
   if (!RoutesOn(id, CN_COMMAND)) return FALSE;
   CWnd* owner = FromHandlePermanent(::GetWindow(m_hWnd, GW_OWNER));
   if (owner && owner != this && owner->HasCommandHandler(id)) return TRUE;
-  CWinApp* app = AfxGetApp();
-  return app && app->HasCommandHandler(id);
+  CAppServices* app = LwGetAppServices();
+  return app && app->GetCommandTarget()->HasCommandHandler(id);
 }
 
 void CDialog::GotoDlgCtrl(CWnd* control) {

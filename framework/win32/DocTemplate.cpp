@@ -1,7 +1,7 @@
 #include "DocTemplate.h"
 
 #include "FrameWnd.h"
-#include "WinApp.h"
+#include "AppServices.h"
 
 CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* docClass, const CRuntimeClass* frameClass,
                            const CRuntimeClass* viewClass)
@@ -124,8 +124,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible) 
     CDocument* doc = creating ? m_pOnlyDoc : nullptr;
     CView* view = doc ? doc->GetView(0) : nullptr;
     CFrameWnd* frame = view ? view->GetParentFrame() : nullptr;
-    CWinApp* app = AfxGetApp();
-    if (frame && (!app || app->m_pMainWnd != frame)) DiscardFrame(frame, doc);
+    CAppServices* app = LwGetAppServices();
+    if (frame && (!app || app->GetMainWnd() != frame)) DiscardFrame(frame, doc);
     throw;
   }
 }
@@ -175,8 +175,8 @@ CDocument* CSingleDocTemplate::OpenOrCreate(LPCTSTR path, BOOL makeVisible) {
     doc->SetPathName(path);
   }
 
-  CWinApp* app = AfxGetApp();
-  if (created && frame && app && !app->m_pMainWnd) app->m_pMainWnd = frame;
+  CAppServices* app = LwGetAppServices();
+  if (created && frame && app && !app->GetMainWnd()) app->SetMainWnd(frame);
   if (frame) InitialUpdateFrame(frame, doc, makeVisible);
   return doc;
 }

@@ -3,7 +3,7 @@
 #include "DocTemplate.h"
 #include "FrameWnd.h"
 #include "FrameworkText.h"
-#include "WinApp.h"
+#include "AppServices.h"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ void CDocument::SetPathName(LPCTSTR path, BOOL addToRecent) {
   m_strPathName = path ? path : _T("");
   SetTitle(lw::NameOf(m_strPathName));
   if (addToRecent && !m_strPathName.IsEmpty())
-    if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(m_strPathName);
+    if (CAppServices* app = LwGetAppServices()) app->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::AddView(CView* view) {
@@ -180,7 +180,7 @@ BOOL CDocument::DoSave(LPCTSTR path, BOOL replace) {
   CString name = path ? path : _T("");
   if (name.IsEmpty()) {
     name = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
-    CWinApp* app = AfxGetApp();
+    CAppServices* app = LwGetAppServices();
     if (!app || !app->DoPromptFileName(name, FALSE, m_pDocTemplate)) return FALSE;
   }
   if (!OnSaveDocument(name)) return FALSE;

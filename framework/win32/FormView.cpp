@@ -2,7 +2,6 @@
 
 #include "Dialog.h"
 #include "FrameWnd.h"
-#include "WinApp.h"
 
 IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 

@@ -3,7 +3,7 @@
 #include "FrameWnd.h"
 
 #include "View.h"
-#include "WinApp.h"
+#include "AppServices.h"
 
 #include <shellapi.h>
 
@@ -80,8 +80,8 @@ void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL makeVisible) {
   for (CView* view : views)
     if (CWnd::FromHandlePermanent(view->m_hWnd) == view) view->OnInitialUpdate();
   if (makeVisible && !IsWindowVisible()) {
-    CWinApp* app = AfxGetApp();
-    ShowWindow(app && app->m_pMainWnd == this ? app->m_nCmdShow : SW_SHOW);
+    CAppServices* app = LwGetAppServices();
+    ShowWindow(app && app->GetMainWnd() == this ? app->GetShowCommand() : SW_SHOW);
     UpdateWindow();
   }
   OnUpdateFrameTitle();
@@ -126,7 +126,7 @@ void CFrameWnd::OnDropFiles(HDROP drop) {
     if (!path.IsEmpty()) paths.push_back(path);
   }
   ::SetActiveWindow(m_hWnd);
-  CWinApp* app = AfxGetApp();
+  CAppServices* app = LwGetAppServices();
   for (const CString& path : paths)
     if (app) app->OpenDocumentFile(path);
 }

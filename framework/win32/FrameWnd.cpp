@@ -2,7 +2,7 @@
 
 #include "Menu.h"
 #include "View.h"
-#include "WinApp.h"
+#include "AppServices.h"
 
 namespace {
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
@@ -64,8 +64,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
     m_strTitle = end >= 0 ? own.Left(end) : own;
   }
   if (m_strTitle.IsEmpty() && !m_strTitle.LoadString(AFX_IDS_APP_TITLE)) {
-    CWinApp* app = AfxGetApp();
-    m_strTitle = app && app->m_pszAppName ? app->m_pszAppName : _T("");
+    m_strTitle = LwAppNameOr(_T(""));
   }
   // A window that fails in WM_CREATE is destroyed at once; the object stays
   // for the caller to delete.
@@ -242,7 +241,9 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu) {
 
 // The active view (which passes on to its document), the frame, the application.
 BOOL CFrameWnd::OnCmdMsg(UINT id, UINT code, void* extra) {
-  return lw::RouteCommand<CCmdTarget>({m_pActiveView, this, AfxGetApp()}, [&](CCmdTarget* target) {
+  CAppServices* app = LwGetAppServices();
+  return lw::RouteCommand<CCmdTarget>({m_pActiveView, this, app ? app->GetCommandTarget() : nullptr},
+                                      [&](CCmdTarget* target) {
     return target == this ? CWnd::OnCmdMsg(id, code, extra) : target->OnCmdMsg(id, code, extra);
   });
 }
@@ -250,8 +251,8 @@ BOOL CFrameWnd::OnCmdMsg(UINT id, UINT code, void* extra) {
 BOOL CFrameWnd::HasCommandHandler(UINT id) const {
   if (m_pActiveView && m_pActiveView->HasCommandHandler(id)) return TRUE;
   if (CWnd::HasCommandHandler(id)) return TRUE;
-  CWinApp* app = AfxGetApp();
-  return app && app->HasCommandHandler(id);
+  CAppServices* app = LwGetAppServices();
+  return app && app->GetCommandTarget()->HasCommandHandler(id);
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* msg) {
@@ -267,8 +268,8 @@ void CFrameWnd::OnAppExit() { SendMessage(WM_CLOSE); }
 void CFrameWnd::OnClose() {
   CDocument* doc = GetActiveDocument();
   if (doc && !doc->CanCloseFrame(this)) return;
-  CWinApp* app = AfxGetApp();
-  if (app && app->m_pMainWnd == this) {
+  CAppServices* app = LwGetAppServices();
+  if (app && app->GetMainWnd() == this) {
     if (!doc && !app->SaveAllModified()) return;
     HWND self = m_hWnd;
     app->CloseAllDocuments();

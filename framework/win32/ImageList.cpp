@@ -1,7 +1,6 @@
 #include "ImageList.h"
 
 #include "HandleMap.h"
-#include "WinApp.h"
 
 CImageList::~CImageList() { DeleteImageList(); }
 

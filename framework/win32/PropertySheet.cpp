@@ -1,6 +1,5 @@
 #include "PropertySheet.h"
 
-#include "WinApp.h"
 
 #include <cstring>
 

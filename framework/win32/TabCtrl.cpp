@@ -1,6 +1,5 @@
 #include "TabCtrl.h"
 
-#include "WinApp.h"
 
 namespace {
 // A tool record of the first comctl32 versions: accepted by every one of them.

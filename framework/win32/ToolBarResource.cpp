@@ -1,6 +1,6 @@
 #include "ToolBarResource.h"
 
-#include "WinApp.h"
+#include "AppServices.h"
 
 #include <cstring>
 

@@ -1,7 +1,8 @@
 // CView's print commands: one job per command, every page what OnPrint draws.
+#include "AppServices.h"
+#include "FrameworkIds.h"
 #include "FrameworkText.h"
 #include "View.h"
-#include "WinApp.h"
 
 namespace {
 

@@ -34,6 +34,10 @@ HINSTANCE AfxGetInstanceHandle() {
 
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 
+CAppServices* LwGetAppServices() { return g_app; }
+
+LPCTSTR LwAppNameOr(LPCTSTR fallback) { return g_app && g_app->m_pszAppName ? g_app->m_pszAppName : fallback; }
+
 CWinApp::CWinApp(LPCTSTR appName) {
   m_pszAppName = Duplicate(appName);
   g_app = this;

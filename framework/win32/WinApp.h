@@ -3,6 +3,7 @@
 // and shell registration.
 #pragma once
 
+#include "AppServices.h"
 #include "FrameworkIds.h"
 #include "Wnd.h"
 
@@ -12,7 +13,7 @@ class CDocTemplate;
 class CDocument;
 
 
-class CWinApp : public CCmdTarget {
+class CWinApp : public CCmdTarget, public CAppServices {
  public:
   explicit CWinApp(LPCTSTR appName = nullptr);
   CWinApp(const CWinApp&) = delete;
@@ -48,6 +49,13 @@ class CWinApp : public CCmdTarget {
   LPCTSTR m_pszProfileName = nullptr;
   LPCTSTR m_pszRegistryKey = nullptr;
 
+  // What the windows ask of the program.
+  LPCTSTR GetAppName() const override { return m_pszAppName; }
+  CWnd* GetMainWnd() const override { return m_pMainWnd; }
+  void SetMainWnd(CWnd* wnd) override { m_pMainWnd = wnd; }
+  int GetShowCommand() const override { return m_nCmdShow; }
+  CCmdTarget* GetCommandTarget() override { return this; }
+
   // Called by the framework's WinMain before InitInstance.
   void InitApplication(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
 
@@ -56,15 +64,15 @@ class CWinApp : public CCmdTarget {
   CDocTemplate* GetDocTemplate(int index) const;
   // The document of path through the first template (dropped files, the
   // recent-file list, the command line); null when it could not be opened.
-  virtual CDocument* OpenDocumentFile(LPCTSTR path);
-  virtual BOOL SaveAllModified();
-  virtual void CloseAllDocuments();
+  CDocument* OpenDocumentFile(LPCTSTR path) override;
+  BOOL SaveAllModified() override;
+  void CloseAllDocuments() override;
   // Asks for a file name (open or save) with the template's filter; the
   // system's file dialog by default.
-  virtual BOOL DoPromptFileName(CString& path, BOOL open, CDocTemplate* docTemplate);
+  BOOL DoPromptFileName(CString& path, BOOL open, CDocTemplate* docTemplate) override;
 
   // The recent-file list (after LoadStdProfileSettings), kept in the profile.
-  virtual void AddToRecentFileList(LPCTSTR path);
+  void AddToRecentFileList(LPCTSTR path) override;
   void LoadStdProfileSettings(UINT maxRecentFiles = 4);
   void SaveStdProfileSettings();
   CRecentFileList* m_pRecentFileList = nullptr;
@@ -92,10 +100,7 @@ class CWinApp : public CCmdTarget {
 };
 
 CWinApp* AfxGetApp();
-HINSTANCE AfxGetInstanceHandle();
 CWnd* AfxGetMainWnd();
-int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
-int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = UINT(-1));
 // The framework's entry: WinMain calls it with the program's arguments.
 int AfxWinMain(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
 

@@ -1,7 +1,7 @@
 #include "WinUiServices.h"
 
+#include "AppServices.h"
 #include "CommonDialogs.h"
-#include "WinApp.h"
 
 int CWinUiServices::ShowMessage(const CString& text, UINT type) { return AfxMessageBox(text, type); }
 

@@ -1,10 +1,11 @@
 #include "Wnd.h"
 
+#include "AppServices.h"
 #include "Controls.h"
 #include "Gdi.h"
 #include "HandleMap.h"
 #include "Menu.h"
-#include "WinApp.h"
+#include "WndChecks.h"
 
 #include <exception>
 #include <mutex>
@@ -51,9 +52,7 @@ MsgFrame* TopFrame() {
 }
 
 void DefaultReporter(const CString& description) {
-  CWinApp* app = AfxGetApp();
-  LPCTSTR caption = app && app->m_pszAppName ? app->m_pszAppName : _T("Error");
-  ::MessageBox(::GetActiveWindow(), description, caption, MB_OK | MB_ICONERROR);
+  ::MessageBox(::GetActiveWindow(), description, LwAppNameOr(_T("Error")), MB_OK | MB_ICONERROR);
 }
 
 ExceptionReporter g_reporter = &DefaultReporter;
@@ -325,9 +324,9 @@ HWND CWnd::UnsubclassWindow() {
 
 void CWnd::FinishNcDestroy() {
   UnsubclassWindow();
-  CWinApp* app = AfxGetApp();
-  if (app && app->m_pMainWnd == this) {
-    app->m_pMainWnd = nullptr;
+  CAppServices* app = LwGetAppServices();
+  if (app && app->GetMainWnd() == this) {
+    app->SetMainWnd(nullptr);
     if (!m_bInModalLoop) ::PostQuitMessage(0);
   }
   PostNcDestroy();
@@ -512,14 +511,26 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
   return ::SendDlgItemMessage(m_hWnd, id, message, wParam, lParam);
 }
-CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
-int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+CWnd* CWnd::GetDlgItem(int id) const {
+  LW_ASSERT_WINDOW("CWnd::GetDlgItem");
+  return FromHandle(::GetDlgItem(m_hWnd, id));
+}
+int CWnd::GetDlgCtrlID() const { LW_ASSERT_WINDOW("CWnd::GetDlgCtrlID"); return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int id) {
   return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(id)));
 }
-void CWnd::SetWindowText(LPCTSTR text) { ::SetWindowText(m_hWnd, text ? text : _T("")); }
-int CWnd::GetWindowText(LPTSTR buffer, int max) const { return ::GetWindowText(m_hWnd, buffer, max); }
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+void CWnd::SetWindowText(LPCTSTR text) {
+  LW_ASSERT_WINDOW("CWnd::SetWindowText");
+  ::SetWindowText(m_hWnd, text ? text : _T(""));
+}
+int CWnd::GetWindowText(LPTSTR buffer, int max) const {
+  LW_ASSERT_WINDOW("CWnd::GetWindowText");
+  return ::GetWindowText(m_hWnd, buffer, max);
+}
+int CWnd::GetWindowTextLength() const {
+  LW_ASSERT_WINDOW("CWnd::GetWindowTextLength");
+  return ::GetWindowTextLength(m_hWnd);
+}
 
 void CWnd::GetWindowText(CString& text) const {
   text.Empty();
@@ -536,7 +547,10 @@ CString CWnd::GetWindowTextString() const {
   return text;
 }
 
-void CWnd::SetDlgItemText(int id, LPCTSTR text) { ::SetDlgItemText(m_hWnd, id, text ? text : _T("")); }
+void CWnd::SetDlgItemText(int id, LPCTSTR text) {
+  LW_ASSERT_WINDOW("CWnd::SetDlgItemText");
+  ::SetDlgItemText(m_hWnd, id, text ? text : _T(""));
+}
 int CWnd::GetDlgItemText(int id, LPTSTR buffer, int max) const {
   return static_cast<int>(::GetDlgItemText(m_hWnd, id, buffer, max));
 }
@@ -547,12 +561,21 @@ int CWnd::GetDlgItemText(int id, CString& text) const {
   FromHandle(control)->GetWindowText(text);
   return text.GetLength();
 }
-void CWnd::SetDlgItemInt(int id, UINT value, BOOL isSigned) { ::SetDlgItemInt(m_hWnd, id, value, isSigned); }
+void CWnd::SetDlgItemInt(int id, UINT value, BOOL isSigned) {
+  LW_ASSERT_WINDOW("CWnd::SetDlgItemInt");
+  ::SetDlgItemInt(m_hWnd, id, value, isSigned);
+}
 UINT CWnd::GetDlgItemInt(int id, BOOL* translated, BOOL isSigned) const {
   return ::GetDlgItemInt(m_hWnd, id, translated, isSigned);
 }
-void CWnd::CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
-UINT CWnd::IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+void CWnd::CheckDlgButton(int id, UINT check) {
+  LW_ASSERT_WINDOW("CWnd::CheckDlgButton");
+  ::CheckDlgButton(m_hWnd, id, check);
+}
+UINT CWnd::IsDlgButtonChecked(int id) const {
+  LW_ASSERT_WINDOW("CWnd::IsDlgButtonChecked");
+  return ::IsDlgButtonChecked(m_hWnd, id);
+}
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {
   ::CheckRadioButton(m_hWnd, firstId, lastId, checkId);
 }
@@ -561,12 +584,12 @@ int CWnd::GetCheckedRadioButton(int firstId, int lastId) const {
     if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED) return id;
   return 0;
 }
-BOOL CWnd::EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
-BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+BOOL CWnd::EnableWindow(BOOL enable) { LW_ASSERT_WINDOW("CWnd::EnableWindow"); return ::EnableWindow(m_hWnd, enable); }
+BOOL CWnd::IsWindowEnabled() const { LW_ASSERT_WINDOW("CWnd::IsWindowEnabled"); return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::ShowWindow(int cmd) { LW_ASSERT_WINDOW("CWnd::ShowWindow"); return ::ShowWindow(m_hWnd, cmd); }
+BOOL CWnd::IsWindowVisible() const { LW_ASSERT_WINDOW("CWnd::IsWindowVisible"); return ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::IsIconic() const { LW_ASSERT_WINDOW("CWnd::IsIconic"); return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsZoomed() const { LW_ASSERT_WINDOW("CWnd::IsZoomed"); return ::IsZoomed(m_hWnd); }
 BOOL CWnd::IsChild(const CWnd* wnd) const { return wnd && ::IsChild(m_hWnd, wnd->m_hWnd); }
 BOOL CWnd::IsWindow() const { return ::IsWindow(GetSafeHwnd()); }
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
@@ -578,13 +601,19 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
   return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, cx, cy, flags);
 }
-void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
-void CWnd::GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
-void CWnd::ScreenToClient(LPPOINT point) const { ::ScreenToClient(m_hWnd, point); }
+void CWnd::GetClientRect(LPRECT rect) const { LW_ASSERT_WINDOW("CWnd::GetClientRect"); ::GetClientRect(m_hWnd, rect); }
+void CWnd::GetWindowRect(LPRECT rect) const { LW_ASSERT_WINDOW("CWnd::GetWindowRect"); ::GetWindowRect(m_hWnd, rect); }
+void CWnd::ScreenToClient(LPPOINT point) const {
+  LW_ASSERT_WINDOW("CWnd::ScreenToClient");
+  ::ScreenToClient(m_hWnd, point);
+}
 void CWnd::ScreenToClient(LPRECT rect) const {
   ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
 }
-void CWnd::ClientToScreen(LPPOINT point) const { ::ClientToScreen(m_hWnd, point); }
+void CWnd::ClientToScreen(LPPOINT point) const {
+  LW_ASSERT_WINDOW("CWnd::ClientToScreen");
+  ::ClientToScreen(m_hWnd, point);
+}
 void CWnd::ClientToScreen(LPRECT rect) const {
   ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(rect), 2);
 }
@@ -614,37 +643,58 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
   ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CWnd::Invalidate(BOOL erase) { ::InvalidateRect(m_hWnd, nullptr, erase); }
-void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }
-void CWnd::ValidateRect(LPCRECT rect) { ::ValidateRect(m_hWnd, rect); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::Invalidate(BOOL erase) { LW_ASSERT_WINDOW("CWnd::Invalidate"); ::InvalidateRect(m_hWnd, nullptr, erase); }
+void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
+  LW_ASSERT_WINDOW("CWnd::InvalidateRect");
+  ::InvalidateRect(m_hWnd, rect, erase);
+}
+void CWnd::ValidateRect(LPCRECT rect) { LW_ASSERT_WINDOW("CWnd::ValidateRect"); ::ValidateRect(m_hWnd, rect); }
+void CWnd::UpdateWindow() { LW_ASSERT_WINDOW("CWnd::UpdateWindow"); ::UpdateWindow(m_hWnd); }
 BOOL CWnd::RedrawWindow(LPCRECT update, HRGN region, UINT flags) {
   return ::RedrawWindow(m_hWnd, update, region, flags);
 }
-void CWnd::SetRedraw(BOOL redraw) { ::SendMessage(m_hWnd, WM_SETREDRAW, redraw, 0); }
+void CWnd::SetRedraw(BOOL redraw) {
+  LW_ASSERT_WINDOW("CWnd::SetRedraw");
+  ::SendMessage(m_hWnd, WM_SETREDRAW, redraw, 0);
+}
 void CWnd::SetFont(CFont* font, BOOL redraw) {
   ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
 }
 CFont* CWnd::GetFont() const {
   return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
 }
-UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) { return ::SetTimer(m_hWnd, id, elapse, proc); }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) {
+  LW_ASSERT_WINDOW("CWnd::SetTimer");
+  return ::SetTimer(m_hWnd, id, elapse, proc);
+}
 BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
-CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
-CWnd* CWnd::GetWindow(UINT cmd) const { return FromHandle(::GetWindow(m_hWnd, cmd)); }
+CWnd* CWnd::GetParent() const { LW_ASSERT_WINDOW("CWnd::GetParent"); return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetOwner() const { LW_ASSERT_WINDOW("CWnd::GetOwner"); return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+CWnd* CWnd::GetTopLevelParent() const {
+  LW_ASSERT_WINDOW("CWnd::GetTopLevelParent");
+  return FromHandle(::GetAncestor(m_hWnd, GA_ROOT));
+}
+CWnd* CWnd::GetWindow(UINT cmd) const {
+  LW_ASSERT_WINDOW("CWnd::GetWindow");
+  return FromHandle(::GetWindow(m_hWnd, cmd));
+}
 CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
   return FromHandle(::GetNextDlgTabItem(m_hWnd, control ? control->m_hWnd : nullptr, previous));
 }
 CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
   return FromHandle(::GetNextDlgGroupItem(m_hWnd, control ? control->m_hWnd : nullptr, previous));
 }
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* menu) { return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr); }
-void CWnd::DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
-CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert)); }
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CMenu* CWnd::GetMenu() const { LW_ASSERT_WINDOW("CWnd::GetMenu"); return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+BOOL CWnd::SetMenu(CMenu* menu) {
+  LW_ASSERT_WINDOW("CWnd::SetMenu");
+  return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr);
+}
+void CWnd::DrawMenuBar() { LW_ASSERT_WINDOW("CWnd::DrawMenuBar"); ::DrawMenuBar(m_hWnd); }
+CMenu* CWnd::GetSystemMenu(BOOL revert) const {
+  LW_ASSERT_WINDOW("CWnd::GetSystemMenu");
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert));
+}
+CWnd* CWnd::SetFocus() { LW_ASSERT_WINDOW("CWnd::SetFocus"); return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
 CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
@@ -652,21 +702,30 @@ CWnd* CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
 CWnd* CWnd::FindWindow(LPCTSTR className, LPCTSTR windowName) {
   return FromHandle(::FindWindow(className, windowName));
 }
-CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
+CWnd* CWnd::SetCapture() { LW_ASSERT_WINDOW("CWnd::SetCapture"); return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::SetActiveWindow() {
+  LW_ASSERT_WINDOW("CWnd::SetActiveWindow");
+  return FromHandle(::SetActiveWindow(m_hWnd));
+}
+BOOL CWnd::SetForegroundWindow() {
+  LW_ASSERT_WINDOW("CWnd::SetForegroundWindow");
+  return ::SetForegroundWindow(m_hWnd);
+}
+void CWnd::BringWindowToTop() { LW_ASSERT_WINDOW("CWnd::BringWindowToTop"); ::BringWindowToTop(m_hWnd); }
 
 int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type) {
-  if (!caption) {
-    CWinApp* app = AfxGetApp();
-    caption = app && app->m_pszAppName ? app->m_pszAppName : _T("");
-  }
+  if (!caption) caption = LwAppNameOr(_T(""));
   return ::MessageBox(m_hWnd, text ? text : _T(""), caption, type);
 }
 
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE)); }
+DWORD CWnd::GetStyle() const {
+  LW_ASSERT_WINDOW("CWnd::GetStyle");
+  return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_STYLE));
+}
+DWORD CWnd::GetExStyle() const {
+  LW_ASSERT_WINDOW("CWnd::GetExStyle");
+  return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE));
+}
 
 namespace {
 BOOL ModifyLong(HWND hwnd, int index, DWORD remove, DWORD add, UINT flags) {
@@ -686,7 +745,10 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 int CWnd::ReleaseDC(CDC* dc) { return dc ? ::ReleaseDC(m_hWnd, dc->m_hDC) : 0; }
-void CWnd::DragAcceptFiles(BOOL accept) { ::DragAcceptFiles(m_hWnd, accept); }
+void CWnd::DragAcceptFiles(BOOL accept) {
+  LW_ASSERT_WINDOW("CWnd::DragAcceptFiles");
+  ::DragAcceptFiles(m_hWnd, accept);
+}
 
 // ---- window classes -------------------------------------------------------
 

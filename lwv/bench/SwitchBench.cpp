@@ -86,13 +86,7 @@ CString Write(const char* name, bool english) {
   GetTempPathA(MAX_PATH, folder);
   CString path = CString(folder) + CString(name);
   CTraFile* file = MakeFile(english);
-  CAtomicFile out;
-  if (out.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-    CArchive ar(&out, CArchive::store);
-    file->Serialize(ar);
-    ar.Close();
-    out.Commit();
-  }
+  LwWriteLanguageFile(path, *file);
   delete file;
   return path;
 }

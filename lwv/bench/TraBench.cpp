@@ -122,15 +122,8 @@ int main() {
   auto built = BuildFile();
   const int nodes = built->GetRootNode()->CountNodes();
   Clock::time_point t0 = Clock::now();
-  try {
-    CAtomicFile out;
-    if (!out.Open(traPath, CFile::modeCreate | CFile::modeWrite)) throw CFileException(CFileException::badPath);
-    CArchive ar(&out, CArchive::store);
-    built->Serialize(ar);
-    ar.Close();
-    out.Commit();
-  } catch (const CException& e) {
-    std::fprintf(stderr, "write failed: %s\n", Narrow(e.GetErrorMessage()).c_str());
+  if (!LwWriteLanguageFile(traPath, *built)) {
+    std::fprintf(stderr, "write failed: %s\n", Narrow(traPath).c_str());
     return 1;
   }
   const double writeTime = Seconds(t0);

@@ -166,7 +166,7 @@ bool CAddOnFileList::RemoveAt(int index) {
 }
 
 bool CAddOnFileList::Find(const CString& path) const {
-  CString name = GetFileNamePart(path);
+  CString name = lw::NameOf(path);
   for (int i = 0; i < m_nCount; ++i)
     if (m_files[i]->GetFileName() == name) return true;
   return false;

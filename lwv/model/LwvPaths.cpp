@@ -6,22 +6,9 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-int LastSeparator(const CString& path) {
-  int back = path.ReverseFind(_T('\\'));
-  int slash = path.ReverseFind(_T('/'));
-  return back > slash ? back : slash;
-}
-
-}  // namespace
+using lw::LastSeparator;
 
 CString GetTimeStamp() { return CTime::GetCurrentTime().Format(_T("%Y-%m-%d %H:%M")); }
-
-CString GetFileNamePart(const CString& path) {
-  int at = LastSeparator(path);
-  return at < 0 ? path : path.Mid(at + 1);
-}
 
 CString GetDirectoryPart(const CString& path) {
   int at = LastSeparator(path);
@@ -43,7 +30,7 @@ CString MakeRelativePath(const CString& file, const CString& base) {
     if (folder.Left(n).CompareNoCase(baseFolder) == 0) {
       CString result;
       for (int i = 0; i < levels; ++i) result += _T("..\\");
-      return result + folder.Mid(n) + GetFileNamePart(file);
+      return result + folder.Mid(n) + lw::NameOf(file);
     }
     if (n <= 3) break;  // climbed to a drive root without a match
     baseFolder = GetDirectoryPart(baseFolder.Left(n - 1));

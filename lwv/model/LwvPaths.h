@@ -1,10 +1,10 @@
-// Path helpers on strings. Both '\' and '/' separate folders.
+// Path helpers on strings. Both '\' and '/' separate folders. The last part
+// of a path is lw::NameOf (CFile.h).
 #pragma once
 
 #include "Framework.h"
 
 CString GetTimeStamp();
-CString GetFileNamePart(const CString& path);
 CString GetDirectoryPart(const CString& path);
 CString GetExtension(const CString& path);
 // File's path relative to base's folder; a file on another drive (or when

@@ -23,7 +23,7 @@ TEST(AddOnPaths, PartsOfAPath) {
       {_T("a.b\\c.d.e"), _T("c.d.e"), _T("a.b\\"), _T("e")},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(GetFileNamePart(c.path), c.name) << lw::ToNarrow(c.path, lw::StrLen(c.path));
+    EXPECT_EQ(lw::NameOf(c.path), c.name) << lw::ToNarrow(c.path, lw::StrLen(c.path));
     EXPECT_EQ(GetDirectoryPart(c.path), c.folder) << lw::ToNarrow(c.path, lw::StrLen(c.path));
     EXPECT_EQ(GetExtension(c.path), c.extension) << lw::ToNarrow(c.path, lw::StrLen(c.path));
   }

@@ -27,10 +27,6 @@ namespace {
 const UINT kSwitchId = 0x1234;
 const TCHAR kLongTip[] = _T("Lang");
 
-inline void PrintTo(const CString& s, std::ostream* os) {
-  *os << '"' << lw::ToNarrow(s.GetString(), lw::StrLen(s.GetString()), CP_UTF8) << '"';
-}
-
 CTraNode* Add(CTraNode* parent, const CString& o, const CString& t, int kind) {
   CTraNode* n = new CTraNode(parent, o, t, kind);
   parent->AddChild(n);

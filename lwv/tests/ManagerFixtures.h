@@ -1,6 +1,7 @@
 // Language files and message capture for the manager tests.
 #pragma once
 
+#include "CStringPrinter.h"
 #include "LwFileInfo.h"
 #include "Lwv.h"
 #include "LwvMessage.h"
@@ -12,13 +13,6 @@
 
 #include <cstring>
 #include <vector>
-
-#include <ostream>
-
-// Readable CString values in test failures.
-inline void PrintTo(const CString& s, std::ostream* os) {
-  *os << '"' << lw::ToNarrow(s.GetString(), lw::StrLen(s.GetString()), CP_UTF8) << '"';
-}
 
 namespace mgrtest {
 

@@ -11,13 +11,13 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-void PrintTo(const CString& s, std::ostream* os);
 
 namespace {
 
@@ -25,7 +25,7 @@ namespace {
 void CloseDialog(HWND h) {
   if (CStdButtonModel::IsPropertySheet(h))
     SendMessage(h, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-  else if (GetDlgItem(h, 1152) && !GetDlgItem(h, 1148))
+  else if (GetDlgItem(h, edt1) && !GetDlgItem(h, cmb13))
     DestroyWindow(h);  // the modeless find dialog
   else
     PostMessage(h, WM_COMMAND, IDCANCEL, 0);
@@ -130,7 +130,7 @@ TEST_F(StdDlgLibrary, FindAndPrintDialogsAreTranslated) {
         if (p.hDevMode) GlobalFree(p.hDevMode);
         if (p.hDevNames) GlobalFree(p.hDevNames);
       },
-      [&](HWND h) { status = ItemOf(h, 1099); });
+      [&](HWND h) { status = ItemOf(h, stc12); });
   EXPECT_EQ(CString(_T("Bereit")), status) << "the live-text handler follows the print dialog";
   EXPECT_FALSE(LwIsPrintDialogActive());
 }

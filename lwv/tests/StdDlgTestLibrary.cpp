@@ -22,12 +22,7 @@ bool StartLibraryWithTree(const TCHAR* name) {
   options[LWV_OPTION_MESSAGEBOX] = 1;
   file.SetStdDialogOptions(options);
   const CString path = CString(LW_BINARY_DIR) + _T("/") + name + (sizeof(TCHAR) == 1 ? _T("_a.tra") : _T("_u.tra"));
-  {
-    CFile out(path, CFile::modeCreate | CFile::modeWrite);
-    CArchive ar(&out, CArchive::store);
-    file.Serialize(ar);
-    ar.Close();
-  }
+  if (!LwWriteLanguageFile(path, file)) return false;
   LW_STARTPARAMS p = {};
   p.dwSize = sizeof(p);
   lstrcpyn(p.szStdFile, path, LW_PATH_CHARS);

@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
@@ -22,17 +23,14 @@
 #include <map>
 #include <memory>
 
-// Readable failures.
-void PrintTo(const CString& s, std::ostream* os) { *os << '"' << CStringA(s).GetString() << '"'; }
-
 namespace {
 
 using stddlgtest::ItemText;
 using stddlgtest::kButtonTexts;
 
 bool IsModeless(HWND h) {
-  return GetDlgItem(h, 1152) && GetParent(h) && !GetDlgItem(h, 1137) && (GetDlgItem(h, 1040) || GetDlgItem(h, 1024)) &&
-         !GetDlgItem(h, 1075) && !GetDlgItem(h, 1088);
+  return GetDlgItem(h, edt1) && GetParent(h) && !GetDlgItem(h, cmb2) && (GetDlgItem(h, chx1) || GetDlgItem(h, psh1)) &&
+         !GetDlgItem(h, grp4) && !GetDlgItem(h, stc1);
 }
 
 // Ends a dialog the way its kind ends.
@@ -273,7 +271,7 @@ TEST_F(StdDlgWine, FileDialogShowsOpenAndSaveTexts) {
           ok = ItemOf(h, IDOK);
           ExpectControlsTranslated(h, 0, "after initialisation");
         },
-        [&](HWND h) { SetDlgItemText(h, 1148, _T("abc")); },
+        [&](HWND h) { SetDlgItemText(h, cmb13, _T("abc")); },
         [&](HWND h) {
           ok2 = ItemOf(h, IDOK);
           ExpectControlsTranslated(h, 0, "while running");
@@ -291,7 +289,7 @@ TEST_F(StdDlgWine, FileDialogShowsOpenAndSaveTexts) {
       },
       [&](HWND h) {
         ok = ItemOf(h, IDOK);
-        typeLabel = ItemOf(h, 1089);
+        typeLabel = ItemOf(h, stc2);
       });
   EXPECT_EQ(CString(_T("&Speichern")), ok) << "save mode gets the save text";
   EXPECT_EQ(ItemText(0, 2), typeLabel) << "a label the save dialog does not change keeps its translation";
@@ -345,7 +343,7 @@ TEST_F(StdDlgWine, FindAndReplaceShowTranslatedTexts) {
           caption = Text(h);
           ExpectControlsTranslated(h, kind, "after initialisation");
         },
-        [&](HWND h) { SetDlgItemText(h, 1152, _T("neu")); },
+        [&](HWND h) { SetDlgItemText(h, edt1, _T("neu")); },
         [&](HWND h) { ExpectControlsTranslated(h, kind, "while running"); });
     CString k;
     k.Format(_T("K%d"), kind);
@@ -371,16 +369,16 @@ TEST_F(StdDlgWine, PrintDialogsTranslateTheirStatus) {
         },
         [&](HWND h) {
           caption = Text(h);
-          status = ItemOf(h, 1099);
+          status = ItemOf(h, stc12);
           ExpectControlsTranslated(h, kind, "after initialisation");
         },
         [&](HWND h) {
           // Choosing the printer again makes the dialog set its status anew.
-          HWND combo = GetDlgItem(h, setup ? 1136 : 1139);
+          HWND combo = GetDlgItem(h, setup ? cmb1 : cmb4);
           SendMessage(h, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
         },
         [&](HWND h) {
-          status2 = ItemOf(h, 1099);
+          status2 = ItemOf(h, stc12);
           ExpectControlsTranslated(h, kind, "while running");
         });
     EXPECT_TRUE(shown);
@@ -394,7 +392,9 @@ TEST_F(StdDlgWine, PrintDialogsTranslateTheirStatus) {
 }
 
 TEST_F(StdDlgWine, MessageBoxOfAPrintDialogGetsItsTranslatedTextFitted) {
-  CString original = LwLoadComdlgString(1106);
+  // The third of the print dialog's message-box texts: "from" beyond "to".
+  const LwStdDlgLiveText boxes = LwStdDlgLiveTexts(LWV_STDDLG_PRINT, LWV_ID_STRING_ONLY).at(0);
+  CString original = LwLoadComdlgString(boxes.firstString + 2);
   ASSERT_FALSE(original.IsEmpty());
   int widthBefore = 0;
   RunDialog(
@@ -436,12 +436,12 @@ TEST_F(StdDlgWine, PageSetupTranslatesItsMarginsLabel) {
         if (p.hDevNames) GlobalFree(p.hDevNames);
       },
       [&](HWND h) {
-        margins = ItemOf(h, 1075);
+        margins = ItemOf(h, grp4);
         ExpectControlsTranslated(h, 6, "after initialisation");
       },
-      [&](HWND h) { SetDlgItemText(h, 1075, _T("Margins [mm]")); },  // as the dialog sets it
+      [&](HWND h) { SetDlgItemText(h, grp4, _T("Margins [mm]")); },  // as the dialog sets it
       [&](HWND h) {
-        margins2 = ItemOf(h, 1075);
+        margins2 = ItemOf(h, grp4);
         ExpectControlsTranslated(h, 6, "while running", 6);
       });
   EXPECT_EQ(ItemText(6, 6), margins) << "Wine leaves the margins group without a unit text";
@@ -462,7 +462,7 @@ TEST_F(StdDlgWine, FontDialogTranslatesColoursAndKeepsThemWhileRunning) {
         ChooseFont(&c);
       },
       [&](HWND h) {
-        HWND colours = GetDlgItem(h, 1139);
+        HWND colours = GetDlgItem(h, cmb4);
         TCHAR b[64] = {0};
         SendMessage(colours, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(b));
         first = b;
@@ -473,13 +473,13 @@ TEST_F(StdDlgWine, FontDialogTranslatesColoursAndKeepsThemWhileRunning) {
       },
       [&](HWND h) {
         // Another font: the dialog fills its style and size lists anew.
-        HWND fonts = GetDlgItem(h, 1136);
+        HWND fonts = GetDlgItem(h, cmb1);
         SendMessage(fonts, CB_SETCURSEL, 1, 0);
-        SendMessage(h, WM_COMMAND, MAKEWPARAM(1136, CBN_SELCHANGE), reinterpret_cast<LPARAM>(fonts));
+        SendMessage(h, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(fonts));
       },
       [&](HWND h) {
         TCHAR b[64] = {0};
-        SendDlgItemMessage(h, 1139, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(b));
+        SendDlgItemMessage(h, cmb4, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(b));
         first2 = b;
         ExpectControlsTranslated(h, 7, "while running");
       });

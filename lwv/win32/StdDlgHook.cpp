@@ -1,6 +1,5 @@
 #include "StdDlgHook.h"
 
-#include "StdDlgModels.h"
 #include "TraNode.h"
 
 #include <commctrl.h>
@@ -70,7 +69,7 @@ CString LwLoadComdlgString(int id) {
 
 // ---- base ----
 
-CLwvStdDlgHook::CLwvStdDlgHook() : m_bActive(false), m_bBusy(false), m_hWnd(nullptr) {}
+CLwvStdDlgHook::CLwvStdDlgHook(int kind) : m_nKind(kind), m_bActive(false), m_bBusy(false), m_hWnd(nullptr) {}
 CLwvStdDlgHook::~CLwvStdDlgHook() {}
 
 bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
@@ -82,6 +81,12 @@ bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
   // The texts are copied: a language switch may free the tree while the
   // dialog still runs.
   for (int i = 0; i < entry->GetChildCount(); ++i) m_translations.push_back(entry->GetChild(i)->m_strTranslation);
+  m_strings.clear();
+  for (const LwStdDlgLiveText& row : LwAllStdDlgLiveTexts()) {
+    if (row.kind != m_nKind || row.control == LWV_ID_STRING_ONLY) continue;
+    for (int k = 0; k < row.count; ++k)
+      m_strings.push_back({row.control, LwLoadComdlgString(row.firstString + k), row.firstChild + k});
+  }
   m_bBusy = true;
   bool ok = OnAttach(dialog);
   m_bBusy = false;
@@ -91,6 +96,27 @@ bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
 
 CString CLwvStdDlgHook::Child(int i) const {
   return i >= 0 && i < static_cast<int>(m_translations.size()) ? m_translations[static_cast<size_t>(i)] : CString();
+}
+
+std::vector<CLwvStdDlgHook::LiveString> CLwvStdDlgHook::StringsOf(int control) const {
+  std::vector<LiveString> found;
+  for (const LiveString& s : m_strings)
+    if (s.control == control) found.push_back(s);
+  return found;
+}
+
+CString CLwvStdDlgHook::TranslationOf(int control, const CString& text) const {
+  for (const LiveString& s : m_strings)
+    if (s.control == control && !s.original.IsEmpty() && s.original == text && !Child(s.child).IsEmpty())
+      return Child(s.child);
+  return CString();
+}
+
+CString CLwvStdDlgHook::TranslateByRows(const CString& text) {
+  CString t = text;
+  for (const LwStdDlgLiveText& row : LwStdDlgLiveTexts(m_nKind, LWV_ID_STRING_ONLY))
+    if (TranslateFromStrings(t, row.count, row.firstString, row.firstChild)) return t;
+  return text;
 }
 
 CString CLwvStdDlgHook::WindowText(HWND window) {
@@ -165,17 +191,17 @@ void CLwvStdDlgHook::FitMessageText(HWND box) {
 
 // ---- file dialog ----
 
+CLwvFileDlgHook::CLwvFileDlgHook() : CLwvStdDlgHook(LWV_STDDLG_NEWFILEOPEN) {}
+
 bool CLwvFileDlgHook::OnAttach(HWND dialog) {
-  const LwStdDlgModel& model = LwGetStdDlgModel(LWV_STDDLG_NEWFILEOPEN);
-  m_strSave = LwLoadComdlgString(369);
-  m_strOpen = LwLoadComdlgString(370);
-  for (int i = 0; i < 4; ++i) m_strTips[i] = LwLoadComdlgString(702 + i);
-  CString altCaption = LwLoadComdlgString(385);
+  const LwStdDlgModel& model = LwGetStdDlgModel(m_nKind);
+  CString altCaption;
   for (int i = model.controlCount; i < model.GetEntryCount(); ++i) {
     const LwStdDlgEntry& e = model.entries[static_cast<size_t>(i)];
     CString translation = Child(i);
     if (translation.IsEmpty()) continue;
     if (e.id == LWV_ID_ALT_CAPTION) {
+      altCaption = LwLoadComdlgString(e.stringId);
       if (!altCaption.IsEmpty() && WindowText(dialog) == altCaption) SetTextGuarded(dialog, translation);
       continue;
     }
@@ -198,11 +224,7 @@ void CLwvFileDlgHook::Watch(const CWPRETSTRUCT& msg) {
   CLwvStdDlgHook::Watch(msg);
   if (!m_bActive || m_bBusy) return;
   if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd && msg.lParam) {
-    CString text = reinterpret_cast<LPCTSTR>(msg.lParam);
-    if (!m_strOpen.IsEmpty() && text == m_strOpen)
-      SetTextGuarded(m_hWnd, Child(4));
-    else if (!m_strSave.IsEmpty() && text == m_strSave)
-      SetTextGuarded(m_hWnd, Child(10));
+    SetTextGuarded(m_hWnd, TranslationOf(IDOK, reinterpret_cast<LPCTSTR>(msg.lParam)));
   } else if (msg.message == WM_NOTIFY && msg.lParam) {
     NMHDR* header = reinterpret_cast<NMHDR*>(msg.lParam);
     if (header->code == TTN_GETDISPINFOA) OnToolTip(header, false);
@@ -221,30 +243,20 @@ void CLwvFileDlgHook::OnToolTip(NMHDR* header, bool wide) {
     if (!info->lpszText || IS_INTRESOURCE(info->lpszText)) return;
     text = CString(CStringA(info->lpszText));
   }
-  for (int i = 0; i < 4; ++i) {
-    if (m_strTips[i].IsEmpty() || text != m_strTips[i]) continue;
-    CString translation = Child(11 + i);
-    if (translation.IsEmpty()) return;
-    if (wide) {
-      CStringW w(translation);
-      lstrcpynW(m_tipW, w, 512);
-      reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = m_tipW;
-    } else {
-      CStringA a(translation);
-      lstrcpynA(m_tipA, a, 512);
-      reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText = m_tipA;
-    }
-    return;
+  CString translation = TranslationOf(LWV_ID_LIVE_ONLY, text);
+  if (translation.IsEmpty()) return;
+  if (wide) {
+    CStringW w(translation);
+    lstrcpynW(m_tipW, w, 512);
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = m_tipW;
+  } else {
+    CStringA a(translation);
+    lstrcpynA(m_tipA, a, 512);
+    reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText = m_tipA;
   }
 }
 
-CString CLwvFileDlgHook::TranslateText(const CString& text) {
-  CString t = text;
-  if (TranslateFromStrings(t, 4, 256, 15) || TranslateFromStrings(t, 10, 387, 19) ||
-      TranslateFromStrings(t, 11, 398, 29))
-    return t;
-  return text;
-}
+CString CLwvFileDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
 bool CLwvFileDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
                                            const CString& translated, int stringId) {
@@ -253,17 +265,11 @@ bool CLwvFileDlgHook::TranslateDynamicText(CString& out, const CString& live, co
 
 // ---- print dialogs ----
 
+CLwvPrintDlgHook::CLwvPrintDlgHook() : CLwvStdDlgHook(LWV_STDDLG_PRINT) {}
+
 bool CLwvPrintDlgHook::OnAttach(HWND dialog) {
-  const LwStdDlgModel& model = LwGetStdDlgModel(m_nKind);
-  m_nFirstStatus = model.FindString(410) + 1;
-  m_status.clear();
-  for (int k = 0; k < 25; ++k) {
-    int index = m_nFirstStatus + k;
-    int id = index > 0 && index < model.GetEntryCount() ? model.entries[static_cast<size_t>(index)].stringId : 0;
-    m_status.push_back(LwLoadComdlgString(id));
-  }
   m_bPrintLabelDone = false;
-  m_hWnd = GetDlgItem(dialog, 1099);
+  m_hWnd = GetDlgItem(dialog, stc12);
   if (!m_hWnd) return false;
   TranslateStatus();
   return true;
@@ -272,10 +278,10 @@ bool CLwvPrintDlgHook::OnAttach(HWND dialog) {
 void CLwvPrintDlgHook::TranslateStatus() {
   std::vector<CString> replacements;
   std::vector<CString> patterns;
-  for (size_t k = 0; k < m_status.size(); ++k) {
-    CString translation = Child(m_nFirstStatus + static_cast<int>(k));
-    if (m_status[k].IsEmpty() || translation.IsEmpty()) continue;
-    patterns.push_back(m_status[k]);
+  for (const LiveString& status : StringsOf(stc12)) {
+    CString translation = Child(status.child);
+    if (status.original.IsEmpty() || translation.IsEmpty()) continue;
+    patterns.push_back(status.original);
     replacements.push_back(translation);
   }
   CString text = WindowText(m_hWnd);
@@ -291,16 +297,13 @@ void CLwvPrintDlgHook::Watch(const CWPRETSTRUCT& msg) {
   if (!m_bActive || m_bBusy) return;
   if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd) {
     TranslateStatus();
-  } else if (msg.message == WM_PAINT && !m_bPrintLabelDone && GetDlgCtrlID(msg.hwnd) == 1037) {
+  } else if (msg.message == WM_PAINT && !m_bPrintLabelDone && GetDlgCtrlID(msg.hwnd) == psh14) {
     m_bPrintLabelDone = true;
-    SetTextGuarded(msg.hwnd, Child(m_nFirstStatus - 1));
+    for (const LiveString& label : StringsOf(psh14)) SetTextGuarded(msg.hwnd, Child(label.child));
   }
 }
 
-CString CLwvPrintDlgHook::TranslateText(const CString& text) {
-  CString t = text;
-  return TranslateFromStrings(t, 13, 1104, m_nKind == 5 ? 42 : 46) ? t : text;
-}
+CString CLwvPrintDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
 bool CLwvPrintDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
                                             const CString& translated, int stringId) {
@@ -309,12 +312,11 @@ bool CLwvPrintDlgHook::TranslateDynamicText(CString& out, const CString& live, c
 
 // ---- page setup ----
 
+CLwvPageSetupDlgHook::CLwvPageSetupDlgHook() : CLwvStdDlgHook(LWV_STDDLG_PAGESETUP) {}
+
 bool CLwvPageSetupDlgHook::OnAttach(HWND dialog) {
-  for (int i = 0; i < 4; ++i) {
-    m_strings[i] = LwLoadComdlgString(1585 + i);
-    m_margins[i] = GetDlgItem(dialog, 1155 + i);
-  }
-  m_hWnd = GetDlgItem(dialog, 1075);
+  for (int i = 0; i < LWV_PAGESETUP_MARGIN_FIELDS; ++i) m_margins[i] = GetDlgItem(dialog, edt4 + i);
+  m_hWnd = GetDlgItem(dialog, grp4);
   if (!m_hWnd) return false;
   TranslateWatched(m_hWnd);
   for (HWND m : m_margins)
@@ -325,14 +327,13 @@ bool CLwvPageSetupDlgHook::OnAttach(HWND dialog) {
 void CLwvPageSetupDlgHook::TranslateWatched(HWND window) {
   CString text = WindowText(window);
   if (window == m_hWnd) {
-    for (int i = 0; i < 2; ++i)
-      if (!m_strings[i].IsEmpty() && text == m_strings[i]) SetTextGuarded(window, Child(15 + i));
+    SetTextGuarded(window, TranslationOf(grp4, text));
     return;
   }
-  for (int i = 2; i < 4; ++i) {
-    CString translation = Child(15 + i);
-    if (m_strings[i].IsEmpty() || translation.IsEmpty() || text.Find(m_strings[i]) < 0) continue;
-    if (LwReplacePatterns(text, {m_strings[i]}, {translation}) > 0) SetTextGuarded(window, text);
+  for (const LiveString& unit : StringsOf(edt4)) {
+    CString translation = Child(unit.child);
+    if (unit.original.IsEmpty() || translation.IsEmpty() || text.Find(unit.original) < 0) continue;
+    if (LwReplacePatterns(text, {unit.original}, {translation}) > 0) SetTextGuarded(window, text);
     return;  // the first unit found, else the second
   }
 }
@@ -350,28 +351,27 @@ void CLwvPageSetupDlgHook::Watch(const CWPRETSTRUCT& msg) {
 
 // ---- font dialog ----
 
+CLwvFontDlgHook::CLwvFontDlgHook() : CLwvStdDlgHook(LWV_STDDLG_FONT) {}
+
 bool CLwvFontDlgHook::OnAttach(HWND dialog) {
-  for (int i = 0; i < 4; ++i) m_captions[i] = LwLoadComdlgString(1100 + i);
-  for (int i = 0; i < 5; ++i) m_styles[i] = LwLoadComdlgString(1284 + i);
-  m_hWnd = GetDlgItem(dialog, 1093);
-  m_hStyles = GetDlgItem(dialog, 1137);
-  if (m_hWnd) {
-    CString text = WindowText(m_hWnd);
-    for (int i = 0; i < 4; ++i)
-      if (!m_captions[i].IsEmpty() && text == m_captions[i]) SetTextGuarded(m_hWnd, Child(13 + i));
-  }
+  m_hWnd = GetDlgItem(dialog, stc6);
+  m_hStyles = GetDlgItem(dialog, cmb2);
+  if (m_hWnd) SetTextGuarded(m_hWnd, TranslationOf(stc6, WindowText(m_hWnd)));
   if (m_hStyles) {
     LRESULT selection = SendMessage(m_hStyles, CB_GETCURSEL, 0, 0);
     for (int index = 3; index >= 0; --index) ReplaceStyleItem(index);
     if (selection >= 0) SendMessage(m_hStyles, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
   }
-  if (HWND colours = GetDlgItem(dialog, 1139)) {
+  if (HWND colours = GetDlgItem(dialog, cmb4)) {
     LRESULT selection = SendMessage(colours, CB_GETCURSEL, 0, 0);
-    for (int i = 0; i < 16; ++i) {
-      CString original = LwLoadComdlgString(1040 + i);
-      CString translation = Child(22 + i);
-      if (original.IsEmpty() || translation.IsEmpty() || ComboItem(colours, i) != original) continue;
-      ReplaceComboItem(colours, i, translation);
+    // The colours stand in comdlg32's order: item i is the row's string i.
+    const std::vector<LiveString> names = StringsOf(cmb4);
+    for (size_t i = 0; i < names.size(); ++i) {
+      const int item = static_cast<int>(i);
+      CString translation = Child(names[i].child);
+      if (names[i].original.IsEmpty() || translation.IsEmpty() || ComboItem(colours, item) != names[i].original)
+        continue;
+      ReplaceComboItem(colours, item, translation);
     }
     // The colour chosen before stays chosen (the order is unchanged).
     SendMessage(colours, CB_SETCURSEL, static_cast<WPARAM>(selection >= 0 ? selection : 0), 0);
@@ -384,22 +384,16 @@ bool CLwvFontDlgHook::OnAttach(HWND dialog) {
 void CLwvFontDlgHook::ReplaceStyleItem(int index) {
   CString text = ComboItem(m_hStyles, index);
   if (text.IsEmpty()) return;
-  for (int i = 0; i < 5; ++i) {
-    CString translation = Child(17 + i);
-    if (m_styles[i].IsEmpty() || translation.IsEmpty() || text != m_styles[i]) continue;
-    if (ComboHolds(m_hStyles, translation)) return;
-    ReplaceComboItem(m_hStyles, index, translation);
-    return;
-  }
+  CString translation = TranslationOf(cmb2, text);
+  if (translation.IsEmpty() || ComboHolds(m_hStyles, translation)) return;
+  ReplaceComboItem(m_hStyles, index, translation);
 }
 
 void CLwvFontDlgHook::Watch(const CWPRETSTRUCT& msg) {
   CLwvStdDlgHook::Watch(msg);
   if (!m_bActive || m_bBusy) return;
   if (msg.message == WM_SETTEXT && msg.hwnd == m_hWnd && msg.lParam) {
-    CString text = reinterpret_cast<LPCTSTR>(msg.lParam);
-    for (int i = 0; i < 4; ++i)
-      if (!m_captions[i].IsEmpty() && text == m_captions[i]) SetTextGuarded(m_hWnd, Child(13 + i));
+    SetTextGuarded(m_hWnd, TranslationOf(stc6, reinterpret_cast<LPCTSTR>(msg.lParam)));
   } else if ((msg.message == CB_INSERTSTRING || msg.message == CB_ADDSTRING) && msg.hwnd == m_hStyles &&
              msg.lResult >= 0) {
     // Wine fills the style list with CB_ADDSTRING, others with CB_INSERTSTRING.
@@ -409,10 +403,7 @@ void CLwvFontDlgHook::Watch(const CWPRETSTRUCT& msg) {
   }
 }
 
-CString CLwvFontDlgHook::TranslateText(const CString& text) {
-  CString t = text;
-  return TranslateFromStrings(t, 3, 1281, 38) || TranslateFromStrings(t, 2, 1098, 41) ? t : text;
-}
+CString CLwvFontDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
 bool CLwvFontDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
                                            const CString& translated, int stringId) {

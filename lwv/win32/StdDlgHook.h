@@ -1,10 +1,12 @@
 // Live-text handlers of the common dialogs: once a recognised dialog has run
 // its own initialisation they follow the texts it sets while it runs (file
 // dialog, print dialogs, page setup, font dialog) and translate them through
-// comdlg32's string table and the kind's entry.
+// comdlg32's string table and the kind's entry, as the rows of
+// StdDlgLiveTexts.h say. Recognising the dialogs is StdDlgRecognizer's.
 #pragma once
 
 #include "Framework.h"
+#include "StdDlgLiveTexts.h"
 #include "StdDlgText.h"
 
 #include <vector>
@@ -16,7 +18,7 @@ CString LwLoadComdlgString(int id);
 
 class CLwvStdDlgHook {
  public:
-  CLwvStdDlgHook();
+  explicit CLwvStdDlgHook(int kind);
   virtual ~CLwvStdDlgHook();
   CLwvStdDlgHook(const CLwvStdDlgHook&) = delete;
   CLwvStdDlgHook& operator=(const CLwvStdDlgHook&) = delete;
@@ -44,13 +46,30 @@ class CLwvStdDlgHook {
   void FitMessageText(HWND box);
 
  protected:
+  // One comdlg32 string a control of the kind may show (empty when this
+  // comdlg32 lacks it) and the entry's child that translates it.
+  struct LiveString {
+    int control;
+    CString original;
+    int child;
+  };
+
   virtual bool OnAttach(HWND dialog) = 0;
   // Translation of entry child i, empty when there is none.
   CString Child(int i) const;
+  // The kind's strings of that control, in the rows' order.
+  std::vector<LiveString> StringsOf(int control) const;
+  // The translation of a control's whole text, empty when no string of the
+  // control with a translation is that text.
+  CString TranslationOf(int control, const CString& text) const;
+  // TranslateText by the kind's message-box rows; text when none fits.
+  CString TranslateByRows(const CString& text);
   void SetTextGuarded(HWND window, const CString& text);
   static CString WindowText(HWND window);
 
+  int m_nKind;
   std::vector<CString> m_translations;
+  std::vector<LiveString> m_strings;  // loaded at attach
   bool m_bActive;
   bool m_bBusy;
   HWND m_hWnd;
@@ -58,6 +77,7 @@ class CLwvStdDlgHook {
 
 class CLwvFileDlgHook : public CLwvStdDlgHook {
  public:
+  CLwvFileDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
   bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
@@ -68,14 +88,13 @@ class CLwvFileDlgHook : public CLwvStdDlgHook {
 
  private:
   void OnToolTip(NMHDR* header, bool wide);
-  CString m_strOpen, m_strSave;  // strings 370 and 369
-  CString m_strTips[4];          // strings 702..705
   char m_tipA[512];
   WCHAR m_tipW[512];
 };
 
 class CLwvPrintDlgHook : public CLwvStdDlgHook {
  public:
+  CLwvPrintDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
   bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
@@ -88,14 +107,12 @@ class CLwvPrintDlgHook : public CLwvStdDlgHook {
 
  private:
   void TranslateStatus();
-  int m_nKind = 4;
-  int m_nFirstStatus = 0;
-  std::vector<CString> m_status;  // the 25 status strings
   bool m_bPrintLabelDone = false;
 };
 
 class CLwvPageSetupDlgHook : public CLwvStdDlgHook {
  public:
+  CLwvPageSetupDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
 
  protected:
@@ -103,12 +120,12 @@ class CLwvPageSetupDlgHook : public CLwvStdDlgHook {
 
  private:
   void TranslateWatched(HWND window);
-  HWND m_margins[4] = {};
-  CString m_strings[4];  // 1585..1588
+  HWND m_margins[LWV_PAGESETUP_MARGIN_FIELDS] = {};
 };
 
 class CLwvFontDlgHook : public CLwvStdDlgHook {
  public:
+  CLwvFontDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
   bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
@@ -120,8 +137,6 @@ class CLwvFontDlgHook : public CLwvStdDlgHook {
  private:
   void ReplaceStyleItem(int index);
   HWND m_hStyles = nullptr;
-  CString m_captions[4];  // 1100..1103
-  CString m_styles[5];    // 1284..1288
 };
 
 // The process-wide handlers.

@@ -20,7 +20,9 @@ class CResMessageBox : public CResDialog {
   bool Init(IResLibraryCapture& capture);
 };
 
-// The entry of one common-dialog kind: one control per entry of the kind's model.
+// The entry of one common-dialog kind: one control per entry of the kind's
+// model, in its order; the library's live-text handlers address the
+// children by position (StdDlgLiveTexts.h).
 class CResStdDialog : public CResDialog {
  public:
   int Parse(const CSourceTokenList*, int, CResProblemLog&) override { return kResParseFailed; }

@@ -2,6 +2,7 @@
 // files: every window it shows is read back from the live windows. Modal
 // windows are driven by the UI test kit's driver; its watchdog ends a hanging run.
 #include "LanguageTexts.h"
+#include "RememberedLanguage.h"
 #include "StdButtonModel.h"
 #include "StdDlgRecognizer.h"
 #include "SwitchWineFixtures.h"
@@ -55,30 +56,11 @@ void CopyLanguageFiles() {
   ASSERT_TRUE(CopyFile(built + _T("LwvSampleEN.tra"), EnglishPath(), FALSE));
 }
 
-const TCHAR kLingoweaveKey[] = _T("Software\\Lingoweave\\Beispiel\\Lingoweave");
+const TCHAR kSampleProfile[] = _T("Software\\Lingoweave\\Beispiel");
 
-CString RememberedFile() {
-  TCHAR value[MAX_PATH] = {0};
-  DWORD bytes = sizeof(value) - sizeof(TCHAR);
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(HKEY_CURRENT_USER, kLingoweaveKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return CString();
-  RegQueryValueEx(key, _T("LastTraFile"), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &bytes);
-  RegCloseKey(key);
-  return CString(value);
-}
+CString RememberedFile() { return lwtest::RememberedLanguageFile(kSampleProfile); }
 
-void Remember(const CString& path) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, kLingoweaveKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                          &key, nullptr));
-  if (path.IsEmpty()) {
-    RegDeleteValue(key, _T("LastTraFile"));
-  } else {
-    RegSetValueEx(key, _T("LastTraFile"), 0, REG_SZ, reinterpret_cast<const BYTE*>((LPCTSTR)path),
-                  static_cast<DWORD>((path.GetLength() + 1) * sizeof(TCHAR)));
-  }
-  RegCloseKey(key);
-}
+void Remember(const CString& path) { ASSERT_TRUE(lwtest::RememberLanguageFile(kSampleProfile, path)); }
 
 // ---------------------------------------------------------------------------
 // The two languages

@@ -1,12 +1,12 @@
 #include "SampleTraMaker.h"
 
 #include "LibraryEntries.h"
-#include "LwFileInfo.h"
 #include "RcFileSet.h"
 #include "SampleFlags.h"
 #include "SampleLayouts.h"
 #include "SampleTexts.h"
 #include "StdDlgModels.h"
+#include "TraFile.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "DeskFileIo.h"
 #include "DeskStrings.h"
-#include "LwFileInfo.h"
 #include "TraFile.h"
 #include "UiServices.h"
 

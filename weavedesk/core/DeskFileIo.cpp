@@ -1,23 +1,6 @@
 #include "DeskFileIo.h"
 
-#include "LwvMessage.h"
 #include "TraFile.h"
-
-namespace {
-
-// Probing a file that is no language file is no error worth a message.
-class CQuietReader {
- public:
-  CQuietReader() : m_previous(LwvSetMessageHandler([](LPCTSTR) {})) {}
-  ~CQuietReader() { LwvSetMessageHandler(m_previous); }
-  CQuietReader(const CQuietReader&) = delete;
-  CQuietReader& operator=(const CQuietReader&) = delete;
-
- private:
-  LwvMessageHandler m_previous;
-};
-
-}  // namespace
 
 DeskReadResult ReadDeskStream(CFile& in, CTraFile& file, UINT& lossyTexts) {
   lossyTexts = 0;
@@ -52,7 +35,6 @@ DeskProbe ProbeFile(const CString& path) {
   CFile in;
   if (!in.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return DESK_PROBE_ERROR;
   CTraFile header;
-  CQuietReader quiet;
   try {
     CArchive ar(&in, CArchive::load, 4096);
     header.SerializeHeaderOnly(ar);

@@ -1,6 +1,6 @@
 #include "DeskStrings.h"
 
-#include "Lwv.h"
+#include "RuntimeSeams.h"
 
 #include <cstring>
 
@@ -86,8 +86,7 @@ CString BuiltInText(UINT id) {
 }  // namespace
 
 CString DeskText(UINT id) {
-  CString text;
-  LWLoadString(text, id);
+  const CString text = LwLoadProgramText(id);
   return text.IsEmpty() ? BuiltInText(id) : text;
 }
 

@@ -349,7 +349,7 @@ void CMakerController::InsertAddOnFiles(const CArray<CString>& fullPaths) {
   bool added = false;
   for (INT_PTR i = 0; i < fullPaths.GetSize(); ++i) {
     const CString& path = fullPaths[i];
-    const CString name = GetFileNamePart(path);
+    const CString name = lw::NameOf(path);
     if (IsRefusedAddOnFile(name)) {
       m_ui.ShowMessage(Text(IDS_ADDON_REFUSED, AddOnExtensionOf(name)), MB_OK);
       continue;

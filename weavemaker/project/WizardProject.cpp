@@ -62,7 +62,7 @@ void CWizardProject::ReplaceTraFile(CTraFile* traFile) {
 
 void CWizardProject::SetProjectPath(const CString& path) { m_strProjectPath = MakeFullPath(path); }
 
-CString CWizardProject::GetProjectFileName() const { return GetFileNamePart(m_strProjectPath); }
+CString CWizardProject::GetProjectFileName() const { return lw::NameOf(m_strProjectPath); }
 
 CString CWizardProject::GetProjectFolder() const { return GetDirectoryPart(m_strProjectPath); }
 

@@ -88,7 +88,7 @@ void LogIncludesOutside(const CSourceTokenList& list, const CWizardProject& proj
   std::vector<CString> scripts;
   for (int i = 0; i < project.GetRcFileCount(); ++i) {
     scripts.push_back(ComparablePath(project.ResolvePath(project.GetRcFile(i))));
-    scripts.push_back(ComparablePath(GetFileNamePart(project.GetRcFile(i))));
+    scripts.push_back(ComparablePath(lw::NameOf(project.GetRcFile(i))));
   }
   for (int i = 0; i + 2 < list.GetCount(); ++i) {
     if (!list.IsText(i, _T("#")) || !list.IsText(i + 1, _T("include")) || list.GetKind(i + 2) != kTokenString) continue;
@@ -96,7 +96,7 @@ void LogIncludesOutside(const CSourceTokenList& list, const CWizardProject& proj
     if (!IsScriptName(name)) continue;
     const CString included = IsFullPath(name) ? name : GetDirectoryPart(list.GetFileName(i + 2)) + name;
     const CString path = ComparablePath(project.ResolvePath(included));
-    const CString alone = ComparablePath(GetFileNamePart(name));
+    const CString alone = ComparablePath(lw::NameOf(name));
     if (std::find(scripts.begin(), scripts.end(), path) == scripts.end() &&
         std::find(scripts.begin(), scripts.end(), alone) == scripts.end())
       log.Add(kMsgIncludeOutside, list, i + 2);

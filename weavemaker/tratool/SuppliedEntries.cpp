@@ -2,7 +2,6 @@
 
 #include "ResLibraryEntries.h"
 #include "ResRecordedTexts.h"
-#include "SwitchDlgModel.h"
 #include "TraNode.h"
 
 CGermanSystemCapture::CGermanSystemCapture() {
@@ -23,7 +22,7 @@ const CEnglishTable& SuppliedEnglishTexts() {
     CEnglishTable t;
     // The switch dialog first: its "&Hilfe" is "&Help", the button's "Help".
     t.Add(BuiltInSwitchText(kSwitchCaptionString), EnglishSwitchText(kSwitchCaptionString));
-    for (int i = 0; i < LWV_SWITCH_FULL_CHILDREN; ++i) {
+    for (int i = 0; i < kResSwitchChildren; ++i) {
       const UINT id = ResSwitchDialogChild(i).stringId;
       t.Add(BuiltInSwitchText(id), EnglishSwitchText(id));
     }

@@ -22,6 +22,8 @@
 //   WindowReaders.h texts, list/combo/list-view/tree items, tab labels, menu
 //                   items and states, child rectangles in dialog units.
 //   Screenshot.h    SaveScreenshot(wnd, "name") into LWV_SCREENSHOT_DIR when set.
+//   CStringPrinter.h (framework/tests) PrintTo for CString: EXPECT_EQ on
+//                   texts prints them readably.
 //
 // Never sleep and then check: wait for the event that shows the outcome
 // (a window, a text, a posted message handled), bounded. Never let a test
@@ -29,6 +31,7 @@
 #pragma once
 
 #include "BoundedWait.h"
+#include "CStringPrinter.h"
 #include "Watchdog.h"
 
 #ifdef _WIN32

@@ -49,6 +49,8 @@ HWND FindOwnWindow(const CString& caption) {
   return FindOwnWindowIf([&caption](HWND wnd) { return WindowText(wnd) == caption; });
 }
 
+HWND FindOwnPropertySheet() { return FindOwnWindowIf(IsPropertySheet); }
+
 std::vector<HWND> OwnDialogs() { return OwnWindows(IsDialogWindow); }
 
 HWND FindOwnDialog(const CString& caption, HWND except) {

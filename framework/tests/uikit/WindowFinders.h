@@ -28,6 +28,7 @@ bool IsMessageBox(HWND wnd);
 std::vector<HWND> OwnWindows(const WindowTest& fits = WindowTest());
 HWND FindOwnWindowIf(const WindowTest& fits);
 HWND FindOwnWindow(const CString& caption);
+HWND FindOwnPropertySheet();
 std::vector<HWND> OwnDialogs();
 // A visible dialog of this thread other than except, with that caption when one is given.
 HWND FindOwnDialog(const CString& caption = CString(), HWND except = nullptr);

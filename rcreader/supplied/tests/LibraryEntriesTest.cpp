@@ -5,6 +5,7 @@
 #include "ResLibraryEntries.h"
 #include "ResTestUtil.h"
 #include "ResTranslatedTexts.h"
+#include "StdDlgLiveTexts.h"
 #include "StdDlgModels.h"
 #include "SwitchDlgModel.h"
 
@@ -202,6 +203,34 @@ TEST(StandardDialogEntries, ControlsFollowTheModelWithTheCapturedTexts) {
       EXPECT_EQ(2 * i, r.top);
       EXPECT_EQ(10 + i, r.right - r.left);
       EXPECT_EQ(20 + i, r.bottom - r.top);
+    }
+  }
+}
+
+// The library's live-text handlers take the translation of a running
+// dialog's text from the child its row names: the entry built here holds
+// the text of that control or string there.
+TEST(StandardDialogEntries, LiveTextRowsNameTheChildrenOfTheirTexts) {
+  for (const LwStdDlgLiveText& row : LwAllStdDlgLiveTexts()) {
+    BYTE options[256] = {0};
+    options[row.kind] = 1;
+    Built b;
+    CResRecordedCapture capture = FullCapture();
+    b.file.AddStandardDialogs(options, capture, b.log);
+    b.Finish();
+    const LwStdDlgModel& model = LwGetStdDlgModel(row.kind);
+    const CTraNode* entry = b.Dialogs()->GetChild(0);
+    for (int k = 0; k < row.count; ++k) {
+      const int child = row.firstChild + k;
+      ASSERT_LT(child, entry->GetChildCount()) << "kind " << row.kind << " string " << row.firstString + k;
+      CString name;
+      name.Format(_T("StdDlgItem%d"), child);
+      EXPECT_EQ(name, entry->GetChild(child)->m_strOriginal);
+      const LwStdDlgEntry& e = model.entries[static_cast<size_t>(child)];
+      if (child < model.controlCount)
+        EXPECT_EQ(row.control, e.id) << "a control's own text, kind " << row.kind;
+      else
+        EXPECT_EQ(row.firstString + k, e.stringId) << "kind " << row.kind << " child " << child;
     }
   }
 }

@@ -17,19 +17,12 @@ bool FileExists(const CString& path) {
   return true;
 }
 
-// The default extension for a chooser: none for a name without one.
-CString ExtensionOf(const CString& name) { return name.Find(_T('.')) < 0 ? CString() : GetExtension(name); }
-
 }  // namespace
 
 int AddOnImageOf(const CAddOnFile& file, bool original) {
-  if (!original) return file.GetImportCounter() > 0 ? ADDON_IMAGE_IMPORTED : ADDON_IMAGE_NOT_IMPORTED;
-  if (!file.IsExportPathValid()) return ADDON_IMAGE_NOT_IMPORTED;
-  const CString ext = GetExtension(file.GetFileName());
-  if (ext == _T("txt")) return ADDON_IMAGE_TEXT;
-  if (ext == _T("exe") || ext == _T("com")) return ADDON_IMAGE_PROGRAM;
-  if (ext == _T("zip") || ext == _T("rar")) return ADDON_IMAGE_ARCHIVE;
-  return ADDON_IMAGE_OTHER;
+  if (!original) return file.GetImportCounter() > 0 ? kAddOnImageImported : kAddOnImageNotImported;
+  if (!file.IsExportPathValid()) return kAddOnImageNotImported;
+  return AddOnImageFor(file.GetFileName());
 }
 
 std::vector<AddOnRow> AddOnRows(const CTraFile& file) {
@@ -87,7 +80,7 @@ bool CAddOnFilesModel::OnExport() {
   const CString name = addOn->GetFileName();
   LwFileChoice choice;
   choice.bOpen = false;
-  choice.strDefExt = ExtensionOf(name);
+  choice.strDefExt = AddOnExtensionOf(name);
   choice.strInitialPath = name;
   choice.strFilter = DeskText(IDS_DESK_ADDON_FILTER);
   choice.strTitle = DeskTextWith(IDS_DESK_ADDON_EXPORT_TITLE, name);
@@ -95,7 +88,7 @@ bool CAddOnFilesModel::OnExport() {
   // The file keeps its own name: the chooser's question was about the
   // typed name, so ask about the file that is really replaced.
   const CString folder = GetDirectoryPart(choice.paths[0]);
-  if (!SameFileName(GetFileNamePart(choice.paths[0]), name) && FileExists(folder + name) &&
+  if (!SameFileName(lw::NameOf(choice.paths[0]), name) && FileExists(folder + name) &&
       m_ui.ShowMessage(DeskTextWith(IDS_DESK_ADDON_EXPORT_REPLACE, folder + name), MB_YESNO | MB_ICONQUESTION) !=
           IDYES)
     return false;
@@ -118,12 +111,12 @@ bool CAddOnFilesModel::OnReimport() {
   CAddOnFile* selected = Selected(m_nCurrentSelection);
   LwFileChoice choice;
   choice.bOpen = true;
-  choice.strDefExt = ExtensionOf(selected->GetFileName());
+  choice.strDefExt = AddOnExtensionOf(selected->GetFileName());
   choice.strInitialPath = selected->GetStoredPath() + selected->GetFileName();
   choice.strFilter = DeskText(IDS_DESK_ADDON_FILTER);
   if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return false;
   const CString path = choice.paths[0];
-  const CString chosenName = GetFileNamePart(path);
+  const CString chosenName = lw::NameOf(path);
   CAddOnFile* target = nullptr;
   const CAddOnFileList& list = *m_file.GetAddOnFiles();
   for (int i = 0; i < list.GetCount() && !target; ++i)

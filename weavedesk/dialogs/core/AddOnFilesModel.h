@@ -7,6 +7,7 @@
 // question through CAddOnDescriptionAsker. Shows no window itself.
 #pragma once
 
+#include "AddOnRows.h"
 #include "Framework.h"
 
 #include <vector>
@@ -14,16 +15,6 @@
 class CAddOnFile;
 class CTraFile;
 class CUiServices;
-
-// Images of the add-on list's bitmap.
-enum AddOnImage {
-  ADDON_IMAGE_OTHER = 1,
-  ADDON_IMAGE_TEXT = 2,
-  ADDON_IMAGE_PROGRAM = 3,
-  ADDON_IMAGE_ARCHIVE = 4,
-  ADDON_IMAGE_NOT_IMPORTED = 5,
-  ADDON_IMAGE_IMPORTED = 6
-};
 
 struct AddOnRow {
   int image;

@@ -13,6 +13,7 @@
 #include "LwvSDK.h"
 #include "GuideTexts.h"
 #include "LwvSwitchDlg.h"
+#include "RememberedLanguage.h"
 #include "ScanNowPage.h"
 #include "PageFlow.h"
 #include "UiTestKit.h"
@@ -62,16 +63,8 @@ CString LanguageFolder() {
 }
 
 // The library starts in the file it remembers: forget it.
-void ForgetLastLanguage() {
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Assistant\\Lingoweave"), 0, KEY_SET_VALUE, &key) ==
-      ERROR_SUCCESS) {
-    RegDeleteValue(key, _T("LastTraFile"));
-    RegCloseKey(key);
-  }
-}
+void ForgetLastLanguage() { lwtest::ForgetLanguageFile(_T("Software\\Lingoweave\\Assistant")); }
 
-HWND Sheet() { return lwtest::FindOwnWindowIf(lwtest::IsPropertySheet); }
 
 HWND ActivePageWindow(HWND sheet) { return reinterpret_cast<HWND>(SendMessage(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
 
@@ -314,7 +307,7 @@ class GuideWine : public ::testing::Test {
     what.Format(_T("page %d"), page);
     return When(what,
                 lwtest::Settled([page]() -> HWND {
-                  HWND sheet = Sheet();
+                  HWND sheet = lwtest::FindOwnPropertySheet();
                   return sheet && ActivePageId(sheet) == page ? sheet : nullptr;
                 }),
                 [this, page, act](HWND sheet) {
@@ -329,7 +322,7 @@ class GuideWine : public ::testing::Test {
     CString what;
     what.Format(_T("wizard button %x enabled"), button);
     return Step(what, [button] {
-      HWND sheet = Sheet();
+      HWND sheet = lwtest::FindOwnPropertySheet();
       if (!sheet || !lwtest::ThreadSettled() || !ButtonEnabled(sheet, button)) return false;
       const int which = button == kWizBack ? PSBTN_BACK : button == kWizNext ? PSBTN_NEXT : PSBTN_FINISH;
       PostMessage(sheet, PSM_PRESSBUTTON, which, 0);
@@ -339,7 +332,7 @@ class GuideWine : public ::testing::Test {
 
   static Step Cancel() {
     return Step(_T("the sheet to cancel"), [] {
-      HWND sheet = Sheet();
+      HWND sheet = lwtest::FindOwnPropertySheet();
       if (!sheet || !lwtest::ThreadSettled()) return false;
       PostMessage(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
       return true;
@@ -454,7 +447,7 @@ class GuideWineRoads : public GuideWine {
     std::vector<Step> steps = std::move(before);
     std::map<int, std::function<void(HWND)>> allChecks = checks;
     allChecks.emplace(kPageCompletion,
-                      [](HWND) { EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(Sheet())); });
+                      [](HWND) { EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(lwtest::FindOwnPropertySheet())); });
     AddForward(steps, a, forward, allChecks, std::move(extras));
     AddBackward(steps, backward);
     steps.push_back(Cancel());
@@ -483,7 +476,7 @@ std::vector<Step> IdeSetupSteps(const char* shot) {
   return {
       Step(_T("the integrate button"),
            [] {
-             HWND sheet = Sheet();
+             HWND sheet = lwtest::FindOwnPropertySheet();
              if (!sheet || !lwtest::ThreadSettled()) return false;
              HWND page = ActivePageWindow(sheet);
              if (!Shown(page, IDC_INTEGRATE)) return false;
@@ -504,7 +497,7 @@ std::vector<Step> IdeSetupSteps(const char* shot) {
              PostMessage(dialog, WM_COMMAND, IDOK, 0);
            }),
       // The finder sees visible windows only.
-      Step(_T("the sheet shown again"), [] { return Sheet() != nullptr; }),
+      Step(_T("the sheet shown again"), [] { return lwtest::FindOwnPropertySheet() != nullptr; }),
   };
 }
 
@@ -547,7 +540,7 @@ std::map<int, std::function<void(HWND)>> DemoChecks(bool german) {
 // The scan runs with the progress bar to 100 % and ends with string 110.
 Step ScanDone() {
   return Step(_T("the scan done"), [] {
-    HWND sheet = Sheet();
+    HWND sheet = lwtest::FindOwnPropertySheet();
     if (!sheet || ActivePageId(sheet) != kPageScanNow || !ButtonEnabled(sheet, kWizNext)) return false;
     HWND page = ActivePageWindow(sheet);
     auto* scan = dynamic_cast<CScanNowPage*>(CWnd::FromHandlePermanent(page));
@@ -589,7 +582,7 @@ TEST_F(GuideWineRoads, UnreadableProjectLeavesBackEnabled) {
     PostMessage(box, WM_COMMAND, IDOK, 0);
   }));
   steps.push_back(Step(_T("Back alone on the scan page"), [] {
-    HWND sheet = Sheet();
+    HWND sheet = lwtest::FindOwnPropertySheet();
     if (!sheet || !lwtest::ThreadSettled() || lwtest::FindMessageBox() || ActivePageId(sheet) != kPageScanNow)
       return false;
     if (WizardButtons(sheet) != kButtonBack) return false;
@@ -682,7 +675,7 @@ TEST_F(GuideWineRoads, CancelDuringTheScanEndsCleanly) {
   EXPECT_GT(watch.cancelledAt, 0) << "Cancel came before the scan's steps";
   EXPECT_LT(watch.cancelledAt, 100) << "Cancel came after the scan";
   EXPECT_TRUE(watch.sheetGone);
-  EXPECT_EQ(nullptr, Sheet());
+  EXPECT_EQ(nullptr, lwtest::FindOwnPropertySheet());
   EXPECT_EQ(0, driver.Answered(boxes)) << "a message box came up";
   EXPECT_EQ(0, watch.messagesAfterSheetGone);
   EXPECT_EQ(std::vector<int>({kPageCompileProject, kPageChooseIde, kPageOptions}), m_visited);

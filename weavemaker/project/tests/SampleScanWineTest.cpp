@@ -6,6 +6,7 @@
 #include "LwFileInfo.h"
 #include "MakerTestLibrary.h"
 #include "Lwv.h"
+#include "RememberedLanguage.h"
 #include "ResLiveCapture.h"
 #include "ScanFixtures.h"
 #include "StdDlgModels.h"
@@ -23,22 +24,11 @@ using namespace scantest;
 
 namespace {
 
-const TCHAR kSampleKey[] = _T("Software\\Lingoweave\\Beispiel\\Lingoweave");
+const TCHAR kSampleProfile[] = _T("Software\\Lingoweave\\Beispiel");
 const int kFormCommand = 32771;  // "Datei" -> the form
 const DWORD kWaitMs = 20000;
 
-void RememberFile(const CString& path) {
-  HKEY key = nullptr;
-  if (RegCreateKeyEx(HKEY_CURRENT_USER, kSampleKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return;
-  if (path.IsEmpty())
-    RegDeleteValue(key, _T("LastTraFile"));
-  else
-    RegSetValueEx(key, _T("LastTraFile"), 0, REG_SZ, reinterpret_cast<const BYTE*>(path.GetString()),
-                  static_cast<DWORD>((path.GetLength() + 1) * sizeof(TCHAR)));
-  RegCloseKey(key);
-}
+void RememberFile(const CString& path) { lwtest::RememberLanguageFile(kSampleProfile, path); }
 
 struct Found {
   DWORD pid;

@@ -76,9 +76,9 @@ TEST_F(AddOnFilesModelTest, RowsOfATranslation) {
   ASSERT_TRUE(At(1).Reimport(dir));
   const std::vector<AddOnRow> rows = model.GetRows();
   ASSERT_EQ(3u, rows.size());
-  EXPECT_EQ(ADDON_IMAGE_NOT_IMPORTED, rows[0].image);
-  EXPECT_EQ(ADDON_IMAGE_IMPORTED, rows[1].image);
-  EXPECT_EQ(ADDON_IMAGE_NOT_IMPORTED, rows[2].image);
+  EXPECT_EQ(kAddOnImageNotImported, rows[0].image);
+  EXPECT_EQ(kAddOnImageImported, rows[1].image);
+  EXPECT_EQ(kAddOnImageNotImported, rows[2].image);
   EXPECT_EQ(CString(_T("hilfe.txt")), rows[0].name);
   EXPECT_EQ(CString(_T("5 Byte")), rows[0].size);
   EXPECT_EQ(CString(_T("3 Byte")), rows[1].size);
@@ -92,10 +92,10 @@ TEST_F(AddOnFilesModelTest, ImagesOfAnOriginalByExtension) {
     const TCHAR* name;
     const TCHAR* exportPath;
     int image;
-  } cases[] = {{_T("a.txt"), nullptr, ADDON_IMAGE_TEXT},     {_T("a.exe"), nullptr, ADDON_IMAGE_PROGRAM},
-               {_T("a.com"), nullptr, ADDON_IMAGE_PROGRAM},  {_T("a.zip"), nullptr, ADDON_IMAGE_ARCHIVE},
-               {_T("a.rar"), nullptr, ADDON_IMAGE_ARCHIVE},  {_T("a.TXT"), nullptr, ADDON_IMAGE_OTHER},
-               {_T("a.hlp"), nullptr, ADDON_IMAGE_OTHER},    {_T("a.txt"), _T("Z:\\kein\\ordner\\da\\"), ADDON_IMAGE_NOT_IMPORTED}};
+  } cases[] = {{_T("a.txt"), nullptr, kAddOnImageText},     {_T("a.exe"), nullptr, kAddOnImageProgram},
+               {_T("a.com"), nullptr, kAddOnImageProgram},  {_T("a.zip"), nullptr, kAddOnImageArchive},
+               {_T("a.rar"), nullptr, kAddOnImageArchive},  {_T("a.TXT"), nullptr, kAddOnImageOther},
+               {_T("a.hlp"), nullptr, kAddOnImageOther},    {_T("a.txt"), _T("Z:\\kein\\ordner\\da\\"), kAddOnImageNotImported}};
   for (const Case& c : cases) {
     CAddOnFile f(c.name, c.exportPath ? CString(c.exportPath) : dir, dir);
     EXPECT_EQ(c.image, AddOnImageOf(f, true)) << lw::ToNarrow(c.name, _tcslen(c.name));

@@ -10,6 +10,7 @@
 #include "GuideTexts.h"
 #include "LwvMessage.h"
 #include "PageFlow.h"
+#include "RememberedLanguage.h"
 #include "UiTestKit.h"
 
 #include <gtest/gtest.h>
@@ -35,16 +36,8 @@ std::vector<CString> g_libraryMessages;
 void KeepLibraryMessage(LPCTSTR text) { g_libraryMessages.push_back(text); }
 
 // A first start: the library would start in the file it remembers.
-void ForgetLastLanguage() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software\\Lingoweave\\Assistant\\Lingoweave"), 0, KEY_SET_VALUE, &key) ==
-      ERROR_SUCCESS) {
-    ::RegDeleteValue(key, _T("LastTraFile"));
-    ::RegCloseKey(key);
-  }
-}
+void ForgetLastLanguage() { lwtest::ForgetLanguageFile(_T("Software\\Lingoweave\\Assistant")); }
 
-HWND Sheet() { return lwtest::FindOwnWindowIf(lwtest::IsPropertySheet); }
 HWND ActivePage(HWND sheet) { return reinterpret_cast<HWND>(::SendMessage(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
 int ActivePageId(HWND sheet) {
   auto* page = dynamic_cast<CGuidePage*>(CWnd::FromHandlePermanent(ActivePage(sheet)));
@@ -92,7 +85,7 @@ void Answer(int page, HWND wnd) {
 // answers; then Next once it is enabled. At the last page it is done.
 lwtest::Step Forward(std::shared_ptr<Walk> walk) {
   return lwtest::Step(_T("the next page of the assistant"), [walk] {
-    HWND sheet = Sheet();
+    HWND sheet = lwtest::FindOwnPropertySheet();
     if (!sheet || !lwtest::ThreadSettled() || lwtest::FindOwnDialog(CString(), sheet)) return false;
     const int page = ActivePageId(sheet);
     if (page == kPageCompletion) return true;
@@ -134,7 +127,7 @@ TEST(E2eGuide, ListsWhatTheSampleMustAdd) {
   };
   for (int i = 0; i < kGuidePageCount; ++i) steps.push_back(Forward(walk));
   steps.push_back(lwtest::Step(_T("the assistant finished"), [] {
-    HWND sheet = Sheet();
+    HWND sheet = lwtest::FindOwnPropertySheet();
     if (!sheet || !lwtest::ThreadSettled()) return false;
     lwtest::SaveScreenshot(sheet, ("e2e_guide_" + std::to_string(kPageCompletion) + "_de").c_str());
     ::PostMessage(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
