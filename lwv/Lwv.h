@@ -20,6 +20,7 @@ typedef HKEY LW_REGKEY;
 #else
 #include "LwTypes.h"
 typedef void* LW_REGKEY;
+typedef void* HINSTANCE;
 #endif
 
 #define LW_PATH_CHARS 260

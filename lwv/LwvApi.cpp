@@ -121,6 +121,23 @@ extern "C" BOOL LWTranslateToolTip(LPTSTR text, int size) { return TranslateInPl
 
 namespace {
 
+// String id of instance's string table; the framework's resource module
+// when instance is null.
+bool LoadFrom(HINSTANCE instance, UINT id, CString& text) {
+#ifdef _WIN32
+  if (instance && instance != AfxGetResourceHandle()) {
+    const WCHAR* resource = nullptr;  // LoadStringW with no buffer points at the resource
+    const int length = ::LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&resource), 0);
+    if (length <= 0 || !resource) return false;
+    text = CStringW(resource, length);
+    return true;
+  }
+#else
+  (void)instance;
+#endif
+  return text.LoadString(id) != FALSE;
+}
+
 // The text of string id and whether the library supplied it; false when
 // there is none.
 bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated) {
@@ -136,7 +153,7 @@ bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated
     translated = TRUE;
     return true;
   }
-  if (!text.LoadString(instance, id)) return false;
+  if (!LoadFrom(instance, id, text)) return false;
   if (g_manager && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE)) translated = TRUE;
   return true;
 }

@@ -10,22 +10,22 @@
 namespace lw {
 
 // Asks fetch(buffer, size) for a text until it fits: fetch answers the full
-// length, or -1 when there is none (text unchanged, false).
+// length, or -1 when there is none (text unchanged, false). Most texts fit at
+// the first ask.
 template <class Fetch>
 bool FetchText(CStringT<TCHAR>& text, Fetch fetch) {
-  int length = fetch(nullptr, 0);
-  while (length >= 0) {
+  int room = 256;
+  for (;;) {
     CStringT<TCHAR> out;
-    const int got = fetch(out.GetBufferSetLength(length), length + 1);
+    const int got = fetch(out.GetBufferSetLength(room), room + 1);
     if (got < 0) return false;
-    if (got <= length) {  // a switch meanwhile may have changed it
+    if (got <= room) {
       out.ReleaseBuffer(got);
       text = out;
       return true;
     }
-    length = got;
+    room = got;  // longer (a switch meanwhile may change it again)
   }
-  return false;
 }
 
 inline BOOL TranslatePart(CStringT<TCHAR>& text, int part) {
@@ -53,8 +53,6 @@ inline BOOL LWLoadString(CStringT<TCHAR>& text, UINT id) {
   HINSTANCE instance = nullptr;
 #endif
   BOOL translated = FALSE;
-  lw::FetchText(text, [&](LPTSTR buffer, int size) {
-    return LWLoadStringEx(instance, id, buffer, size, buffer ? &translated : nullptr);
-  });
+  lw::FetchText(text, [&](LPTSTR buffer, int size) { return LWLoadStringEx(instance, id, buffer, size, &translated); });
   return translated;
 }
