@@ -107,9 +107,11 @@ BOOL LWTranslateToolTipA(LPSTR text, int size);
 BOOL LWTranslateToolTipW(LPWSTR text, int size);
 /* Loads string id from the string table of instance (null: the program),
    translated; the switch command's id gives the command's prompt and tip.
-   Returns the text's full length in characters and sets *translated (when
-   given) to whether the library supplied the text; -1 when there is no text.
-   The text is copied into buffer when one is given, cut as above. */
+   Returns the text's full length in characters (0: no such string) and sets
+   *translated (when given) to whether the library supplied the text; -1 and
+   nothing copied when id is the switch command's and the language file has
+   no text for it. The text is copied into buffer when one is given, cut as
+   above. */
 int LWLoadStringExA(HINSTANCE instance, UINT id, LPSTR buffer, int size, BOOL* translated);
 int LWLoadStringExW(HINSTANCE instance, UINT id, LPWSTR buffer, int size, BOOL* translated);
 /* LoadString that translates: the number of characters copied, 0 when there

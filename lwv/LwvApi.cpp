@@ -128,7 +128,10 @@ bool LoadFrom(HINSTANCE instance, UINT id, CString& text) {
   if (instance && instance != AfxGetResourceHandle()) {
     const WCHAR* resource = nullptr;  // LoadStringW with no buffer points at the resource
     const int length = ::LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&resource), 0);
-    if (length <= 0 || !resource) return false;
+    if (length <= 0 || !resource) {
+      text.Empty();
+      return false;
+    }
     text = CStringW(resource, length);
     return true;
   }
@@ -138,13 +141,22 @@ bool LoadFrom(HINSTANCE instance, UINT id, CString& text) {
   return text.LoadString(id) != FALSE;
 }
 
-// The text of string id and whether the library supplied it; false when
-// there is none.
+// The text of string id (empty when the resources have none) and whether
+// the library supplied it; false when id is the switch command's and the
+// file has no text for it.
 bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated) {
   translated = FALSE;
   CLwvLock lock;
-  const UINT switchId = g_manager ? g_manager->GetParams()->nSwitchCommandID : 0;
-  if (g_manager && id == switchId && id != 0) {
+  if (!g_manager) {
+    LoadFrom(instance, id, text);
+    return true;
+  }
+  const UINT switchId = g_manager->GetParams()->nSwitchCommandID;
+  if (switchId == 0 && id == 0) {
+    LoadFrom(instance, id, text);  // no command: a plain load
+    return true;
+  }
+  if (id == switchId) {
     // The switch command's prompt and tip, which the host's resources lack.
     CTraNode* dialog = g_manager->FindSwitchDialogNode();
     CTraNode* prompt = dialog ? dialog->GetChild(LWV_SWITCH_PROMPT) : nullptr;
@@ -153,8 +165,8 @@ bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated
     translated = TRUE;
     return true;
   }
-  if (!LoadFrom(instance, id, text)) return false;
-  if (g_manager && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE)) translated = TRUE;
+  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE))
+    translated = TRUE;
   return true;
 }
 
