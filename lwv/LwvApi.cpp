@@ -1,8 +1,9 @@
 // The LW functions on the one process-wide translation manager. Each holds
 // the lock while it works on the manager, except the switch, which takes it
 // where it needs it (TranslationManager.h).
-#include "Lwv.h"
+#include "LwvProgram.h"
 
+#include "LwFileInfo.h"
 #include "LwvLock.h"
 #include "RuntimeSeams.h"
 #include "StringLookup.h"
@@ -78,38 +79,119 @@ extern "C" BOOL LWSwitchFile(LPCTSTR path) {
 
 namespace {
 
-BOOL Translate(CString& text, TraStringPart part) {
-  CLwvLock lock;
-  return g_manager ? TranslateTextIn(g_manager->GetLookupFile(), text, part) : FALSE;
+// Copies text into buffer when one is given (cut to size, terminated) and
+// answers its full length.
+int CopyOut(const CString& text, LPTSTR buffer, int size) {
+  if (buffer && size > 0) LwCopyBounded(buffer, size, text);
+  return text.GetLength();
+}
+
+TraStringPart PartOf(int part) {
+  switch (part) {
+    case LW_PART_PROMPT: return TRA_PART_PROMPT;
+    case LW_PART_TIP: return TRA_PART_TIP;
+    default: return TRA_PART_WHOLE;
+  }
+}
+
+BOOL TranslateInPlace(LPTSTR text, int size, int part) {
+  if (!text || size <= 0) return FALSE;
+  return LWGetTranslation(text, part, text, size) >= 0 ? TRUE : FALSE;
 }
 
 }  // namespace
 
-BOOL LWTranslateString(CString& text) { return Translate(text, TRA_PART_WHOLE); }
-BOOL LWTranslateStatusText(CString& text) { return Translate(text, TRA_PART_PROMPT); }
-BOOL LWTranslateToolTip(CString& text) { return Translate(text, TRA_PART_TIP); }
+extern "C" int LWGetTranslation(LPCTSTR text, int part, LPTSTR buffer, int size) {
+  if (!text) return -1;
+  try {
+    CString translated(text);
+    {
+      CLwvLock lock;
+      if (!g_manager || !TranslateTextIn(g_manager->GetLookupFile(), translated, PartOf(part))) return -1;
+    }
+    return CopyOut(translated, buffer, size);
+  } catch (...) {
+    return -1;  // nothing may reach a C caller
+  }
+}
 
-BOOL LWLoadString(CString& text, UINT id) {
+extern "C" BOOL LWTranslateString(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_WHOLE); }
+extern "C" BOOL LWTranslateStatusText(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_PROMPT); }
+extern "C" BOOL LWTranslateToolTip(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_TIP); }
+
+namespace {
+
+// String id of instance's string table; the framework's resource module
+// when instance is null.
+bool LoadFrom(HINSTANCE instance, UINT id, CString& text) {
+#ifdef _WIN32
+  if (instance && instance != AfxGetResourceHandle()) {
+    const WCHAR* resource = nullptr;  // LoadStringW with no buffer points at the resource
+    const int length = ::LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&resource), 0);
+    if (length <= 0 || !resource) {
+      text.Empty();
+      return false;
+    }
+    text = CStringW(resource, length);
+    return true;
+  }
+#else
+  (void)instance;
+#endif
+  return text.LoadString(id) != FALSE;
+}
+
+// The text of string id (empty when the resources have none) and whether
+// the library supplied it; false when id is the switch command's and the
+// file has no text for it.
+bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated) {
+  translated = FALSE;
   CLwvLock lock;
   if (!g_manager) {
-    text.LoadString(id);
-    return FALSE;
+    LoadFrom(instance, id, text);
+    return true;
   }
-  UINT switchId = g_manager->GetParams()->nSwitchCommandID;
+  const UINT switchId = g_manager->GetParams()->nSwitchCommandID;
   if (switchId == 0 && id == 0) {
-    text.LoadString(id);
-    return FALSE;
+    LoadFrom(instance, id, text);  // no command: a plain load
+    return true;
   }
   if (id == switchId) {
     // The switch command's prompt and tip, which the host's resources lack.
     CTraNode* dialog = g_manager->FindSwitchDialogNode();
     CTraNode* prompt = dialog ? dialog->GetChild(LWV_SWITCH_PROMPT) : nullptr;
-    if (!prompt) return FALSE;
+    if (!prompt) return false;
     text = prompt->GetTranslation();
-    return TRUE;
+    translated = TRUE;
+    return true;
   }
-  if (!text.LoadString(id)) return FALSE;
-  return LWTranslateString(text);
+  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE))
+    translated = TRUE;
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LWLoadStringEx(HINSTANCE instance, UINT id, LPTSTR buffer, int size, BOOL* translated) {
+  try {
+    CString text;
+    BOOL supplied = FALSE;
+    if (!LoadTranslated(instance, id, text, supplied)) return -1;
+    if (translated) *translated = supplied;
+    return CopyOut(text, buffer, size);
+  } catch (...) {
+    return -1;
+  }
+}
+
+extern "C" int LWLoadString(HINSTANCE instance, UINT id, LPTSTR buffer, int size) {
+  if (!buffer || size <= 0) return 0;
+  const int length = LWLoadStringEx(instance, id, buffer, size, nullptr);
+  if (length <= 0) {
+    buffer[0] = 0;
+    return 0;
+  }
+  return length < size ? length : size - 1;
 }
 
 BOOL LWSetBusy(BOOL busy) {

@@ -3,7 +3,7 @@
 
 #include "CStringPrinter.h"
 #include "LwFileInfo.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
 #include "SwitchDlgModel.h"
