@@ -25,7 +25,9 @@ class CAddOnFile {
   bool Export() const;
   bool ExistsAtExportPath() const;
   bool ExistsAtStoredPath() const;
-  bool IsExportPathValid() const;
+  // A relative export path is taken relative to folder when one is given
+  // (the language file's folder), else to the current directory.
+  bool IsExportPathValid(const CString& folder = CString()) const;
 
   CAddOnFile* Clone() const;
   void CopyContentFrom(const CAddOnFile& other);

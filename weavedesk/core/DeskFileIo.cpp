@@ -29,6 +29,8 @@ DeskReadResult ReadDeskStream(CFile& in, CTraFile& file, UINT& lossyTexts) {
     ar.Close();
   } catch (const CFileException&) {
     return DESK_READ_FILE_ERROR;
+  } catch (const CNotLanguageFileException&) {
+    return DESK_READ_NOT_LANGUAGE_FILE;
   } catch (const CException&) {
     return DESK_READ_INVALID;
   } catch (const std::bad_alloc&) {

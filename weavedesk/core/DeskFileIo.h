@@ -9,8 +9,9 @@ class CTraFile;
 
 enum DeskReadResult {
   DESK_READ_OK,
-  DESK_READ_FILE_ERROR,  // the file could not be opened or read
-  DESK_READ_INVALID      // no language file, or one without a tree
+  DESK_READ_FILE_ERROR,        // the file could not be opened or read
+  DESK_READ_NOT_LANGUAGE_FILE, // the stream does not start with the magic
+  DESK_READ_INVALID            // a damaged language file, or one without a tree
 };
 
 // Reads the whole file into file; lossyTexts counts texts that lost
