@@ -152,6 +152,8 @@ void CMyEditView::RebuildBlocks() {
   m_blocks.SetCurrent(-1);
   m_pEdit.reset();
   m_blocks.Build(doc ? doc->Desk().GetRootNode() : nullptr, doc ? doc->Desk().GetOverlayRootNode() : nullptr);
+  // The fonts dialog may have changed the fonts: blocks and editor follow.
+  m_device.ReloadFonts();
   m_nTabWidth = MeasureTabWidth();
   m_pEdit.reset(new CTextEdit(*this));
   m_pEdit->CreateIn(this);
@@ -557,6 +559,15 @@ void CMyEditView::SetModified() {
   if (CTransDoc* doc = GetDoc()) doc->Desk().SetModified();
 }
 
+bool CMyEditView::IsOriginal() const {
+  CTransDoc* doc = GetDoc();
+  return !doc || doc->Desk().IsOriginal();
+}
+
+void CMyEditView::OfferNewTranslation() {
+  if (CTransDoc* doc = GetDoc()) doc->Desk().OfferNewTranslation();
+}
+
 // ---- status text ----
 
 CString CMyEditView::PositionText() const {
@@ -581,7 +592,7 @@ void CMyEditView::OnFind() {
 }
 
 void CMyEditView::OnReplace() {
-  if (m_pFindDialog) return;
+  if (m_pFindDialog || !m_find.MayReplace()) return;
   m_pFindDialog = new CFindReplaceDialog();
   if (!m_pFindDialog->Create(FALSE, _T(""), _T(""), FR_DOWN, GetParentFrame())) m_pFindDialog = nullptr;
 }
@@ -589,36 +600,34 @@ void CMyEditView::OnReplace() {
 void CMyEditView::OnFindReplaceMessage(LPARAM lParam) {
   CFindReplaceDialog* dialog = CFindReplaceDialog::GetNotifier(lParam);
   if (!dialog) return;
-  if (dialog->IsTerminating()) {
-    m_pFindDialog = nullptr;
+  FindDialogRequest request;
+  request.terminating = dialog->IsTerminating() != FALSE;
+  request.findNext = dialog->FindNext() != FALSE;
+  request.replace = dialog->ReplaceCurrent() != FALSE;
+  request.replaceAll = dialog->ReplaceAll() != FALSE;
+  request.forward = dialog->SearchDown() != FALSE;
+  request.matchCase = dialog->MatchCase() != FALSE;
+  request.wholeWord = dialog->MatchWholeWord() != FALSE;
+  request.search = dialog->GetFindString();
+  request.replaceWith = dialog->GetReplaceString();
+  if (!m_find.OnDialogRequest(request)) {
+    m_pFindDialog = nullptr;  // it deletes itself
     return;
   }
-  m_find.SetDialogParams(dialog->GetFindString(), dialog->GetReplaceString(), dialog->MatchCase() != FALSE,
-                         dialog->MatchWholeWord() != FALSE);
-  m_find.SetForward(dialog->SearchDown() != FALSE);
-  if (dialog->ReplaceAll()) {
-    m_find.ReplaceAll();
-  } else if (dialog->ReplaceCurrent()) {
-    m_find.Replace(false);
-  } else if (dialog->FindNext()) {
-    m_find.FindNext(true, false);
+  UpdatePositionText();
+}
+
+void CMyEditView::FindNextCommand(bool forward) {
+  if (!m_find.FindNextCommand(forward, m_pFindDialog != nullptr)) {
+    OnFind();
+    return;
   }
   UpdatePositionText();
 }
 
-void CMyEditView::OnFindNextForward() {
-  if (!m_find.GetSearch()) return;
-  m_find.SetForward(true);
-  m_find.FindNext(true, false);
-  UpdatePositionText();
-}
+void CMyEditView::OnFindNextForward() { FindNextCommand(true); }
 
-void CMyEditView::OnFindNextBackward() {
-  if (!m_find.GetSearch()) return;
-  m_find.SetForward(false);
-  m_find.FindNext(true, false);
-  UpdatePositionText();
-}
+void CMyEditView::OnFindNextBackward() { FindNextCommand(false); }
 
 // ---- dialog editor and special characters ----
 

@@ -58,6 +58,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void OnFindReplaceMessage(LPARAM lParam);
   void OnFindNextForward();
   void OnFindNextBackward();
+  // The find dialog when none is open, else a search from the caret.
+  void FindNextCommand(bool forward);
   void ToggleSpecialChars(bool on);
   void ToggleDialogEditor();
   bool IsDialogEditorShown() const { return m_pPreview && m_pPreview->IsShown(); }
@@ -96,6 +98,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void SelectDialogNode(CTraNode* node) override;
   void CommitBlockText(CTextBlock* block) override;
   void SetModified() override;
+  bool IsOriginal() const override;
+  void OfferNewTranslation() override;
   void FocusEditor() override;
 
  protected:

@@ -4,7 +4,6 @@
 #include "TextBlock.h"
 #include "TextFonts.h"
 #include "TextSearch.h"
-#include "TransDoc.h"
 #include "WidthRule.h"
 
 BEGIN_MESSAGE_MAP(CTextEdit, CEdit)
@@ -29,14 +28,9 @@ BOOL CTextEdit::CreateIn(CWnd* parent) {
   return TRUE;
 }
 
-bool CTextEdit::IsOriginalOpen() const {
-  CTransDoc* doc = m_view.GetDoc();
-  return !doc || doc->Desk().IsOriginal();
-}
+bool CTextEdit::IsOriginalOpen() const { return m_view.IsOriginal(); }
 
-void CTextEdit::OfferNewTranslation() {
-  if (CTransDoc* doc = m_view.GetDoc()) doc->Desk().OfferNewTranslation();
-}
+void CTextEdit::OfferNewTranslation() { m_view.OfferNewTranslation(); }
 
 // ---- placing ----
 
@@ -127,7 +121,7 @@ bool CTextEdit::Commit(const RECT& old) {
   SetRect(old.left, old.top, old.left + (segment->m_rect.right - segment->m_rect.left),
           old.top + (segment->m_rect.bottom - segment->m_rect.top));
   segment->ClearEditMark();
-  if (CTransDoc* doc = m_view.GetDoc()) doc->Desk().SetModified();
+  m_view.SetModified();
   block->CommitText();
   return true;
 }
