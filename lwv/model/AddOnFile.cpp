@@ -84,14 +84,9 @@ bool CAddOnFile::ExistsAtExportPath() const { return CanOpenExclusive(m_strExpor
 
 bool CAddOnFile::ExistsAtStoredPath() const { return CanOpenExclusive(m_strStoredPath + m_strFileName); }
 
-bool CAddOnFile::IsExportPathValid(const CString& folder) const {
-  CString path = m_strExportPath + m_strFileName;
-  if (!folder.IsEmpty() && !IsFullPath(m_strExportPath)) {
-    const TCHAR last = folder[folder.GetLength() - 1];
-    path = folder + (last == '\\' || last == '/' ? CString() : CString(_T("\\"))) + path;
-  }
+bool CAddOnFile::IsExportPathValid() const {
   CFileException error;
-  if (CanOpenExclusive(path, &error)) return true;
+  if (CanOpenExclusive(m_strExportPath + m_strFileName, &error)) return true;
   return error.m_cause != CFileException::badPath;
 }
 

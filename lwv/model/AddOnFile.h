@@ -25,9 +25,7 @@ class CAddOnFile {
   bool Export() const;
   bool ExistsAtExportPath() const;
   bool ExistsAtStoredPath() const;
-  // A relative export path is taken relative to folder when one is given
-  // (the language file's folder), else to the current directory.
-  bool IsExportPathValid(const CString& folder = CString()) const;
+  bool IsExportPathValid() const;
 
   CAddOnFile* Clone() const;
   void CopyContentFrom(const CAddOnFile& other);

@@ -43,9 +43,9 @@ void CTraFile::SetDateToday() { m_strDate = CTime::GetCurrentTime().Format(_T("%
 
 void CTraFile::CopyFlagFrom(const CTraFile& other) { memcpy(m_flag, other.m_flag, sizeof m_flag); }
 
-bool CTraFile::CheckAddOnPaths(const CString& folder) {
+bool CTraFile::CheckAddOnPaths() {
   for (int i = 0; i < m_pAddOnFiles->GetCount(); ++i) {
-    if (!m_pAddOnFiles->GetAt(i)->IsExportPathValid(folder)) {
+    if (!m_pAddOnFiles->GetAt(i)->IsExportPathValid()) {
       SetBadAddOnPaths(true);
       return false;
     }

@@ -113,8 +113,7 @@ class CTraFile {
   void SetBadAddOnPaths(bool on) { SetFlag(TRA_FLAG_BAD_ADDON_PATHS, on); }
   bool AreAddOnFilesImported() const { return (m_nFlags & TRA_FLAG_ADDONS_IMPORTED) != 0; }
   void SetAddOnFilesImported(bool on) { SetFlag(TRA_FLAG_ADDONS_IMPORTED, on); }
-  // Relative export paths are taken relative to folder when one is given.
-  bool CheckAddOnPaths(const CString& folder = CString());
+  bool CheckAddOnPaths();
   bool CheckAddOnFilesImported();
 
   // Flag picture, index = row * 32 + column.

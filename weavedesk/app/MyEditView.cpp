@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_ERASEBKGND()
   ON_WM_DESTROY()
   ON_WM_TIMER()
+  ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
   ON_COMMAND(33011, OnFindNextForward)
   ON_COMMAND(33012, OnFindNextBackward)
   ON_MESSAGE(kDropClosedCharsWindow, OnDropClosedCharsWindow)
@@ -290,6 +291,17 @@ int CMyEditView::ScrollBar(int bar, UINT code, UINT pos) {
 void CMyEditView::OnVScroll(UINT code, UINT pos, CScrollBar*) { MoveEditorBy(0, ScrollBar(SB_VERT, code, pos)); }
 
 void CMyEditView::OnHScroll(UINT code, UINT pos, CScrollBar*) { MoveEditorBy(ScrollBar(SB_HORZ, code, pos), 0); }
+
+LRESULT CMyEditView::OnMouseWheel(WPARAM wParam, LPARAM) {
+  UINT lines = 3;
+  ::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  const int linesPerNotch = lines == WHEEL_PAGESCROLL ? -1 : static_cast<int>(lines);
+  const int lineHeight = m_device.MeasureText(_T("AayY123"), DESK_FONT_TEXT, 0).cy;
+  const int pixels = m_wheel.Pixels(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch, lineHeight > 0 ? lineHeight : 16,
+                                    m_v.GetClient());
+  if (pixels) ScrollByPixels(pixels);
+  return 0;
+}
 
 void CMyEditView::OnSize(UINT type, int cx, int cy) {
   CRect before(0, 0, 0, 0);

@@ -124,6 +124,7 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void OnSize(UINT type, int cx, int cy);
   void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
   BOOL OnEraseBkgnd(CDC*) { return TRUE; }
   void OnDestroy();
   void OnTimer(UINT_PTR id);
@@ -139,6 +140,7 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   CDeskScrollAxis m_v;
   CDeskScrollAxis m_h;
   CDeskBarCache m_barCache[2];  // horizontal, vertical
+  CDeskWheel m_wheel;
   // Drawing a scroll bar costs more than a page of text: a moved thumb is
   // drawn at most every kBarInterval ms, the last move by a timer.
   static constexpr UINT_PTR kBarTimer = 21;

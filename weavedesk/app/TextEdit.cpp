@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CTextEdit, CEdit)
   ON_WM_KEYUP()
   ON_WM_PAINT()
   ON_WM_RBUTTONUP()
+  ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 END_MESSAGE_MAP()
 
 CTextEdit::CTextEdit(CMyEditView& view) : m_view(view), m_hFont(::CreateFontIndirect(&g_TextFont)) {}
@@ -252,6 +253,11 @@ void CTextEdit::OnKeyUp(UINT key, UINT, UINT) {
   } else {
     m_pSegment->m_pBlock->CommitText();
   }
+}
+
+// The wheel scrolls the view, not the one segment's text.
+LRESULT CTextEdit::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+  return m_view.SendMessage(WM_MOUSEWHEEL, wParam, lParam);
 }
 
 // ---- painting ----

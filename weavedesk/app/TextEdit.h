@@ -60,6 +60,7 @@ class CTextEdit : public CEdit, public CSegmentEditor {
   void OnKeyUp(UINT key, UINT repeat, UINT flags);
   void OnPaint();
   void OnRButtonUp(UINT, CPoint) {}
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
 
   CMyEditView& m_view;
   CTextSegment* m_pSegment = nullptr;

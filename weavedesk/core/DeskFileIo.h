@@ -1,6 +1,7 @@
-// Reading a language file for the editor and probing the file a save
-// would replace. Reports file errors apart from files that are no usable
-// language file, and counts texts this build's width could not hold.
+// Reading a language file for the editor, probing the file a save would
+// replace and checking the add-on folders beside a file. Reports file
+// errors apart from files that are no usable language file, and counts
+// texts this build's width could not hold.
 #pragma once
 
 #include "Framework.h"
@@ -28,3 +29,8 @@ enum DeskProbe {
 
 // What is at path, whatever its extension.
 DeskProbe ProbeFile(const CString& path);
+
+// Checks the add-on files' export paths as the run time resolves them:
+// relative to the folder of the language file at path. Sets or clears the
+// file's flag of bad add-on paths; false when some path is bad.
+bool CheckAddOnPathsBeside(CTraFile& file, const CString& path);
