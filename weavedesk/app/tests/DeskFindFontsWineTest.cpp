@@ -134,6 +134,18 @@ TEST_F(DeskFindFontsWine, FontsDialogChangesTheTextView) {
                            }),
               lwtest::When(_T("the system's font dialog"), fontChooser,
                            [&](HWND chooser) {
+                             // A face the system has, then the size.
+                             HWND faces = ::GetDlgItem(chooser, cmb1);
+                             LRESULT face = ::SendMessage(faces, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                          reinterpret_cast<LPARAM>(_T("Tahoma")));
+                             if (face == CB_ERR) face = 0;
+                             TCHAR name[LF_FACESIZE] = {0};
+                             if (::SendMessage(faces, CB_GETLBTEXTLEN, static_cast<WPARAM>(face), 0) < LF_FACESIZE)
+                               ::SendMessage(faces, CB_GETLBTEXT, static_cast<WPARAM>(face), reinterpret_cast<LPARAM>(name));
+                             ::SendMessage(faces, CB_SETCURSEL, static_cast<WPARAM>(face), 0);
+                             ::SetWindowText(faces, name);
+                             ::SendMessage(chooser, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE),
+                                           reinterpret_cast<LPARAM>(faces));
                              CString size;
                              size.Format(_T("%d"), language.size);
                              HWND sizes = ::GetDlgItem(chooser, cmb3);
