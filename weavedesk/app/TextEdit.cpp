@@ -1,6 +1,5 @@
 #include "TextEdit.h"
 
-#include "MyEditView.h"
 #include "TextBlock.h"
 #include "TextFonts.h"
 #include "TextSearch.h"
@@ -16,7 +15,7 @@ BEGIN_MESSAGE_MAP(CTextEdit, CEdit)
   ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 END_MESSAGE_MAP()
 
-CTextEdit::CTextEdit(CMyEditView& view) : m_view(view), m_hFont(::CreateFontIndirect(&g_TextFont)) {}
+CTextEdit::CTextEdit(CTextEditHost& view) : m_view(view), m_hFont(::CreateFontIndirect(&g_TextFont)) {}
 
 CTextEdit::~CTextEdit() {
   if (m_hWnd) DestroyWindow();
@@ -42,7 +41,7 @@ void CTextEdit::SetRect(int left, int top, int right, int bottom) {
 
 void CTextEdit::Offset(int dx, int dy) {
   SetRect(m_rect.left + dx, m_rect.top + dy, m_rect.right + dx, m_rect.bottom + dy);
-  m_view.CWnd::Invalidate(FALSE);
+  m_view.Invalidate();
 }
 
 void CTextEdit::SetTabStop() {
@@ -257,7 +256,7 @@ void CTextEdit::OnKeyUp(UINT key, UINT, UINT) {
 
 // The wheel scrolls the view, not the one segment's text.
 LRESULT CTextEdit::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
-  return m_view.SendMessage(WM_MOUSEWHEEL, wParam, lParam);
+  return ::SendMessage(::GetParent(m_hWnd), WM_MOUSEWHEEL, wParam, lParam);
 }
 
 // ---- painting ----
