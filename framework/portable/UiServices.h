@@ -46,6 +46,7 @@
 struct LwFileChoice {
   bool bOpen = true;         // open dialog (true) or save-as dialog
   bool bMultiSelect = false;
+  bool bMustExist = false;   // open dialog: the dialog itself refuses a name that does not exist
   CString strTitle;          // empty: the system's own title
   CString strFilter;         // class-library form: "Name (*.x)|*.x||"
   CString strDefExt;         // without the dot

@@ -6,7 +6,8 @@
 int CWinUiServices::ShowMessage(const CString& text, UINT type) { return AfxMessageBox(text, type); }
 
 bool CWinUiServices::ChooseFile(LwFileChoice& choice) {
-  DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | (choice.bMultiSelect ? OFN_ALLOWMULTISELECT : 0);
+  DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | (choice.bMultiSelect ? OFN_ALLOWMULTISELECT : 0) |
+                (choice.bOpen && choice.bMustExist ? OFN_FILEMUSTEXIST : 0);
   // The proposed path is a folder to start in, or a file to propose.
   DWORD attributes = choice.strInitialPath.IsEmpty() ? INVALID_FILE_ATTRIBUTES
                                                      : ::GetFileAttributes(choice.strInitialPath);

@@ -3,13 +3,31 @@
 #include "DeskResource.h"
 #include "TextFonts.h"
 
-CDcTextDevice::CDcTextDevice()
-    : m_hText(::CreateFontIndirect(&g_TextFont)), m_hOverlay(::CreateFontIndirect(&g_OverlayFont)) {}
+CDcTextDevice::CDcTextDevice() { CreateFonts(); }
 
 CDcTextDevice::~CDcTextDevice() {
   for (const Pen& p : m_pens) ::DeleteObject(p.pen);
+  DeleteFonts();
+}
+
+void CDcTextDevice::CreateFonts() {
+  m_hText = ::CreateFontIndirect(&g_TextFont);
+  m_hOverlay = ::CreateFontIndirect(&g_OverlayFont);
+  m_nLineHeight[DESK_FONT_TEXT] = m_nLineHeight[DESK_FONT_OVERLAY] = -1;
+}
+
+void CDcTextDevice::DeleteFonts() {
+  // A font still selected into the device would not be deleted.
+  if (m_hDC && m_hSelected) ::SelectObject(m_hDC, ::GetStockObject(SYSTEM_FONT));
+  m_hSelected = nullptr;
   if (m_hText) ::DeleteObject(m_hText);
   if (m_hOverlay) ::DeleteObject(m_hOverlay);
+  m_hText = m_hOverlay = nullptr;
+}
+
+void CDcTextDevice::ReloadFonts() {
+  DeleteFonts();
+  CreateFonts();
 }
 
 void CDcTextDevice::Select(DeskFont font) {

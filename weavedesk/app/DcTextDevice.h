@@ -25,6 +25,9 @@ class CDcTextDevice : public CTextDevice {
   }
   HDC GetDC() const { return m_hDC; }
   void SetPictures(CDeskPictures* pictures) { m_pPictures = pictures; }
+  // Makes both fonts anew from g_TextFont and g_OverlayFont (the fonts
+  // dialog changed them).
+  void ReloadFonts();
   HFONT GetFont(DeskFont font) const { return font == DESK_FONT_TEXT ? m_hText : m_hOverlay; }
 
   CSize MeasureText(const CString& text, DeskFont font, int tabWidth) override;
@@ -38,6 +41,8 @@ class CDcTextDevice : public CTextDevice {
   // Selects font into the device unless it is there already.
   void Select(DeskFont font);
   HPEN PenOf(COLORREF color);
+  void CreateFonts();
+  void DeleteFonts();
 
   HDC m_hDC = nullptr;
   HFONT m_hSelected = nullptr;

@@ -1,6 +1,7 @@
 #include "HeadView.h"
 
 #include "DeskResource.h"
+#include "DeskViewHints.h"
 #include "TraFile.h"
 #include "TransDoc.h"
 
@@ -78,6 +79,9 @@ void CHeadView::OnUpdate(CView*, LPARAM hint, CObject*) {
       break;
     case DESK_HINT_REPAINT_KEEP:
       Invalidate(FALSE);
+      break;
+    case DESK_HINT_REFRESH_HEADER:
+      Refresh();
       break;
     default:
       break;

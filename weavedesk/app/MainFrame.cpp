@@ -112,15 +112,15 @@ void CMainFrame::OnUpdateFindReplace(CCmdUI* ui) {
 }
 void CMainFrame::OnSpecialChars() {
   m_bSpecialChars = !m_bSpecialChars;
-  if (CMyEditView* view = GetEditView()) view->ToggleSpecialChars(m_bSpecialChars);
+  if (CMyEditView* view = GetEditView()) view->ToolWindows().ToggleSpecialChars(m_bSpecialChars);
 }
 void CMainFrame::OnUpdateSpecialChars(CCmdUI* ui) { ui->SetCheck(m_bSpecialChars ? 1 : 0); }
 void CMainFrame::OnDialogEditor() {
-  if (CMyEditView* view = GetEditView()) view->ToggleDialogEditor();
+  if (CMyEditView* view = GetEditView()) view->ToolWindows().ToggleDialogEditor();
 }
 void CMainFrame::OnUpdateDialogEditor(CCmdUI* ui) {
   CMyEditView* view = GetEditView();
-  ui->SetCheck(view && view->IsDialogEditorShown() ? 1 : 0);
+  ui->SetCheck(view && view->ToolWindows().IsDialogEditorShown() ? 1 : 0);
 }
 void CMainFrame::OnEditPaste() {
   if (CMyEditView* view = GetEditView())

@@ -6,19 +6,20 @@
 // names by the next click what help is asked for.
 #pragma once
 
+#include "EditViewFrame.h"
 #include "FrameworkWin.h"
 #include "ZweiTool.h"
 
 class CHeadView;
 class CMyEditView;
 
-class CMainFrame : public CFrameWnd {
+class CMainFrame : public CFrameWnd, public CEditViewFrame {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
   CMyEditView* GetEditView() const;
   CHeadView* GetHeadView() const;
-  void ResetSpecialCharsToggle() { m_bSpecialChars = false; }
+  void ResetSpecialCharsToggle() override { m_bSpecialChars = false; }
   CStatusBar& GetStatusBar() { return m_wndStatusBar; }
   CZweiToolBar& GetToolBar() { return m_wndToolBar; }
 

@@ -1,8 +1,9 @@
 #include "MyEditView.h"
 
+#include "DeskResource.h"
 #include "DeskStrings.h"
-#include "MainFrame.h"
-#include "TextEdit.h"
+#include "DeskViewHints.h"
+#include "EditViewFrame.h"
 #include "TextFonts.h"
 #include "TraFile.h"
 #include "TransDoc.h"
@@ -10,10 +11,6 @@
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CMyEditView, CScrollView)
-
-namespace {
-const UINT kDropClosedCharsWindow = WM_APP + 21;
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_LBUTTONDOWN()
@@ -23,25 +20,27 @@ BEGIN_MESSAGE_MAP(CMyEditView, CScrollView)
   ON_WM_ERASEBKGND()
   ON_WM_DESTROY()
   ON_WM_TIMER()
-  ON_COMMAND(33011, OnFindNextForward)
-  ON_COMMAND(33012, OnFindNextBackward)
-  ON_MESSAGE(kDropClosedCharsWindow, OnDropClosedCharsWindow)
+  ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
+  ON_COMMAND(ID_FIND_NEXT, OnFindNextForward)
+  ON_COMMAND(ID_FIND_PREVIOUS, OnFindNextBackward)
+  ON_MESSAGE(CDeskToolWindows::kDropClosedCharsWindow, OnDropClosedCharsWindow)
 END_MESSAGE_MAP()
 
 namespace {
 const int kIndent = CTextBlock::kIndent;
 const double kTotalWidth = 2000.0;
-
-// The bar stays where it was, with the same arrows and states.
-bool SameBarPlace(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
-  if (!::EqualRect(&a.rcScrollBar, &b.rcScrollBar) || a.dxyLineButton != b.dxyLineButton) return false;
-  for (int i = 0; i < CCHILDREN_SCROLLBAR + 1; ++i)
-    if (a.rgstate[i] != b.rgstate[i]) return false;
-  return true;
-}
 }  // namespace
 
-CMyEditView::CMyEditView() : m_blocks(this), m_ui(nullptr), m_find(m_blocks, m_ui) { m_device.SetPictures(&m_pictures); }
+CMyEditView::CMyEditView()
+    : m_blocks(this),
+      m_ui(nullptr),
+      m_find(m_blocks, m_ui),
+      m_tools(*this, m_ui, [this](TCHAR ch) { InsertChar(ch); },
+              [this] {
+                if (auto* frame = dynamic_cast<CEditViewFrame*>(GetParentFrame())) frame->ResetSpecialCharsToggle();
+              }) {
+  m_device.SetPictures(&m_pictures);
+}
 
 CMyEditView::~CMyEditView() {
   m_blocks.SetCurrent(-1);
@@ -58,11 +57,7 @@ CSegmentEditor* CMyEditView::GetEditor() { return m_pEdit.get(); }
 
 void CMyEditView::OnInitialUpdate() {
   CreateOffscreen();
-  if (!m_pPreview && GetDoc()) {
-    m_pPreviewDocument.reset(new CDeskPreviewDocument(GetDoc()->Desk()));
-    m_pPreview.reset(new CDialogPreview(GetParentFrame(), *m_pPreviewDocument, m_ui));
-    m_pPreview->SetCloseCommand([this] { ToggleDialogEditor(); });
-  }
+  if (CTransDoc* doc = GetDoc()) m_tools.CreateDialogEditor(GetParentFrame(), doc->Desk());
   if (!m_bReady) RebuildBlocks();
 }
 
@@ -74,6 +69,12 @@ void CMyEditView::OnUpdate(CView*, LPARAM hint, CObject*) {
       break;
     case DESK_HINT_STORE:
       StoreTexts();
+      break;
+    case DESK_HINT_COMMIT_DIALOG_RECTS:
+      m_tools.CommitDialogRects();
+      break;
+    case DESK_HINT_DETACH_DIALOG_EDITOR:
+      m_tools.DetachDialogEditor();
       break;
     default:
       break;
@@ -118,13 +119,10 @@ void CMyEditView::FreeOffscreen() {
 }
 
 void CMyEditView::OnDestroy() {
-  KillTimer(kBarTimer);
+  m_bars.Stop(m_hWnd);
   m_blocks.SetCurrent(-1);
   if (m_pFindDialog) m_pFindDialog->DestroyWindow();
-  // The preview writes its rectangles while the document still exists.
-  if (m_pPreview) m_pPreview->Show(false);
-  m_pSpecialChars.reset();
-  m_pClosedChars.reset();
+  m_tools.CloseAll();
   CScrollView::OnDestroy();
 }
 
@@ -152,6 +150,8 @@ void CMyEditView::RebuildBlocks() {
   m_blocks.SetCurrent(-1);
   m_pEdit.reset();
   m_blocks.Build(doc ? doc->Desk().GetRootNode() : nullptr, doc ? doc->Desk().GetOverlayRootNode() : nullptr);
+  // The fonts dialog may have changed the fonts: blocks and editor follow.
+  m_device.ReloadFonts();
   m_nTabWidth = MeasureTabWidth();
   m_pEdit.reset(new CTextEdit(*this));
   m_pEdit->CreateIn(this);
@@ -193,68 +193,11 @@ void CMyEditView::UpdateScrollBars(bool keepOffset) {
   m_h.SetClient(client.Width());
   m_v.Update(keepOffset);
   m_h.Update(keepOffset);
-  const CDeskScrollAxis* axes[2] = {&m_h, &m_v};
-  for (int i = 0; i < 2; ++i) {
-    const DeskBarInfo bar = DeskBarOf(*axes[i]);
-    if (!m_barCache[i].Changed(bar)) continue;
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = bar.max;
-    info.nPage = static_cast<UINT>(bar.page);
-    info.nPos = bar.pos;
-    SetBar(i, info);
-  }
-}
-
-void CMyEditView::SetBar(int i, const SCROLLINFO& info) {
-  const int bars[2] = {SB_HORZ, SB_VERT};
-  const LONG objects[2] = {OBJID_HSCROLL, OBJID_VSCROLL};
-  SCROLLINFO old{};
-  old.cbSize = sizeof(old);
-  old.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  SCROLLBARINFO before{};
-  before.cbSize = sizeof(before);
-  const bool known = ::GetScrollInfo(m_hWnd, bars[i], &old) && ::GetScrollBarInfo(m_hWnd, objects[i], &before);
-  ::SetScrollInfo(m_hWnd, bars[i], &info, FALSE);
-  SCROLLBARINFO after{};
-  after.cbSize = sizeof(after);
-  if (!known || !::GetScrollBarInfo(m_hWnd, objects[i], &after) || !SameBarPlace(before, after)) {
-    // Shown, hidden or resized: the frame draws it anew.
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-    m_bBarBehind[i] = false;
-    return;
-  }
-  if (before.xyThumbTop == after.xyThumbTop && before.xyThumbBottom == after.xyThumbBottom) return;
-  if (!m_bBarBehind[i]) m_barShown[i] = old;
-  m_bBarBehind[i] = true;
-  if (::GetTickCount() - m_dwBarDrawn >= kBarInterval)
-    DrawBehindBars();
-  else
-    SetTimer(kBarTimer, kBarInterval, nullptr);
-}
-
-void CMyEditView::DrawBehindBars() {
-  const int bars[2] = {SB_HORZ, SB_VERT};
-  for (int i = 0; i < 2; ++i) {
-    if (!m_bBarBehind[i]) continue;
-    SCROLLINFO now{};
-    now.cbSize = sizeof(now);
-    now.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (!::GetScrollInfo(m_hWnd, bars[i], &now)) continue;
-    // Back to what the screen shows, then forward with drawing.
-    ::SetScrollInfo(m_hWnd, bars[i], &m_barShown[i], FALSE);
-    ::SetScrollInfo(m_hWnd, bars[i], &now, TRUE);
-    m_bBarBehind[i] = false;
-  }
-  m_dwBarDrawn = ::GetTickCount();
+  m_bars.Show(m_hWnd, m_h, m_v);
 }
 
 void CMyEditView::OnTimer(UINT_PTR id) {
-  if (id != kBarTimer) return;
-  KillTimer(kBarTimer);
-  DrawBehindBars();
+  if (id == CScrollBarThrottle::kTimer) m_bars.OnTimer(m_hWnd);
 }
 
 void CMyEditView::MoveEditorBy(int dx, int dy) {
@@ -288,6 +231,17 @@ int CMyEditView::ScrollBar(int bar, UINT code, UINT pos) {
 void CMyEditView::OnVScroll(UINT code, UINT pos, CScrollBar*) { MoveEditorBy(0, ScrollBar(SB_VERT, code, pos)); }
 
 void CMyEditView::OnHScroll(UINT code, UINT pos, CScrollBar*) { MoveEditorBy(ScrollBar(SB_HORZ, code, pos), 0); }
+
+LRESULT CMyEditView::OnMouseWheel(WPARAM wParam, LPARAM) {
+  UINT lines = 3;
+  ::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  const int linesPerNotch = lines == WHEEL_PAGESCROLL ? -1 : static_cast<int>(lines);
+  const int lineHeight = m_device.MeasureText(_T("AayY123"), DESK_FONT_TEXT, 0).cy;
+  const int pixels = m_wheel.Pixels(GET_WHEEL_DELTA_WPARAM(wParam), linesPerNotch, lineHeight > 0 ? lineHeight : 16,
+                                    m_v.GetClient());
+  if (pixels) ScrollByPixels(pixels);
+  return 0;
+}
 
 void CMyEditView::OnSize(UINT type, int cx, int cy) {
   CRect before(0, 0, 0, 0);
@@ -557,6 +511,15 @@ void CMyEditView::SetModified() {
   if (CTransDoc* doc = GetDoc()) doc->Desk().SetModified();
 }
 
+bool CMyEditView::IsOriginal() const {
+  CTransDoc* doc = GetDoc();
+  return !doc || doc->Desk().IsOriginal();
+}
+
+void CMyEditView::OfferNewTranslation() {
+  if (CTransDoc* doc = GetDoc()) doc->Desk().OfferNewTranslation();
+}
+
 // ---- status text ----
 
 CString CMyEditView::PositionText() const {
@@ -581,7 +544,7 @@ void CMyEditView::OnFind() {
 }
 
 void CMyEditView::OnReplace() {
-  if (m_pFindDialog) return;
+  if (m_pFindDialog || !m_find.MayReplace()) return;
   m_pFindDialog = new CFindReplaceDialog();
   if (!m_pFindDialog->Create(FALSE, _T(""), _T(""), FR_DOWN, GetParentFrame())) m_pFindDialog = nullptr;
 }
@@ -589,90 +552,51 @@ void CMyEditView::OnReplace() {
 void CMyEditView::OnFindReplaceMessage(LPARAM lParam) {
   CFindReplaceDialog* dialog = CFindReplaceDialog::GetNotifier(lParam);
   if (!dialog) return;
-  if (dialog->IsTerminating()) {
-    m_pFindDialog = nullptr;
+  FindDialogRequest request;
+  request.terminating = dialog->IsTerminating() != FALSE;
+  request.findNext = dialog->FindNext() != FALSE;
+  request.replace = dialog->ReplaceCurrent() != FALSE;
+  request.replaceAll = dialog->ReplaceAll() != FALSE;
+  request.forward = dialog->SearchDown() != FALSE;
+  request.matchCase = dialog->MatchCase() != FALSE;
+  request.wholeWord = dialog->MatchWholeWord() != FALSE;
+  request.search = dialog->GetFindString();
+  request.replaceWith = dialog->GetReplaceString();
+  if (!m_find.OnDialogRequest(request)) {
+    m_pFindDialog = nullptr;  // it deletes itself
     return;
   }
-  m_find.SetDialogParams(dialog->GetFindString(), dialog->GetReplaceString(), dialog->MatchCase() != FALSE,
-                         dialog->MatchWholeWord() != FALSE);
-  m_find.SetForward(dialog->SearchDown() != FALSE);
-  if (dialog->ReplaceAll()) {
-    m_find.ReplaceAll();
-  } else if (dialog->ReplaceCurrent()) {
-    m_find.Replace(false);
-  } else if (dialog->FindNext()) {
-    m_find.FindNext(true, false);
+  UpdatePositionText();
+}
+
+void CMyEditView::FindNextCommand(bool forward) {
+  if (!m_find.FindNextCommand(forward, m_pFindDialog != nullptr)) {
+    OnFind();
+    return;
   }
   UpdatePositionText();
 }
 
-void CMyEditView::OnFindNextForward() {
-  if (!m_find.GetSearch()) return;
-  m_find.SetForward(true);
-  m_find.FindNext(true, false);
-  UpdatePositionText();
-}
+void CMyEditView::OnFindNextForward() { FindNextCommand(true); }
 
-void CMyEditView::OnFindNextBackward() {
-  if (!m_find.GetSearch()) return;
-  m_find.SetForward(false);
-  m_find.FindNext(true, false);
-  UpdatePositionText();
-}
+void CMyEditView::OnFindNextBackward() { FindNextCommand(false); }
 
-// ---- dialog editor and special characters ----
+// ---- tool windows ----
 
-void CMyEditView::ToggleDialogEditor() {
-  if (m_pPreview) m_pPreview->Show(!m_pPreview->IsShown());
-}
-
-void CMyEditView::CommitDialogRects() {
-  if (m_pPreview) m_pPreview->CommitRects();
-}
-
-void CMyEditView::DetachDialogEditor() {
-  if (m_pPreview) m_pPreview->Detach();
-}
-
-void CMyEditView::RebuildDialogEditor() {
-  if (!IsDialogEditorShown()) return;
-  m_pPreview->Show(false);
-  m_pPreview->Show(true);
-}
-
-void CMyEditView::SelectDialogNode(CTraNode* node) {
-  if (m_pPreview) m_pPreview->SelectItem(node);
-}
+void CMyEditView::SelectDialogNode(CTraNode* node) { m_tools.SelectDialogNode(node); }
 
 void CMyEditView::CommitBlockText(CTextBlock* block) {
-  if (!m_pPreview || !m_pPreview->IsActive() || !block) return;
+  if (!m_tools.IsDialogEditorActive() || !block) return;
   CTraNode* node = block->GetNode();
   node->m_strTranslation = block->GetText();
-  m_pPreview->SetItemText(node, node->m_strTranslation);
-}
-
-void CMyEditView::ToggleSpecialChars(bool on) {
-  if (!on) {
-    m_pSpecialChars.reset();
-    return;
-  }
-  if (!m_pSpecialChars) m_pSpecialChars.reset(new CSpecialCharsDlg(*this));
+  m_tools.ShowCommittedText(node, node->m_strTranslation);
 }
 
 void CMyEditView::InsertChar(TCHAR ch) {
   if (m_pEdit && m_pEdit->GetSafeHwnd()) m_pEdit->InsertChar(ch);
 }
 
-void CMyEditView::OnCharsWindowClosed() {
-  // Called from the window's own message: hide it now, delete it afterwards.
-  if (!m_pSpecialChars) return;
-  m_pSpecialChars->ShowWindow(SW_HIDE);
-  m_pClosedChars = std::move(m_pSpecialChars);
-  PostMessage(kDropClosedCharsWindow, 0, 0);
-  if (CMainFrame* frame = dynamic_cast<CMainFrame*>(GetParentFrame())) frame->ResetSpecialCharsToggle();
-}
-
 LRESULT CMyEditView::OnDropClosedCharsWindow(WPARAM, LPARAM) {
-  m_pClosedChars.reset();
+  m_tools.DropClosedCharsWindow();
   return 0;
 }

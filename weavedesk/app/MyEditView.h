@@ -1,18 +1,20 @@
 // The editor's lower pane: every text of the open language file as a text
 // block in tree order, drawn through an offscreen bitmap, scrolled by its
 // own proportional model, with the in-place editor over the segment being
-// typed in, block navigation, collapsing, the edit-mark commands, find and
-// replace, and the position text of the status bar. It holds the dialog
-// editor (fed with the current node and changed texts) and the
-// special-character window, which types into the in-place editor.
+// typed in, block navigation, collapsing, the edit-mark commands, the find
+// dialogs, and the position text of the status bar. Its scroll bars are
+// drawn through CScrollBarThrottle; its tool windows (dialog editor,
+// special characters) live in CDeskToolWindows; it reaches its frame
+// through CEditViewFrame only.
 #pragma once
 
 #include "DcTextDevice.h"
-#include "DeskDialogs.h"
 #include "DeskScroll.h"
+#include "DeskToolWindows.h"
 #include "FindReplace.h"
-#include "TextBlockHost.h"
+#include "ScrollBarThrottle.h"
 #include "TextBlockList.h"
+#include "TextEdit.h"
 #include "WinUiServices.h"
 
 #include "FrameworkWin.h"
@@ -20,10 +22,9 @@
 
 #include <memory>
 
-class CTextEdit;
 class CTransDoc;
 
-class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCharsOwner {
+class CMyEditView : public CScrollView, public CTextEditHost {
   DECLARE_DYNCREATE(CMyEditView)
 
  public:
@@ -58,25 +59,16 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void OnFindReplaceMessage(LPARAM lParam);
   void OnFindNextForward();
   void OnFindNextBackward();
-  void ToggleSpecialChars(bool on);
-  void ToggleDialogEditor();
-  bool IsDialogEditorShown() const { return m_pPreview && m_pPreview->IsShown(); }
-  // The document's save and file changes.
-  void CommitDialogRects();
-  void DetachDialogEditor();
-  // Builds a shown dialog editor again (after the program's language changed).
-  void RebuildDialogEditor();
-  CDialogPreview* GetDialogPreview() const { return m_pPreview.get(); }
-  CSpecialCharsDlg* GetSpecialCharsWindow() const { return m_pSpecialChars.get(); }
+  // The find dialog when none is open, else a search from the caret.
+  void FindNextCommand(bool forward);
+  CDeskToolWindows& ToolWindows() { return m_tools; }
+  bool IsDialogEditorShown() const { return m_tools.IsDialogEditorShown(); }
+  CDialogPreview* GetDialogPreview() const { return m_tools.GetDialogPreview(); }
+  CSpecialCharsDlg* GetSpecialCharsWindow() const { return m_tools.GetSpecialCharsWindow(); }
 
-  // CSpecialCharsOwner
-  CWnd* GetCharsParent() override { return this; }
-  void InsertChar(TCHAR ch) override;
-  void OnCharsWindowClosed() override;
-
-  // The in-place editor's keys.
-  void PageCurrent(bool up);
-  void RedrawCurrentBlock();
+  // CTextEditHost
+  void PageCurrent(bool up) override;
+  void RedrawCurrentBlock() override;
   // Document y of a block's top (blocks hidden by a collapsed group have the
   // top of the next visible one).
   int BlockTop(int index) const;
@@ -96,6 +88,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void SelectDialogNode(CTraNode* node) override;
   void CommitBlockText(CTextBlock* block) override;
   void SetModified() override;
+  bool IsOriginal() const override;
+  void OfferNewTranslation() override;
   void FocusEditor() override;
 
  protected:
@@ -120,13 +114,12 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void OnSize(UINT type, int cx, int cy);
   void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
   BOOL OnEraseBkgnd(CDC*) { return TRUE; }
   void OnDestroy();
   void OnTimer(UINT_PTR id);
-  // Sets bar i (0 horizontal, 1 vertical); draws it when its picture changed.
-  void SetBar(int i, const SCROLLINFO& info);
-  void DrawBehindBars();
   LRESULT OnDropClosedCharsWindow(WPARAM, LPARAM);
+  void InsertChar(TCHAR ch);
 
   CTextBlockList m_blocks;
   std::unique_ptr<CTextEdit> m_pEdit;
@@ -134,14 +127,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   int m_nVisibleCount = 5;
   CDeskScrollAxis m_v;
   CDeskScrollAxis m_h;
-  CDeskBarCache m_barCache[2];  // horizontal, vertical
-  // Drawing a scroll bar costs more than a page of text: a moved thumb is
-  // drawn at most every kBarInterval ms, the last move by a timer.
-  static constexpr UINT_PTR kBarTimer = 21;
-  static constexpr DWORD kBarInterval = 40;
-  bool m_bBarBehind[2] = {false, false};
-  SCROLLINFO m_barShown[2] = {};  // what the screen shows of a bar that is behind
-  DWORD m_dwBarDrawn = 0;
+  CScrollBarThrottle m_bars;
+  CDeskWheel m_wheel;
   bool m_bReady = false;
   HDC m_hMemDC = nullptr;
   HBITMAP m_hMemBitmap = nullptr;
@@ -154,11 +141,7 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   CFindReplace m_find;
   CFindReplaceDialog* m_pFindDialog = nullptr;
   CStatusBar* m_pStatusBar = nullptr;
-  std::unique_ptr<CDeskPreviewDocument> m_pPreviewDocument;
-  std::unique_ptr<CDialogPreview> m_pPreview;
-  std::unique_ptr<CSpecialCharsDlg> m_pSpecialChars;
-  // A window closed from its own buttons, deleted once its message is done.
-  std::unique_ptr<CSpecialCharsDlg> m_pClosedChars;
+  CDeskToolWindows m_tools;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -1,10 +1,8 @@
 #include "TextEdit.h"
 
-#include "MyEditView.h"
 #include "TextBlock.h"
 #include "TextFonts.h"
 #include "TextSearch.h"
-#include "TransDoc.h"
 #include "WidthRule.h"
 
 BEGIN_MESSAGE_MAP(CTextEdit, CEdit)
@@ -14,9 +12,10 @@ BEGIN_MESSAGE_MAP(CTextEdit, CEdit)
   ON_WM_KEYUP()
   ON_WM_PAINT()
   ON_WM_RBUTTONUP()
+  ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 END_MESSAGE_MAP()
 
-CTextEdit::CTextEdit(CMyEditView& view) : m_view(view), m_hFont(::CreateFontIndirect(&g_TextFont)) {}
+CTextEdit::CTextEdit(CTextEditHost& view) : m_view(view), m_hFont(::CreateFontIndirect(&g_TextFont)) {}
 
 CTextEdit::~CTextEdit() {
   if (m_hWnd) DestroyWindow();
@@ -29,14 +28,9 @@ BOOL CTextEdit::CreateIn(CWnd* parent) {
   return TRUE;
 }
 
-bool CTextEdit::IsOriginalOpen() const {
-  CTransDoc* doc = m_view.GetDoc();
-  return !doc || doc->Desk().IsOriginal();
-}
+bool CTextEdit::IsOriginalOpen() const { return m_view.IsOriginal(); }
 
-void CTextEdit::OfferNewTranslation() {
-  if (CTransDoc* doc = m_view.GetDoc()) doc->Desk().OfferNewTranslation();
-}
+void CTextEdit::OfferNewTranslation() { m_view.OfferNewTranslation(); }
 
 // ---- placing ----
 
@@ -47,7 +41,7 @@ void CTextEdit::SetRect(int left, int top, int right, int bottom) {
 
 void CTextEdit::Offset(int dx, int dy) {
   SetRect(m_rect.left + dx, m_rect.top + dy, m_rect.right + dx, m_rect.bottom + dy);
-  m_view.CWnd::Invalidate(FALSE);
+  m_view.Invalidate();
 }
 
 void CTextEdit::SetTabStop() {
@@ -127,7 +121,7 @@ bool CTextEdit::Commit(const RECT& old) {
   SetRect(old.left, old.top, old.left + (segment->m_rect.right - segment->m_rect.left),
           old.top + (segment->m_rect.bottom - segment->m_rect.top));
   segment->ClearEditMark();
-  if (CTransDoc* doc = m_view.GetDoc()) doc->Desk().SetModified();
+  m_view.SetModified();
   block->CommitText();
   return true;
 }
@@ -258,6 +252,11 @@ void CTextEdit::OnKeyUp(UINT key, UINT, UINT) {
   } else {
     m_pSegment->m_pBlock->CommitText();
   }
+}
+
+// The wheel scrolls the view, not the one segment's text.
+LRESULT CTextEdit::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+  return ::SendMessage(::GetParent(m_hWnd), WM_MOUSEWHEEL, wParam, lParam);
 }
 
 // ---- painting ----

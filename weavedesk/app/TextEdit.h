@@ -8,16 +8,24 @@
 #pragma once
 
 #include "SegmentEditor.h"
+#include "TextBlockHost.h"
 
 #include "FrameworkWin.h"
 
-class CMyEditView;
+// What the in-place editor asks of the view it lies in, beyond what the
+// blocks ask: the current block drawn again after a commit, and the
+// blocks' Page Up and Page Down. The edit view implements it.
+class CTextEditHost : public CTextBlockHost {
+ public:
+  virtual void RedrawCurrentBlock() = 0;
+  virtual void PageCurrent(bool up) = 0;
+};
 
 class CTextEdit : public CEdit, public CSegmentEditor {
  public:
   static constexpr UINT kControlId = 123;
 
-  explicit CTextEdit(CMyEditView& view);
+  explicit CTextEdit(CTextEditHost& view);
   ~CTextEdit() override;
 
   BOOL CreateIn(CWnd* parent);
@@ -60,8 +68,9 @@ class CTextEdit : public CEdit, public CSegmentEditor {
   void OnKeyUp(UINT key, UINT repeat, UINT flags);
   void OnPaint();
   void OnRButtonUp(UINT, CPoint) {}
+  LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
 
-  CMyEditView& m_view;
+  CTextEditHost& m_view;
   CTextSegment* m_pSegment = nullptr;
   RECT m_rect{-10, -10, -5, -5};
   HFONT m_hFont = nullptr;

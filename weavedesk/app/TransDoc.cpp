@@ -1,9 +1,8 @@
 #include "TransDoc.h"
 
+#include "DeskDialogs.h"
 #include "DeskResource.h"
-#include "HeadView.h"
-#include "MyEditView.h"
-#include "WeaveDeskApp.h"
+#include "DeskViewHints.h"
 
 IMPLEMENT_DYNCREATE(CTransDoc, CDocument)
 
@@ -23,6 +22,8 @@ BEGIN_MESSAGE_MAP(CTransDoc, CDocument)
   ON_COMMAND(ID_CHOOSE_FLAG, OnChooseFlag)
 END_MESSAGE_MAP()
 
+CString CTransDoc::s_strStartFile;
+
 CTransDoc::CTransDoc()
     : m_ui(nullptr, IDD_LANGUAGEFLAG_EDITOR, IDD_FLAGBACKGROUND_EDITOR), m_pDesk(new CDeskDocument(m_ui, *this)) {}
 
@@ -30,10 +31,8 @@ CTransDoc::~CTransDoc() = default;
 
 BOOL CTransDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return FALSE;
-  if (CWeaveDeskApp* app = dynamic_cast<CWeaveDeskApp*>(AfxGetApp())) {
-    const CString file = app->TakeCommandLineFile();
-    if (!file.IsEmpty()) m_pDesk->SetPendingFile(file);
-  }
+  if (!s_strStartFile.IsEmpty()) m_pDesk->SetPendingFile(s_strStartFile);
+  s_strStartFile.Empty();
   return m_pDesk->OpenLanguageFile() ? TRUE : FALSE;  // rebuilds the views itself
 }
 
@@ -53,23 +52,9 @@ void CTransDoc::SetPathName(LPCTSTR path, BOOL addToRecent) {
 
 void CTransDoc::UpdateAllViews(int hint) { CDocument::UpdateAllViews(nullptr, hint); }
 
-void CTransDoc::RefreshHeader() {
-  if (CHeadView* head = GetHeadView()) head->Refresh();
-}
+void CTransDoc::RefreshHeader() { UpdateAllViews(DESK_HINT_REFRESH_HEADER); }
 
 void CTransDoc::SetTitle(const CString& title) { CDocument::SetTitle(title); }
-
-CHeadView* CTransDoc::GetHeadView() const {
-  for (int i = 0; i < GetViewCount(); ++i)
-    if (auto* view = dynamic_cast<CHeadView*>(GetView(i))) return view;
-  return nullptr;
-}
-
-CMyEditView* CTransDoc::GetEditView() const {
-  for (int i = 0; i < GetViewCount(); ++i)
-    if (auto* view = dynamic_cast<CMyEditView*>(GetView(i))) return view;
-  return nullptr;
-}
 
 void CTransDoc::OnOpen() { m_pDesk->OpenLanguageFile(); }
 void CTransDoc::OnNewTranslation() { m_pDesk->OnNewTranslation(); }
@@ -78,12 +63,8 @@ void CTransDoc::OnSave() { m_pDesk->Save(); }
 void CTransDoc::OnSaveAs() { m_pDesk->SaveAs(); }
 void CTransDoc::OnShowOverlay() { m_pDesk->OnShowOverlay(); }
 void CTransDoc::OnHideOverlay() { m_pDesk->OnHideOverlay(); }
-void CTransDoc::CommitDialogRects() {
-  if (CMyEditView* view = GetEditView()) view->CommitDialogRects();
-}
-void CTransDoc::DetachDialogEditor() {
-  if (CMyEditView* view = GetEditView()) view->DetachDialogEditor();
-}
+void CTransDoc::CommitDialogRects() { UpdateAllViews(DESK_HINT_COMMIT_DIALOG_RECTS); }
+void CTransDoc::DetachDialogEditor() { UpdateAllViews(DESK_HINT_DETACH_DIALOG_EDITOR); }
 bool CTransDoc::RunFontsDialog() { return DeskRunFontsDialog(AfxGetMainWnd()); }
 void CTransDoc::RunAddOnsDialog(CTraFile& file) { DeskRunAddOnFilesDialog(AfxGetMainWnd(), file, m_ui); }
 

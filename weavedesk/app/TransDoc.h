@@ -2,8 +2,9 @@
 // CDeskDocument, binds the file-level commands to it, answers its host
 // questions with the views (hints, header, title) and routes the
 // framework's open, save-question and close steps through it; it opens the
-// fonts and add-on dialogs and passes the dialog editor's steps to the edit
-// view, which holds that editor.
+// fonts and add-on dialogs and passes the dialog editor's steps to the
+// views as update hints (DeskViewHints.h). Includes no view, frame or
+// application header.
 #pragma once
 
 #include "DeskDocument.h"
@@ -11,9 +12,6 @@
 #include "FrameworkWin.h"
 
 #include <memory>
-
-class CHeadView;
-class CMyEditView;
 
 class CTransDoc : public CDocument, public CDeskDocumentHost {
   DECLARE_DYNCREATE(CTransDoc)
@@ -23,6 +21,9 @@ class CTransDoc : public CDocument, public CDeskDocumentHost {
   ~CTransDoc() override;
 
   CDeskDocument& Desk() { return *m_pDesk; }
+  // The file the first new document opens without asking (the command
+  // line's); the document takes it once.
+  static void SetStartFile(const CString& path) { s_strStartFile = path; }
   // A file named by the shell, a drop or the recent-file list, opened as
   // the Open command opens one; false when it was not opened.
   bool OpenNamedFile(const CString& path);
@@ -42,9 +43,6 @@ class CTransDoc : public CDocument, public CDeskDocumentHost {
   void SetTitle(const CString& title) override;
   using CDocument::UpdateAllViews;
 
-  CHeadView* GetHeadView() const;
-  CMyEditView* GetEditView() const;
-
  protected:
   void OnOpen();
   void OnNewTranslation();
@@ -61,6 +59,7 @@ class CTransDoc : public CDocument, public CDeskDocumentHost {
 
   CFlagPickerUiServices m_ui;
   std::unique_ptr<CDeskDocument> m_pDesk;
+  static CString s_strStartFile;
 
   DECLARE_MESSAGE_MAP()
 };

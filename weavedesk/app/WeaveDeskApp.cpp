@@ -82,6 +82,7 @@ BOOL CWeaveDeskApp::OpenFirstFile() {
   CCommandLineInfo info;
   ParseCommandLine(info);
   m_strCommandLineFile = info.m_strFileName;
+  CTransDoc::SetStartFile(TakeCommandLineFile());
   info.m_nShellCommand = CCommandLineInfo::FileNew;  // the document opens the file itself
   return ProcessShellCommand(info);
 }
@@ -107,7 +108,7 @@ void CWeaveDeskApp::OnAppAbout() {
 void CWeaveDeskApp::OnSwitchLanguage() {
   LWSwitchDialog();
   if (CMainFrame* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
-    if (CMyEditView* view = frame->GetEditView()) view->RebuildDialogEditor();
+    if (CMyEditView* view = frame->GetEditView()) view->ToolWindows().RebuildDialogEditor();
 }
 
 int CWeaveDeskApp::ExitInstance() {

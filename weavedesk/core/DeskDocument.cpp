@@ -67,6 +67,7 @@ void CDeskDocument::CommitViews() {
 CString CDeskDocument::ChooseFile(UINT titleId, bool open) {
   LwFileChoice choice;
   choice.bOpen = open;
+  choice.bMustExist = open;
   choice.strTitle = DeskText(titleId);
   choice.strFilter = kFilter;
   choice.strDefExt = _T("tra");
@@ -82,6 +83,11 @@ std::unique_ptr<CTraFile> CDeskDocument::Load(const CString& path, UINT& lossyTe
       return file;
     case DESK_READ_FILE_ERROR:
       Message(DeskTextWith(IDS_DESK_READ_FAILED, path));
+      return nullptr;
+    case DESK_READ_NOT_LANGUAGE_FILE:
+      // The reader's own words come first, in a plain box.
+      Message(TRA_CORRUPT_MESSAGE, MB_OK);
+      Message(DeskText(IDS_DESK_INVALID_FILE), MB_OK | MB_ICONEXCLAMATION);
       return nullptr;
     case DESK_READ_INVALID:
     default:
@@ -108,7 +114,8 @@ bool CDeskDocument::Install(const CString& path) {
   UINT lossy = 0;
   std::unique_ptr<CTraFile> loaded = Load(path, lossy);
   if (!loaded) return false;
-  const bool badAddOns = !loaded->CheckAddOnPaths();
+  // The run time writes add-on files relative to the language file's folder.
+  const bool badAddOns = !CheckAddOnPathsBeside(*loaded, path);
   m_host.DetachDialogEditor();
   std::unique_ptr<CTraFile> oldFile = std::move(m_pFile);
   std::unique_ptr<CTraFile> oldOverlay = std::move(m_pOverlay);

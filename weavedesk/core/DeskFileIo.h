@@ -1,6 +1,7 @@
-// Reading a language file for the editor and probing the file a save
-// would replace. Reports file errors apart from files that are no usable
-// language file, and counts texts this build's width could not hold.
+// Reading a language file for the editor, probing the file a save would
+// replace and checking the add-on folders beside a file. Reports file
+// errors apart from files that are no usable language file, and counts
+// texts this build's width could not hold.
 #pragma once
 
 #include "Framework.h"
@@ -9,8 +10,9 @@ class CTraFile;
 
 enum DeskReadResult {
   DESK_READ_OK,
-  DESK_READ_FILE_ERROR,  // the file could not be opened or read
-  DESK_READ_INVALID      // no language file, or one without a tree
+  DESK_READ_FILE_ERROR,        // the file could not be opened or read
+  DESK_READ_NOT_LANGUAGE_FILE, // the stream does not start with the magic
+  DESK_READ_INVALID            // a damaged language file, or one without a tree
 };
 
 // Reads the whole file into file; lossyTexts counts texts that lost
@@ -27,3 +29,8 @@ enum DeskProbe {
 
 // What is at path, whatever its extension.
 DeskProbe ProbeFile(const CString& path);
+
+// Checks the add-on files' export paths as the run time resolves them:
+// relative to the folder of the language file at path. Sets or clears the
+// file's flag of bad add-on paths; false when some path is bad.
+bool CheckAddOnPathsBeside(CTraFile& file, const CString& path);

@@ -122,3 +122,12 @@ bool CDeskBarCache::Changed(const DeskBarInfo& info) {
   m_last = info;
   return true;
 }
+
+int CDeskWheel::Pixels(int delta, int linesPerNotch, int lineHeight, int pageHeight) {
+  if (linesPerNotch == 0) return 0;
+  m_nRest += delta;
+  const int notches = m_nRest / kNotch;  // toward zero: a part-notch waits
+  m_nRest -= notches * kNotch;
+  const int perNotch = linesPerNotch < 0 ? pageHeight : linesPerNotch * lineHeight;
+  return -notches * perNotch;
+}

@@ -84,6 +84,20 @@ class CDeskBarCache {
   DeskBarInfo m_last;
 };
 
+// The mouse wheel: every notch (120 of the wheel's delta) scrolls the
+// system's lines per notch, or a page when the system says so; smaller
+// steps (touchpads) add up until they make a notch.
+class CDeskWheel {
+ public:
+  static constexpr int kNotch = 120;
+  // Pixels to scroll, positive downward, for a wheel delta (positive: the
+  // wheel turned away from the user); linesPerNotch below 0 means a page.
+  int Pixels(int delta, int linesPerNotch, int lineHeight, int pageHeight);
+
+ private:
+  int m_nRest = 0;
+};
+
 // Blocks Page Up (up) or Page Down moves with visibleCount blocks in the
 // window: up 2 - count, down count - 3, but always at least one block in
 // the key's direction.

@@ -88,6 +88,37 @@ bool CFindReplace::Replace(bool silent) {
   return FindNext(!replaced, silent);
 }
 
+bool CFindReplace::FindNextCommand(bool forward, bool dialogOpen) {
+  if (!dialogOpen) return false;
+  m_bForward = forward;
+  FindNext(false, false);
+  return true;
+}
+
+bool CFindReplace::MayReplace() {
+  CTextBlockHost* host = m_blocks.GetHost();
+  if (!host || !host->IsOriginal()) return true;
+  host->OfferNewTranslation();
+  return false;
+}
+
+bool CFindReplace::OnDialogRequest(const FindDialogRequest& request) {
+  if (request.terminating) return false;
+  SetDialogParams(request.search, request.replaceWith, request.matchCase, request.wholeWord);
+  m_bForward = request.forward;
+  if (request.findNext) {
+    FindNext(false, false);
+  } else if (request.replace || request.replaceAll) {
+    // An original is never changed: it offers a new translation instead.
+    if (!MayReplace()) return true;
+    if (request.replace)
+      Replace(false);
+    else
+      ReplaceAll();
+  }
+  return true;
+}
+
 void CFindReplace::ReplaceAll() {
   const bool forward = m_bForward;
   m_bForward = true;

@@ -1,13 +1,27 @@
 // Find and replace over the blocks of a block list: the find-next step
 // with its not-found message, replacing the editor's selection, and
-// replace all, which always runs forward once over the whole document.
-// The dialogs that drive it belong to the view.
+// replace all, which always runs forward once over the whole document;
+// what the find commands and the dialog's requests do. The dialogs
+// themselves belong to the view.
 #pragma once
 
 #include "TextSearch.h"
 
 class CTextBlockList;
 class CUiServices;
+
+// What the find or replace dialog asks for with one message.
+struct FindDialogRequest {
+  bool terminating = false;
+  bool findNext = false;
+  bool replace = false;
+  bool replaceAll = false;
+  bool forward = true;
+  bool matchCase = false;
+  bool wholeWord = false;
+  CString search;
+  CString replaceWith;
+};
 
 class CFindReplace {
  public:
@@ -21,6 +35,15 @@ class CFindReplace {
   bool FindNext(bool advance, bool silent);
   bool Replace(bool silent);
   void ReplaceAll();
+
+  // F3 (forward) and Shift+F3: false when no dialog is open, and the
+  // caller opens the find dialog; otherwise a search from the caret.
+  bool FindNextCommand(bool forward, bool dialogOpen);
+  // A message of the dialog; false when it says the dialog is going away.
+  bool OnDialogRequest(const FindDialogRequest& request);
+  // Before the replace dialog opens: an original file offers a new
+  // translation instead, and the answer is false.
+  bool MayReplace();
   const CTextSearch* GetSearch() const { return m_pSearch.get(); }
 
  private:

@@ -187,17 +187,28 @@ void CTextBlock::AfterLineChange() {
   m_pHost->SetModified();
 }
 
-void CTextBlock::SplitLine(CTextItem* item, const CString& textAfter) {
+bool CTextBlock::UsesCrLf() const {
+  for (const auto& item : m_items)
+    if (!item->IsFixed() && static_cast<const CTextSegment*>(item.get())->m_bTrailingCr) return true;
+  return false;
+}
+
+CTextSegment* CTextBlock::SplitLine(CTextItem* item, const CString& textAfter) {
   const int index = IndexOf(item);
-  if (index < 0) return;
+  if (index < 0 || item->IsFixed()) return nullptr;
   if (CTextSegment* segment = CurrentSegment()) segment->EndEdit();
-  auto* fresh = new CTextSegment(textAfter, item->m_nLine + 1, this, false, m_bFreeWidth, false);
+  // The line's end moves with the rest of the line; the new line break is
+  // written as the text's other breaks are.
+  auto* split = static_cast<CTextSegment*>(item);
+  auto* fresh = new CTextSegment(textAfter, item->m_nLine + 1, this, false, m_bFreeWidth, split->m_bTrailingCr);
+  split->m_bTrailingCr = split->m_bTrailingCr || UsesCrLf();
   fresh->m_bFormat = item->m_bFormat;
   m_items.insert(m_items.begin() + index + 1, std::unique_ptr<CTextItem>(fresh));
   for (int i = index + 2; i < GetItemCount(); ++i) ++GetItem(i)->m_nLine;
   Layout(m_pHost->GetClientDevice());
   StartEditing(index + 1, 0);
   AfterLineChange();
+  return fresh;
 }
 
 void CTextBlock::JoinLines(CTextItem* item, bool backward) {
@@ -210,15 +221,18 @@ void CTextBlock::JoinLines(CTextItem* item, bool backward) {
   int current = index;
   int caret = 0;
   bool merged = false;
-  if (!other->IsFixed()) {
-    const CString own = item->m_strText;
+  if (!other->IsFixed() && !item->IsFixed()) {
+    auto* own = static_cast<CTextSegment*>(item);
+    auto* joined = static_cast<CTextSegment*>(other);
     if (backward) {
-      caret = other->m_strText.GetLength() + 1;
-      other->m_strText = other->m_strText + _T(" ") + own;
+      caret = joined->m_strText.GetLength() + 1;
+      joined->Append(_T(" "), *own);
+      // The joined line ends where the removed one ended.
+      joined->m_bTrailingCr = own->m_bTrailingCr;
       current = neighbour;
     } else {
-      caret = own.GetLength();
-      other->m_strText = own + other->m_strText;
+      caret = own->m_strText.GetLength();
+      joined->Prepend(*own);
     }
     m_items.erase(m_items.begin() + index);
     merged = true;

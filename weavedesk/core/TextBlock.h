@@ -39,7 +39,8 @@ class CTextBlock {
   CString GetText() const;
 
   // The in-place editor's keys.
-  void SplitLine(CTextItem* item, const CString& textAfter);
+  // The new segment after item (null when item is no segment of the block).
+  CTextSegment* SplitLine(CTextItem* item, const CString& textAfter);
   void JoinLines(CTextItem* item, bool backward);
   void MoveToNeighbourItem(CTextItem* item, bool backward);
   void MoveLineUpDown(CTextItem* item, bool up);
@@ -92,6 +93,8 @@ class CTextBlock {
   CTextSegment* CurrentSegment() const;
   void StartEditing(int index, int caret);
   void AfterLineChange();
+  // Some line of the text ends in a carriage return before its line feed.
+  bool UsesCrLf() const;
   bool IsLastChild() const;
 
   bool m_bIsLastChild;

@@ -1,8 +1,8 @@
 // What text blocks and the block list ask of the edit view that shows
 // them: the measuring device, the in-place editor, the current block's
 // origin, scrolling and repainting, moving to another block, the dialog
-// editor and the document's modified mark. The edit view implements it;
-// tests use a fake that records the calls.
+// editor and the document's modified mark and original state. The edit
+// view implements it; tests use a fake that records the calls.
 #pragma once
 
 #include "Framework.h"
@@ -37,5 +37,9 @@ class CTextBlockHost {
   virtual void CommitBlockText(CTextBlock* block) = 0;
   // The document's saved data changed.
   virtual void SetModified() = 0;
+  // An original language file is open: nothing may change it.
+  virtual bool IsOriginal() const = 0;
+  // Asks whether to start a new translation from the original.
+  virtual void OfferNewTranslation() = 0;
   virtual void FocusEditor() = 0;
 };

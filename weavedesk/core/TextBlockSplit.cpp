@@ -128,19 +128,23 @@ void CTextBlock::FlushWord() {
     trailingCr = true;
     word = word.Left(word.GetLength() - 1);
   }
+  // "%%" shows as one '%'; a '%' the text holds single is remembered as such.
   CString reduced;
-  bool afterKept = false;
+  std::vector<int> singles;
   for (int i = 0; i < word.GetLength(); ++i) {
     const TCHAR c = word[i];
-    if (c == '%' && afterKept) {
-      afterKept = false;
-      continue;
+    if (c == '%') {
+      if (i + 1 < word.GetLength() && word[i + 1] == '%')
+        ++i;
+      else
+        singles.push_back(reduced.GetLength());
     }
-    afterKept = c == '%';
     reduced += c;
   }
   ItemList& items = m_bSplittingOverlay ? m_overlayItems : m_items;
-  items.emplace_back(new CTextSegment(reduced, m_nSplitLine, this, m_bSplittingOverlay, m_bFreeWidth, trailingCr));
+  auto* segment = new CTextSegment(reduced, m_nSplitLine, this, m_bSplittingOverlay, m_bFreeWidth, trailingCr);
+  segment->SetSinglePercents(singles);
+  items.emplace_back(segment);
   m_strSegment.Empty();
 }
 

@@ -22,10 +22,68 @@ CTextSegment::CTextSegment(const CString& text, int line, CTextBlock* block, boo
       m_bTrailingCr(trailingCr) {}
 
 CString CTextSegment::GetText() const {
-  CString text = m_strText;
-  if (m_bFormat) text.Replace(_T("%"), _T("%%"));
+  CString text;
+  if (!m_bFormat) {
+    text = m_strText;
+  } else {
+    size_t single = 0;
+    for (int i = 0; i < m_strText.GetLength(); ++i) {
+      const TCHAR c = m_strText[i];
+      text += c;
+      while (single < m_singlePercents.size() && m_singlePercents[single] < i) ++single;
+      const bool keptSingle = single < m_singlePercents.size() && m_singlePercents[single] == i;
+      if (c == '%' && !keptSingle) text += c;
+    }
+  }
   if (m_bTrailingCr) text += TCHAR(13);
   return text;
+}
+
+void CTextSegment::SetText(const CString& text) {
+  m_singlePercents = CarryMarks(m_strText, m_singlePercents, text, false);
+  m_strText = text;
+}
+
+void CTextSegment::Append(const CString& separator, const CTextSegment& tail) {
+  const int shift = m_strText.GetLength() + separator.GetLength();
+  for (int mark : tail.m_singlePercents) m_singlePercents.push_back(mark + shift);
+  m_strText += separator + tail.m_strText;
+}
+
+void CTextSegment::Prepend(const CTextSegment& head) {
+  std::vector<int> marks = head.m_singlePercents;
+  for (int mark : m_singlePercents) marks.push_back(mark + head.m_strText.GetLength());
+  m_singlePercents = marks;
+  m_strText = head.m_strText + m_strText;
+}
+
+std::vector<int> CarryMarks(const CString& old, const std::vector<int>& marks, const CString& now, bool fromEnd) {
+  if (marks.empty()) return marks;
+  const int oldLength = old.GetLength();
+  const int newLength = now.GetLength();
+  const int shorter = oldLength < newLength ? oldLength : newLength;
+  int head = 0, tail = 0;
+  auto matchHead = [&] {
+    while (head < shorter - tail && old[head] == now[head]) ++head;
+  };
+  auto matchTail = [&] {
+    while (tail < shorter - head && old[oldLength - 1 - tail] == now[newLength - 1 - tail]) ++tail;
+  };
+  if (fromEnd) {
+    matchTail();
+    matchHead();
+  } else {
+    matchHead();
+    matchTail();
+  }
+  std::vector<int> carried;
+  for (int mark : marks) {
+    if (mark < head)
+      carried.push_back(mark);
+    else if (mark >= oldLength - tail && mark < oldLength)
+      carried.push_back(mark + newLength - oldLength);
+  }
+  return carried;
 }
 
 CSize CTextSegment::Measure(CTextDevice& dc) const {
@@ -75,14 +133,15 @@ void CTextSegment::EndEdit() {
 
 bool CTextSegment::Split(const CString& left, const CString& right) {
   // A text that must fit its control never gets more lines than it had.
-  if (!m_bFreeWidth && m_pBlock->GetLineCount() <= m_pBlock->GetLineCountAtSplit()) return false;
-  m_strText = left;
-  m_pBlock->SplitLine(this, right);
+  if (!m_bFreeWidth && m_pBlock->GetLineCount() == m_pBlock->GetLineCountAtSplit()) return false;
+  const std::vector<int> rightMarks = CarryMarks(m_strText, m_singlePercents, right, true);
+  SetText(left);
+  if (CTextSegment* fresh = m_pBlock->SplitLine(this, right)) fresh->SetSinglePercents(rightMarks);
   return true;
 }
 
 void CTextSegment::Join(bool withPrevious, const CString& text) {
-  m_strText = text;
+  SetText(text);
   m_pBlock->JoinLines(this, withPrevious);
 }
 

@@ -6,6 +6,8 @@
 
 #include "TextDevice.h"
 
+#include <vector>
+
 class CTextBlock;
 class CSegmentEditor;
 
@@ -44,7 +46,17 @@ class CTextSegment : public CTextItem {
   bool HitTest(POINT point) const override;
   bool IsFixed() const override { return false; }
 
-  void SetText(const CString& text) { m_strText = text; }
+  // The text as typed: the single-written percent signs of the parts
+  // that stayed as they were keep their form.
+  void SetText(const CString& text);
+  // Joining lines: the segment's text, separator and tail's text after it;
+  // or head's text before it.
+  void Append(const CString& separator, const CTextSegment& tail);
+  void Prepend(const CTextSegment& head);
+  // Positions of '%' signs that the node's text holds single although it is
+  // a format text; every other '%' of a format text is written doubled.
+  const std::vector<int>& GetSinglePercents() const { return m_singlePercents; }
+  void SetSinglePercents(const std::vector<int>& positions) { m_singlePercents = positions; }
   void BeginEdit(CSegmentEditor* editor, int dx, int dy, int caret);
   void EndEdit();
   bool IsEdited() const { return m_pEditor != nullptr; }
@@ -64,7 +76,16 @@ class CTextSegment : public CTextItem {
   bool m_bOverlay;
   bool m_bFreeWidth;
   bool m_bTrailingCr;
+
+ private:
+  std::vector<int> m_singlePercents;
 };
+
+// The marks (character positions) of text old carried over to text now:
+// marks in the part both texts start with stay, marks in the part both end
+// with move with it, marks in the changed middle go. fromEnd matches the
+// common end first (now is a tail of old).
+std::vector<int> CarryMarks(const CString& old, const std::vector<int>& marks, const CString& now, bool fromEnd);
 
 class CPlaceholderItem : public CTextItem {
  public:

@@ -3,6 +3,7 @@
 // sample's LwvSample.tra is opened from the command line; modal windows are
 // answered by the kit's driver; its watchdog ends a hanging run.
 #include "DeskWineFixture.h"
+#include "TraFile.h"
 
 namespace {
 
@@ -125,7 +126,8 @@ TEST_F(DeskWine, SaveQuestionOnCloseCancelKeepsTheWindow) {
 
 // A file named by a drop, the shell or the recent-file list opens as the
 // Open command opens one: a file that is no language file is refused with
-// the message and the open file stays; a good one replaces it.
+// the reader's "corrupt .tra - file!" and then the editor's message, and the
+// open file stays; a good one replaces it.
 TEST_F(DeskWine, NamedFilesOpenThroughTheOpenCommandsPath) {
   Watchdog watchdog(60);
   Start(false);
@@ -137,7 +139,9 @@ TEST_F(DeskWine, NamedFilesOpenThroughTheOpenCommandsPath) {
   CloseHandle(file);
   const CString invalid = DeskText(IDS_DESK_INVALID_FILE);
   CDocument* opened = reinterpret_cast<CDocument*>(1);
-  RunModal({lwtest::When(_T("invalid file message"), lwtest::MessageBoxWith(invalid.Left(20)),
+  RunModal({lwtest::When(_T("corrupt file message"), lwtest::MessageBoxWith(TRA_CORRUPT_MESSAGE),
+                         [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); }),
+            lwtest::When(_T("invalid file message"), lwtest::MessageBoxWith(invalid.Left(20)),
                          [](HWND box) { PostMessage(box, WM_COMMAND, IDOK, 0); })},
            [&] { opened = m_app->OpenDocumentFile(bad); });
   EXPECT_EQ(nullptr, opened);

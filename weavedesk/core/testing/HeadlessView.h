@@ -105,6 +105,8 @@ class CHeadlessView : public CTextBlockHost {
   void SelectDialogNode(CTraNode* node) override { m_pSelectedNode = node; }
   void CommitBlockText(CTextBlock*) override { ++m_nCommits; }
   void SetModified() override { ++m_nModified; }
+  bool IsOriginal() const override { return m_bOriginal; }
+  void OfferNewTranslation() override { ++m_nOffers; }
   void FocusEditor() override {}
 
   CFixedPitchDevice m_device;
@@ -115,5 +117,7 @@ class CHeadlessView : public CTextBlockHost {
   int m_nInvalidations = 0;
   int m_nCommits = 0;
   int m_nModified = 0;
+  bool m_bOriginal = false;
+  int m_nOffers = 0;
   CTraNode* m_pSelectedNode = nullptr;
 };

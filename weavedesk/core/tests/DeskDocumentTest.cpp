@@ -8,6 +8,7 @@
 #include "DeskTestSupport.h"
 #include "HeadlessView.h"
 #include "LwFileInfo.h"
+#include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -185,12 +186,102 @@ TEST(DeskDocument, InvalidAndUnreadableFilesKeepEverything) {
   CTraFile* before = d.doc.GetFile();
   d.ui.QueueMessageAnswer(IDOK);
   d.ui.QueueMessageAnswer(IDOK);
+  d.ui.QueueMessageAnswer(IDOK);
   EXPECT_FALSE(d.Open(junk));
   EXPECT_TRUE(d.Has(IDS_DESK_INVALID_FILE));
   EXPECT_FALSE(d.Open(ScratchPath(_T("missing.tra"))));
   EXPECT_TRUE(d.Has(IDS_DESK_READ_FAILED));
   EXPECT_EQ(before, d.doc.GetFile());
   EXPECT_EQ(good, d.doc.GetPath());
+}
+
+// A file without the magic shows the reader's "corrupt .tra - file!" in a
+// plain box before the editor's own message; a damaged language file only
+// the editor's.
+TEST(DeskDocument, WrongMagicShowsTheReadersMessageFirst) {
+  const CString junk = ScratchPath(_T("magic.tra"));
+  FILE* f = fopen(lw::HostPath(junk).c_str(), "wb");
+  ASSERT_NE(nullptr, f);
+  fputs("\x1b_LINGOWEAVE__LANGUAGE_FILX_ and more", f);
+  fclose(f);
+  auto file = MakeFile(_T("Demo"), false);
+  const CString good = WriteFile(*file, _T("cut.tra"));
+  std::vector<BYTE> bytes = lwtest::ReadFileBytes(good);
+  ASSERT_GT(bytes.size(), 100u);
+  const CString cut = ScratchPath(_T("cut_short.tra"));
+  FILE* out = fopen(lw::HostPath(cut).c_str(), "wb");
+  ASSERT_NE(nullptr, out);
+  fwrite(bytes.data(), 1, bytes.size() / 2, out);
+  fclose(out);
+  struct Case {
+    CString path;
+    std::vector<CString> messages;
+  } cases[] = {
+      {junk, {TRA_CORRUPT_MESSAGE, DeskText(IDS_DESK_INVALID_FILE)}},
+      {cut, {DeskText(IDS_DESK_INVALID_FILE)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(CStringA(c.path).GetString());
+    Desk d;
+    for (size_t i = 0; i < c.messages.size(); ++i) d.ui.QueueMessageAnswer(IDOK);
+    EXPECT_FALSE(d.Open(c.path));
+    std::vector<CString> shown;
+    for (const auto& m : d.ui.Messages()) shown.push_back(m.text);
+    EXPECT_EQ(c.messages, shown);
+    if (c.messages.size() == 2) EXPECT_EQ(static_cast<UINT>(MB_OK), d.ui.Messages()[0].type);
+  }
+}
+
+// The open dialogs refuse a name that does not exist themselves; the
+// save dialog takes new names.
+TEST(DeskDocument, OpenDialogsAskForExistingFiles) {
+  auto file = MakeFile(_T("Demo"), false);
+  const CString path = WriteFile(*file, _T("exists.tra"));
+  Desk d;
+  ASSERT_TRUE(d.Open(path));
+  d.ui.QueueFileCancel();
+  d.doc.OnShowOverlay();
+  d.ui.QueueFileCancel();
+  d.doc.OnVersionUpdate();
+  d.ui.QueueFileCancel();
+  d.doc.SaveAs();
+  const auto& questions = d.ui.FileQuestions();
+  ASSERT_EQ(4u, questions.size());
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_TRUE(questions[i].bOpen) << i;
+    EXPECT_TRUE(questions[i].bMustExist) << i;
+  }
+  EXPECT_FALSE(questions[3].bOpen);
+  EXPECT_FALSE(questions[3].bMustExist);
+}
+
+// Add-on folders are looked for beside the language file, wherever the
+// editor was started; only a folder that is missing there counts as wrong.
+TEST(DeskDocument, AddOnFoldersAreCheckedBesideTheLanguageFile) {
+  const CString folder = lwtest::FreshScratchDir("desk_addon_beside");
+  ASSERT_TRUE(lwtest::MakeFolder(folder + _T("hilfe")));
+  struct Case {
+    const TCHAR* exportPath;
+    bool bad;
+  } cases[] = {{_T("hilfe\\"), false}, {_T("fehlt\\"), true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(CStringA(c.exportPath).GetString());
+    auto file = MakeFile(_T("Demo"), false);
+    file->GetAddOnFiles()->Append(new CAddOnFile(_T("liesmich.txt"), c.exportPath, CString()));
+    const CString path = folder + _T("Beside.tra");
+    ASSERT_TRUE(LwWriteLanguageFile(path, *file));
+    Desk d;
+    if (c.bad) d.ui.QueueMessageAnswer(IDOK);
+    ASSERT_TRUE(d.Open(path));
+    EXPECT_EQ(c.bad, d.Has(IDS_DESK_BAD_ADDON_PATHS));
+    EXPECT_EQ(c.bad, d.doc.GetFile()->HasBadAddOnPaths());
+    const CString saved = folder + (c.bad ? _T("SavedBad.tra") : _T("SavedGood.tra"));
+    d.ui.QueueFile(saved);
+    ASSERT_TRUE(d.doc.SaveAs());
+    CTraFile back;
+    ASSERT_TRUE(LwReadLanguageFile(saved, back, LW_READ_HEADER));
+    EXPECT_EQ(c.bad, back.HasBadAddOnPaths());
+  }
 }
 
 TEST(DeskDocument, SaveQuestionAnswersSavedOnlyWhenNothingIsLeftUnsaved) {

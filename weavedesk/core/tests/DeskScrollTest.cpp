@@ -159,4 +159,29 @@ TEST(DeskScroll, BarCacheAsksForASetOnlyWhenTheBarChanged) {
   EXPECT_TRUE(empty.Changed(DeskBarInfo{}));  // an empty bar is set once too
 }
 
+// Wheel notches scroll lines (or a page) the right way; part-notches of a
+// touchpad add up, and turning back cancels what they had gathered.
+TEST(DeskScroll, WheelScrollsLinesPerNotchAndGathersPartNotches) {
+  struct Case {
+    const char* what;
+    std::vector<int> deltas;
+    int linesPerNotch;
+    std::vector<int> pixels;
+  } cases[] = {
+      {"one notch down", {-120}, 3, {48}},
+      {"two notches up", {240}, 3, {-96}},
+      {"page per notch", {-120}, -1, {300}},
+      {"no scrolling", {-120}, 0, {0}},
+      {"part-notches", {-40, -40, -40, -40}, 3, {0, 0, 48, 0}},
+      {"back and forth", {-60, 60, -60}, 1, {0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CDeskWheel wheel;
+    std::vector<int> pixels;
+    for (int delta : c.deltas) pixels.push_back(wheel.Pixels(delta, c.linesPerNotch, 16, 300));
+    EXPECT_EQ(c.pixels, pixels);
+  }
+}
+
 }  // namespace

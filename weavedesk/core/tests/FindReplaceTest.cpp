@@ -139,4 +139,93 @@ TEST(FindReplace, RefusedReplacementShowsItsMessageAndGoesOn) {
   EXPECT_EQ(CString(_T("toolong|toolong|")), d.Texts());
 }
 
+// The dialog's Find Next and F3 search from the caret: with no text
+// current the first text is searched, and a second hit in the same text
+// is reached before the next text.
+TEST(FindReplace, FindNextCommandsSearchFromTheCaret) {
+  struct Case {
+    const TCHAR* what;
+    bool dialogButton;
+  } cases[] = {{_T("dialog button"), true}, {_T("F3"), false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Doc d({_T("ziel, noch ein ziel"), _T("nichts"), _T("ziel")});
+    FindDialogRequest request;
+    request.findNext = true;
+    request.search = _T("ziel");
+    if (!c.dialogButton) {
+      d.find.SetDialogParams(request.search, CString(), false, false);
+      request.findNext = false;  // the dialog only sets the text, F3 searches
+      ASSERT_TRUE(d.find.OnDialogRequest(request));
+    }
+    auto step = [&] {
+      if (c.dialogButton)
+        ASSERT_TRUE(d.find.OnDialogRequest(request));
+      else
+        ASSERT_TRUE(d.find.FindNextCommand(true, true));
+    };
+    const TCHAR* expected[] = {_T("0/0/0"), _T("0/0/15"), _T("2/0/0"), _T("0/0/0")};
+    for (const TCHAR* where : expected) {
+      step();
+      EXPECT_EQ(CString(where), d.Where());
+    }
+    EXPECT_EQ(0, d.NotFound());
+  }
+}
+
+TEST(FindReplace, BackwardCommandSearchesBeforeTheCaret) {
+  Doc d({_T("ab ab")});
+  d.find.SetDialogParams(_T("ab"), CString(), false, false);
+  d.view.m_blocks.SetCurrent(0);
+  d.view.PlaceCurrentBlock(false, false);  // caret at the end
+  ASSERT_TRUE(d.find.FindNextCommand(false, true));
+  EXPECT_EQ(CString(_T("0/0/3")), d.Where());
+  ASSERT_TRUE(d.find.FindNextCommand(false, true));
+  EXPECT_EQ(CString(_T("0/0/0")), d.Where());
+}
+
+// F3 before any find dialog asks for the dialog and searches nothing.
+TEST(FindReplace, FindNextCommandWithoutDialogOpensIt) {
+  Doc d({_T("ab")});
+  EXPECT_FALSE(d.find.FindNextCommand(true, false));
+  EXPECT_FALSE(d.find.FindNextCommand(false, false));
+  EXPECT_EQ(-1, d.view.m_blocks.GetCurrent());
+  EXPECT_TRUE(d.ui.Messages().empty());
+}
+
+TEST(FindReplace, TerminatingDialogRequestSearchesNothing) {
+  Doc d({_T("ab")});
+  FindDialogRequest request;
+  request.terminating = true;
+  request.findNext = true;
+  request.search = _T("ab");
+  EXPECT_FALSE(d.find.OnDialogRequest(request));
+  EXPECT_EQ(-1, d.view.m_blocks.GetCurrent());
+}
+
+// Replace and replace all in an original offer a new translation instead
+// of changing nothing in silence; opening the replace dialog too.
+TEST(FindReplace, ReplacingInAnOriginalOffersANewTranslation) {
+  for (int all = 0; all < 2; ++all) {
+    Doc d({_T("ab"), _T("ab")});
+    d.view.m_bOriginal = true;
+    FindDialogRequest request;
+    request.search = _T("ab");
+    request.replaceWith = _T("xy");
+    request.findNext = true;
+    ASSERT_TRUE(d.find.OnDialogRequest(request));
+    request.findNext = false;
+    (all ? request.replaceAll : request.replace) = true;
+    ASSERT_TRUE(d.find.OnDialogRequest(request));
+    EXPECT_EQ(1, d.view.m_nOffers) << all;
+    EXPECT_EQ(CString(_T("ab|ab|")), d.Texts());
+    EXPECT_EQ(0, d.view.m_nModified);
+  }
+  Doc d({_T("ab")});
+  EXPECT_TRUE(d.find.MayReplace());
+  d.view.m_bOriginal = true;
+  EXPECT_FALSE(d.find.MayReplace());
+  EXPECT_EQ(1, d.view.m_nOffers);
+}
+
 }  // namespace

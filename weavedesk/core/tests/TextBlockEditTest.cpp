@@ -96,6 +96,85 @@ TEST(TextBlockEdit, BackspaceAndDeleteJoinLines) {
   }
 }
 
+// Joining or splitting the lines of a CRLF text keeps every line end as
+// it was: no stray carriage return inside a line, none lost at the end.
+TEST(TextBlockEdit, LinesOfACrLfTextJoinAndSplitWithTheirLineEnds) {
+  struct Case {
+    const TCHAR* what;
+    int item;
+    bool backward;
+    const TCHAR* expected;
+  } joins[] = {
+      {_T("Backspace on the last line"), 1, true, _T("ab cd")},
+      {_T("Delete at the end of the first"), 0, false, _T("abcd")},
+  };
+  for (const Case& c : joins) {
+    SCOPED_TRACE(c.what);
+    Tree t;
+    t.Add(_T("ab\r\ncd"));
+    t.Build();
+    CTextSegment* segment = t.Edit(0, c.item, c.backward ? 0 : 2);
+    segment->Join(c.backward, segment->m_strText);
+    EXPECT_EQ(CString(c.expected), t.Block(0)->GetText());
+  }
+  Tree t;
+  t.Add(_T("ab\r\ncd\r\nef"));
+  t.Build();
+  CTextSegment* middle = t.Edit(0, 1, 0);
+  middle->Join(true, middle->m_strText);
+  EXPECT_EQ(CString(_T("ab cd\r\nef")), t.Block(0)->GetText());
+  auto* first = static_cast<CTextSegment*>(t.Block(0)->GetItem(0));
+  ASSERT_TRUE(first->Split(_T("ab"), _T(" cd")));
+  EXPECT_EQ(CString(_T("ab\r\n cd\r\nef")), t.Block(0)->GetText());
+  auto* last = static_cast<CTextSegment*>(t.Block(0)->GetItem(2));
+  ASSERT_TRUE(last->Split(_T("e"), _T("f")));
+  EXPECT_EQ(CString(_T("ab\r\n cd\r\ne\r\nf")), t.Block(0)->GetText());
+}
+
+// A '%' the text holds single stays single wherever nobody typed; what is
+// typed into a format text is written with its '%' doubled.
+TEST(TextBlockEdit, SinglePercentSignsChangeOnlyWhereEdited) {
+  struct Case {
+    const TCHAR* text;
+    int item;
+    int caret;
+    const TCHAR* typed;
+    const TCHAR* expected;
+  } cases[] = {
+      {_T("Fortschritt: %d %"), 2, 0, _T("x"), _T("Fortschritt: %dx %")},
+      {_T("100% %d"), 0, 0, _T("Zu "), _T("Zu 100% %d")},
+      {_T("100% %d"), 0, 5, _T("5%"), _T("100% 5%%%d")},
+      {_T("a %% b % %d"), 0, 1, _T("!"), _T("a! %% b % %d")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Tree t;
+    t.Add(c.text);
+    t.Build();
+    EXPECT_EQ(CString(c.text), t.Block(0)->GetText());  // untouched
+    t.Edit(0, c.item, c.caret);
+    ASSERT_TRUE(t.view.m_editor.Type(c.typed));
+    EXPECT_EQ(CString(c.expected), t.Block(0)->GetText());
+  }
+}
+
+// Lines of a text that must fit its control: Enter is refused only while
+// it has as many lines as it had, so a join can be undone with Enter.
+TEST(TextBlockEdit, ASplitUndoesAJoinInAControlText) {
+  Tree t;
+  t.Add(_T("Alle\nanzeigen"), TRA_PUSHBUTTON);
+  t.Build();
+  CTextSegment* second = t.Edit(0, 1, 0);
+  second->Join(true, second->m_strText);
+  ASSERT_EQ(CString(_T("Alle anzeigen")), t.Block(0)->GetText());
+  auto* joined = static_cast<CTextSegment*>(t.Block(0)->GetItem(0));
+  ASSERT_TRUE(joined->Split(_T("Alle"), _T("anzeigen")));
+  EXPECT_EQ(CString(_T("Alle\nanzeigen")), t.Block(0)->GetText());
+  auto* again = static_cast<CTextSegment*>(t.Block(0)->GetItem(1));
+  EXPECT_FALSE(again->Split(_T("an"), _T("zeigen")));
+  EXPECT_EQ(2, t.Block(0)->GetLineCount());
+}
+
 TEST(TextBlockEdit, JoinWithAPlaceholderChangesNothing) {
   Tree t;
   t.Add(_T("a%db"));

@@ -70,6 +70,10 @@ class CDialogEditor {
 
   // Redraws the frames after painting.
   void DrawFrames();
+  // The activation timer: unless dragging, an active preview gives the
+  // activation back to its owner (the keyboard stays with the edit view)
+  // and both captions are set again.
+  void GiveBackActivation();
 
   // ---- commands ----
   void OnUndo();

@@ -320,3 +320,9 @@ void CDialogEditor::Drop() {
   }
   if (m_nHover > 0 && m_nHover < GetCount()) m_window.DrawHoverFrame(m_rects[m_nHover]);
 }
+
+void CDialogEditor::GiveBackActivation() {
+  if (m_bDragging || !HasWindow() || !m_window.IsPreviewActive()) return;
+  if (!m_window.ActivateOwner()) return;
+  m_window.RefreshCaptions();
+}

@@ -43,6 +43,13 @@ class CPreviewWindow {
   virtual void SetClientSize(int cx, int cy) = 0;
   virtual void MoveWindowBy(int dx, int dy) = 0;
   virtual void SetCaption(const CString& text) = 0;
+  // Whether the preview is the active window; activates its owner (the
+  // main frame) and answers whether there was one.
+  virtual bool IsPreviewActive() = 0;
+  virtual bool ActivateOwner() = 0;
+  // Sets the captions of the preview and of its owner again to their own
+  // texts, so that both are drawn anew.
+  virtual void RefreshCaptions() = 0;
   virtual void SetControlText(int index, const CString& text) = 0;
   // Position window: a rectangle in dialog units or none, a point in dialog units.
   virtual void ShowPositionRect(const RECT* dialogUnits) = 0;

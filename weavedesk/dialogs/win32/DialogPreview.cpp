@@ -262,7 +262,7 @@ void CDialogPreview::OnTimer(UINT_PTR id) {
   if (id == kRedrawFrames)
     m_editor.DrawFrames();
   else if (id == kGiveBackActivation)
-    GiveBackActivation();
+    m_editor.GiveBackActivation();
   else
     CDialog::OnTimer(id);
 }
@@ -273,14 +273,25 @@ LRESULT CDialogPreview::OnRedrawFrames(WPARAM, LPARAM) {
 }
 
 LRESULT CDialogPreview::OnGiveBackActivation(WPARAM, LPARAM) {
-  GiveBackActivation();
+  m_editor.GiveBackActivation();
   return 0;
 }
 
-void CDialogPreview::GiveBackActivation() {
-  // The keyboard stays with the edit view.
-  if (m_editor.IsDragging() || GetActiveWindow() != this || !m_pFrame || !m_pFrame->GetSafeHwnd()) return;
+bool CDialogPreview::IsPreviewActive() { return GetActiveWindow() == this; }
+
+bool CDialogPreview::ActivateOwner() {
+  if (!m_pFrame || !m_pFrame->GetSafeHwnd()) return false;
   m_pFrame->SetActiveWindow();
+  return true;
+}
+
+void CDialogPreview::RefreshCaptions() {
+  for (CWnd* wnd : {static_cast<CWnd*>(this), m_pFrame}) {
+    if (!wnd || !wnd->GetSafeHwnd()) continue;
+    CString text;
+    wnd->GetWindowText(text);
+    wnd->SetWindowText(text);
+  }
 }
 
 void CDialogPreview::OnActivate(UINT state, CWnd* other, BOOL minimized) {

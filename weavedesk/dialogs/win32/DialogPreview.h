@@ -92,6 +92,9 @@ class CDialogPreview : public CDialog, private CPreviewWindow {
   void SetClientSize(int cx, int cy) override;
   void MoveWindowBy(int dx, int dy) override;
   void SetCaption(const CString& text) override;
+  bool IsPreviewActive() override;
+  bool ActivateOwner() override;
+  void RefreshCaptions() override;
   void SetControlText(int index, const CString& text) override;
   void ShowPositionRect(const RECT* dialogUnits) override;
   void ShowPositionPoint(int x, int y) override;
@@ -101,7 +104,6 @@ class CDialogPreview : public CDialog, private CPreviewWindow {
   // or below the client area inside the window.
   CPoint NcToClient(LPARAM lParam, bool* besideClient) const;
   void TakeMouse();
-  void GiveBackActivation();
 
   CWnd* m_pFrame;
   CLwvPreviewProgram m_lwvProgram;

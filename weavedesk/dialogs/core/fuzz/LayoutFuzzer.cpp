@@ -31,6 +31,9 @@ struct NullWindow : CPreviewWindow {
   void SetClientSize(int, int) override {}
   void MoveWindowBy(int, int) override {}
   void SetCaption(const CString&) override {}
+  bool IsPreviewActive() override { return true; }
+  bool ActivateOwner() override { return true; }
+  void RefreshCaptions() override {}
   void SetControlText(int, const CString&) override {}
   void ShowPositionRect(const RECT*) override {}
   void ShowPositionPoint(int, int) override {}

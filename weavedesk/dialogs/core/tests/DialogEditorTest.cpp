@@ -348,6 +348,38 @@ TEST_F(DialogEditorTest, ContextMenuStates) {
   EXPECT_TRUE(s.loadOriginal);
 }
 
+// The activation timer gives the activation back to the frame and draws
+// both captions anew; never while dragging or when the preview is not active.
+TEST_F(DialogEditorTest, ActivationGoesBackWithBothCaptionsSetAgain) {
+  struct Case {
+    const char* what;
+    bool active;
+    bool dragging;
+    bool hasOwner;
+    std::vector<CString> calls;
+  } cases[] = {
+      {"active", true, false, true, {_T("activate owner"), _T("captions")}},
+      {"not active", false, false, true, {}},
+      {"dragging", true, true, true, {}},
+      {"no owner", true, false, false, {_T("activate owner")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    window.calls.clear();
+    window.active = c.active;
+    window.hasOwner = c.hasOwner;
+    if (c.dragging) {
+      Click(50, 32);  // selected, then pressed on again: a move starts
+      editor->OnMouseMove({50, 32});
+      editor->OnLeftDown({50, 32});
+      ASSERT_TRUE(editor->IsDragging());
+    }
+    editor->GiveBackActivation();
+    EXPECT_EQ(c.calls, window.calls);
+    if (c.dragging) editor->OnLeftUp({50, 32});
+  }
+}
+
 TEST_F(DialogEditorTest, TextsGoToCaptionAndControls) {
   EXPECT_TRUE(editor->SetItemText(dialog.get(), _T("Address")));
   EXPECT_EQ(CString(_T("Address")), window.caption);

@@ -41,6 +41,12 @@ struct RecordingWindow : CPreviewWindow {
   void SetClientSize(int cx, int cy) override { clientSizes.push_back({cx, cy}); }
   void MoveWindowBy(int dx, int dy) override { windowMoves.push_back({dx, dy}); }
   void SetCaption(const CString& t) override { caption = t; }
+  bool IsPreviewActive() override { return active; }
+  bool ActivateOwner() override {
+    calls.push_back(_T("activate owner"));
+    return hasOwner;
+  }
+  void RefreshCaptions() override { calls.push_back(_T("captions")); }
   void SetControlText(int index, const CString& t) override { texts.push_back({index, t}); }
   void ShowPositionRect(const RECT* r) override {
     hasPositionRect = r != nullptr;
@@ -49,6 +55,9 @@ struct RecordingWindow : CPreviewWindow {
   void ShowPositionPoint(int x, int y) override { point = {x, y}; }
 
   bool createResult = true;
+  bool active = false;
+  bool hasOwner = true;
+  std::vector<CString> calls;
   const bool* busy = nullptr;
   bool busyAtCreate = false;
   int creates = 0, destroys = 0, cursor = 0, erases = 0, invalidates = 0;
