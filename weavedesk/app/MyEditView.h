@@ -66,6 +66,8 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void DetachDialogEditor();
   // Builds a shown dialog editor again (after the program's language changed).
   void RebuildDialogEditor();
+  // Writes the position or count into the status bar, in the current language.
+  void UpdatePositionText();
   CDialogPreview* GetDialogPreview() const { return m_pPreview.get(); }
   CSpecialCharsDlg* GetSpecialCharsWindow() const { return m_pSpecialChars.get(); }
 
@@ -105,7 +107,6 @@ class CMyEditView : public CScrollView, public CTextBlockHost, public CSpecialCh
   void FreeOffscreen();
   int MeasureTabWidth();
   void PaintBlocks();
-  void UpdatePositionText();
   void EnsureCurrentVisible();
   // Moves the editor window by the change of the offsets.
   void MoveEditorBy(int dx, int dy);

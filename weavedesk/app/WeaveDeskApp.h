@@ -11,7 +11,6 @@
 class CWeaveDeskApp : public __X_CWinApp {
  public:
   BOOL InitInstance() override;
-  int ExitInstance() override;
   CDocument* OpenDocumentFile(LPCTSTR path) override;
 
   const CString& GetCommandLineFile() const { return m_strCommandLineFile; }
@@ -28,12 +27,8 @@ class CWeaveDeskApp : public __X_CWinApp {
   void OnAppAbout();
   void OnSwitchLanguage();
 
-  // The folder of the program file, without a trailing backslash.
-  static CString ProgramFolder();
-
  private:
   CString m_strCommandLineFile;
-  HKEY m_hLwvKey = nullptr;
 
   DECLARE_MESSAGE_MAP()
 };

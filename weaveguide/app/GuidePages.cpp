@@ -3,18 +3,11 @@
 #include "GuideApp.h"
 #include "Lwv.h"
 #include "PageFlow.h"
+#include "ProgramTexts.h"
 
-CString CResourceGuideStrings::Load(UINT id) const {
-  CString text;
-  LWLoadString(text, id);
-  return text;
-}
+CString CResourceGuideStrings::Load(UINT id) const { return LwStringTableTexts().Text(id); }
 
-CString CResourceGuideStrings::LoadOriginal(UINT id) const {
-  CString text;
-  text.LoadString(id);
-  return text;
-}
+CString CResourceGuideStrings::LoadOriginal(UINT id) const { return LwStringTableTexts().Original(id); }
 
 const CGuideStrings& GuideProgramStrings() {
   static const CResourceGuideStrings strings;
@@ -23,8 +16,8 @@ const CGuideStrings& GuideProgramStrings() {
 
 CGuidePage::CGuidePage(UINT templateId, UINT titleId, UINT subTitleId)
     : CPropertyPageEx(templateId), m_pageId(templateId) {
-  if (titleId) LWLoadString(m_strHeaderTitle, titleId);
-  if (subTitleId) LWLoadString(m_strHeaderSubTitle, subTitleId);
+  if (titleId) m_strHeaderTitle = LwStringTableTexts().Text(titleId);
+  if (subTitleId) m_strHeaderSubTitle = LwStringTableTexts().Text(subTitleId);
   if (!titleId && !subTitleId) m_psp.dwFlags |= PSP_HIDEHEADER;
 }
 

@@ -4,9 +4,12 @@
 #include "FlagStatic.h"
 #include "LanguageFlagDlg.h"
 #include "ResLiveCapture.h"
+#include "ResTranslatedTexts.h"
 #include "TraFile.h"
 #include "WeaveMakerIds.h"
+#include "WizardTexts.h"
 #include "XString.h"
+#include "XWinApp.h"
 
 namespace {
 
@@ -40,7 +43,7 @@ const struct {
     {IDC_ADDON_DELETE, 0, IDB_REMOVE, IDB_REMOVE_DOWN, IDB_REMOVE_HOVER, IDB_REMOVE_OFF},
 };
 
-CString Loaded(UINT id) { return __X_CString(MAKEINTRESOURCE(id)); }
+CString Loaded(UINT id) { return WizardTexts().Text(id); }
 
 // Sets an edit's text only when it differs, so typing keeps its caret.
 void SetTextIfChanged(CWnd* wnd, const CString& text) {
@@ -297,9 +300,7 @@ void CWeaveMakerDlg::SetProjectChanged(BOOL noCopy) {
   }
   if (project && m_pController->IsLoaded()) {
     m_traList.Fill(project->GetTraPath(), false);
-    CString caption;
-    caption.Format(Loaded(IDS_TEST_FILE_CHECK).GetString(), project->GetTestFileName().GetString());
-    SetDlgItemText(IDC_TEST_CHECK, caption);
+    SetDlgItemText(IDC_TEST_CHECK, WizardText(kTextTestFileCheck, project->GetTestFileName()));
   }
   UpdateControls(noCopy);
 }
@@ -387,9 +388,12 @@ bool CWeaveMakerDlg::ConfigureAddOn(const CString& fileName, CString& descriptio
 WizardScanServices CWeaveMakerDlg::ScanServices() {
   if (!m_pCapture) m_pCapture.reset(new CResLiveCapture(m_hWnd));
   if (!m_pProgress) m_pProgress.reset(new CProgressDlg(this));
+  // The problem log and the supplied entries in the wizard's language.
+  static CResTranslatedTexts texts;
   WizardScanServices services;
   services.capture = m_pCapture.get();
   services.progress = m_pProgress.get();
+  services.texts = &texts;
   return services;
 }
 
@@ -500,13 +504,8 @@ void CWeaveMakerDlg::OnAbout() {
 // Help only with a help file beside the program: without one WinHelp would
 // hang looking for it.
 void CWeaveMakerDlg::OnHelp() {
-  TCHAR module[MAX_PATH] = {0};
-  const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
-  CString help(module, length < MAX_PATH ? static_cast<int>(length) : 0);
-  const int dot = help.ReverseFind(_T('.'));
-  if (dot < 0) return;
-  help = help.Left(dot) + _T(".hlp");
-  if (::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES) return;
+  const CString help = __X_CWinApp::ProgramHelpFile();
+  if (help.IsEmpty() || ::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES) return;
   ::WinHelp(m_hWnd, help, HELP_CONTEXT, 0x20000 + IDD_WEAVEMAKER_DIALOG);
 }
 

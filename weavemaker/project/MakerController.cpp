@@ -53,6 +53,8 @@ CMakerController::CMakerController(CUiServices& ui, IMakerView& view) : m_ui(ui)
 
 CMakerController::~CMakerController() = default;
 
+CString CMakerController::GetProblems() const { return m_scanClean ? Text(kTextScanDone) : m_problems; }
+
 CString CMakerController::Text(UINT id) const { return text ? text(id) : WizardText(id); }
 
 // A text is a format only when it carries just the conversions the caller
@@ -161,6 +163,7 @@ void CMakerController::OpenProject(const CString& path) {
   if (!OpenProjectFile(*m_project, path, error)) {
     DropProject();
     m_problems.Empty();
+    m_scanClean = false;
     m_view.ShowProblems(m_problems);
     Report(IDS_OPEN_FAILED, path, error);
     return;
@@ -215,7 +218,7 @@ void CMakerController::OnResourceInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = _T("Ressourcen (*.rc)|*.rc||");
+  choice.strFilter = Text(IDS_FILTER_RC);
   choice.strDefExt = _T("rc");
   choice.strInitialPath = m_project->GetProjectFolder();
   if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) InsertScripts(choice.paths);
@@ -253,6 +256,7 @@ void CMakerController::RemoveScripts(const std::vector<CString>& scripts) {
 void CMakerController::ScanResources() {
   if (!m_project) return;
   m_problems = m_project->ScanResources(m_view.ScanServices());
+  m_scanClean = m_problems == WizardText(kTextScanDone);
   // The new file takes the header texts from the edits again.
   m_view.CopyHeaderEdits();
   m_view.ShowProblems(m_problems);
@@ -288,7 +292,7 @@ void CMakerController::OnAddOnInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = _T("Alle Dateien (*.*)|*.*||");
+  choice.strFilter = Text(IDS_FILTER_ALL);
   choice.strInitialPath = m_project->GetProjectFolder();
   if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return;
   ChangeToProjectDirectory();
