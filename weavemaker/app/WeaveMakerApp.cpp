@@ -4,7 +4,6 @@
 #include "LwvSDK.h"
 #include "WeaveMakerDlg.h"
 #include "WeaveMakerIds.h"
-#include "WizardProject.h"
 
 #include <cstring>
 
@@ -17,7 +16,6 @@ void CWeaveMakerApp::StartTranslation(const CString& folder) {
   LW_STARTPARAMS params;
   std::memset(&params, 0, sizeof(params));
   StartLanguageFile(folder, _T("WeaveMakerU.tra"), params);
-  SetWizardTextLoader(LWLoadString);
 }
 
 BOOL CWeaveMakerApp::InitInstance() {

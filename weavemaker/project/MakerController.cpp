@@ -76,10 +76,10 @@ CString CMakerController::Text(UINT id, const CString& a, const CString& b) cons
   return s;
 }
 
-void CMakerController::Report(UINT id, const CString& path, const CString& error) {
-  CString message = Text(id, path);
-  if (!error.IsEmpty()) message += _T("\n\n") + error;
-  m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+// The class library's reason is English whatever the wizard's language:
+// the message stands without it.
+void CMakerController::Report(UINT id, const CString& path) {
+  m_ui.ShowMessage(Text(id, path), MB_OK | MB_ICONEXCLAMATION);
   Refresh();
 }
 
@@ -165,7 +165,7 @@ void CMakerController::OpenProject(const CString& path) {
     m_problems.Empty();
     m_scanClean = false;
     m_view.ShowProblems(m_problems);
-    Report(IDS_OPEN_FAILED, path, error);
+    Report(IDS_OPEN_FAILED, path);
     return;
   }
   m_project->SetProjectPath(path);
@@ -184,7 +184,7 @@ bool CMakerController::OnProjectSave() {
   m_view.CopyHeaderEdits();
   CString error;
   if (!SaveProjectFile(*m_project, m_project->ResolvePath(m_project->GetProjectPath()), error)) {
-    Report(IDS_PROJECT_SAVE_FAILED, m_project->GetProjectPath(), error);
+    Report(IDS_PROJECT_SAVE_FAILED, m_project->GetProjectPath());
     return false;
   }
   m_state.projectModified = false;
@@ -203,7 +203,7 @@ bool CMakerController::OnProjectSaveAs() {
   CString error;
   if (!SaveProjectFile(*m_project, choice.paths[0], error)) {
     RebaseWizardProject(*m_project, oldPath);
-    Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0], error);
+    Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0]);
     return false;
   }
   m_state.projectModified = false;

@@ -98,8 +98,8 @@ class CMakerController {
   CString Text(UINT id, const CString& a) const;
   CString Text(UINT id, const CString& a, const CString& b) const;
   void Refresh() { m_view.Refresh(); }
-  // A message on a file that failed (with the framework's words), then a refresh.
-  void Report(UINT id, const CString& path, const CString& error);
+  // A message on a file that failed, then a refresh.
+  void Report(UINT id, const CString& path);
 
   CUiServices& m_ui;
   IMakerView& m_view;
