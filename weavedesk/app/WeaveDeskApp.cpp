@@ -85,9 +85,13 @@ void CWeaveDeskApp::OnAppAbout() {
 
 void CWeaveDeskApp::OnSwitchLanguage() {
   LWSwitchDialog();
+  OnLanguageSwitched();
+}
+
+void CWeaveDeskApp::OnLanguageSwitched() {
   if (CMainFrame* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
     if (CMyEditView* view = frame->GetEditView()) {
       view->RebuildDialogEditor();
-      view->UpdatePositionText();
+      view->UpdatePositionText();  // not only at the next click
     }
 }

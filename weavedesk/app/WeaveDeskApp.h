@@ -26,6 +26,8 @@ class CWeaveDeskApp : public __X_CWinApp {
   BOOL OpenFirstFile();
   void OnAppAbout();
   void OnSwitchLanguage();
+  // What the program loads itself again after a switch of its language.
+  void OnLanguageSwitched();
 
  private:
   CString m_strCommandLineFile;

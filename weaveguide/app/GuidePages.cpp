@@ -5,15 +5,6 @@
 #include "PageFlow.h"
 #include "ProgramTexts.h"
 
-CString CResourceGuideStrings::Load(UINT id) const { return LwStringTableTexts().Text(id); }
-
-CString CResourceGuideStrings::LoadOriginal(UINT id) const { return LwStringTableTexts().Original(id); }
-
-const CGuideStrings& GuideProgramStrings() {
-  static const CResourceGuideStrings strings;
-  return strings;
-}
-
 CGuidePage::CGuidePage(UINT templateId, UINT titleId, UINT subTitleId)
     : CPropertyPageEx(templateId), m_pageId(templateId) {
   if (titleId) m_strHeaderTitle = LwStringTableTexts().Text(titleId);

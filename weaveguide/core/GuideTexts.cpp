@@ -1,5 +1,6 @@
 #include "GuideTexts.h"
 
+#include "ProgramTexts.h"
 #include "ProjectAnalyser.h"
 #include "StdDlgText.h"
 
@@ -13,6 +14,15 @@ const TCHAR kEntryEnd[] = _T("\r\n\r\n");
 CString Guarded(const CString& code) { return kGuardBegin + code + kNewLine + kGuardEnd; }
 
 }  // namespace
+
+CString CProgramGuideStrings::Load(UINT id) const { return LwStringTableTexts().Text(id); }
+
+CString CProgramGuideStrings::LoadOriginal(UINT id) const { return LwStringTableTexts().Original(id); }
+
+const CGuideStrings& GuideProgramStrings() {
+  static const CProgramGuideStrings strings;
+  return strings;
+}
 
 CString GuideLoadFormat(const CGuideStrings& strings, UINT id) {
   return LwChooseFormat(strings.LoadOriginal(id), strings.Load(id));
