@@ -93,5 +93,6 @@ void CWeaveDeskApp::OnLanguageSwitched() {
     if (CMyEditView* view = frame->GetEditView()) {
       view->RebuildDialogEditor();
       view->UpdatePositionText();  // not only at the next click
+      if (CTransDoc* doc = view->GetDoc()) doc->Desk().UpdateTitle();
     }
 }

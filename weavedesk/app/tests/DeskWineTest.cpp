@@ -199,6 +199,8 @@ TEST_F(DeskWine, LanguageSwitchRetranslatesFrameAndHeader) {
   CString count;
   count.Format(_T("%i texts"), View()->GetBlocks().GetCount());
   EXPECT_EQ(count, Status());  // before any click
+  EXPECT_NE(-1, lwtest::WindowText(Frame()->m_hWnd).Find(_T("(original language)")))
+      << CStringA(lwtest::WindowText(Frame()->m_hWnd)).GetString();
   Command(ID_TREE_COLLAPSE);
   EXPECT_EQ(count, Status());
   Command(ID_TREE_EXPAND);
