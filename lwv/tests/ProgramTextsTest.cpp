@@ -25,28 +25,34 @@ void TranslateFromMap(CString& text) {
   if (it != Translations().end()) text = it->second;
 }
 
-CString BuiltIn(UINT id) { return id == 7 ? CString(_T("Eingebaut %s")) : CString(); }
+// The originals the tests give, as a program's built-in table.
+std::map<UINT, CString>& Originals() {
+  static std::map<UINT, CString> map;
+  return map;
+}
+
+CString BuiltIn(UINT id) {
+  auto it = Originals().find(id);
+  return it != Originals().end() ? it->second : CString();
+}
 
 class ProgramTexts : public ::testing::Test {
  protected:
   void SetUp() override {
-    lw::ClearNativeStrings();
+    Originals().clear();
     Translations().clear();
     LwInstallRuntimeSeams(nullptr, TranslateFromMap);
   }
-  void TearDown() override {
-    LwInstallRuntimeSeams(nullptr, nullptr);
-    lw::ClearNativeStrings();
-  }
+  void TearDown() override { LwInstallRuntimeSeams(nullptr, nullptr); }
   void Table(UINT id, const char* original, const char* translation) {
     const CString o(original);
-    lw::SetNativeString(id, CStringW(o).GetString());
+    Originals()[id] = o;
     if (translation) Translations()[o] = CString(translation);
   }
   CProgramTexts m_texts{BuiltIn};
 };
 
-TEST_F(ProgramTexts, TextIsTheTranslationElseTheOriginalElseTheBuiltInText) {
+TEST_F(ProgramTexts, TextIsTheTranslationElseTheOriginal) {
   Table(1, "Speichern", "Save");
   Table(2, "Ohne", nullptr);
   Table(3, "Leer", "");
@@ -54,12 +60,20 @@ TEST_F(ProgramTexts, TextIsTheTranslationElseTheOriginalElseTheBuiltInText) {
   EXPECT_EQ("Speichern", S(m_texts.Original(1)));
   EXPECT_EQ("Ohne", S(m_texts.Text(2)));
   EXPECT_EQ("Leer", S(m_texts.Text(3)));
-  EXPECT_EQ("Eingebaut %s", S(m_texts.Text(7)));  // no string table entry
   EXPECT_EQ("", S(m_texts.Text(8)));
-  // The string table comes before the built-in text.
-  Table(7, "Aus der Tabelle %s", nullptr);
-  EXPECT_EQ("Aus der Tabelle %s", S(m_texts.Original(7)));
 }
+
+#ifndef _WIN32
+// The build's string table (here the native one) comes before the built-in text.
+TEST_F(ProgramTexts, TheStringTableComesBeforeTheBuiltInText) {
+  Table(7, "Eingebaut %s", nullptr);
+  EXPECT_EQ("Eingebaut %s", S(m_texts.Original(7)));
+  lw::SetNativeString(7, LW_WSTR("Aus der Tabelle %s"));
+  EXPECT_EQ("Aus der Tabelle %s", S(m_texts.Original(7)));
+  EXPECT_EQ("Aus der Tabelle %s", S(LwStringTableTexts().Original(7)));
+  lw::ClearNativeStrings();
+}
+#endif
 
 // The language files of the reports: each changed conversion falls
 // back to the original's format; a translation with the same ones is used.

@@ -13,6 +13,8 @@ namespace {
 
 using lwtest::S;
 
+// The program's string table here is the native one the test fills.
+#ifndef _WIN32
 TEST(GuideProgramStrings, ChangedConversionsFallBackToTheOriginal) {
   LwvSetMessageHandler([](LPCTSTR) {});
   const lwtest::GermanStrings german;
@@ -37,5 +39,6 @@ TEST(GuideProgramStrings, ChangedConversionsFallBackToTheOriginal) {
   lw::ClearNativeStrings();
   LwvSetMessageHandler(nullptr);
 }
+#endif
 
 }  // namespace
