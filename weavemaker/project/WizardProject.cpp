@@ -75,11 +75,15 @@ CString CWizardProject::NameWithoutProjectExtension() const {
 
 void CWizardProject::SetDefaultTraPath() { m_strTraPath = NameWithoutProjectExtension() + _T(".tra"); }
 
+CString CWizardProject::DefaultLanguageName() {
+  // In the wizard's current language.
+  return WizardTexts().Text(WIZARD_DEFAULT_LANGUAGE_STRING);
+}
+
 void CWizardProject::InitLanguageFileHeader() {
   m_pTraFile->SetProgramName(NameWithoutProjectExtension());
   m_pTraFile->SetProgramVersion(_T("1.0"));
-  // In the wizard's current language.
-  m_pTraFile->SetLanguageName(WizardTexts().Text(WIZARD_DEFAULT_LANGUAGE_STRING));
+  m_pTraFile->SetLanguageName(DefaultLanguageName());
 }
 
 CString CWizardProject::GetRcFile(int index) const {

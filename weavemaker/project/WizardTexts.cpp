@@ -19,7 +19,7 @@ const WCHAR* GermanLiteral(UINT id) {
     case kTextWriteFailed:
       return LW_WSTR("Die Datei %s konnte nicht geschrieben werden.\n"
                      "Sie bleibt, wie sie war; die Sprachdatei gilt weiter als ge\u00E4ndert.");
-    case kTextFilterScripts: return LW_WSTR("Ressourcen (*.rc)|*.rc||");
+    case kTextFilterScripts: return LW_WSTR("Ressourcen (*.rc;*.rc2;*.dlg)|*.rc;*.rc2;*.dlg||");
     case kTextFilterAll: return LW_WSTR("Alle Dateien (*.*)|*.*||");
     case kTextPercentMarker:
       return LW_WSTR("Die Markierungen der Testversion d\u00FCrfen kein '%' enthalten:\n"

@@ -13,8 +13,8 @@ enum WizardTextId : UINT {
   kTextTestFileCheck = 61216,  // caption of the test-file check box, %s the file
   kTextWriteFailed = 2060,     // a file that could not be written, %s the file
   kTextPercentMarker = 2061,   // a test marker holding '%'
-  kTextFilterScripts = 2073,   // the insert chooser's filter
-  kTextFilterAll = 2074,       // the add-on chooser's filter
+  kTextFilterScripts = 2075,   // the insert chooser's filter
+  kTextFilterAll = 2076,       // the add-on chooser's filter
 };
 
 // The wizard's texts: its string table, the German built-in texts below.
