@@ -241,7 +241,7 @@ void CMakerController::OnResourceInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = Text(IDS_FILTER_RC);
+  choice.strFilter = WizardText(kTextFilterScripts);
   choice.strDefExt = _T("rc");
   choice.strInitialPath = m_project->GetProjectFolder();
   if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) InsertScripts(choice.paths);
@@ -340,7 +340,7 @@ void CMakerController::OnAddOnInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = Text(IDS_FILTER_ALL);
+  choice.strFilter = WizardText(kTextFilterAll);
   choice.strInitialPath = m_project->GetProjectFolder();
   if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return;
   ChangeToProjectDirectory();
