@@ -20,6 +20,7 @@ class __X_CString : public CString {
   using CString::operator=;
 
   using CString::Format;
-  // Formats with the translated text of a string-table id.
+  // Formats with the translated text of a string-table id when its
+  // conversions equal the original's, else with the original.
   void Format(UINT formatId, ...);
 };

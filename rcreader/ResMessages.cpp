@@ -1,5 +1,6 @@
 #include "ResMessages.h"
 
+#include "ProgramTexts.h"
 #include "ResSwitchDialog.h"
 
 CString BuiltInResMessage(UINT id) {
@@ -25,8 +26,4 @@ CString BuiltInResMessage(UINT id) {
   return CString(CStringW(text));
 }
 
-CString CResDefaultTexts::LoadText(UINT id) {
-  CString text;
-  if (text.LoadString(id) && !text.IsEmpty()) return text;
-  return BuiltInResMessage(id);
-}
+CString CResDefaultTexts::LoadText(UINT id) { return CProgramTexts(BuiltInResMessage).Original(id); }

@@ -10,12 +10,11 @@
 class CSampleApp : public __X_CWinApp {
  public:
   BOOL InitInstance() override;
-  int ExitInstance() override;
 
   // The registry key "Lingoweave" with the profile "Beispiel".
   void UseSampleProfile();
   // Starts the library: the language file file (SAMPLE_TRA_FILE unless
-  // given) in folder (which ends with a backslash), the folder for the
+  // given) in folder, the folder for the
   // switch dialog, the application key for the remembered file, the switch
   // command in the "Extras" menu and WM_SAMPLE_LANGUAGE_CHANGED after a
   // switch; then the hooks for this thread.
@@ -23,9 +22,4 @@ class CSampleApp : public __X_CWinApp {
   // Makes and shows the main frame (m_pMainWnd); null on failure. The
   // message loop is the caller's.
   CSampleFrame* CreateMainFrame();
-  // The folder of the program file, with a trailing backslash.
-  static CString ProgramFolder();
-
- private:
-  HKEY m_hLwvKey = nullptr;  // the application key the library remembers its file under
 };

@@ -2,11 +2,7 @@
 
 #include "resource.h"
 
-CString SampleText(UINT id) {
-  CString text;
-  LWLoadString(text, id);
-  return text;
-}
+CString SampleText(UINT id) { return LwStringTableTexts().Text(id); }
 
 void ShowSampleAboutBox(CWnd* parent) {
   CDialog about(IDD_ABOUTBOX, parent);

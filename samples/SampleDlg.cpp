@@ -42,13 +42,9 @@ void CSampleDlg::OnApply() {
   CString color;
   if (m_color >= 0) m_colorBox.GetLBText(m_color, color);
   CString notify = SampleText(m_notify ? IDS_NOTIFY_ON : IDS_NOTIFY_OFF);
-  CString line;
-  line.Format(SampleText(IDS_HISTORY_LINE), (LPCTSTR)m_name, m_count, (LPCTSTR)color);
-  m_history.AddString(line);
+  m_history.AddString(LwStringTableTexts().Format(IDS_HISTORY_LINE, m_name, m_count, color));
   AfxGetApp()->WriteProfileString(_T("Eingaben"), _T("Name"), m_name);
-  CString message;
-  message.Format(IDS_APPLIED, (LPCTSTR)m_name, m_count, (LPCTSTR)color, (LPCTSTR)notify);
-  AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
+  AfxMessageBox(LwStringTableTexts().Format(IDS_APPLIED, m_name, m_count, color, notify), MB_OK | MB_ICONINFORMATION);
 }
 
 void CSampleDlg::OnAbout() { ShowSampleAboutBox(this); }

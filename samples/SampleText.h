@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FrameworkWin.h"
+#include "ProgramTexts.h"  // before LwvMFC.h: its CString is the framework's
 #include "LwvMFC.h"
 
 #include <initializer_list>

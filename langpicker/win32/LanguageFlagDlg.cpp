@@ -4,6 +4,7 @@
 #include "FlagStrip.h"
 #include "LanguageCatalogue.h"
 #include "LoadBmpFile.h"
+#include "ProgramTexts.h"  // before LwvMFC.h: its CString is the framework's
 #include "LwvMFC.h"
 
 namespace {
@@ -149,9 +150,7 @@ void CLanguageFlagDlg::OnOK() {
   m_model.SelectLanguage(m_languageList.GetCurSel());
   m_model.SelectSubLanguage(m_subLanguageList.GetCurSel());
   const ::CString language = m_model.LanguageText(), subLanguage = m_model.SubLanguageText();
-  __X_CString question;
-  question.Format(static_cast<UINT>(IDS_CONFIRM_LANGID), static_cast<LPCTSTR>(language),
-                  static_cast<LPCTSTR>(subLanguage));
+  const ::CString question = LwStringTableTexts().Format(IDS_CONFIRM_LANGID, language, subLanguage);
   if (LWAfxMessageBox(question, MB_OKCANCEL) != IDOK) return;
   m_langId = m_model.ChosenLangId();
   if (!m_model.IsOwnFlag()) DrawFlag();
@@ -205,13 +204,9 @@ void CLanguageFlagDlg::OnOwnFlag() {
   if (background.DoModal() != IDOK || !background.GetFlagBitmap(&m_flagBitmap)) return;
   m_model.ChooseOwnFlag();
   InvalidateRect(&m_rcPreview, TRUE);
-  __X_CString info;
-  if (palette.GetSafeHandle())
-    info.Format(static_cast<UINT>(IDS_OWN_FLAG_PALETTE), static_cast<int>(size.cx), static_cast<int>(size.cy),
-                palette.GetEntryCount());
-  else
-    info.Format(static_cast<UINT>(IDS_OWN_FLAG_TRUECOLOUR), static_cast<int>(size.cx), static_cast<int>(size.cy));
-  m_strInfo = info;
+  m_strInfo = palette.GetSafeHandle()
+                  ? LwStringTableTexts().Format(IDS_OWN_FLAG_PALETTE, size.cx, size.cy, palette.GetEntryCount())
+                  : LwStringTableTexts().Format(IDS_OWN_FLAG_TRUECOLOUR, size.cx, size.cy);
   UpdateData(FALSE);
   ShowModel();
 }

@@ -1,5 +1,6 @@
 #include "LwvPaths.h"
 
+#include <algorithm>
 #include <cstring>
 
 #ifndef _WIN32
@@ -84,4 +85,16 @@ CString MakeFullPath(const CString& path) {
     }
   }
   return folder + rest;
+}
+
+CString LwFolderOf(const CString& programPath) {
+  const int slash = programPath.ReverseFind(_T('\\'));
+  return slash < 0 ? programPath : programPath.Left(slash);
+}
+
+CString LwHelpFileOf(const CString& programPath) {
+  const int dot = programPath.ReverseFind(_T('.'));
+  const int slash = std::max(programPath.ReverseFind(_T('\\')), programPath.ReverseFind(_T('/')));
+  if (dot < 0 || dot < slash) return CString();
+  return programPath.Left(dot) + _T(".hlp");
 }

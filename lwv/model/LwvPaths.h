@@ -18,3 +18,10 @@ bool IsFullPath(const CString& path);
 // A relative path made full against the current directory (leading "." and
 // ".." folders taken off); "" and full paths stay as they are.
 CString MakeFullPath(const CString& path);
+
+// A program's folder from its path: everything before the last backslash,
+// the whole path when it has none.
+CString LwFolderOf(const CString& programPath);
+// The help file of a program: its path with ".hlp" for its extension; ""
+// when the file name has no extension.
+CString LwHelpFileOf(const CString& programPath);

@@ -18,9 +18,6 @@ void LwSetRuntimeBusy(bool busy) {
   if (LwBusySeam seam = g_busy.load()) seam(busy);
 }
 
-CString LwLoadProgramText(UINT id) {
-  CString text;
-  text.LoadString(id);
+void LwTranslateProgramText(CString& text) {
   if (LwTranslateSeam seam = g_translate.load()) seam(text);
-  return text;
 }

@@ -14,5 +14,6 @@ void LwInstallRuntimeSeams(LwBusySeam busy, LwTranslateSeam translate);
 
 // Suspends (true) or resumes the runtime's translation of new windows.
 void LwSetRuntimeBusy(bool busy);
-// The program's string-table text of id in the current language.
-CString LwLoadProgramText(UINT id);
+// Translates a text of the program's string table into the current
+// language; unchanged without the runtime or a translation.
+void LwTranslateProgramText(CString& text);

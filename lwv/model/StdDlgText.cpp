@@ -127,35 +127,54 @@ bool LwMatchFormat(const CString& format, const CString& live, LwFormatValues va
   return pos == n;
 }
 
-CString LwFormatWithValues(const CString& translated, const std::vector<CString>& matched) {
+CString LwChooseFormat(const CString& original, const CString& translated) {
+  return LwSameConversions(original, translated) ? translated : original;
+}
+
+bool LwFormatArgs(const CString& format, const std::vector<LwFormatArg>& args, CString& out) {
+  out.Empty();
   std::vector<Piece> pieces;
-  CString out;
-  if (!SplitFormat(translated, pieces)) return out;
+  if (!SplitFormat(format, pieces)) return false;
+  CString text;
   size_t v = 0;
   for (const Piece& p : pieces) {
     if (!p.conversion) {
-      out += p.text;
+      text += p.text;
       continue;
     }
-    if (v >= matched.size()) return CString();
-    const CString& value = matched[v++];
+    if (v >= args.size() || args[v].IsText() != (p.type == 's')) return false;
+    const LwFormatArg& arg = args[v++];
+    // Flags, width and precision apply; the length modifier names the width
+    // of the argument, which here is always the one passed below.
+    CString spec = p.text;
+    spec.Remove('h');
+    spec.Remove('l');
     CString piece;
-    if (p.type == 's') {
-      // Flags, width and precision apply; the length modifier names the width
-      // of the argument, which here is always the build's.
-      CString spec = p.text;
-      spec.Remove('h');
-      spec.Remove('l');
-      piece.Format(spec, static_cast<LPCTSTR>(value));
-    } else {
-      long number = lw::StrToL<TCHAR>(static_cast<LPCTSTR>(value), nullptr, 10);
-      CString spec = p.text;
-      spec.Remove('h');
-      spec.Remove('l');
-      piece.Format(spec, static_cast<int>(number));
-    }
-    out += piece;
+    if (p.type == 's')
+      piece.Format(spec, static_cast<LPCTSTR>(arg.Text()));
+    else if (p.type == 'u')
+      piece.Format(spec, static_cast<unsigned>(arg.Number()));
+    else
+      piece.Format(spec, static_cast<int>(arg.Number()));
+    text += piece;
   }
+  if (v != args.size()) return false;
+  out = text;
+  return true;
+}
+
+CString LwFormatWithValues(const CString& translated, const std::vector<CString>& matched) {
+  std::vector<LwConversion> conv;
+  if (!LwParseConversions(translated, conv) || conv.size() != matched.size()) return CString();
+  std::vector<LwFormatArg> args;
+  for (size_t i = 0; i < conv.size(); ++i) {
+    if (conv[i].type == 's')
+      args.emplace_back(matched[i]);
+    else
+      args.emplace_back(lw::StrToL<TCHAR>(static_cast<LPCTSTR>(matched[i]), nullptr, 10));
+  }
+  CString out;
+  LwFormatArgs(translated, args, out);
   return out;
 }
 

@@ -1,10 +1,12 @@
-// Window-free text logic of the common-dialog live-text handlers: printf
-// conversion sequences, matching a live text against a format, formatting a
-// translated format with the matched values, and replacing several patterns.
+// Window-free printf-format logic: conversion sequences, whether a
+// translated format may stand in for its original, formatting with checked
+// arguments; and for the common-dialog live-text handlers matching a live
+// text against a format and replacing several patterns. Loads no text.
 #pragma once
 
 #include "Framework.h"
 
+#include <type_traits>
 #include <vector>
 
 // One conversion of a printf format, e.g. "%-5ld" -> type 'd', length "l".
@@ -22,6 +24,34 @@ bool LwParseConversions(const CString& format, std::vector<LwConversion>& out);
 // Whether a translated format may stand in for the original: both parse and
 // have the same conversions in the same order.
 bool LwSameConversions(const CString& original, const CString& translated);
+
+// The format to use for a translation: the translation when its conversions
+// equal the original's, else the original.
+CString LwChooseFormat(const CString& original, const CString& translated);
+
+// One argument of a checked format: a text (for %s) or a whole number (for
+// %d, %i, %u).
+class LwFormatArg {
+ public:
+  LwFormatArg(const CString& text) : m_text(text), m_isText(true) {}
+  LwFormatArg(const TCHAR* text) : m_text(text ? text : _T("")), m_isText(true) {}
+  template <class N, class = typename std::enable_if<std::is_integral<N>::value || std::is_enum<N>::value>::type>
+  LwFormatArg(N number) : m_number(static_cast<long long>(number)) {}
+
+  bool IsText() const { return m_isText; }
+  const CString& Text() const { return m_text; }
+  long long Number() const { return m_number; }
+
+ private:
+  CString m_text;
+  long long m_number = 0;
+  bool m_isText = false;
+};
+
+// Formats format with args. False (out empty) unless the format parses and
+// its conversions take exactly these arguments, in kind and number; so no
+// format ever reads past or beside its arguments.
+bool LwFormatArgs(const CString& format, const std::vector<LwFormatArg>& args, CString& out);
 
 // What the values of a comdlg32 format are.
 enum LwFormatValues {

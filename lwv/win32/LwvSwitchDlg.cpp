@@ -2,6 +2,7 @@
 
 #include "LwvAboutDlg.h"
 #include "LwvMessage.h"
+#include "LwvPaths.h"
 #include "LwvPictures.h"
 #include "LwvSDK.h"
 #include "LwvProgram.h"
@@ -67,11 +68,7 @@ CString LwvSwitchHelpFile() {
   TCHAR path[MAX_PATH + 1] = {0};
   DWORD n = ::GetModuleFileName(nullptr, path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return CString();
-  CString file(path);
-  int dot = file.ReverseFind(_T('.'));
-  int slash = file.ReverseFind(_T('\\'));
-  if (dot > slash) file = file.Left(dot);
-  return file + _T(".hlp");
+  return LwHelpFileOf(path);
 }
 
 // ---- flag list ----

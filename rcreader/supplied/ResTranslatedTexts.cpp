@@ -1,9 +1,5 @@
 #include "ResTranslatedTexts.h"
 
-#include "RuntimeSeams.h"
+#include "ProgramTexts.h"
 
-CString CResTranslatedTexts::LoadText(UINT id) {
-  CString text = LwLoadProgramText(id);
-  if (!text.IsEmpty()) return text;
-  return BuiltInResMessage(id);
-}
+CString CResTranslatedTexts::LoadText(UINT id) { return CProgramTexts(BuiltInResMessage).Text(id); }

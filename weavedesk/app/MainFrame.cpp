@@ -7,6 +7,7 @@
 #include "MyEditView.h"
 #include "TextEdit.h"
 #include "TransDoc.h"
+#include "XWinApp.h"
 
 #include <iterator>
 
@@ -149,9 +150,7 @@ LRESULT CMainFrame::OnFindReplaceMessage(WPARAM, LPARAM lParam) {
 // ---- help ----
 
 void CMainFrame::ShowHelp(UINT command, DWORD data) {
-  TCHAR module[MAX_PATH] = {0};
-  const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
-  const CString file = DeskHelpFileOf(length < MAX_PATH ? CString(module) : CString());
+  const CString file = __X_CWinApp::ProgramHelpFile();
   // WinHelp waits for a help file that is not there.
   if (file.IsEmpty() || ::GetFileAttributes(file) == INVALID_FILE_ATTRIBUTES) return;
   ::WinHelp(m_hWnd, file, command, data);

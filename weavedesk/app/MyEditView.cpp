@@ -523,12 +523,8 @@ void CMyEditView::OfferNewTranslation() {
 // ---- status text ----
 
 CString CMyEditView::PositionText() const {
-  CString text;
-  if (m_blocks.GetCurrent() >= 0)
-    text.Format(DeskText(IDS_DESK_POSITION), m_blocks.GetCurrent(), m_blocks.GetCount());
-  else
-    text.Format(DeskText(IDS_DESK_TEXT_COUNT), m_blocks.GetCount());
-  return text;
+  if (m_blocks.GetCurrent() >= 0) return DeskTexts().Format(IDS_DESK_POSITION, m_blocks.GetCurrent(), m_blocks.GetCount());
+  return DeskTexts().Format(IDS_DESK_TEXT_COUNT, m_blocks.GetCount());
 }
 
 void CMyEditView::UpdatePositionText() {

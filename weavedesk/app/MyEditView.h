@@ -65,6 +65,8 @@ class CMyEditView : public CScrollView, public CTextEditHost {
   bool IsDialogEditorShown() const { return m_tools.IsDialogEditorShown(); }
   CDialogPreview* GetDialogPreview() const { return m_tools.GetDialogPreview(); }
   CSpecialCharsDlg* GetSpecialCharsWindow() const { return m_tools.GetSpecialCharsWindow(); }
+  // Writes the position or count into the status bar, in the current language.
+  void UpdatePositionText();
 
   // CTextEditHost
   void PageCurrent(bool up) override;
@@ -99,7 +101,6 @@ class CMyEditView : public CScrollView, public CTextEditHost {
   void FreeOffscreen();
   int MeasureTabWidth();
   void PaintBlocks();
-  void UpdatePositionText();
   void EnsureCurrentVisible();
   // Moves the editor window by the change of the offsets.
   void MoveEditorBy(int dx, int dy);

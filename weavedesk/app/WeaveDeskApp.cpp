@@ -1,12 +1,12 @@
 #include "WeaveDeskApp.h"
 
 #include "DeskResource.h"
+#include "DeskStrings.h"
 #include "MainFrame.h"
 #include "MyEditView.h"
 #include "TextFonts.h"
 #include "TransDoc.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -17,9 +17,7 @@ class CAboutDlg : public CDialog {
   CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
-    __X_CString line;
-    line.Format(IDS_ABOUT_VERSION, 3, 0, _T("0"));
-    SetDlgItemText(IDC_ABOUT_VERSION, line);
+    SetDlgItemText(IDC_ABOUT_VERSION, DeskTexts().Format(IDS_ABOUT_VERSION, 3, 0, _T("0")));
     return TRUE;
   }
 };
@@ -44,31 +42,12 @@ BOOL CWeaveDeskApp::InitInstance() {
   return TRUE;
 }
 
-void CWeaveDeskApp::UseEditorProfile() {
-  SetRegistryKey(_T("Lingoweave"));
-  free(const_cast<LPTSTR>(m_pszProfileName));
-  m_pszProfileName = _tcsdup(_T("Editor"));
-}
-
-CString CWeaveDeskApp::ProgramFolder() {
-  TCHAR program[MAX_PATH] = {0};
-  DWORD length = ::GetModuleFileName(nullptr, program, MAX_PATH);
-  CString path(program, length < MAX_PATH ? static_cast<int>(length) : 0);
-  const int slash = path.ReverseFind(_T('\\'));
-  return slash < 0 ? path : path.Left(slash);
-}
+void CWeaveDeskApp::UseEditorProfile() { UseProfile(_T("Editor")); }
 
 void CWeaveDeskApp::StartTranslation(const CString& folder) {
   LW_STARTPARAMS params;
   std::memset(&params, 0, sizeof(params));
-  params.dwSize = sizeof(params);
-  lstrcpyn(params.szStdFile, folder + _T("\\WeaveDesk.tra"), LW_PATH_CHARS);
-  lstrcpyn(params.szTraPath, folder, LW_PATH_CHARS);
-  if (m_hLwvKey) ::RegCloseKey(m_hLwvKey);
-  m_hLwvKey = GetAppRegistryKey();
-  params.hRegKey = m_hLwvKey;
-  LWStart(&params);  // without the file the program runs in German
-  LWAddThread(::GetCurrentThreadId());
+  StartLanguageFile(folder, _T("WeaveDesk.tra"), params);  // without the file the program runs in German
 }
 
 void CWeaveDeskApp::RegisterTemplate() {
@@ -107,13 +86,14 @@ void CWeaveDeskApp::OnAppAbout() {
 
 void CWeaveDeskApp::OnSwitchLanguage() {
   LWSwitchDialog();
-  if (CMainFrame* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
-    if (CMyEditView* view = frame->GetEditView()) view->ToolWindows().RebuildDialogEditor();
+  OnLanguageSwitched();
 }
 
-int CWeaveDeskApp::ExitInstance() {
-  int code = __X_CWinApp::ExitInstance();  // ends the library
-  if (m_hLwvKey) ::RegCloseKey(m_hLwvKey);
-  m_hLwvKey = nullptr;
-  return code;
+void CWeaveDeskApp::OnLanguageSwitched() {
+  if (CMainFrame* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+    if (CMyEditView* view = frame->GetEditView()) {
+      view->ToolWindows().RebuildDialogEditor();
+      view->UpdatePositionText();  // not only at the next click
+      if (CTransDoc* doc = view->GetDoc()) doc->Desk().UpdateTitle();
+    }
 }

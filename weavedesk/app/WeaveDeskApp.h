@@ -11,7 +11,6 @@
 class CWeaveDeskApp : public __X_CWinApp {
  public:
   BOOL InitInstance() override;
-  int ExitInstance() override;
   CDocument* OpenDocumentFile(LPCTSTR path) override;
 
   const CString& GetCommandLineFile() const { return m_strCommandLineFile; }
@@ -27,13 +26,11 @@ class CWeaveDeskApp : public __X_CWinApp {
   BOOL OpenFirstFile();
   void OnAppAbout();
   void OnSwitchLanguage();
-
-  // The folder of the program file, without a trailing backslash.
-  static CString ProgramFolder();
+  // What the program loads itself again after a switch of its language.
+  void OnLanguageSwitched();
 
  private:
   CString m_strCommandLineFile;
-  HKEY m_hLwvKey = nullptr;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -91,6 +91,8 @@ class CDeskDocument {
   bool HasOverlay() const { return m_pOverlay != nullptr; }
   const CString& GetPath() const { return m_strPath; }
   const CString& GetTitle() const { return m_strTitle; }
+  // Sets the title again, also after a switch of the program's language.
+  void UpdateTitle();
   UINT GetLossyTexts() const { return m_nLossyTexts; }
 
  private:
@@ -100,7 +102,6 @@ class CDeskDocument {
   std::unique_ptr<CTraFile> Load(const CString& path, UINT& lossyTexts);
   bool Install(const CString& path);
   void CommitViews();
-  void UpdateTitle();
   bool SaveTo(const CString& target);
   void Message(const CString& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
 

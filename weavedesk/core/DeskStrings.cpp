@@ -1,7 +1,5 @@
 #include "DeskStrings.h"
 
-#include "RuntimeSeams.h"
-
 #include <cstring>
 
 namespace {
@@ -73,7 +71,9 @@ const DeskString kDeskStrings[] = {
     {IDS_DESK_ADDON_EXPORT_FAILED, "FEHLER: Die Datei '%s' konnte nicht geschrieben werden"},
 };
 
-CString BuiltInText(UINT id) {
+}  // namespace
+
+CString DeskBuiltInText(UINT id) {
   for (const DeskString& s : kDeskStrings) {
     if (s.id == id) {
       lw::WString wide = lw::Widen(s.utf8, strlen(s.utf8), CP_UTF8);
@@ -83,21 +83,13 @@ CString BuiltInText(UINT id) {
   return CString();
 }
 
-}  // namespace
-
-CString DeskText(UINT id) {
-  const CString text = LwLoadProgramText(id);
-  return text.IsEmpty() ? BuiltInText(id) : text;
+const CProgramTexts& DeskTexts() {
+  static const CProgramTexts texts(DeskBuiltInText);
+  return texts;
 }
 
-CString DeskTextWith(UINT id, const CString& argument) {
-  CString text;
-  text.Format(DeskText(id), argument.GetString());
-  return text;
-}
+CString DeskText(UINT id) { return DeskTexts().Text(id); }
 
-CString DeskTextWith(UINT id, int argument) {
-  CString text;
-  text.Format(DeskText(id), argument);
-  return text;
-}
+CString DeskTextWith(UINT id, const CString& argument) { return DeskTexts().Format(id, argument); }
+
+CString DeskTextWith(UINT id, int argument) { return DeskTexts().Format(id, argument); }

@@ -1,10 +1,10 @@
-// String-table ids of the editor's own texts and DeskText, which loads one
-// through the runtime (translated by the editor's language file). Where the
-// program's resources lack an id (native builds, tests) the German text
-// built in here stands in. Holds texts only, no logic that uses them.
+// String-table ids of the editor's own texts and the editor's texts
+// (translated by its language file, formats checked against the original).
+// Where the program's resources lack an id (native builds, tests) the German
+// text built in here stands in; a test keeps it equal to WeaveDesk.rc.
 #pragma once
 
-#include "Framework.h"
+#include "ProgramTexts.h"
 
 enum : UINT {
   IDS_DESK_ORIGINAL_NOT_OVERWRITTEN = 2030,
@@ -48,6 +48,11 @@ enum : UINT {
   IDS_DESK_ADDON_EXPORT_REPLACE = 61480,
   IDS_DESK_ADDON_EXPORT_FAILED = 61481,
 };
+
+// The editor's texts: its string table, the German built-in texts.
+const CProgramTexts& DeskTexts();
+// The built-in German text of an id above; empty for others.
+CString DeskBuiltInText(UINT id);
 
 // The text of a string id; empty for an id the editor does not know.
 CString DeskText(UINT id);

@@ -6,7 +6,6 @@
 #include "WelcomeDlg.h"
 #include "Wizard97Sheet.h"
 
-#include <cstdlib>
 #include <cstring>
 
 BEGIN_MESSAGE_MAP(CWeaveGuideApp, __X_CWinApp)
@@ -15,10 +14,7 @@ END_MESSAGE_MAP()
 
 CWeaveGuideApp::CWeaveGuideApp() : m_settings(new CIntegrationSettings) {}
 
-CWeaveGuideApp::~CWeaveGuideApp() {
-  if (m_hLwvKey) ::RegCloseKey(m_hLwvKey);
-  delete m_settings;
-}
+CWeaveGuideApp::~CWeaveGuideApp() { delete m_settings; }
 
 CIntegrationSettings& GuideSettings() { return *static_cast<CWeaveGuideApp*>(AfxGetApp())->m_settings; }
 
@@ -29,36 +25,18 @@ BOOL CWeaveGuideApp::InitInstance() {
   return FALSE;
 }
 
-void CWeaveGuideApp::UseGuideProfile() {
-  SetRegistryKey(_T("Lingoweave"));
-  free(const_cast<LPTSTR>(m_pszProfileName));
-  m_pszProfileName = _tcsdup(_T("Assistant"));
-}
-
-CString CWeaveGuideApp::ProgramFolder() {
-  TCHAR program[MAX_PATH] = {0};
-  DWORD length = ::GetModuleFileName(nullptr, program, MAX_PATH);
-  CString path(program, length < MAX_PATH ? static_cast<int>(length) : 0);
-  int slash = path.ReverseFind(_T('\\'));
-  return slash < 0 ? path : path.Left(slash);
-}
+void CWeaveGuideApp::UseGuideProfile() { UseProfile(_T("Assistant")); }
 
 void CWeaveGuideApp::StartTranslation(const CString& folder) {
   LW_STARTPARAMS params;
   std::memset(&params, 0, sizeof(params));
-  lstrcpyn(params.szStdFile, folder + _T("\\WeaveGuideU.tra"), LW_PATH_CHARS);
-  lstrcpyn(params.szTraPath, folder, LW_PATH_CHARS);
   params.bAutoSwitchCommand = TRUE;
   params.nSwitchCommandID = 0x1234;
   params.nSwitchMainMenuPos = 1;
   params.bSwitchDlgAllowOld = TRUE;
   params.nSwitchDlgHelpID = 123;
-  if (m_hLwvKey) ::RegCloseKey(m_hLwvKey);
-  m_hLwvKey = GetAppRegistryKey();
-  params.hRegKey = m_hLwvKey;
   params.nSwitchBroadcastMsg = 0;
-  LWStart(&params);  // without the file the assistant runs in German
-  LWAddThread(::GetCurrentThreadId());
+  StartLanguageFile(folder, _T("WeaveGuideU.tra"), params);  // without the file the assistant runs in German
 }
 
 int CWeaveGuideApp::ScreenColourBits() {

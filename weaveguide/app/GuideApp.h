@@ -21,8 +21,6 @@ class CWeaveGuideApp : public __X_CWinApp {
   void StartTranslation(const CString& folder);
   // The welcome dialog and, when it is left with "Beginnen", the sheet.
   void RunAssistant();
-  // The program's folder, without a trailing backslash.
-  static CString ProgramFolder();
   // The bits per pixel of the screen, 0 when there is no screen DC.
   static int ScreenColourBits();
 
@@ -30,9 +28,6 @@ class CWeaveGuideApp : public __X_CWinApp {
 
  protected:
   void OnHelp();
-
- private:
-  HKEY m_hLwvKey = nullptr;  // the application key the library remembers its file under
 
   DECLARE_MESSAGE_MAP()
 };

@@ -3,28 +3,12 @@
 #include "GuideApp.h"
 #include "LwvProgram.h"
 #include "PageFlow.h"
-
-CString CResourceGuideStrings::Load(UINT id) const {
-  CString text;
-  LWLoadString(text, id);
-  return text;
-}
-
-CString CResourceGuideStrings::LoadOriginal(UINT id) const {
-  CString text;
-  text.LoadString(id);
-  return text;
-}
-
-const CGuideStrings& GuideProgramStrings() {
-  static const CResourceGuideStrings strings;
-  return strings;
-}
+#include "ProgramTexts.h"
 
 CGuidePage::CGuidePage(UINT templateId, UINT titleId, UINT subTitleId)
     : CPropertyPageEx(templateId), m_pageId(templateId) {
-  if (titleId) LWLoadString(m_strHeaderTitle, titleId);
-  if (subTitleId) LWLoadString(m_strHeaderSubTitle, subTitleId);
+  if (titleId) m_strHeaderTitle = LwStringTableTexts().Text(titleId);
+  if (subTitleId) m_strHeaderSubTitle = LwStringTableTexts().Text(subTitleId);
   if (!titleId && !subTitleId) m_psp.dwFlags |= PSP_HIDEHEADER;
 }
 

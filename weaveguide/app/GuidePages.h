@@ -7,13 +7,6 @@
 #include "GuideStrings.h"
 #include "IntegrationSettings.h"
 
-// The program's string table: translated by the library, or as built.
-class CResourceGuideStrings : public CGuideStrings {
- public:
-  CString Load(UINT id) const override;
-  CString LoadOriginal(UINT id) const override;
-};
-const CGuideStrings& GuideProgramStrings();
 
 class CGuidePage : public CPropertyPageEx {
  public:

@@ -1,5 +1,7 @@
 #include "ScanNowPage.h"
 
+#include "ProgramTexts.h"
+
 #include "GuideIds.h"
 #include "PageFlow.h"
 #include "ProjectScan.h"
@@ -47,7 +49,11 @@ void CScanNowPage::OnScan() {
   const HWND page = m_hWnd;
   const GuideScanOutcome outcome = GuideScanProject(Settings(), &m_progress);
   if (!::IsWindow(page)) return;  // the sheet was closed during the scan
-  if (!outcome.completed) AfxMessageBox(outcome.error, MB_OK | MB_ICONEXCLAMATION);
+  // In the program's language: the framework's reason is English.
+  if (!outcome.completed)
+    AfxMessageBox(outcome.outOfMemory ? LwStringTableTexts().Text(IDS_SCAN_NO_MEMORY)
+                                      : LwStringTableTexts().Format(IDS_SCAN_UNREADABLE, outcome.file),
+                  MB_OK | MB_ICONEXCLAMATION);
   if (!::IsWindow(page)) return;
   PostWizardButtons(GuideScanDoneButtons(outcome.completed));
   if (outcome.completed) {

@@ -1,6 +1,6 @@
 // Where the assistant's composers get their resource strings: by id, as the
-// developer sees them (translated) and as the program was built with them.
-// Loads nothing itself.
+// developer sees them (translated) and as the program was built with them;
+// the program's are its texts (ProgramTexts.h), a test lays its own over.
 #pragma once
 
 #include "Framework.h"
@@ -30,3 +30,11 @@ class CGuideStrings {
 // A string used as a format: the translation when its conversions are those
 // of the original, else the original.
 CString GuideLoadFormat(const CGuideStrings& strings, UINT id);
+
+// The program's string table through the program's texts.
+class CProgramGuideStrings : public CGuideStrings {
+ public:
+  CString Load(UINT id) const override;
+  CString LoadOriginal(UINT id) const override;
+};
+const CGuideStrings& GuideProgramStrings();

@@ -1,5 +1,6 @@
 #include "GuideTexts.h"
 
+#include "ProgramTexts.h"
 #include "ProjectAnalyser.h"
 #include "StdDlgText.h"
 
@@ -14,11 +15,40 @@ CString Guarded(const CString& code) { return kGuardBegin + code + kNewLine + kG
 
 }  // namespace
 
-CString GuideLoadFormat(const CGuideStrings& strings, UINT id) {
-  CString original = strings.LoadOriginal(id);
-  CString translated = strings.Load(id);
-  return LwSameConversions(original, translated) ? translated : original;
+CString CProgramGuideStrings::Load(UINT id) const { return LwStringTableTexts().Text(id); }
+
+CString CProgramGuideStrings::LoadOriginal(UINT id) const { return LwStringTableTexts().Original(id); }
+
+const CGuideStrings& GuideProgramStrings() {
+  static const CProgramGuideStrings strings;
+  return strings;
 }
+
+CString GuideLoadFormat(const CGuideStrings& strings, UINT id) {
+  return LwChooseFormat(strings.LoadOriginal(id), strings.Load(id));
+}
+
+namespace {
+
+// One entry of a list: the format takes exactly these arguments, or the
+// original's format does; else the values stand on lines of their own.
+CString GuideEntry(const CGuideStrings& strings, UINT id, const std::vector<LwFormatArg>& args) {
+  CString entry;
+  if (LwFormatArgs(GuideLoadFormat(strings, id), args, entry)) return entry;
+  if (LwFormatArgs(strings.LoadOriginal(id), args, entry)) return entry;
+  entry = strings.LoadOriginal(id);
+  for (const LwFormatArg& arg : args) {
+    CString value;
+    if (arg.IsText())
+      value = arg.Text();
+    else
+      value.Format(_T("%lld"), arg.Number());
+    entry += kNewLine + value;
+  }
+  return entry;
+}
+
+}  // namespace
 
 CString GuideProjectName(const CString& projectPath) {
   CString file = projectPath.Mid(projectPath.ReverseFind(_T('\\')) + 1);
@@ -88,14 +118,13 @@ CString GuideFixMacroList(const CIntegrationSettings& s, const CGuideStrings& st
   CString list;
   const CProjectAnalyser* analyser = s.GetScanResults();
   if (!analyser) return list;
-  CString format = GuideLoadFormat(strings, kStrFixMacroEntry);
   for (INT_PTR i = 0; const CFixHit* hit = analyser->FixHitAt(i); ++i) {
     CString macroLine = s.m_preprocessor ? _T("\t#ifdef _LINGOWEAVE\r\n\t") + hit->m_macroText + _T("\r\n\t#endif")
                                          : _T("\t") + hit->m_macroText;
-    CString entry;
-    entry.Format(format, (LPCTSTR)hit->m_member->m_fileName, hit->m_member->m_line + 1,
-                 (LPCTSTR)hit->m_class->GetName(), (LPCTSTR)hit->m_member->m_declText, (LPCTSTR)macroLine);
-    list += entry + kEntryEnd;
+    list += GuideEntry(strings, kStrFixMacroEntry,
+                       {hit->m_member->m_fileName, hit->m_member->m_line + 1, hit->m_class->GetName(),
+                        hit->m_member->m_declText, macroLine}) +
+            kEntryEnd;
   }
   return list;
 }
@@ -104,7 +133,6 @@ CString GuideExternHeaderList(const CIntegrationSettings& s, const CGuideStrings
   CString list;
   const CProjectAnalyser* analyser = s.GetScanResults();
   if (!analyser) return list;
-  CString format = GuideLoadFormat(strings, kStrExternHeaderEntry);
   for (INT_PTR i = 0; const CIncludeNode* include = analyser->ExternIncludeAt(i); ++i) {
     const CString& line = include->m_lineText;
     CString replacement =
@@ -112,9 +140,8 @@ CString GuideExternHeaderList(const CIntegrationSettings& s, const CGuideStrings
             ? _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t") + line +
                   _T("\r\n\t#define CString __X_CString\r\n\t#else\r\n\t") + line + _T("\r\n\t#endif")
             : _T("\t#undef CString\r\n\t") + line + _T("\r\n\t#define CString __X_CString");
-    CString entry;
-    entry.Format(format, (LPCTSTR)include->m_fileName, include->m_line + 1, (LPCTSTR)line, (LPCTSTR)replacement);
-    list += entry + kEntryEnd;
+    list += GuideEntry(strings, kStrExternHeaderEntry, {include->m_fileName, include->m_line + 1, line, replacement}) +
+            kEntryEnd;
   }
   return list;
 }

@@ -8,7 +8,9 @@
 
 struct GuideScanOutcome {
   bool completed = false;
-  CString error;  // why the scan stopped; empty when it completed
+  bool outOfMemory = false;
+  CString file;   // the file that could not be read
+  CString error;  // the framework's reason, for logs; not shown (it is English)
 };
 
 GuideScanOutcome GuideScanProject(CIntegrationSettings& settings, CSegmentedProgress* progress);

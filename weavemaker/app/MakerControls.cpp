@@ -3,7 +3,7 @@
 #include "TraNode.h"
 #include "WeaveMakerIds.h"
 #include "WizardProject.h"
-#include "XString.h"
+#include "WizardTexts.h"
 
 // --- tree
 
@@ -103,7 +103,7 @@ void CStdDialogListCtrl::Fill(const BYTE* options) {
   DeleteAllItems();
   int row = 0;
   for (const Item& item : kItems) {
-    const CString text = __X_CString(MAKEINTRESOURCE(item.text));
+    const CString text = WizardTexts().Text(item.text);
     InsertItem(row++, text, options && options[item.option] ? 1 : 0);
   }
 }
@@ -165,7 +165,7 @@ void CHoverButton::OnLButtonDown(UINT, CPoint) {
 
 BOOL CHoverButton::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
   CString text;
-  if (m_nTooltip) text = __X_CString(MAKEINTRESOURCE(m_nTooltip));
+  if (m_nTooltip) text = WizardTexts().Text(m_nTooltip);
   lw::SetToolTipText(header, text);
   *result = 0;
   return TRUE;

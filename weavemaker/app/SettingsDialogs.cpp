@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "WeaveMakerIds.h"
+#include "WizardTexts.h"
 #include "XString.h"
 
 #include <cstring>
@@ -16,11 +17,7 @@ const struct {
                   {IDC_STD_PRINT, 4},      {IDC_STD_PRINTSETUP, 5}, {IDC_STD_PAGESETUP, 6},
                   {IDC_STD_FONT, 7},       {IDC_STD_COLOR, 8},     {IDC_STD_BUTTONS, 20}};
 
-CString Loaded(UINT id, const CString& argument) {
-  CString text;
-  text.Format(CString(__X_CString(MAKEINTRESOURCE(id))).GetString(), argument.GetString());
-  return text;
-}
+CString Loaded(UINT id, const CString& argument) { return WizardTexts().Format(id, argument); }
 
 }  // namespace
 
@@ -44,7 +41,7 @@ void CStdDialogsDlg::DoDataExchange(CDataExchange* dx) {
 
 CAddOnConfigDlg::CAddOnConfigDlg(CWnd* parent)
     : CDialog(IDD_ADDONCONFIG, parent),
-      m_strDescription(__X_CString(MAKEINTRESOURCE(IDS_NO_ENTRY))),
+      m_strDescription(WizardTexts().Text(IDS_NO_ENTRY)),
       m_strExportPath(_T("???\\")) {}
 
 BOOL CAddOnConfigDlg::OnInitDialog() {
@@ -125,8 +122,6 @@ CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 
 BOOL CAboutDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CString version;
-  version.Format(CString(__X_CString(MAKEINTRESOURCE(IDS_VERSION))).GetString(), 3, 0, _T("0"));
-  SetDlgItemText(IDC_VERSION_TEXT, version);
+  SetDlgItemText(IDC_VERSION_TEXT, WizardTexts().Format(IDS_VERSION, 3, 0, _T("0")));
   return TRUE;
 }

@@ -7,17 +7,11 @@
 class CWeaveMakerApp : public __X_CWinApp {
  public:
   BOOL InitInstance() override;
-  int ExitInstance() override;
   void OnSwitchLanguage();
 
-  // The program's folder, without a trailing backslash.
-  static CString ProgramFolder();
   // Registry key, profile and the library on WeaveMakerU.tra in folder.
   void StartTranslation(const CString& folder);
 
  protected:
   DECLARE_MESSAGE_MAP()
-
- private:
-  HKEY m_hAppKey = nullptr;
 };

@@ -5,16 +5,19 @@
 #include "LanguageFlagDlg.h"
 #include "MakerPages.h"
 #include "ResLiveCapture.h"
+#include "ResTranslatedTexts.h"
 #include "TraFile.h"
 #include "WeaveMakerIds.h"
+#include "WizardTexts.h"
 #include "XString.h"
+#include "XWinApp.h"
 
 namespace {
 
 const UINT kAddOnColumns[] = {IDS_ADDON_COLUMN_NAME, IDS_ADDON_COLUMN_PATH, IDS_ADDON_COLUMN_INFO,
                               IDS_ADDON_COLUMN_LENGTH};
 
-CString Loaded(UINT id) { return __X_CString(MAKEINTRESOURCE(id)); }
+CString Loaded(UINT id) { return WizardTexts().Text(id); }
 
 // Sets an edit's text only when it differs, so typing keeps its caret.
 void SetTextIfChanged(CWnd* wnd, const CString& text) {
@@ -268,9 +271,7 @@ void CWeaveMakerDlg::SetProjectChanged(BOOL noCopy) {
   }
   if (project && m_pController->IsLoaded()) {
     m_traList.Fill(project->GetTraPath(), false);
-    CString caption;
-    caption.Format(Loaded(IDS_TEST_FILE_CHECK).GetString(), project->GetTestFileName().GetString());
-    SetDlgItemText(IDC_TEST_CHECK, caption);
+    SetDlgItemText(IDC_TEST_CHECK, WizardText(kTextTestFileCheck, project->GetTestFileName()));
   } else if (!project) {
     SetDlgItemText(IDC_TEST_CHECK, m_strTestCheckCaption);
   }
@@ -359,9 +360,12 @@ bool CWeaveMakerDlg::ConfigureAddOn(const CString& fileName, CString& descriptio
 WizardScanServices CWeaveMakerDlg::ScanServices() {
   if (!m_pCapture) m_pCapture.reset(new CResLiveCapture(m_hWnd));
   if (!m_pProgress) m_pProgress.reset(new CProgressDlg(this));
+  // The problem log and the supplied entries in the wizard's language.
+  static CResTranslatedTexts texts;
   WizardScanServices services;
   services.capture = m_pCapture.get();
   services.progress = m_pProgress.get();
+  services.texts = &texts;
   return services;
 }
 
@@ -482,13 +486,8 @@ void CWeaveMakerDlg::OnAbout() {
 // The help file beside the program, or "" when there is none: without one
 // WinHelp would hang looking for it.
 static CString HelpFile() {
-  TCHAR module[MAX_PATH] = {0};
-  const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
-  CString help(module, length < MAX_PATH ? static_cast<int>(length) : 0);
-  const int dot = help.ReverseFind(_T('.'));
-  if (dot < 0) return CString();
-  help = help.Left(dot) + _T(".hlp");
-  return ::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES ? CString() : help;
+  const CString help = __X_CWinApp::ProgramHelpFile();
+  return help.IsEmpty() || ::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES ? CString() : help;
 }
 
 void CWeaveMakerDlg::OnHelp() {

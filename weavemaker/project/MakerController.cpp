@@ -73,6 +73,8 @@ CMakerController::CMakerController(CUiServices& ui, IMakerView& view) : m_ui(ui)
 
 CMakerController::~CMakerController() = default;
 
+CString CMakerController::GetProblems() const { return m_scanClean ? Text(kTextScanDone) : m_problems; }
+
 CString CMakerController::Text(UINT id) const { return text ? text(id) : WizardText(id); }
 
 // A text is a format only when it carries just the conversions the caller
@@ -94,10 +96,10 @@ CString CMakerController::Text(UINT id, const CString& a, const CString& b) cons
   return s;
 }
 
-void CMakerController::Report(UINT id, const CString& path, const CString& error) {
-  CString message = Text(id, path);
-  if (!error.IsEmpty()) message += _T("\n\n") + error;
-  m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+// The class library's reason is English whatever the wizard's language:
+// the message stands without it.
+void CMakerController::Report(UINT id, const CString& path) {
+  m_ui.ShowMessage(Text(id, path), MB_OK | MB_ICONEXCLAMATION);
   Refresh();
 }
 
@@ -182,8 +184,9 @@ void CMakerController::OpenProject(const CString& path) {
   if (!OpenProjectFile(*m_project, path, error)) {
     DropProject();
     m_problems.Empty();
+    m_scanClean = false;
     m_view.ShowProblems(m_problems);
-    Report(IDS_OPEN_FAILED, path, error);
+    Report(IDS_OPEN_FAILED, path);
     return;
   }
   m_project->SetProjectPath(path);
@@ -204,7 +207,7 @@ bool CMakerController::OnProjectSave() {
   m_view.CopyHeaderEdits();
   CString error;
   if (!SaveProjectFile(*m_project, m_project->ResolvePath(m_project->GetProjectPath()), error)) {
-    Report(IDS_PROJECT_SAVE_FAILED, m_project->GetProjectPath(), error);
+    Report(IDS_PROJECT_SAVE_FAILED, m_project->GetProjectPath());
     return false;
   }
   m_state.projectModified = false;
@@ -223,7 +226,7 @@ bool CMakerController::OnProjectSaveAs() {
   CString error;
   if (!SaveProjectFile(*m_project, choice.paths[0], error)) {
     RebaseWizardProject(*m_project, oldPath);
-    Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0], error);
+    Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0]);
     return false;
   }
   m_state.projectModified = false;
@@ -238,7 +241,7 @@ void CMakerController::OnResourceInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = _T("Ressourcen (*.rc;*.rc2;*.dlg)|*.rc;*.rc2;*.dlg||");
+  choice.strFilter = WizardText(kTextFilterScripts);
   choice.strDefExt = _T("rc");
   choice.strInitialPath = m_project->GetProjectFolder();
   if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) InsertScripts(choice.paths);
@@ -288,6 +291,7 @@ bool CMakerController::ScanResources() {
     return false;
   }
   m_problems = log;
+  m_scanClean = m_problems == WizardText(kTextScanDone);
   // The new file takes the header texts from the edits again.
   m_view.CopyHeaderEdits();
   m_view.ShowProblems(m_problems);
@@ -336,7 +340,7 @@ void CMakerController::OnAddOnInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = _T("Alle Dateien (*.*)|*.*||");
+  choice.strFilter = WizardText(kTextFilterAll);
   choice.strInitialPath = m_project->GetProjectFolder();
   if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return;
   ChangeToProjectDirectory();

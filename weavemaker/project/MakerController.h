@@ -42,7 +42,8 @@ class CMakerController {
   CWizardProject* GetProject() const { return m_project.get(); }
   WizardDialogState& State() { return m_state; }
   bool IsLoaded() const { return m_loaded; }
-  const CString& GetProblems() const { return m_problems; }
+  // The last scan's problem log; its success line in the current language.
+  CString GetProblems() const;
   CLanguageFileCommands* LanguageFileCommands() { return m_traCommands.get(); }
   // The flags of the enabling, apart from the selections.
   MakerStateFlags Flags() const;
@@ -104,8 +105,8 @@ class CMakerController {
   CString Text(UINT id, const CString& a) const;
   CString Text(UINT id, const CString& a, const CString& b) const;
   void Refresh() { m_view.Refresh(); }
-  // A message on a file that failed (with the framework's words), then a refresh.
-  void Report(UINT id, const CString& path, const CString& error);
+  // A message on a file that failed, then a refresh.
+  void Report(UINT id, const CString& path);
 
   CUiServices& m_ui;
   IMakerView& m_view;
@@ -114,6 +115,7 @@ class CMakerController {
   WizardDialogState m_state;
   bool m_loaded = false;
   CString m_problems;
+  bool m_scanClean = false;  // the last scan had no problems
 };
 
 // Moves a project to newPath: the project path becomes newPath, and the

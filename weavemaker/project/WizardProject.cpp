@@ -2,6 +2,7 @@
 
 #include "LwvPaths.h"
 #include "TraFile.h"
+#include "WizardTexts.h"
 
 #include <memory>
 #include <vector>
@@ -9,10 +10,6 @@
 namespace {
 
 const TCHAR kProjectExtension[] = _T(".lwp");
-
-BOOL LoadPlainText(CString& text, UINT id) { return text.LoadString(id); }
-
-WizardTextLoader g_textLoader = LoadPlainText;
 
 // The stream's 32-bit flag form: only exactly 1 reads as set.
 void StoreFlag(CArchive& ar, bool value) { ar << static_cast<LONG>(value ? 1 : 0); }
@@ -32,11 +29,6 @@ CString LoadText(CArchive& ar) {
 
 }  // namespace
 
-WizardTextLoader SetWizardTextLoader(WizardTextLoader loader) {
-  WizardTextLoader previous = g_textLoader;
-  g_textLoader = loader ? loader : LoadPlainText;
-  return previous;
-}
 
 CWizardProject::CWizardProject()
     : m_bWriteTestFile(true),
@@ -84,10 +76,8 @@ CString CWizardProject::NameWithoutProjectExtension() const {
 void CWizardProject::SetDefaultTraPath() { m_strTraPath = NameWithoutProjectExtension() + _T(".tra"); }
 
 CString CWizardProject::DefaultLanguageName() {
-  // Through the installed loader, so it comes in the wizard's current language.
-  CString name;
-  g_textLoader(name, WIZARD_DEFAULT_LANGUAGE_STRING);
-  return name;
+  // In the wizard's current language.
+  return WizardTexts().Text(WIZARD_DEFAULT_LANGUAGE_STRING);
 }
 
 void CWizardProject::InitLanguageFileHeader() {

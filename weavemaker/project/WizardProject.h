@@ -11,13 +11,6 @@ struct WizardScanServices;
 // String-table id of the language name a new language file starts with.
 const UINT WIZARD_DEFAULT_LANGUAGE_STRING = 139;
 
-// How the project loads its string-table texts. The program installs the
-// library's translating loader (LWLoadString), so that the texts come in its
-// current language; the default loads them as the resources hold them.
-typedef BOOL (*WizardTextLoader)(CString& text, UINT id);
-// Installs loader (null restores the default) and returns the previous one.
-WizardTextLoader SetWizardTextLoader(WizardTextLoader loader);
-
 class CWizardProject {
  public:
   enum { MAX_RC_FILES = 50 };

@@ -1,10 +1,11 @@
 #include "WizardTexts.h"
 
-#include "RuntimeSeams.h"
+#include "ResMessages.h"
+
 
 namespace {
 
-const WCHAR* GermanText(UINT id) {
+const WCHAR* GermanLiteral(UINT id) {
   switch (id) {
     case kTextScanCaption: return LW_WSTR("Lese Resource-Dateien ein...");
     case kTextScanDone: return LW_WSTR("Ressourcen-Scan erfolgreich durchgef\u00FChrt !");
@@ -18,6 +19,8 @@ const WCHAR* GermanText(UINT id) {
     case kTextWriteFailed:
       return LW_WSTR("Die Datei %s konnte nicht geschrieben werden.\n"
                      "Sie bleibt, wie sie war; die Sprachdatei gilt weiter als ge\u00E4ndert.");
+    case kTextFilterScripts: return LW_WSTR("Ressourcen (*.rc;*.rc2;*.dlg)|*.rc;*.rc2;*.dlg||");
+    case kTextFilterAll: return LW_WSTR("Alle Dateien (*.*)|*.*||");
     case kTextPercentMarker:
       return LW_WSTR("Die Markierungen der Testversion d\u00FCrfen kein '%' enthalten:\n"
                      "sie w\u00FCrden die Formatangaben der Texte zerst\u00F6ren.");
@@ -27,16 +30,17 @@ const WCHAR* GermanText(UINT id) {
 
 }  // namespace
 
-CString WizardText(UINT id) {
-  CString text = LwLoadProgramText(id);
-  if (!text.IsEmpty()) return text;
-  const WCHAR* german = GermanText(id);
-  return german ? CString(CStringW(german)) : CString();
+CString WizardBuiltInText(UINT id) {
+  // The reader's messages and the switch dialog's texts are the wizard's too.
+  const WCHAR* german = GermanLiteral(id);
+  return german ? CString(CStringW(german)) : BuiltInResMessage(id);
 }
 
-CString WizardText(UINT id, const CString& argument) {
-  CString text;
-  const CString format = WizardText(id);
-  text.Format(format.GetString(), argument.GetString());
-  return text;
+const CProgramTexts& WizardTexts() {
+  static const CProgramTexts texts(WizardBuiltInText);
+  return texts;
 }
+
+CString WizardText(UINT id) { return WizardTexts().Text(id); }
+
+CString WizardText(UINT id, const CString& argument) { return WizardTexts().Format(id, argument); }

@@ -554,6 +554,39 @@ TEST_F(WeaveMakerTest, StartedInEnglish) {
   });
 }
 
+// The wizard in English scans the sample: the language file it writes holds
+// the switch dialog's entry in English, and the problems page speaks English.
+TEST_F(WeaveMakerTest, InEnglishTheScanWritesEnglishSuppliedEntries) {
+  ASSERT_TRUE(LWSwitchFile(ProgramTra(_T("WeaveMakerUEN.tra"))));
+  g_language = "en";
+  m_ui.QueueMessageAnswer(IDYES);  // make a project from Sample.rc
+  m_ui.QueueFlag(Germany());
+  Run(_T("-p Sample"), {
+      Do("scanned and saved", [this] {
+        EXPECT_EQ("Resource scan finished without problems!", Utf8(lwtest::ItemText(Wnd(), IDC_PROBLEMS)));
+        Command(Wnd(), ID_TRA_SAVE);
+        ASSERT_TRUE(Exists(m_folder + _T("Sample.tra")));
+        m_dlg->ShowPage(4);
+        ::UpdateWindow(Wnd());
+        Shot(Wnd(), "scanned_page4");
+      }),
+      Close(IDOK, IDNO),
+  });
+  CTraFile file(nullptr);
+  ASSERT_TRUE(LwReadLanguageFile(m_folder + _T("Sample.tra"), file, LW_READ_WHOLE));
+  const CString dialogs[] = {TRA_SECTION_DIALOGS};
+  const CTraNode* group = file.GetRootNode()->FindPath(dialogs, 1);
+  ASSERT_NE(nullptr, group);
+  const CTraNode* entry = nullptr;
+  for (int i = 0; i < group->GetChildCount(); ++i)
+    if (group->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) entry = group->GetChild(i);
+  ASSERT_NE(nullptr, entry);
+  EXPECT_EQ("Choose language", Utf8(entry->m_strTranslation));
+  ASSERT_EQ(18, entry->GetChildCount());
+  EXPECT_EQ("&Choose language...", Utf8(entry->GetChild(9)->m_strTranslation));
+  EXPECT_EQ("&Help", Utf8(entry->GetChild(14)->m_strTranslation));
+}
+
 TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
   m_ui.QueueMessageAnswer(IDYES);
   m_ui.QueueFlag(Germany());
@@ -573,6 +606,8 @@ TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
         EXPECT_EQ("Close", Utf8(lwtest::ItemText(Wnd(), IDOK)));
         EXPECT_EQ("Make test language file Sample_test.tra", Utf8(lwtest::ItemText(Wnd(), IDC_TEST_CHECK)));
         EXPECT_EQ("Lingoweave Wizard - Sample.lwp *", Utf8(lwtest::WindowText(Wnd())));
+        // The German scan's success line follows the switch.
+        EXPECT_EQ("Resource scan finished without problems!", Utf8(lwtest::ItemText(Wnd(), IDC_PROBLEMS)));
         EXPECT_EQ(CString(_T("Message boxes and property sheets")),
                   lwtest::ListItems(::GetDlgItem(Wnd(), IDC_STD_LIST))[0]);
         EXPECT_TRUE(m_dlg->Controller().State().projectModified);  // the switch changes nothing of the project
@@ -593,6 +628,8 @@ TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {
         Command(Wnd(), ID_APP_ABOUT_WIZARD);
         m_ui.QueueFile(m_folder + _T("liesmich.txt"));
         Command(Wnd(), IDC_ADDON_INSERT);
+        ASSERT_FALSE(m_ui.FileQuestions().empty());
+        EXPECT_EQ("All files (*.*)|*.*||", Utf8(m_ui.FileQuestions().back().strFilter));
       }),
       Do("German again", [&] {
         switchTo(_T("WeaveMakerU.tra"), "de");

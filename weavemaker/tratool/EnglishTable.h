@@ -7,6 +7,8 @@
 #include "Framework.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
 class CEnglishTable {
  public:
@@ -23,6 +25,12 @@ class CEnglishTable {
   // The English text of an original, or null.
   const CString* Find(const CString& original) const;
   int GetCount() const { return static_cast<int>(m_entries.size()); }
+  // Every entry as original and English text.
+  std::vector<std::pair<CString, CString>> GetEntries() const {
+    std::vector<std::pair<CString, CString>> entries;
+    for (const auto& e : m_entries) entries.emplace_back(e.first, e.second.english);
+    return entries;
+  }
 
  private:
   struct Entry {

@@ -5,6 +5,7 @@
 #include "LanguageFileCommands.h"
 #include "ScriptIncludes.h"
 #include "StdDlgModels.h"
+#include "StdDlgText.h"
 #include "SuppliedEntries.h"
 #include "WizardProject.h"
 #include "WizardScan.h"
@@ -105,6 +106,17 @@ void SetHeader(CTraFile& file, const ProgramTraRequest& request, LPCTSTR languag
   file.SetTextCodePage(request.ansi ? kAnsiCodePage : 0);
 }
 
+void CollectChangedConversions(const CTraNode* node, std::set<CString>& seen, std::vector<CString>& found) {
+  if (!node->IsNameOnly() && node->IsTranslatable() && !node->m_strTranslation.IsEmpty()) {
+    std::vector<LwConversion> conversions;
+    const CString& original = node->m_strOriginal;
+    if (LwParseConversions(original, conversions) && !LwSameConversions(original, node->m_strTranslation) &&
+        seen.insert(original).second)
+      found.push_back(_T("\"") + original + _T("\" is \"") + node->m_strTranslation + _T("\""));
+  }
+  for (int i = 0; i < node->GetChildCount(); ++i) CollectChangedConversions(node->GetChild(i), seen, found);
+}
+
 void CheckWritable(const CTraFile& file, const CString& name, ProgramTraResult& result) {
   CString text;
   if (file.GetTextCodePage() == 0 || !FindUnwritableText(file.GetRootNode(), file.GetTextCodePage(), text)) return;
@@ -117,6 +129,13 @@ void TranslateToEnglish(CTraNode* root, const CEnglishTable& program, const CEng
                         std::vector<CString>& untranslated) {
   std::set<CString> seen;
   if (root) Translate(root, program, supplied, seen, untranslated);
+}
+
+std::vector<CString> FindChangedConversions(const CTraNode* root) {
+  std::set<CString> seen;
+  std::vector<CString> found;
+  if (root) CollectChangedConversions(root, seen, found);
+  return found;
 }
 
 ProgramTraResult MakeProgramTraFiles(const ProgramTraRequest& request) {
@@ -154,6 +173,9 @@ ProgramTraResult MakeProgramTraFiles(const ProgramTraRequest& request) {
   if (!TakeFlag(*english, request.flagStrip, _T("United Kingdom")))
     result.errors.push_back(_T("no flag of the United Kingdom in the flag strip ") + request.flagStrip);
   TranslateToEnglish(english->GetRootNode(), table, SuppliedEnglishTexts(), result.untranslated);
+  // The programs would fall back to the original's format at run time.
+  for (const CString& text : FindChangedConversions(english->GetRootNode()))
+    result.errors.push_back(request.englishName + _T(": the English text has other conversions: ") + text);
   CheckWritable(original, request.originalName, result);
   CheckWritable(*english, request.englishName, result);
   if (!result.errors.empty()) return result;

@@ -40,6 +40,10 @@ const LANGID kProgramEnglish = 0x0809;  // English (United Kingdom)
 // Makes both files and writes them into the request's folder.
 ProgramTraResult MakeProgramTraFiles(const ProgramTraRequest& request);
 
+// The texts of a translated tree whose translation is a format with other
+// conversions than its original (each as "original" is "translation").
+std::vector<CString> FindChangedConversions(const CTraNode* root);
+
 class CEnglishTable;
 // Sets every text of the tree that one of the tables knows (program table
 // first) to its English text; texts without one are added to untranslated.

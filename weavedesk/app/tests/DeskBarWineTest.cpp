@@ -5,6 +5,7 @@
 #include "DeskWineFixture.h"
 
 #include "DeskHelp.h"
+#include "LwvPaths.h"
 #include "LanguageCatalogue.h"
 #include "LanguageFlagDlg.h"
 
@@ -145,7 +146,7 @@ TEST_F(DeskWine, ContextHelpNamesWhatTheClickHit) {
   Start(false);
   TCHAR module[MAX_PATH] = {0};
   GetModuleFileName(nullptr, module, MAX_PATH);
-  ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributes(DeskHelpFileOf(module)));
+  ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributes(LwHelpFileOf(module)));
   CZweiToolBar& bar = Frame()->GetToolBar();
   const int button = bar.CommandToIndex(ID_CONTEXT_HELP);
   ASSERT_GE(button, 0);

@@ -196,11 +196,15 @@ TEST_F(DeskWine, LanguageSwitchRetranslatesFrameAndHeader) {
   EXPECT_EQ(CString(_T("Programm:")), lwtest::WindowText(::GetWindow(Head()->m_hWnd, GW_CHILD)));
   const CString folder = LanguageFolder();
   ASSERT_TRUE(LWSwitchFile(folder + _T("WeaveDeskEN.tra")));
+  m_app->OnLanguageSwitched();
   Pump();
   EXPECT_EQ(CString(_T("&File")), lwtest::MenuText(menu, 0));
   EXPECT_EQ(CString(_T("Program:")), lwtest::WindowText(::GetWindow(Head()->m_hWnd, GW_CHILD)));
   CString count;
   count.Format(_T("%i texts"), View()->GetBlocks().GetCount());
+  EXPECT_EQ(count, Status());  // before any click
+  EXPECT_NE(-1, lwtest::WindowText(Frame()->m_hWnd).Find(_T("(original language)")))
+      << CStringA(lwtest::WindowText(Frame()->m_hWnd)).GetString();
   Command(ID_TREE_COLLAPSE);
   EXPECT_EQ(count, Status());
   Command(ID_TREE_EXPAND);

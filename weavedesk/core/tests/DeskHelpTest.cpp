@@ -1,6 +1,7 @@
 // The editor's help: the help file beside the program and the contexts of
 // context-help clicks.
 #include "DeskHelp.h"
+#include "LwvPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(DeskHelp, HelpFileLiesBesideTheProgram) {
       {_T("WeaveDesk"), _T("")},
       {_T(""), _T("")},
   };
-  for (const Case& c : cases) EXPECT_EQ(CString(c.help), DeskHelpFileOf(c.module)) << c.module;
+  for (const Case& c : cases) EXPECT_EQ(CString(c.help), LwHelpFileOf(c.module)) << c.module;
 }
 
 TEST(DeskHelp, ContextOfACommandAControlOrTheMainWindow) {

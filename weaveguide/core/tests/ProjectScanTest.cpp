@@ -28,6 +28,7 @@ TEST(ProjectScan, UnreadableProjectEndsWithItsReason) {
   const GuideScanOutcome outcome = GuideScanProject(s, nullptr);
   EXPECT_FALSE(outcome.completed);
   EXPECT_NE(-1, outcome.error.Find(_T("nothere.dsp"))) << S(outcome.error);
+  EXPECT_EQ(S(s.m_projectPath), S(outcome.file));
   EXPECT_EQ(nullptr, s.GetScanResults());
   EXPECT_FALSE(s.HasFixHits());
   EXPECT_FALSE(s.HasExternHeaders());

@@ -218,16 +218,9 @@ TEST_F(MakerUserPaths, APickerThatCannotOpenSaysWhatItMeansForTheCommand) {
   EXPECT_EQ(2u, m_ui.Messages().size());
 }
 
-BOOL LoadDeutsch(CString& text, UINT id) {
-  text = id == WIZARD_DEFAULT_LANGUAGE_STRING ? _T("Deutsch") : _T("");
-  return TRUE;
-}
-
 TEST_F(MakerUserPaths, TheLanguageNameFollowsThePickedLanguageUntilTyped) {
-  struct Loader {
-    WizardTextLoader before = SetWizardTextLoader(LoadDeutsch);
-    ~Loader() { SetWizardTextLoader(before); }
-  } loader;
+  // The wizard's string table (under Wine the test's resources hold it).
+  lw::SetNativeString(WIZARD_DEFAULT_LANGUAGE_STRING, LW_WSTR("Deutsch"));
   LwFlagChoice french = Germany();
   french.langId = 0x040C;
   m_ui.QueueFlag(french);

@@ -2,7 +2,10 @@
 // stream in both string forms, with every refused or broken stream leaving
 // the project as it was.
 #include "ProjectTestSupport.h"
+#include "LwvMessage.h"
 #include "LwvPaths.h"
+#include "RuntimeStrings.h"
+#include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -76,20 +79,18 @@ TEST(WizardProject, NamesDerivedFromTheProjectPath) {
   }
 }
 
-BOOL LoadTranslatedName(CString& text, UINT id) {
-  text = id == WIZARD_DEFAULT_LANGUAGE_STRING ? CString(_T("Englisch")) : CString();
-  return TRUE;
-}
-
-TEST(WizardProject, DefaultLanguageNameComesThroughTheInstalledLoader) {
+TEST(WizardProject, DefaultLanguageNameComesInTheWizardsLanguage) {
+  LwvSetMessageHandler([](LPCTSTR) {});
   lw::SetNativeString(WIZARD_DEFAULT_LANGUAGE_STRING, LW_WSTR("Deutsch"));
-  const WizardTextLoader previous = SetWizardTextLoader(LoadTranslatedName);
+  ASSERT_TRUE(lwtest::StartRuntimeWithStrings(lwtest::FreshScratchDir("default-language") + _T("WizardEN.tra"),
+                                              {{_T("Deutsch"), _T("Englisch")}}));
   CWizardProject p;
   p.InitLanguageFileHeader();
   EXPECT_EQ("Englisch", Utf8(p.GetTraFile()->GetLanguageName()));
-  EXPECT_EQ(LoadTranslatedName, SetWizardTextLoader(previous));
+  LWEnd();
   p.InitLanguageFileHeader();
   EXPECT_EQ("Deutsch", Utf8(p.GetTraFile()->GetLanguageName()));
+  LwvSetMessageHandler(nullptr);
 }
 
 TEST(WizardProject, TestFileNameDropsFourCharactersWhateverTheyAre) {

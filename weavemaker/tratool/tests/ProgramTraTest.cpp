@@ -277,6 +277,13 @@ TEST_F(ProgramTraTest, FailuresWriteNothing) {
        _T("cannot write ")},
       {"folder missing", [](ProgramTraTest& t) { t.m_request.folder = t.m_dir + _T("nowhere"); },
        _T("cannot write ")},
+      // The programs would show the original: the table is wrong.
+      {"English format with other conversions",
+       [](ProgramTraTest& t) {
+         WriteText(t.m_dir + _T("App.rc"), std::string(kScript) + "STRINGTABLE\nBEGIN\n  2 \"%i Texte\"\nEND\n");
+         WriteText(t.m_dir + _T("English.txt"), std::string(kTable) + "%i Texte\t%s texts\n");
+       },
+       _T("AppUEN.tra: the English text has other conversions: \"%i Texte\" is \"%s texts\"")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
