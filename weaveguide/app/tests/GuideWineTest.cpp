@@ -229,6 +229,75 @@ void ExpectHeaderTextClearOfPicture(HWND sheet) {
   }
 }
 
+// A text's size in the control's own font; wrapped at width when it is > 0.
+CSize TextExtent(HWND control, const CString& text, int width) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(control, WM_GETFONT, 0, 0)));
+  RECT rect = {0, 0, width > 0 ? width : 0, 0};
+  DrawText(dc, text, -1, &rect, DT_CALCRECT | DT_NOPREFIX | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return CSize(rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// The welcome dialog draws its texts in one line each at the controls'
+// places: each fits its control, and the control the dialog.
+void ExpectWelcomeTextsFit(HWND welcome) {
+  RECT client;
+  GetClientRect(welcome, &client);
+  for (int id : CWelcomeDlg::kDrawnTexts) {
+    HWND control = GetDlgItem(welcome, id);
+    const CString text = Item(welcome, id);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, welcome, reinterpret_cast<POINT*>(&rect), 2);
+    const CSize size = TextExtent(control, text, 0);
+    EXPECT_LE(size.cx, rect.right - rect.left) << CStringA(text).GetString();
+    EXPECT_LE(rect.right, client.right) << CStringA(text).GetString();
+  }
+}
+
+// Every shown static text of the page fits its control, wrapped as the
+// control wraps it.
+void ExpectStaticTextsFit(HWND page) {
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    TCHAR className[32] = {};
+    GetClassName(child, className, 32);
+    const LONG style = GetWindowLong(child, GWL_STYLE);
+    if (lstrcmpi(className, _T("Static")) || !IsWindowVisible(child) || (style & SS_TYPEMASK) > SS_RIGHT) continue;
+    const CString text = lwtest::WindowText(child);
+    RECT client;
+    GetClientRect(child, &client);
+    const CSize size = TextExtent(child, text, client.right);
+    EXPECT_LE(size.cy, client.bottom) << CStringA(text).GetString();
+  }
+}
+
+// The snippet box shows every line of its text, none under its scroll bar.
+void ExpectAllLinesVisible(HWND page, int id) {
+  HWND edit = GetDlgItem(page, id);
+  ASSERT_NE(nullptr, edit);
+  const CString text = Item(page, id);
+  const int lines = static_cast<int>(SendMessage(edit, EM_GETLINECOUNT, 0, 0));
+  EXPECT_EQ(text.Replace(_T("\r\n"), _T("\r\n")) + 1, lines) << CStringA(text).GetString();
+  const int lineHeight = TextExtent(edit, _T("#"), 0).cy;
+  RECT client, format;
+  GetClientRect(edit, &client);
+  SendMessage(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const int visible = (std::min(format.bottom, client.bottom) - format.top) / lineHeight;
+  EXPECT_EQ(0, SendMessage(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_GE(visible, lines) << CStringA(text).GetString();
+  // Nothing below the box covers it.
+  RECT box;
+  GetWindowRect(edit, &box);
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect, common;
+    GetWindowRect(child, &rect);
+    if (child != edit && IsWindowVisible(child) && IntersectRect(&common, &rect, &box))
+      ADD_FAILURE() << "control " << GetDlgCtrlID(child) << " over the snippet box " << id;
+  }
+}
+
 // The developer's answers on the asking pages.
 struct Answers {
   const char* name;
@@ -303,6 +372,7 @@ class GuideWine : public ::testing::Test {
     return When(_T("the welcome dialog"), lwtest::Settled([] { return lwtest::FindOwnDialog(_T("Lingoweave Assistant")); }),
                 [shot](HWND welcome) {
                   if (lwtest::IsPropertySheet(welcome)) ADD_FAILURE() << "the sheet came first";
+                  ExpectWelcomeTextsFit(welcome);
                   if (*shot) lwtest::SaveScreenshot(welcome, shot);
                   PostMessage(welcome, WM_COMMAND, IDOK, 0);
                 });
@@ -434,10 +504,10 @@ const TCHAR kDemoFixMacros[] =
     _T("\t#ifdef _LINGOWEAVE\r\n\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n\t#endif\r\n\r\n");
 const TCHAR kDemoExternHeaders[] =
     _T("Datei .\\MainFrm.cpp, Zeile 3\r\n")
-    _T("\t#include\"..\\Shared\\Grid.h\"\r\n")
+    _T("\t#include \"..\\Shared\\Grid.h\"\r\n")
     _T("ersetzen durch\r\n")
-    _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include\"..\\Shared\\Grid.h\"\r\n")
-    _T("\t#define CString __X_CString\r\n\t#else\r\n\t#include\"..\\Shared\\Grid.h\"\r\n\t#endif\r\n\r\n");
+    _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include \"..\\Shared\\Grid.h\"\r\n")
+    _T("\t#define CString __X_CString\r\n\t#else\r\n\t#include \"..\\Shared\\Grid.h\"\r\n\t#endif\r\n\r\n");
 
 class GuideWineRoads : public GuideWine {
  protected:
@@ -455,6 +525,17 @@ class GuideWineRoads : public GuideWine {
     std::map<int, std::function<void(HWND)>> allChecks = checks;
     allChecks.emplace(kPageCompletion,
                       [](HWND) { EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(Sheet())); });
+    // Every page's texts fit; the snippet boxes show all their lines.
+    for (int page : forward) {
+      std::function<void(HWND)> own = allChecks.count(page) ? allChecks[page] : std::function<void(HWND)>();
+      allChecks[page] = [own, page](HWND wnd) {
+        if (own) own(wnd);
+        SCOPED_TRACE(page);
+        ExpectStaticTextsFit(wnd);
+        if (page == kPageHeaderToStdafx || page == kPageIncludeSdkHeader) ExpectAllLinesVisible(wnd, IDC_INCLUDE_LINES);
+        if (page == kPageAddHandler && Shown(wnd, IDC_SWITCH_CALL)) ExpectAllLinesVisible(wnd, IDC_SWITCH_CALL);
+      };
+    }
     AddForward(steps, a, forward, allChecks, std::move(extras));
     AddBackward(steps, backward);
     steps.push_back(Cancel());
@@ -487,6 +568,7 @@ std::vector<Step> IdeSetupSteps(const char* shot) {
              if (!sheet || !lwtest::ThreadSettled()) return false;
              HWND page = ActivePageWindow(sheet);
              if (!Shown(page, IDC_INTEGRATE)) return false;
+             ExpectStaticTextsFit(page);
              PostMessage(GetDlgItem(page, IDC_INTEGRATE), BM_CLICK, 0, 0);
              return true;
            }),
@@ -725,6 +807,7 @@ TEST_F(GuideWineRoads, InEnglishAfterTheSwitchFromTheWelcomeDialog) {
            [](HWND welcome) {
              EXPECT_EQ(CString(_T("&Begin >")), Item(welcome, IDOK));
              EXPECT_EQ(CString(_T("Language...")), Item(welcome, IDC_LANGUAGE));
+             ExpectWelcomeTextsFit(welcome);
              lwtest::SaveScreenshot(welcome, "guide_en_welcome");
              PostMessage(welcome, WM_COMMAND, IDOK, 0);
            }),
