@@ -686,6 +686,35 @@ TEST_F(GuideWineRoads, UnreadableProjectLeavesBackEnabled) {
   EXPECT_EQ(nullptr, GuideSettings().GetScanResults());
 }
 
+// A header of the project that exists but cannot be read (another program
+// holds it open without sharing): the file error names it and ends the
+// scan, which is not reported as done; Back leads to the options page.
+TEST_F(GuideWineRoads, UnreadableHeaderEndsTheScan) {
+  lwtest::Watchdog watchdog(60);
+  HANDLE locked = CreateFile(FixtureFolder() + _T("MainFrm.h"), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+  std::vector<Step> steps = {Welcome("")};
+  AddForward(steps, DemoProject(), {kPageCompileProject, kPageChooseIde, kPageOptions}, {});
+  steps.push_back(When(_T("the file error"), lwtest::MessageBoxWith(_T("MainFrm.h")), [](HWND box) {
+    lwtest::SaveScreenshot(box, "guide_de_header_error");
+    PostMessage(box, WM_COMMAND, IDOK, 0);
+  }));
+  steps.push_back(Step(_T("the scan stopped"), [] {
+    HWND sheet = Sheet();
+    if (!sheet || !lwtest::ThreadSettled() || lwtest::FindMessageBox() || ActivePageId(sheet) != kPageScanNow)
+      return false;
+    if (WizardButtons(sheet) != kButtonBack) return false;
+    EXPECT_EQ(GuideProgramStrings().Load(IDS_SCAN_TAKES_TIME), Item(ActivePageWindow(sheet), IDC_SCAN_STATE));
+    return true;
+  }));
+  steps.push_back(Press(kWizBack));
+  steps.push_back(Arrive(kPageOptions));
+  steps.push_back(Cancel());
+  RunAssistant(std::move(steps));
+  CloseHandle(locked);
+  EXPECT_EQ(nullptr, GuideSettings().GetScanResults());
+}
+
 // The pages' header picture, as the sheet paints it, leaves the title and
 // subtitle free, in German and in English.
 TEST_F(GuideWineRoads, HeaderPictureLeavesTheTitleFree) {
