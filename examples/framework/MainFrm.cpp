@@ -27,7 +27,7 @@ void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const {
   CString full;
   full.LoadString(nID);
   const int end = full.Find(_T('\n'));
-  rMessage = EXAMPLE_PROMPT_PREFIX + (end >= 0 ? full.Left(end) : full);
+  rMessage = EXAMPLE_PROMPT_PREFIX + full.Left(end >= 0 ? end : full.GetLength());
 }
 
 void CMainFrame::OnHello() {

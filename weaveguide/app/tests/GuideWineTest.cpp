@@ -240,8 +240,8 @@ CSize TextExtent(HWND control, const CString& text, int width) {
   return CSize(rect.right - rect.left, rect.bottom - rect.top);
 }
 
-// The welcome dialog draws its texts in one line each at the controls'
-// places: each fits its control, and the control the dialog.
+// The welcome dialog draws its texts at the controls' places, wrapped at
+// their right edges: each fits its control, and the control the dialog.
 void ExpectWelcomeTextsFit(HWND welcome) {
   RECT client;
   GetClientRect(welcome, &client);
@@ -251,10 +251,51 @@ void ExpectWelcomeTextsFit(HWND welcome) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, welcome, reinterpret_cast<POINT*>(&rect), 2);
-    const CSize size = TextExtent(control, text, 0);
+    const CSize size = TextExtent(control, text, rect.right - rect.left);
     EXPECT_LE(size.cx, rect.right - rect.left) << CStringA(text).GetString();
+    EXPECT_LE(size.cy, rect.bottom - rect.top) << CStringA(text).GetString();
     EXPECT_LE(rect.right, client.right) << CStringA(text).GetString();
   }
+}
+
+// The welcome dialog as it is on the screen: every text pixel (black) lies
+// inside one of the drawn texts' controls or a button, so no text runs past
+// its control.
+void ExpectWelcomeTextsInPlace(HWND welcome) {
+  UpdateWindow(welcome);
+  RECT client;
+  GetClientRect(welcome, &client);
+  std::vector<CRect> places;
+  for (HWND child = GetWindow(welcome, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    CRect rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, welcome, reinterpret_cast<POINT*>(&rect), 2);
+    places.push_back(rect);
+  }
+  HDC window = GetDC(welcome);
+  HDC memory = CreateCompatibleDC(window);
+  BITMAPINFO bi = TopDown32(client.right, client.bottom);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(window, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(nullptr, bitmap);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  int outside = 0;
+  CPoint first(-1, -1);
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      if (ColourOf(pixels[y * client.right + x]) != RGB(0, 0, 0)) continue;
+      bool placed = false;
+      for (const CRect& place : places) placed = placed || place.PtInRect(CPoint(x, y));
+      if (!placed && outside++ == 0) first = CPoint(x, y);
+    }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(welcome, window);
+  EXPECT_EQ(0, outside) << "text pixels outside their controls, the first at " << first.x << "," << first.y;
 }
 
 // Every shown static text of the page fits its control, wrapped as the
@@ -277,7 +318,7 @@ void ExpectStaticTextsFit(HWND page) {
 void ExpectAllLinesVisible(HWND page, int id) {
   HWND edit = GetDlgItem(page, id);
   ASSERT_NE(nullptr, edit);
-  const CString text = Item(page, id);
+  CString text = Item(page, id);
   const int lines = static_cast<int>(SendMessage(edit, EM_GETLINECOUNT, 0, 0));
   EXPECT_EQ(text.Replace(_T("\r\n"), _T("\r\n")) + 1, lines) << CStringA(text).GetString();
   const int lineHeight = TextExtent(edit, _T("#"), 0).cy;
@@ -373,6 +414,7 @@ class GuideWine : public ::testing::Test {
                 [shot](HWND welcome) {
                   if (lwtest::IsPropertySheet(welcome)) ADD_FAILURE() << "the sheet came first";
                   ExpectWelcomeTextsFit(welcome);
+                  ExpectWelcomeTextsInPlace(welcome);
                   if (*shot) lwtest::SaveScreenshot(welcome, shot);
                   PostMessage(welcome, WM_COMMAND, IDOK, 0);
                 });
@@ -837,6 +879,7 @@ TEST_F(GuideWineRoads, InEnglishAfterTheSwitchFromTheWelcomeDialog) {
              EXPECT_EQ(CString(_T("&Begin >")), Item(welcome, IDOK));
              EXPECT_EQ(CString(_T("Language...")), Item(welcome, IDC_LANGUAGE));
              ExpectWelcomeTextsFit(welcome);
+             ExpectWelcomeTextsInPlace(welcome);
              lwtest::SaveScreenshot(welcome, "guide_en_welcome");
              PostMessage(welcome, WM_COMMAND, IDOK, 0);
            }),
