@@ -76,4 +76,13 @@ function(lw_program_language_files)
     VERBATIM)
   add_custom_target(${P_TARGET}_language_files ALL DEPENDS ${original} ${english})
   add_dependencies(${P_TARGET} ${P_TARGET}_language_files)
+  # A program goes into the prefix with its language files, and the tool that
+  # makes them with it (for the developers' own programs).
+  install(TARGETS ${P_TARGET} RUNTIME DESTINATION bin)
+  install(FILES ${original} ${english} DESTINATION bin)
+  get_property(tool_installed GLOBAL PROPERTY LW_PROGRAM_TRA_TOOL_INSTALLED)
+  if(NOT tool_installed)
+    install(PROGRAMS ${tool} DESTINATION bin)
+    set_property(GLOBAL PROPERTY LW_PROGRAM_TRA_TOOL_INSTALLED ON)
+  endif()
 endfunction()

@@ -1,28 +1,10 @@
 /* The information of one language file: header texts, flags and language
-   id, for the current file or any other .tra file. LW_FILEINFO_FIXED is
-   the form for callers without the string class: every text is cut to its
-   field and always terminated. */
+   id, for the current file or any other .tra file, with texts of its own
+   (LW_FILEINFO); the C form LW_FILEINFO_FIXED is in Lwv.h. */
 #ifndef LWV_LWFILEINFO_H
 #define LWV_LWFILEINFO_H
 
-#include "LwStartParams.h"
-
-#define LW_INFO_TEXT_CHARS 256
-#define LW_INFO_COMMENT_CHARS 1024
-
-typedef struct tagLW_FILEINFO_FIXED {
-  DWORD dwSize; /* left as the caller set it */
-  TCHAR szProgramName[LW_INFO_TEXT_CHARS];
-  TCHAR szProgramVersion[LW_INFO_TEXT_CHARS];
-  TCHAR szLanguageName[LW_INFO_TEXT_CHARS];
-  WORD wLanguageId;
-  TCHAR szAuthor[LW_INFO_TEXT_CHARS];
-  TCHAR szDate[LW_INFO_TEXT_CHARS];
-  TCHAR szComment[LW_INFO_COMMENT_CHARS];
-  TCHAR szFilePath[LW_PATH_CHARS];
-  DWORD dwFlags;
-  DWORD dwCarried;
-} LW_FILEINFO_FIXED;
+#include "Lwv.h"
 
 #ifdef __cplusplus
 #include "Framework.h"

@@ -1,8 +1,9 @@
 // The LW functions on the one process-wide translation manager. Each holds
 // the lock while it works on the manager, except the switch, which takes it
 // where it needs it (TranslationManager.h).
-#include "Lwv.h"
+#include "LwvProgram.h"
 
+#include "LwFileInfo.h"
 #include "LwvLock.h"
 #include "RuntimeSeams.h"
 #include "StringLookup.h"
@@ -78,38 +79,90 @@ extern "C" BOOL LWSwitchFile(LPCTSTR path) {
 
 namespace {
 
-BOOL Translate(CString& text, TraStringPart part) {
-  CLwvLock lock;
-  return g_manager ? TranslateTextIn(g_manager->GetLookupFile(), text, part) : FALSE;
+// Copies text into buffer when one is given (cut to size, terminated) and
+// answers its full length.
+int CopyOut(const CString& text, LPTSTR buffer, int size) {
+  if (buffer && size > 0) LwCopyBounded(buffer, size, text);
+  return text.GetLength();
+}
+
+TraStringPart PartOf(int part) {
+  switch (part) {
+    case LW_PART_PROMPT: return TRA_PART_PROMPT;
+    case LW_PART_TIP: return TRA_PART_TIP;
+    default: return TRA_PART_WHOLE;
+  }
+}
+
+BOOL TranslateInPlace(LPTSTR text, int size, int part) {
+  if (!text || size <= 0) return FALSE;
+  return LWGetTranslation(text, part, text, size) >= 0 ? TRUE : FALSE;
 }
 
 }  // namespace
 
-BOOL LWTranslateString(CString& text) { return Translate(text, TRA_PART_WHOLE); }
-BOOL LWTranslateStatusText(CString& text) { return Translate(text, TRA_PART_PROMPT); }
-BOOL LWTranslateToolTip(CString& text) { return Translate(text, TRA_PART_TIP); }
+extern "C" int LWGetTranslation(LPCTSTR text, int part, LPTSTR buffer, int size) {
+  if (!text) return -1;
+  try {
+    CString translated(text);
+    {
+      CLwvLock lock;
+      if (!g_manager || !TranslateTextIn(g_manager->GetLookupFile(), translated, PartOf(part))) return -1;
+    }
+    return CopyOut(translated, buffer, size);
+  } catch (...) {
+    return -1;  // nothing may reach a C caller
+  }
+}
 
-BOOL LWLoadString(CString& text, UINT id) {
+extern "C" BOOL LWTranslateString(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_WHOLE); }
+extern "C" BOOL LWTranslateStatusText(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_PROMPT); }
+extern "C" BOOL LWTranslateToolTip(LPTSTR text, int size) { return TranslateInPlace(text, size, LW_PART_TIP); }
+
+namespace {
+
+// The text of string id and whether the library supplied it; false when
+// there is none.
+bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated) {
+  translated = FALSE;
   CLwvLock lock;
-  if (!g_manager) {
-    text.LoadString(id);
-    return FALSE;
-  }
-  UINT switchId = g_manager->GetParams()->nSwitchCommandID;
-  if (switchId == 0 && id == 0) {
-    text.LoadString(id);
-    return FALSE;
-  }
-  if (id == switchId) {
+  const UINT switchId = g_manager ? g_manager->GetParams()->nSwitchCommandID : 0;
+  if (g_manager && id == switchId && id != 0) {
     // The switch command's prompt and tip, which the host's resources lack.
     CTraNode* dialog = g_manager->FindSwitchDialogNode();
     CTraNode* prompt = dialog ? dialog->GetChild(LWV_SWITCH_PROMPT) : nullptr;
-    if (!prompt) return FALSE;
+    if (!prompt) return false;
     text = prompt->GetTranslation();
-    return TRUE;
+    translated = TRUE;
+    return true;
   }
-  if (!text.LoadString(id)) return FALSE;
-  return LWTranslateString(text);
+  if (!text.LoadString(instance, id)) return false;
+  if (g_manager && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE)) translated = TRUE;
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LWLoadStringEx(HINSTANCE instance, UINT id, LPTSTR buffer, int size, BOOL* translated) {
+  try {
+    CString text;
+    BOOL supplied = FALSE;
+    if (!LoadTranslated(instance, id, text, supplied)) return -1;
+    if (translated) *translated = supplied;
+    return CopyOut(text, buffer, size);
+  } catch (...) {
+    return -1;
+  }
+}
+
+extern "C" int LWLoadString(HINSTANCE instance, UINT id, LPTSTR buffer, int size) {
+  if (!buffer || size <= 0) return 0;
+  const int length = LWLoadStringEx(instance, id, buffer, size, nullptr);
+  if (length <= 0) {
+    buffer[0] = 0;
+    return 0;
+  }
+  return length < size ? length : size - 1;
 }
 
 BOOL LWSetBusy(BOOL busy) {

@@ -1,7 +1,7 @@
 // The LW functions for file information. The current file's information is
 // read under the lock; another file is read without it (a message may show).
 #include "LwFileInfo.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvLock.h"
 #include "TranslationManager.h"
 

@@ -32,7 +32,7 @@
 // - String indexes are built when a file is loaded, never by a lookup.
 #pragma once
 
-#include "LwStartParams.h"
+#include "Lwv.h"
 #include "TraFile.h"
 
 #include <memory>
@@ -127,9 +127,9 @@ class CTranslationManager {
 
   // File information and flags (ManagerFileInfo.cpp, win32/ManagerFlags.cpp).
   BOOL GetFileInfo(struct LW_FILEINFO& info) const;
-  BOOL GetFileInfo(struct tagLW_FILEINFO_FIXED& info) const;
+  BOOL GetFileInfo(LW_FILEINFO_FIXED& info) const;
   BOOL GetOtherFileInfo(const CString& path, struct LW_FILEINFO& info) const;
-  BOOL GetOtherFileInfo(const CString& path, struct tagLW_FILEINFO_FIXED& info) const;
+  BOOL GetOtherFileInfo(const CString& path, LW_FILEINFO_FIXED& info) const;
   // Translates every remembered window again from the lookup file; false
   // when that was cut short (ManagerSwitch.cpp). Call without the lock.
   bool RetranslateWindows();

@@ -1,6 +1,6 @@
 #include "XString.h"
 
-#include "Lwv.h"
+#include "LwvStrings.h"
 
 __X_CString::__X_CString(const TCHAR* text) : CString(text) {
   if (text && IS_INTRESOURCE(text)) LWTranslateString(*this);

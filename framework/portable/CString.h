@@ -215,8 +215,10 @@ class CStringT {
     va_end(ap);
   }
 
-  // Loads a string-table text; false (and empty) when the id has none.
-  BOOL LoadString(UINT id);
+  // Loads a string-table text (of the resource module, or of instance when
+  // it is not null); false (and empty) when the id has none.
+  BOOL LoadString(UINT id) { return LoadString(nullptr, id); }
+  BOOL LoadString(HINSTANCE instance, UINT id);
 
   friend CStringT operator+(const CStringT& a, const CStringT& b) { CStringT r(a); r += b; return r; }
   friend CStringT operator+(const CStringT& a, const Ch* b) { CStringT r(a); r += b; return r; }
@@ -283,16 +285,17 @@ struct hash<CStringT<Ch>> {
 
 namespace lw {
 // String-table texts: on Windows from the resource module, natively from a
-// table that tests fill.
+// table that tests fill. A null instance is the resource module.
 BOOL LoadStringW16(UINT id, WString& out);
+BOOL LoadStringW16(HINSTANCE instance, UINT id, WString& out);
 void SetNativeString(UINT id, const WCHAR* text);
 void ClearNativeStrings();
 }  // namespace lw
 
 template <class Ch>
-BOOL CStringT<Ch>::LoadString(UINT id) {
+BOOL CStringT<Ch>::LoadString(HINSTANCE instance, UINT id) {
   lw::WString w;
-  if (!lw::LoadStringW16(id, w)) {
+  if (!lw::LoadStringW16(instance, id, w)) {
     m_s.clear();
     return FALSE;
   }

@@ -58,6 +58,7 @@ typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef DWORD* LPDWORD;
 typedef void* HANDLE;
+typedef void* HINSTANCE;
 
 #ifndef TRUE
 #define TRUE 1

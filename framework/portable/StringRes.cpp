@@ -14,9 +14,11 @@ void AfxSetResourceHandle(HINSTANCE instance) { g_resourceInstance = instance; }
 namespace lw {
 // Reads the text straight from its RT_STRING block: no length limit and the
 // same UTF-16 data for both widths.
-BOOL LoadStringW16(UINT id, WString& out) {
+BOOL LoadStringW16(UINT id, WString& out) { return LoadStringW16(nullptr, id, out); }
+
+BOOL LoadStringW16(HINSTANCE instance, UINT id, WString& out) {
   out.clear();
-  HINSTANCE inst = AfxGetResourceHandle();
+  HINSTANCE inst = instance ? instance : AfxGetResourceHandle();
   HRSRC res = FindResourceW(inst, MAKEINTRESOURCEW((id >> 4) + 1), MAKEINTRESOURCEW(6));
   if (!res) return FALSE;
   HGLOBAL mem = LoadResource(inst, res);
@@ -43,7 +45,9 @@ std::map<UINT, WString>& Table() {
   return table;
 }
 }  // namespace
-BOOL LoadStringW16(UINT id, WString& out) {
+BOOL LoadStringW16(UINT id, WString& out) { return LoadStringW16(nullptr, id, out); }
+
+BOOL LoadStringW16(HINSTANCE, UINT id, WString& out) {
   auto it = Table().find(id);
   if (it == Table().end()) {
     out.clear();

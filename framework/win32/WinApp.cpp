@@ -300,8 +300,3 @@ int AfxWinMain(HINSTANCE instance, LPTSTR commandLine, int cmdShow) {
   });
   return code;
 }
-
-// The program's entry: it defines one CWinApp-derived object, nothing else.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int cmdShow) {
-  return AfxWinMain(instance, lw::SkipProgramName(::GetCommandLine()), cmdShow);
-}

@@ -6,7 +6,7 @@
 #include "DialogTemplate.h"
 #include "LwFileInfo.h"
 #include "WindowLists.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "TraFile.h"
 #include "TranslationManager.h"
 

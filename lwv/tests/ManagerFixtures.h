@@ -2,7 +2,7 @@
 #pragma once
 
 #include "LwFileInfo.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
 #include "SwitchDlgModel.h"

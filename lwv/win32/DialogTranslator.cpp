@@ -1,7 +1,7 @@
 #include "LwvWindows.h"
 
 #include "DialogMatcher.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvLock.h"
 #include "LwvSDK.h"
 #include "StdButtonModel.h"
@@ -38,10 +38,6 @@ bool LwvHasClass(HWND wnd, LPCTSTR name, LPCTSTR other) {
   TCHAR cls[256] = {0};
   if (::GetClassName(wnd, cls, 256) <= 0) return false;
   return lstrcmpi(cls, name) == 0 || (other && lstrcmpi(cls, other) == 0);
-}
-
-void LWTranslateDialog(CWnd* dialog, int mode) {
-  if (dialog) LWTranslateDialog(dialog->GetSafeHwnd(), mode);
 }
 
 void LwvSetSwitchDialogProc(LwvSwitchDialogProc proc) { g_switchDialog = proc; }

@@ -2,7 +2,7 @@
 
 #include "LwvPictures.h"
 #include "LwvSDK.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvSwitchDlg.h"
 
 CLwvAboutDlg::CLwvAboutDlg(const CString& caption, const CString& okText, const CString& info)

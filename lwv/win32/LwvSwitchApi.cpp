@@ -2,16 +2,14 @@
 // language-switch dialog.
 #include "LwvSwitchApi.h"
 
+#include "Lwv.h"
+
 #include "LwvLock.h"
 #include "LwvMessage.h"
 #include "LwvSwitchDlg.h"
 #include "TranslationManager.h"
 
 #include <cstring>
-
-// Last: the framework forms declared there; the library's own code keeps the plain CString.
-#include "LwvMFC.h"
-#undef CString
 
 namespace {
 
@@ -70,19 +68,6 @@ extern "C" HBITMAP LWGetOtherFlagBitmap(LPCTSTR path, HDC dc) {
   }
 }
 
-namespace {
-CBitmap* Wrap(HBITMAP bitmap) {
-  if (!bitmap) return nullptr;
-  CBitmap* object = new CBitmap;
-  object->Attach(bitmap);
-  return object;
-}
-}  // namespace
-
-CBitmap* LWGetFlagBitmap(CDC* dc) { return Wrap(LWGetFlagBitmap(dc ? dc->m_hDC : nullptr)); }
-
-CBitmap* LWGetOtherFlagBitmap(LPCTSTR path, CDC* dc) { return Wrap(LWGetOtherFlagBitmap(path, dc ? dc->m_hDC : nullptr)); }
-
 // The dialog runs without the lock: the manager and the file its texts come
 // from are held until it closes, whatever a switch or LWEnd does meanwhile.
 extern "C" void LWSwitchDialog(void) {
@@ -118,11 +103,4 @@ extern "C" void LWShowSwitchDialogEx(LPCTSTR caption, LPCTSTR listLabel, LPCTSTR
                        static_cast<int>(p->nSwitchDlgHelpID), caption, listLabel, ok, cancel, help, versionPrefix,
                        warning, failure);
   dialog.Run();
-}
-
-void LWShowSwitchDialogEx(const CString& caption, const CString& listLabel, const CString& ok, const CString& cancel,
-                          const CString& help, const CString& versionPrefix, const CString& warning,
-                          const CString& failure) {
-  LWShowSwitchDialogEx((LPCTSTR)caption, (LPCTSTR)listLabel, (LPCTSTR)ok, (LPCTSTR)cancel, (LPCTSTR)help,
-                       (LPCTSTR)versionPrefix, (LPCTSTR)warning, (LPCTSTR)failure);
 }

@@ -4,7 +4,7 @@
 #include "LwvMessage.h"
 #include "LwvPictures.h"
 #include "LwvSDK.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Framework.h"
-#include "LwvSDK.h"  // C linkage of the LW functions below
+#include "Lwv.h"  // C linkage of the LW functions below
 
 #include <windows.h>
 
@@ -15,13 +15,6 @@ void LWTranslateDialog(HWND dialog, int mode);
 void LWTranslateMenu(HWND window);
 // Translates one popup menu (the system menu by its own rules); not remembered.
 void LWTranslateHMenu(HMENU menu);
-
-// The same for the framework's windows and menus.
-class CWnd;
-class CMenu;
-void LWTranslateDialog(CWnd* dialog, int mode);
-void LWTranslateMenu(CWnd* window);
-void LWTranslateHMenu(CMenu* menu);
 
 // Who opens the language-switch dialog when its command is chosen (null:
 // LWSwitchDialog; tests put a probe here).

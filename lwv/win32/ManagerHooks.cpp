@@ -8,7 +8,7 @@
 #include "StdDlgSet.h"
 #include "SystemMenuTranslator.h"
 #include "TranslationManager.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "WindowLists.h"
 
 #include <commctrl.h>

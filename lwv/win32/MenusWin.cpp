@@ -56,14 +56,6 @@ void LWTranslateHMenu(HMENU menu) {
   translator.TranslatePopup(menu, LwvCurrentSection(TRA_SECTION_MENUS), m->GetSystemMenuTranslator());
 }
 
-void LWTranslateMenu(CWnd* window) {
-  if (window) LWTranslateMenu(window->GetSafeHwnd());
-}
-
-void LWTranslateHMenu(CMenu* menu) {
-  if (menu) LWTranslateHMenu(menu->GetSafeHmenu());
-}
-
 void LwvRetranslateWindowMenu(LwvWindow wnd) {
   CTranslationManager* m = LwGetManager();
   if (m) TranslateWindowMenu(m, ToHwnd(wnd), LwvLookupSection(TRA_SECTION_MENUS));

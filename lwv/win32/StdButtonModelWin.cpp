@@ -3,7 +3,7 @@
 #include "StdButtonModel.h"
 
 #include "CaptureWatchdog.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvLock.h"
 #include "TraNode.h"
 #include "TranslationManager.h"

@@ -1,6 +1,6 @@
 #include "XWinApp.h"
 
-#include "LwvSDK.h"
+#include "Lwv.h"
 
 int __X_CWinApp::ExitInstance() {
   LWEnd();

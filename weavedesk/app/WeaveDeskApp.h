@@ -5,7 +5,7 @@
 #pragma once
 
 #include "FrameworkWin.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "XWinApp.h"
 
 class CWeaveDeskApp : public __X_CWinApp {

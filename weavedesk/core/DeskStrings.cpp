@@ -1,6 +1,6 @@
 #include "DeskStrings.h"
 
-#include "Lwv.h"
+#include "LwvProgram.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "GuideIds.h"
 #include "GuidePictureChoice.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "WelcomeDlg.h"
 #include "Wizard97Sheet.h"
 

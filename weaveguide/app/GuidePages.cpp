@@ -1,7 +1,7 @@
 #include "GuidePages.h"
 
 #include "GuideApp.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "PageFlow.h"
 
 CString CResourceGuideStrings::Load(UINT id) const {

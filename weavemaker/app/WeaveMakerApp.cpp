@@ -1,6 +1,6 @@
 #include "WeaveMakerApp.h"
 
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvSDK.h"
 #include "WeaveMakerDlg.h"
 #include "WeaveMakerIds.h"

@@ -5,7 +5,7 @@
 // when its bound passes.
 #include "CaptureWatchdog.h"
 #include "LwFileInfo.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "ResLibraryEntries.h"
 #include "ResLiveCapture.h"
 #include "ResTestUtil.h"

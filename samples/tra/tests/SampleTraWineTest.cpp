@@ -1,7 +1,7 @@
 // The committed language files under Wine, as the running sample meets
 // them: the library reads their information and flags, and its switch
 // dialog, shown in German from the German file, lists both languages.
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvSwitchDlg.h"
 #include "TestPaths.h"
 #include "UiTestKit.h"

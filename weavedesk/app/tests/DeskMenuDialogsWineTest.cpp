@@ -5,7 +5,7 @@
 #include "DeskDialogIds.h"
 #include "DeskStatistics.h"
 #include "DeskWineFixture.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "TraFile.h"
 #include "TraNode.h"
 

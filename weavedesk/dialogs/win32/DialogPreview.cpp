@@ -1,7 +1,7 @@
 #include "DialogPreview.h"
 
 #include "DeskDialogIds.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "PreviewTemplate.h"
 #include "TraFile.h"
 #include "TraNode.h"

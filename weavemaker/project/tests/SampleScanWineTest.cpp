@@ -5,7 +5,7 @@
 #include "CaptureWatchdog.h"
 #include "LwFileInfo.h"
 #include "MakerTestLibrary.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "ResLiveCapture.h"
 #include "ScanFixtures.h"
 #include "StdDlgModels.h"

@@ -2,7 +2,7 @@
 // the entries the library supplies from recorded captures, the carry-over,
 // unreadable scripts, progress and the library's busy flag.
 #include "LwFileInfo.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
 #include "ResTestUtil.h"

@@ -6,7 +6,7 @@
 
 #include "DeskDialogIds.h"
 #include "DialogTemplate.h"
-#include "Lwv.h"
+#include "LwvProgram.h"
 #include "PreviewTemplate.h"
 #include "TestPaths.h"
 #include "TraFile.h"
