@@ -170,6 +170,35 @@ std::set<COLORREF> HeaderPictureColours() {
   return colours;
 }
 
+// The last page has no header and stands on the watermark: the sheet paints
+// the picture down to the line above its buttons and fills what the picture
+// leaves with its top-left pixel (the woven band's colour) across the
+// picture's width. The picture covers it all: right of the band (80 pixels)
+// no pixel above the line has that colour.
+void ExpectWatermarkCoversTheLastPage(HWND sheet) {
+  const bool high = GuideUsesHighColourPictures(CWeaveGuideApp::ScreenColourBits());
+  HBITMAP mark = LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(high ? IDB_WATERMARK : IDB_WATERMARK_LOW));
+  ASSERT_NE(nullptr, mark);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, mark);
+  const COLORREF corner = GetPixel(memory, 0, 0);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAP size = {};
+  GetObject(mark, sizeof(size), &size);
+  DeleteObject(mark);
+  RECT line;
+  GetWindowRect(GetDlgItem(sheet, 0x3026), &line);  // the sheet's line above the buttons
+  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&line), 2);
+  const PaintedClient painted = PaintClient(sheet);
+  int filled = 0;
+  for (int y = 0; y < std::min<int>(line.top, painted.height); ++y)
+    for (int x = 120; x < std::min<int>(size.bmWidth, painted.width); ++x) filled += painted.At(x, y) == corner;
+  EXPECT_EQ(0, filled) << "band colour right of the band above the line at " << line.top;
+}
+
 // Where the sheet painted the header picture and the lines of header text
 // (title, subtitle), in client pixels above the page.
 struct HeaderLayout {
@@ -565,8 +594,10 @@ class GuideWineRoads : public GuideWine {
         back ? Walk(kPageCompletion, kPageCompileProject, road, false) : std::vector<int>{kPageCompletion};
     std::vector<Step> steps = std::move(before);
     std::map<int, std::function<void(HWND)>> allChecks = checks;
-    allChecks.emplace(kPageCompletion,
-                      [](HWND) { EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(Sheet())); });
+    allChecks.emplace(kPageCompletion, [](HWND) {
+      EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(Sheet()));
+      ExpectWatermarkCoversTheLastPage(Sheet());
+    });
     // Every page's texts fit; the snippet boxes show all their lines.
     for (int page : forward) {
       std::function<void(HWND)> own = allChecks.count(page) ? allChecks[page] : std::function<void(HWND)>();
