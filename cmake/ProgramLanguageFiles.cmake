@@ -1,7 +1,8 @@
 # The language files of the programs, made at build time from each program's
 # own resource script by MakeProgramTra (weavemaker/tratool), which runs on
 # the build machine: the Windows build builds it natively through
-# ExternalProject (the repository configured with LW_HOST_TOOLS_ONLY).
+# ExternalProject (the repository configured with LW_HOST_TOOLS_ONLY), with
+# GuideAdvice beside it for the examples (examples/IntegrationTest.cmake).
 #
 #   lw_program_language_files(TARGET <exe target> RC <program's .rc>
 #       ENGLISH_TEXTS <English table> ORIGINAL <file name> ENGLISH <file name>
@@ -24,11 +25,11 @@ function(lw_program_tra_tool out_tool out_target)
       SOURCE_DIR ${CMAKE_SOURCE_DIR}
       BINARY_DIR ${dir}
       CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DLW_HOST_TOOLS_ONLY=ON -DBUILD_TESTING=OFF
-      BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target MakeProgramTra --parallel 3
+      BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target MakeProgramTra GuideAdvice --parallel 3
       INSTALL_COMMAND ""
       # Its own build decides whether the tool changed.
       BUILD_ALWAYS ON
-      BUILD_BYPRODUCTS ${tool})
+      BUILD_BYPRODUCTS ${tool} ${dir}/weaveguide/advice/GuideAdvice)
   endif()
   set(${out_tool} ${tool} PARENT_SCOPE)
   set(${out_target} programtra_host PARENT_SCOPE)

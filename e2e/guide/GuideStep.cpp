@@ -193,8 +193,8 @@ TEST(E2eGuide, ListsWhatTheSampleMustAdd) {
   // includes the class library's headers from outside its folder.
   EXPECT_FALSE(fixHits);
   const CString externHeaders = texts[kPageExternHeader][IDC_EXTERN_HEADERS];
-  for (const TCHAR* found : {_T("Datei .\\SampleFrame.h, Zeile 6\r\n\t#include\"CommonDialogs.h\"\r\nersetzen durch"),
-                             _T("Datei .\\SampleText.h, Zeile 5\r\n\t#include\"FrameworkWin.h\"\r\nersetzen durch")})
+  for (const TCHAR* found : {_T("Datei .\\SampleFrame.h, Zeile 6\r\n\t#include \"CommonDialogs.h\"\r\nersetzen durch"),
+                             _T("Datei .\\SampleText.h, Zeile 5\r\n\t#include \"FrameworkWin.h\"\r\nersetzen durch")})
     EXPECT_NE(-1, externHeaders.Find(found)) << CStringA(externHeaders).GetString();
   const CString start = texts[kPageStartCode][IDC_START_CODE];
   EXPECT_NE(-1, start.Find(_T("_T(\"LwvSample.tra\")"))) << CStringA(start).GetString();

@@ -50,6 +50,18 @@ CString LineFromBytes(std::string& bytes) {
   return CString(FromNarrow(bytes.data(), bytes.size()));
 }
 
+bool WriteWholeFile(const CString& path, const std::string& bytes) {
+  try {
+    CAtomicFile out;
+    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
+    out.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    out.Commit();
+    return true;
+  } catch (const CException&) {
+    return false;
+  }
+}
+
 }  // namespace lw
 
 CString CFile::GetFileName() const { return lw::NameOf(m_strFileName); }

@@ -157,4 +157,7 @@ CString TitleOf(const CString& path);
 CString FoldFolderCase(const CString& folder);
 // A line's bytes (system code page) as text, without a trailing "\r".
 CString LineFromBytes(std::string& bytes);
+// Writes bytes as a complete new file that then replaces the old one; false
+// when it cannot be written (the old file stays).
+bool WriteWholeFile(const CString& path, const std::string& bytes);
 }  // namespace lw

@@ -99,6 +99,16 @@ TEST(File, AtomicSaveReplacesOnlyOnCommit) {
   EXPECT_EQ(CFileException::badPath, error.m_cause);
 }
 
+TEST(File, WholeFileReplacesTheOldOrLeavesIt) {
+  const CString path = Scratch() + _T("whole.txt");
+  WriteText(path, "old");
+  EXPECT_TRUE(lw::WriteWholeFile(path, "new\r\n"));
+  EXPECT_EQ("new\r\n", ReadText(path));
+  EXPECT_TRUE(lw::WriteWholeFile(path, ""));
+  EXPECT_EQ("", ReadText(path));
+  EXPECT_FALSE(lw::WriteWholeFile(Scratch() + _T("missing\\whole.txt"), "x"));
+}
+
 TEST(File, StdioLinesAndFileFind) {
   CString path = Scratch() + _T("lines.txt");
   {

@@ -27,10 +27,13 @@ bool CIncludeNode::Parse(CCppTokenList* tokens, int* position, int end) {
   }
   m_argsText.Format(_T("Args [%s] "), (LPCTSTR)m_target);
 
+  // The tokens joined without separators, but with one blank after
+  // "include": "#include MY_HEADER" must stay a directive when pasted.
   m_lineText.Empty();
   CString words;
   for (int i = start; i < directiveEnd; ++i) {
     const CCppToken* token = tokens->GetTokenPtr(i);
+    if (i == argsStart) m_lineText += _T(" ");
     if (token->GetKind() == kTokenString)
       m_lineText += _T("\"") + token->GetText() + _T("\"");
     else

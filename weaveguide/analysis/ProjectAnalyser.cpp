@@ -32,7 +32,6 @@ void CProjectAnalyser::Scan(CProjectFileList* files, CSegmentedProgress* progres
   m_externalClasses.DeleteAll();
   m_projectClasses.DeleteAll();
   m_includes.DeleteAll();
-  m_unreadable.RemoveAll();
   auto step = [progress]() {
     if (progress) progress->Step(0);
   };
@@ -62,15 +61,9 @@ CCppTokenList* CProjectAnalyser::OpenTokens(const CString& file) {
   if (!finder.FindFile(path)) return nullptr;
   finder.FindNextFile();
   if (finder.IsDirectory()) return nullptr;
-  try {
-    // The name found on disk, so that a name in other case opens natively too.
-    return new CCppTokenList(finder.GetFilePath(), file);
-  } catch (const CException&) {
-    bool listed = false;
-    for (const CString& name : m_unreadable) listed = listed || name == file;
-    if (!listed) m_unreadable.Add(file);
-    return nullptr;
-  }
+  // The name found on disk, so that a name in other case opens natively too.
+  // A file that exists but cannot be read throws and ends the scan.
+  return new CCppTokenList(finder.GetFilePath(), file);
 }
 
 void CProjectAnalyser::CollectClasses(const CString& file) {

@@ -19,8 +19,8 @@ class CProjectAnalyser {
   CProjectAnalyser& operator=(const CProjectAnalyser&) = delete;
 
   // Runs every phase over the project's headers and sources; progress may be
-  // null. Files that do not exist are skipped; files that exist but cannot
-  // be read are skipped and listed in GetUnreadableFiles.
+  // null. Files that do not exist are skipped; a file that exists but cannot
+  // be read throws the file exception that ends the scan.
   void Scan(CProjectFileList* files, CSegmentedProgress* progress);
 
   bool HasFixHits() const { return m_fixHits && !m_fixHits->IsEmpty(); }
@@ -45,10 +45,9 @@ class CProjectAnalyser {
   // CFixHit elements; null before the first matching.
   const COwningObList* GetFixHits() const { return m_fixHits; }
   CFixHit* FixHitAt(INT_PTR index) const;
-  const CStringArray& GetUnreadableFiles() const { return m_unreadable; }
 
  private:
-  // The file's token list, or null when it does not exist or cannot be read.
+  // The file's token list, or null when it does not exist.
   CCppTokenList* OpenTokens(const CString& file);
 
   CProjectFileList* m_files = nullptr;  // not owned
@@ -57,5 +56,4 @@ class CProjectAnalyser {
   CIncludeList m_includes;
   CObList m_externIncludes;
   COwningObList* m_fixHits = nullptr;
-  CStringArray m_unreadable;
 };

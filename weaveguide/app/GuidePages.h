@@ -27,6 +27,10 @@ class CGuidePage : public CPropertyPageEx {
   CIntegrationSettings& Settings() const;
   void PostWizardButtons(int buttons);
   void ShowItem(int id, bool shown);
+  // Makes the read-only snippet box id tall enough for every line of its
+  // text above its horizontal scroll bar; controls below it move down by as
+  // much. Never shrinks it.
+  void FitSnippetBox(int id);
 
   UINT m_pageId;
 };

@@ -27,11 +27,15 @@ CHeaderToStdafxPage::CHeaderToStdafxPage() : CGuidePage(IDD_HEADER_TO_STDAFX, 21
 
 void CHeaderToStdafxPage::Compose() {
   SetDlgItemText(IDC_INCLUDE_LINES, GuideIncludeLines(Settings(), kHeaderFramework));
+  FitSnippetBox(IDC_INCLUDE_LINES);
 }
 
 CIncludeSDKHeaderPage::CIncludeSDKHeaderPage() : CGuidePage(IDD_INCLUDE_SDK_HEADER, 238, 239) {}
 
-void CIncludeSDKHeaderPage::Compose() { SetDlgItemText(IDC_INCLUDE_LINES, GuideIncludeLines(Settings(), kHeaderSdk)); }
+void CIncludeSDKHeaderPage::Compose() {
+  SetDlgItemText(IDC_INCLUDE_LINES, GuideIncludeLines(Settings(), kHeaderSdk));
+  FitSnippetBox(IDC_INCLUDE_LINES);
+}
 
 CVirtFuncPage::CVirtFuncPage() : CGuidePage(IDD_VIRT_FUNC, 214, 215) {}
 
@@ -53,7 +57,10 @@ void CAddHandlerPage::Compose() {
   SetDlgItemText(IDC_SWITCH_PROMPT, GuideProgramStrings().Load(GuideSwitchCallPromptId(Settings())));
   const bool shown = GuideShowsSwitchCall(Settings());
   ShowItem(IDC_SWITCH_CALL, shown);
-  if (shown) SetDlgItemText(IDC_SWITCH_CALL, GuideSwitchCall(Settings()));
+  if (shown) {
+    SetDlgItemText(IDC_SWITCH_CALL, GuideSwitchCall(Settings()));
+    FitSnippetBox(IDC_SWITCH_CALL);
+  }
 }
 
 CStartLwvCodePage::CStartLwvCodePage() : CGuidePage(IDD_START_CODE, 242, 243) {}

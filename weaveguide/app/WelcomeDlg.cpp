@@ -42,7 +42,9 @@ void CWelcomeDlg::DrawStaticText(CDC& dc, int id) {
   HGDIOBJ font = reinterpret_cast<HGDIOBJ>(control->SendMessage(WM_GETFONT));
   HGDIOBJ previous = font ? dc.SelectObject(font) : nullptr;
   dc.SetBkMode(TRANSPARENT);
-  dc.TextOut(rect.left, rect.top, text);
+  // From the control's top-left corner, wrapped at its right edge as the
+  // control itself would show the text.
+  dc.DrawText(text, &rect, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   if (previous) dc.SelectObject(previous);
 }
 

@@ -114,13 +114,17 @@ UINT GuideTestInstructionsId(const CIntegrationSettings& s) {
   return s.m_menu ? kStrTestWithMenu : kStrTestWithoutMenu;
 }
 
+CString GuideFixMacroLine(const CIntegrationSettings& s, const CFixHit& hit) {
+  return s.m_preprocessor ? _T("\t#ifdef _LINGOWEAVE\r\n\t") + hit.m_macroText + _T("\r\n\t#endif")
+                          : _T("\t") + hit.m_macroText;
+}
+
 CString GuideFixMacroList(const CIntegrationSettings& s, const CGuideStrings& strings) {
   CString list;
   const CProjectAnalyser* analyser = s.GetScanResults();
   if (!analyser) return list;
   for (INT_PTR i = 0; const CFixHit* hit = analyser->FixHitAt(i); ++i) {
-    CString macroLine = s.m_preprocessor ? _T("\t#ifdef _LINGOWEAVE\r\n\t") + hit->m_macroText + _T("\r\n\t#endif")
-                                         : _T("\t") + hit->m_macroText;
+    CString macroLine = GuideFixMacroLine(s, *hit);
     list += GuideEntry(strings, kStrFixMacroEntry,
                        {hit->m_member->m_fileName, hit->m_member->m_line + 1, hit->m_class->GetName(),
                         hit->m_member->m_declText, macroLine}) +

@@ -31,6 +31,11 @@ CString GuideSwitchCall(const CIntegrationSettings& settings);
 
 UINT GuideTestInstructionsId(const CIntegrationSettings& settings);
 
+class CFixHit;
+
+// The lines to add to the hit's class for its macro.
+CString GuideFixMacroLine(const CIntegrationSettings& settings, const CFixHit& hit);
+
 // One entry per fix hit or extern include of the settings' analyser, each
 // followed by an empty line; empty without a finished scan.
 CString GuideFixMacroList(const CIntegrationSettings& settings, const CGuideStrings& strings);

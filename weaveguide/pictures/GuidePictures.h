@@ -11,9 +11,12 @@
 
 namespace guidepic {
 
-// The watermark is tiled 2 x 2 over the welcome dialog.
+// The watermark's top 315 rows are tiled 2 x 2 over the welcome dialog. The
+// sheet draws the whole picture behind its last page (which has no header)
+// down to the line above the buttons and fills what the picture leaves with
+// its top-left pixel: it is tall enough that nothing is left.
 const int kWatermarkWidth = 500;
-const int kWatermarkHeight = 315;
+const int kWatermarkHeight = 480;
 // The header picture is a woven ribbon for the left margin of the page
 // header: the sheet (Wizard97 in the flag's version 4.71 value) draws it from
 // the header's top-left corner, cut to the header's height, fills the rest of

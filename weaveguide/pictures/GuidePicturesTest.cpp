@@ -24,8 +24,8 @@ TEST(GuidePicturesTest, SizesAsTheDialogsTileAndShowThem) {
     const char* name;
     uint32_t width, height;
   } rows[] = {
-      {"Watermark.bmp", 500, 315},
-      {"WatermarkLow.bmp", 500, 315},
+      {"Watermark.bmp", 500, 480},
+      {"WatermarkLow.bmp", 500, 480},
       {"Header.bmp", 16, 96},
       {"HeaderLow.bmp", 16, 96},
   };

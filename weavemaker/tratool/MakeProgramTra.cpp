@@ -53,15 +53,7 @@ bool WriteDepfile(const CString& path, const CString& target, const std::vector<
     text += " \\\n  " + escaped;
   }
   text += "\n";
-  try {
-    CAtomicFile out;
-    if (!out.Open(path, CFile::modeCreate | CFile::modeWrite)) return false;
-    out.Write(text.data(), static_cast<UINT>(text.size()));
-    out.Commit();
-    return true;
-  } catch (const CException&) {
-    return false;
-  }
+  return lw::WriteWholeFile(path, text);
 }
 
 }  // namespace

@@ -378,8 +378,30 @@ TEST(Include, TextsAndLine) {
   EXPECT_EQ(1, include.m_line);
   EXPECT_EQ(".\\View.cpp", S(include.m_fileName));
   EXPECT_EQ("Args [Doc.h] ", S(include.m_argsText));
-  EXPECT_EQ("#include\"Doc.h\"", S(include.m_lineText));
+  EXPECT_EQ("#include \"Doc.h\"", S(include.m_lineText));
   EXPECT_EQ("File .\\View.cpp Line 2 Args Args [Doc.h] #_include_Doc.h_", S(include.m_description));
+}
+
+// The line text is pasted back into sources: one blank after "include", the
+// rest joined as the tokens stand.
+TEST(Include, LineTextStaysADirective) {
+  struct Case {
+    const char* source;
+    const char* lineText;
+  } cases[] = {
+      {"#include MY_HEADER\n", "#include MY_HEADER"},
+      {"#include \"Doc.h\"\n", "#include \"Doc.h\""},
+      {"#include<afxwin.h>\n", "#include <afxwin.h>"},
+      {"# include   \"x.h\"\n", "#include \"x.h\""},
+      {"#include\n", "#include"},
+  };
+  for (const Case& c : cases) {
+    auto tokens = Tokenize(c.source);
+    CIncludeNode include;
+    int pos = 0;
+    include.Parse(tokens.get(), &pos, tokens->GetCount());
+    EXPECT_EQ(c.lineText, S(include.m_lineText)) << c.source;
+  }
 }
 
 TEST(Include, IncludeAtALineStartHasNoArguments) {

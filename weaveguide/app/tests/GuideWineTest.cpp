@@ -163,6 +163,35 @@ std::set<COLORREF> HeaderPictureColours() {
   return colours;
 }
 
+// The last page has no header and stands on the watermark: the sheet paints
+// the picture down to the line above its buttons and fills what the picture
+// leaves with its top-left pixel (the woven band's colour) across the
+// picture's width. The picture covers it all: right of the band (80 pixels)
+// no pixel above the line has that colour.
+void ExpectWatermarkCoversTheLastPage(HWND sheet) {
+  const bool high = GuideUsesHighColourPictures(CWeaveGuideApp::ScreenColourBits());
+  HBITMAP mark = LoadBitmap(GetModuleHandle(nullptr), MAKEINTRESOURCE(high ? IDB_WATERMARK : IDB_WATERMARK_LOW));
+  ASSERT_NE(nullptr, mark);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, mark);
+  const COLORREF corner = GetPixel(memory, 0, 0);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAP size = {};
+  GetObject(mark, sizeof(size), &size);
+  DeleteObject(mark);
+  RECT line;
+  GetWindowRect(GetDlgItem(sheet, 0x3026), &line);  // the sheet's line above the buttons
+  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&line), 2);
+  const PaintedClient painted = PaintClient(sheet);
+  int filled = 0;
+  for (int y = 0; y < std::min<int>(line.top, painted.height); ++y)
+    for (int x = 120; x < std::min<int>(size.bmWidth, painted.width); ++x) filled += painted.At(x, y) == corner;
+  EXPECT_EQ(0, filled) << "band colour right of the band above the line at " << line.top;
+}
+
 // Where the sheet painted the header picture and the lines of header text
 // (title, subtitle), in client pixels above the page.
 struct HeaderLayout {
@@ -219,6 +248,116 @@ void ExpectHeaderTextClearOfPicture(HWND sheet) {
     EXPECT_FALSE(common.IntersectRect(line, header.picture))
         << "text " << ::testing::PrintToString(line) << " over the picture "
         << ::testing::PrintToString(header.picture);
+  }
+}
+
+// A text's size in the control's own font; wrapped at width when it is > 0.
+CSize TextExtent(HWND control, const CString& text, int width) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(control, WM_GETFONT, 0, 0)));
+  RECT rect = {0, 0, width > 0 ? width : 0, 0};
+  DrawText(dc, text, -1, &rect, DT_CALCRECT | DT_NOPREFIX | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return CSize(rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// The welcome dialog draws its texts at the controls' places, wrapped at
+// their right edges: each fits its control, and the control the dialog.
+void ExpectWelcomeTextsFit(HWND welcome) {
+  RECT client;
+  GetClientRect(welcome, &client);
+  for (int id : CWelcomeDlg::kDrawnTexts) {
+    HWND control = GetDlgItem(welcome, id);
+    const CString text = Item(welcome, id);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, welcome, reinterpret_cast<POINT*>(&rect), 2);
+    const CSize size = TextExtent(control, text, rect.right - rect.left);
+    EXPECT_LE(size.cx, rect.right - rect.left) << CStringA(text).GetString();
+    EXPECT_LE(size.cy, rect.bottom - rect.top) << CStringA(text).GetString();
+    EXPECT_LE(rect.right, client.right) << CStringA(text).GetString();
+  }
+}
+
+// The welcome dialog as it is on the screen: every text pixel (black) lies
+// inside one of the drawn texts' controls or a button, so no text runs past
+// its control.
+void ExpectWelcomeTextsInPlace(HWND welcome) {
+  UpdateWindow(welcome);
+  RECT client;
+  GetClientRect(welcome, &client);
+  std::vector<CRect> places;
+  for (HWND child = GetWindow(welcome, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    CRect rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, welcome, reinterpret_cast<POINT*>(&rect), 2);
+    places.push_back(rect);
+  }
+  HDC window = GetDC(welcome);
+  HDC memory = CreateCompatibleDC(window);
+  BITMAPINFO bi = TopDown32(client.right, client.bottom);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(window, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(nullptr, bitmap);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  int outside = 0;
+  CPoint first(-1, -1);
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      if (ColourOf(pixels[y * client.right + x]) != RGB(0, 0, 0)) continue;
+      bool placed = false;
+      for (const CRect& place : places) placed = placed || place.PtInRect(CPoint(x, y));
+      if (!placed && outside++ == 0) first = CPoint(x, y);
+    }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(welcome, window);
+  EXPECT_EQ(0, outside) << "text pixels outside their controls, the first at " << first.x << "," << first.y;
+}
+
+// Every shown static text of the page fits its control, wrapped as the
+// control wraps it.
+void ExpectStaticTextsFit(HWND page) {
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    TCHAR className[32] = {};
+    GetClassName(child, className, 32);
+    const LONG style = GetWindowLong(child, GWL_STYLE);
+    if (lstrcmpi(className, _T("Static")) || !IsWindowVisible(child) || (style & SS_TYPEMASK) > SS_RIGHT) continue;
+    const CString text = lwtest::WindowText(child);
+    RECT client;
+    GetClientRect(child, &client);
+    const CSize size = TextExtent(child, text, client.right);
+    EXPECT_LE(size.cy, client.bottom) << CStringA(text).GetString();
+  }
+}
+
+// The snippet box shows every line of its text, none under its scroll bar.
+void ExpectAllLinesVisible(HWND page, int id) {
+  HWND edit = GetDlgItem(page, id);
+  ASSERT_NE(nullptr, edit);
+  CString text = Item(page, id);
+  const int lines = static_cast<int>(SendMessage(edit, EM_GETLINECOUNT, 0, 0));
+  EXPECT_EQ(text.Replace(_T("\r\n"), _T("\r\n")) + 1, lines) << CStringA(text).GetString();
+  const int lineHeight = TextExtent(edit, _T("#"), 0).cy;
+  RECT client, format;
+  GetClientRect(edit, &client);
+  SendMessage(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const int visible = (std::min(format.bottom, client.bottom) - format.top) / lineHeight;
+  EXPECT_EQ(0, SendMessage(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_GE(visible, lines) << CStringA(text).GetString();
+  // Nothing below the box covers it.
+  RECT box;
+  GetWindowRect(edit, &box);
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect, common;
+    GetWindowRect(child, &rect);
+    if (child != edit && IsWindowVisible(child) && IntersectRect(&common, &rect, &box))
+      ADD_FAILURE() << "control " << GetDlgCtrlID(child) << " over the snippet box " << id;
   }
 }
 
@@ -296,6 +435,8 @@ class GuideWine : public ::testing::Test {
     return When(_T("the welcome dialog"), lwtest::Settled([] { return lwtest::FindOwnDialog(_T("Lingoweave Assistant")); }),
                 [shot](HWND welcome) {
                   if (lwtest::IsPropertySheet(welcome)) ADD_FAILURE() << "the sheet came first";
+                  ExpectWelcomeTextsFit(welcome);
+                  ExpectWelcomeTextsInPlace(welcome);
                   if (*shot) lwtest::SaveScreenshot(welcome, shot);
                   PostMessage(welcome, WM_COMMAND, IDOK, 0);
                 });
@@ -427,10 +568,10 @@ const TCHAR kDemoFixMacros[] =
     _T("\t#ifdef _LINGOWEAVE\r\n\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n\t#endif\r\n\r\n");
 const TCHAR kDemoExternHeaders[] =
     _T("Datei .\\MainFrm.cpp, Zeile 3\r\n")
-    _T("\t#include\"..\\Shared\\Grid.h\"\r\n")
+    _T("\t#include \"..\\Shared\\Grid.h\"\r\n")
     _T("ersetzen durch\r\n")
-    _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include\"..\\Shared\\Grid.h\"\r\n")
-    _T("\t#define CString __X_CString\r\n\t#else\r\n\t#include\"..\\Shared\\Grid.h\"\r\n\t#endif\r\n\r\n");
+    _T("\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include \"..\\Shared\\Grid.h\"\r\n")
+    _T("\t#define CString __X_CString\r\n\t#else\r\n\t#include \"..\\Shared\\Grid.h\"\r\n\t#endif\r\n\r\n");
 
 class GuideWineRoads : public GuideWine {
  protected:
@@ -446,8 +587,21 @@ class GuideWineRoads : public GuideWine {
         back ? Walk(kPageCompletion, kPageCompileProject, road, false) : std::vector<int>{kPageCompletion};
     std::vector<Step> steps = std::move(before);
     std::map<int, std::function<void(HWND)>> allChecks = checks;
-    allChecks.emplace(kPageCompletion,
-                      [](HWND) { EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(lwtest::FindOwnPropertySheet())); });
+    allChecks.emplace(kPageCompletion, [](HWND) {
+      EXPECT_EQ(kButtonBack | kButtonFinish, WizardButtons(lwtest::FindOwnPropertySheet()));
+      ExpectWatermarkCoversTheLastPage(lwtest::FindOwnPropertySheet());
+    });
+    // Every page's texts fit; the snippet boxes show all their lines.
+    for (int page : forward) {
+      std::function<void(HWND)> own = allChecks.count(page) ? allChecks[page] : std::function<void(HWND)>();
+      allChecks[page] = [own, page](HWND wnd) {
+        if (own) own(wnd);
+        SCOPED_TRACE(page);
+        ExpectStaticTextsFit(wnd);
+        if (page == kPageHeaderToStdafx || page == kPageIncludeSdkHeader) ExpectAllLinesVisible(wnd, IDC_INCLUDE_LINES);
+        if (page == kPageAddHandler && Shown(wnd, IDC_SWITCH_CALL)) ExpectAllLinesVisible(wnd, IDC_SWITCH_CALL);
+      };
+    }
     AddForward(steps, a, forward, allChecks, std::move(extras));
     AddBackward(steps, backward);
     steps.push_back(Cancel());
@@ -480,6 +634,7 @@ std::vector<Step> IdeSetupSteps(const char* shot) {
              if (!sheet || !lwtest::ThreadSettled()) return false;
              HWND page = ActivePageWindow(sheet);
              if (!Shown(page, IDC_INTEGRATE)) return false;
+             ExpectStaticTextsFit(page);
              PostMessage(GetDlgItem(page, IDC_INTEGRATE), BM_CLICK, 0, 0);
              return true;
            }),
@@ -594,6 +749,35 @@ TEST_F(GuideWineRoads, UnreadableProjectLeavesBackEnabled) {
   steps.push_back(Cancel());
   RunAssistant(std::move(steps));
   EXPECT_FALSE(GuideSettings().HasFixHits());
+  EXPECT_EQ(nullptr, GuideSettings().GetScanResults());
+}
+
+// A header of the project that exists but cannot be read (another program
+// holds it open without sharing): the file error names it and ends the
+// scan, which is not reported as done; Back leads to the options page.
+TEST_F(GuideWineRoads, UnreadableHeaderEndsTheScan) {
+  lwtest::Watchdog watchdog(60);
+  HANDLE locked = CreateFile(FixtureFolder() + _T("MainFrm.h"), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+  std::vector<Step> steps = {Welcome("")};
+  AddForward(steps, DemoProject(), {kPageCompileProject, kPageChooseIde, kPageOptions}, {});
+  steps.push_back(When(_T("the file error"), lwtest::MessageBoxWith(_T("MainFrm.h")), [](HWND box) {
+    lwtest::SaveScreenshot(box, "guide_de_header_error");
+    PostMessage(box, WM_COMMAND, IDOK, 0);
+  }));
+  steps.push_back(Step(_T("the scan stopped"), [] {
+    HWND sheet = lwtest::FindOwnPropertySheet();
+    if (!sheet || !lwtest::ThreadSettled() || lwtest::FindMessageBox() || ActivePageId(sheet) != kPageScanNow)
+      return false;
+    if (WizardButtons(sheet) != kButtonBack) return false;
+    EXPECT_EQ(GuideProgramStrings().Load(IDS_SCAN_TAKES_TIME), Item(ActivePageWindow(sheet), IDC_SCAN_STATE));
+    return true;
+  }));
+  steps.push_back(Press(kWizBack));
+  steps.push_back(Arrive(kPageOptions));
+  steps.push_back(Cancel());
+  RunAssistant(std::move(steps));
+  CloseHandle(locked);
   EXPECT_EQ(nullptr, GuideSettings().GetScanResults());
 }
 
@@ -718,6 +902,8 @@ TEST_F(GuideWineRoads, InEnglishAfterTheSwitchFromTheWelcomeDialog) {
            [](HWND welcome) {
              EXPECT_EQ(CString(_T("&Begin >")), Item(welcome, IDOK));
              EXPECT_EQ(CString(_T("Language...")), Item(welcome, IDC_LANGUAGE));
+             ExpectWelcomeTextsFit(welcome);
+             ExpectWelcomeTextsInPlace(welcome);
              lwtest::SaveScreenshot(welcome, "guide_en_welcome");
              PostMessage(welcome, WM_COMMAND, IDOK, 0);
            }),

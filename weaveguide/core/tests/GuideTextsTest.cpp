@@ -257,9 +257,9 @@ TEST(GuideTexts, FixMacroAndExternListsOfAScannedProject) {
             "\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n\r\n",
             S(GuideFixMacroList(p.settings, strings)));
   EXPECT_EQ("Datei .\\Demo.cpp, Zeile 3\r\n"
-            "\t#include\"grid/GridCtrl.h\"\r\n"
+            "\t#include \"grid/GridCtrl.h\"\r\n"
             "ersetzen durch\r\n"
-            "\t#undef CString\r\n\t#include\"grid/GridCtrl.h\"\r\n\t#define CString __X_CString\r\n\r\n",
+            "\t#undef CString\r\n\t#include \"grid/GridCtrl.h\"\r\n\t#define CString __X_CString\r\n\r\n",
             S(GuideExternHeaderList(p.settings, strings)));
 
   p.settings.m_preprocessor = true;
@@ -271,10 +271,10 @@ TEST(GuideTexts, FixMacroAndExternListsOfAScannedProject) {
             "\t#ifdef _LINGOWEAVE\r\n\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n\t#endif\r\n\r\n",
             S(GuideFixMacroList(p.settings, strings)));
   EXPECT_EQ("Datei .\\Demo.cpp, Zeile 3\r\n"
-            "\t#include\"grid/GridCtrl.h\"\r\n"
+            "\t#include \"grid/GridCtrl.h\"\r\n"
             "ersetzen durch\r\n"
-            "\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include\"grid/GridCtrl.h\"\r\n"
-            "\t#define CString __X_CString\r\n\t#else\r\n\t#include\"grid/GridCtrl.h\"\r\n\t#endif\r\n\r\n",
+            "\t#ifdef _LINGOWEAVE\r\n\t#undef CString\r\n\t#include \"grid/GridCtrl.h\"\r\n"
+            "\t#define CString __X_CString\r\n\t#else\r\n\t#include \"grid/GridCtrl.h\"\r\n\t#endif\r\n\r\n",
             S(GuideExternHeaderList(p.settings, strings)));
 }
 

@@ -72,6 +72,31 @@ TEST(ProjectScan, AFailedScanDropsTheFindingsOfTheLastOne) {
   EXPECT_FALSE(s.HasFixHits());
 }
 
+#ifndef _WIN32
+// A header that exists but cannot be read ends the scan with a file error
+// that names it; the scan is not reported as done and keeps no findings.
+TEST(ProjectScan, UnreadableHeaderEndsTheScanWithItsReason) {
+  const CString folder = lwtest::ScratchDir("project-scan-unreadable");
+  CIntegrationSettings s;
+  s.m_projectPath = lwtest::WriteFile(folder, "Demo.dsp", kDsp);
+  {
+    // Larger than any source the reader takes; sparse, so it costs no disk.
+    CFile big(folder + _T("Frame.h"), CFile::modeCreate | CFile::modeWrite);
+    big.SetLength(300ull * 1024 * 1024);
+  }
+  RecordingProgress progress;
+  const GuideScanOutcome outcome = GuideScanProject(s, &progress);
+  CFile::Remove(folder + _T("Frame.h"));
+  EXPECT_FALSE(outcome.completed);
+  EXPECT_NE(-1, outcome.error.Find(_T("Frame.h"))) << S(outcome.error);
+  EXPECT_EQ(nullptr, s.GetScanResults());
+  EXPECT_EQ(kButtonBack, GuideScanDoneButtons(outcome.completed));
+  // The bar stopped before its end.
+  ASSERT_FALSE(progress.shown.empty());
+  EXPECT_LT(progress.shown.back(), 100);
+}
+#endif
+
 TEST(GuidePictureChoice, HighColourFromEightBitsOn) {
   struct Case {
     int bits;
