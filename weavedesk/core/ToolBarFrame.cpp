@@ -50,3 +50,18 @@ std::vector<ZweiLine> ZweiGripperLines(const RECT& window, ZweiOrientation orien
       return {};
   }
 }
+
+std::vector<RECT> ZweiEraseBands(const RECT& window, const RECT& client) {
+  const int widen = 5;
+  const RECT outer{window.left - widen, window.top - widen, window.right + widen, window.bottom + widen};
+  RECT inner{client.left + widen, client.top + widen, client.right - widen, client.bottom - widen};
+  // A client too small for both widenings is all band.
+  if (inner.right < inner.left) inner.left = inner.right = (client.left + client.right) / 2;
+  if (inner.bottom < inner.top) inner.top = inner.bottom = (client.top + client.bottom) / 2;
+  return {
+      RECT{outer.left, outer.top, outer.right, inner.top},
+      RECT{outer.left, inner.bottom, outer.right, outer.bottom},
+      RECT{outer.left, inner.top, inner.left, inner.bottom},
+      RECT{inner.right, inner.top, outer.right, inner.bottom},
+  };
+}

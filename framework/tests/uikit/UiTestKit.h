@@ -22,6 +22,9 @@
 //   WindowReaders.h texts, list/combo/list-view/tree items, tab labels, menu
 //                   items and states, child rectangles in dialog units.
 //   Screenshot.h    SaveScreenshot(wnd, "name") into LWV_SCREENSHOT_DIR when set.
+//   MouseDrag.h     DragMouse(bar, from, to): a press (non-client where the
+//                   hit test says so), moves and the release, sent to the
+//                   window that holds the capture; HoverMouse, DoubleClickMouse.
 //
 // Never sleep and then check: wait for the event that shows the outcome
 // (a window, a text, a posted message handled), bounded. Never let a test
@@ -33,6 +36,7 @@
 
 #ifdef _WIN32
 #include "ModalDriver.h"
+#include "MouseDrag.h"
 #include "Screenshot.h"
 #include "WindowFinders.h"
 #include "WindowReaders.h"
