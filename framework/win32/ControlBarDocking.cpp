@@ -88,26 +88,28 @@ void CToolBar::LayoutItems() {
 // is in a row).
 CSize CToolBar::CalcFixedLayout(BOOL horizontal) {
   if (!m_hWnd) return CSize();
-  CSize content;
+  long width = 0;
+  long height = 0;
   const bool laidOutInRow = IsVertical() == FALSE;
   for (int i = 0; i < GetCount(); ++i) {
     CRect item;
     if (!GetItemRect(i, &item)) continue;
+    const bool separator = GetItemID(i) == ID_SEPARATOR;
     if ((horizontal != FALSE) == laidOutInRow) {
-      content.cx = std::max(content.cx, item.right);
-      content.cy = std::max(content.cy, item.bottom);
+      width = std::max(width, item.right);
+      height = std::max(height, item.bottom);
     } else if (horizontal) {
-      content.cx += GetItemID(i) == ID_SEPARATOR ? item.Height() : item.Width();
-      if (GetItemID(i) != ID_SEPARATOR) content.cy = std::max(content.cy, item.Height());
+      width += separator ? item.Height() : item.Width();
+      if (!separator) height = std::max(height, static_cast<long>(item.Height()));
     } else {
-      content.cy += GetItemID(i) == ID_SEPARATOR ? item.Width() : item.Height();
-      if (GetItemID(i) != ID_SEPARATOR) content.cx = std::max(content.cx, item.Width());
+      height += separator ? item.Width() : item.Height();
+      if (!separator) width = std::max(width, static_cast<long>(item.Width()));
     }
   }
   const CRect borders = NonClientBorders();
   // A client that reaches past the window's edge adds nothing there.
-  return CSize(content.cx + std::max(0L, borders.left) + std::max(0L, borders.right),
-               content.cy + std::max(0L, borders.top) + std::max(0L, borders.bottom));
+  return CSize(static_cast<int>(width + std::max(0L, borders.left) + std::max(0L, borders.right)),
+               static_cast<int>(height + std::max(0L, borders.top) + std::max(0L, borders.bottom)));
 }
 
 UINT CToolBar::CommandAt(CPoint point) const {
