@@ -44,8 +44,8 @@ struct ZweiLine {
 // vertical bar; none for a floating bar.
 std::vector<ZweiLine> ZweiGripperLines(const RECT& window, ZweiOrientation orientation);
 
-// The bands the background erase fills: those between the window and the
-// client rectangle (both in client coordinates), widened by 5 pixels on
-// each side, into the client and out of the window. Top, bottom, left, right;
-// none is inverted.
+// The bands the background erase fills: those between the window's and the
+// client rectangle's edges (both in client coordinates), widened by 5 pixels
+// on each side, into the client and out of the window. Top, bottom, left,
+// right; the side bands run the whole height; none is inverted.
 std::vector<RECT> ZweiEraseBands(const RECT& window, const RECT& client);

@@ -100,8 +100,8 @@ TEST(ToolBarFrame, EraseBandsFrameTheClientFiveBeyondEachBorder) {
   const RECT expected[] = {
       {-15, -5, 607, 5},   // top
       {-15, 25, 607, 35},  // bottom
-      {-15, 5, 5, 25},     // left, over the gripper band and 5 into the client
-      {587, 5, 607, 25},   // right
+      {-15, -5, 5, 35},    // left, over the gripper band and 5 into the client
+      {587, -5, 607, 35},  // right
   };
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(expected[i].left, bands[i].left) << i;
@@ -120,6 +120,23 @@ TEST(ToolBarFrame, EraseBandsFrameTheClientFiveBeyondEachBorder) {
   EXPECT_FALSE(covered(300, 5));
   EXPECT_TRUE(covered(300, 4));
   EXPECT_TRUE(covered(591, 29));
+}
+
+// A vertical bar's client reaches 18 pixels past its window's bottom: the
+// bottom band is still 5 pixels into what shows of the client.
+TEST(ToolBarFrame, EraseBandsFollowAClientPastTheWindow) {
+  const RECT client{0, 0, 36, 600};
+  const RECT window{-2, -8, 38, 582};
+  const std::vector<RECT> bands = ZweiEraseBands(window, client);
+  ASSERT_EQ(4u, bands.size());
+  EXPECT_EQ(577, bands[1].top);
+  EXPECT_EQ(605, bands[1].bottom);
+  EXPECT_EQ(-13, bands[0].top);
+  EXPECT_EQ(5, bands[0].bottom);
+  for (const RECT& r : bands) {
+    EXPECT_LE(r.left, r.right);
+    EXPECT_LE(r.top, r.bottom);
+  }
 }
 
 TEST(ToolBarFrame, EraseBandsOfATinyClientCoverItAllWithoutInversion) {
