@@ -7,7 +7,6 @@
 #include "DeskWineFixture.h"
 
 #include <algorithm>
-#include <functional>
 #include <map>
 
 namespace {
@@ -206,25 +205,6 @@ TEST_F(DeskDock, BackgroundEraseFillsTheWidenedBorderBands) {
   }
 }
 
-// The first part (before the line break) of every string of a language
-// file, original to translation.
-std::map<CString, CString> PromptsOf(const CString& path) {
-  std::map<CString, CString> prompts;
-  CTraFile file;
-  if (!LwReadLanguageFile(path, file, LW_READ_WHOLE)) return prompts;
-  std::function<void(const CTraNode*)> walk = [&](const CTraNode* node) {
-    if (node->m_nKind == TRA_STRING) {
-      const int o = node->m_strOriginal.Find(_T('\n'));
-      const int t = node->m_strTranslation.Find(_T('\n'));
-      prompts[o >= 0 ? node->m_strOriginal.Left(o) : node->m_strOriginal] =
-          t >= 0 ? node->m_strTranslation.Left(t) : node->m_strTranslation;
-    }
-    for (int i = 0; i < node->GetChildCount(); ++i) walk(node->GetChild(i));
-  };
-  if (file.GetRootNode()) walk(file.GetRootNode());
-  return prompts;
-}
-
 CString PromptOf(UINT id) {
   CString text;
   text.LoadString(id);
@@ -239,7 +219,7 @@ TEST_F(DeskDock, FlyByShowsEachButtonsPromptInTheStatusBar) {
   Watchdog watchdog(90);
   Start(true);
   const CString folder = LanguageFolder();
-  const std::map<CString, CString> english = PromptsOf(folder + _T("WeaveDeskEN.tra"));
+  const std::map<CString, CString> english = StringPartsOf(folder + _T("WeaveDeskEN.tra"), kPromptPart);
   ASSERT_FALSE(english.empty());
   auto paneText = [&] { return Frame()->GetStatusBar().GetPaneText(0); };
   auto hover = [&](UINT id) {
