@@ -213,6 +213,8 @@ function(lw_setup_test_framework)
     return()
   endif()
   add_library(lw_gtest INTERFACE)
+  # Shared test headers (CStringPrinter.h, TestPaths.h).
+  target_include_directories(lw_gtest INTERFACE ${CMAKE_SOURCE_DIR}/framework/tests)
   if(LW_WINDOWS)
     set(gtest_src /usr/src/googletest)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

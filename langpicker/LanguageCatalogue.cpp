@@ -91,3 +91,26 @@ WORD NamesToLangId(CString lang, CString sublang) {
   if (primaryRow < 0 || subRow < 0) return LANGID_NOT_FOUND;
   return static_cast<WORD>(MAKELANGID(LangValues[primaryRow], SubLangValues[subRow]));
 }
+
+CString LanguageNameOf(WORD langId) {
+  const WORD primary = static_cast<WORD>(langId & 0x3FF);
+  if (primary == 0) return CString();
+  for (int i = 0; i < LANG_NAME_COUNT; ++i) {
+    if (LangValues[i] != primary) continue;
+    const CString upper = CString(LangNames[i]).Mid(5);  // after "LANG_"
+    CString name;
+    bool wordStart = true;
+    for (int k = 0; k < upper.GetLength(); ++k) {
+      const TCHAR c = upper[k];
+      if (c == _T('_')) {
+        name.AppendChar(_T(' '));
+        wordStart = true;
+        continue;
+      }
+      name.AppendChar(wordStart || c < _T('A') || c > _T('Z') ? c : static_cast<TCHAR>(c - _T('A') + _T('a')));
+      wordStart = false;
+    }
+    return name;
+  }
+  return CString();
+}

@@ -48,3 +48,8 @@ int FindSubLangName(LPCTSTR name);
 // MAKELANGID of the two values named by a "LANG_..." and a "SUBLANG_..."
 // name; LANGID_NOT_FOUND when either name is in no table.
 WORD NamesToLangId(CString lang, CString sublang);
+
+// The name of a LANGID's primary language as the catalogue writes it,
+// words capitalised ("LANG_GERMAN" gives "German"); "" for the neutral
+// language and for a language the catalogue does not name.
+CString LanguageNameOf(WORD langId);

@@ -1,24 +1,22 @@
 #include "RcFileSet.h"
 
 CRcFileSet::CRcFileSet(const CString* paths, int count, IResProgress* progress, int from, int to,
-                       CResProblemLog* log) {
+                       CResProblemLog* log, const CString* names) {
   if (!paths || count <= 0) return;
   const int step = (to - from) / count;
   ScriptBuffers buffers;  // each script is read into the memory of the one before
   for (int k = 0; k < count; ++k) {
     if (progress && k > 0) progress->SetPos(from + k * step);
+    const CString& name = names ? names[k] : paths[k];
     try {
       // Read straight behind the scripts before: no list per script to copy.
-      if (!m_list) {
-        std::unique_ptr<CSourceTokenList> list(new CSourceTokenList());
-        list->AppendFile(paths[k], &buffers);
-        m_list = std::move(list);
-      } else {
-        m_list->AppendFile(paths[k], &buffers);
-      }
+      if (!m_list) m_list.reset(new CSourceTokenList());
+      m_list->AppendFile(paths[k], &buffers, name);
     } catch (const CException&) {
       if (!log) throw;
-      log->AddLine(kMsgScriptUnreadable, paths[k]);
+      log->AddLine(kMsgScriptUnreadable, name);
+      m_unreadable = name;
+      return;
     }
   }
 }

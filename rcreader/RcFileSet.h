@@ -11,9 +11,11 @@ class CRcFileSet {
  public:
   // Reads every script; moves progress (when given) from..to between them.
   // Without a log, throws CFileException when a script cannot be read; with
-  // one, such a script is a line of the log and the others are read.
+  // one, the first such script is a line of the log, reading stops there
+  // and Unreadable names it. names (count of them, when given) are how the
+  // tokens and so the log name the scripts.
   CRcFileSet(const CString* paths, int count, IResProgress* progress, int from, int to,
-             CResProblemLog* log = nullptr);
+             CResProblemLog* log = nullptr, const CString* names = nullptr);
   CRcFileSet(const CRcFileSet&) = delete;
   CRcFileSet& operator=(const CRcFileSet&) = delete;
 
@@ -23,7 +25,10 @@ class CRcFileSet {
   std::unique_ptr<CResFile> BuildResFile(CResProblemLog& log, bool addSwitchDialog = false);
   // Null when the set was made without a path.
   const CSourceTokenList* GetTokenList() const { return m_list.get(); }
+  // The script that could not be read (its name), or "".
+  const CString& Unreadable() const { return m_unreadable; }
 
  private:
   std::unique_ptr<CSourceTokenList> m_list;
+  CString m_unreadable;
 };

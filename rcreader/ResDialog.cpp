@@ -7,6 +7,7 @@ int CResDialog::Parse(const CSourceTokenList* list, int start, CResProblemLog& l
   ++m_pos;  // BEGIN or "{"
   std::vector<int> starts;
   while (!IsClose()) {
+    log.CountStep();
     if (AtEnd() || log.RunOffs().IsRunOff(CResRunOffMemo::kDialogBody, m_pos)) {
       log.RunOffs().MarkRunOff(CResRunOffMemo::kDialogBody, starts);
       return kResParseFailed;  // the list ended inside the dialog

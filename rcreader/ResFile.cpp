@@ -14,10 +14,12 @@ int CResFile::Parse(const CSourceTokenList* list, int start, CResProblemLog& log
   int i = start < 0 ? 0 : start;
   const int count = list->GetCount();
   while (i < count) {
+    log.CountStep();
     const CString& word = list->GetText(i);
     std::unique_ptr<CResItem> item;
     CResGroup* group = nullptr;
-    int from = i - 1, keyword = i;
+    // The id before the keyword: one token, or two for 0x80 or 128L.
+    int from = i >= 2 && NumberTokens(i - 2) == 2 ? i - 2 : i - 1, keyword = i;
     if (word == _T("DIALOG") || word == _T("DIALOGEX")) {
       item.reset(new CResDialog());
       group = &m_dialogs;

@@ -71,6 +71,12 @@ bool CResItem::ExpectComma() {
   return true;
 }
 
+int CResItem::NumberTokens(int at) const {
+  if (Kind(at) != kTokenNumber) return 0;
+  if (Text(at) == _T("0") && IsHexTail(at + 1)) return 2;
+  return IsNumberSuffix(at + 1) ? 2 : 1;
+}
+
 bool CResItem::ParseInteger(int& value) {
   int start = m_pos;
   bool negative = false;
@@ -78,13 +84,19 @@ bool CResItem::ParseInteger(int& value) {
     negative = true;
     ++m_pos;
   }
-  if (Kind() != kTokenNumber) {
+  const int tokens = NumberTokens(m_pos);
+  if (tokens == 0) {
     m_pos = start;
     return false;
   }
-  value = ResTextToLong(negative ? _T("-") + Text() : Text());
-  ++m_pos;
-  if (IsNumberSuffix(m_pos)) ++m_pos;
+  if (IsHexTail(m_pos + 1) && tokens == 2) {
+    // As the resource compiler reads it: the low 32 bits, two's complement.
+    const DWORD bits = ResTextToULong(Text() + Text(m_pos + 1));
+    value = static_cast<int>(negative ? 0u - bits : bits);
+  } else {
+    value = ResTextToLong(negative ? _T("-") + Text() : Text());
+  }
+  m_pos += tokens;
   return true;
 }
 
@@ -100,12 +112,13 @@ bool CResItem::ParseIdOrText(CString& text) {
     m_pos = start;
     return false;
   }
-  text += Text();
-  ++m_pos;
+  // A number comes out as written, with its hexadecimal prefix and suffix.
+  const int first = NumberTokens(m_pos);
+  for (int i = 0; i < (first > 0 ? first : 1); ++i) text += Text(m_pos++);
   if (Is(_T("+")) && Kind(m_pos + 1) == kTokenNumber) {
     text += _T("+");
-    text += Text(m_pos + 1);
-    m_pos += 2;
+    ++m_pos;
+    for (int i = NumberTokens(m_pos); i > 0; --i) text += Text(m_pos++);
   }
   return true;
 }

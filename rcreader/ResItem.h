@@ -57,6 +57,9 @@ class CResItem {
   // An identifier that is the suffix (L, U, UL, ...) of the decimal number
   // before it, a token of its own.
   bool IsNumberSuffix(int at) const { return Kind(at) == kTokenIdentifier && ResIsNumberSuffix(Text(at)); }
+  // How many tokens the number at at is made of: 0 for none, 2 for a
+  // hexadecimal number (0 and its tail) or a decimal one with a suffix.
+  int NumberTokens(int at) const;
 
   const CSourceTokenList* m_list = nullptr;
   int m_pos = 0;

@@ -8,19 +8,23 @@ namespace {
 // and parsing goes on one token after its first token.
 int ParseMenuBody(const CSourceTokenList* list, int pos, CResProblemLog& log, ResMenuNesting& nesting,
                   CResEntryList<CResMenuEntry>& entries, UINT message) {
-  // The top level remembers where it ran off the end of the list.
   const bool top = message == kMsgMenuError;
-  std::vector<int> starts;
+  const size_t base = nesting.openStarts.size();
   for (;;) {
-    if (pos >= list->GetCount()) nesting.givenUp = true;  // the list ended inside the menu
-    if (top && log.RunOffs().IsRunOff(CResRunOffMemo::kMenuBody, pos)) nesting.givenUp = true;
+    log.CountStep();
+    if (pos >= list->GetCount() || log.RunOffs().IsRunOff(CResRunOffMemo::kMenuBody, pos))
+      nesting.givenUp = nesting.ranOff = true;
     if (nesting.givenUp) {
-      if (top) log.RunOffs().MarkRunOff(CResRunOffMemo::kMenuBody, starts);
+      if (top && nesting.ranOff) log.RunOffs().MarkRunOff(CResRunOffMemo::kMenuBody, nesting.openStarts);
+      if (top) nesting.openStarts.clear();
       return kResParseFailed;
     }
-    if (top) starts.push_back(pos);
+    nesting.openStarts.push_back(pos);
     const CString& word = list->GetText(pos);
-    if (word == _T("END") || word == _T("}")) return pos + 1;
+    if (word == _T("END") || word == _T("}")) {
+      nesting.openStarts.resize(base);
+      return pos + 1;
+    }
     std::unique_ptr<CResMenuEntry> entry;
     if (word == _T("MENUITEM")) entry.reset(new CResMenuItem());
     else if (word == _T("POPUP")) entry.reset(new CResPopup(&nesting));
@@ -32,6 +36,48 @@ int ParseMenuBody(const CSourceTokenList* list, int pos, CResProblemLog& log, Re
       log.Add(message, *list, pos);
       ++pos;
     }
+  }
+}
+
+// Follows a popup body too deep to keep, from its first entry, through the
+// popups nested in it, keeping no entry and logging nothing: whether it
+// closes. The entry starts of the bodies still open when the list ends are
+// left in nesting.openStarts; where a body closes is remembered, so a later
+// menu reaching it steps over it at once.
+bool WalkDeepBody(const CSourceTokenList* list, int pos, CResProblemLog& log, ResMenuNesting& nesting) {
+  struct Open {
+    int firstEntry;
+    size_t startsBase;
+  };
+  if (log.RunOffs().PopupBodyEnd(pos) >= 0) return true;
+  std::vector<Open> open{{pos, nesting.openStarts.size()}};
+  for (;;) {
+    log.CountStep();
+    if (pos >= list->GetCount() || log.RunOffs().IsRunOff(CResRunOffMemo::kMenuBody, pos)) return false;
+    nesting.openStarts.push_back(pos);
+    const CString& word = list->GetText(pos);
+    if (word == _T("END") || word == _T("}")) {
+      log.RunOffs().SetPopupBodyEnd(open.back().firstEntry, pos + 1);
+      nesting.openStarts.resize(open.back().startsBase);
+      open.pop_back();
+      if (open.empty()) return true;
+      ++pos;
+      continue;
+    }
+    int next = kResParseFailed;
+    if (word == _T("MENUITEM")) {
+      next = CResMenuItem().Parse(list, pos, log);
+    } else if (word == _T("POPUP")) {
+      int first = CResPopup().ParseOpening(list, pos);
+      if (first != kResParseFailed) {
+        next = log.RunOffs().PopupBodyEnd(first);
+        if (next < 0) {
+          open.push_back({first, nesting.openStarts.size()});
+          next = first;
+        }
+      }
+    }
+    pos = next != kResParseFailed ? next : pos + 1;
   }
 }
 
@@ -82,19 +128,28 @@ bool CResPopup::ParseHeader() {
   return ParseItemOptions();
 }
 
-int CResPopup::Parse(const CSourceTokenList* list, int start, CResProblemLog& log) {
+int CResPopup::ParseOpening(const CSourceTokenList* list, int start) {
   Begin(list, start);
   if (!ParseHeader() || !IsOpen()) return kResParseFailed;
+  return m_pos + 1;
+}
+
+int CResPopup::Parse(const CSourceTokenList* list, int start, CResProblemLog& log) {
+  const int first = ParseOpening(list, start);
+  if (first == kResParseFailed) return kResParseFailed;
   ResMenuNesting alone;
   ResMenuNesting& nesting = m_nesting ? *m_nesting : alone;
   if (nesting.givenUp) return kResParseFailed;
   if (nesting.depth >= kMaxDepth) {
     nesting.givenUp = true;
     log.Add(kMsgMenuTooDeep, *m_list, m_pos);
+    // Whether the menu also runs off the list decides what a later
+    // statement starting inside it may skip.
+    nesting.ranOff = !WalkDeepBody(m_list, first, log, nesting);
     return kResParseFailed;
   }
   ++nesting.depth;
-  m_pos = ParseMenuBody(m_list, m_pos + 1, log, nesting, m_entries, kMsgMenuItemError);
+  m_pos = ParseMenuBody(m_list, first, log, nesting, m_entries, kMsgMenuItemError);
   --nesting.depth;
   return m_pos;
 }

@@ -4,6 +4,8 @@
 #include "ResEntryList.h"
 #include "ResItem.h"
 
+#include <vector>
+
 class IResLibraryCapture;
 
 class CResMenuEntry : public CResItem {
@@ -28,10 +30,15 @@ class CResMenuItem : public CResMenuEntry {
 
 // How deep popups nest, and whether the whole menu is given up: popups
 // nested too deep, or the list ending inside the menu, fail every level at
-// once instead of reading the rest again from each level.
+// once instead of reading the rest again from each level. The entry starts
+// of every open body are kept, so that a menu that ran off the end of the
+// list marks them all: a later statement reaching one fails at once, however
+// deep it reached it.
 struct ResMenuNesting {
   int depth = 0;
   bool givenUp = false;
+  bool ranOff = false;
+  std::vector<int> openStarts;
 };
 
 class CResPopup : public CResMenuEntry {
@@ -45,6 +52,9 @@ class CResPopup : public CResMenuEntry {
   CTraNode* CreateNode(CTraNode* parent) override;
 
   bool ParseHeader();
+  // The header and the opening BEGIN or "{" from start: the position of the
+  // first entry, or kResParseFailed.
+  int ParseOpening(const CSourceTokenList* list, int start);
   // Appends an entry; false (and the entry dropped) when the popup is full.
   bool AddEntry(std::unique_ptr<CResMenuEntry> entry) { return m_entries.Add(std::move(entry)); }
   int GetEntryCount() const { return m_entries.GetCount(); }

@@ -19,6 +19,7 @@ CString BuiltInResMessage(UINT id) {
     case kMsgTooManyProblems: text = LW_WSTR("!Zu viele Fehler - weitere nicht aufgef\u00FChrt!"); break;
     case kMsgScriptUnreadable: text = LW_WSTR("!Resource-Datei kann nicht gelesen werden!"); break;
     case kMsgCaptureFailed: text = LW_WSTR("!Standard-Dialog konnte nicht vermessen werden!"); break;
+    case kMsgIncludeOutside: text = LW_WSTR("!Eingebundene Resource-Datei ist nicht im Projekt - nicht gelesen!"); break;
     default: return BuiltInSwitchText(id);
   }
   return CString(CStringW(text));

@@ -22,6 +22,7 @@ enum ResMessageId : UINT {
   kMsgTooManyProblems = 176,
   kMsgScriptUnreadable = 177,  // a script that cannot be opened or read
   kMsgCaptureFailed = 178,     // a supplied entry whose live window could not be read
+  kMsgIncludeOutside = 179,    // an included resource script that is not in the project
 };
 
 class IResTextSource {

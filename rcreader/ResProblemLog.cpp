@@ -10,6 +10,10 @@ CString CResProblemLog::MessageText(UINT id) {
 }
 
 void CResProblemLog::Add(UINT messageId, const CSourceTokenList& list, int tokenIndex) {
+  if (m_count > kMaxListed) {  // counted only: no context to make
+    ++m_count;
+    return;
+  }
   if (tokenIndex >= list.GetCount()) tokenIndex = list.GetCount() - 1;
   if (tokenIndex < 0) tokenIndex = 0;
   AddLine(messageId, list.GetErrorContext(tokenIndex));

@@ -3,6 +3,7 @@
 // context of the token, "\r\n".
 #pragma once
 
+#include "ResBlockMap.h"
 #include "ResMessages.h"
 #include "ResRunOffMemo.h"
 #include "SourceTokenList.h"
@@ -30,6 +31,11 @@ class CResProblemLog {
   IResTextSource& Texts() { return *m_texts; }
   // State of the scan the parsers share with the log.
   CResRunOffMemo& RunOffs() { return m_runOffs; }
+  CResBlockMap& Blocks() { return m_blocks; }
+  // One round of a parser's loop over tokens: the work of a scan, which
+  // stays in proportion to the tokens read.
+  void CountStep() { ++m_steps; }
+  long long GetSteps() const { return m_steps; }
 
  private:
   CString MessageText(UINT id);
@@ -40,6 +46,8 @@ class CResProblemLog {
   std::vector<UINT> m_ids;
   int m_count = 0;
   CResRunOffMemo m_runOffs;
+  CResBlockMap m_blocks;
+  long long m_steps = 0;
   // Message texts loaded once per id.
   std::vector<std::pair<UINT, CString>> m_cache;
 };

@@ -2,7 +2,8 @@
 // end of the list without END or "}" fails; a later statement whose body
 // reaches a position from which an earlier body of the same sort ran off
 // would walk the same tokens to the same end, so it fails there at once.
-// This keeps a script full of unclosed statements linear to read.
+// Also where popup bodies walked past the nesting limit end, so that each is
+// walked once. This keeps a script full of unclosed statements linear to read.
 #pragma once
 
 #include <vector>
@@ -11,20 +12,30 @@ class CResRunOffMemo {
  public:
   enum Body { kDialogBody, kStringTableBody, kMenuBody, kBodies };
 
-  bool IsRunOff(Body body, int pos) const {
-    const std::vector<bool>& marks = m_marks[body];
-    return pos >= 0 && static_cast<size_t>(pos) < marks.size() && marks[static_cast<size_t>(pos)];
-  }
+  bool IsRunOff(Body body, int pos) const { return IsMarked(m_marks[body], pos); }
   // Marks the entry positions of a body that ran off.
   void MarkRunOff(Body body, const std::vector<int>& starts) {
-    std::vector<bool>& marks = m_marks[body];
-    for (int pos : starts) {
-      if (pos < 0) continue;
-      if (static_cast<size_t>(pos) >= marks.size()) marks.resize(static_cast<size_t>(pos) + 1, false);
-      marks[static_cast<size_t>(pos)] = true;
-    }
+    for (int pos : starts) Set(m_marks[body], pos, true);
   }
 
+  // The position after the END or "}" of the popup body whose first entry is
+  // at start, or -1 when it has not been walked.
+  int PopupBodyEnd(int start) const { return IsMarked(m_popupEnds, start) ? m_popupEnds[Index(start)] : -1; }
+  void SetPopupBodyEnd(int start, int end) { Set(m_popupEnds, start, end); }
+
  private:
+  static size_t Index(int pos) { return static_cast<size_t>(pos); }
+  template <class T>
+  static bool IsMarked(const std::vector<T>& marks, int pos) {
+    return pos >= 0 && Index(pos) < marks.size() && marks[Index(pos)];
+  }
+  template <class T>
+  static void Set(std::vector<T>& marks, int pos, T value) {
+    if (pos < 0) return;
+    if (Index(pos) >= marks.size()) marks.resize(Index(pos) + 1, T());
+    marks[Index(pos)] = value;
+  }
+
   std::vector<bool> m_marks[kBodies];
+  std::vector<int> m_popupEnds;  // 0: not walked
 };

@@ -1,14 +1,12 @@
 #include "ResSkipBlock.h"
 
-int CResSkipBlock::Parse(const CSourceTokenList* list, int start, CResProblemLog&) {
+int CResSkipBlock::Parse(const CSourceTokenList* list, int start, CResProblemLog& log) {
   Begin(list, start);
-  while (!AtEnd() && !IsOpen()) ++m_pos;
-  if (AtEnd()) return kResParseFailed;
-  ++m_pos;
-  for (int depth = 1; depth > 0; ++m_pos) {
-    if (AtEnd()) return kResParseFailed;  // never closed
-    if (IsOpen()) ++depth;
-    else if (IsClose()) --depth;
-  }
+  log.CountStep();
+  const int open = log.Blocks().NextOpen(*list, start);
+  if (open == CResBlockMap::kNone) return kResParseFailed;
+  const int end = log.Blocks().BlockEnd(*list, open);
+  if (end == CResBlockMap::kNone) return kResParseFailed;  // never closed
+  m_pos = end;
   return m_pos;
 }

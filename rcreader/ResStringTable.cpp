@@ -13,6 +13,7 @@ int CResStringTable::Parse(const CSourceTokenList* list, int start, CResProblemL
   ++m_pos;
   std::vector<int> starts;
   while (!IsClose()) {
+    log.CountStep();
     if (AtEnd() || log.RunOffs().IsRunOff(CResRunOffMemo::kStringTableBody, m_pos)) {
       log.RunOffs().MarkRunOff(CResRunOffMemo::kStringTableBody, starts);
       return kResParseFailed;  // the list ended inside the table

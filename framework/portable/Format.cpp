@@ -11,7 +11,7 @@
 namespace lw {
 namespace {
 
-struct Spec {
+struct Conversion {
   bool left = false, plus = false, space = false, alt = false, zero = false;
   int width = -1;
   int precision = -1;
@@ -26,7 +26,7 @@ void Pad(std::basic_string<Ch>& out, size_t n, Ch c) {
 
 // Appends body (already in Ch) with width and justification.
 template <class Ch>
-void Emit(std::basic_string<Ch>& out, const Spec& sp, const Ch* body, size_t len) {
+void Emit(std::basic_string<Ch>& out, const Conversion& sp, const Ch* body, size_t len) {
   size_t width = sp.width > 0 ? static_cast<size_t>(sp.width) : 0;
   size_t pad = width > len ? width - len : 0;
   if (!sp.left) Pad(out, pad, static_cast<Ch>(sp.zero ? '0' : ' '));
@@ -41,7 +41,7 @@ void EmitAscii(std::basic_string<Ch>& out, const char* s, size_t len) {
 
 // Numbers are formatted by the C library in 8-bit (ASCII only), then widened.
 template <class Ch>
-void EmitNumber(std::basic_string<Ch>& out, const Spec& sp, const char* conv, ...) {
+void EmitNumber(std::basic_string<Ch>& out, const Conversion& sp, const char* conv, ...) {
   char fmt[32];
   char* f = fmt;
   *f++ = '%';
@@ -86,7 +86,7 @@ template <>
 std::string ConvertText<char>(const WCHAR* s, size_t len) { return Narrow(s, len, CP_ACP); }
 
 template <class Ch, class Src>
-void EmitString(std::basic_string<Ch>& out, const Spec& sp, const Src* s) {
+void EmitString(std::basic_string<Ch>& out, const Conversion& sp, const Src* s) {
   static const char kNull[] = "(null)";
   if (!s) {
     std::basic_string<Ch> t = ConvertText<Ch>(kNull, 6);
@@ -109,7 +109,7 @@ void EmitString(std::basic_string<Ch>& out, const Spec& sp, const Src* s) {
 }
 
 template <class Ch>
-void EmitChar(std::basic_string<Ch>& out, const Spec& sp, unsigned code, bool sourceWide) {
+void EmitChar(std::basic_string<Ch>& out, const Conversion& sp, unsigned code, bool sourceWide) {
   Ch c;
   if (std::is_same<Ch, char>::value && sourceWide) {
     WCHAR w = static_cast<WCHAR>(code);
@@ -126,9 +126,9 @@ void EmitChar(std::basic_string<Ch>& out, const Spec& sp, unsigned code, bool so
 }
 
 template <class Ch>
-bool IsWideArg(const Spec& sp, bool upperConv) {
-  if (sp.length == Spec::kH) return false;
-  if (sp.length == Spec::kL) return true;
+bool IsWideArg(const Conversion& sp, bool upperConv) {
+  if (sp.length == Conversion::kH) return false;
+  if (sp.length == Conversion::kL) return true;
   bool own = !std::is_same<Ch, char>::value;
   return upperConv ? !own : own;
 }
@@ -154,7 +154,7 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
       ++p;
       continue;
     }
-    Spec sp;
+    Conversion sp;
     for (;; ++p) {
       if (*p == '-') sp.left = true;
       else if (*p == '+') sp.plus = true;
@@ -193,17 +193,17 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
     }
     if (sp.width > 100000) sp.width = 100000;
     switch (*p) {
-      case 'h': ++p; sp.length = Spec::kH; if (*p == 'h') { ++p; sp.length = Spec::kHH; } break;
-      case 'l': ++p; sp.length = Spec::kL; if (*p == 'l') { ++p; sp.length = Spec::kLL; } break;
-      case 'w': ++p; sp.length = Spec::kL; break;
-      case 'j': ++p; sp.length = Spec::kJ; break;
-      case 'z': ++p; sp.length = Spec::kZ; break;
-      case 't': ++p; sp.length = Spec::kT; break;
-      case 'L': ++p; sp.length = Spec::kBigL; break;
+      case 'h': ++p; sp.length = Conversion::kH; if (*p == 'h') { ++p; sp.length = Conversion::kHH; } break;
+      case 'l': ++p; sp.length = Conversion::kL; if (*p == 'l') { ++p; sp.length = Conversion::kLL; } break;
+      case 'w': ++p; sp.length = Conversion::kL; break;
+      case 'j': ++p; sp.length = Conversion::kJ; break;
+      case 'z': ++p; sp.length = Conversion::kZ; break;
+      case 't': ++p; sp.length = Conversion::kT; break;
+      case 'L': ++p; sp.length = Conversion::kBigL; break;
       case 'I':
-        if (p[1] == '6' && p[2] == '4') { p += 3; sp.length = Spec::kI64; }
-        else if (p[1] == '3' && p[2] == '2') { p += 3; sp.length = Spec::kI32; }
-        else { ++p; sp.length = Spec::kI; }
+        if (p[1] == '6' && p[2] == '4') { p += 3; sp.length = Conversion::kI64; }
+        else if (p[1] == '3' && p[2] == '2') { p += 3; sp.length = Conversion::kI32; }
+        else { ++p; sp.length = Conversion::kI; }
         break;
       default: break;
     }
@@ -217,11 +217,11 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
       case 'd': case 'i': {
         long long v;
         switch (sp.length) {
-          case Spec::kHH: v = static_cast<signed char>(va_arg(ap, int)); break;
-          case Spec::kH: v = static_cast<short>(va_arg(ap, int)); break;
-          case Spec::kL: v = va_arg(ap, long); break;
-          case Spec::kLL: case Spec::kI64: case Spec::kJ: v = va_arg(ap, long long); break;
-          case Spec::kZ: case Spec::kT: case Spec::kI: v = va_arg(ap, intptr_t); break;
+          case Conversion::kHH: v = static_cast<signed char>(va_arg(ap, int)); break;
+          case Conversion::kH: v = static_cast<short>(va_arg(ap, int)); break;
+          case Conversion::kL: v = va_arg(ap, long); break;
+          case Conversion::kLL: case Conversion::kI64: case Conversion::kJ: v = va_arg(ap, long long); break;
+          case Conversion::kZ: case Conversion::kT: case Conversion::kI: v = va_arg(ap, intptr_t); break;
           default: v = va_arg(ap, int); break;
         }
         EmitNumber(out, sp, "lld", v);
@@ -230,11 +230,11 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
       case 'u': case 'x': case 'X': case 'o': {
         unsigned long long v;
         switch (sp.length) {
-          case Spec::kHH: v = static_cast<unsigned char>(va_arg(ap, unsigned)); break;
-          case Spec::kH: v = static_cast<unsigned short>(va_arg(ap, unsigned)); break;
-          case Spec::kL: v = va_arg(ap, unsigned long); break;
-          case Spec::kLL: case Spec::kI64: case Spec::kJ: v = va_arg(ap, unsigned long long); break;
-          case Spec::kZ: case Spec::kT: case Spec::kI: v = va_arg(ap, uintptr_t); break;
+          case Conversion::kHH: v = static_cast<unsigned char>(va_arg(ap, unsigned)); break;
+          case Conversion::kH: v = static_cast<unsigned short>(va_arg(ap, unsigned)); break;
+          case Conversion::kL: v = va_arg(ap, unsigned long); break;
+          case Conversion::kLL: case Conversion::kI64: case Conversion::kJ: v = va_arg(ap, unsigned long long); break;
+          case Conversion::kZ: case Conversion::kT: case Conversion::kI: v = va_arg(ap, uintptr_t); break;
           default: v = va_arg(ap, unsigned); break;
         }
         char c[4] = {'l', 'l', static_cast<char>(conv), 0};
@@ -243,7 +243,7 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
       }
       case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': {
         char c[2] = {static_cast<char>(conv), 0};
-        if (sp.length == Spec::kBigL) {
+        if (sp.length == Conversion::kBigL) {
           double v = static_cast<double>(va_arg(ap, long double));
           EmitNumber(out, sp, c, v);
         } else {
@@ -253,7 +253,7 @@ void FormatAppendV(std::basic_string<Ch>& out, const Ch* format, va_list args) {
       }
       case 'p': {
         void* v = va_arg(ap, void*);
-        Spec ps = sp;
+        Conversion ps = sp;
         ps.precision = static_cast<int>(2 * sizeof(void*));
         EmitNumber(out, ps, "llX", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(v)));
         break;

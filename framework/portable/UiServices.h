@@ -68,6 +68,7 @@ struct LwFontChoice {
 struct LwFlagChoice {
   LANGID langId = 0;
   std::vector<COLORREF> pixels;  // 1024 values after a TRUE answer
+  bool failed = false;  // after a FALSE answer: the picker could not be shown
 };
 
 class CUiServices {
@@ -102,6 +103,11 @@ class CQueuedUiServices : public CUiServices {
   void QueueFontCancel() { m_fontAnswers.push_back({false, LwFontChoice()}); }
   void QueueFlag(const LwFlagChoice& flag) { m_flagAnswers.push_back({true, flag}); }
   void QueueFlagCancel() { m_flagAnswers.push_back({false, LwFlagChoice()}); }
+  void QueueFlagFailure() {
+    LwFlagChoice failed;
+    failed.failed = true;
+    m_flagAnswers.push_back({false, failed});
+  }
 
   int ShowMessage(const CString& text, UINT type) override {
     m_messages.push_back({text, type});
@@ -131,6 +137,7 @@ class CQueuedUiServices : public CUiServices {
   }
   bool PickFlag(LwFlagChoice& flag) override {
     ++m_flagQuestions;
+    if (!m_flagAnswers.empty() && m_flagAnswers.front().second.failed) flag.failed = true;
     return Take(m_flagAnswers, flag);
   }
 

@@ -9,8 +9,8 @@ using namespace bmptest;
 
 namespace {
 
-Spec Picture(int header, int bits, DWORD compression) {
-  Spec s;
+CraftedBmp Picture(int header, int bits, DWORD compression) {
+  CraftedBmp s;
   s.headerSize = header;
   s.width = 7;
   s.height = 5;
@@ -34,7 +34,7 @@ Spec Picture(int header, int bits, DWORD compression) {
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
   int n = 0;
-  auto write = [&](const Spec& s) {
+  auto write = [&](const CraftedBmp& s) {
     const std::vector<BYTE> bytes = Make(s);
     const std::string path = std::string(argv[1]) + "/seed" + std::to_string(n++) + ".bmp";
     FILE* f = std::fopen(path.c_str(), "wb");
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     for (int bits : {16, 32})
       for (DWORD compression : {0u, 3u})
         if (!write(Picture(header, bits, compression))) return 1;
-  Spec topDown = Picture(40, 24, 0);
+  CraftedBmp topDown = Picture(40, 24, 0);
   topDown.topDown = true;
   if (!write(topDown) || !write(Picture(40, 8, 1)) || !write(Picture(40, 4, 2))) return 1;
   return 0;

@@ -10,7 +10,7 @@
 
 namespace bmptest {
 
-struct Spec {
+struct CraftedBmp {
   int headerSize = 40;
   int width = 0;
   int height = 0;  // the picture's height; stored negative when topDown
@@ -38,7 +38,7 @@ inline void Set32(std::vector<BYTE>& out, size_t at, DWORD v) {
   for (int i = 0; i < 4; ++i) out[at + i] = BYTE(v >> (8 * i) & 0xFF);
 }
 
-inline std::vector<BYTE> PixelRows(const Spec& s) {
+inline std::vector<BYTE> PixelRows(const CraftedBmp& s) {
   std::vector<BYTE> out;
   const size_t stride = (size_t(s.width) * s.bits + 31) / 32 * 4;
   for (int r = 0; r < s.height; ++r) {
@@ -60,7 +60,7 @@ inline std::vector<BYTE> PixelRows(const Spec& s) {
   return out;
 }
 
-inline std::vector<BYTE> Make(const Spec& s) {
+inline std::vector<BYTE> Make(const CraftedBmp& s) {
   std::vector<BYTE> out = {'B', 'M'};
   Put32(out, 0);  // file size, set below
   Put32(out, 0);

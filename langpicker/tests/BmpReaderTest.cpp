@@ -24,8 +24,8 @@ std::vector<COLORREF> Expected() {
   return out;
 }
 
-Spec Paletted(int headerSize, int bits) {
-  Spec s;
+CraftedBmp Paletted(int headerSize, int bits) {
+  CraftedBmp s;
   s.headerSize = headerSize;
   s.width = kW;
   s.height = kH;
@@ -38,8 +38,8 @@ Spec Paletted(int headerSize, int bits) {
   return s;
 }
 
-Spec Direct(int headerSize, int bits, DWORD compression = 0) {
-  Spec s;
+CraftedBmp Direct(int headerSize, int bits, DWORD compression = 0) {
+  CraftedBmp s;
   s.headerSize = headerSize;
   s.width = kW;
   s.height = kH;
@@ -70,7 +70,7 @@ Spec Direct(int headerSize, int bits, DWORD compression = 0) {
 
 struct Case {
   const char* name;
-  Spec spec;
+  CraftedBmp bmp;
 };
 
 std::vector<Case> AcceptedFiles() {
@@ -86,16 +86,16 @@ std::vector<Case> AcceptedFiles() {
       cases.push_back({"32 bit bit fields", Direct(header, 32, 3)});
     }
   }
-  Spec topDown = Direct(40, 24);
+  CraftedBmp topDown = Direct(40, 24);
   topDown.topDown = true;
   cases.push_back({"24 bit from the top", topDown});
-  Spec gap = Paletted(40, 8);
+  CraftedBmp gap = Paletted(40, 8);
   gap.gapBeforePixels = 6;
   cases.push_back({"gap before the pixels", gap});
-  Spec zero = Paletted(40, 4);
+  CraftedBmp zero = Paletted(40, 4);
   zero.zeroOffset = true;
   cases.push_back({"no pixel offset", zero});
-  Spec shortTable = Paletted(40, 8);
+  CraftedBmp shortTable = Paletted(40, 8);
   shortTable.table.resize(4);
   shortTable.setClrUsed = true;
   cases.push_back({"colour count 4 of 256", shortTable});
@@ -104,21 +104,21 @@ std::vector<Case> AcceptedFiles() {
 
 TEST(BmpReader, DecodesEveryAcceptedKind) {
   for (const Case& c : AcceptedFiles()) {
-    SCOPED_TRACE(std::string(c.name) + ", header " + std::to_string(c.spec.headerSize) + ", " +
-                 std::to_string(c.spec.bits) + " bits");
+    SCOPED_TRACE(std::string(c.name) + ", header " + std::to_string(c.bmp.headerSize) + ", " +
+                 std::to_string(c.bmp.bits) + " bits");
     LwBmpImage image;
-    ASSERT_EQ(LW_BMP_OK, Read(Make(c.spec), image));
+    ASSERT_EQ(LW_BMP_OK, Read(Make(c.bmp), image));
     EXPECT_EQ(kW, image.width);
     EXPECT_EQ(kH, image.height);
-    EXPECT_EQ(c.spec.bits, image.bitCount);
-    EXPECT_EQ(c.spec.headerSize, image.headerSize);
+    EXPECT_EQ(c.bmp.bits, image.bitCount);
+    EXPECT_EQ(c.bmp.headerSize, image.headerSize);
     EXPECT_EQ(Expected(), image.pixels);
-    EXPECT_EQ(c.spec.table, image.colourTable);
+    EXPECT_EQ(c.bmp.table, image.colourTable);
   }
 }
 
 TEST(BmpReader, OneBitPicturesTakeTheirTwoColours) {
-  Spec s = Paletted(40, 1);
+  CraftedBmp s = Paletted(40, 1);
   LwBmpImage image;
   ASSERT_EQ(LW_BMP_OK, Read(Make(s), image));
   for (int i = 0; i < kW * kH; ++i) EXPECT_EQ(kIndexes[i] == 0 ? kRed : kGreen, image.pixels[i]) << i;
@@ -128,7 +128,7 @@ TEST(BmpReader, OneBitPicturesTakeTheirTwoColours) {
 // RLE8 and RLE4 runs, literals, line ends and moves of a 6 x 3 picture
 // (the streams run from the bottom row; skipped pixels keep colour 0).
 TEST(BmpReader, DecodesRunLengthPictures) {
-  Spec s;
+  CraftedBmp s;
   s.width = 6;
   s.height = 3;
   s.table = {kRed, kGreen, kBlue, kWhite};
@@ -149,7 +149,7 @@ TEST(BmpReader, DecodesRunLengthPictures) {
                                       kGreen, kGreen, kGreen, kBlue, kWhite, kRed};
   EXPECT_EQ(rle8, image.pixels);
 
-  Spec four = s;
+  CraftedBmp four = s;
   four.bits = 4;
   four.compression = 2;
   four.rle = {5, 0x12,           // 1 2 1 2 1
@@ -163,7 +163,7 @@ TEST(BmpReader, DecodesRunLengthPictures) {
 }
 
 TEST(BmpReader, RunsLeavingThePictureAreCut) {
-  Spec s;
+  CraftedBmp s;
   s.width = 2;
   s.height = 2;
   s.table = {kRed, kGreen};
@@ -182,19 +182,19 @@ TEST(BmpReader, RefusesWhatItDoesNotAccept) {
   struct Refusal {
     const char* name;
     LwBmpResult result;
-    Spec spec;
+    CraftedBmp bmp;
     void (*patch)(std::vector<BYTE>&);
   };
-  Spec eightBit = Paletted(40, 8);
-  Spec colour = Direct(40, 24);
-  Spec rle = Paletted(40, 8);
+  CraftedBmp eightBit = Paletted(40, 8);
+  CraftedBmp colour = Direct(40, 24);
+  CraftedBmp rle = Paletted(40, 8);
   rle.compression = 1;
   rle.rle = {0, 1};
-  Spec rleTopDown = rle;
+  CraftedBmp rleTopDown = rle;
   rleTopDown.topDown = true;
-  Spec fields24 = Direct(40, 24);
+  CraftedBmp fields24 = Direct(40, 24);
   fields24.compression = 3;
-  Spec coreSixteen = Direct(12, 16);
+  CraftedBmp coreSixteen = Direct(12, 16);
   const std::vector<Refusal> refusals = {
       {"no BM", LW_BMP_NOT_BITMAP, eightBit, [](std::vector<BYTE>& b) { b[1] = 'A'; }},
       {"header size 20", LW_BMP_BAD_HEADER, eightBit, [](std::vector<BYTE>& b) { Set32(b, 14, 20); }},
@@ -229,7 +229,7 @@ TEST(BmpReader, RefusesWhatItDoesNotAccept) {
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.name);
-    std::vector<BYTE> bytes = Make(r.spec);
+    std::vector<BYTE> bytes = Make(r.bmp);
     if (r.patch) r.patch(bytes);
     LwBmpImage image;
     image.width = 7;
@@ -243,12 +243,12 @@ TEST(BmpReader, RefusesWhatItDoesNotAccept) {
 
 TEST(BmpReader, EveryTruncationIsRefusedOrStaysInside) {
   std::vector<Case> cases = AcceptedFiles();
-  Spec rle = Paletted(40, 8);
+  CraftedBmp rle = Paletted(40, 8);
   rle.compression = 1;
   rle.rle = {5, 1, 0, 0, 5, 2, 0, 0, 5, 3, 0, 1};
   cases.push_back({"RLE8", rle});
   for (const Case& c : cases) {
-    const std::vector<BYTE> whole = Make(c.spec);
+    const std::vector<BYTE> whole = Make(c.bmp);
     const size_t pixelsAt = whole[10] | size_t(whole[11]) << 8;
     for (size_t length = 0; length < whole.size(); ++length) {
       SCOPED_TRACE(std::string(c.name) + " cut to " + std::to_string(length));
@@ -256,14 +256,14 @@ TEST(BmpReader, EveryTruncationIsRefusedOrStaysInside) {
       std::vector<BYTE> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
       LwBmpImage image;
       const LwBmpResult result = Read(cut, image);
-      if (c.spec.compression == 1 && length >= pixelsAt) continue;  // a run-length stream may end early
+      if (c.bmp.compression == 1 && length >= pixelsAt) continue;  // a run-length stream may end early
       EXPECT_NE(LW_BMP_OK, result);
     }
   }
 }
 
 TEST(BmpReader, TheCallersBoundOnPixelsHolds) {
-  Spec s = Direct(40, 24);
+  CraftedBmp s = Direct(40, 24);
   LwBmpImage image;
   EXPECT_EQ(LW_BMP_BAD_SIZE, Read(Make(s), image, kW * kH - 1));
   EXPECT_EQ(LW_BMP_OK, Read(Make(s), image, kW * kH));

@@ -285,4 +285,22 @@ TEST(CatalogueConversion, EveryCountryPairConverts) {
   EXPECT_EQ(0x0407, NamesToLangId(CString(_T("LANG_GERMAN")), CString(_T("SUBLANG_GERMAN"))));
 }
 
+TEST(Catalogue, LanguageNameOfAnId) {
+  struct Case {
+    WORD id;
+    const char* name;
+  } const cases[] = {
+      {0x0407, "German"}, {0x0807, "German"}, {0x040C, "French"}, {0x0409, "English"},
+      {0x0000, ""},       {0x0400, ""},       {0x03FF, ""},  // neutral, and no language of that number
+  };
+  for (const Case& c : cases) EXPECT_EQ(CString(CStringA(c.name)), LanguageNameOf(c.id)) << c.id;
+  // Every named language gives a name in mixed case without underscores.
+  for (int i = 0; i < LANG_NAME_COUNT; ++i) {
+    if (LangValues[i] == 0) continue;
+    const CString name = LanguageNameOf(LangValues[i]);
+    EXPECT_FALSE(name.IsEmpty()) << i;
+    EXPECT_EQ(-1, name.Find(_T('_'))) << i;
+  }
+}
+
 }  // namespace

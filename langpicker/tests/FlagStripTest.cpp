@@ -116,7 +116,7 @@ TEST(FlagStrip, TableFollowsTheCatalogue) {
   for (int i = 0; i < COUNTRY_COUNT; ++i) {
     lw::WString units;
     for (LPCTSTR s = CountryNames[i]; *s; ++s) units.push_back(static_cast<WCHAR>(static_cast<std::make_unsigned_t<TCHAR>>(*s)));
-    EXPECT_TRUE(units == names[static_cast<size_t>(i)]) << i;
+    EXPECT_EQ(units, names[static_cast<size_t>(i)]) << i;
   }
 }
 

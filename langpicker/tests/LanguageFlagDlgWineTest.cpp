@@ -44,7 +44,7 @@ CString Folder() {
 // A picture file of width x height whose pixel colours come from colourAt.
 template <class ColourAt>
 CString WriteBmp(const char* name, int width, int height, int bits, ColourAt colourAt) {
-  bmptest::Spec s;
+  bmptest::CraftedBmp s;
   s.width = width;
   s.height = height;
   s.bits = bits;

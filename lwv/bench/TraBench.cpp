@@ -2,6 +2,8 @@
 // its string index against building the same tree in memory (goal: at most
 // 5 ms and at most 2.5 times the build), then times 1,000,000 string lookups
 // against glibc's dgettext on a .mo file of the same strings made with msgfmt.
+// Each comparison runs its two sides in turns over many rounds.
+#include "PairedRounds.h"
 #include "StringLookup.h"
 #include "TraFile.h"
 
@@ -134,20 +136,20 @@ int main() {
   const double writeTime = Seconds(t0);
 
   // Read + index and the same tree built in memory with the model's own
-  // calls, in turns; the fastest of each (the least disturbed by other load).
-  const int reads = 20;
+  // calls, in turns.
+  const int kReadRounds = 30;
   std::unique_ptr<CTraFile> file;
-  double readTime = 1e9, buildTime = 1e9;
-  for (int r = 0; r < reads; ++r) {
-    t0 = Clock::now();
-    file.reset(new CTraFile);
-    if (!LwReadLanguageFile(traPath, *file, LW_READ_WHOLE)) return 1;
-    file->BuildStringIndex();
-    readTime = std::min(readTime, Seconds(t0));
-    t0 = Clock::now();
-    built = BuildFile();
-    buildTime = std::min(buildTime, Seconds(t0));
-  }
+  bool readFailed = false;
+  const lwbench::PairedRounds reading = lwbench::TimeInTurns(
+      kReadRounds,
+      [&] {
+        file.reset(new CTraFile);
+        if (!LwReadLanguageFile(traPath, *file, LW_READ_WHOLE)) readFailed = true;
+        file->BuildStringIndex();
+      },
+      [&] { built = BuildFile(); });
+  if (readFailed) return 1;
+  const double readTime = reading.a.Min();
 
   // A language switch merges the running file into the new one.
   std::unique_ptr<CTraFile> other(file->Clone());
@@ -170,17 +172,6 @@ int main() {
     order[0].push_back(static_cast<size_t>(i) % keys.size());
     order[1].push_back(static_cast<size_t>(i) * 7919 % keys.size());
   }
-  size_t checksum = 0;
-  double lwvTime[2];
-  for (int o = 0; o < 2; ++o) {
-    t0 = Clock::now();
-    for (size_t k : order[o]) {
-      CString text = keys[k];
-      if (TranslateTextIn(file.get(), text, TRA_PART_WHOLE)) checksum += static_cast<size_t>(text.GetLength());
-    }
-    lwvTime[o] = Seconds(t0);
-  }
-
   if (!WriteMo(dir, count)) {
     std::fprintf(stderr, "msgfmt failed\n");
     return 1;
@@ -198,12 +189,27 @@ int main() {
     std::fprintf(stderr, "dgettext does not translate (got \"%s\")\n", probe);
     return 1;
   }
-  size_t gettextChecksum = 0;
-  double gettextTime[2];
+
+  // Each round looks up a slice of the order on both sides in turn.
+  const int kLookupRounds = 40;
+  const size_t slice = static_cast<size_t>(kLookups / kLookupRounds);
+  size_t checksum = 0, gettextChecksum = 0;
+  lwbench::PairedRounds lookups[2];
   for (int o = 0; o < 2; ++o) {
-    t0 = Clock::now();
-    for (size_t k : order[o]) gettextChecksum += std::strlen(dgettext("lwvbench", narrowKeys[k].c_str()));
-    gettextTime[o] = Seconds(t0);
+    size_t from = 0;
+    lookups[o] = lwbench::TimeInTurns(
+        kLookupRounds,
+        [&] {
+          for (size_t i = from; i < from + slice; ++i) {
+            CString text = keys[order[o][i]];
+            if (TranslateTextIn(file.get(), text, TRA_PART_WHOLE)) checksum += static_cast<size_t>(text.GetLength());
+          }
+        },
+        [&] {
+          for (size_t i = from; i < from + slice; ++i)
+            gettextChecksum += std::strlen(dgettext("lwvbench", narrowKeys[order[o][i]].c_str()));
+          from += slice;
+        });
   }
 
   CFileStatus status;
@@ -211,18 +217,17 @@ int main() {
   std::printf("language file: %d nodes, %d strings, %llu bytes\n", nodes, count, status.m_size);
   std::printf("write:                         %8.2f ms\n", writeTime * 1e3);
   std::printf("version update (merge):        %8.2f ms\n", mergeTime * 1e3);
-  std::printf("build the tree in memory:      %8.2f ms (best of %d)\n", buildTime * 1e3, reads);
-  std::printf("read + string index:           %8.2f ms (best of %d), goal <= %.1f ms: %s\n", readTime * 1e3, reads,
-              kReadGoalMs, readTime * 1e3 <= kReadGoalMs ? "met" : "MISSED");
-  std::printf("ratio read + index / build:    %8.2f, goal <= %.1f: %s\n", readTime / buildTime, kReadGoalRatio,
-              readTime <= kReadGoalRatio * buildTime ? "met" : "MISSED");
+  std::printf("read + string index against building the tree in memory:\n");
+  lwbench::PrintPaired("read + index", "build", reading);
+  std::printf("read + string index:           %8.2f ms (fastest of %d), goal <= %.1f ms: %s\n", readTime * 1e3,
+              kReadRounds, kReadGoalMs, readTime * 1e3 <= kReadGoalMs ? "met" : "MISSED");
+  std::printf("ratio read + index / build:    %8.2f (of the medians), goal <= %.1f: %s\n", reading.RatioOfMedians(),
+              kReadGoalRatio, reading.RatioOfMedians() <= kReadGoalRatio ? "met" : "MISSED");
   const char* names[2] = {"in file order", "scattered"};
   for (int o = 0; o < 2; ++o) {
-    std::printf("%d lookups %s:\n", kLookups, names[o]);
-    std::printf("  lwv string index:            %8.2f ms (%.1f ns each)\n", lwvTime[o] * 1e3, lwvTime[o] * 1e9 / kLookups);
-    std::printf("  glibc dgettext:              %8.2f ms (%.1f ns each)\n", gettextTime[o] * 1e3,
-                gettextTime[o] * 1e9 / kLookups);
-    std::printf("  ratio lwv / dgettext:        %8.2f\n", lwvTime[o] / gettextTime[o]);
+    std::printf("%d lookups %s, %zu per round (%.1f ns each in the fastest rounds):\n", kLookups, names[o], slice,
+                lookups[o].a.Min() * 1e9 / static_cast<double>(slice));
+    lwbench::PrintPaired("lwv", "dgettext", lookups[o]);
   }
   if (checksum != gettextChecksum) std::printf("warning: results differ (%zu vs %zu)\n", checksum, gettextChecksum);
   std::string cleanup = "rm -rf '" + dir + "'";

@@ -90,7 +90,7 @@ TEST_F(Export, WritesBesideTheLanguageFile) {
   AddEntry(file, _T("up.txt"), _T("..\\"), "three");
   CString before = GetCurrentDirectory();
   EXPECT_TRUE(ExportAddOnFilesOf(Save(file)));
-  EXPECT_TRUE(GetCurrentDirectory() == before);
+  EXPECT_EQ(GetCurrentDirectory(), before);
   EXPECT_EQ("one", Contents(m_folder + _T("readme.txt")));
   EXPECT_EQ("two", Contents(m_folder + _T("help\\guide.txt")));
   EXPECT_EQ("three", Contents(m_root + _T("up.txt")));

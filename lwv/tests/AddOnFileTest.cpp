@@ -23,9 +23,9 @@ TEST(AddOnPaths, PartsOfAPath) {
       {_T("a.b\\c.d.e"), _T("c.d.e"), _T("a.b\\"), _T("e")},
   };
   for (const Case& c : cases) {
-    EXPECT_TRUE(GetFileNamePart(c.path) == c.name) << lw::ToNarrow(c.path, lw::StrLen(c.path));
-    EXPECT_TRUE(GetDirectoryPart(c.path) == c.folder) << lw::ToNarrow(c.path, lw::StrLen(c.path));
-    EXPECT_TRUE(GetExtension(c.path) == c.extension) << lw::ToNarrow(c.path, lw::StrLen(c.path));
+    EXPECT_EQ(GetFileNamePart(c.path), c.name) << lw::ToNarrow(c.path, lw::StrLen(c.path));
+    EXPECT_EQ(GetDirectoryPart(c.path), c.folder) << lw::ToNarrow(c.path, lw::StrLen(c.path));
+    EXPECT_EQ(GetExtension(c.path), c.extension) << lw::ToNarrow(c.path, lw::StrLen(c.path));
   }
 }
 
@@ -48,7 +48,7 @@ TEST(AddOnPaths, MakeRelativePath) {
       {_T("C:\\dir\\a.txt"), _T("rel\\app.lwp"), _T("C:\\dir\\a.txt")},
   };
   for (const Case& c : cases)
-    EXPECT_TRUE(MakeRelativePath(c.file, c.base) == c.expected) << lw::ToNarrow(c.file, lw::StrLen(c.file));
+    EXPECT_EQ(MakeRelativePath(c.file, c.base), c.expected) << lw::ToNarrow(c.file, lw::StrLen(c.file));
 }
 
 TEST(AddOnPaths, TimeStampAndCurrentDirectory) {
@@ -59,7 +59,7 @@ TEST(AddOnPaths, TimeStampAndCurrentDirectory) {
   CString here = GetCurrentDirectory();
   EXPECT_FALSE(here.IsEmpty());
   ChangeDirectory(_T("this folder does not exist"));
-  EXPECT_TRUE(GetCurrentDirectory() == here);
+  EXPECT_EQ(GetCurrentDirectory(), here);
 }
 
 class AddOnFiles : public ::testing::Test {
@@ -86,8 +86,8 @@ TEST_F(AddOnFiles, ReadCountsImportsAndReimports) {
   EXPECT_TRUE(file.Reimport(m_dir));
   EXPECT_EQ(2, file.GetImportCounter());
   EXPECT_EQ(7, file.GetLength());
-  EXPECT_TRUE(file.GetStoredPath() == m_dir);
-  EXPECT_FALSE(file.GetDate() == _T("2000-01-01 00:00"));
+  EXPECT_EQ(file.GetStoredPath(), m_dir);
+  EXPECT_NE(file.GetDate(), _T("2000-01-01 00:00"));
   // A failed read leaves everything as it was.
   EXPECT_FALSE(file.Reimport(m_dir + _T("missing\\")));
   EXPECT_EQ(2, file.GetImportCounter());
@@ -114,7 +114,7 @@ TEST_F(AddOnFiles, ExportWritesAndOverwrites) {
   EXPECT_TRUE(file.ExistsAtExportPath());
   CString other = ScratchDir("addon-other");
   EXPECT_TRUE(file.ExportTo(other));
-  EXPECT_TRUE(file.GetStoredPath() == other);
+  EXPECT_EQ(file.GetStoredPath(), other);
   EXPECT_TRUE(FileExists(other + _T("b.txt")));
 }
 
@@ -141,14 +141,14 @@ TEST_F(AddOnFiles, ListLimitsAndOrder) {
   ASSERT_TRUE(small.Add(_T("f.txt"), _T(""), m_dir, _T("first")));
   ASSERT_TRUE(small.Add(_T("g.txt"), _T(""), m_dir, _T("second")));
   ASSERT_TRUE(small.Add(_T("f.txt"), _T(""), m_dir, _T("third")));
-  EXPECT_TRUE(small.GetAt(0)->GetDescription() == _T("first"));
+  EXPECT_EQ(small.GetAt(0)->GetDescription(), _T("first"));
   EXPECT_EQ(0, small.GetAt(0)->GetImportCounter());
   EXPECT_TRUE(small.Find(_T("C:\\any\\where\\g.txt")));
   EXPECT_FALSE(small.Find(_T("G.TXT")));
   small.Remove(_T("f.txt"));
   ASSERT_EQ(2, small.GetCount());
-  EXPECT_TRUE(small.GetAt(0)->GetDescription() == _T("second"));
-  EXPECT_TRUE(small.GetAt(1)->GetDescription() == _T("third"));
+  EXPECT_EQ(small.GetAt(0)->GetDescription(), _T("second"));
+  EXPECT_EQ(small.GetAt(1)->GetDescription(), _T("third"));
   EXPECT_EQ(nullptr, small.GetAt(2));
   EXPECT_EQ(nullptr, small.GetAt(-1));
   small.Remove(_T("nothing"));
@@ -163,7 +163,7 @@ TEST_F(AddOnFiles, ListLimitsAndOrder) {
   EXPECT_EQ(CString(_T("third")), small.GetAt(1)->GetDescription());
   small.SetAllDates(_T("2020-02-02 02:02"));
   std::unique_ptr<CAddOnFileList> copy(small.Clone());
-  EXPECT_TRUE(copy->GetAt(1)->GetDate() == _T("2020-02-02 02:02"));
+  EXPECT_EQ(copy->GetAt(1)->GetDate(), _T("2020-02-02 02:02"));
   EXPECT_NE(small.GetAt(1), copy->GetAt(1));
 }
 
@@ -184,7 +184,7 @@ TEST(AddOnList, CheckExportPaths) {
     CAddOnFileList list;
     for (const TCHAR* p : c.paths) list.Append(new CAddOnFile(_T("f"), p, _T("")));
     EXPECT_EQ(c.ok, list.CheckExportPaths());
-    EXPECT_TRUE(list.GetAt(0)->GetExportPath() == c.firstAfter);
+    EXPECT_EQ(list.GetAt(0)->GetExportPath(), c.firstAfter);
   }
 }
 

@@ -61,12 +61,12 @@ TEST(Golden, EveryVectorReadsBackInThisWidth) {
     ReadFromBytes(bytes, file);
     auto expected = Expected(v.version);
     ExpectSameFile(*expected, file);
-    EXPECT_TRUE(file.GetComment() == W("Kommentar mit \u00FC"));
+    EXPECT_EQ(file.GetComment(), W("Kommentar mit \u00FC"));
     CString path[] = {TRA_SECTION_DIALOGS, W("Gr\u00F6\u00DFe \u00E4ndern")};
     EXPECT_NE(nullptr, file.GetRootNode()->FindPath(path, 2));
     // The writer's own width reproduces the file byte for byte.
     if (v.unicodeWriter == kUnicodeBuild) {
-      EXPECT_TRUE(WriteToBytes(file) == bytes);
+      EXPECT_EQ(WriteToBytes(file), bytes);
     }
   }
 }

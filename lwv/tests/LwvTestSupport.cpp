@@ -182,8 +182,8 @@ void ExpectSameTree(const CTraNode* a, const CTraNode* b) {
   ASSERT_EQ(a == nullptr, b == nullptr);
   if (!a) return;
   SCOPED_TRACE(std::string("node ") + lw::ToNarrow(a->m_strOriginal, a->m_strOriginal.GetLength(), CP_UTF8));
-  EXPECT_TRUE(a->m_strOriginal == b->m_strOriginal);
-  EXPECT_TRUE(a->m_strTranslation == b->m_strTranslation);
+  EXPECT_EQ(a->m_strOriginal, b->m_strOriginal);
+  EXPECT_EQ(a->m_strTranslation, b->m_strTranslation);
   EXPECT_EQ(a->m_nKind, b->m_nKind);
   EXPECT_EQ(a->m_nState, b->m_nState);
   ASSERT_EQ(a->m_pLayout == nullptr, b->m_pLayout == nullptr);
@@ -192,7 +192,7 @@ void ExpectSameTree(const CTraNode* a, const CTraNode* b) {
     EXPECT_TRUE(EqualRects(a->m_pLayout->m_rcTranslated, b->m_pLayout->m_rcTranslated));
     EXPECT_EQ(a->m_pLayout->m_nStyle, b->m_pLayout->m_nStyle);
     EXPECT_EQ(a->m_pLayout->m_nExStyle, b->m_pLayout->m_nExStyle);
-    EXPECT_TRUE(a->m_pLayout->m_strFontFace == b->m_pLayout->m_strFontFace);
+    EXPECT_EQ(a->m_pLayout->m_strFontFace, b->m_pLayout->m_strFontFace);
     EXPECT_EQ(a->m_pLayout->m_nFontSize, b->m_pLayout->m_nFontSize);
   }
   ASSERT_EQ(a->m_nChildren, b->m_nChildren);
@@ -204,13 +204,13 @@ void ExpectSameTree(const CTraNode* a, const CTraNode* b) {
 }
 
 void ExpectSameFile(const CTraFile& a, const CTraFile& b) {
-  EXPECT_TRUE(a.GetProgramName() == b.GetProgramName());
-  EXPECT_TRUE(a.GetProgramVersion() == b.GetProgramVersion());
-  EXPECT_TRUE(a.GetLanguageName() == b.GetLanguageName());
-  EXPECT_TRUE(a.GetComment() == b.GetComment());
-  EXPECT_TRUE(a.GetAuthor() == b.GetAuthor());
-  EXPECT_TRUE(a.GetDate() == b.GetDate());
-  EXPECT_TRUE(a.GetFifthText() == b.GetFifthText());
+  EXPECT_EQ(a.GetProgramName(), b.GetProgramName());
+  EXPECT_EQ(a.GetProgramVersion(), b.GetProgramVersion());
+  EXPECT_EQ(a.GetLanguageName(), b.GetLanguageName());
+  EXPECT_EQ(a.GetComment(), b.GetComment());
+  EXPECT_EQ(a.GetAuthor(), b.GetAuthor());
+  EXPECT_EQ(a.GetDate(), b.GetDate());
+  EXPECT_EQ(a.GetFifthText(), b.GetFifthText());
   EXPECT_EQ(a.GetLanguageId(), b.GetLanguageId());
   EXPECT_EQ(a.GetVersion(), b.GetVersion());
   EXPECT_EQ(a.GetReserved(), b.GetReserved());
@@ -225,13 +225,13 @@ void ExpectSameFile(const CTraFile& a, const CTraFile& b) {
   for (int i = 0; i < la->GetCount(); ++i) {
     const CAddOnFile* x = la->GetAt(i);
     const CAddOnFile* y = lb->GetAt(i);
-    EXPECT_TRUE(x->GetFileName() == y->GetFileName());
-    EXPECT_TRUE(x->GetExportPath() == y->GetExportPath());
-    EXPECT_TRUE(x->GetStoredPath() == y->GetStoredPath());
-    EXPECT_TRUE(x->GetDate() == y->GetDate());
-    EXPECT_TRUE(x->GetDescription() == y->GetDescription());
+    EXPECT_EQ(x->GetFileName(), y->GetFileName());
+    EXPECT_EQ(x->GetExportPath(), y->GetExportPath());
+    EXPECT_EQ(x->GetStoredPath(), y->GetStoredPath());
+    EXPECT_EQ(x->GetDate(), y->GetDate());
+    EXPECT_EQ(x->GetDescription(), y->GetDescription());
     EXPECT_EQ(x->GetImportCounter(), y->GetImportCounter());
-    EXPECT_TRUE(x->GetContents() == y->GetContents());
+    EXPECT_EQ(x->GetContents(), y->GetContents());
   }
   ExpectSameTree(a.GetRootNode(), b.GetRootNode());
 }

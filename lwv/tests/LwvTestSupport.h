@@ -1,6 +1,7 @@
 // Shared helpers of the language-file tests.
 #pragma once
 
+#include "CStringPrinter.h"
 #include "Framework.h"
 #include "TraFile.h"
 

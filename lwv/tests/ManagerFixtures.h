@@ -43,7 +43,7 @@ struct StringPair {
   const TCHAR* translation;
 };
 
-struct FileSpec {
+struct FileContents {
   std::vector<StringPair> strings;
   bool switchDialog = false;           // a kind-30 entry with 11 children
   const TCHAR* switchPrompt = nullptr;  // translation of its child 10
@@ -52,7 +52,7 @@ struct FileSpec {
   const char* addOnBytes = "";
 };
 
-inline CTraFile* MakeFile(const FileSpec& spec) {
+inline CTraFile* MakeFile(const FileContents& spec) {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
   root->AddChild(new CTraNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
   CTraNode* dialogs = new CTraNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
@@ -85,7 +85,7 @@ inline CTraFile* MakeFile(const FileSpec& spec) {
 
 inline void WriteFile(const CString& path, CTraFile& file) { ASSERT_TRUE(LwWriteLanguageFile(path, file)); }
 
-inline CString WriteSpec(const char* name, const FileSpec& spec) {
+inline CString WriteSpec(const char* name, const FileContents& spec) {
   CString path = TempPath(name);
   CTraFile* file = MakeFile(spec);
   WriteFile(path, *file);
@@ -109,8 +109,8 @@ inline std::vector<BYTE> ReadBytes(const CString& path) {
 }
 
 // German originals with English translations, and the switch-dialog entry.
-inline FileSpec GermanToEnglish() {
-  FileSpec spec;
+inline FileContents GermanToEnglish() {
+  FileContents spec;
   spec.strings = {{_T("Datei nicht gefunden"), _T("File not found")},
                   {_T("%d Dateien"), _T("%d files")},
                   {_T("Hallo"), _T("Hello")},

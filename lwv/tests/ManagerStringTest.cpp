@@ -22,7 +22,7 @@ class LoadStringTest : public ManagerTest {
     lw::ClearNativeStrings();
   }
   void Start(bool switchDialog, UINT switchId) {
-    FileSpec spec = GermanToEnglish();
+    FileContents spec = GermanToEnglish();
     spec.switchDialog = switchDialog;
     LW_STARTPARAMS p = Params(WriteSpec(switchDialog ? "load_sw.tra" : "load_plain.tra", spec));
     p.nSwitchCommandID = switchId;

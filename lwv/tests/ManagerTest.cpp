@@ -136,7 +136,7 @@ TEST_F(ManagerTest, UnterminatedTextFieldsAreCut) {
 }
 
 TEST_F(ManagerTest, StartWithNothingRememberedUsesTheStandardFile) {
-  FileSpec spec = GermanToEnglish();
+  FileContents spec = GermanToEnglish();
   spec.addOnName = _T("mgr_addon_start.txt");
   spec.addOnBytes = "english help";
   CString path = WriteSpec("start_std.tra", spec);
@@ -231,7 +231,7 @@ TEST(FindSwitchDialogNodeTest, FindsTheFirstLibraryDialog) {
   CTranslationManager manager;
   EXPECT_EQ(nullptr, manager.FindSwitchDialogNode());  // no file
 
-  FileSpec plain = GermanToEnglish();
+  FileContents plain = GermanToEnglish();
   plain.switchDialog = false;
   ASSERT_TRUE(manager.LoadFile(WriteSpec("find_plain.tra", plain), false));
   EXPECT_EQ(nullptr, manager.FindSwitchDialogNode());  // no kind-30 entry

@@ -126,8 +126,8 @@ TEST(IniFileTest, RemembersInTheNamedFile) {
   RemoveFile(ini);
 }
 
-FileSpec Probe() {
-  FileSpec spec;
+FileContents Probe() {
+  FileContents spec;
   spec.strings = {{_T("Hallo"), _T("Hello")}};
   spec.addOnName = _T("mgr_addon_remembered.txt");
   spec.addOnBytes = "help";

@@ -29,8 +29,8 @@ TEST(StringLookup, PromptAndTipParts) {
       {_T(""), _T(""), _T("")},
   };
   for (const Case& c : cases) {
-    EXPECT_TRUE(CStringLookup::PromptPart(c.text) == c.prompt);
-    EXPECT_TRUE(CStringLookup::TipPart(c.text) == c.tip);
+    EXPECT_EQ(CStringLookup::PromptPart(c.text), c.prompt);
+    EXPECT_EQ(CStringLookup::TipPart(c.text), c.tip);
   }
 }
 
@@ -73,7 +73,7 @@ TEST(StringLookup, WholeTextsPromptsAndTips) {
   for (const Case& c : cases) {
     CString text = c.text;
     EXPECT_EQ(c.found ? TRUE : FALSE, TranslateTextIn(file.get(), text, c.part)) << c.part;
-    EXPECT_TRUE(text == c.result) << c.part;
+    EXPECT_EQ(text, c.result) << c.part;
   }
 }
 
@@ -182,7 +182,7 @@ TEST(StringLookup, FilesWithoutStrings) {
   EXPECT_EQ(0u, noTree.GetStringIndex(TRA_PART_WHOLE)->GetCount());
   CTraFile noSection(new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE));
   EXPECT_FALSE(TranslateTextIn(&noSection, text, TRA_PART_PROMPT));
-  EXPECT_TRUE(text == _T("Ready"));
+  EXPECT_EQ(text, _T("Ready"));
 }
 
 TEST(StringLookup, SwitchTimeLookupFileFindsTheOldLanguage) {
@@ -195,10 +195,10 @@ TEST(StringLookup, SwitchTimeLookupFileFindsTheOldLanguage) {
   lookup->GetRootNode()->TakeTranslations(german->GetRootNode(), 0);
   CString shown = _T("Bereit");
   EXPECT_TRUE(TranslateTextIn(lookup.get(), shown, TRA_PART_WHOLE));
-  EXPECT_TRUE(shown == _T("Pr\xEAt"));
+  EXPECT_EQ(shown, _T("Pr\xEAt"));
   CString fresh = _T("Ready");
   EXPECT_TRUE(TranslateTextIn(french.get(), fresh, TRA_PART_WHOLE));
-  EXPECT_TRUE(fresh == _T("Pr\xEAt"));
+  EXPECT_EQ(fresh, _T("Pr\xEAt"));
 }
 
 }  // namespace

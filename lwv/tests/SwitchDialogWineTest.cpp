@@ -32,7 +32,7 @@ void ClearFolder() {
   }
 }
 
-CString WriteIn(const LanguageSpec& spec, bool english) { return WriteHostLanguageTo(InFolder(spec.fileName), spec, english); }
+CString WriteIn(const HostLanguage& spec, bool english) { return WriteHostLanguageTo(InFolder(spec.fileName), spec, english); }
 
 // Boxes of the dialog: answered from a list, texts kept.
 std::vector<int> g_answers;
@@ -78,11 +78,11 @@ class SwitchDialogTest : public ManagerTest {
     ClearFolder();
     m_de = WriteIn(German(), false);
     m_en = WriteIn(English(), true);
-    LanguageSpec old = French();
+    HostLanguage old = French();
     old.version = _T("0.9");
     old.fileName = "fr_old.tra";
     m_fr = WriteIn(old, false);
-    LanguageSpec other = French();
+    HostLanguage other = French();
     other.programName = _T("Anderes");
     other.fileName = "other.tra";
     WriteIn(other, false);
@@ -294,10 +294,10 @@ TEST_F(SwitchDialogTest, FailedSwitchShowsTheFailureText) {
 
 TEST_F(SwitchDialogTest, WizardMarkedFileListsOnlyMarkedFiles) {
   Watchdog watchdog(60);
-  LanguageSpec de = German();
+  HostLanguage de = German();
   de.flags = TRA_FLAG_WIZARD;
   m_de = WriteIn(de, false);
-  LanguageSpec en = English();
+  HostLanguage en = English();
   en.fileName = "en_marked.tra";
   en.language = _T("English marked");
   en.flags = TRA_FLAG_WIZARD | TRA_FLAG_ORIGINAL;

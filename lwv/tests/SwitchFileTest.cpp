@@ -44,7 +44,7 @@ TEST(CopyBoundedTest, CutsAtTheFieldAndTerminates) {
 
 TEST_F(SwitchTest, FixedRecordCutsLongTextsAndKeepsItsFirstWord) {
   // A comment of 2000 characters and a long author in the file on disk.
-  LanguageSpec spec = English();
+  HostLanguage spec = English();
   CString longComment(_T('c'), 2000);
   spec.comment = longComment;
   spec.fileName = "sw_long.tra";
@@ -167,7 +167,7 @@ TEST_F(SwitchTest, FailedSwitchChangesNothing) {
       wrongMagic[i] = 'X';
       break;
     }
-  LanguageSpec other = French();
+  HostLanguage other = French();
   other.programName = _T("Anderes Programm");
   other.fileName = "sw_other_program.tra";
   const CString otherProgram = WriteLanguage(other);

@@ -11,7 +11,7 @@ namespace swtest {
 
 using namespace mgrtest;
 
-struct LanguageSpec {
+struct HostLanguage {
   const char* fileName;
   const TCHAR* language;
   LANGID languageId;
@@ -28,8 +28,8 @@ inline const TCHAR* const kOriginals[3] = {_T("Datei nicht gefunden"), _T("Hallo
 
 // A language file of the probe program with a switch-dialog entry of 18
 // children and a dialog "Einstellungen" with one button "Anwenden".
-inline CTraFile* MakeLanguage(const LanguageSpec& spec) {
-  FileSpec base;
+inline CTraFile* MakeLanguage(const HostLanguage& spec) {
+  FileContents base;
   for (int i = 0; i < 3; ++i)
     base.strings.push_back({kOriginals[i], spec.translations[i] ? spec.translations[i] : kOriginals[i]});
   base.programName = spec.programName;
@@ -56,7 +56,7 @@ inline CTraFile* MakeLanguage(const LanguageSpec& spec) {
   return file;
 }
 
-inline CString WriteLanguage(const LanguageSpec& spec) {
+inline CString WriteLanguage(const HostLanguage& spec) {
   CString path = TempPath(spec.fileName);
   CTraFile* file = MakeLanguage(spec);
   WriteFile(path, *file);
@@ -64,21 +64,21 @@ inline CString WriteLanguage(const LanguageSpec& spec) {
   return path;
 }
 
-inline LanguageSpec German() {
-  LanguageSpec s{"sw_de.tra", _T("Deutsch"), 0x0407, RGB(255, 204, 0)};
+inline HostLanguage German() {
+  HostLanguage s{"sw_de.tra", _T("Deutsch"), 0x0407, RGB(255, 204, 0)};
   return s;
 }
 
-inline LanguageSpec English() {
-  LanguageSpec s{"sw_en.tra", _T("English"), 0x0409, RGB(0, 0, 160)};
+inline HostLanguage English() {
+  HostLanguage s{"sw_en.tra", _T("English"), 0x0409, RGB(0, 0, 160)};
   s.translations[0] = _T("File not found");
   s.translations[1] = _T("Hello");
   s.translations[2] = _T("New\nNew file");
   return s;
 }
 
-inline LanguageSpec French() {
-  LanguageSpec s{"sw_fr.tra", _T("Francais"), 0x040C, RGB(200, 0, 0)};
+inline HostLanguage French() {
+  HostLanguage s{"sw_fr.tra", _T("Francais"), 0x040C, RGB(200, 0, 0)};
   s.translations[0] = _T("Fichier introuvable");
   s.translations[1] = _T("Bonjour");
   s.translations[2] = _T("Nouveau\nNouveau fichier");

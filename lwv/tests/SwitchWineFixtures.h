@@ -71,7 +71,7 @@ inline void AddHostEntries(CTraFile* file, bool english) {
   table->AddChild(new CTraNode(table, _T("Bereit"), english ? _T("Ready") : _T("Bereit"), TRA_STRING));
 }
 
-inline CString WriteHostLanguageTo(const CString& path, const LanguageSpec& spec, bool english) {
+inline CString WriteHostLanguageTo(const CString& path, const HostLanguage& spec, bool english) {
   CTraFile* file = MakeLanguage(spec);
   AddHostEntries(file, english);
   WriteFile(path, *file);
@@ -79,7 +79,7 @@ inline CString WriteHostLanguageTo(const CString& path, const LanguageSpec& spec
   return path;
 }
 
-inline CString WriteHostLanguage(const LanguageSpec& spec, bool english) {
+inline CString WriteHostLanguage(const HostLanguage& spec, bool english) {
   return WriteHostLanguageTo(TempPath(spec.fileName), spec, english);
 }
 

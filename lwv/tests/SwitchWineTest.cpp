@@ -237,7 +237,7 @@ const TCHAR* const kWizardGerman[] = {_T("< Zur\u00FCck"), _T("Weiter >"), _T("F
                                       _T("Hilfe")};
 const TCHAR* const kWizardEnglish[] = {_T("< Back"), _T("Next >"), _T("Finish"), _T("Cancel"), _T("Help")};
 
-CString WriteWizardLanguage(const LanguageSpec& spec, bool english) {
+CString WriteWizardLanguage(const HostLanguage& spec, bool english) {
   CTraFile* file = MakeLanguage(spec);
   AddHostEntries(file, english);
   CString dialogsName(TRA_SECTION_DIALOGS);
@@ -367,7 +367,7 @@ TEST_F(ManagerTest, NoTemplateMemoryShowsNothing) {
 }
 
 TEST_F(ManagerTest, SwitchDialogWithoutItsEntryNamesTheFile) {
-  FileSpec spec;  // no kind-30 entry
+  FileContents spec;  // no kind-30 entry
   CString path = WriteSpec("switch_no_entry.tra", spec);
   LW_STARTPARAMS p = Params(path);
   ASSERT_TRUE(LWStart(&p));

@@ -121,7 +121,7 @@ void Opener(Round& r) {
 class ThreadsTest : public ManagerTest {
  protected:
   void SetUp() override {
-    LanguageSpec de = German(), en = English();
+    HostLanguage de = German(), en = English();
     de.fileName = "threads_de.tra";
     en.fileName = "threads_en.tra";
     m_de = WriteHostLanguage(de, false);

@@ -88,7 +88,7 @@ TEST(TraFormat, LayoutKindWithoutLayoutIsWrittenWithAnEmptyOne) {
   const CTraNode* listView = back->GetRootNode()->GetChild(0);
   ASSERT_NE(nullptr, listView->m_pLayout);
   EXPECT_EQ(0, listView->m_pLayout->m_nStyle);
-  EXPECT_TRUE(back->GetRootNode()->GetChild(2)->m_strOriginal == _T("Next"));
+  EXPECT_EQ(back->GetRootNode()->GetChild(2)->m_strOriginal, _T("Next"));
 }
 
 TEST(TraFormat, OptionBlockIsStoredAsZeroOrOne) {
@@ -189,8 +189,8 @@ TEST(TraFormat, HeaderOnlyAndHeaderAndFlag) {
     CArchive ar(&mem, CArchive::load);
     CTraFile header;
     header.SerializeHeaderOnly(ar);
-    EXPECT_TRUE(header.GetProgramName() == _T("Demo"));
-    EXPECT_TRUE(header.GetAuthor() == _T("Autorin"));
+    EXPECT_EQ(header.GetProgramName(), _T("Demo"));
+    EXPECT_EQ(header.GetAuthor(), _T("Autorin"));
     EXPECT_EQ(MAKELANGID(9, 1), header.GetLanguageId());
     EXPECT_EQ(RGB(192, 192, 192), header.GetFlagPixel(5));
     EXPECT_EQ(nullptr, header.GetRootNode());

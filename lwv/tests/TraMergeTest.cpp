@@ -45,16 +45,16 @@ TEST(TraMerge, LostAndNewControls) {
 
   EXPECT_TRUE(translation->UpdateFrom(*original));
   const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_TRUE(dlg->m_strTranslation == _T("T:Options"));
+  EXPECT_EQ(dlg->m_strTranslation, _T("T:Options"));
   EXPECT_EQ(4, dlg->GetChildCount());
   for (const TCHAR* kept : {_T("OK"), _T("Cancel"), _T("Apply")}) {
     const CTraNode* c = Child(dlg, kept);
     ASSERT_NE(nullptr, c) << kept;
-    EXPECT_TRUE(c->m_strTranslation == _T("T:") + CString(kept));
+    EXPECT_EQ(c->m_strTranslation, _T("T:") + CString(kept));
     EXPECT_EQ(0, c->m_nState);
   }
   const CTraNode* reset = Child(dlg, _T("Reset"));
-  EXPECT_TRUE(reset->m_strTranslation == _T("Reset"));
+  EXPECT_EQ(reset->m_strTranslation, _T("Reset"));
   EXPECT_EQ(3, reset->m_nState);
   EXPECT_EQ(2, dlg->m_nState);
   EXPECT_EQ(2, translation->GetRootNode()->m_nState);
@@ -101,9 +101,9 @@ TEST(TraMerge, RenamedDialogIsFoundByItsControls) {
 
   EXPECT_FALSE(translation->UpdateFrom(*original));
   const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_TRUE(dlg->m_strTranslation == _T("Search text"));  // its own text is not taken over
-  EXPECT_TRUE(dlg->GetChild(0)->m_strTranslation == _T("T:Find"));
-  EXPECT_TRUE(dlg->GetChild(2)->m_strTranslation == _T("T:Close"));
+  EXPECT_EQ(dlg->m_strTranslation, _T("Search text"));  // its own text is not taken over
+  EXPECT_EQ(dlg->GetChild(0)->m_strTranslation, _T("T:Find"));
+  EXPECT_EQ(dlg->GetChild(2)->m_strTranslation, _T("T:Close"));
   EXPECT_EQ(1, dlg->m_nState);
 }
 
@@ -173,9 +173,9 @@ TEST(TraMerge, StringTablesArePairedByTheirStrings) {
 
   EXPECT_FALSE(translation->UpdateFrom(*original));
   const CTraNode* strings = translation->GetRootNode()->GetChild(2);
-  EXPECT_TRUE(strings->GetChild(0)->GetChild(0)->m_strTranslation == _T("Sichern"));
-  EXPECT_TRUE(strings->GetChild(0)->GetChild(1)->m_strTranslation == _T("Ende"));
-  EXPECT_TRUE(strings->GetChild(1)->GetChild(0)->m_strTranslation == _T("Bereit"));
+  EXPECT_EQ(strings->GetChild(0)->GetChild(0)->m_strTranslation, _T("Sichern"));
+  EXPECT_EQ(strings->GetChild(0)->GetChild(1)->m_strTranslation, _T("Ende"));
+  EXPECT_EQ(strings->GetChild(1)->GetChild(0)->m_strTranslation, _T("Bereit"));
 }
 
 TEST(TraMerge, LayoutIsCarriedWhenTheOriginalPlaceIsUnchanged) {
@@ -196,7 +196,7 @@ TEST(TraMerge, LayoutIsCarriedWhenTheOriginalPlaceIsUnchanged) {
   EXPECT_EQ(80, dlg->GetChild(0)->m_pLayout->m_rcTranslated.right);
   EXPECT_EQ(55, dlg->GetChild(1)->m_pLayout->m_rcTranslated.right);
   EXPECT_EQ(30, dlg->GetChild(1)->m_pLayout->m_rcTranslated.top);
-  EXPECT_TRUE(dlg->GetChild(1)->m_strTranslation == _T("T:Cancel"));
+  EXPECT_EQ(dlg->GetChild(1)->m_strTranslation, _T("T:Cancel"));
 }
 
 TEST(TraMerge, HeaderFieldsOfAnUpdate) {
@@ -217,10 +217,10 @@ TEST(TraMerge, HeaderFieldsOfAnUpdate) {
   original->SetStdDialogOptions(options);
 
   translation->UpdateFrom(*original);
-  EXPECT_TRUE(translation->GetProgramName() == _T("Demo2"));
-  EXPECT_TRUE(translation->GetProgramVersion() == _T("2.0"));
+  EXPECT_EQ(translation->GetProgramName(), _T("Demo2"));
+  EXPECT_EQ(translation->GetProgramVersion(), _T("2.0"));
   EXPECT_EQ(MAKELANGID(9, 1), translation->GetLanguageId());
-  EXPECT_TRUE(translation->GetAuthor() == _T("Autorin"));
+  EXPECT_EQ(translation->GetAuthor(), _T("Autorin"));
   EXPECT_NE(RGB(1, 1, 1), translation->GetFlagPixel(0));
   EXPECT_EQ(5u, translation->GetCarriedValue());
   EXPECT_EQ(30002, translation->GetVersion());
@@ -263,7 +263,7 @@ TEST(TraMerge, AddOnEntriesKeepNewerContents) {
     translation.UpdateFrom(original);
     ASSERT_EQ(2, translation.GetAddOnFiles()->GetCount());
     const CAddOnFile* merged = translation.GetAddOnFiles()->GetAt(0);
-    EXPECT_TRUE(merged->GetExportPath() == _T("new\\"));
+    EXPECT_EQ(merged->GetExportPath(), _T("new\\"));
     EXPECT_EQ(c.keepsOld, merged->GetContents() == std::vector<BYTE>({1, 2, 3})) << c.newDate;
     EXPECT_EQ(c.keepsOld, merged->GetDescription() == _T("old text"));
     EXPECT_EQ(c.keepsOld, merged->GetStoredPath() == _T("C:\\old\\"));
@@ -358,10 +358,10 @@ TEST(TraMerge, TakeTranslationsKeepsSectionNames) {
   CTraNode* dlg = next->GetChild(1)->GetChild(0);
   RECT oldPlace = dlg->m_pLayout->m_rcOriginal;
   next->TakeTranslations(running->GetRootNode(), 0);
-  EXPECT_TRUE(next->m_strOriginal == TRA_ROOT_NAME);
-  EXPECT_TRUE(next->GetChild(1)->m_strOriginal == TRA_SECTION_DIALOGS);
-  EXPECT_TRUE(dlg->m_strOriginal == _T("Change size"));
-  EXPECT_TRUE(dlg->GetChild(1)->m_strOriginal == _T("Cancel"));
+  EXPECT_EQ(next->m_strOriginal, TRA_ROOT_NAME);
+  EXPECT_EQ(next->GetChild(1)->m_strOriginal, TRA_SECTION_DIALOGS);
+  EXPECT_EQ(dlg->m_strOriginal, _T("Change size"));
+  EXPECT_EQ(dlg->GetChild(1)->m_strOriginal, _T("Cancel"));
   EXPECT_EQ(oldPlace.right + 20, dlg->m_pLayout->m_rcOriginal.right);
   // Size-only rectangles are not positions: the original stays.
   const CTraNode* info = next->GetChild(1)->GetChild(1);

@@ -54,7 +54,7 @@ TEST(TraNode, AddChildGrowsByTenAndKeepsOrder) {
   for (int i = 0; i <= 10; ++i) {
     CString name;
     name.Format(_T("c%d"), i);
-    EXPECT_TRUE(parent.GetChild(i)->m_strOriginal == name);
+    EXPECT_EQ(parent.GetChild(i)->m_strOriginal, name);
   }
 }
 
@@ -72,7 +72,7 @@ TEST(TraNode, FindPathFollowsFirstEqualOriginal) {
   CString path[] = {TRA_SECTION_DIALOGS, _T("Info")};
   CTraNode* info = root->FindPath(path, 2);
   ASSERT_NE(nullptr, info);
-  EXPECT_TRUE(info->m_strTranslation == _T("About"));
+  EXPECT_EQ(info->m_strTranslation, _T("About"));
   EXPECT_EQ(2, info->GetDepth());
   CString missing[] = {TRA_SECTION_DIALOGS, _T("Nope"), _T("x")};
   EXPECT_EQ(nullptr, root->FindPath(missing, 2));
@@ -125,14 +125,14 @@ TEST(TraNode, CloneIsDeepAndIndependent) {
   EXPECT_NE(root->GetChild(1)->GetChild(0)->m_pLayout, copy->GetChild(1)->GetChild(0)->m_pLayout);
   copy->GetChild(1)->GetChild(0)->m_strTranslation = _T("changed");
   delete copy;
-  EXPECT_TRUE(root->GetChild(1)->GetChild(0)->m_strTranslation == _T("Change size"));
+  EXPECT_EQ(root->GetChild(1)->GetChild(0)->m_strTranslation, _T("Change size"));
   EXPECT_EQ(21, root->CountNodes());
 }
 
 TEST(TraNode, DumpShowsSizesAndNesting) {
   CTraNode dlg(nullptr, _T("A"), _T("B"), TRA_DIALOG, 30, 40);
   AddPlaced(&dlg, _T("C"), _T("D"), TRA_PUSHBUTTON, 1, 2, 3, 4);
-  EXPECT_TRUE(dlg.Dump() == _T("|Base:A / B / (30 40) |\r\n{\r\n|Base:C / D / (9999 9999) |\r\n}\r\n"));
+  EXPECT_EQ(dlg.Dump(), _T("|Base:A / B / (30 40) |\r\n{\r\n|Base:C / D / (9999 9999) |\r\n}\r\n"));
 }
 
 // Builds a dialog whose children have the given states.

@@ -112,4 +112,24 @@ TEST(Menu, DeepNestingFailsTheMenuWithOneLine) {
   }
 }
 
+// What the reader learns walking past the nesting limit (where a popup ends,
+// whether the menu runs off the list) does not cost a later menu its entries.
+TEST(Menu, AMenuInsideATooDeepOneIsStillRead) {
+  const std::string deep = [] {
+    std::string s = "1 MENU BEGIN ";
+    for (int i = 0; i <= CResPopup::kMaxDepth + 5; ++i) s += "POPUP \"p\" BEGIN ";
+    return s;
+  }();
+  const std::string inner = "2 MENU BEGIN MENUITEM \"ok\" END ";
+  for (bool closed : {true, false}) {
+    std::string s = deep + inner;
+    if (closed)
+      for (int i = 0; i <= CResPopup::kMaxDepth + 6; ++i) s += "END ";
+    auto p = ParseScript(s);
+    EXPECT_EQ(CStringA("174 113 "), p->Ids().Left(8)) << closed;
+    ASSERT_EQ(1, p->root->GetChild(0)->GetChildCount()) << closed;
+    EXPECT_EQ(CStringA("3:2{5:ok}"), Dump(rctest::FirstMenu(*p))) << closed;
+  }
+}
+
 }  // namespace

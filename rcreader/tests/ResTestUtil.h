@@ -2,6 +2,7 @@
 // a tree, and compact views of trees and problem logs.
 #pragma once
 
+#include "CStringPrinter.h"
 #include "RcFileSet.h"
 #include "ResFile.h"
 

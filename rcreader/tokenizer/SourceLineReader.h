@@ -37,6 +37,8 @@ class CSourceLineReader {
     return c;
   }
   TCHAR PeekChar() const { return m_readPos < m_lineEnd ? m_text[m_readPos] : TCHAR(0); }
+  // Nothing of the current line is left: the next GetChar reads the line end.
+  bool AtLineEnd() const { return m_readPos >= m_lineEnd; }
   // GetChar that swallows block comments when stripping is on.
   TCHAR GetCharSkipComments() {
     TCHAR c = GetChar();

@@ -41,9 +41,14 @@ void CSourceTokenList::ReadAll(CSourceTokenizer& tokenizer) {
   }
 }
 
-void CSourceTokenList::AppendFile(LPCTSTR fileName, ScriptBuffers* reuse) {
+void CSourceTokenList::AppendFile(LPCTSTR fileName, ScriptBuffers* reuse, LPCTSTR shownName) {
   CSourceTokenizer tokenizer(fileName, reuse);
+  const size_t known = m_files.size();
   ReadAll(tokenizer);
+  if (!shownName) return;
+  // The entry before may be taken up again for a file of the same name.
+  for (size_t i = known > 0 ? known - 1 : 0; i < m_files.size(); ++i)
+    if (m_files[i] == fileName) m_files[i] = shownName;
 }
 
 bool CSourceTokenList::JoinString(int first, const CString& text, int line) {

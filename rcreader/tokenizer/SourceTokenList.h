@@ -50,8 +50,9 @@ class CSourceTokenList {
   // Tokenizes a whole file behind the tokens there are, with the same result
   // as Append of a list made from it, without the copy. Throws
   // CFileException, the list unchanged, when the file cannot be read. With
-  // reuse, one file after another is read into the same memory.
-  void AppendFile(LPCTSTR fileName, ScriptBuffers* reuse = nullptr);
+  // reuse, one file after another is read into the same memory. With
+  // shownName, the tokens name the file so (as messages show it).
+  void AppendFile(LPCTSTR fileName, ScriptBuffers* reuse = nullptr, LPCTSTR shownName = nullptr);
   // Kinds beyond kTokenOther are kept as kTokenOther.
   void Add(const CSourceToken& token);
   bool IsTruncated() const { return m_truncated; }

@@ -46,6 +46,10 @@ void CSourceTokenizer::ReadEscapedString(CString& raw) {
     if (!escaped) AppendRun(IsPlainStringChar, raw);
     TCHAR c = Advance();
     if (c == 0 && m_reader.IsAtEnd()) break;  // the file ended inside the string
+    if (c == '\\' && !escaped && m_reader.AtLineEnd() && !m_reader.IsAtEnd()) {
+      Advance();  // a line splice: backslash and line end vanish
+      continue;
+    }
     raw.AppendChar(c);
     if (escaped) {
       escaped = false;

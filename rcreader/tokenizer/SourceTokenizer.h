@@ -39,7 +39,8 @@ class CSourceTokenizer {
   int ReadPlainToken(CString& text);
   // Reads a quoted string from the opening quote in the lookahead, with
   // backslash escapes and doubled quotes, into raw: the raw text, quotes
-  // included. Stops at the end of the file.
+  // included. A backslash at the end of a line splices the next line on,
+  // as the preprocessor does. Stops at the end of the file.
   void ReadEscapedString(CString& raw);
   // Fills the token's file name and the reader's current line.
   void StampToken(CSourceToken& token) const;

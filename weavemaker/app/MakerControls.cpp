@@ -1,7 +1,6 @@
 #include "MakerControls.h"
 
 #include "TraNode.h"
-#include "WeaveMakerDlg.h"
 #include "WeaveMakerIds.h"
 #include "WizardProject.h"
 #include "XString.h"
@@ -86,9 +85,9 @@ BEGIN_MESSAGE_MAP(CStdDialogListCtrl, CListCtrl)
   ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-BOOL CStdDialogListCtrl::Create(CWeaveMakerDlg* owner, const RECT& rect) {
-  m_pOwner = owner;
-  if (!CListCtrl::Create(0x50000806, rect, owner, IDC_STD_LIST)) return FALSE;
+BOOL CStdDialogListCtrl::Create(CWnd* parent, const RECT& rect, std::function<void()> onClick) {
+  m_onClick = std::move(onClick);
+  if (!CListCtrl::Create(0x50000806, rect, parent, IDC_STD_LIST)) return FALSE;
   if (m_images.Create(IDB_STDDIALOGS, 32, 1, RGB(255, 255, 255))) SetImageList(&m_images, LVSIL_SMALL);
   return TRUE;
 }
@@ -111,7 +110,7 @@ void CStdDialogListCtrl::Fill(const BYTE* options) {
 
 void CStdDialogListCtrl::OnLButtonDown(UINT, CPoint) {
   Default();
-  if (m_pOwner) m_pOwner->OnStandardDialogs();
+  if (m_onClick) m_onClick();
 }
 
 // --- picture buttons

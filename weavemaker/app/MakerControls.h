@@ -8,11 +8,11 @@
 #include "FrameworkWin.h"
 #include "ListCtrl.h"
 
+#include <functional>
 #include <vector>
 
 class CTraNode;
 class CWizardProject;
-class CWeaveMakerDlg;
 
 class CResourceTreeCtrl : public CTreeCtrl {
  public:
@@ -50,11 +50,11 @@ class CRcFileListCtrl : public CFileListCtrl {
   std::vector<CString> SelectedScripts() const;
 };
 
-// The nine standard dialogs with their on/off image; a click asks the owner
-// to choose them.
+// The nine standard dialogs with their on/off image; a click runs onClick
+// (the owner lets the user choose them).
 class CStdDialogListCtrl : public CListCtrl {
  public:
-  BOOL Create(CWeaveMakerDlg* owner, const RECT& rect);
+  BOOL Create(CWnd* parent, const RECT& rect, std::function<void()> onClick);
   void Fill(const BYTE* options);
 
  protected:
@@ -62,7 +62,7 @@ class CStdDialogListCtrl : public CListCtrl {
   DECLARE_MESSAGE_MAP()
 
  private:
-  CWeaveMakerDlg* m_pOwner = nullptr;
+  std::function<void()> m_onClick;
   CImageList m_images;
 };
 

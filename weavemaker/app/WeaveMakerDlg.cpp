@@ -3,6 +3,7 @@
 #include "FlagBitmaps.h"
 #include "FlagStatic.h"
 #include "LanguageFlagDlg.h"
+#include "MakerPages.h"
 #include "ResLiveCapture.h"
 #include "TraFile.h"
 #include "WeaveMakerIds.h"
@@ -10,35 +11,8 @@
 
 namespace {
 
-const UINT kPage0[] = {IDC_PROJECT_LABEL, IDC_PROJECT_FRAME, IDC_PROJECT_LIST, IDC_PROJECT_NEW, IDC_PROJECT_OPEN,
-                       IDC_PROJECT_SAVE, IDC_PROJECT_SAVEAS, IDC_RC_LABEL, IDC_RC_FRAME, IDC_RC_LIST, IDC_RC_INSERT,
-                       IDC_RC_REMOVE, IDC_TRA_FRAME, IDC_TRA_LABEL, IDC_TRA_LIST, IDC_TEST_SETTINGS, IDC_TRA_SAVEAS,
-                       IDC_TRA_SAVE, IDC_TEST_CHECK, IDC_NAME_LABEL, IDC_VERSION_LABEL, IDC_PROGRAM_NAME,
-                       IDC_PROGRAM_VERSION, IDC_LANGUAGE_LABEL, IDC_LANGUAGE_NAME, IDC_FLAG_FRAME};
-const UINT kPage3[] = {IDC_ADDON_TITLE, IDC_ADDON_NOTHING, IDC_ADDON_INSERT, IDC_ADDON_DELETE, IDC_ADDON_LIST,
-                       IDC_PROJECT_FOLDER, IDC_ADDON_DESCRIPTION, IDC_ADDON_EXPORT, IDC_ADDON_INFO_FRAME,
-                       IDC_ADDON_PATH_FRAME};
-const UINT kTabCaptions[5] = {IDS_TAB_GENERAL, IDS_TAB_TEXTS, IDS_TAB_STDDIALOGS, IDS_TAB_ADDONS, IDS_TAB_PROBLEMS};
-const UINT kAddOnColumns[4] = {IDS_ADDON_COLUMN_NAME, IDS_ADDON_COLUMN_PATH, IDS_ADDON_COLUMN_INFO,
-                               IDS_ADDON_COLUMN_LENGTH};
-
-// The picture buttons: id, tooltip, normal, pressed, hover, disabled.
-const struct {
-  UINT id, tip, normal, pressed, hover, disabled;
-} kButtons[12] = {
-    {IDC_PROJECT_NEW, IDS_TIP_NEW, IDB_NEW, IDB_NEW_DOWN, IDB_NEW_HOVER, 0},
-    {IDC_PROJECT_OPEN, IDS_TIP_OPEN, IDB_OPEN, IDB_OPEN_DOWN, IDB_OPEN_HOVER, 0},
-    {IDC_PROJECT_SAVE, IDS_TIP_SAVE, IDB_SAVE, IDB_SAVE_DOWN, IDB_SAVE_HOVER, IDB_SAVE_OFF},
-    {IDC_PROJECT_SAVEAS, IDS_TIP_SAVEAS, IDB_SAVEAS, IDB_SAVEAS_DOWN, IDB_SAVEAS_HOVER, IDB_SAVEAS_OFF},
-    {IDC_RC_INSERT, IDS_TIP_RCINSERT, IDB_RCINSERT, IDB_RCINSERT_DOWN, IDB_RCINSERT_HOVER, IDB_RCINSERT_OFF},
-    {IDC_RC_REMOVE, IDS_TIP_RCREMOVE, IDB_REMOVE, IDB_REMOVE_DOWN, IDB_REMOVE_HOVER, IDB_REMOVE_OFF},
-    {IDC_TRA_SAVE, IDS_TIP_TRA_SAVE, IDB_SAVE, IDB_SAVE_DOWN, IDB_SAVE_HOVER, IDB_SAVE_OFF},
-    {IDC_TRA_SAVEAS, IDS_TIP_TRA_SAVEAS, IDB_SAVEAS, IDB_SAVEAS_DOWN, IDB_SAVEAS_HOVER, IDB_SAVEAS_OFF},
-    {IDC_TEST_SETTINGS, IDS_TIP_TEST, IDB_TEST, IDB_TEST_DOWN, IDB_TEST_HOVER, IDB_TEST_OFF},
-    {IDC_ADDON_NOTHING, 0, IDB_NEW, IDB_NEW_DOWN, IDB_NEW_HOVER, IDB_NEW_OFF},
-    {IDC_ADDON_INSERT, 0, IDB_OPEN, IDB_OPEN_DOWN, IDB_ADDON_HOVER, IDB_OPEN_OFF},
-    {IDC_ADDON_DELETE, 0, IDB_REMOVE, IDB_REMOVE_DOWN, IDB_REMOVE_HOVER, IDB_REMOVE_OFF},
-};
+const UINT kAddOnColumns[] = {IDS_ADDON_COLUMN_NAME, IDS_ADDON_COLUMN_PATH, IDS_ADDON_COLUMN_INFO,
+                              IDS_ADDON_COLUMN_LENGTH};
 
 CString Loaded(UINT id) { return __X_CString(MAKEINTRESOURCE(id)); }
 
@@ -56,7 +30,7 @@ bool CMakerUiServices::PickFlag(LwFlagChoice& flag) {
   CLanguageFlagDlg dialog(nullptr, IDD_LANGUAGEFLAG_WIZARD, IDD_FLAGBACKGROUND_WIZARD);
   const INT_PTR result = dialog.DoModal();
   if (result == -1) {
-    ShowMessage(Loaded(IDS_PICKER_FAILED), MB_OK | MB_ICONEXCLAMATION);
+    flag.failed = true;  // the caller says what that means for it
     return false;
   }
   if (result != IDOK) return false;
@@ -89,6 +63,7 @@ BEGIN_MESSAGE_MAP(CWeaveMakerDlg, CDialog)
   ON_NOTIFY(NM_KILLFOCUS, IDC_ADDON_LIST, OnListNotify)
   ON_EN_UPDATE(IDC_ADDON_DESCRIPTION, OnChangeAddOnDescription)
   ON_EN_UPDATE(IDC_ADDON_EXPORT, OnChangeAddOnExportPath)
+  ON_EN_KILLFOCUS(IDC_ADDON_EXPORT, OnLeaveAddOnExportPath)
   ON_BN_CLICKED(IDC_PROJECT_NEW, OnProjectNew)
   ON_COMMAND(ID_PROJECT_NEW, OnProjectNew)
   ON_BN_CLICKED(IDC_PROJECT_OPEN, OnProjectOpen)
@@ -164,6 +139,7 @@ BOOL CWeaveMakerDlg::OnInitDialog() {
   m_addOnList.InsertColumns(Loaded(kAddOnColumns[0]), Loaded(kAddOnColumns[1]), Loaded(kAddOnColumns[2]),
                             Loaded(kAddOnColumns[3]));
   SetUpButtons();
+  GetDlgItemText(IDC_TEST_CHECK, m_strTestCheckCaption);
   SetProjectChanged(FALSE);
   ShowPage(0);
   CRect window;
@@ -189,7 +165,7 @@ void CWeaveMakerDlg::CreatePages() {
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, _T("Courier New")))
     m_problems.SetFont(&m_problemsFont);
   m_problems.SetWindowText(Loaded(IDS_NO_MESSAGES));
-  m_stdList.Create(this, page);
+  m_stdList.Create(this, page, [this] { OnStandardDialogs(); });
 }
 
 void CWeaveMakerDlg::PlacePages() {
@@ -201,30 +177,27 @@ void CWeaveMakerDlg::PlacePages() {
 // The captions in the current language; the widths stay.
 void CWeaveMakerDlg::SetAddOnColumnCaptions() {
   if (!m_addOnList.m_hWnd) return;
-  for (int i = 0; i < 4; ++i) {
+  for (size_t i = 0; i < std::size(kAddOnColumns); ++i) {
     CString caption = Loaded(kAddOnColumns[i]);
     LVCOLUMN column = {};
     column.mask = LVCF_TEXT;
     column.pszText = caption.GetBuffer();
-    m_addOnList.SendMessage(LVM_SETCOLUMN, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    m_addOnList.SendMessage(LVM_SETCOLUMN, i, reinterpret_cast<LPARAM>(&column));
     caption.ReleaseBuffer();
   }
 }
 
 void CWeaveMakerDlg::SetUpButtons() {
-  for (int i = 0; i < 12; ++i) {
-    if (!m_buttons[i].AttachTo(this, kButtons[i].id)) continue;
-    m_buttons[i].SetBitmaps(kButtons[i].tip, kButtons[i].normal, kButtons[i].pressed, kButtons[i].hover,
-                            kButtons[i].disabled);
+  for (size_t i = 0; i < std::size(kMakerButtons); ++i) {
+    const MakerPictureButton& b = kMakerButtons[i];
+    if (!m_buttons[i].AttachTo(this, b.id)) continue;
+    m_buttons[i].SetBitmaps(b.tip, b.normal, b.pressed, b.hover, b.disabled);
   }
 }
 
 void CWeaveMakerDlg::InitTabs() {
   m_tab.DeleteAllItems();
-  for (int i = 0; i < 5; ++i) {
-    m_strTabCaptions[i] = Loaded(kTabCaptions[i]);
-    m_tab.InsertItem(i, m_strTabCaptions[i]);
-  }
+  for (const MakerPageRow& row : kMakerPages) m_tab.InsertItem(static_cast<int>(row.page), Loaded(row.caption));
   m_tab.SetCurSel(m_nCurrentTab);
 }
 
@@ -234,21 +207,23 @@ void CWeaveMakerDlg::OnLanguageSwitched() {
   PlacePages();  // the library may have moved the tab control
   SetAddOnColumnCaptions();
   SetProjectChanged(FALSE);
-  ShowProblems(m_pController->GetProblems());
+  if (m_pController->GetProject()) ShowProblems(m_pController->GetProblems());
+  else m_problems.SetWindowText(Loaded(IDS_NO_MESSAGES));
   Invalidate(TRUE);
 }
 
 void CWeaveMakerDlg::ShowPage(int index) {
   m_nCurrentTab = index;
   if (m_tab.m_hWnd && m_tab.GetCurSel() != index) m_tab.SetCurSel(index);
-  for (UINT id : kPage0)
-    if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->ShowWindow(index == 0 ? SW_SHOW : SW_HIDE);
-  for (UINT id : kPage3)
-    if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->ShowWindow(index == 3 ? SW_SHOW : SW_HIDE);
-  if (m_pFlag && m_pFlag->m_hWnd) m_pFlag->ShowWindow(index == 0 ? SW_SHOW : SW_HIDE);
-  m_tree.ShowWindow(index == 1 ? SW_SHOW : SW_HIDE);
-  m_stdList.ShowWindow(index == 2 ? SW_SHOW : SW_HIDE);
-  m_problems.ShowWindow(index == 4 ? SW_SHOW : SW_HIDE);
+  const MakerPageRow* shown = MakerPageAt(static_cast<size_t>(index));
+  for (const MakerPageRow& row : kMakerPages) {
+    const int show = &row == shown ? SW_SHOW : SW_HIDE;
+    for (size_t i = 0; i < row.controlCount; ++i)
+      if (CWnd* w = GetDlgItem(static_cast<int>(row.controls[i]))) w->ShowWindow(show);
+    if (row.window)
+      if (CWnd* w = GetDlgItem(static_cast<int>(row.window))) w->ShowWindow(show);
+  }
+  if (m_pFlag && m_pFlag->m_hWnd) m_pFlag->ShowWindow(shown && shown->showsFlag ? SW_SHOW : SW_HIDE);
 }
 
 void CWeaveMakerDlg::OnSelchangeTab(NMHDR*, LRESULT* result) {
@@ -258,13 +233,9 @@ void CWeaveMakerDlg::OnSelchangeTab(NMHDR*, LRESULT* result) {
 
 BOOL CWeaveMakerDlg::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
   *result = 0;
-  static const UINT kTips[5] = {IDS_TIP_TAB_GENERAL, IDS_TIP_TAB_TEXTS, IDS_TIP_TAB_STDDIALOGS, 0,
-                                IDS_TIP_TAB_PROBLEMS};
   const UINT_PTR id = header->idFrom;
-  if (id < 5) {
-    // The add-on page's tip is a fixed text.
-    lw::SetToolTipText(header, id == 3 ? CString(_T("Speichern sie Zusatzdateien mit der Sprache"))
-                                       : Loaded(kTips[id]));
+  if (const MakerPageRow* page = MakerPageAt(static_cast<size_t>(id))) {  // a tab
+    lw::SetToolTipText(header, page->tip ? Loaded(page->tip) : CString(kMakerAddOnTip));
     return TRUE;
   }
   HWND tool = reinterpret_cast<HWND>(id);
@@ -300,12 +271,14 @@ void CWeaveMakerDlg::SetProjectChanged(BOOL noCopy) {
     CString caption;
     caption.Format(Loaded(IDS_TEST_FILE_CHECK).GetString(), project->GetTestFileName().GetString());
     SetDlgItemText(IDC_TEST_CHECK, caption);
+  } else if (!project) {
+    SetDlgItemText(IDC_TEST_CHECK, m_strTestCheckCaption);
   }
   UpdateControls(noCopy);
 }
 
 void CWeaveMakerDlg::EnableItem(UINT id, bool enabled) {
-  if (id >= 32768 || id == ID_APP_ABOUT_WIZARD) {
+  if (MakerIsMenuCommand(id)) {
     if (HMENU menu = ::GetMenu(m_hWnd))
       ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     return;
@@ -340,13 +313,13 @@ void CWeaveMakerDlg::UpdateAddOnEdits() {
 }
 
 void CWeaveMakerDlg::FillHeaderEdits() {
-  CWizardProject* project = m_pController->GetProject();
-  if (!project) return;
-  const CTraFile& file = *project->GetTraFile();
-  m_bFilling = true;
-  SetDlgItemText(IDC_PROGRAM_NAME, file.GetProgramName());
-  SetDlgItemText(IDC_PROGRAM_VERSION, file.GetProgramVersion());
-  SetDlgItemText(IDC_LANGUAGE_NAME, file.GetLanguageName());
+  if (!m_hWnd) return;
+  const CWizardProject* project = m_pController->GetProject();
+  const CTraFile* file = project ? project->GetTraFile() : nullptr;
+  m_bFilling = true;  // without a project the edits are emptied
+  SetDlgItemText(IDC_PROGRAM_NAME, file ? file->GetProgramName() : CString());
+  SetDlgItemText(IDC_PROGRAM_VERSION, file ? file->GetProgramVersion() : CString());
+  SetDlgItemText(IDC_LANGUAGE_NAME, file ? file->GetLanguageName() : CString());
   m_bFilling = false;
 }
 
@@ -364,8 +337,7 @@ void CWeaveMakerDlg::CopyHeaderEdits() {
 }
 
 void CWeaveMakerDlg::ShowProblems(const CString& log) {
-  CString text = log.IsEmpty() ? Loaded(IDS_NO_MESSAGES) : log;
-  if (m_problems.m_hWnd) m_problems.SetWindowText(text);
+  if (m_problems.m_hWnd) m_problems.SetWindowText(log);
 }
 
 void CWeaveMakerDlg::ProjectFolderChanged(const CString& folder) {
@@ -409,7 +381,8 @@ void CWeaveMakerDlg::UpdateFlagPreview() {
   CBitmap* bitmap = new CBitmap;
   bitmap->Attach(flag);
   m_pFlag.reset(new CFlagStatic(this, rect, bitmap));
-  if (m_nCurrentTab != 0) m_pFlag->ShowWindow(SW_HIDE);
+  const MakerPageRow* page = MakerPageAt(static_cast<size_t>(m_nCurrentTab));
+  if (!page || !page->showsFlag) m_pFlag->ShowWindow(SW_HIDE);
 }
 
 // --- handlers
@@ -440,15 +413,24 @@ void CWeaveMakerDlg::OnChangeAddOnExportPath() {
   CString text;
   GetDlgItemText(IDC_ADDON_EXPORT, text);
   const int index = m_nSelectedAddOn;
-  const CAddOnFile* file = m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index);
-  if (m_pController->SetAddOnExportPath(index, text)) {
-    m_addOnList.UpdateRow(index, *file);
-  } else if (file) {
-    m_bFilling = true;  // back to what is stored
-    SetDlgItemText(IDC_ADDON_EXPORT, file->GetExportPath());
-    m_bFilling = false;
-  }
+  // What is not stored stays in the edit as typed, until the edit is left.
+  if (!m_pController->SetAddOnExportPath(index, text)) return;
+  m_addOnList.UpdateRow(index, *m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index));
   UpdateControls(FALSE);
+}
+
+// Checked when the edit is left: while typing, a path passes through forms
+// that are not allowed.
+void CWeaveMakerDlg::OnLeaveAddOnExportPath() {
+  if (m_bFilling || m_nSelectedAddOn < 0 || m_bClosing) return;
+  CString text;
+  GetDlgItemText(IDC_ADDON_EXPORT, text);
+  const int index = m_nSelectedAddOn;
+  if (m_pController->LeaveAddOnExportPath(index, text)) return;
+  const CAddOnFile* file = m_pController->GetProject()->GetTraFile()->GetAddOnFiles()->GetAt(index);
+  m_bFilling = true;  // back to what is stored
+  SetDlgItemText(IDC_ADDON_EXPORT, file ? file->GetExportPath() : CString());
+  m_bFilling = false;
 }
 
 void CWeaveMakerDlg::OnResourceRemove() { m_pController->RemoveScripts(m_rcList.SelectedScripts()); }
@@ -497,17 +479,21 @@ void CWeaveMakerDlg::OnAbout() {
   dialog.DoModal();
 }
 
-// Help only with a help file beside the program: without one WinHelp would
-// hang looking for it.
-void CWeaveMakerDlg::OnHelp() {
+// The help file beside the program, or "" when there is none: without one
+// WinHelp would hang looking for it.
+static CString HelpFile() {
   TCHAR module[MAX_PATH] = {0};
   const DWORD length = ::GetModuleFileName(nullptr, module, MAX_PATH);
   CString help(module, length < MAX_PATH ? static_cast<int>(length) : 0);
   const int dot = help.ReverseFind(_T('.'));
-  if (dot < 0) return;
+  if (dot < 0) return CString();
   help = help.Left(dot) + _T(".hlp");
-  if (::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES) return;
-  ::WinHelp(m_hWnd, help, HELP_CONTEXT, 0x20000 + IDD_WEAVEMAKER_DIALOG);
+  return ::GetFileAttributes(help) == INVALID_FILE_ATTRIBUTES ? CString() : help;
+}
+
+void CWeaveMakerDlg::OnHelp() {
+  const CString help = HelpFile();
+  if (!help.IsEmpty()) ::WinHelp(m_hWnd, help, HELP_CONTEXT, kDialogHelpBase + IDD_WEAVEMAKER_DIALOG);
 }
 
 void CWeaveMakerDlg::ProcessCommandLine() {
@@ -552,6 +538,8 @@ void CWeaveMakerDlg::OnSaveAndClose() {
 }
 
 void CWeaveMakerDlg::OnDestroy() {
+  const CString help = HelpFile();  // help that was opened ends with the wizard
+  if (!help.IsEmpty()) ::WinHelp(m_hWnd, help, HELP_QUIT, 0);
   m_pFlag.reset();
   m_pProgress.reset();
   Default();
@@ -594,12 +582,12 @@ void CWeaveMakerDlg::OnSize(UINT type, int cx, int cy) {
 
 void CWeaveMakerDlg::OnLButtonDown(UINT, CPoint point) {
   // Only where the flag is shown: page 0 with a project.
-  if (m_pController->GetProject() && m_nCurrentTab == 0 && m_pFlag && m_pFlag->IsWindowVisible()) {
+  const MakerPageRow* page = MakerPageAt(static_cast<size_t>(m_nCurrentTab));
+  if (m_pController->GetProject() && page && page->showsFlag && m_pFlag && m_pFlag->IsWindowVisible()) {
     CRect frame;
     GetDlgItem(IDC_FLAG_FRAME)->GetWindowRect(&frame);
     ScreenToClient(&frame);
-    if (CRect(frame.left, frame.top, frame.left + 32, frame.top + 32).PtInRect(point))
-      m_pController->ChooseLanguageFlag();
+    if (MakerFlagHit(frame, point)) m_pController->ChooseLanguageFlag();
   }
   Default();
 }

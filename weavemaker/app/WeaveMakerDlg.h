@@ -9,6 +9,7 @@
 #include "FlagPickerAnswer.h"
 #include "MakerController.h"
 #include "MakerControls.h"
+#include "MakerPages.h"
 #include "SettingsDialogs.h"
 #include "TabCtrl.h"
 
@@ -77,6 +78,7 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   void OnListNotify(NMHDR* header, LRESULT* result);
   void OnChangeAddOnDescription();
   void OnChangeAddOnExportPath();
+  void OnLeaveAddOnExportPath();
 
   void OnProjectNew() { m_pController->OnProjectNew(); }
   void OnProjectOpen() { m_pController->OnProjectOpen(); }
@@ -121,7 +123,7 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   CTraFileListCtrl m_traList;
   CRcFileListCtrl m_rcList;
   CAddOnListCtrl m_addOnList;
-  CHoverButton m_buttons[12];
+  CHoverButton m_buttons[kMakerButtonCount];
   std::unique_ptr<CFlagStatic> m_pFlag;
   std::unique_ptr<CProgressDlg> m_pProgress;
   std::unique_ptr<CResLiveCapture> m_pCapture;
@@ -133,5 +135,5 @@ class CWeaveMakerDlg : public CDialog, public IMakerView {
   bool m_bFilling = false;  // the dialog itself writes into the edits
   bool m_bClosing = false;
   CString m_strCommandLine;
-  CString m_strTabCaptions[5];
+  CString m_strTestCheckCaption;  // the check box's caption without a project
 };

@@ -20,15 +20,15 @@ bool CLanguageFileCommands::WriteFile(const CString& path, CTraFile& file) {
   return false;
 }
 
-bool CLanguageFileCommands::OnLanguageFileSave() {
+TraSaveResult CLanguageFileCommands::Save() {
   CTraFile& file = *m_project.GetTraFile();
   if (!file.GetRootNode()) {
     m_ui.ShowMessage(WizardText(kTextNoResources), MB_OK);
-    return false;
+    return TraSaveResult::kRefused;
   }
   if (!file.GetAddOnFiles()->CheckExportPaths()) {
     m_ui.ShowMessage(WizardText(kTextAddOnPaths), MB_OK);
-    return false;
+    return TraSaveResult::kRefused;
   }
   if (copyHeaderEdits) copyHeaderEdits();
   file.SetWizardMark(true);
@@ -40,12 +40,12 @@ bool CLanguageFileCommands::OnLanguageFileSave() {
     const bool end = m_project.m_bReplaceLineEnd && WizardTestSettings::IsUsableMarker(m_project.m_strLineEnd);
     test->GetRootNode()->MarkTestTexts(start, m_project.m_strLineStart, end, m_project.m_strLineEnd);
     test->SetLanguageName(test->GetLanguageName() + _T(" (test)"));
-    if (!WriteFile(m_project.ResolvePath(m_project.GetTestFileName()), *test)) return false;
+    if (!WriteFile(m_project.ResolvePath(m_project.GetTestFileName()), *test)) return TraSaveResult::kWriteFailed;
   }
-  if (!WriteFile(m_project.ResolvePath(m_project.GetTraPath()), file)) return false;
+  if (!WriteFile(m_project.ResolvePath(m_project.GetTraPath()), file)) return TraSaveResult::kWriteFailed;
   m_state.languageFileModified = false;
   Refresh();
-  return true;
+  return TraSaveResult::kSaved;
 }
 
 bool CLanguageFileCommands::OnLanguageFileSaveAs() {
@@ -92,7 +92,6 @@ void CLanguageFileCommands::OnTestSettings(const std::function<bool(WizardTestSe
 
 void CLanguageFileCommands::OnTestCheck(int checkState) {
   m_project.m_bWriteTestFile = checkState == 1;
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   Refresh();
 }

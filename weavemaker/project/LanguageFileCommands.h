@@ -16,6 +16,16 @@ class CWizardProject;
 struct WizardDialogState {
   bool projectModified = false;
   bool languageFileModified = false;
+
+  // A change to the language file, which the project holds too.
+  void MarkBothModified() { projectModified = languageFileModified = true; }
+};
+
+// How saving the language file ended.
+enum class TraSaveResult {
+  kSaved,
+  kRefused,      // nothing to write yet (no resources, add-on paths incomplete); a message said why
+  kWriteFailed,  // a file could not be written; a message named it
 };
 
 // What the test-version dialog shows and changes.
@@ -47,7 +57,8 @@ class CLanguageFileCommands {
   // file, each complete before it replaces the old one. True when both are
   // written; otherwise a message names the file that failed, the old file
   // stays as it was and the language file stays modified.
-  bool OnLanguageFileSave();
+  bool OnLanguageFileSave() { return Save() == TraSaveResult::kSaved; }
+  TraSaveResult Save();
   // Asks for the file; its path becomes the language-file path (relative to
   // the project's folder when the two share one), which marks the project
   // modified when it changed; then saves.

@@ -1,6 +1,7 @@
 #include "MakerController.h"
 
 #include "AddOnRows.h"
+#include "LanguageCatalogue.h"
 #include "LwvPaths.h"
 #include "ProjectFile.h"
 #include "StdDlgText.h"
@@ -11,6 +12,7 @@
 namespace {
 
 const TCHAR kProjectFilter[] = _T("Weavecraft (*.lwp)|*.lwp||");
+const WORD kGermanPrimary = 0x07;
 
 bool IsRelative(const CString& path) { return !path.IsEmpty() && !IsFullPath(path); }
 
@@ -23,6 +25,24 @@ LwFileChoice ProjectFileChoice(bool open, const CString& title) {
   choice.strDefExt = _T("lwp");
   choice.strInitialPath = _T("*.lwp");
   return choice;
+}
+
+// Whether two trees hold the same nodes: texts, kinds and layouts.
+bool SameTree(const CTraNode* a, const CTraNode* b) {
+  if (!a || !b) return a == b;
+  if (a->GetOriginal() != b->GetOriginal() || a->GetTranslation() != b->GetTranslation() || a->m_nKind != b->m_nKind ||
+      a->GetChildCount() != b->GetChildCount() || !a->m_pLayout != !b->m_pLayout)
+    return false;
+  if (const CTraLayout* la = a->m_pLayout) {
+    const CTraLayout& lb = *b->m_pLayout;
+    if (!EqualRects(la->m_rcOriginal, lb.m_rcOriginal) || !EqualRects(la->m_rcTranslated, lb.m_rcTranslated) ||
+        la->m_nStyle != lb.m_nStyle || la->m_nExStyle != lb.m_nExStyle || la->m_strFontFace != lb.m_strFontFace ||
+        la->m_nFontSize != lb.m_nFontSize)
+      return false;
+  }
+  for (int i = 0; i < a->GetChildCount(); ++i)
+    if (!SameTree(a->GetChild(i), b->GetChild(i))) return false;
+  return true;
 }
 
 CString Rebased(const CString& path, const CString& oldFolder, const CString& newPath) {
@@ -109,6 +129,7 @@ void CMakerController::DropProject() {
   m_project.reset();
   m_state = WizardDialogState();
   m_loaded = false;
+  m_view.FillHeaderEdits();  // empty: nothing of the old project stays behind
 }
 
 bool CMakerController::ResetProject() {
@@ -143,7 +164,7 @@ void CMakerController::NewProject(const CString& path) {
   m_loaded = true;
   m_state.languageFileModified = true;
   // Cancel in the picker abandons the new project.
-  if (!ChooseLanguageFlag()) DropProject();
+  if (!ChooseLanguageFlag(IDS_PICKER_FAILED)) DropProject();
   Refresh();
 }
 
@@ -169,9 +190,11 @@ void CMakerController::OpenProject(const CString& path) {
   m_view.FillHeaderEdits();
   m_state.projectModified = false;
   m_loaded = true;
-  m_state.languageFileModified = true;
   ChangeToProjectDirectory();
-  ScanResources();
+  // The language file is modified only when the scripts give another tree
+  // than the one the project holds; a scan that fails keeps that tree.
+  std::unique_ptr<CTraFile> read(m_project->GetTraFile()->Clone());
+  m_state.languageFileModified = ScanResources() && !SameTree(read->GetRootNode(), m_project->GetTraFile()->GetRootNode());
   m_view.FlagChanged();
   Refresh();
 }
@@ -215,7 +238,7 @@ void CMakerController::OnResourceInsert() {
   LwFileChoice choice;
   choice.bOpen = true;
   choice.bMultiSelect = true;
-  choice.strFilter = _T("Ressourcen (*.rc)|*.rc||");
+  choice.strFilter = _T("Ressourcen (*.rc;*.rc2;*.dlg)|*.rc;*.rc2;*.dlg||");
   choice.strDefExt = _T("rc");
   choice.strInitialPath = m_project->GetProjectFolder();
   if (m_ui.ChooseFile(choice) && !choice.paths.IsEmpty()) InsertScripts(choice.paths);
@@ -224,11 +247,17 @@ void CMakerController::OnResourceInsert() {
 void CMakerController::InsertScripts(const CArray<CString>& fullPaths) {
   if (!m_project) return;
   int notAdded = 0;
-  for (INT_PTR i = 0; i < fullPaths.GetSize(); ++i)
-    if (!m_project->AddRcFile(MakeProjectRelativePath(fullPaths[i]))) ++notAdded;
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
-  ScanResources();
+  std::vector<CString> added;
+  for (INT_PTR i = 0; i < fullPaths.GetSize(); ++i) {
+    const CString script = MakeProjectRelativePath(fullPaths[i]);
+    if (m_project->AddRcFile(script)) added.push_back(script);
+    else ++notAdded;
+  }
+  if (ScanResources()) {
+    m_state.MarkBothModified();
+  } else {
+    for (const CString& script : added) m_project->RemoveRcFile(script);  // nothing was inserted
+  }
   Refresh();
   if (notAdded > 0) {
     const CString format = Text(IDS_SCRIPTS_NOT_ADDED);
@@ -244,31 +273,51 @@ void CMakerController::InsertScripts(const CArray<CString>& fullPaths) {
 void CMakerController::RemoveScripts(const std::vector<CString>& scripts) {
   if (!m_project || scripts.empty()) return;
   for (const CString& s : scripts) m_project->RemoveRcFile(s);
-  ScanResources();
   m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  // A scan that fails keeps the tree as it was, the language file with it.
+  if (ScanResources()) m_state.languageFileModified = true;
   Refresh();
 }
 
-void CMakerController::ScanResources() {
-  if (!m_project) return;
-  m_problems = m_project->ScanResources(m_view.ScanServices());
+bool CMakerController::ScanResources() {
+  if (!m_project) return false;
+  CString unreadable;
+  const CString log = m_project->ScanResources(m_view.ScanServices(), &unreadable);
+  if (!unreadable.IsEmpty()) {
+    m_ui.ShowMessage(Text(IDS_SCRIPT_UNREADABLE, unreadable), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  m_problems = log;
   // The new file takes the header texts from the edits again.
   m_view.CopyHeaderEdits();
   m_view.ShowProblems(m_problems);
+  return true;
 }
 
-bool CMakerController::ChooseLanguageFlag() {
+bool CMakerController::ChooseLanguageFlag(UINT failedText) {
   if (!m_project) return false;
   LwFlagChoice flag;
-  if (!m_ui.PickFlag(flag)) return false;
+  if (!m_ui.PickFlag(flag)) {
+    if (flag.failed) m_ui.ShowMessage(Text(failedText), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
   CTraFile& file = *m_project->GetTraFile();
   for (size_t i = 0; i < flag.pixels.size() && i < static_cast<size_t>(TRA_FLAG_PIXELS); ++i)
     file.SetFlagPixel(static_cast<int>(i), flag.pixels[i]);
+  // A language name nobody typed follows the language picked.
+  m_view.CopyHeaderEdits();
+  const CString name = file.GetLanguageName();
+  // German, the default, has its name in the wizard's own language.
+  const bool german = (flag.langId & 0x3FF) == kGermanPrimary;
+  const CString picked = german ? CWizardProject::DefaultLanguageName() : LanguageNameOf(flag.langId);
+  if (!picked.IsEmpty() && name != picked &&
+      (name.IsEmpty() || name == CWizardProject::DefaultLanguageName() || name == LanguageNameOf(file.GetLanguageId()))) {
+    file.SetLanguageName(picked);
+    m_view.FillHeaderEdits();
+  }
   file.SetLanguageId(flag.langId);
   m_view.FlagChanged();
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   Refresh();
   return true;
 }
@@ -277,8 +326,7 @@ void CMakerController::SetStandardDialogOptions(const BYTE* block) {
   if (!m_project || !block) return;
   m_project->GetTraFile()->SetStdDialogOptions(block);
   ScanResources();
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   Refresh();
 }
 
@@ -334,16 +382,14 @@ void CMakerController::InsertAddOnFiles(const CArray<CString>& fullPaths) {
     if (list.Append(file.release())) added = true;
   }
   if (added) {
-    m_state.projectModified = true;
-    m_state.languageFileModified = true;
+    m_state.MarkBothModified();
   }
   ChangeToProjectDirectory();
   Refresh();
 }
 
 void CMakerController::AddOnFilesDeleted() {
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   Refresh();
 }
 
@@ -352,8 +398,7 @@ bool CMakerController::SetAddOnDescription(int index, const CString& description
   if (!file) return false;
   if (file->GetDescription() == description) return true;
   file->SetDescription(description);
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   return true;
 }
 
@@ -361,20 +406,24 @@ bool CMakerController::SetAddOnExportPath(int index, const CString& exportPath) 
   CAddOnFile* file = m_project ? m_project->GetTraFile()->GetAddOnFiles()->GetAt(index) : nullptr;
   if (!file) return false;
   if (file->GetExportPath() == exportPath) return true;
-  if (CheckAddOnExportPath(exportPath) != AddOnPathProblem::kNone) {
-    m_ui.ShowMessage(Text(IDS_ADDON_PATH_REFUSED, exportPath), MB_OK | MB_ICONEXCLAMATION);
-    return false;
-  }
+  // While it is typed a path may pass through forms that are not allowed.
+  if (CheckAddOnExportPath(exportPath) != AddOnPathProblem::kNone) return false;
   file->SetExportPath(exportPath);
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
   return true;
+}
+
+bool CMakerController::LeaveAddOnExportPath(int index, const CString& typed) {
+  const CAddOnFile* file = m_project ? m_project->GetTraFile()->GetAddOnFiles()->GetAt(index) : nullptr;
+  if (!file || file->GetExportPath() == typed) return true;
+  if (SetAddOnExportPath(index, typed)) return true;
+  m_ui.ShowMessage(Text(IDS_ADDON_PATH_REFUSED, typed), MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 void CMakerController::OnHeaderEdited() {
   if (!m_project) return;
-  m_state.projectModified = true;
-  m_state.languageFileModified = true;
+  m_state.MarkBothModified();
 }
 
 void CMakerController::ProcessCommandLine(const CString& line, const CString& currentDir,
@@ -402,7 +451,9 @@ void CMakerController::ProcessCommandLine(const CString& line, const CString& cu
   }
 }
 
-bool CMakerController::SaveLanguageFile() { return m_traCommands && m_traCommands->OnLanguageFileSave(); }
+TraSaveResult CMakerController::SaveLanguageFile() {
+  return m_traCommands ? m_traCommands->Save() : TraSaveResult::kRefused;
+}
 
 bool CMakerController::QuerySave() {
   if (m_project) m_view.CopyHeaderEdits();
@@ -423,8 +474,10 @@ bool CMakerController::QuerySave() {
     case MakerCloseAnswer::kStay: return false;
     case MakerCloseAnswer::kSaveThenClose: break;
   }
+  // What could not be written keeps the dialog open; what there is nothing
+  // of to write yet (a message said so) does not.
   if (q.saveProject && !OnProjectSave()) return false;
-  if (q.saveTra && !SaveLanguageFile()) return false;
+  if (q.saveTra && SaveLanguageFile() == TraSaveResult::kWriteFailed) return false;
   return true;
 }
 
@@ -435,6 +488,6 @@ bool CMakerController::SaveAndClose() {
     return false;
   }
   if (m_state.projectModified && !OnProjectSave()) return false;
-  if (m_state.languageFileModified && !SaveLanguageFile()) return false;
+  if (m_state.languageFileModified && SaveLanguageFile() == TraSaveResult::kWriteFailed) return false;
   return true;
 }

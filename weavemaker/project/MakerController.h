@@ -7,6 +7,7 @@
 
 #include "LanguageFileCommands.h"
 #include "MakerRules.h"
+#include "WeaveMakerIds.h"
 #include "WizardProject.h"
 #include "WizardScan.h"
 
@@ -62,27 +63,33 @@ class CMakerController {
   // Adds up to the project's bound and says how many were not added.
   void InsertScripts(const CArray<CString>& fullPaths);
   void RemoveScripts(const std::vector<CString>& scripts);
-  bool ChooseLanguageFlag();
+  // failedText: the message when the picker cannot be shown.
+  bool ChooseLanguageFlag(UINT failedText = IDS_PICKER_FAILED_FLAG);
   void SetStandardDialogOptions(const BYTE* block);
   void OnAddOnInsert();
   void InsertAddOnFiles(const CArray<CString>& fullPaths);
   // The add-on list removed files itself; marks project and language file.
   void AddOnFilesDeleted();
-  // Typed into the add-on edits; false (nothing stored, a message shown)
-  // for an export path that is not allowed.
+  // Typed into the add-on edits; false (nothing stored) for an export
+  // path that is not allowed.
   bool SetAddOnDescription(int index, const CString& description);
   bool SetAddOnExportPath(int index, const CString& exportPath);
-  void ScanResources();
+  // The export-path edit was left with typed in it: false (a message shown)
+  // when it is not allowed; the edit then shows the stored path again.
+  bool LeaveAddOnExportPath(int index, const CString& typed);
+  // False when a script cannot be read: a message names it, and the project
+  // keeps its language file.
+  bool ScanResources();
   void OnHeaderEdited();
 
   // The command line; fileExists answers for paths relative to currentDir.
   void ProcessCommandLine(const CString& line, const CString& currentDir,
                           const std::function<bool(const CString&)>& fileExists);
   // Whether the dialog may close; saves what the user asks for and stays
-  // open when a save fails.
+  // open when a file cannot be written.
   bool QuerySave();
-  // Saves what is modified; false (the dialog stays) when a save fails or
-  // the header is incomplete.
+  // Saves what is modified; false (the dialog stays) when a file cannot be
+  // written or the header is incomplete.
   bool SaveAndClose();
 
   CString MakeProjectRelativePath(const CString& fullPath) const;
@@ -92,7 +99,7 @@ class CMakerController {
   bool ResetProject();
   void DropProject();
   void ChangeToProjectDirectory();
-  bool SaveLanguageFile();
+  TraSaveResult SaveLanguageFile();
   CString Text(UINT id) const;
   CString Text(UINT id, const CString& a) const;
   CString Text(UINT id, const CString& a, const CString& b) const;

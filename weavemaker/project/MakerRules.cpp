@@ -40,16 +40,23 @@ std::vector<MakerEnabled> MakerEnabling(const MakerStateFlags& f) {
   set({IDC_PROJECT_SAVEAS, ID_PROJECT_SAVEAS, IDC_RC_FRAME, IDC_RC_LABEL, IDC_RC_LIST, IDC_RC_INSERT,
        ID_RESOURCE_INSERT, IDC_ADDON_INSERT, IDC_ADDON_LIST, IDC_TRA_FRAME, IDC_TRA_LABEL, IDC_TRA_LIST,
        IDC_TEST_CHECK, IDC_NAME_LABEL, IDC_VERSION_LABEL, IDC_PROGRAM_NAME, IDC_PROGRAM_VERSION, IDC_LANGUAGE_LABEL,
-       IDC_LANGUAGE_NAME},
+       IDC_LANGUAGE_NAME, ID_STANDARD_DIALOGS},
       p);
   set({IDC_RC_REMOVE, ID_RESOURCE_REMOVE}, p && f.scriptSelected);
   set({IDC_ADDON_DELETE}, p && f.addOnsSelected > 0);
-  set({IDC_ADDON_NOTHING}, false);
+  // The test file is written by the save command; the menu item has no action.
+  set({IDC_ADDON_NOTHING, ID_TEST_WRITE}, false);
   set({IDC_ADDON_DESCRIPTION, IDC_ADDON_EXPORT}, p && oneAddOn);
   set({IDC_TRA_SAVE, ID_TRA_SAVE}, n && f.loaded && f.traModified);
   set({IDC_TRA_SAVEAS, ID_TRA_SAVEAS}, n);
   set({IDC_TEST_SETTINGS, ID_TEST_SETTINGS}, w);
   return out;
+}
+
+bool MakerIsMenuCommand(UINT id) { return id >= kFirstMenuCommand || id == ID_APP_ABOUT_WIZARD; }
+
+bool MakerFlagHit(const CRect& frame, const CPoint& point) {
+  return CRect(frame.left, frame.top, frame.left + kMakerFlagSide, frame.top + kMakerFlagSide).PtInRect(point) != FALSE;
 }
 
 CString MakerTitle(const CString& base, bool project, const CString& projectFileName, bool modified) {

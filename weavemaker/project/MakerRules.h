@@ -55,6 +55,17 @@ MakerCloseQuestion MakerCloseQuestionFor(bool projectModified, bool traModified,
 enum class MakerCloseAnswer { kClose, kStay, kSaveThenClose };
 MakerCloseAnswer MakerCloseAnswerFor(const MakerCloseQuestion& question, int answer);
 
+// Menu commands are numbered from here, controls below; the about item is
+// the one menu command below.
+const UINT kFirstMenuCommand = 0x8000;
+bool MakerIsMenuCommand(UINT id);
+// Help contexts of dialogs: this base plus the template id.
+const DWORD kDialogHelpBase = 0x20000;
+// Whether a click at point hits the flag picture, a square of the flag's
+// side whose top-left corner is the frame's.
+const int kMakerFlagSide = 32;
+bool MakerFlagHit(const CRect& frame, const CPoint& point);
+
 // How a control follows a change of the client size by dx, dy.
 enum class MakerResizeRule { kKeep, kGrow, kMoveRight, kMoveDown, kGrowWidth };
 MakerResizeRule MakerResizeRuleFor(UINT id);

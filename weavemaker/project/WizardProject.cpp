@@ -83,13 +83,17 @@ CString CWizardProject::NameWithoutProjectExtension() const {
 
 void CWizardProject::SetDefaultTraPath() { m_strTraPath = NameWithoutProjectExtension() + _T(".tra"); }
 
-void CWizardProject::InitLanguageFileHeader() {
-  m_pTraFile->SetProgramName(NameWithoutProjectExtension());
-  m_pTraFile->SetProgramVersion(_T("1.0"));
+CString CWizardProject::DefaultLanguageName() {
   // Through the installed loader, so it comes in the wizard's current language.
   CString name;
   g_textLoader(name, WIZARD_DEFAULT_LANGUAGE_STRING);
-  m_pTraFile->SetLanguageName(name);
+  return name;
+}
+
+void CWizardProject::InitLanguageFileHeader() {
+  m_pTraFile->SetProgramName(NameWithoutProjectExtension());
+  m_pTraFile->SetProgramVersion(_T("1.0"));
+  m_pTraFile->SetLanguageName(DefaultLanguageName());
 }
 
 CString CWizardProject::GetRcFile(int index) const {

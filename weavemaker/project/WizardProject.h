@@ -55,6 +55,7 @@ class CWizardProject {
   void SetDefaultTraPath();
   // Program name, version "1.0" and the default language name.
   void InitLanguageFileHeader();
+  static CString DefaultLanguageName();
 
   int GetRcFileCount() const { return m_nRcFiles; }
   // The script path of a slot, or "" when there is no such slot.
@@ -67,9 +68,12 @@ class CWizardProject {
   // Rebuilds the language file from the scripts and the entries the library
   // supplies, carrying over flag, language id, option block and add-on
   // files of the file it replaces (WizardScan.cpp). Returns the problem log:
-  // "" without scripts, the success text when nothing went wrong. A script
-  // that cannot be read is a line of the log; the others are scanned.
-  CString ScanResources(const WizardScanServices& services);
+  // "" without scripts, the success text when nothing went wrong; an
+  // included resource script that is not in the project is a line of it.
+  // A script that cannot be read ends the scan: the project keeps its
+  // language file, unreadable (when given) names the script as stored and
+  // the log is the line saying so.
+  CString ScanResources(const WizardScanServices& services, CString* unreadable = nullptr);
 
   // Writes the project, or reads one. A refused or failing read (script
   // count out of range, a language file that cannot be read, a stream that

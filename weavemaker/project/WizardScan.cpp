@@ -8,7 +8,9 @@
 #include "TraFile.h"
 #include "WizardProject.h"
 #include "WizardTexts.h"
+#include "LwvPaths.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -52,6 +54,55 @@ class CNoCapture : public IResLibraryCapture {
   bool ReadSystemMenu(std::vector<CString>&) override { return false; }
 };
 
+bool IsScriptName(const CString& name) {
+  CString extension = GetExtension(name);
+  extension.MakeLower();
+  return extension == _T("rc") || extension == _T("rc2") || extension == _T("dlg");
+}
+
+// One spelling per file: one separator, no "." and "name\.." parts, no case.
+CString ComparablePath(const CString& path) {
+  std::vector<CString> parts;
+  CString part;
+  auto close = [&] {
+    if (part == _T("..") && !parts.empty() && parts.back() != _T("..")) parts.pop_back();
+    else if (part != _T(".") && !(part.IsEmpty() && !parts.empty())) parts.push_back(part);
+    part.Empty();
+  };
+  for (int i = 0; i < path.GetLength(); ++i) {
+    if (path[i] == _T('\\') || path[i] == _T('/')) close();
+    else part.AppendChar(path[i]);
+  }
+  close();
+  CString joined;
+  for (size_t i = 0; i < parts.size(); ++i) joined += (i ? _T("\\") : _T("")) + parts[i];
+  joined.MakeLower();
+  return joined;
+}
+
+// One line for every "#include" of a resource script that is not one of
+// the project's scripts: its texts are not read. A project script of the
+// same name counts as the one meant, as the resource compiler may have
+// found it in a folder of its own include path.
+void LogIncludesOutside(const CSourceTokenList& list, const CWizardProject& project, CResProblemLog& log) {
+  std::vector<CString> scripts;
+  for (int i = 0; i < project.GetRcFileCount(); ++i) {
+    scripts.push_back(ComparablePath(project.ResolvePath(project.GetRcFile(i))));
+    scripts.push_back(ComparablePath(GetFileNamePart(project.GetRcFile(i))));
+  }
+  for (int i = 0; i + 2 < list.GetCount(); ++i) {
+    if (!list.IsText(i, _T("#")) || !list.IsText(i + 1, _T("include")) || list.GetKind(i + 2) != kTokenString) continue;
+    const CString& name = list.GetText(i + 2);
+    if (!IsScriptName(name)) continue;
+    const CString included = IsFullPath(name) ? name : GetDirectoryPart(list.GetFileName(i + 2)) + name;
+    const CString path = ComparablePath(project.ResolvePath(included));
+    const CString alone = ComparablePath(GetFileNamePart(name));
+    if (std::find(scripts.begin(), scripts.end(), path) == scripts.end() &&
+        std::find(scripts.begin(), scripts.end(), alone) == scripts.end())
+      log.Add(kMsgIncludeOutside, list, i + 2);
+  }
+}
+
 // What the new file takes from the one it replaces.
 void CarryOver(const CTraFile& old, CTraFile& file) {
   file.CopyFlagFrom(old);
@@ -62,7 +113,8 @@ void CarryOver(const CTraFile& old, CTraFile& file) {
 
 }  // namespace
 
-CString CWizardProject::ScanResources(const WizardScanServices& services) {
+CString CWizardProject::ScanResources(const WizardScanServices& services, CString* unreadable) {
+  if (unreadable) unreadable->Empty();
   const CTraFile& old = *m_pTraFile;
   if (m_nRcFiles == 0) {
     std::unique_ptr<CTraFile> empty(new CTraFile(nullptr));
@@ -72,14 +124,23 @@ CString CWizardProject::ScanResources(const WizardScanServices& services) {
   }
 
   CProgressScope progress(services.progress, WizardText(kTextScanCaption));
-  std::vector<CString> paths;
-  for (int i = 0; i < m_nRcFiles; ++i) paths.push_back(ResolvePath(*m_ppRcFiles[i]));
+  std::vector<CString> paths, names;
+  for (int i = 0; i < m_nRcFiles; ++i) {
+    paths.push_back(ResolvePath(*m_ppRcFiles[i]));
+    names.push_back(*m_ppRcFiles[i]);
+  }
   CResProblemLog log(services.texts);
   std::unique_ptr<CResFile> resources;
   {
-    CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log);
+    CRcFileSet scripts(paths.data(), m_nRcFiles, services.progress, 0, 50, &log, names.data());
+    if (!scripts.Unreadable().IsEmpty()) {
+      // A tree without that script's entries would replace a good one.
+      if (unreadable) *unreadable = scripts.Unreadable();
+      return log.GetText();
+    }
     progress.SetPos(50);
     resources = scripts.BuildResFile(log, true);
+    LogIncludesOutside(*scripts.GetTokenList(), *this, log);
   }  // the tokens go first: the tree is built in their memory
   progress.SetPos(70);
 

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -78,7 +79,7 @@ void ExpectEnablingMatches(CWeaveMakerDlg& dlg, const char* step) {
   flags.scriptSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_RC_LIST)) > 0;
   flags.addOnsSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_ADDON_LIST));
   for (const MakerEnabled& e : MakerEnabling(flags)) {
-    if (e.id >= 32768 || e.id == ID_APP_ABOUT_WIZARD)
+    if (MakerIsMenuCommand(e.id))
       EXPECT_EQ(e.enabled, MenuEnabled(dlg.m_hWnd, e.id)) << step << ": menu " << e.id;
     else
       EXPECT_EQ(e.enabled, Enabled(dlg.m_hWnd, static_cast<int>(e.id))) << step << ": control " << e.id;
@@ -319,10 +320,9 @@ TEST_F(WeaveMakerTest, FromScriptToSavedProjectAndBack) {
         ExpectEnablingMatches(*m_dlg, "opened");
         EXPECT_FALSE(Enabled(Wnd(), IDC_PROJECT_SAVE));
       }),
-      Close(IDOK, IDNO),  // an opened project's language file counts as changed: not saved
+      Close(IDOK, 0),  // nothing changed since it was saved: no question
   });
-  ASSERT_EQ(2u, m_ui.Messages().size());
-  EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL), m_ui.Messages()[1].type & MB_TYPEMASK);
+  EXPECT_EQ(1u, m_ui.Messages().size());
 }
 
 TEST_F(WeaveMakerTest, EscapeAndCloseAskAndARefusedSaveKeepsTheWindow) {
@@ -393,9 +393,15 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
         EXPECT_EQ(CString(_T("doc")), lwtest::ListItems(list, 1)[1]);
         EXPECT_EQ(1u, ListView_GetSelectedCount(list));  // the selection stays
         EXPECT_EQ(CString(_T("???\\")), lwtest::ListItems(list, 1)[0]);
-        m_ui.QueueMessageAnswer(IDOK);
-        ::SetDlgItemText(Wnd(), IDC_ADDON_EXPORT, _T("C:\\x"));  // refused
+        const size_t said = m_ui.Messages().size();
+        ::SetDlgItemText(Wnd(), IDC_ADDON_EXPORT, _T("C:\\x"));  // not stored, nothing said while typing
         EXPECT_EQ(CString(_T("doc")), lwtest::ListItems(list, 1)[1]);
+        EXPECT_EQ(said, m_ui.Messages().size());
+        m_ui.QueueMessageAnswer(IDOK);
+        ::SendMessage(Wnd(), WM_COMMAND, MAKEWPARAM(IDC_ADDON_EXPORT, EN_KILLFOCUS),
+                      reinterpret_cast<LPARAM>(::GetDlgItem(Wnd(), IDC_ADDON_EXPORT)));  // left: refused once
+        EXPECT_EQ(said + 1, m_ui.Messages().size());
+        EXPECT_EQ("doc", Utf8(lwtest::ItemText(Wnd(), IDC_ADDON_EXPORT)));
         Shot(Wnd(), "addons");
         Command(Wnd(), IDC_ADDON_DELETE);
         ASSERT_EQ(1u, lwtest::ListItems(list).size());
@@ -443,6 +449,10 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
         EXPECT_EQ(nullptr, m_dlg->Controller().GetProject());
         EXPECT_EQ("Lingoweave Wizard", Utf8(lwtest::WindowText(Wnd())));
         ExpectEnablingMatches(*m_dlg, "no project");
+        // Nothing of the old project stays behind.
+        EXPECT_EQ("Ver\xC3\xA4nderte Testversion", Utf8(lwtest::ItemText(Wnd(), IDC_TEST_CHECK)));
+        for (int id : {IDC_PROGRAM_NAME, IDC_PROGRAM_VERSION, IDC_LANGUAGE_NAME})
+          EXPECT_EQ("", Utf8(lwtest::ItemText(Wnd(), id))) << id;
       }),
       Do("open", [&] {
         m_ui.QueueFile(m_folder + _T("Other.lwp"));
@@ -480,6 +490,50 @@ TEST_F(WeaveMakerTest, EveryCommandOnce) {
                      ::PostMessage(d, WM_COMMAND, IDOK, 0);
                    }),
   });
+}
+
+// A project whose script was moved away since its language file was saved:
+// the scan stops with a message, the tree read from the project stays, and
+// closing with "Ja" (were it asked) leaves the language file as it was.
+TEST_F(WeaveMakerTest, AScriptMovedAwayCostsTheLanguageFileNothing) {
+  std::ofstream(Utf8(m_folder + _T("Extra.rc")))
+      << "IDD_EXTRA DIALOG 0, 0, 100, 40\nCAPTION \"Extra\"\nBEGIN\n  PUSHBUTTON \"Weiter\", 1, 10, 10, 40, 14\nEND\n";
+  m_ui.QueueMessageAnswer(IDYES);  // make a project from Sample.rc
+  m_ui.QueueFlag(Germany());
+  size_t dialogs = 0;
+  Run(_T("-p Sample"), {
+      Do("a second script, saved", [&] {
+        m_ui.QueueFile(m_folder + _T("Extra.rc"));
+        Command(Wnd(), IDC_RC_INSERT);
+        Command(Wnd(), IDC_PROJECT_SAVE);
+        Command(Wnd(), ID_TRA_SAVE);
+        dialogs = static_cast<size_t>(m_dlg->Controller().GetProject()->GetTraFile()->GetRootNode()->GetChild(1)->GetChildCount());
+      }),
+      Close(IDOK, 0),
+  });
+  std::ifstream saved(Utf8(m_folder + _T("Sample.tra")), std::ios::binary);
+  const std::string before((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  saved.close();
+  ASSERT_FALSE(before.empty());
+  ASSERT_TRUE(::MoveFile(m_folder + _T("Extra.rc"), m_folder + _T("Extra.moved")));
+
+  const size_t said = m_ui.Messages().size();
+  m_ui.QueueMessageAnswer(IDOK);  // the script cannot be read
+  Run(_T("-P Sample"), {
+      Do("the opened project keeps its tree", [&] {
+        ASSERT_EQ(said + 1, m_ui.Messages().size());
+        EXPECT_NE(-1, m_ui.Messages()[said].text.Find(_T("Extra.rc")));
+        const CTraNode* root = m_dlg->Controller().GetProject()->GetTraFile()->GetRootNode();
+        ASSERT_NE(nullptr, root);
+        EXPECT_EQ(dialogs, static_cast<size_t>(root->GetChild(1)->GetChildCount()));
+        EXPECT_EQ("Lingoweave Wizard - Sample.lwp", Utf8(lwtest::WindowText(Wnd())));
+        ExpectEnablingMatches(*m_dlg, "opened without a script");
+        Shot(Wnd(), "moved_script");
+      }),
+      Close(IDOK, IDYES),
+  });
+  std::ifstream after(Utf8(m_folder + _T("Sample.tra")), std::ios::binary);
+  EXPECT_TRUE(before == std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()));
 }
 
 // Started in English (the language the user chose last time): the pages lie

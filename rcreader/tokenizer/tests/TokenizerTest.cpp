@@ -53,6 +53,22 @@ TEST(Tokenizer, QuotedStrings) {
   for (const Case& c : cases) Check(c);
 }
 
+// A backslash at the end of a line inside a string splices the next line
+// on: backslash and line end vanish; elsewhere a backslash stays a token.
+TEST(Tokenizer, LineSplicesInStrings) {
+  const Case cases[] = {
+      {"\"Usage:\\n\\\n  REG\" x", "Usage:\n  REG|x|", "31"},
+      {"\"a\\\r\nb\"", "ab|", "3"},
+      {"\"a\\\n\\\nb\"", "ab|", "3"},
+      {"\"a\\\n\"", "a|", "3"},
+      {"\"a\\\\\nb\"", "a\\ b|", "3"},  // an escaped backslash splices nothing
+      {"\"a\\ \nb\"", "a\\  b|", "3"},    // nor one with a blank behind it
+      {"\"a\\\n", "|", "3"},  // the file ends after the splice: cut as any unclosed string
+      {"a \\\n b", "a|\\|b|", "141"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 TEST(Tokenizer, Comments) {
   const Case cases[] = {
       {"/*/word", "word|", "1"},
@@ -133,6 +149,10 @@ class COneCharTokenizer : public CSourceTokenizer {
       for (;;) {
         TCHAR c = Advance();
         if (c == 0 && m_reader.IsAtEnd()) break;
+        if (c == '\\' && !escaped && m_reader.AtLineEnd() && !m_reader.IsAtEnd()) {
+          Advance();  // a line splice
+          continue;
+        }
         text.AppendChar(c);
         if (escaped) escaped = false;
         else if (c == '\\') escaped = true;

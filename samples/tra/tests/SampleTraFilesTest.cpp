@@ -66,7 +66,7 @@ TEST(SampleTraGenerator, WritesExactlyTheCommittedFiles) {
   for (const TCHAR* name : {SAMPLE_TRA_GERMAN, SAMPLE_TRA_ENGLISH}) {
     const std::vector<BYTE> made = ReadFileBytes(folder + name);
     ASSERT_FALSE(made.empty()) << Utf8(name).GetString();
-    EXPECT_TRUE(made == ReadFileBytes(kSamples + name))
+    EXPECT_EQ(made, ReadFileBytes(kSamples + name))
         << "samples/" << Utf8(name).GetString() << " is out of date: refresh it with "
         << "\"cmake --build build/native --target refresh_sample_tra\"";
   }

@@ -3,110 +3,11 @@
 // a cancelled or failing flag picker, closing with failed saves, add-on
 // files refused, full, unreadable and with bad export paths, and the
 // command line.
-#include "LwvMessage.h"
-#include "MakerController.h"
-#include "ProjectFile.h"
-#include "ScanFixtures.h"
-#include "TraFile.h"
-#include "UiTestKit.h"
-#include "WeaveMakerIds.h"
+#include "MakerControllerFixture.h"
 
-#include <gtest/gtest.h>
-
-using namespace scantest;
+using namespace makertest;
 
 namespace {
-
-// Keeps the header texts as the dialog's edits do.
-class CRecordingView : public IMakerView {
- public:
-  void FillHeaderEdits() override {
-    ++fills;
-    const CTraFile& file = *maker->GetProject()->GetTraFile();
-    name = file.GetProgramName();
-    version = file.GetProgramVersion();
-    language = file.GetLanguageName();
-  }
-  void CopyHeaderEdits() override {
-    ++copies;
-    CTraFile& file = *maker->GetProject()->GetTraFile();
-    file.SetProgramName(name);
-    file.SetProgramVersion(version);
-    file.SetLanguageName(language);
-  }
-  void Refresh() override { ++refreshes; }
-  void ShowProblems(const CString& log) override { problems = log; }
-  void ProjectFolderChanged(const CString& folder) override { this->folder = folder; }
-  void FlagChanged() override { ++flags; }
-  bool ConfigureAddOn(const CString& name, CString& description, CString& exportPath) override {
-    configured.push_back(name);
-    if (configAnswers.empty()) return false;
-    const std::pair<CString, CString> answer = configAnswers.front();
-    configAnswers.erase(configAnswers.begin());
-    description = answer.first;
-    exportPath = answer.second;
-    return true;
-  }
-  WizardScanServices ScanServices() override {
-    WizardScanServices s;
-    s.capture = &capture;
-    return s;
-  }
-
-  CMakerController* maker = nullptr;
-  CString name, version, language;
-  int fills = 0, copies = 0, refreshes = 0, flags = 0;
-  CString problems, folder;
-  std::vector<CString> configured;
-  std::vector<std::pair<CString, CString>> configAnswers;
-  CWatchedCapture capture;
-};
-
-LwFlagChoice Germany() {
-  LwFlagChoice flag;
-  flag.langId = 0x0407;
-  flag.pixels.assign(1024, 0x0000FF);
-  return flag;
-}
-
-class MakerControllerTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    LwvSetMessageHandler([](LPCTSTR) {});
-    m_folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ASSERT_FALSE(m_folder.IsEmpty());
-    WriteText(m_folder + _T("A.rc"), kScriptA);
-    m_view.maker = &m_maker;
-    m_maker.text = [](UINT id) {
-      CString s;
-      s.Format(id == IDS_SCRIPTS_NOT_ADDED ? _T("#%u %%d ") : _T("#%u %%s %%s"), id);
-      return s;
-    };
-  }
-  void TearDown() override { EXPECT_EQ(0, m_ui.Unanswered()); }
-
-  // A new project with a flag and script A, as the command line makes it.
-  void NewWithScript() {
-    m_ui.QueueFlag(Germany());
-    m_maker.NewProject(m_folder + _T("Sample.lwp"));
-    ASSERT_NE(nullptr, m_maker.GetProject());
-    m_view.language = _T("Deutsch");
-    CArray<CString> scripts;
-    scripts.Add(m_folder + _T("A.rc"));
-    m_maker.InsertScripts(scripts);
-  }
-  std::string MessageId(size_t i) const {
-    if (i >= m_ui.Messages().size()) return "none";
-    const std::string text = Utf8(m_ui.Messages()[i].text);
-    return text.substr(0, text.find(' '));
-  }
-
-  lwtest::Watchdog m_dog{60};  // a window the seam missed would wait forever
-  CString m_folder;
-  CQueuedUiServices m_ui;
-  CRecordingView m_view;
-  CMakerController m_maker{m_ui, m_view};
-};
 
 TEST_F(MakerControllerTest, NewProjectTakesTheFlagAndHeader) {
   NewWithScript();
@@ -309,7 +210,7 @@ TEST_F(MakerControllerTest, AddOnEditsCheckThePathAndMarkBoth) {
                {_T("\\root"), false}, {_T("a|b"), false}, {_T("..\\up\\"), true}};
   for (int i = 0; i < 4; ++i) m_ui.QueueMessageAnswer(IDOK);
   for (const Case& c : cases) {
-    EXPECT_EQ(c.accepted, m_maker.SetAddOnExportPath(0, c.path)) << Utf8(c.path);
+    EXPECT_EQ(c.accepted, m_maker.LeaveAddOnExportPath(0, c.path)) << Utf8(c.path);  // checked when left
     if (c.accepted) EXPECT_EQ(Utf8(c.path), Utf8(list.GetAt(0)->GetExportPath()));
   }
   EXPECT_EQ("..\\up\\", Utf8(list.GetAt(0)->GetExportPath()));

@@ -1,5 +1,6 @@
 // The main dialog's decision tables: command line, enabling, title, the
 // question on closing and the resize rules.
+#include "MakerPages.h"
 #include "MakerRules.h"
 #include "ScanFixtures.h"
 #include "UiServices.h"
@@ -155,6 +156,38 @@ TEST(MakerResize, Rules) {
     EXPECT_EQ(c.expected.bottom, got.bottom) << c.id;
   }
   EXPECT_EQ(35u, MakerResizedControls().size());
+}
+
+TEST(MakerRules, MenuCommandsAndTheFlagsHitBox) {
+  for (UINT id : {ID_PROJECT_NEW, ID_TEST_WRITE, ID_STANDARD_DIALOGS, ID_APP_ABOUT_WIZARD})
+    EXPECT_TRUE(MakerIsMenuCommand(id)) << id;
+  for (UINT id : {IDC_PROJECT_NEW, IDC_TAB, IDC_PROBLEMS, IDC_ADDON_EXPORT}) EXPECT_FALSE(MakerIsMenuCommand(id)) << id;
+  const CRect frame(100, 50, 300, 120);  // the frame may be larger than the flag
+  struct Case {
+    int x, y;
+    bool hit;
+  } const cases[] = {{100, 50, true}, {131, 81, true}, {132, 60, false}, {110, 82, false}, {99, 60, false}};
+  for (const Case& c : cases) EXPECT_EQ(c.hit, MakerFlagHit(frame, CPoint(c.x, c.y))) << c.x << "," << c.y;
+}
+
+// Every template control of a page lies on that page alone; every page
+// window on one page; the tabs come in the order of the pages.
+TEST(MakerPages, Table) {
+  std::map<UINT, int> pagesOf;
+  for (size_t i = 0; i < kMakerPageCount; ++i) {
+    const MakerPageRow& row = kMakerPages[i];
+    EXPECT_EQ(i, static_cast<size_t>(row.page));
+    EXPECT_EQ(&row, MakerPageAt(i));
+    EXPECT_NE(0u, row.caption);
+    for (size_t k = 0; k < row.controlCount; ++k) ++pagesOf[row.controls[k]];
+    if (row.window) ++pagesOf[row.window];
+  }
+  EXPECT_EQ(nullptr, MakerPageAt(kMakerPageCount));
+  for (const auto& entry : pagesOf) EXPECT_EQ(1, entry.second) << entry.first;
+  EXPECT_TRUE(MakerPageOf(MakerPage::kGeneral).showsFlag);
+  EXPECT_EQ(0u, MakerPageOf(MakerPage::kAddOns).tip);
+  EXPECT_EQ(static_cast<UINT>(IDC_PROBLEMS), MakerPageOf(MakerPage::kProblems).window);
+  for (const MakerPictureButton& b : kMakerButtons) EXPECT_EQ(1, pagesOf[b.id]) << b.id;  // each on a page
 }
 
 }  // namespace

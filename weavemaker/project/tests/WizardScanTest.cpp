@@ -61,9 +61,9 @@ TEST_F(WizardScan, ScriptsBecomeTheTreeAndTheProblemLog) {
   EXPECT_EQ(Names({"3:IDR_MAIN", "3:System Menu"}), GroupNames(file, 0));
   EXPECT_EQ(Names({"1:Info", "30:[1000]"}), GroupNames(file, 1));
   EXPECT_EQ(Names({"6:String Table Section 1"}), GroupNames(file, 2));
-  // One line: the message, the script by its resolved path, its line.
+  // One line: the message, the script as the project names it, its line.
   const std::string text = Utf8(log);
-  EXPECT_EQ(0u, text.find("[113]\r\n- " + Utf8(m_folder) + "res\\B.rc (6): ")) << text;
+  EXPECT_EQ(0u, text.find("[113]\r\n- res\\B.rc (6): ")) << text;
   EXPECT_NE(std::string::npos, text.find("IDD_BAD DIALOG 0 , 0 \r\n")) << text;
   EXPECT_EQ(1, std::count(text.begin(), text.end(), '['));
   // Nothing of the old header goes over; the scan writes no file.
@@ -153,21 +153,37 @@ TEST_F(WizardScan, CarriesOverFlagLanguageIdOptionsAndAddOnsAndResetsStates) {
   }
 }
 
-TEST_F(WizardScan, AnUnreadableScriptIsALogLineAndTheOthersAreScanned) {
+// A tree without the entries of a script that cannot be read would replace
+// a good one: the scan stops and the project keeps its language file.
+TEST_F(WizardScan, AnUnreadableScriptEndsTheScanAndTheProjectKeepsItsFile) {
   CWizardProject project;
-  MakeProject(project, m_folder, {"Missing.rc", "A.rc", "res\\B.rc"});
-  const CString log = project.ScanResources(m_services);
-  const std::string text = Utf8(log);
-  EXPECT_EQ(0u, text.find("[177]\r\n- " + Utf8(m_folder) + "Missing.rc\r\n")) << text;
-  EXPECT_NE(std::string::npos, text.find("[113]"));
-  EXPECT_EQ(Names({"1:Info", "30:[1000]"}), GroupNames(*project.GetTraFile(), 1));
-  EXPECT_EQ(Names({"6:String Table Section 1"}), GroupNames(*project.GetTraFile(), 2));
+  MakeProject(project, m_folder, {"A.rc", "res\\B.rc"});
+  project.ScanResources(m_services);
+  const CTraFile* good = project.GetTraFile();
+  const std::vector<std::string> dialogs = GroupNames(*good, 1);
+  ASSERT_EQ(Names({"1:Info", "30:[1000]"}), dialogs);
 
-  // Every script missing: still a new tree with the supplied entries.
-  CWizardProject none;
-  MakeProject(none, m_folder, {"Gone.rc"});
-  EXPECT_EQ(0u, Utf8(none.ScanResources(m_services)).find("[177]"));
-  EXPECT_EQ(Names({"30:[1000]"}), GroupNames(*none.GetTraFile(), 1));
+  for (const char* missing : {"Missing.rc", "res\\Gone.rc"}) {
+    CWizardProject moved;
+    MakeProject(moved, m_folder, {"A.rc", missing, "res\\B.rc"});
+    moved.ScanResources(m_services);  // no tree yet: stays without one
+    EXPECT_EQ(nullptr, moved.GetTraFile()->GetRootNode());
+  }
+  project.RemoveRcFile(_T("res\\B.rc"));
+  project.AddRcFile(_T("Missing.rc"));
+  project.AddRcFile(_T("res\\B.rc"));
+  CString unreadable;
+  const std::string text = Utf8(project.ScanResources(m_services, &unreadable));
+  EXPECT_EQ("Missing.rc", Utf8(unreadable));
+  EXPECT_EQ("[177]\r\n- Missing.rc\r\n", text);  // named as the project stores it
+  EXPECT_EQ(good, project.GetTraFile());
+  EXPECT_EQ(dialogs, GroupNames(*project.GetTraFile(), 1));
+  EXPECT_EQ("end", m_progress.events.back()) << "the progress window goes away";
+  // Readable again: the scan goes on as before.
+  WriteText(m_folder + _T("Missing.rc"), kScriptA);
+  EXPECT_NE(std::string::npos, Utf8(project.ScanResources(m_services, &unreadable)).find("[113]"));
+  EXPECT_EQ("", Utf8(unreadable));
+  EXPECT_NE(good, project.GetTraFile());
 }
 
 TEST_F(WizardScan, ProgressRunsFromZeroOverFiftyToAHundred) {

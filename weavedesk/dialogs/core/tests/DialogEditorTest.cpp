@@ -217,7 +217,7 @@ TEST_F(DialogEditorTest, DroppingTheSameRectangleChangesNothing) {
   EXPECT_EQ(0, document.modified);
   EXPECT_FALSE(editor->IsChanged(1));
   EXPECT_TRUE(window.moves.empty());
-  EXPECT_TRUE(window.bands.size() % 2 == 0) << "the XOR band is left on the screen";
+  EXPECT_EQ(0u, window.bands.size() % 2) << "the XOR band is left on the screen";
 }
 
 TEST_F(DialogEditorTest, UndoGoesBackToTheCommittedRectangle) {
