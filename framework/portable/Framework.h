@@ -18,4 +18,5 @@
 #include "RecentFileList.h"
 #include "CommandLine.h"
 #include "ScrollMath.h"
+#include "DockLayout.h"
 #include "CommandRoute.h"

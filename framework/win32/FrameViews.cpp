@@ -2,11 +2,13 @@
 // initial update, idle-time update of the bars and dropped files.
 #include "FrameWnd.h"
 
+#include "DockSite.h"
 #include "View.h"
 #include "AppServices.h"
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 BOOL CFrameWnd::LoadFrameForDocument(UINT resourceId, CCreateContext* context) {
@@ -92,6 +94,9 @@ void CFrameWnd::OnIdleUpdateCmdUI() {
   std::vector<CControlBar*> bars;
   for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
     if (auto* bar = dynamic_cast<CControlBar*>(FromHandlePermanent(child))) bars.push_back(bar);
+  if (m_pDockSite)
+    for (CControlBar* bar : m_pDockSite->GetBars())
+      if (std::find(bars.begin(), bars.end(), bar) == bars.end()) bars.push_back(bar);
   // An update handler that fails fails again at every idle time: the same
   // failure is reported once, not after every message.
   try {

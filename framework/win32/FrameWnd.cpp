@@ -1,5 +1,6 @@
 #include "FrameWnd.h"
 
+#include "DockSite.h"
 #include "Menu.h"
 #include "View.h"
 #include "AppServices.h"
@@ -49,6 +50,7 @@ END_MESSAGE_MAP()
 CFrameWnd::~CFrameWnd() {
   m_bAutoDelete = FALSE;  // being deleted already
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
+  delete m_pDockSite;
 }
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
@@ -176,22 +178,24 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
 
 CControlBar* CFrameWnd::GetControlBar(UINT id) const {
   if (!m_hWnd) return nullptr;
-  return dynamic_cast<CControlBar*>(FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(id))));
+  auto* bar = dynamic_cast<CControlBar*>(FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(id))));
+  return bar || !m_pDockSite ? bar : m_pDockSite->Find(id);
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show) {
   if (!bar || !bar->m_hWnd) return;
-  bar->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (!m_pDockSite || !m_pDockSite->Show(bar, show != FALSE)) bar->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);
   RecalcLayout();
 }
 
-// The client pane takes what the bars leave.
+// The client pane takes what the bars leave: a toolbar of its own along the
+// top, the status bar along the bottom, then the dock bars.
 void CFrameWnd::RecalcLayout() {
   if (!m_hWnd) return;
   CRect pane;
   GetClientRect(&pane);
   if (CControlBar* toolbar = GetControlBar(AFX_IDW_TOOLBAR)) {
-    if (toolbar->IsVisible()) {
+    if (toolbar->IsVisible() && ::GetParent(toolbar->m_hWnd) == m_hWnd) {
       toolbar->SendMessage(TB_AUTOSIZE);
       CRect bar;
       toolbar->GetWindowRect(&bar);
@@ -206,6 +210,7 @@ void CFrameWnd::RecalcLayout() {
       pane.bottom -= bar.Height();
     }
   }
+  if (m_pDockSite) pane = m_pDockSite->Layout(pane);
   if (HWND client = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) {
     if (pane.bottom < pane.top) pane.bottom = pane.top;
     ::SetWindowPos(client, nullptr, pane.left, pane.top, pane.Width(), pane.Height(),

@@ -10,7 +10,9 @@
 #pragma once
 
 #include "ControlBars.h"
+#include "DockLayout.h"
 
+class CDockSite;
 class CDocument;
 class CView;
 struct CCreateContext;
@@ -66,6 +68,12 @@ class CFrameWnd : public CWnd {
   virtual void RecalcLayout();
   CControlBar* GetControlBar(UINT id) const;
   void ShowControlBar(CControlBar* bar, BOOL show);
+  // Docking (DockSite.h): dock bars along the sides given (CBRS_ALIGN_*);
+  // a bar that allows it is docked at a side or floats in a window of its own.
+  void EnableDocking(DWORD sides);
+  void DockControlBar(CControlBar* bar, lw::DockSide side = lw::kDockTop);
+  void FloatControlBar(CControlBar* bar, CPoint topLeft);
+  CDockSite* GetDockSite() const { return m_pDockSite; }
 
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   BOOL PreTranslateMessage(MSG* msg) override;
@@ -94,6 +102,7 @@ class CFrameWnd : public CWnd {
 
   CString m_strTitle;
   CView* m_pActiveView = nullptr;
+  CDockSite* m_pDockSite = nullptr;  // made by EnableDocking
   CCreateContext* m_pCreateContext = nullptr;  // during LoadFrameForDocument
   CString m_strLastIdleFailure;  // reported once while it repeats
   HACCEL m_hAccelTable = nullptr;

@@ -48,6 +48,7 @@
 #include "WinUiServices.h"
 #include "ControlBars.h"
 #include "FrameWnd.h"
+#include "DockSite.h"
 #include "Document.h"
 #include "View.h"
 #include "ScrollView.h"

@@ -63,7 +63,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
   m_wndToolBar.SetButtonLayout(30, 30, 5, 0, false, nullptr, 0);
   if (!m_wndToolBar.LoadBitmaps(IDR_TOOLBAR, IDB_TOOL_NORMAL, IDB_TOOL_DISABLED, IDB_TOOL_CHECKED))
     return 0;  // runs without a toolbar
-  RecalcLayout();
+  m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+  m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+  EnableDocking(CBRS_ALIGN_ANY);
+  DockControlBar(&m_wndToolBar);
   return 0;
 }
 

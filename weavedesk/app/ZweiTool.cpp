@@ -144,8 +144,9 @@ void CZweiTool::DrawSeparator(HDC dc, const RECT& rect) {
 }
 
 ZweiOrientation CZweiTool::OrientationFromStyle() const {
-  // The frame docks the bar itself; buttons in one column make it vertical.
-  return ZweiOrientationOf(false, false, (GetStyle() & CCS_VERT) != 0);
+  const DWORD style = GetBarStyle();
+  return ZweiOrientationOf(IsFloating() != FALSE, (style & CBRS_SIZE_DYNAMIC) != 0,
+                           (style & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0);
 }
 
 void CZweiTool::DrawGripperVert(HDC dc, const RECT& window) {
@@ -200,6 +201,20 @@ void CZweiTool::OnNcPaint() {
       DrawGripperHorz(dc, window);
   }
   ::ReleaseDC(m_hWnd, dc);
+}
+
+// The border bands, widened by 5 pixels, in the background colour; the
+// buttons' part is painted by OnPaint.
+BOOL CZweiTool::OnEraseBkgnd(CDC* dc) {
+  CRect window;
+  GetWindowRect(&window);
+  ScreenToClient(&window);
+  CRect client;
+  GetClientRect(&client);
+  HBRUSH background = ::CreateSolidBrush(kBackground);
+  for (const RECT& band : ZweiEraseBands(window, client)) ::FillRect(dc->m_hDC, &band, background);
+  ::DeleteObject(background);
+  return TRUE;
 }
 
 void CZweiTool::SetHot(int index) {

@@ -2,9 +2,10 @@
 // buttons itself from four picture strips (looks: hot, normal, disabled,
 // checked) through a back buffer, with etched separators and hot
 // tracking, and its non-client part: borders and the gripper, placed by
-// the bar's orientation; CZweiToolBar supplies the button drawing. It does
-// not dock or float by itself: the frame places it. Button ids come from
-// the toolbar resource; tooltips from the frame as for any toolbar.
+// the bar's orientation (from its docking and floating style, set by the
+// frame that docks it); CZweiToolBar supplies the button drawing. Button ids
+// come from the toolbar resource; tooltips, fly-by prompts, dragging and
+// docking from the class library as for any toolbar.
 #pragma once
 
 #include "FrameworkWin.h"
@@ -58,7 +59,7 @@ class CZweiTool : public CToolBar {
   void OnNcPaint();
   void OnNcCalcSize(BOOL calcValid, NCCALCSIZE_PARAMS* params);
   LRESULT OnWindowPosChanging(WPARAM, LPARAM lParam);
-  BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+  BOOL OnEraseBkgnd(CDC* dc);
   void OnMouseMove(UINT flags, CPoint point);
   LRESULT OnMouseLeave(WPARAM, LPARAM);
 

@@ -1,5 +1,7 @@
 #include "ToolBarFrame.h"
 
+#include <algorithm>
+
 namespace {
 const COLORREF kLight = RGB(224, 224, 224);
 const COLORREF kShadow = RGB(100, 100, 100);
@@ -49,4 +51,22 @@ std::vector<ZweiLine> ZweiGripperLines(const RECT& window, ZweiOrientation orien
     default:
       return {};
   }
+}
+
+std::vector<RECT> ZweiEraseBands(const RECT& window, const RECT& client) {
+  const long widen = 5;
+  // Each band lies between the window's edge and the client's, whichever is
+  // outside (a vertical bar's client reaches past the window's bottom).
+  const long top0 = std::min(window.top, client.top) - widen, top1 = std::max(window.top, client.top) + widen;
+  const long bottom0 = std::min(window.bottom, client.bottom) - widen;
+  const long bottom1 = std::max(window.bottom, client.bottom) + widen;
+  const long left0 = std::min(window.left, client.left) - widen, left1 = std::max(window.left, client.left) + widen;
+  const long right0 = std::min(window.right, client.right) - widen;
+  const long right1 = std::max(window.right, client.right) + widen;
+  return {
+      RECT{left0, top0, right1, top1},
+      RECT{left0, bottom0, right1, bottom1},
+      RECT{left0, top0, left1, bottom1},
+      RECT{right0, top0, right1, bottom1},
+  };
 }

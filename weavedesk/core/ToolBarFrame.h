@@ -1,7 +1,8 @@
 // The non-client part of the editor's owner-drawn toolbar, without the
 // window: the bar's orientation from its docking and floating state, the
-// client rectangle left inside its borders and gripper, and the lines of
-// the gripper. The toolbar paints what this answers.
+// client rectangle left inside its borders and gripper, the lines of the
+// gripper and the bands its background erase fills. The toolbar paints
+// what this answers.
 #pragma once
 
 #include "Framework.h"
@@ -42,3 +43,9 @@ struct ZweiLine {
 // coordinates): vertical lines for a horizontal bar, horizontal ones for a
 // vertical bar; none for a floating bar.
 std::vector<ZweiLine> ZweiGripperLines(const RECT& window, ZweiOrientation orientation);
+
+// The bands the background erase fills: those between the window's and the
+// client rectangle's edges (both in client coordinates), widened by 5 pixels
+// on each side, into the client and out of the window. Top, bottom, left,
+// right; the side bands run the whole height; none is inverted.
+std::vector<RECT> ZweiEraseBands(const RECT& window, const RECT& client);

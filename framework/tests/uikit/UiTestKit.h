@@ -24,6 +24,9 @@
 //   Screenshot.h    SaveScreenshot(wnd, "name") into LWV_SCREENSHOT_DIR when set.
 //   CStringPrinter.h (framework/tests) PrintTo for CString: EXPECT_EQ on
 //                   texts prints them readably.
+//   MouseDrag.h     DragMouse(bar, from, to): a press (non-client where the
+//                   hit test says so), moves and the release, sent to the
+//                   window that holds the capture; HoverMouse, DoubleClickMouse.
 //
 // Never sleep and then check: wait for the event that shows the outcome
 // (a window, a text, a posted message handled), bounded. Never let a test
@@ -36,6 +39,7 @@
 
 #ifdef _WIN32
 #include "ModalDriver.h"
+#include "MouseDrag.h"
 #include "Screenshot.h"
 #include "WindowFinders.h"
 #include "WindowReaders.h"

@@ -186,23 +186,6 @@ TEST_F(DeskWine, ContextHelpNamesWhatTheClickHit) {
   EXPECT_TRUE(lwtest::OwnDialogs().empty());
 }
 
-// The tip part (after the line break) of every string of a language file,
-// original to translation.
-std::map<CString, CString> TipsOf(const CString& path) {
-  std::map<CString, CString> tips;
-  CTraFile file;
-  if (!LwReadLanguageFile(path, file, LW_READ_WHOLE)) return tips;
-  std::function<void(const CTraNode*)> walk = [&](const CTraNode* node) {
-    const int o = node->m_strOriginal.Find(_T('\n'));
-    const int t = node->m_strTranslation.Find(_T('\n'));
-    if (node->m_nKind == TRA_STRING && o >= 0 && t >= 0)
-      tips[node->m_strOriginal.Mid(o + 1)] = node->m_strTranslation.Mid(t + 1);
-    for (int i = 0; i < node->GetChildCount(); ++i) walk(node->GetChild(i));
-  };
-  if (file.GetRootNode()) walk(file.GetRootNode());
-  return tips;
-}
-
 // The text the toolbar's tooltip shows for a button, asked as the tooltip
 // asks when the mouse rests on it.
 CString ToolTipOf(CZweiToolBar& bar, UINT id) {
@@ -223,7 +206,7 @@ TEST_F(DeskWine, LanguageSwitchRetranslatesToolbarTips) {
   Watchdog watchdog(60);
   Start(true);
   const CString folder = LanguageFolder();
-  const std::map<CString, CString> english = TipsOf(folder + _T("WeaveDeskEN.tra"));
+  const std::map<CString, CString> english = StringPartsOf(folder + _T("WeaveDeskEN.tra"), kTipPart);
   ASSERT_FALSE(english.empty());
   CZweiToolBar& bar = Frame()->GetToolBar();
   ASSERT_TRUE(bar.GetToolTips());

@@ -22,6 +22,9 @@
 
 #include <dlgs.h>
 
+#include <functional>
+#include <map>
+
 using lwtest::ModalDriver;
 using lwtest::Pump;
 using lwtest::SaveScreenshot;
@@ -83,6 +86,28 @@ inline COLORREF ScreenPixel(HWND wnd, int x, int y) {
   ::DeleteDC(memory);
   ::ReleaseDC(nullptr, screen);
   return color;
+}
+
+// One part of every string of a language file, original to translation:
+// the prompt (up to the line break, or the whole text) or, for strings with
+// a line break on both sides, the tip after it.
+enum StringPart { kPromptPart, kTipPart };
+inline std::map<CString, CString> StringPartsOf(const CString& path, StringPart part) {
+  std::map<CString, CString> parts;
+  CTraFile file;
+  if (!LwReadLanguageFile(path, file, LW_READ_WHOLE)) return parts;
+  std::function<void(const CTraNode*)> walk = [&](const CTraNode* node) {
+    const int o = node->m_strOriginal.Find(_T('\n'));
+    const int t = node->m_strTranslation.Find(_T('\n'));
+    if (node->m_nKind == TRA_STRING && part == kTipPart && o >= 0 && t >= 0)
+      parts[node->m_strOriginal.Mid(o + 1)] = node->m_strTranslation.Mid(t + 1);
+    if (node->m_nKind == TRA_STRING && part == kPromptPart)
+      parts[o >= 0 ? node->m_strOriginal.Left(o) : node->m_strOriginal] =
+          t >= 0 ? node->m_strTranslation.Left(t) : node->m_strTranslation;
+    for (int i = 0; i < node->GetChildCount(); ++i) walk(node->GetChild(i));
+  };
+  if (file.GetRootNode()) walk(file.GetRootNode());
+  return parts;
 }
 
 class DeskWine : public ::testing::Test {

@@ -90,4 +90,68 @@ TEST(ToolBarFrame, FloatingBarsHaveNoGripper) {
   EXPECT_TRUE(ZweiGripperLines(RECT{0, 0, 40, 100}, ZWEI_FLOATING_VERTICAL).empty());
 }
 
+// The erase fills the border bands widened by 5 pixels: a frame reaching 5
+// pixels into the client and 5 beyond the window, leaving the middle alone.
+TEST(ToolBarFrame, EraseBandsFrameTheClientFiveBeyondEachBorder) {
+  const RECT window{-10, 0, 602, 30};  // gripper band at the left, client 0..592 x 0..30
+  const RECT client{0, 0, 592, 30};
+  const std::vector<RECT> bands = ZweiEraseBands(window, client);
+  ASSERT_EQ(4u, bands.size());
+  const RECT expected[] = {
+      {-15, -5, 607, 5},   // top
+      {-15, 25, 607, 35},  // bottom
+      {-15, -5, 5, 35},    // left, over the gripper band and 5 into the client
+      {587, -5, 607, 35},  // right
+  };
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(expected[i].left, bands[i].left) << i;
+    EXPECT_EQ(expected[i].top, bands[i].top) << i;
+    EXPECT_EQ(expected[i].right, bands[i].right) << i;
+    EXPECT_EQ(expected[i].bottom, bands[i].bottom) << i;
+  }
+  auto covered = [&](int x, int y) {
+    for (const RECT& r : bands)
+      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    return false;
+  };
+  EXPECT_TRUE(covered(0, 15));
+  EXPECT_TRUE(covered(4, 15));
+  EXPECT_FALSE(covered(5, 15)) << "the buttons' part stays";
+  EXPECT_FALSE(covered(300, 5));
+  EXPECT_TRUE(covered(300, 4));
+  EXPECT_TRUE(covered(591, 29));
+}
+
+// A vertical bar's client reaches 18 pixels past its window's bottom: the
+// bottom band is still 5 pixels into what shows of the client.
+TEST(ToolBarFrame, EraseBandsFollowAClientPastTheWindow) {
+  const RECT client{0, 0, 36, 600};
+  const RECT window{-2, -8, 38, 582};
+  const std::vector<RECT> bands = ZweiEraseBands(window, client);
+  ASSERT_EQ(4u, bands.size());
+  EXPECT_EQ(577, bands[1].top);
+  EXPECT_EQ(605, bands[1].bottom);
+  EXPECT_EQ(-13, bands[0].top);
+  EXPECT_EQ(5, bands[0].bottom);
+  for (const RECT& r : bands) {
+    EXPECT_LE(r.left, r.right);
+    EXPECT_LE(r.top, r.bottom);
+  }
+}
+
+TEST(ToolBarFrame, EraseBandsOfATinyClientCoverItAllWithoutInversion) {
+  const RECT client{0, 0, 6, 4};
+  const std::vector<RECT> bands = ZweiEraseBands(RECT{-2, -2, 8, 6}, client);
+  for (const RECT& r : bands) {
+    EXPECT_LE(r.left, r.right);
+    EXPECT_LE(r.top, r.bottom);
+  }
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 6; ++x) {
+      bool covered = false;
+      for (const RECT& r : bands) covered = covered || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+      EXPECT_TRUE(covered) << x << "," << y;
+    }
+}
+
 }  // namespace
