@@ -16,9 +16,7 @@ endfunction()
 
 run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-# The class-library example (framework:Example) builds against the prefix
-# but its check does not finish yet under Wine: it is not run here.
-foreach(example win32c:Hello)
+foreach(example win32c:Hello framework:Example)
   string(REPLACE ":" ";" parts ${example})
   list(GET parts 0 folder)
   list(GET parts 1 program)

@@ -58,7 +58,6 @@ function(example_use_lingoweave target)
     get_filename_component(file_name "${file}" NAME)
     if(kind STREQUAL "IMPLIB")
       set(expected ${GUIDE_RELEASE_LIBRARIES})
-      set(import_library ${file})
     else()
       set(expected ${GUIDE_RELEASE_DLLS})
     endif()
@@ -66,12 +65,7 @@ function(example_use_lingoweave target)
       message(FATAL_ERROR "the pages name ${expected}, the package's ${library} has ${file}")
     endif()
   endforeach()
-  # The import library by its file, as a developer enters it, last on the
-  # link line (behind static libraries that call into the DLL); the headers
-  # and definitions from the package's target.
-  target_include_directories(${target} PRIVATE $<TARGET_PROPERTY:${library},INTERFACE_INCLUDE_DIRECTORIES>)
-  target_compile_definitions(${target} PRIVATE $<TARGET_PROPERTY:${library},INTERFACE_COMPILE_DEFINITIONS>)
-  target_link_libraries(${target} PRIVATE ${import_library})
+  target_link_libraries(${target} PRIVATE ${library})
   target_compile_definitions(${target} PRIVATE ${GUIDE_DEFINITIONS})
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${library}> $<TARGET_FILE_DIR:${target}>)

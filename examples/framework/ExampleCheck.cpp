@@ -70,9 +70,7 @@ void ExpectTexts(CMainFrame* frame, const Texts& texts) {
   Expect("dialog text", texts.dialogText, text);
   if (dialog) ::DestroyWindow(dialog);
 
-  CString greeting;
-  greeting.LoadString(IDS_GREETING);
-  Expect("string", texts.greeting, greeting);
+  Expect("string", texts.greeting, CString(MAKEINTRESOURCE(IDS_GREETING)));
 
   // The prompt as the frame shows it when the command is selected.
   frame->SendMessage(WM_SETMESSAGESTRING, ID_HELLO);

@@ -21,11 +21,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
   return 0;
 }
 
-// The prompt of the command (the text before the line feed), in the current
-// language, behind the program's prefix.
+// The prompt of the command (the text before the line feed), built from its
+// id and so in the current language, behind the program's prefix.
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const {
-  CString full;
-  full.LoadString(nID);
+  const CString full(MAKEINTRESOURCE(nID));
   const int end = full.Find(_T('\n'));
   rMessage = EXAMPLE_PROMPT_PREFIX + full.Left(end >= 0 ? end : full.GetLength());
 }

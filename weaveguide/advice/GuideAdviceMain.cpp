@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
   if (!project.IsEmpty()) {
     const GuideScanOutcome scan = GuideScanProject(settings, nullptr);
     if (!scan.completed) return Fail(scan.error);
+    settings.m_projectPath = GuideWindowsPath(settings.m_projectPath);
   }
   for (const GuideAdviceFile& file : GuideAdviceFiles(settings, strings)) {
     const CString path = out + _T("/") + file.name;

@@ -48,6 +48,12 @@ std::vector<CString> GuideListedNames(const CString& list, bool debug) {
   return names;
 }
 
+CString GuideWindowsPath(const CString& path) {
+  CString windows = path;
+  windows.Replace(_T('/'), _T('\\'));
+  return windows;
+}
+
 std::vector<GuideAdviceFile> GuideAdviceFiles(const CIntegrationSettings& s, const CGuideStrings& strings) {
   std::vector<GuideAdviceFile> files;
   files.push_back({_T("GuideInclude.h"), GuideIncludeLines(s, s.m_mfc ? kHeaderFramework : kHeaderSdk) + kLineEnd});

@@ -17,6 +17,11 @@ struct GuideAdviceFile {
   CString text;
 };
 
+// A path of the build machine as the pages' program on Windows names it:
+// '/' separators become backslashes, so that the start code takes the
+// project's name from behind the last one.
+CString GuideWindowsPath(const CString& path);
+
 // The file that holds the fix-macro lines of a class.
 CString GuideFixFileName(const CString& className);
 

@@ -102,6 +102,14 @@ TEST(GuideAdvice, FrameworkProjectGetsTheFixLinesOfEachClass) {
   EXPECT_NE(std::string::npos, cmake.find("set(GUIDE_RELEASE_DLLS Lwv30U.dll)\r\n"));
   EXPECT_NE(std::string::npos, cmake.find("set(GUIDE_DEFINITIONS _LINGOWEAVE)\r\n"));
 
+  // A project named with the build machine's '/' separators: the start
+  // code names the project's own files, not the build machine's path.
+  s.m_projectPath = GuideWindowsPath(_T("/work/src/Host/Host.dsp"));
+  const std::string start = ByName(GuideAdviceFiles(s, strings)).at("GuideStartCode.inc");
+  EXPECT_NE(std::string::npos, start.find("_tcscpy(StartPars.szStdFile, _T(\"Host.tra\"));")) << start;
+  EXPECT_NE(std::string::npos, start.find("_tcscpy(StartPars.szIniFilePath, _T(\"Host.ini\"));")) << start;
+  EXPECT_EQ(std::string::npos, start.find("/work")) << start;
+
   // Without the preprocessor switch the lines stand alone.
   s.ChangeOptions(false, true, kCharsetUnicode);
   files = ByName(GuideAdviceFiles(s, strings));
