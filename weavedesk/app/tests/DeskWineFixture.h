@@ -15,6 +15,7 @@
 #include "TestPaths.h"
 #include "TextEdit.h"
 #include "TextFonts.h"
+#include "TraFile.h"
 #include "TransDoc.h"
 #include "WeaveDeskApp.h"
 
