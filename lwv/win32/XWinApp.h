@@ -5,7 +5,7 @@
 #pragma once
 
 #include "FrameworkWin.h"
-#include "LwStartParams.h"
+#include "Lwv.h"
 
 class __X_CWinApp : public CWinApp {
  public:

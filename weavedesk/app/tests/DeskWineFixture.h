@@ -16,6 +16,7 @@
 #include "TextEdit.h"
 #include "TextFonts.h"
 #include "TransDoc.h"
+#include "TraFile.h"
 #include "WeaveDeskApp.h"
 
 #include <gtest/gtest.h>
