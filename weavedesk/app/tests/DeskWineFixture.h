@@ -15,8 +15,8 @@
 #include "TestPaths.h"
 #include "TextEdit.h"
 #include "TextFonts.h"
-#include "TraFile.h"
 #include "TransDoc.h"
+#include "TraFile.h"
 #include "WeaveDeskApp.h"
 
 #include <gtest/gtest.h>
