@@ -52,17 +52,17 @@ DockFrameLayout LayoutDockBars(const RECT& area, const int thickness[kDockSides]
   RECT rest = area;
   if (rest.right < rest.left) rest.right = rest.left;
   if (rest.bottom < rest.top) rest.bottom = rest.top;
-  auto take = [](int wanted, long room) { return static_cast<long>(std::max(0L, std::min<long>(wanted, room))); };
-  const long top = take(thickness[kDockTop], rest.bottom - rest.top);
+  auto take = [](int wanted, LONG room) { return std::max<LONG>(0, std::min<LONG>(wanted, room)); };
+  const LONG top = take(thickness[kDockTop], rest.bottom - rest.top);
   out.bars[kDockTop] = RECT{rest.left, rest.top, rest.right, rest.top + top};
   rest.top += top;
-  const long bottom = take(thickness[kDockBottom], rest.bottom - rest.top);
+  const LONG bottom = take(thickness[kDockBottom], rest.bottom - rest.top);
   out.bars[kDockBottom] = RECT{rest.left, rest.bottom - bottom, rest.right, rest.bottom};
   rest.bottom -= bottom;
-  const long left = take(thickness[kDockLeft], rest.right - rest.left);
+  const LONG left = take(thickness[kDockLeft], rest.right - rest.left);
   out.bars[kDockLeft] = RECT{rest.left, rest.top, rest.left + left, rest.bottom};
   rest.left += left;
-  const long right = take(thickness[kDockRight], rest.right - rest.left);
+  const LONG right = take(thickness[kDockRight], rest.right - rest.left);
   out.bars[kDockRight] = RECT{rest.right - right, rest.top, rest.right, rest.bottom};
   rest.right -= right;
   out.pane = rest;
@@ -82,8 +82,8 @@ RECT DockDragRect(const RECT& area, DockSide side, POINT point, POINT grab, cons
     case kDockRight:
       return RECT{area.right - vertical.cx, area.top, area.right, area.top + vertical.cy};
     default: {
-      const long x = point.x - grab.x;
-      const long y = point.y - grab.y;
+      const LONG x = point.x - grab.x;
+      const LONG y = point.y - grab.y;
       return RECT{x, y, x + sizes.floating.cx, y + sizes.floating.cy};
     }
   }

@@ -54,15 +54,15 @@ std::vector<ZweiLine> ZweiGripperLines(const RECT& window, ZweiOrientation orien
 }
 
 std::vector<RECT> ZweiEraseBands(const RECT& window, const RECT& client) {
-  const long widen = 5;
+  const LONG widen = 5;
   // Each band lies between the window's edge and the client's, whichever is
   // outside (a vertical bar's client reaches past the window's bottom).
-  const long top0 = std::min(window.top, client.top) - widen, top1 = std::max(window.top, client.top) + widen;
-  const long bottom0 = std::min(window.bottom, client.bottom) - widen;
-  const long bottom1 = std::max(window.bottom, client.bottom) + widen;
-  const long left0 = std::min(window.left, client.left) - widen, left1 = std::max(window.left, client.left) + widen;
-  const long right0 = std::min(window.right, client.right) - widen;
-  const long right1 = std::max(window.right, client.right) + widen;
+  const LONG top0 = std::min(window.top, client.top) - widen, top1 = std::max(window.top, client.top) + widen;
+  const LONG bottom0 = std::min(window.bottom, client.bottom) - widen;
+  const LONG bottom1 = std::max(window.bottom, client.bottom) + widen;
+  const LONG left0 = std::min(window.left, client.left) - widen, left1 = std::max(window.left, client.left) + widen;
+  const LONG right0 = std::min(window.right, client.right) - widen;
+  const LONG right1 = std::max(window.right, client.right) + widen;
   return {
       RECT{left0, top0, right1, top1},
       RECT{left0, bottom0, right1, bottom1},
