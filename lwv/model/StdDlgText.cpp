@@ -131,6 +131,21 @@ CString LwChooseFormat(const CString& original, const CString& translated) {
   return LwSameConversions(original, translated) ? translated : original;
 }
 
+CString LwFormatOrAppend(const CString& format, const std::vector<LwFormatArg>& args, const TCHAR* separator) {
+  CString text;
+  if (LwFormatArgs(format, args, text)) return text;
+  text = format;
+  for (const LwFormatArg& arg : args) {
+    CString value;
+    if (arg.IsText())
+      value = arg.Text();
+    else
+      value.Format(_T("%lld"), arg.Number());
+    text += separator + value;
+  }
+  return text;
+}
+
 bool LwFormatArgs(const CString& format, const std::vector<LwFormatArg>& args, CString& out) {
   out.Empty();
   std::vector<Piece> pieces;

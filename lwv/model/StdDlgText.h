@@ -52,6 +52,9 @@ class LwFormatArg {
 // its conversions take exactly these arguments, in kind and number; so no
 // format ever reads past or beside its arguments.
 bool LwFormatArgs(const CString& format, const std::vector<LwFormatArg>& args, CString& out);
+// format filled with args when its conversions take them, else format as it
+// stands with each value after a separator (numbers in decimal).
+CString LwFormatOrAppend(const CString& format, const std::vector<LwFormatArg>& args, const TCHAR* separator);
 
 // What the values of a comdlg32 format are.
 enum LwFormatValues {

@@ -154,6 +154,13 @@ TEST(LwFormatArgs, ConversionsTakeExactlyTheirArguments) {
   }
 }
 
+TEST(LwFormatArgs, AFormatThatDoesNotTakeTheValuesStandsWithThemAppended) {
+  EXPECT_EQ("3 Skripte", S(LwFormatOrAppend(_T("%d Skripte"), {3}, _T("\n"))));
+  EXPECT_EQ("%s Skripte\n3", S(LwFormatOrAppend(_T("%s Skripte"), {3}, _T("\n"))));
+  EXPECT_EQ("Datei %s|a.rc|b.rc", S(LwFormatOrAppend(_T("Datei %s"), {_T("a.rc"), _T("b.rc")}, _T("|"))));
+  EXPECT_EQ("50%|-7", S(LwFormatOrAppend(_T("50%"), {-7}, _T("|"))));
+}
+
 TEST(LwFormatArgs, ChooseFormatKeepsTheOriginalForOtherConversions) {
   EXPECT_EQ("Seite %i", S(LwChooseFormat(_T("Seite %i"), _T("Page %s"))));
   EXPECT_EQ("Page %i", S(LwChooseFormat(_T("Seite %i"), _T("Page %i"))));

@@ -35,17 +35,7 @@ namespace {
 CString GuideEntry(const CGuideStrings& strings, UINT id, const std::vector<LwFormatArg>& args) {
   CString entry;
   if (LwFormatArgs(GuideLoadFormat(strings, id), args, entry)) return entry;
-  if (LwFormatArgs(strings.LoadOriginal(id), args, entry)) return entry;
-  entry = strings.LoadOriginal(id);
-  for (const LwFormatArg& arg : args) {
-    CString value;
-    if (arg.IsText())
-      value = arg.Text();
-    else
-      value.Format(_T("%lld"), arg.Number());
-    entry += kNewLine + value;
-  }
-  return entry;
+  return LwFormatOrAppend(strings.LoadOriginal(id), args, kNewLine);
 }
 
 }  // namespace

@@ -77,23 +77,13 @@ CString CMakerController::GetProblems() const { return m_scanClean ? Text(kTextS
 
 CString CMakerController::Text(UINT id) const { return text ? text(id) : WizardText(id); }
 
-// A text is a format only when it carries just the conversions the caller
-// fills (a translation may not): otherwise it stands as it is, the values on
-// lines of their own.
-CString CMakerController::Text(UINT id, const CString& a) const {
-  const CString format = Text(id);
-  if (!LwSameConversions(_T("%s"), format)) return format + _T("\n") + a;
-  CString s;
-  s.Format(format.GetString(), a.GetString());
-  return s;
-}
+// A text is a format only when its conversions take exactly the values the
+// caller fills (a translation may not): otherwise it stands as it is, the
+// values on lines of their own.
+CString CMakerController::Text(UINT id, const CString& a) const { return LwFormatOrAppend(Text(id), {a}, _T("\n")); }
 
 CString CMakerController::Text(UINT id, const CString& a, const CString& b) const {
-  const CString format = Text(id);
-  if (!LwSameConversions(_T("%s%s"), format)) return format + _T("\n") + a + _T("\n") + b;
-  CString s;
-  s.Format(format.GetString(), a.GetString(), b.GetString());
-  return s;
+  return LwFormatOrAppend(Text(id), {a, b}, _T("\n"));
 }
 
 // The class library's reason is English whatever the wizard's language:
@@ -263,13 +253,7 @@ void CMakerController::InsertScripts(const CArray<CString>& fullPaths) {
   }
   Refresh();
   if (notAdded > 0) {
-    const CString format = Text(IDS_SCRIPTS_NOT_ADDED);
-    CString message;
-    if (LwSameConversions(_T("%d"), format))
-      message.Format(format.GetString(), notAdded);
-    else
-      message.Format(_T("%s\n%d"), format.GetString(), notAdded);
-    m_ui.ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
+    m_ui.ShowMessage(LwFormatOrAppend(Text(IDS_SCRIPTS_NOT_ADDED), {notAdded}, _T("\n")), MB_OK | MB_ICONEXCLAMATION);
   }
 }
 
