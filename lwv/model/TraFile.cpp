@@ -1,5 +1,7 @@
 #include "TraFile.h"
 
+#include "LwvPaths.h"
+
 #include <cstring>
 #include <new>
 
@@ -43,9 +45,12 @@ void CTraFile::SetDateToday() { m_strDate = CTime::GetCurrentTime().Format(_T("%
 
 void CTraFile::CopyFlagFrom(const CTraFile& other) { memcpy(m_flag, other.m_flag, sizeof m_flag); }
 
-bool CTraFile::CheckAddOnPaths() {
+bool CTraFile::CheckAddOnPaths(const CString& folder) {
   for (int i = 0; i < m_pAddOnFiles->GetCount(); ++i) {
-    if (!m_pAddOnFiles->GetAt(i)->IsExportPathValid()) {
+    const CAddOnFile& addOn = *m_pAddOnFiles->GetAt(i);
+    CString exportPath = addOn.GetExportPath();
+    if (!folder.IsEmpty() && !IsFullPath(exportPath)) exportPath = folder + exportPath;
+    if (!CAddOnFile(addOn.GetFileName(), exportPath, CString()).IsExportPathValid()) {
       SetBadAddOnPaths(true);
       return false;
     }

@@ -113,7 +113,10 @@ class CTraFile {
   void SetBadAddOnPaths(bool on) { SetFlag(TRA_FLAG_BAD_ADDON_PATHS, on); }
   bool AreAddOnFilesImported() const { return (m_nFlags & TRA_FLAG_ADDONS_IMPORTED) != 0; }
   void SetAddOnFilesImported(bool on) { SetFlag(TRA_FLAG_ADDONS_IMPORTED, on); }
-  bool CheckAddOnPaths();
+  // Checks the add-on files' export paths, a relative one against folder
+  // (the language file's, as the run time resolves them; empty: as they
+  // stand). Sets or clears the flag of bad add-on paths; false when one is bad.
+  bool CheckAddOnPaths(const CString& folder = CString());
   bool CheckAddOnFilesImported();
 
   // Flag picture, index = row * 32 + column.

@@ -2,6 +2,7 @@
 
 #include "DeskFileIo.h"
 #include "DeskStrings.h"
+#include "LwvPaths.h"
 #include "TraFile.h"
 #include "UiServices.h"
 
@@ -115,7 +116,7 @@ bool CDeskDocument::Install(const CString& path) {
   std::unique_ptr<CTraFile> loaded = Load(path, lossy);
   if (!loaded) return false;
   // The run time writes add-on files relative to the language file's folder.
-  const bool badAddOns = !CheckAddOnPathsBeside(*loaded, path);
+  const bool badAddOns = !loaded->CheckAddOnPaths(GetDirectoryPart(path));
   m_host.DetachDialogEditor();
   std::unique_ptr<CTraFile> oldFile = std::move(m_pFile);
   std::unique_ptr<CTraFile> oldOverlay = std::move(m_pOverlay);

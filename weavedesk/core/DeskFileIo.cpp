@@ -1,6 +1,5 @@
 #include "DeskFileIo.h"
 
-#include "LwvPaths.h"
 #include "TraFile.h"
 
 DeskReadResult ReadDeskStream(CFile& in, CTraFile& file, UINT& lossyTexts) {
@@ -49,20 +48,4 @@ DeskProbe ProbeFile(const CString& path) {
     return DESK_PROBE_OTHER;
   }
   return header.IsOriginal() ? DESK_PROBE_ORIGINAL : DESK_PROBE_OTHER;
-}
-
-bool CheckAddOnPathsBeside(CTraFile& file, const CString& path) {
-  const CString folder = GetDirectoryPart(path);
-  const CAddOnFileList* list = file.GetAddOnFiles();
-  for (int i = 0; list && i < list->GetCount(); ++i) {
-    const CAddOnFile& addOn = *list->GetAt(i);
-    CString exportPath = addOn.GetExportPath();
-    if (!IsFullPath(exportPath)) exportPath = folder + exportPath;
-    if (!CAddOnFile(addOn.GetFileName(), exportPath, CString()).IsExportPathValid()) {
-      file.SetBadAddOnPaths(true);
-      return false;
-    }
-  }
-  file.SetBadAddOnPaths(false);
-  return true;
 }

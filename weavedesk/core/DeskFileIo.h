@@ -30,7 +30,3 @@ enum DeskProbe {
 // What is at path, whatever its extension.
 DeskProbe ProbeFile(const CString& path);
 
-// Checks the add-on files' export paths as the run time resolves them:
-// relative to the folder of the language file at path. Sets or clears the
-// file's flag of bad add-on paths; false when some path is bad.
-bool CheckAddOnPathsBeside(CTraFile& file, const CString& path);
