@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "HandleMap.h"
+
 #include <cstring>
 
 namespace {
@@ -15,7 +17,26 @@ void ItemText(const CWnd* box, int index, CString& text) {
 }
 
 inline LPARAM TextParam(LPCTSTR text) { return reinterpret_cast<LPARAM>(text ? text : _T("")); }
+
+lw::HandleMap<CScrollBar, HWND>& ScrollBarTemporaries() {
+  thread_local lw::HandleMap<CScrollBar, HWND> map;
+  return map;
+}
 }  // namespace
+
+// The scroll bar a WM_HSCROLL or WM_VSCROLL names: its permanent object, else
+// a temporary one (freed at idle time).
+CScrollBar* lw::ScrollBarFromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  if (CScrollBar* bar = dynamic_cast<CScrollBar*>(CWnd::FromHandlePermanent(hwnd))) return bar;
+  return ScrollBarTemporaries().FromHandle(hwnd, [](HWND h) {
+    CScrollBar* bar = new CScrollBar;
+    bar->m_hWnd = h;
+    return bar;
+  });
+}
+
+void CScrollBar::DeleteTempMap() { ScrollBarTemporaries().DeleteTemporaries(); }
 
 BOOL CButton::Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
   return CWnd::Create(_T("BUTTON"), text, style, rect, parent, id);

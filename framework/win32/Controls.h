@@ -114,6 +114,7 @@ class CListBox : public CWnd {
 
 class CScrollBar : public CWnd {
  public:
+  static void DeleteTempMap();  // frees the temporary objects of scroll messages (idle time)
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
   int SetScrollPos(int pos, BOOL redraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, pos, redraw); }

@@ -26,6 +26,18 @@ lw::HandleMap<CDC, HDC>& DcTemporaries() {
 
 CDC* lw::DcFromHandle(HDC dc) { return CDC::FromHandle(dc); }
 
+// ---- a window's font and device contexts ---------------------------------------
+
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+  ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
+}
+CFont* CWnd::GetFont() const {
+  return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
+}
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+int CWnd::ReleaseDC(CDC* dc) { return dc ? ::ReleaseDC(m_hWnd, dc->m_hDC) : 0; }
+
 // ---- GDI objects --------------------------------------------------------------
 
 CGdiObject::~CGdiObject() { DeleteObject(); }

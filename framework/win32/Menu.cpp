@@ -1,6 +1,7 @@
 #include "Menu.h"
 
 #include "HandleMap.h"
+#include "WndChecks.h"
 
 namespace {
 lw::HandleMap<CMenu, HMENU>& Temporaries() {
@@ -10,6 +11,20 @@ lw::HandleMap<CMenu, HMENU>& Temporaries() {
 }  // namespace
 
 CMenu* lw::MenuFromHandle(HMENU menu) { return CMenu::FromHandle(menu); }
+
+// ---- a window's menus ---------------------------------------------------------
+
+CMenu* CWnd::GetMenu() const { LW_ASSERT_WINDOW("CWnd::GetMenu"); return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+BOOL CWnd::SetMenu(CMenu* menu) {
+  LW_ASSERT_WINDOW("CWnd::SetMenu");
+  return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr);
+}
+CMenu* CWnd::GetSystemMenu(BOOL revert) const {
+  LW_ASSERT_WINDOW("CWnd::GetSystemMenu");
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert));
+}
+
+// ---- CMenu --------------------------------------------------------------------
 
 CMenu::~CMenu() { DestroyMenu(); }
 

@@ -1,5 +1,6 @@
 #include "WinApp.h"
 
+#include "Controls.h"
 #include "FrameWnd.h"
 #include "Gdi.h"
 #include "Menu.h"
@@ -74,6 +75,7 @@ BOOL CWinApp::OnIdle(LONG count) {
   if (count == 0) {
     if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) frame->OnIdleUpdateCmdUI();
     CWnd::DeleteTempMap();
+    CScrollBar::DeleteTempMap();
     CMenu::DeleteTempMap();
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();

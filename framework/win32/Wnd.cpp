@@ -1,10 +1,7 @@
 #include "Wnd.h"
 
 #include "AppServices.h"
-#include "Controls.h"
-#include "Gdi.h"
 #include "HandleMap.h"
-#include "Menu.h"
 #include "WndChecks.h"
 
 #include <exception>
@@ -25,7 +22,6 @@ struct MsgFrame {
 
 struct WndThreadState {
   HandleMap<CWnd, HWND> windows;
-  HandleMap<CScrollBar, HWND> scrollBars;
   // A deque: pushing a nested message's frame never moves the frames below,
   // so pointers to them (the current message) stay valid.
   std::deque<MsgFrame> frames;
@@ -161,16 +157,6 @@ LRESULT DialogDefault(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 CWnd* WndFromHandle(HWND hwnd) { return CWnd::FromHandle(hwnd); }
 
-CScrollBar* ScrollBarFromHandle(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  if (CScrollBar* bar = dynamic_cast<CScrollBar*>(CWnd::FromHandlePermanent(hwnd))) return bar;
-  return State().scrollBars.FromHandle(hwnd, [](HWND h) {
-    CScrollBar* bar = new CScrollBar;
-    bar->m_hWnd = h;
-    return bar;
-  });
-}
-
 }  // namespace lw
 
 // ---- procedures -----------------------------------------------------------
@@ -277,10 +263,7 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd) { return hwnd ? lw::State().windows.Permanent(hwnd) : nullptr; }
 
-void CWnd::DeleteTempMap() {
-  lw::State().windows.DeleteTemporaries();
-  lw::State().scrollBars.DeleteTemporaries();
-}
+void CWnd::DeleteTempMap() { lw::State().windows.DeleteTemporaries(); }
 
 BOOL CWnd::Attach(HWND hwnd) {
   auto& map = lw::State().windows;
@@ -657,12 +640,6 @@ void CWnd::SetRedraw(BOOL redraw) {
   LW_ASSERT_WINDOW("CWnd::SetRedraw");
   ::SendMessage(m_hWnd, WM_SETREDRAW, redraw, 0);
 }
-void CWnd::SetFont(CFont* font, BOOL redraw) {
-  ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
-}
-CFont* CWnd::GetFont() const {
-  return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
-}
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) {
   LW_ASSERT_WINDOW("CWnd::SetTimer");
   return ::SetTimer(m_hWnd, id, elapse, proc);
@@ -684,16 +661,7 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* control, BOOL previous) const {
 CWnd* CWnd::GetNextDlgGroupItem(CWnd* control, BOOL previous) const {
   return FromHandle(::GetNextDlgGroupItem(m_hWnd, control ? control->m_hWnd : nullptr, previous));
 }
-CMenu* CWnd::GetMenu() const { LW_ASSERT_WINDOW("CWnd::GetMenu"); return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* menu) {
-  LW_ASSERT_WINDOW("CWnd::SetMenu");
-  return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr);
-}
 void CWnd::DrawMenuBar() { LW_ASSERT_WINDOW("CWnd::DrawMenuBar"); ::DrawMenuBar(m_hWnd); }
-CMenu* CWnd::GetSystemMenu(BOOL revert) const {
-  LW_ASSERT_WINDOW("CWnd::GetSystemMenu");
-  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert));
-}
 CWnd* CWnd::SetFocus() { LW_ASSERT_WINDOW("CWnd::SetFocus"); return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
@@ -742,9 +710,6 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) { return ModifyLong(
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
   return ModifyLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
 }
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
-int CWnd::ReleaseDC(CDC* dc) { return dc ? ::ReleaseDC(m_hWnd, dc->m_hDC) : 0; }
 void CWnd::DragAcceptFiles(BOOL accept) {
   LW_ASSERT_WINDOW("CWnd::DragAcceptFiles");
   ::DragAcceptFiles(m_hWnd, accept);
