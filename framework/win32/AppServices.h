@@ -3,6 +3,16 @@
 // that is first shown, the last stop of command routing, and the document
 // commands a frame or document hands on. CWinApp provides them; this
 // interface owns no window and no document.
+//
+// Who is handed them: the application gives itself to each document template
+// it adds (CWinApp::AddDocTemplate); a document reaches them through its
+// template (CDocument::GetAppServices); a frame made by a template takes them
+// from its creation context (CFrameWnd::GetAppServices).
+// Where the running program's services (LwGetAppServices) remain, because no
+// owner can hand them: dialogs and common dialogs (their owner window and the
+// last stop of their commands; one may open before any document), a frame the
+// program made itself, and the main-window bookkeeping when a window goes
+// (CWnd::FinishNcDestroy).
 #pragma once
 
 #include "CmdTarget.h"
@@ -29,6 +39,7 @@ class CAppServices {
 };
 
 // The running program's services; null before its application object exists.
+// Only for the places named above.
 CAppServices* LwGetAppServices();
 // The program's name, or fallback without a program or a name.
 LPCTSTR LwAppNameOr(LPCTSTR fallback);

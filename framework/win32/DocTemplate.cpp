@@ -124,7 +124,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible) 
     CDocument* doc = creating ? m_pOnlyDoc : nullptr;
     CView* view = doc ? doc->GetView(0) : nullptr;
     CFrameWnd* frame = view ? view->GetParentFrame() : nullptr;
-    CAppServices* app = LwGetAppServices();
+    CAppServices* app = GetAppServices();
     if (frame && (!app || app->GetMainWnd() != frame)) DiscardFrame(frame, doc);
     throw;
   }
@@ -175,7 +175,7 @@ CDocument* CSingleDocTemplate::OpenOrCreate(LPCTSTR path, BOOL makeVisible) {
     doc->SetPathName(path);
   }
 
-  CAppServices* app = LwGetAppServices();
+  CAppServices* app = GetAppServices();
   if (created && frame && app && !app->GetMainWnd()) app->SetMainWnd(frame);
   if (frame) InitialUpdateFrame(frame, doc, makeVisible);
   return doc;

@@ -8,6 +8,7 @@
 
 #include "View.h"
 
+class CAppServices;
 class CFrameWnd;
 
 class CDocTemplate : public CCmdTarget {
@@ -20,6 +21,10 @@ class CDocTemplate : public CCmdTarget {
   CDocTemplate& operator=(const CDocTemplate&) = delete;
 
   UINT GetResourceId() const { return m_nIDResource; }
+  // The program's services: the application hands them to each template it
+  // adds; the template hands them on to its documents and frames.
+  CAppServices* GetAppServices() const { return m_pAppServices; }
+  void SetAppServices(CAppServices* app) { m_pAppServices = app; }
   // One part of the template's string; FALSE when it is empty.
   virtual BOOL GetDocString(CString& text, DocStringIndex index) const;
 
@@ -46,6 +51,7 @@ class CDocTemplate : public CCmdTarget {
   const CRuntimeClass* m_pFrameClass;
   const CRuntimeClass* m_pViewClass;
   CString m_strDocStrings;
+  CAppServices* m_pAppServices = nullptr;
 };
 
 class CSingleDocTemplate : public CDocTemplate {

@@ -1,7 +1,5 @@
 #include "DockSite.h"
 
-#include "FrameWnd.h"
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -72,7 +70,7 @@ void CDockSite::PrepareBar(CControlBar* bar) {
   bar->SetDockingFrame(m_pFrame);
   if (dynamic_cast<CToolBar*>(bar)) {
     bar->ModifyStyle(CCS_TOP | CCS_BOTTOM, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER);
-    bar->SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd));
+    bar->SendMessage(TB_SETPARENT, reinterpret_cast<WPARAM>(m_pHost->GetDockHostWindow()));
   }
 }
 
@@ -92,7 +90,7 @@ void CDockSite::Dock(CControlBar* bar, lw::DockSide side) {
   bar->LayoutItems();
   dockBar->Add(bar);
   m_places[bar] = lw::DockMoved(GetPlace(bar), side, POINT{0, 0});
-  m_pFrame->RecalcLayout();
+  m_pHost->RecalcLayout();
 }
 
 void CDockSite::Float(CControlBar* bar, POINT topLeft) {
@@ -113,7 +111,7 @@ void CDockSite::Float(CControlBar* bar, POINT topLeft) {
   floating->FitAt(topLeft);
   if (shown) floating->ShowWindow(SW_SHOWNOACTIVATE);
   m_places[bar] = lw::DockMoved(GetPlace(bar), lw::kDockFloat, topLeft);
-  m_pFrame->RecalcLayout();
+  m_pHost->RecalcLayout();
 }
 
 void CDockSite::Toggle(CControlBar* bar) {
@@ -126,7 +124,7 @@ void CDockSite::Toggle(CControlBar* bar) {
   POINT at = place.floatAt;
   if (!place.floatedBefore) {  // the first time a little inside the frame
     at = POINT{m_area.left + 40, m_area.top + 40};
-    ::ClientToScreen(m_pFrame->m_hWnd, &at);
+    ::ClientToScreen(m_pHost->GetDockHostWindow(), &at);
   }
   Float(bar, at);
 }
@@ -152,7 +150,7 @@ RECT CDockSite::Layout(const RECT& area) {
 
 RECT CDockSite::ScreenArea() const {
   CRect area(m_area);
-  ::MapWindowPoints(m_pFrame->m_hWnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  ::MapWindowPoints(m_pHost->GetDockHostWindow(), nullptr, reinterpret_cast<POINT*>(&area), 2);
   return area;
 }
 
@@ -272,19 +270,4 @@ bool CDockSite::OnGripMessage(CControlBar* bar, CWnd* grip, UINT message, WPARAM
   }
   *result = 0;
   return true;
-}
-
-// ---- the frame's side -------------------------------------------------------------
-
-void CFrameWnd::EnableDocking(DWORD sides) {
-  if (!m_pDockSite) m_pDockSite = new CDockSite(this);
-  m_pDockSite->EnableSides(sides);
-}
-
-void CFrameWnd::DockControlBar(CControlBar* bar, lw::DockSide side) {
-  if (m_pDockSite) m_pDockSite->Dock(bar, side);
-}
-
-void CFrameWnd::FloatControlBar(CControlBar* bar, CPoint topLeft) {
-  if (m_pDockSite) m_pDockSite->Float(bar, topLeft);
 }

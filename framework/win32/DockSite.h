@@ -55,9 +55,22 @@ class CFloatingBarFrame : public CWnd {
   CControlBar* m_pBar = nullptr;
 };
 
+// What a dock site asks of its frame: the window its dock bars and drags are
+// placed in, and a new layout once a bar has moved. CFrameWnd is the host.
+class CDockHost {
+ public:
+  virtual HWND GetDockHostWindow() const = 0;
+  virtual void RecalcLayout() = 0;
+
+ protected:
+  ~CDockHost() = default;
+};
+
 class CDockSite {
  public:
-  explicit CDockSite(CFrameWnd* frame) : m_pFrame(frame) {}
+  // frame is handed on to the dock bars, floating windows and bars; host is
+  // the same frame as the site itself asks it.
+  CDockSite(CFrameWnd* frame, CDockHost* host) : m_pFrame(frame), m_pHost(host) {}
   ~CDockSite();
   CDockSite(const CDockSite&) = delete;
   CDockSite& operator=(const CDockSite&) = delete;
@@ -109,6 +122,7 @@ class CDockSite {
   RECT ScreenArea() const;
 
   CFrameWnd* m_pFrame;
+  CDockHost* m_pHost;
   DWORD m_sides = 0;
   std::unique_ptr<CDockBar> m_dockBars[lw::kDockSides];
   std::map<const CControlBar*, std::unique_ptr<CFloatingBarFrame>> m_floating;

@@ -1,11 +1,8 @@
 #include "Document.h"
 
-#include "DocTemplate.h"
-#include "FrameWnd.h"
+#include "FrameworkIds.h"
 #include "FrameworkText.h"
 #include "AppServices.h"
-
-#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -16,12 +13,6 @@ END_MESSAGE_MAP()
 
 using lw::FrameworkText;
 
-CDocument::~CDocument() {
-  for (CView* view : m_views) view->m_pDocument = nullptr;
-  m_views.clear();
-  if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
-}
-
 void CDocument::SetTitle(LPCTSTR title) {
   m_strTitle = title ? title : _T("");
   UpdateFrameCounts();
@@ -31,35 +22,11 @@ void CDocument::SetPathName(LPCTSTR path, BOOL addToRecent) {
   m_strPathName = path ? path : _T("");
   SetTitle(lw::NameOf(m_strPathName));
   if (addToRecent && !m_strPathName.IsEmpty())
-    if (CAppServices* app = LwGetAppServices()) app->AddToRecentFileList(m_strPathName);
-}
-
-void CDocument::AddView(CView* view) {
-  if (!view || std::find(m_views.begin(), m_views.end(), view) != m_views.end()) return;
-  if (view->m_pDocument && view->m_pDocument != this) view->m_pDocument->RemoveView(view);
-  m_views.push_back(view);
-  view->m_pDocument = this;
-  OnChangedViewList();
-}
-
-void CDocument::RemoveView(CView* view) {
-  auto it = std::find(m_views.begin(), m_views.end(), view);
-  if (it == m_views.end()) return;
-  m_views.erase(it);
-  view->m_pDocument = nullptr;
-  OnChangedViewList();
+    if (CAppServices* app = GetAppServices()) app->AddToRecentFileList(m_strPathName);
 }
 
 CView* CDocument::GetView(int index) const {
   return index >= 0 && index < GetViewCount() ? m_views[static_cast<size_t>(index)] : nullptr;
-}
-
-void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) {
-  // A copy: a view may leave the document while it is being updated.
-  std::vector<CView*> views = m_views;
-  for (CView* view : views)
-    if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
-      view->OnUpdate(sender, hint, hintObject);
 }
 
 void CDocument::OnChangedViewList() {
@@ -68,11 +35,6 @@ void CDocument::OnChangedViewList() {
     return;
   }
   UpdateFrameCounts();
-}
-
-void CDocument::UpdateFrameCounts() {
-  for (CView* view : m_views)
-    if (CFrameWnd* frame = view->GetParentFrame()) frame->OnUpdateFrameTitle();
 }
 
 BOOL CDocument::OnNewDocument() {
@@ -128,35 +90,6 @@ void CDocument::ReportSaveLoadException(LPCTSTR path, const CString& cause, BOOL
   AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void CDocument::OnCloseDocument() {
-  // The frames' views leave the document while it closes; it must not
-  // delete itself before the end.
-  BOOL autoDelete = m_bAutoDelete;
-  m_bAutoDelete = FALSE;
-  while (!m_views.empty()) {
-    CView* view = m_views.front();
-    CFrameWnd* frame = view->GetParentFrame();
-    if (frame) {
-      PreCloseFrame(frame);
-      frame->DestroyWindow();
-    } else {
-      view->DestroyWindow();
-    }
-    if (!m_views.empty() && m_views.front() == view) RemoveView(view);  // a window that stayed
-  }
-  m_bAutoDelete = autoDelete;
-  DeleteContents();
-  if (m_bAutoDelete) delete this;
-}
-
-BOOL CDocument::CanCloseFrame(CFrameWnd* frame) {
-  for (CView* view : m_views) {
-    CFrameWnd* other = view->GetParentFrame();
-    if (other && other != frame) return TRUE;  // still shown elsewhere
-  }
-  return SaveModified();
-}
-
 BOOL CDocument::SaveModified() {
   if (!IsModified()) return TRUE;
   CString name = m_strPathName.IsEmpty() ? m_strTitle : lw::NameOf(m_strPathName);
@@ -180,7 +113,7 @@ BOOL CDocument::DoSave(LPCTSTR path, BOOL replace) {
   CString name = path ? path : _T("");
   if (name.IsEmpty()) {
     name = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
-    CAppServices* app = LwGetAppServices();
+    CAppServices* app = GetAppServices();
     if (!app || !app->DoPromptFileName(name, FALSE, m_pDocTemplate)) return FALSE;
   }
   if (!OnSaveDocument(name)) return FALSE;

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class CAppServices;
 class CDocTemplate;
 class CFrameWnd;
 class CView;
@@ -33,6 +34,8 @@ class CDocument : public CCmdTarget {
   // the application's recent-file list.
   virtual void SetPathName(LPCTSTR path, BOOL addToRecent = TRUE);
   CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+  // The program's services, as its template hands them; null without a template.
+  CAppServices* GetAppServices() const;
 
   virtual BOOL IsModified() { return m_bModified; }
   virtual void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }

@@ -1,7 +1,10 @@
 // The frame's side of document/view: its client pane, the active view, the
-// initial update, idle-time update of the bars and dropped files.
+// initial update, idle-time update of the bars and dropped files; and the
+// view's side of its frame: finding it, becoming its active view on a click,
+// leaving it when the view goes.
 #include "FrameWnd.h"
 
+#include "DocTemplate.h"
 #include "DockSite.h"
 #include "View.h"
 #include "AppServices.h"
@@ -13,6 +16,7 @@
 
 BOOL CFrameWnd::LoadFrameForDocument(UINT resourceId, CCreateContext* context) {
   m_pCreateContext = context;
+  if (context && context->m_pNewDocTemplate) m_pAppServices = context->m_pNewDocTemplate->GetAppServices();
   BOOL loaded = FALSE;
   try {
     loaded = LoadFrame(resourceId);
@@ -82,7 +86,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL makeVisible) {
   for (CView* view : views)
     if (CWnd::FromHandlePermanent(view->m_hWnd) == view) view->OnInitialUpdate();
   if (makeVisible && !IsWindowVisible()) {
-    CAppServices* app = LwGetAppServices();
+    CAppServices* app = GetAppServices();
     ShowWindow(app && app->GetMainWnd() == this ? app->GetShowCommand() : SW_SHOW);
     UpdateWindow();
   }
@@ -131,7 +135,7 @@ void CFrameWnd::OnDropFiles(HDROP drop) {
     if (!path.IsEmpty()) paths.push_back(path);
   }
   ::SetActiveWindow(m_hWnd);
-  CAppServices* app = LwGetAppServices();
+  CAppServices* app = GetAppServices();
   for (const CString& path : paths)
     if (app) app->OpenDocumentFile(path);
 }
@@ -139,4 +143,30 @@ void CFrameWnd::OnDropFiles(HDROP drop) {
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* ui) {
   int key = ui->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL : ui->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK : VK_SCROLL;
   ui->Enable(::GetKeyState(key) & 1);
+}
+
+// ---- the view's frame ----------------------------------------------------------
+
+CFrameWnd* CView::GetParentFrame() const {
+  if (!m_hWnd) return nullptr;
+  for (HWND hwnd = ::GetParent(m_hWnd); hwnd; hwnd = ::GetParent(hwnd)) {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(hwnd))) return frame;
+    if (!(::GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
+}
+
+void CView::OnDestroy() {
+  if (CFrameWnd* frame = GetParentFrame())
+    if (frame->GetActiveView() == this) frame->SetActiveView(nullptr, FALSE);
+  CWnd::OnDestroy();
+}
+
+// A click makes the view its frame's active view.
+LRESULT CView::OnMouseActivate(WPARAM, LPARAM) {
+  LRESULT result = Default();
+  if (result == MA_NOACTIVATEANDEAT || result == MA_ACTIVATEANDEAT) return result;
+  if (CFrameWnd* frame = GetParentFrame())
+    if (frame->GetActiveView() != this) frame->SetActiveView(this);
+  return result;
 }

@@ -1,6 +1,5 @@
 #include "FrameWnd.h"
 
-#include "DockSite.h"
 #include "Menu.h"
 #include "View.h"
 #include "AppServices.h"
@@ -52,6 +51,8 @@ CFrameWnd::~CFrameWnd() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
   delete m_pDockSite;
 }
+
+CAppServices* CFrameWnd::GetAppServices() const { return m_pAppServices ? m_pAppServices : LwGetAppServices(); }
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent) {
   if (m_hWnd) return FALSE;
@@ -182,6 +183,19 @@ CControlBar* CFrameWnd::GetControlBar(UINT id) const {
   return bar || !m_pDockSite ? bar : m_pDockSite->Find(id);
 }
 
+void CFrameWnd::EnableDocking(DWORD sides) {
+  if (!m_pDockSite) m_pDockSite = new CDockSite(this, this);
+  m_pDockSite->EnableSides(sides);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* bar, lw::DockSide side) {
+  if (m_pDockSite) m_pDockSite->Dock(bar, side);
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* bar, CPoint topLeft) {
+  if (m_pDockSite) m_pDockSite->Float(bar, topLeft);
+}
+
 void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show) {
   if (!bar || !bar->m_hWnd) return;
   if (!m_pDockSite || !m_pDockSite->Show(bar, show != FALSE)) bar->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);
@@ -246,7 +260,7 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu) {
 
 // The active view (which passes on to its document), the frame, the application.
 BOOL CFrameWnd::OnCmdMsg(UINT id, UINT code, void* extra) {
-  CAppServices* app = LwGetAppServices();
+  CAppServices* app = GetAppServices();
   return lw::RouteCommand<CCmdTarget>({m_pActiveView, this, app ? app->GetCommandTarget() : nullptr},
                                       [&](CCmdTarget* target) {
     return target == this ? CWnd::OnCmdMsg(id, code, extra) : target->OnCmdMsg(id, code, extra);
@@ -256,7 +270,7 @@ BOOL CFrameWnd::OnCmdMsg(UINT id, UINT code, void* extra) {
 BOOL CFrameWnd::HasCommandHandler(UINT id) const {
   if (m_pActiveView && m_pActiveView->HasCommandHandler(id)) return TRUE;
   if (CWnd::HasCommandHandler(id)) return TRUE;
-  CAppServices* app = LwGetAppServices();
+  CAppServices* app = GetAppServices();
   return app && app->GetCommandTarget()->HasCommandHandler(id);
 }
 
@@ -273,7 +287,7 @@ void CFrameWnd::OnAppExit() { SendMessage(WM_CLOSE); }
 void CFrameWnd::OnClose() {
   CDocument* doc = GetActiveDocument();
   if (doc && !doc->CanCloseFrame(this)) return;
-  CAppServices* app = LwGetAppServices();
+  CAppServices* app = GetAppServices();
   if (app && app->GetMainWnd() == this) {
     if (!doc && !app->SaveAllModified()) return;
     HWND self = m_hWnd;

@@ -11,13 +11,14 @@
 
 #include "ControlBars.h"
 #include "DockLayout.h"
+#include "DockSite.h"
 
-class CDockSite;
+class CAppServices;
 class CDocument;
 class CView;
 struct CCreateContext;
 
-class CFrameWnd : public CWnd {
+class CFrameWnd : public CWnd, public CDockHost {
  public:
   CFrameWnd() = default;
   ~CFrameWnd() override;
@@ -65,7 +66,8 @@ class CFrameWnd : public CWnd {
   CWnd* GetMessageBar() const;  // the status bar, or null
 
   // The bars along the edges: toolbar at the top, status bar at the bottom.
-  virtual void RecalcLayout();
+  void RecalcLayout() override;
+  HWND GetDockHostWindow() const override { return m_hWnd; }
   CControlBar* GetControlBar(UINT id) const;
   void ShowControlBar(CControlBar* bar, BOOL show);
   // Docking (DockSite.h): dock bars along the sides given (CBRS_ALIGN_*);
@@ -74,6 +76,10 @@ class CFrameWnd : public CWnd {
   void DockControlBar(CControlBar* bar, lw::DockSide side = lw::kDockTop);
   void FloatControlBar(CControlBar* bar, CPoint topLeft);
   CDockSite* GetDockSite() const { return m_pDockSite; }
+
+  // The program's services: those its template handed through the creation
+  // context, else (a frame the program made itself) the running program's.
+  CAppServices* GetAppServices() const;
 
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   BOOL PreTranslateMessage(MSG* msg) override;
@@ -104,6 +110,7 @@ class CFrameWnd : public CWnd {
   CView* m_pActiveView = nullptr;
   CDockSite* m_pDockSite = nullptr;  // made by EnableDocking
   CCreateContext* m_pCreateContext = nullptr;  // during LoadFrameForDocument
+  CAppServices* m_pAppServices = nullptr;       // handed by the template that made the frame
   CString m_strLastIdleFailure;  // reported once while it repeats
   HACCEL m_hAccelTable = nullptr;
   UINT m_nIDLastMessage = 0;  // prompt id shown last

@@ -12,8 +12,8 @@
 //     CUiServices CQueuedUiServices UiServices.h
 //   win32/
 //     CCmdTarget CCmdUI CmdTarget.h       message maps MessageMap.h
-//     CWnd Wnd.h (its debug-build checks WndChecks.h)
-//     CAppServices (what windows need of the program) AppServices.h
+//     CWnd Wnd.h (its debug-build checks WndChecks.h; its menus in Menu.cpp, its font and DCs in Gdi.cpp)
+//     CAppServices (what windows need of the program; who hands it to whom) AppServices.h
 //     CMenu Menu.h                        CImageList ImageList.h
 //     CDC CPaintDC CClientDC CWindowDC CGdiObject CPen CBrush CFont CBitmap CPalette  Gdi.h
 //     CStatic CButton CEdit CListBox CComboBox CScrollBar CSliderCtrl CProgressCtrl CHotKeyCtrl  Controls.h
@@ -24,8 +24,11 @@
 //     CCommonDialog CFileDialog CFontDialog CColorDialog CPrintDialog CPageSetupDialog
 //       CFindReplaceDialog  CommonDialogs.h
 //     CWinUiServices WinUiServices.h      CControlBar CToolBar CStatusBar ControlBars.h
-//     CFrameWnd CCreateContext FrameWnd.h CDocument Document.h
-//     CView View.h  CScrollView ScrollView.h  CFormView FormView.h  CSplitterWnd Splitter.h
+//     CFrameWnd FrameWnd.h (its views: FrameViews.cpp)
+//     CDockSite CDockHost CDockBar CFloatingBarFrame DockSite.h (DockBars.cpp, ControlBarDocking.cpp)
+//     CDocument Document.h (its views, frames and template: DocumentViews.cpp)
+//     CView CCreateContext View.h (its frame: FrameViews.cpp)
+//     CScrollView ScrollView.h  CFormView FormView.h  CSplitterWnd Splitter.h
 //     CPrintInfo CPrintJob Printing.h     CDocTemplate CSingleDocTemplate DocTemplate.h
 //     in-memory dialog templates DialogTemplate.h
 //     CWinApp WinApp.h (documents: WinAppDocs.cpp)

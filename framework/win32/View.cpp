@@ -1,6 +1,6 @@
 #include "View.h"
 
-#include "FrameWnd.h"
+#include "FrameworkIds.h"
 #include "Gdi.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -19,15 +19,6 @@ CView::~CView() {
 
 void CView::PostNcDestroy() {
   if (m_bAutoDelete) delete this;
-}
-
-CFrameWnd* CView::GetParentFrame() const {
-  if (!m_hWnd) return nullptr;
-  for (HWND hwnd = ::GetParent(m_hWnd); hwnd; hwnd = ::GetParent(hwnd)) {
-    if (auto* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(hwnd))) return frame;
-    if (!(::GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD)) break;
-  }
-  return nullptr;
 }
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs) {
@@ -85,19 +76,4 @@ void CView::OnPaint() {
   CPaintDC dc(this);
   OnPrepareDC(&dc);
   OnDraw(&dc);
-}
-
-void CView::OnDestroy() {
-  if (CFrameWnd* frame = GetParentFrame())
-    if (frame->GetActiveView() == this) frame->SetActiveView(nullptr, FALSE);
-  CWnd::OnDestroy();
-}
-
-// A click makes the view its frame's active view.
-LRESULT CView::OnMouseActivate(WPARAM, LPARAM) {
-  LRESULT result = Default();
-  if (result == MA_NOACTIVATEANDEAT || result == MA_ACTIVATEANDEAT) return result;
-  if (CFrameWnd* frame = GetParentFrame())
-    if (frame->GetActiveView() != this) frame->SetActiveView(this);
-  return result;
 }

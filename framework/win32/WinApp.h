@@ -59,7 +59,7 @@ class CWinApp : public CCmdTarget, public CAppServices {
   // Called by the framework's WinMain before InitInstance.
   void InitApplication(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
 
-  // Documents: the application owns its templates.
+  // Documents: the application owns its templates and hands each its services.
   void AddDocTemplate(CDocTemplate* docTemplate);
   CDocTemplate* GetDocTemplate(int index) const;
   // The document of path through the first template (dropped files, the

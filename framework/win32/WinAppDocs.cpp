@@ -21,7 +21,9 @@ const TCHAR kRecentEntry[] = _T("File%d");
 }  // namespace
 
 void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) {
-  if (docTemplate) m_templates.push_back(docTemplate);
+  if (!docTemplate) return;
+  docTemplate->SetAppServices(this);
+  m_templates.push_back(docTemplate);
 }
 
 CDocTemplate* CWinApp::GetDocTemplate(int index) const {
