@@ -1,9 +1,7 @@
 // Docking of a frame's toolbar under Wine: the dock bars' layout, drags by
 // the grip to each side and out to float, the places kept for the session,
 // commands and tips from a docked or floating bar, fly-by prompts.
-#include "FrameworkWin.h"
-#include "UiTestKit.h"
-#include "resource.h"
+#include "ShownFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -70,18 +68,11 @@ CRect WindowRectIn(HWND wnd, HWND parent) {
   return r;
 }
 
-struct DockFixture : ::testing::Test {
-  CDockApp app;
-  CDockFrame frame;
-  lwtest::Watchdog watchdog{60};
-
+struct DockFixture : lwtest::ShownFrameFixture<CDockApp, CDockFrame> {
   void SetUp() override {
-    app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
-    ASSERT_TRUE(frame.LoadFrame(IDR_TEST_FRAME));
-    frame.SetWindowPos(nullptr, 40, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    lwtest::Pump();
+    LoadAndShow(CRect(40, 40, 640, 440));
+    if (!HasFatalFailure()) lwtest::Pump();
   }
-  void TearDown() override { frame.DestroyWindow(); }
 
   CDockSite* Site() const { return frame.GetDockSite(); }
   lw::DockSide Side() const { return Site()->GetPlace(&frame.toolbar).side; }

@@ -1,5 +1,4 @@
-#include "ReporterCapture.h"
-#include "resource.h"
+#include "ShownFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -91,19 +90,8 @@ class MessageLog {
 };
 
 // A frame made and shown for one test, with the test's watchdog.
-struct FrameFixture : ::testing::Test {
-  CFrameApp app;
-  CTestFrame frame;
-  lwtest::Watchdog watchdog{60};
-
-  void SetUp() override {
-    app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
-    ASSERT_TRUE(frame.LoadFrame(IDR_TEST_FRAME));
-    frame.SetWindowPos(nullptr, 10, 10, 500, 300, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  }
-  void TearDown() override {
-    frame.DestroyWindow();
-  }
+struct FrameFixture : lwtest::ShownFrameFixture<CFrameApp, CTestFrame> {
+  void SetUp() override { LoadAndShow(CRect(10, 10, 510, 310)); }
   CString StatusText() const { return frame.status.GetPaneText(0); }
   HMENU Popup(int index) const { return ::GetSubMenu(frame.m_hMenuDefault, index); }
   UINT ItemState(int popup, UINT id) const {

@@ -1,0 +1,29 @@
+// The set-up of a Wine test around one plain frame: the test's application,
+// a frame of the test's class loaded from IDR_TEST_FRAME and shown where the
+// test puts it, and the test's watchdog. Not for document frames (DocViewKit.h).
+#pragma once
+
+#include "ReporterCapture.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace lwtest {
+
+template <class App, class Frame>
+struct ShownFrameFixture : ::testing::Test {
+  App app;
+  Frame frame;
+  Watchdog watchdog{60};
+
+  // Starts the application, loads the frame and shows it at place (screen).
+  void LoadAndShow(const RECT& place) {
+    app.InitApplication(::GetModuleHandle(nullptr), nullptr, SW_SHOW);
+    ASSERT_TRUE(frame.LoadFrame(IDR_TEST_FRAME));
+    frame.SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  }
+  void TearDown() override { frame.DestroyWindow(); }
+};
+
+}  // namespace lwtest
