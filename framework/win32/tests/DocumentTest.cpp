@@ -39,6 +39,57 @@ TEST_F(Documents, ANewDocumentGetsItsFrameViewAndTitle) {
   EXPECT_EQ(Frame()->GetWindowTextString(), CString(_T("x.lwt* - Pr\xfc" "fprogramm")));
 }
 
+// Services handed to a template on their own, apart from the running
+// program's: records which main window and recent files reach it.
+class CHandedServices : public CAppServices {
+ public:
+  CWnd* mainWnd = nullptr;
+  std::vector<CString> recent;
+  CCmdTarget commands;
+
+  LPCTSTR GetAppName() const override { return _T("Handed"); }
+  CWnd* GetMainWnd() const override { return mainWnd; }
+  void SetMainWnd(CWnd* wnd) override { mainWnd = wnd; }
+  int GetShowCommand() const override { return SW_SHOWNOACTIVATE; }
+  CCmdTarget* GetCommandTarget() override { return &commands; }
+  CDocument* OpenDocumentFile(LPCTSTR) override { return nullptr; }
+  BOOL SaveAllModified() override { return TRUE; }
+  void CloseAllDocuments() override {}
+  void AddToRecentFileList(LPCTSTR path) override { recent.push_back(path); }
+  BOOL DoPromptFileName(CString&, BOOL, CDocTemplate*) override { return FALSE; }
+};
+
+// The application hands itself to the templates it adds; a template hands
+// what it was given to its documents and the frames it makes, not the
+// running program's services.
+TEST_F(Documents, TheProgramsServicesReachDocumentsAndFramesThroughTheirTemplate) {
+  app.OnFileNew();
+  ASSERT_NE(Doc(), nullptr);
+  CAppServices* program = &app;
+  EXPECT_EQ(app.GetDocTemplate(0)->GetAppServices(), program);
+  EXPECT_EQ(Doc()->GetAppServices(), program);
+  EXPECT_EQ(Frame()->GetAppServices(), program);
+
+  CHandedServices handed;
+  CSingleDocTemplate other(IDR_DOC_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestDocFrame),
+                           RUNTIME_CLASS(CTestView));
+  EXPECT_EQ(other.GetAppServices(), nullptr) << "a template nobody added has none";
+  other.SetAppServices(&handed);
+  CString path = WriteDocFile(_T("handed.lwt"), _T("inhalt"));
+  CDocument* doc = other.OpenDocumentFile(path, FALSE);
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->GetAppServices(), &handed);
+  ASSERT_NE(handed.mainWnd, nullptr) << "the first frame became the handed services' main window";
+  auto* frame = dynamic_cast<CFrameWnd*>(handed.mainWnd);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->GetAppServices(), &handed);
+  EXPECT_NE(app.m_pMainWnd, frame);
+  EXPECT_EQ(handed.recent, (std::vector<CString>{path}));
+  handed.mainWnd = nullptr;
+  frame->DestroyWindow();
+  EXPECT_EQ(other.GetDocumentCount(), 0) << "the document went with its frame";
+}
+
 // Modified: Cancel keeps the frame; Yes saves under a chosen name, then the
 // frame and the document go.
 TEST_F(Documents, ClosingAskYesNoCancelAndSavesOnYes) {
