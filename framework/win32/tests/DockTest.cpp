@@ -288,14 +288,7 @@ TEST_F(DockFixture, CommandsAndTipsReachTheFrameFromEveryPlace) {
     frame.toolbar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, middle);
     frame.toolbar.SendMessage(WM_LBUTTONUP, 0, middle);
     EXPECT_EQ(++expected, frame.opened);
-    TCHAR text[256] = {};
-    TOOLINFO info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = frame.toolbar.m_hWnd;
-    info.uId = ID_TEST_OPEN;
-    info.lpszText = text;
-    ::SendMessage(frame.toolbar.GetToolTips(), TTM_GETTEXT, 256, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(CString(_T("\xd6" "ffnen")), CString(text));
+    EXPECT_EQ(CString(_T("\xd6" "ffnen")), lwtest::ToolbarTipText(frame.toolbar, ID_TEST_OPEN));
   }
 }
 

@@ -208,14 +208,7 @@ TEST_F(FrameFixture, TheToolbarsTooltipAsksTheFrame) {
   HWND tips = frame.toolbar.GetToolTips();
   ASSERT_NE(tips, nullptr);
   MessageLog log(frame.m_hWnd);
-  TCHAR text[256] = {};
-  TOOLINFO info{};
-  info.cbSize = sizeof(info);
-  info.hwnd = frame.toolbar.m_hWnd;
-  info.uId = ID_TEST_OPEN;
-  info.lpszText = text;
-  ::SendMessage(tips, TTM_GETTEXT, 256, reinterpret_cast<LPARAM>(&info));
-  EXPECT_EQ(CString(text), CString(_T("\xd6" "ffnen")));
+  EXPECT_EQ(lwtest::ToolbarTipText(frame.toolbar, ID_TEST_OPEN), CString(_T("\xd6" "ffnen")));
   ASSERT_FALSE(log.tipCodes.empty());
   EXPECT_EQ(log.tipCodes[0], sizeof(TCHAR) == 1 ? UINT(TTN_GETDISPINFOA) : UINT(TTN_GETDISPINFOW));
 }

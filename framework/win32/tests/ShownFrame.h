@@ -1,6 +1,7 @@
 // The set-up of a Wine test around one plain frame: the test's application,
 // a frame of the test's class loaded from IDR_TEST_FRAME and shown where the
-// test puts it, and the test's watchdog. Not for document frames (DocViewKit.h).
+// test puts it, and the test's watchdog; and the text of a toolbar's tooltip.
+// Not for document frames (DocViewKit.h).
 #pragma once
 
 #include "ReporterCapture.h"
@@ -25,5 +26,17 @@ struct ShownFrameFixture : ::testing::Test {
   }
   void TearDown() override { frame.DestroyWindow(); }
 };
+
+// The text a toolbar's own tooltip control shows for command id.
+inline CString ToolbarTipText(const CToolBar& bar, UINT id) {
+  TCHAR text[256] = {};
+  TOOLINFO info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = bar.m_hWnd;
+  info.uId = id;
+  info.lpszText = text;
+  ::SendMessage(bar.GetToolTips(), TTM_GETTEXT, 256, reinterpret_cast<LPARAM>(&info));
+  return CString(text);
+}
 
 }  // namespace lwtest
