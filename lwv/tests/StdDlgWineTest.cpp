@@ -547,3 +547,4 @@ TEST_F(StdDlgWine, CaptureReadsEveryKindOnceAndClosesIt) {
 }
 
 }  // namespace
+
