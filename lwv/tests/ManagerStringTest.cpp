@@ -36,6 +36,9 @@ TEST_F(LoadStringTest, WithoutManagerLoadsUntranslated) {
   EXPECT_EQ(CString(_T("Datei nicht gefunden")), text);
   __X_CString s(MAKEINTRESOURCE(100));
   EXPECT_EQ(CString(_T("Datei nicht gefunden")), s);
+  __X_CString loaded;
+  EXPECT_TRUE(loaded.LoadString(100));
+  EXPECT_EQ(CString(_T("Datei nicht gefunden")), loaded);
 }
 
 TEST_F(LoadStringTest, LoadsTranslated) {
@@ -85,6 +88,22 @@ TEST_F(LoadStringTest, TranslationAwareString) {
   EXPECT_EQ(CString(_T("3 files")), formatted);
   formatted.Format(_T("%d Dateien"), 4);
   EXPECT_EQ(CString(_T("4 Dateien")), formatted);
+
+  struct Load {
+    UINT id;
+    BOOL loaded;
+    const TCHAR* text;
+  } loads[] = {
+      {100, TRUE, _T("File not found")},
+      {102, TRUE, _T("Unbekannt")},                          // resource text kept
+      {0x1234, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
+      {555, FALSE, _T("")},
+  };
+  for (const Load& l : loads) {
+    __X_CString text(_T("before"));
+    EXPECT_EQ(l.loaded, text.LoadString(l.id)) << l.id;
+    EXPECT_EQ(CString(l.text), text) << l.id;
+  }
 
   // Framework strings convert both ways.
   CString base = fromId + _T("!");
