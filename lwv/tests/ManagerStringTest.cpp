@@ -43,20 +43,26 @@ TEST_F(LoadStringTest, WithoutManagerLoadsUntranslated) {
 
 TEST_F(LoadStringTest, LoadsTranslated) {
   Start(true, 0x1234);
+  // found: LWLoadString's result (a translation); loaded: the string's
+  // LoadString's (a text).
   struct Case {
     UINT id;
     BOOL found;
+    BOOL loaded;
     const TCHAR* text;
   } cases[] = {
-      {100, TRUE, _T("File not found")},
-      {102, FALSE, _T("Unbekannt")},          // resource text kept
-      {0x1234, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
-      {555, FALSE, _T("")},                   // no such resource: nothing to translate
+      {100, TRUE, TRUE, _T("File not found")},
+      {102, FALSE, TRUE, _T("Unbekannt")},                          // resource text kept
+      {0x1234, TRUE, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
+      {555, FALSE, FALSE, _T("")},  // no such resource: nothing to translate
   };
   for (const Case& c : cases) {
     CString text(_T("before"));
     EXPECT_EQ(c.found, LWLoadString(text, c.id)) << c.id;
     EXPECT_EQ(CString(c.text), text) << c.id;
+    __X_CString loaded(_T("before"));
+    EXPECT_EQ(c.loaded, loaded.LoadString(c.id)) << c.id;
+    EXPECT_EQ(CString(c.text), loaded) << c.id;
   }
 }
 
@@ -88,22 +94,6 @@ TEST_F(LoadStringTest, TranslationAwareString) {
   EXPECT_EQ(CString(_T("3 files")), formatted);
   formatted.Format(_T("%d Dateien"), 4);
   EXPECT_EQ(CString(_T("4 Dateien")), formatted);
-
-  struct Load {
-    UINT id;
-    BOOL loaded;
-    const TCHAR* text;
-  } loads[] = {
-      {100, TRUE, _T("File not found")},
-      {102, TRUE, _T("Unbekannt")},                          // resource text kept
-      {0x1234, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
-      {555, FALSE, _T("")},
-  };
-  for (const Load& l : loads) {
-    __X_CString text(_T("before"));
-    EXPECT_EQ(l.loaded, text.LoadString(l.id)) << l.id;
-    EXPECT_EQ(CString(l.text), text) << l.id;
-  }
 
   // Framework strings convert both ways.
   CString base = fromId + _T("!");
