@@ -7,6 +7,11 @@ __X_CString::__X_CString(const TCHAR* text) : CString(text) {
   if (text && IS_INTRESOURCE(text)) LWTranslateString(*this);
 }
 
+BOOL __X_CString::LoadString(UINT id) {
+  const BOOL loaded = CString::LoadString(id);
+  return LWLoadString(*this, id) || loaded;
+}
+
 void __X_CString::Format(UINT formatId, ...) {
   // The arguments fit the program's own format; a translation stands in
   // only with the same conversions.

@@ -1,5 +1,6 @@
 // The translation-aware string: built from a string-table id, formatted with
 // one or loaded from one, it holds the text of the current language file.
+// Texts given as texts are never looked up.
 #pragma once
 
 #include "Framework.h"
@@ -18,6 +19,10 @@ class __X_CString : public CString {
   __X_CString& operator=(const __X_CString&) = default;
   __X_CString& operator=(__X_CString&&) noexcept = default;
   using CString::operator=;
+
+  // Loads the text of a string-table id, translated; TRUE when there is one
+  // (the switch command's texts need no resource).
+  BOOL LoadString(UINT id);
 
   using CString::Format;
   // Formats with the translated text of a string-table id when its

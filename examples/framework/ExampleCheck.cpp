@@ -71,6 +71,9 @@ void ExpectTexts(CMainFrame* frame, const Texts& texts) {
   if (dialog) ::DestroyWindow(dialog);
 
   Expect("string", texts.greeting, CString(MAKEINTRESOURCE(IDS_GREETING)));
+  CString loaded;
+  loaded.LoadString(IDS_GREETING);
+  Expect("loaded string", texts.greeting, loaded);
 
   // The prompt as the frame shows it when the command is selected.
   frame->SendMessage(WM_SETMESSAGESTRING, ID_HELLO);

@@ -42,3 +42,44 @@ std::vector<LwStdDlgLiveText> LwStdDlgLiveTexts(int kind, int control) {
     if (row.kind == kind && row.control == control) found.push_back(row);
   return found;
 }
+
+namespace {
+
+LwFormatValues FileValues(int id) {
+  switch (id) {
+    case 257: case 391: case 392: case 393: case 394: case 395: case 396: case 397: case 398:
+    case 401: case 402: case 403: case 406: case 407: case 411:
+      return LWV_VALUES_TEXT1;
+    case 387: case 388: case 389: case 390: case 399: case 400: case 404: case 408:
+      return LWV_VALUES_NUM1;
+  }
+  return LWV_VALUES_NONE;
+}
+
+LwFormatValues PrintValues(int id) {
+  switch (id) {
+    case 1104: return LWV_VALUES_NUM2;
+    case 1110: return LWV_VALUES_NUM1;
+    case 1116: return LWV_VALUES_TEXT1;
+  }
+  return LWV_VALUES_NONE;
+}
+
+}  // namespace
+
+bool LwStdDlgFormatValues(int kind, int stringId, LwFormatValues& values) {
+  switch (kind) {
+    case LWV_STDDLG_NEWFILEOPEN:
+    case LWV_STDDLG_FILEOPEN:
+      values = FileValues(stringId);
+      return true;
+    case LWV_STDDLG_PRINT:
+    case LWV_STDDLG_PRINTSETUP:
+      values = PrintValues(stringId);
+      return true;
+    case LWV_STDDLG_FONT:
+      values = stringId == 1099 ? LWV_VALUES_NUM2 : LWV_VALUES_NONE;
+      return true;
+  }
+  return false;
+}

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "StdDlgModels.h"
+#include "StdDlgText.h"
 
 #include <vector>
 
@@ -30,6 +31,11 @@ struct LwStdDlgLiveText {
 const std::vector<LwStdDlgLiveText>& LwAllStdDlgLiveTexts();
 // The rows of a kind for one control, in table order.
 std::vector<LwStdDlgLiveText> LwStdDlgLiveTexts(int kind, int control);
+
+// The values comdlg32's string stringId carries where a dialog of kind shows
+// it filled in (LWV_VALUES_NONE: a fixed text); false for kinds whose live
+// texts are never formats.
+bool LwStdDlgFormatValues(int kind, int stringId, LwFormatValues& values);
 
 // Page setup shows its margins in four edit fields from edt4 on.
 const int LWV_PAGESETUP_MARGIN_FIELDS = 4;

@@ -36,24 +36,33 @@ TEST_F(LoadStringTest, WithoutManagerLoadsUntranslated) {
   EXPECT_EQ(CString(_T("Datei nicht gefunden")), text);
   __X_CString s(MAKEINTRESOURCE(100));
   EXPECT_EQ(CString(_T("Datei nicht gefunden")), s);
+  __X_CString loaded;
+  EXPECT_TRUE(loaded.LoadString(100));
+  EXPECT_EQ(CString(_T("Datei nicht gefunden")), loaded);
 }
 
 TEST_F(LoadStringTest, LoadsTranslated) {
   Start(true, 0x1234);
+  // found: LWLoadString's result (a translation); loaded: the string's
+  // LoadString's (a text).
   struct Case {
     UINT id;
     BOOL found;
+    BOOL loaded;
     const TCHAR* text;
   } cases[] = {
-      {100, TRUE, _T("File not found")},
-      {102, FALSE, _T("Unbekannt")},          // resource text kept
-      {0x1234, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
-      {555, FALSE, _T("")},                   // no such resource: nothing to translate
+      {100, TRUE, TRUE, _T("File not found")},
+      {102, FALSE, TRUE, _T("Unbekannt")},                          // resource text kept
+      {0x1234, TRUE, TRUE, _T("Switches the language\nLanguage")},  // no resource needed
+      {555, FALSE, FALSE, _T("")},  // no such resource: nothing to translate
   };
   for (const Case& c : cases) {
     CString text(_T("before"));
     EXPECT_EQ(c.found, LWLoadString(text, c.id)) << c.id;
     EXPECT_EQ(CString(c.text), text) << c.id;
+    __X_CString loaded(_T("before"));
+    EXPECT_EQ(c.loaded, loaded.LoadString(c.id)) << c.id;
+    EXPECT_EQ(CString(c.text), loaded) << c.id;
   }
 }
 

@@ -122,14 +122,7 @@ TEST_F(StdDlgLibrary, FindAndPrintDialogsAreTranslated) {
 
   CString status;
   Show(
-      [&] {
-        PRINTDLG p = {};
-        p.lStructSize = sizeof(p);
-        p.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
-        PrintDlg(&p);
-        if (p.hDevMode) GlobalFree(p.hDevMode);
-        if (p.hDevNames) GlobalFree(p.hDevNames);
-      },
+      [&] { stddlgtest::RunPrintDialog(); },
       [&](HWND h) { status = ItemOf(h, stc12); });
   EXPECT_EQ(CString(_T("Bereit")), status) << "the live-text handler follows the print dialog";
   EXPECT_FALSE(LwIsPrintDialogActive());

@@ -1,6 +1,8 @@
-// The throwaway printer of the Wine tests (Windows only).
+// The throwaway printer of the Wine tests and the print dialog run on it
+// (Windows only).
 #include "StdDlgTestTree.h"
 
+#include <commdlg.h>
 #include <winspool.h>
 
 namespace stddlgtest {
@@ -28,6 +30,16 @@ void AddThrowawayPrinter() {
   HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
   if (printer) ClosePrinter(printer);
   SetDefaultPrinterW(name);
+}
+
+bool RunPrintDialog(bool setup) {
+  PRINTDLG p = {};
+  p.lStructSize = sizeof(p);
+  p.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE | (setup ? PD_PRINTSETUP : 0);
+  const bool shown = PrintDlg(&p) || CommDlgExtendedError() == 0;
+  if (p.hDevMode) GlobalFree(p.hDevMode);
+  if (p.hDevNames) GlobalFree(p.hDevNames);
+  return shown;
 }
 
 }  // namespace stddlgtest

@@ -19,6 +19,9 @@ std::unique_ptr<CTraNode> BuildTree();
 // Print and page setup need a printer: one on FILE: with Wine's PostScript
 // driver is added to the test prefix (and made the default) when missing.
 void AddThrowawayPrinter();
+// Runs the print dialog (its setup form with setup) on the throwaway printer
+// and frees what it returns; whether it was shown.
+bool RunPrintDialog(bool setup = false);
 // Writes the tree, with strings translating the captions "Frage" and "HHH"
 // and every standard-dialog option on, to <name>_a.tra or <name>_u.tra (by
 // width) in the build folder and starts the library with it for this thread.

@@ -356,17 +356,9 @@ TEST_F(StdDlgWine, PrintDialogsTranslateTheirStatus) {
   for (bool setup : {false, true}) {
     int kind = setup ? 5 : 4;
     CString status, status2, caption;
-    BOOL shown = FALSE;
+    bool shown = false;
     RunDialog(
-        [&] {
-          PRINTDLG p = {};
-          p.lStructSize = sizeof(p);
-          p.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE |
-                    (setup ? PD_PRINTSETUP : 0);
-          shown = PrintDlg(&p) || CommDlgExtendedError() == 0;
-          if (p.hDevMode) GlobalFree(p.hDevMode);
-          if (p.hDevNames) GlobalFree(p.hDevNames);
-        },
+        [&] { shown = stddlgtest::RunPrintDialog(setup); },
         [&](HWND h) {
           caption = Text(h);
           status = ItemOf(h, stc12);
@@ -398,14 +390,7 @@ TEST_F(StdDlgWine, MessageBoxOfAPrintDialogGetsItsTranslatedTextFitted) {
   ASSERT_FALSE(original.IsEmpty());
   int widthBefore = 0;
   RunDialog(
-      [&] {
-        PRINTDLG p = {};
-        p.lStructSize = sizeof(p);
-        p.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
-        PrintDlg(&p);
-        if (p.hDevMode) GlobalFree(p.hDevMode);
-        if (p.hDevNames) GlobalFree(p.hDevNames);
-      },
+      [&] { stddlgtest::RunPrintDialog(); },
       [&](HWND h) {
         // Without the print dialog's handler the text stays.
         LwPrintDlgHook().Deactivate();
@@ -562,3 +547,4 @@ TEST_F(StdDlgWine, CaptureReadsEveryKindOnceAndClosesIt) {
 }
 
 }  // namespace
+

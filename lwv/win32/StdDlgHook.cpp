@@ -11,27 +11,6 @@ HMODULE Comdlg32() {
   return m ? m : LoadLibrary(_T("comdlg32.dll"));
 }
 
-// The values a comdlg32 format carries, by string id.
-LwFormatValues FileValues(int id) {
-  switch (id) {
-    case 257: case 391: case 392: case 393: case 394: case 395: case 396: case 397: case 398:
-    case 401: case 402: case 403: case 406: case 407: case 411:
-      return LWV_VALUES_TEXT1;
-    case 387: case 388: case 389: case 390: case 399: case 400: case 404: case 408:
-      return LWV_VALUES_NUM1;
-  }
-  return LWV_VALUES_NONE;
-}
-
-LwFormatValues PrintValues(int id) {
-  switch (id) {
-    case 1104: return LWV_VALUES_NUM2;
-    case 1110: return LWV_VALUES_NUM1;
-    case 1116: return LWV_VALUES_TEXT1;
-  }
-  return LWV_VALUES_NONE;
-}
-
 CString ComboItem(HWND combo, int index) {
   LRESULT len = SendMessage(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (len == CB_ERR || len < 0) return CString();
@@ -141,7 +120,11 @@ void CLwvStdDlgHook::Watch(const CWPRETSTRUCT& msg) {
 
 CString CLwvStdDlgHook::TranslateText(const CString&) { return CString(); }
 
-bool CLwvStdDlgHook::TranslateDynamicText(CString&, const CString&, const CString&, const CString&, int) { return false; }
+bool CLwvStdDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
+                                          const CString& translated, int stringId) {
+  LwFormatValues values;
+  return LwStdDlgFormatValues(m_nKind, stringId, values) && LwTranslateDynamic(live, original, translated, values, out);
+}
 
 bool CLwvStdDlgHook::TranslateFromStrings(CString& text, int count, int firstId, int firstChild) {
   for (int k = 0; k < count; ++k) {
@@ -258,11 +241,6 @@ void CLwvFileDlgHook::OnToolTip(NMHDR* header, bool wide) {
 
 CString CLwvFileDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
-bool CLwvFileDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
-                                           const CString& translated, int stringId) {
-  return LwTranslateDynamic(live, original, translated, FileValues(stringId), out);
-}
-
 // ---- print dialogs ----
 
 CLwvPrintDlgHook::CLwvPrintDlgHook() : CLwvStdDlgHook(LWV_STDDLG_PRINT) {}
@@ -304,11 +282,6 @@ void CLwvPrintDlgHook::Watch(const CWPRETSTRUCT& msg) {
 }
 
 CString CLwvPrintDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
-
-bool CLwvPrintDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
-                                            const CString& translated, int stringId) {
-  return LwTranslateDynamic(live, original, translated, PrintValues(stringId), out);
-}
 
 // ---- page setup ----
 
@@ -404,11 +377,6 @@ void CLwvFontDlgHook::Watch(const CWPRETSTRUCT& msg) {
 }
 
 CString CLwvFontDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
-
-bool CLwvFontDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
-                                           const CString& translated, int stringId) {
-  return LwTranslateDynamic(live, original, translated, stringId == 1099 ? LWV_VALUES_NUM2 : LWV_VALUES_NONE, out);
-}
 
 // ---- process-wide handlers ----
 

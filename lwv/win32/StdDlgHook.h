@@ -36,8 +36,10 @@ class CLwvStdDlgHook {
   // The translation of a comdlg32 text shown in a message box; empty when
   // there is none.
   virtual CString TranslateText(const CString& text);
-  virtual bool TranslateDynamicText(CString& out, const CString& live, const CString& original,
-                                    const CString& translated, int stringId);
+  // A live text filled in from comdlg32 string stringId, translated as the
+  // kind's formats say (LwStdDlgFormatValues).
+  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
+                            int stringId);
   // Tries comdlg32 strings firstId.. (count) against text with the
   // translations of children firstChild..; the first that fits replaces text.
   bool TranslateFromStrings(CString& text, int count, int firstId, int firstChild);
@@ -80,8 +82,6 @@ class CLwvFileDlgHook : public CLwvStdDlgHook {
   CLwvFileDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
-  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
-                            int stringId) override;
 
  protected:
   bool OnAttach(HWND dialog) override;
@@ -97,8 +97,6 @@ class CLwvPrintDlgHook : public CLwvStdDlgHook {
   CLwvPrintDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
-  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
-                            int stringId) override;
   // The kind (print or print setup) decides where the entries lie.
   void SetKind(int kind) { m_nKind = kind; }
 
@@ -128,8 +126,6 @@ class CLwvFontDlgHook : public CLwvStdDlgHook {
   CLwvFontDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
   CString TranslateText(const CString& text) override;
-  bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
-                            int stringId) override;
 
  protected:
   bool OnAttach(HWND dialog) override;

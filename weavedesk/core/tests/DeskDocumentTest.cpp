@@ -229,7 +229,9 @@ TEST(DeskDocument, WrongMagicShowsTheReadersMessageFirst) {
     std::vector<CString> shown;
     for (const auto& m : d.ui.Messages()) shown.push_back(m.text);
     EXPECT_EQ(c.messages, shown);
-    if (c.messages.size() == 2) EXPECT_EQ(static_cast<UINT>(MB_OK), d.ui.Messages()[0].type);
+    if (c.messages.size() == 2) {
+      EXPECT_EQ(static_cast<UINT>(MB_OK), d.ui.Messages()[0].type);
+    }
   }
 }
 

@@ -15,13 +15,11 @@ using namespace scantest;
 
 namespace {
 
-class LanguageFileCommands : public ::testing::Test {
+class LanguageFileCommands : public ScriptAFolderTest {
  protected:
   void SetUp() override {
-    LwvSetMessageHandler([](LPCTSTR) {});
-    m_folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ASSERT_FALSE(m_folder.IsEmpty());
-    WriteText(m_folder + _T("A.rc"), kScriptA);
+    ScriptAFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     MakeProject(m_project, m_folder, {"A.rc"});
     WizardScanServices services;
     services.capture = &m_capture;
@@ -33,18 +31,14 @@ class LanguageFileCommands : public ::testing::Test {
     m_commands.refresh = [this] { ++m_refreshes; };
     m_commands.copyHeaderEdits = [this] { ++m_headerCopies; };
   }
-  void TearDown() override { EXPECT_EQ(0, m_ui.Unanswered()); }
-
   CString Tra() const { return m_folder + _T("Sample.tra"); }
   CString TestTra() const { return m_folder + _T("Sample_test.tra"); }
   static const CTraNode* InfoDialog(const CTraFile& file) { return file.GetRootNode()->GetChild(1)->GetChild(0); }
   std::string LastMessage() const { return m_ui.Messages().empty() ? "" : Utf8(m_ui.Messages().back().text); }
 
-  CString m_folder;
   CWatchedCapture m_capture;
   CWizardProject m_project;
   WizardDialogState m_state;
-  CQueuedUiServices m_ui;
   CLanguageFileCommands m_commands{m_project, m_state, m_ui};
   int m_refreshes = 0;
   int m_headerCopies = 0;

@@ -3,7 +3,6 @@
 // from queues, and a scratch folder with script A.
 #pragma once
 
-#include "LwvMessage.h"
 #include "MakerController.h"
 #include "ProjectFile.h"
 #include "ScanFixtures.h"
@@ -74,13 +73,11 @@ inline LwFlagChoice Germany() {
   return flag;
 }
 
-class MakerControllerTest : public ::testing::Test {
+class MakerControllerTest : public ScriptAFolderTest {
  protected:
   void SetUp() override {
-    LwvSetMessageHandler([](LPCTSTR) {});
-    m_folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ASSERT_FALSE(m_folder.IsEmpty());
-    WriteText(m_folder + _T("A.rc"), kScriptA);
+    ScriptAFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     m_view.maker = &m_maker;
     m_maker.text = [](UINT id) {
       CString s;
@@ -88,8 +85,6 @@ class MakerControllerTest : public ::testing::Test {
       return s;
     };
   }
-  void TearDown() override { EXPECT_EQ(0, m_ui.Unanswered()); }
-
   // A new project with a flag and script A, as the command line makes it.
   void NewWithScript() {
     m_ui.QueueFlag(Germany());
@@ -107,8 +102,6 @@ class MakerControllerTest : public ::testing::Test {
   }
 
   lwtest::Watchdog m_dog{60};  // a window the seam missed would wait forever
-  CString m_folder;
-  CQueuedUiServices m_ui;
   CRecordingView m_view;
   CMakerController m_maker{m_ui, m_view};
 };

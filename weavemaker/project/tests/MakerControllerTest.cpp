@@ -211,7 +211,9 @@ TEST_F(MakerControllerTest, AddOnEditsCheckThePathAndMarkBoth) {
   for (int i = 0; i < 4; ++i) m_ui.QueueMessageAnswer(IDOK);
   for (const Case& c : cases) {
     EXPECT_EQ(c.accepted, m_maker.LeaveAddOnExportPath(0, c.path)) << Utf8(c.path);  // checked when left
-    if (c.accepted) EXPECT_EQ(Utf8(c.path), Utf8(list.GetAt(0)->GetExportPath()));
+    if (c.accepted) {
+      EXPECT_EQ(Utf8(c.path), Utf8(list.GetAt(0)->GetExportPath()));
+    }
   }
   EXPECT_EQ("..\\up\\", Utf8(list.GetAt(0)->GetExportPath()));
   EXPECT_FALSE(m_maker.SetAddOnExportPath(3, _T("x")));  // no such file

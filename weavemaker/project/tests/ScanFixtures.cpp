@@ -1,5 +1,6 @@
 #include "ScanFixtures.h"
 
+#include "LwvMessage.h"
 #include "TestPaths.h"
 #include "TranslationManager.h"
 
@@ -99,6 +100,15 @@ void MakeProject(CWizardProject& project, const CString& folder, const std::vect
   project.GetTraFile()->SetLanguageName(_T("Deutsch"));
   for (const char* script : scripts) project.AddRcFile(CString(CStringA(script)));
 }
+
+void ScriptAFolderTest::SetUp() {
+  LwvSetMessageHandler([](LPCTSTR) {});
+  m_folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  ASSERT_FALSE(m_folder.IsEmpty());
+  WriteText(m_folder + _T("A.rc"), kScriptA);
+}
+
+void ScriptAFolderTest::TearDown() { EXPECT_EQ(0, m_ui.Unanswered()); }
 
 std::vector<std::string> GroupNames(const CTraFile& file, int group) {
   std::vector<std::string> names;

@@ -4,10 +4,13 @@
 #pragma once
 
 #include "LanguageFileCommands.h"
+#include "UiServices.h"
 #include "ResLibraryCapture.h"
 #include "TraFile.h"
 #include "WizardProject.h"
 #include "WizardScan.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -50,6 +53,18 @@ std::string Utf8(const CString& s);
 
 // A project in folder with the given scripts (paths relative to it).
 void MakeProject(CWizardProject& project, const CString& folder, const std::vector<const char*>& scripts);
+
+// A test in a fresh folder named after it that holds script A, with the
+// library's messages silenced and a seam answering from queues; every
+// queued answer must have been asked for when the test ends.
+class ScriptAFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  CString m_folder;
+  CQueuedUiServices m_ui;
+};
 
 // "kind:original" of the children of a group ("Menus" 0, "Dialoge" 1).
 std::vector<std::string> GroupNames(const CTraFile& file, int group);

@@ -37,7 +37,9 @@ class WizardScan : public ::testing::Test {
     m_services.texts = &m_texts;
   }
   void WriteText(const CString& path, const char* text) {
-    if (path.Find(_T("res/")) >= 0) ASSERT_TRUE(lwtest::MakeFolder(m_folder + _T("res")));
+    if (path.Find(_T("res/")) >= 0) {
+      ASSERT_TRUE(lwtest::MakeFolder(m_folder + _T("res")));
+    }
     scantest::WriteText(path, text);
   }
   CString m_folder;
