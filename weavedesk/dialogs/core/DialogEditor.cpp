@@ -206,7 +206,7 @@ std::unique_ptr<CTraNode> CopyHintDialog(const CTraFile* file) {
     for (int j = 0; j < section->GetChildCount(); ++j) {
       const CTraNode* dialog = section->GetChild(j);
       if (dialog->GetOriginal() == _T("Hinweis") && dialog->GetKind() == TRA_DIALOG)
-        return std::unique_ptr<CTraNode>(dialog->Clone(nullptr));
+        return dialog->Clone(nullptr);
     }
   }
   return nullptr;
