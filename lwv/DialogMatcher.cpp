@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -104,7 +103,7 @@ void CDialogMatcher::MatchTexts(const CTraNode* entry, int& missing, int& extra)
   extra = 0;
   const int n = entry->GetChildCount();
   std::vector<char> taken(static_cast<size_t>(n), 0);
-  if (m_strCaption != entry->m_strOriginal) {
+  if (m_strCaption != entry->GetOriginal()) {
     ++missing;
     ++extra;
   }
@@ -113,7 +112,7 @@ void CDialogMatcher::MatchTexts(const CTraNode* entry, int& missing, int& extra)
     bool found = false;
     for (int j = 0; j < n; ++j) {
       const CTraNode* child = entry->GetChild(j);
-      if (!taken[static_cast<size_t>(j)] && child && child->m_strOriginal == text) {
+      if (!taken[static_cast<size_t>(j)] && child && child->GetOriginal() == text) {
         taken[static_cast<size_t>(j)] = 1;
         found = true;
         break;
@@ -131,35 +130,28 @@ namespace lwv_detail {
 
 // Hashes of a section's entries, kept between matches of one thread: the
 // count and the text hashes of every entry's children in one flat array.
-// Checked against the section's entry array on every use and against each
-// entry's own child array before the entry is compared.
+// Checked against the stamp of the section's tree on every use.
 std::atomic<unsigned> g_indexGeneration{1};
 
 struct SectionIndex {
   unsigned generation = 0;
   const CTraNode* section = nullptr;
+  uint64_t treeStamp = 0;
   std::vector<CTraNode*> entries;
-  std::vector<CTraNode**> childArrays;
   std::vector<int> counts;
   std::vector<uint32_t> captions;
   std::vector<size_t> first;
   std::vector<uint32_t> hashes;
 
   bool Fits(const CTraNode* s) const {
-    const size_t n = static_cast<size_t>(s->GetChildCount());
-    return generation == g_indexGeneration.load() && section == s && entries.size() == n &&
-           (n == 0 || std::memcmp(entries.data(), s->m_pChildren, n * sizeof(CTraNode*)) == 0);
-  }
-  bool EntryFits(size_t e) const {
-    const CTraNode* entry = entries[e];
-    return entry && entry->m_pChildren == childArrays[e] && entry->GetChildCount() == counts[e];
+    return generation == g_indexGeneration.load() && section == s && treeStamp == s->GetTreeStamp();
   }
   void Build(const CTraNode* s) {
     generation = g_indexGeneration.load();
     section = s;
-    const int n = s->GetChildCount();
-    entries.assign(s->m_pChildren, s->m_pChildren + (n > 0 ? n : 0));
-    childArrays.assign(entries.size(), nullptr);
+    treeStamp = s->GetTreeStamp();
+    entries.clear();
+    for (int e = 0; e < s->GetChildCount(); ++e) entries.push_back(s->GetChild(e));
     counts.assign(entries.size(), 0);
     captions.assign(entries.size(), 0);
     first.assign(entries.size() + 1, 0);
@@ -168,12 +160,11 @@ struct SectionIndex {
       first[e] = hashes.size();
       const CTraNode* entry = entries[e];
       if (!entry) continue;
-      childArrays[e] = entry->m_pChildren;
       counts[e] = entry->GetChildCount();
-      captions[e] = TextHash(entry->m_strOriginal);
+      captions[e] = TextHash(entry->GetOriginal());
       for (int j = 0; j < counts[e]; ++j) {
         const CTraNode* child = entry->GetChild(j);
-        hashes.push_back(child ? TextHash(child->m_strOriginal) : 0xFFFFFFFFu);
+        hashes.push_back(child ? TextHash(child->GetOriginal()) : 0xFFFFFFFFu);
       }
     }
     first[entries.size()] = hashes.size();
@@ -209,11 +200,6 @@ CTraNode* CDialogMatcher::FindBestIn(SectionIndex& index) const {
   CTraNode* chosen = nullptr;
   for (size_t e = 0; e < index.entries.size(); ++e) {
     if (!index.entries[e]) continue;
-    if (!index.EntryFits(e)) {
-      // The tree changed under the index: build it again and start over.
-      index.Build(index.section);
-      return FindBestIn(index);
-    }
     const int n = index.counts[e];
     if (std::abs(live - n) > 0.1 * live + 3.0) continue;
     // Upper bound of the score from the children that could be taken at all;
@@ -254,18 +240,18 @@ CTraNode* CDialogMatcher::ScoreNode(int index, const CTraNode* entry, const std:
     if (!child) continue;
     int mismatches = 0;
     int64_t distance = 0;
-    if (child->m_nKind == TRA_EDIT) {
+    if (child->GetKind() == TRA_EDIT) {
       distance = 100;
-    } else if (child->m_strOriginal != text) {
+    } else if (child->GetOriginal() != text) {
       mismatches = 1;
       distance = 1000;
     }
-    if (LwvHasPosition(child->m_pLayout) && static_cast<size_t>(j) < mappedOriginals.size()) {
+    if (LwvHasPosition(child->GetLayout()) && static_cast<size_t>(j) < mappedOriginals.size()) {
       const RECT& o = mappedOriginals[static_cast<size_t>(j)];
       int64_t d[4] = {Distance(measured.top, o.top), Distance(measured.left, o.left),
                       Distance(Height(measured), Height(o)), Distance(Width(measured), Width(o))};
       for (int k = 0; k < 4; ++k) {
-        if (k == 2 && child->m_nKind == TRA_COMBOBOX) continue;
+        if (k == 2 && child->GetKind() == TRA_COMBOBOX) continue;
         distance += d[k];
         if (d[k] > 3) ++mismatches;
       }
@@ -284,20 +270,20 @@ void CDialogMatcher::MapOriginals(const CLwvDialogUnits& units, const CTraNode* 
   out.assign(static_cast<size_t>(n), RECT{0, 0, 0, 0});
   for (int j = 0; j < n; ++j) {
     const CTraNode* child = entry->GetChild(j);
-    if (child && LwvHasPosition(child->m_pLayout))
-      out[static_cast<size_t>(j)] = LwvMapRect(units, child->m_pLayout->m_rcOriginal);
+    if (child && LwvHasPosition(child->GetLayout()))
+      out[static_cast<size_t>(j)] = LwvMapRect(units, child->GetLayout()->m_rcOriginal);
   }
 }
 
 void CDialogMatcher::PlaceControl(CLwvDialogAccess& dialog, int index, const CTraNode* child,
                                   const RECT& mappedOriginal) {
-  const CTraLayout* layout = child->m_pLayout;
+  const CTraLayout* layout = child->GetLayout();
   const RECT& measured = m_rects[static_cast<size_t>(index)];
   const RECT now = dialog.GetChildRect(index);
   if (EqualRects(layout->m_rcTranslated, layout->m_rcOriginal) && EqualRects(now, measured)) return;
   const RECT mappedTranslated = LwvMapRect(dialog, layout->m_rcTranslated);
   LwvPlacement placement;
-  if (!LwvComputePlacement(child->m_nKind, layout->m_rcOriginal, layout->m_rcTranslated, mappedOriginal,
+  if (!LwvComputePlacement(child->GetKind(), layout->m_rcOriginal, layout->m_rcTranslated, mappedOriginal,
                            mappedTranslated, measured, placement))
     return;
   const RECT& t = placement.target;
@@ -305,7 +291,7 @@ void CDialogMatcher::PlaceControl(CLwvDialogAccess& dialog, int index, const CTr
 }
 
 void CDialogMatcher::ApplyNode(CLwvDialogAccess& dialog, const CTraNode* entry) {
-  const CTraLayout* layout = entry->m_pLayout;
+  const CTraLayout* layout = entry->GetLayout();
   const bool positioned = LwvHasPosition(layout);
   bool restore = false;
   int liveWidth = 0;
@@ -339,13 +325,13 @@ void CDialogMatcher::ApplyNode(CLwvDialogAccess& dialog, const CTraNode* entry) 
   for (int i = 0; i < m_nControls; ++i) {
     CTraNode* child = ScoreNode(i, entry, mapped);
     if (!child) continue;
-    if (child->m_strTranslation != child->m_strOriginal && m_texts[static_cast<size_t>(i)] == child->m_strOriginal)
-      dialog.SetChildText(i, child->m_strTranslation);
-    if (LwvHasPosition(child->m_pLayout))
-      PlaceControl(dialog, i, child, LwvMapRect(dialog, child->m_pLayout->m_rcOriginal));
+    if (child->GetTranslation() != child->GetOriginal() && m_texts[static_cast<size_t>(i)] == child->GetOriginal())
+      dialog.SetChildText(i, child->GetTranslation());
+    if (LwvHasPosition(child->GetLayout()))
+      PlaceControl(dialog, i, child, LwvMapRect(dialog, child->GetLayout()->m_rcOriginal));
   }
-  if (m_strCaption == entry->m_strOriginal && entry->m_strTranslation != m_strCaption)
-    dialog.SetCaption(entry->m_strTranslation);
+  if (m_strCaption == entry->GetOriginal() && entry->GetTranslation() != m_strCaption)
+    dialog.SetCaption(entry->GetTranslation());
   if (restore) dialog.SetWindowSize(liveWidth, liveHeight);
   dialog.Redraw();
 }
@@ -353,7 +339,7 @@ void CDialogMatcher::ApplyNode(CLwvDialogAccess& dialog, const CTraNode* entry) 
 CTraNode* CDialogMatcher::Translate(CLwvDialogAccess& dialog, CTraNode* section, bool useIndex) {
   CollectControls(dialog);
   CTraNode* entry = FindBestNode(section, useIndex);
-  if (!entry || entry->m_nKind == TRA_SWITCHDIALOG) return nullptr;
+  if (!entry || entry->GetKind() == TRA_SWITCHDIALOG) return nullptr;
   ApplyNode(dialog, entry);
   return entry;
 }

@@ -34,7 +34,7 @@ class CDialogMatcher {
   void SetControlRect(int index, const RECT& rc);
   void MatchTexts(const CTraNode* entry, int& missing, int& extra) const;
   // useIndex keeps hashes of the section's texts between calls of this
-  // thread: only for a tree whose texts do not change until ForgetIndex.
+  // thread, made again when the section's tree has changed since.
   CTraNode* FindBestNode(const CTraNode* section, bool useIndex = false) const;
   // Drops the kept hashes of every thread (a language file loaded, switched or freed).
   static void ForgetIndex();

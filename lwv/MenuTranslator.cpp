@@ -9,7 +9,7 @@ namespace {
 const int kMaxMenuDepth = 32;
 
 const CString& TextOf(const CTraNode* node, bool translated) {
-  return translated ? node->m_strTranslation : node->m_strOriginal;
+  return translated ? node->GetTranslation() : node->GetOriginal();
 }
 
 const CTraNode* FindChildByText(const CTraNode* entry, const CString& text, bool translated) {
@@ -75,7 +75,7 @@ int CMenuSnapshot::CountItems() const {
 
 CString LwvSwitchCommandText(const CTraNode* switchDialog) {
   const CTraNode* item = switchDialog ? switchDialog->GetChild(LWV_SWITCH_COMMAND) : nullptr;
-  return item ? item->m_strTranslation : CString();
+  return item ? item->GetTranslation() : CString();
 }
 
 CMenuTranslator::CMenuTranslator(CLwvMenuAccess& access, const LwvSwitchCommand& command)
@@ -146,7 +146,8 @@ void CMenuTranslator::ApplyNode(const CMenuSnapshot* snapshot, const CTraNode* e
     const CTraNode* child = FindChildByText(entry, item->m_strText, translated);
     if (!child) continue;
     if (item->m_hMenu) ApplyNode(item, child, translated);
-    if (child->m_strTranslation != item->m_strText) m_access.SetItemText(snapshot->m_hMenu, pos, child->m_strTranslation);
+    if (child->GetTranslation() != item->m_strText)
+      m_access.SetItemText(snapshot->m_hMenu, pos, child->GetTranslation());
   }
 }
 

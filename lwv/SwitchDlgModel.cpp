@@ -5,13 +5,13 @@
 CString LwvChildText(const CTraNode* entry, int i) {
   if (!entry || i < 0 || i >= entry->GetChildCount()) return CString();
   const CTraNode* child = entry->GetChild(i);
-  return child ? child->m_strTranslation : CString();
+  return child ? child->GetTranslation() : CString();
 }
 
 LwvSwitchTexts LwvSwitchTexts::FromEntry(const CTraNode* entry) {
   LwvSwitchTexts t;
   if (!entry) return t;
-  t.caption = entry->m_strTranslation;
+  t.caption = entry->GetTranslation();
   auto child = [entry](int i) { return LwvChildText(entry, i); };
   if (entry->GetChildCount() >= LWV_SWITCH_FULL_CHILDREN) {
     t.showAll = child(LWV_SWITCH_SHOW_ALL);

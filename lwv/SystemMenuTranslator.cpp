@@ -79,7 +79,7 @@ void CSystemMenuTranslator::Translate(LwvMenu menu, CTraNode* menus) {
     const CString live = m_access.GetItemText(menu, pos);
     if (m_saved[index].IsEmpty()) m_saved[index] = live;
     CString text;
-    if (BuildItemText(live, node->GetChild(index)->m_strTranslation, text) && !text.IsEmpty() && text != live)
+    if (BuildItemText(live, node->GetChild(index)->GetTranslation(), text) && !text.IsEmpty() && text != live)
       m_access.SetItemText(menu, pos, text);
   }
 }

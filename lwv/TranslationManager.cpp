@@ -89,7 +89,7 @@ CTraNode* CTranslationManager::FindSwitchDialogNode() const {
   if (!dialogs) return nullptr;
   for (int i = 0; i < dialogs->GetChildCount(); ++i) {
     CTraNode* child = dialogs->GetChild(i);
-    if (child && child->m_nKind == TRA_SWITCHDIALOG) return child;
+    if (child && child->GetKind() == TRA_SWITCHDIALOG) return child;
   }
   return nullptr;
 }

@@ -117,9 +117,9 @@ CTraNode* CResDialog::CreateNode(CTraNode* parent) {
   RECT r = ResRect(m_x, m_y, m_cx, m_cy);
   LONG exStyle = static_cast<LONG>(m_menu.IsEmpty() ? (m_exStyle & ~0x10u) : (m_exStyle | 0x10u));
   CTraNode* node = new CTraNode(parent, m_caption, m_caption, GetKind(), exStyle, static_cast<LONG>(m_style), r, r);
-  if (node->m_pLayout) {
-    node->m_pLayout->m_strFontFace = m_fontFace;
-    node->m_pLayout->m_nFontSize = static_cast<WORD>(m_fontSize);
+  if (node->GetLayout()) {
+    node->GetLayout()->m_strFontFace = m_fontFace;
+    node->GetLayout()->m_nFontSize = static_cast<WORD>(m_fontSize);
   }
   m_controls.AddNodes(node);
   return node;

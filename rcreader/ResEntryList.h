@@ -30,8 +30,7 @@ class CResEntryList {
   T* Get(int index) const { return m_entries[static_cast<size_t>(index)].get(); }
   // Adds the node of every entry that has one under parent.
   void AddNodes(CTraNode* parent) const {
-    for (const auto& entry : m_entries)
-      if (CTraNode* child = entry->CreateNode(parent)) parent->AddChild(child);
+    for (const auto& entry : m_entries) parent->AddChild(std::unique_ptr<CTraNode>(entry->CreateNode(parent)));
   }
 
  private:

@@ -59,9 +59,9 @@ int CResFile::Parse(const CSourceTokenList* list, int start, CResProblemLog& log
 
 CTraNode* CResFile::CreateNode(CTraNode* parent) {
   CTraNode* root = new CTraNode(parent, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE, -1, -1);
-  root->AddChild(m_menus.CreateNode(root));
-  root->AddChild(m_dialogs.CreateNode(root));
-  root->AddChild(m_stringTables.CreateNode(root));
+  root->AddChild(std::unique_ptr<CTraNode>(m_menus.CreateNode(root)));
+  root->AddChild(std::unique_ptr<CTraNode>(m_dialogs.CreateNode(root)));
+  root->AddChild(std::unique_ptr<CTraNode>(m_stringTables.CreateNode(root)));
   return root;
 }
 

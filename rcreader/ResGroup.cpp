@@ -17,7 +17,6 @@ CTraNode* CResGroup::CreateNode(CTraNode* parent) {
     translation = _T("String Table");
   }
   CTraNode* node = new CTraNode(parent, original, translation, m_kind, -1, -1);
-  for (const auto& item : m_items)
-    if (CTraNode* child = item->CreateNode(node)) node->AddChild(child);
+  for (const auto& item : m_items) node->AddChild(std::unique_ptr<CTraNode>(item->CreateNode(node)));
   return node;
 }

@@ -49,6 +49,6 @@ CTraNode* CResStringTable::CreateNode(CTraNode* parent) {
   CString name;
   name.Format(TRA_STRINGTABLE_NAME, m_number);
   CTraNode* node = new CTraNode(parent, name, name, TRA_STRINGTABLE, -1, -1);
-  for (const CString& text : m_texts) node->AddChild(new CTraNode(node, text, text, TRA_STRING, -1, -1));
+  for (const CString& text : m_texts) node->AddChild(std::make_unique<CTraNode>(node, text, text, TRA_STRING, -1, -1));
   return node;
 }

@@ -17,7 +17,7 @@ const TCHAR kUpdateTitle[] = _T("Fremdsprache neuerer Version w\xe4hlen");
 std::vector<const CTraNode*> ChildrenWith(const CTraNode* parent, const CString& original) {
   std::vector<const CTraNode*> found;
   for (int i = 0; parent && i < parent->GetChildCount(); ++i)
-    if (parent->GetChild(i)->m_strOriginal == original) found.push_back(parent->GetChild(i));
+    if (parent->GetChild(i)->GetOriginal() == original) found.push_back(parent->GetChild(i));
   return found;
 }
 
@@ -32,23 +32,25 @@ struct MergeCount {
 void CheckMerged(const CTraNode* merged, const CTraNode* old, MergeCount& count) {
   for (int i = 0; i < merged->GetChildCount(); ++i) {
     const CTraNode* child = merged->GetChild(i);
-    SCOPED_TRACE(CStringA(child->m_strOriginal).GetString());
-    const std::vector<const CTraNode*> twins = ChildrenWith(old, child->m_strOriginal);
+    SCOPED_TRACE(CStringA(child->GetOriginal()).GetString());
+    const std::vector<const CTraNode*> twins = ChildrenWith(old, child->GetOriginal());
     if (twins.size() == 1) {
       if (child->IsTranslatable()) {
         EXPECT_EQ(twins[0]->GetTranslation(), child->GetTranslation()) << "the old translation is kept";
-        if (child->GetChildCount() == 0) EXPECT_EQ(twins[0]->m_nState == TRA_STATE_NEW, child->m_nState == TRA_STATE_NEW);
+        if (child->GetChildCount() == 0)
+          EXPECT_EQ(twins[0]->GetState() == TRA_STATE_NEW, child->GetState() == TRA_STATE_NEW);
         ++count.kept;
       }
-      if (child->m_pLayout && twins[0]->m_pLayout && EqualRects(child->m_pLayout->m_rcOriginal, twins[0]->m_pLayout->m_rcOriginal))
-        EXPECT_TRUE(EqualRects(twins[0]->m_pLayout->m_rcTranslated, child->m_pLayout->m_rcTranslated));
+      if (child->GetLayout() && twins[0]->GetLayout() &&
+          EqualRects(child->GetLayout()->m_rcOriginal, twins[0]->GetLayout()->m_rcOriginal))
+        EXPECT_TRUE(EqualRects(twins[0]->GetLayout()->m_rcTranslated, child->GetLayout()->m_rcTranslated));
       CheckMerged(child, twins[0], count);
     } else if (twins.empty() && child->GetChildCount() == 0) {
       if (!child->IsTranslatable()) continue;
-      EXPECT_EQ(TRA_STATE_NEW, child->m_nState) << "a new or changed text is marked";
-      EXPECT_EQ(child->m_strOriginal, child->GetTranslation());
+      EXPECT_EQ(TRA_STATE_NEW, child->GetState()) << "a new or changed text is marked";
+      EXPECT_EQ(child->GetOriginal(), child->GetTranslation());
       ++count.marked;
-    } else if (twins.empty() && child->m_nState >= TRA_STATE_NEW_GROUP) {
+    } else if (twins.empty() && child->GetState() >= TRA_STATE_NEW_GROUP) {
       // No counterpart (a group found by its children would be unmarked): new as a whole.
       ++count.newGroups;
       CheckMerged(child, nullptr, count);
@@ -78,14 +80,15 @@ TEST_F(DeskMerge, MergesTheRescannedOriginalIntoTheTranslation) {
   EXPECT_TRUE(Doc()->Desk().GetPath().IsEmpty()) << "the merged file is saved under a name of its own";
   ASSERT_NE(Doc()->Desk().GetOverlayFile(), nullptr) << "the newer original is shown beside the texts";
   // The first dialog the rescan added, brought into view and into the dialog editor.
-  const int added = FindBlock(
-      [&](const CTraNode* node) { return node->m_nKind == TRA_DIALOG && !FindDialogNode(*before, node->m_strOriginal); });
+  const int added = FindBlock([&](const CTraNode* node) {
+    return node->GetKind() == TRA_DIALOG && !FindDialogNode(*before, node->GetOriginal());
+  });
   ASSERT_GE(added, 0) << "no new dialog";
   View()->EnsureItemVisible(View()->GetBlocks().GetBlock(added), 0);
   ClickBlock(added);
   View()->EnsureItemVisible(View()->GetBlocks().GetBlock(added), 0);  // the editor's window took room
   Pump();
-  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, View()->GetBlocks().GetBlock(added)->GetNode()->m_nState);
+  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, View()->GetBlocks().GetBlock(added)->GetNode()->GetState());
   SaveScreenshot(Frame()->m_hWnd, "e2e_desk_merged_de");
   if (View()->GetDialogPreview()) SaveScreenshot(View()->GetDialogPreview()->GetSafeHwnd(), "e2e_desk_merged_dialog_de");
 

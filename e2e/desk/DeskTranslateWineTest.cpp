@@ -46,8 +46,8 @@ TEST_F(DeskTranslate, TranslatesTheSampleIntoEnglish) {
 
   // The dialog editor shows the clicked dialog; a click selects its first
   // control, a drag moves it.
-  const int dialogBlock =
-      FindBlock([](const CTraNode* node) { return node->m_nKind == TRA_DIALOG && node->m_strOriginal == kMovedDialog; });
+  const int dialogBlock = FindBlock(
+      [](const CTraNode* node) { return node->GetKind() == TRA_DIALOG && node->GetOriginal() == kMovedDialog; });
   ASSERT_GE(dialogBlock, 0);
   ClickBlock(dialogBlock);
   Pump();
@@ -55,7 +55,7 @@ TEST_F(DeskTranslate, TranslatesTheSampleIntoEnglish) {
   const HWND preview = View()->GetDialogPreview()->GetSafeHwnd();
   ASSERT_TRUE(::IsWindowVisible(preview));
   const CTraNode* dialog = View()->GetBlocks().GetBlock(dialogBlock)->GetNode();
-  const RECT before = dialog->GetChild(0)->m_pLayout->m_rcTranslated;
+  const RECT before = dialog->GetChild(0)->GetLayout()->m_rcTranslated;
   DragControl(preview, 256, kMovedByX, kMovedByY);
   ::RedrawWindow(preview, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   SaveScreenshot(preview, "e2e_desk_dialog_editor_de");
@@ -83,21 +83,21 @@ TEST_F(DeskTranslate, TranslatesTheSampleIntoEnglish) {
     const CTraNode* node = FindTypedNode(*english, text);
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(CString(text.english), node->GetTranslation());
-    EXPECT_LT(node->m_nState, TRA_STATE_NEW) << "typed over: no longer marked";
+    EXPECT_LT(node->GetState(), TRA_STATE_NEW) << "typed over: no longer marked";
     EXPECT_EQ(CString(text.german), FindTypedNode(*original, text)->GetTranslation());
   }
   const TypedText untouched = {TRA_SECTION_MENUS, _T("&Ansicht"), _T("&Vollbild"), nullptr};
   ASSERT_NE(FindTypedNode(*english, untouched), nullptr);
-  EXPECT_EQ(TRA_STATE_NEW, FindTypedNode(*english, untouched)->m_nState) << "a text not typed stays marked";
+  EXPECT_EQ(TRA_STATE_NEW, FindTypedNode(*english, untouched)->GetState()) << "a text not typed stays marked";
   EXPECT_EQ(CString(untouched.german), FindTypedNode(*english, untouched)->GetTranslation());
 
   const CTraNode* moved = FindDialogNode(*english, kMovedDialog);
   ASSERT_NE(moved, nullptr);
-  const RECT written = moved->GetChild(0)->m_pLayout->m_rcTranslated;
+  const RECT written = moved->GetChild(0)->GetLayout()->m_rcTranslated;
   EXPECT_NEAR(before.left + kMovedByX, written.left, 1);
   EXPECT_NEAR(before.top + kMovedByY, written.top, 1);
   EXPECT_EQ(before.right - before.left, written.right - written.left);
-  EXPECT_TRUE(EqualRects(before, moved->GetChild(0)->m_pLayout->m_rcOriginal)) << "the original place stays";
+  EXPECT_TRUE(EqualRects(before, moved->GetChild(0)->GetLayout()->m_rcOriginal)) << "the original place stays";
 }
 
 }  // namespace

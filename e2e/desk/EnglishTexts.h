@@ -38,16 +38,16 @@ const int kMovedByX = 20, kMovedByY = 10;
 
 // The section node (a child of the root) that node stands in, or null.
 inline const CTraNode* SectionOf(const CTraNode* node) {
-  while (node && node->m_pParent && node->m_pParent->m_pParent) node = node->m_pParent;
-  return node && node->m_pParent ? node : nullptr;
+  while (node && node->GetParent() && node->GetParent()->GetParent()) node = node->GetParent();
+  return node && node->GetParent() ? node : nullptr;
 }
 
 // Whether node is where text stands: its section, its parent and its original.
 inline bool IsNodeOf(const CTraNode* node, const TypedText& text) {
-  if (!node || node->m_strOriginal != text.german || !node->m_pParent) return false;
-  if (text.owner && node->m_pParent->m_strOriginal != text.owner) return false;
+  if (!node || node->GetOriginal() != text.german || !node->GetParent()) return false;
+  if (text.owner && node->GetParent()->GetOriginal() != text.owner) return false;
   const CTraNode* section = SectionOf(node);
-  return section && section->m_strOriginal == text.section;
+  return section && section->GetOriginal() == text.section;
 }
 
 using lwtest::FindNode;
@@ -59,7 +59,7 @@ inline const CTraNode* FindTypedNode(const CTraFile& file, const TypedText& text
 // The dialog whose original caption is caption, or null.
 inline const CTraNode* FindDialogNode(const CTraFile& file, const CString& caption) {
   return FindNode(file.GetRootNode(), [&](const CTraNode* node) {
-    return node->m_nKind == TRA_DIALOG && node->m_strOriginal == caption;
+    return node->GetKind() == TRA_DIALOG && node->GetOriginal() == caption;
   });
 }
 

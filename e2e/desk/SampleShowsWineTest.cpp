@@ -163,8 +163,8 @@ TEST_F(SampleShows, GermanThenTheTranslatorsEnglishThenTheMarkers) {
   // The address dialog with its first control where the translator moved it.
   const CTraNode* moved = FindDialogNode(*english, kMovedDialog);
   ASSERT_NE(moved, nullptr);
-  const RECT place = moved->GetChild(0)->m_pLayout->m_rcTranslated;
-  const RECT original = moved->GetChild(0)->m_pLayout->m_rcOriginal;
+  const RECT place = moved->GetChild(0)->GetLayout()->m_rcTranslated;
+  const RECT original = moved->GetChild(0)->GetLayout()->m_rcOriginal;
   EXPECT_EQ(original.left + kMovedByX, place.left);
   RunModal({lwtest::When(_T("address dialog"), lwtest::Captioned(kMovedDialog),
                          [&](HWND dialog) {

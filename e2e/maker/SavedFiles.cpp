@@ -24,7 +24,7 @@ std::unique_ptr<CWizardProject> ReadProject(const CString& path) {
 
 int CountMarked(const CTraNode* root) {
   if (!root) return 0;
-  const int state = root->m_nState;
+  const int state = root->GetState();
   int marked = state == TRA_STATE_NEW || state == TRA_STATE_NEW_GROUP || state == TRA_STATE_NEW_GROUP_OPEN ? 1 : 0;
   for (int i = 0; i < root->GetChildCount(); ++i) marked += CountMarked(root->GetChild(i));
   return marked;

@@ -41,8 +41,7 @@ int main() {
   for (int d = 0; d < 2000; ++d) {
     CString caption;
     caption.Format(_T("Dialog %d"), d);
-    CTraNode* entry = new CTraNode(section.get(), caption, caption, TRA_DIALOG);
-    section->AddChild(entry);
+    CTraNode* entry = section->AddChild(std::make_unique<CTraNode>(section.get(), caption, caption, TRA_DIALOG));
     Live live;
     live.caption = caption;
     const int n = 3 + static_cast<int>(rng() % 28);
@@ -52,7 +51,7 @@ int main() {
         text = kCommon[rng() % 12];
       else
         text.Format(_T("Text %d.%d"), d, i);
-      entry->AddChild(new CTraNode(entry, text, text, TRA_STATIC));
+      entry->AddChild(std::make_unique<CTraNode>(entry, text, text, TRA_STATIC));
       live.texts.push_back(text);
     }
     present.push_back(live);

@@ -43,37 +43,35 @@ CString Tr(bool english, const CString& german) { return english ? german + _T("
 
 CTraFile* MakeFile(bool english) {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* menus = new CTraNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
-  root->AddChild(menus);
-  CTraNode* menu = new CTraNode(menus, _T("IDR_MAIN"), _T("IDR_MAIN"), TRA_MENU);
-  menus->AddChild(menu);
+  CTraNode* menus = root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
+  CTraNode* menu = menus->AddChild(std::make_unique<CTraNode>(menus, _T("IDR_MAIN"), _T("IDR_MAIN"), TRA_MENU));
   for (int p = 0; p < 5; ++p) {
     CString name;
     name.Format(_T("Men\u00FC %d"), p);
-    CTraNode* popup = new CTraNode(menu, name, Tr(english, name), TRA_POPUP);
-    menu->AddChild(popup);
+    CTraNode* popup = menu->AddChild(std::make_unique<CTraNode>(menu, name, Tr(english, name), TRA_POPUP));
     for (int i = 0; i < 10; ++i) {
       CString item;
       item.Format(_T("Eintrag %d.%d"), p, i);
-      popup->AddChild(new CTraNode(popup, item, Tr(english, item), TRA_MENUITEM));
+      popup->AddChild(std::make_unique<CTraNode>(popup, item, Tr(english, item), TRA_MENUITEM));
     }
   }
-  CTraNode* dialogs = new CTraNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  root->AddChild(dialogs);
+  CTraNode* dialogs =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
   for (int d = 0; d < kEntries; ++d) {
-    CTraNode* dlg = new CTraNode(dialogs, Caption(d), Tr(english, Caption(d)), TRA_DIALOG, 200, 160);
-    dialogs->AddChild(dlg);
+    CTraNode* dlg = dialogs->AddChild(
+        std::make_unique<CTraNode>(dialogs, Caption(d), Tr(english, Caption(d)), TRA_DIALOG, 200, 160));
     for (int c = 0; c < kControls; ++c)
-      dlg->AddChild(new CTraNode(dlg, ControlText(d, c), Tr(english, ControlText(d, c)), TRA_PUSHBUTTON, 60, 14));
+      dlg->AddChild(
+          std::make_unique<CTraNode>(dlg, ControlText(d, c), Tr(english, ControlText(d, c)), TRA_PUSHBUTTON, 60, 14));
   }
-  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
-  root->AddChild(strings);
-  CTraNode* table = new CTraNode(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
-  strings->AddChild(table);
+  CTraNode* strings =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
+  CTraNode* table = strings->AddChild(
+      std::make_unique<CTraNode>(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE));
   for (int i = 0; i < kStrings; ++i) {
     CString s;
     s.Format(_T("Text Nummer %d"), i);
-    table->AddChild(new CTraNode(table, s, Tr(english, s), TRA_STRING));
+    table->AddChild(std::make_unique<CTraNode>(table, s, Tr(english, s), TRA_STRING));
   }
   CTraFile* file = new CTraFile(root);
   file->SetProgramName(_T("Bench"));

@@ -49,48 +49,45 @@ CString Translation(int i) {
 std::unique_ptr<CTraFile> BuildFile() {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
   std::unique_ptr<CTraFile> file(new CTraFile(root));
-  CTraNode* menus = new CTraNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
-  root->AddChild(menus);
+  CTraNode* menus = root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
   for (int m = 0; m < kMenus; ++m) {
     CString name;
     name.Format(_T("IDR_MENU%d"), m);
-    CTraNode* menu = new CTraNode(menus, name, name, TRA_MENU);
-    menus->AddChild(menu);
-    CTraNode* popup = new CTraNode(menu, _T("&File"), _T("&Datei"), TRA_POPUP);
-    menu->AddChild(popup);
+    CTraNode* menu = menus->AddChild(std::make_unique<CTraNode>(menus, name, name, TRA_MENU));
+    CTraNode* popup = menu->AddChild(std::make_unique<CTraNode>(menu, _T("&File"), _T("&Datei"), TRA_POPUP));
     for (int i = 0; i < kItemsPerMenu; ++i) {
       CString item;
       item.Format(_T("Item %d of menu %d"), i, m);
-      popup->AddChild(new CTraNode(popup, item, _T("Eintrag ") + item, TRA_MENUITEM));
+      popup->AddChild(std::make_unique<CTraNode>(popup, item, _T("Eintrag ") + item, TRA_MENUITEM));
     }
   }
-  CTraNode* dialogs = new CTraNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  root->AddChild(dialogs);
+  CTraNode* dialogs =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
   for (int d = 0; d < kDialogs; ++d) {
     CString caption;
     caption.Format(_T("Dialog %d"), d);
     RECT r = {0, 0, 300, 200};
-    CTraNode* dlg = new CTraNode(dialogs, caption, caption + _T(" (de)"), TRA_DIALOG, 0, 0x10C80080, r, r);
-    dlg->m_pLayout->m_strFontFace = _T("MS Sans Serif");
-    dlg->m_pLayout->m_nFontSize = 8;
-    dialogs->AddChild(dlg);
+    CTraNode* dlg = dialogs->AddChild(
+        std::make_unique<CTraNode>(dialogs, caption, caption + _T(" (de)"), TRA_DIALOG, 0, 0x10C80080, r, r));
+    dlg->GetLayout()->m_strFontFace = _T("MS Sans Serif");
+    dlg->GetLayout()->m_nFontSize = 8;
     for (int c = 0; c < kControlsPerDialog; ++c) {
       CString text;
       text.Format(_T("Control %d"), c);
       RECT cr = {5, 5 + 10 * c, 100, 14 + 10 * c};
-      dlg->AddChild(new CTraNode(dlg, text, _T("Element ") + text, TRA_PUSHBUTTON, 0, 0x50010000, cr, cr));
+      dlg->AddChild(
+          std::make_unique<CTraNode>(dlg, text, _T("Element ") + text, TRA_PUSHBUTTON, 0, 0x50010000, cr, cr));
     }
   }
-  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
-  root->AddChild(strings);
+  CTraNode* strings =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
   int n = 0;
   for (int t = 0; t < kTables; ++t) {
     CString name;
     name.Format(TRA_STRINGTABLE_NAME, t + 1);
-    CTraNode* table = new CTraNode(strings, name, name, TRA_STRINGTABLE);
-    strings->AddChild(table);
+    CTraNode* table = strings->AddChild(std::make_unique<CTraNode>(strings, name, name, TRA_STRINGTABLE));
     for (int s = 0; s < kStringsPerTable; ++s, ++n)
-      table->AddChild(new CTraNode(table, Original(n), Translation(n), TRA_STRING));
+      table->AddChild(std::make_unique<CTraNode>(table, Original(n), Translation(n), TRA_STRING));
   }
   return file;
 }

@@ -14,7 +14,7 @@ void Exercise(CTraFile& file) {
   file.BuildStringIndex();
   CTraNode* section = file.FindStringSection();
   if (section && section->GetChildCount() > 0 && section->GetChild(0)->GetChildCount() > 0) {
-    CString text = section->GetChild(0)->GetChild(0)->m_strOriginal;
+    CString text = section->GetChild(0)->GetChild(0)->GetOriginal();
     TranslateTextIn(&file, text, TRA_PART_WHOLE);
     TranslateTextIn(&file, text, TRA_PART_PROMPT);
     TranslateTextIn(&file, text, TRA_PART_TIP);

@@ -137,8 +137,8 @@ bool CStdButtonModel::GetButtonTranslation(const CTraNode* entry, int id, CStrin
   int index = LwButtonIndex(id);
   if (!entry || index < 0) return false;
   const CTraNode* child = entry->GetChild(index);
-  if (!child || child->m_strTranslation.IsEmpty()) return false;
-  text = child->m_strTranslation;
+  if (!child || child->GetTranslation().IsEmpty()) return false;
+  text = child->GetTranslation();
   return true;
 }
 

@@ -9,9 +9,9 @@ CString PartOf(const CString& text, TraStringPart part) { return TraStringPartOf
 
 CTraNode* FindDepthFirst(CTraNode* node, const CString& key, TraStringPart part) {
   if (!node) return nullptr;
-  if (PartOf(node->m_strOriginal, part) == key) return node;
-  for (int i = 0; i < node->m_nChildren; ++i)
-    if (CTraNode* hit = FindDepthFirst(node->m_pChildren[i], key, part)) return hit;
+  if (PartOf(node->GetOriginal(), part) == key) return node;
+  for (int i = 0; i < node->GetChildCount(); ++i)
+    if (CTraNode* hit = FindDepthFirst(node->GetChild(i), key, part)) return hit;
   return nullptr;
 }
 
@@ -60,8 +60,8 @@ BOOL TranslateTextIn(CTraFile* file, CString& text, TraStringPart part) {
   }
   if (!node) return FALSE;
   if (part == TRA_PART_WHOLE)
-    text = node->m_strTranslation;  // reuses the buffer of text
+    text = node->GetTranslation();  // reuses the buffer of text
   else
-    text = PartOf(node->m_strTranslation, part);
+    text = PartOf(node->GetTranslation(), part);
   return TRUE;
 }

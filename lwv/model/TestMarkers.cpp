@@ -37,5 +37,5 @@ CString MarkTestText(const CString& text, bool start, const CString& startMarker
 
 void CTraNode::MarkTestTexts(bool start, const CString& startMarker, bool end, const CString& endMarker) {
   m_strTranslation = MarkTestText(m_strTranslation, start, startMarker, end, endMarker);
-  for (int i = 0; i < m_nChildren; ++i) m_pChildren[i]->MarkTestTexts(start, startMarker, end, endMarker);
+  for (int i = 0; i < GetChildCount(); ++i) GetChild(i)->MarkTestTexts(start, startMarker, end, endMarker);
 }

@@ -10,7 +10,7 @@
 #include <unordered_set>
 
 CTraFile* CTraFile::Clone() const {
-  CTraFile* copy = new CTraFile(m_pRoot ? m_pRoot->Clone(nullptr) : nullptr);
+  CTraFile* copy = new CTraFile(m_pRoot ? m_pRoot->Clone(nullptr).release() : nullptr);
   copy->m_strProgramName = m_strProgramName;
   copy->m_strProgramVersion = m_strProgramVersion;
   copy->m_strLanguageName = m_strLanguageName;
@@ -35,7 +35,7 @@ bool CTraFile::UpdateFrom(const CTraFile& other) {
 
   // A missing tree on either side is an empty tree.
   bool foundNew = false;
-  CTraNode* merged = other.m_pRoot ? other.m_pRoot->Clone(nullptr) : nullptr;
+  CTraNode* merged = other.m_pRoot ? other.m_pRoot->Clone(nullptr).release() : nullptr;
   if (merged) foundNew = merged->Merge(m_pRoot);
   SetRootNode(merged);
 
@@ -77,35 +77,35 @@ long long Distance(LONG a, LONG b) { return std::llabs(static_cast<long long>(a)
 long long Extent(LONG from, LONG to) { return static_cast<long long>(to) - from; }
 
 bool HasChildWithOriginal(const CTraNode* node, const CString& original) {
-  for (int i = 0; i < node->m_nChildren; ++i)
-    if (node->m_pChildren[i]->m_strOriginal == original) return true;
+  for (int i = 0; i < node->GetChildCount(); ++i)
+    if (node->GetChild(i)->GetOriginal() == original) return true;
   return false;
 }
 
 typedef std::basic_string_view<TCHAR> TextView;
 
 std::unordered_set<TextView> OriginalsOf(const CTraNode* node) {
-  std::unordered_set<TextView> set(static_cast<size_t>(node->m_nChildren) * 2);
-  for (int i = 0; i < node->m_nChildren; ++i) set.insert(TextView(node->m_pChildren[i]->m_strOriginal.Std()));
+  std::unordered_set<TextView> set(static_cast<size_t>(node->GetChildCount()) * 2);
+  for (int i = 0; i < node->GetChildCount(); ++i) set.insert(TextView(node->GetChild(i)->GetOriginal().Std()));
   return set;
 }
 
 // For each original among node's children: how many children hold it, and
 // the last of them (what FindBestMatch's first step finds).
 std::unordered_map<TextView, std::pair<int, const CTraNode*>> ChildrenByOriginal(const CTraNode* node) {
-  std::unordered_map<TextView, std::pair<int, const CTraNode*>> map(static_cast<size_t>(node->m_nChildren) * 2);
-  for (int i = 0; i < node->m_nChildren; ++i) {
-    auto& entry = map[TextView(node->m_pChildren[i]->m_strOriginal.Std())];
+  std::unordered_map<TextView, std::pair<int, const CTraNode*>> map(static_cast<size_t>(node->GetChildCount()) * 2);
+  for (int i = 0; i < node->GetChildCount(); ++i) {
+    auto& entry = map[TextView(node->GetChild(i)->GetOriginal().Std())];
     ++entry.first;
-    entry.second = node->m_pChildren[i];
+    entry.second = node->GetChild(i);
   }
   return map;
 }
 
 int CountMissing(const CTraNode* node, const std::unordered_set<TextView>& in) {
   int missing = 0;
-  for (int i = 0; i < node->m_nChildren; ++i)
-    if (!in.count(TextView(node->m_pChildren[i]->m_strOriginal.Std()))) ++missing;
+  for (int i = 0; i < node->GetChildCount(); ++i)
+    if (!in.count(TextView(node->GetChild(i)->GetOriginal().Std()))) ++missing;
   return missing;
 }
 
@@ -113,11 +113,11 @@ int CountMissing(const CTraNode* node, const std::unordered_set<TextView>& in) {
 
 int CTraNode::CompareChildren(const CTraNode* other, int& missingHere, int& missingThere) const {
   missingHere = missingThere = 0;
-  if (static_cast<long long>(m_nChildren) * other->m_nChildren <= 64) {
-    for (int i = 0; i < m_nChildren; ++i)
-      if (!HasChildWithOriginal(other, m_pChildren[i]->m_strOriginal)) ++missingThere;
-    for (int i = 0; i < other->m_nChildren; ++i)
-      if (!HasChildWithOriginal(this, other->m_pChildren[i]->m_strOriginal)) ++missingHere;
+  if (static_cast<long long>(GetChildCount()) * other->GetChildCount() <= 64) {
+    for (int i = 0; i < GetChildCount(); ++i)
+      if (!HasChildWithOriginal(other, GetChild(i)->GetOriginal())) ++missingThere;
+    for (int i = 0; i < other->GetChildCount(); ++i)
+      if (!HasChildWithOriginal(this, other->GetChild(i)->GetOriginal())) ++missingHere;
   } else {
     // Large string tables: sets keep a language switch linear in their size.
     missingThere = CountMissing(this, OriginalsOf(other));
@@ -128,14 +128,14 @@ int CTraNode::CompareChildren(const CTraNode* other, int& missingHere, int& miss
 
 const CTraNode* CTraNode::FindBestMatch(const CTraNode* otherParent) const {
   if (!otherParent) return nullptr;
-  const bool stringGroup = otherParent->m_nKind == TRA_STRINGGROUP;
+  const bool stringGroup = otherParent->GetKind() == TRA_STRINGGROUP;
   int equal = 0;
   const CTraNode* equalNode = nullptr;
   if (!stringGroup) {
-    for (int i = 0; i < otherParent->m_nChildren; ++i) {
-      if (otherParent->m_pChildren[i]->m_strOriginal == m_strOriginal) {
+    for (int i = 0; i < otherParent->GetChildCount(); ++i) {
+      if (otherParent->GetChild(i)->GetOriginal() == m_strOriginal) {
         ++equal;
-        equalNode = otherParent->m_pChildren[i];
+        equalNode = otherParent->GetChild(i);
       }
     }
     if (equal == 1) return equalNode;
@@ -143,16 +143,16 @@ const CTraNode* CTraNode::FindBestMatch(const CTraNode* otherParent) const {
 
   const CTraNode* best = nullptr;
   long long bestScore = 0;
-  for (int i = 0; i < otherParent->m_nChildren; ++i) {
-    const CTraNode* candidate = otherParent->m_pChildren[i];
+  for (int i = 0; i < otherParent->GetChildCount(); ++i) {
+    const CTraNode* candidate = otherParent->GetChild(i);
     int here, there;
     long long score = CompareChildren(candidate, here, there);
-    if (!stringGroup && candidate->m_strOriginal != m_strOriginal) score += 1500;
-    if (candidate->m_nKind != m_nKind) score += 500;
-    if (HoldsPosition(m_pLayout) && HoldsPosition(candidate->m_pLayout) &&
-        !EqualRects(m_pLayout->m_rcOriginal, candidate->m_pLayout->m_rcOriginal)) {
+    if (!stringGroup && candidate->GetOriginal() != m_strOriginal) score += 1500;
+    if (candidate->GetKind() != m_nKind) score += 500;
+    if (HoldsPosition(m_pLayout.get()) && HoldsPosition(candidate->GetLayout()) &&
+        !EqualRects(m_pLayout->m_rcOriginal, candidate->GetLayout()->m_rcOriginal)) {
       const RECT& a = m_pLayout->m_rcOriginal;
-      const RECT& b = candidate->m_pLayout->m_rcOriginal;
+      const RECT& b = candidate->GetLayout()->m_rcOriginal;
       long long position = Distance(a.left, b.left) + Distance(a.top, b.top);
       long long size = std::llabs(Extent(a.left, a.right) - Extent(b.left, b.right)) +
                        std::llabs(Extent(a.top, a.bottom) - Extent(b.top, b.bottom));
@@ -167,26 +167,26 @@ const CTraNode* CTraNode::FindBestMatch(const CTraNode* otherParent) const {
   if (!best || equal > 0) return best;
   int here, there;
   CompareChildren(best, here, there);
-  bool shared = there < m_nChildren && here < best->m_nChildren;
+  bool shared = there < GetChildCount() && here < best->GetChildCount();
   return shared ? best : nullptr;
 }
 
 bool CTraNode::Merge(const CTraNode* other) {
-  if (other && m_strOriginal == other->m_strOriginal) m_strTranslation = other->m_strTranslation;
-  if (other && HoldsPosition(m_pLayout) && HoldsPosition(other->m_pLayout) &&
-      EqualRects(m_pLayout->m_rcOriginal, other->m_pLayout->m_rcOriginal))
-    m_pLayout->m_rcTranslated = other->m_pLayout->m_rcTranslated;
+  if (other && m_strOriginal == other->GetOriginal()) m_strTranslation = other->GetTranslation();
+  if (other && HoldsPosition(m_pLayout.get()) && HoldsPosition(other->GetLayout()) &&
+      EqualRects(m_pLayout->m_rcOriginal, other->GetLayout()->m_rcOriginal))
+    m_pLayout->m_rcTranslated = other->GetLayout()->m_rcTranslated;
   bool remembered = false;
   // Many children (a string table): the one child of other with the same
   // original is found by hash, as FindBestMatch would find it by a search.
-  const bool byHash = other && other->m_nKind != TRA_STRINGGROUP && m_nChildren * other->m_nChildren > 64;
+  const bool byHash = other && other->GetKind() != TRA_STRINGGROUP && GetChildCount() * other->GetChildCount() > 64;
   std::unordered_map<TextView, std::pair<int, const CTraNode*>> byOriginal;
   if (byHash) byOriginal = ChildrenByOriginal(other);
-  for (int i = 0; i < m_nChildren; ++i) {
-    CTraNode* child = m_pChildren[i];
+  for (int i = 0; i < GetChildCount(); ++i) {
+    CTraNode* child = GetChild(i);
     const CTraNode* counterpart = nullptr;
     if (byHash) {
-      auto it = byOriginal.find(TextView(child->m_strOriginal.Std()));
+      auto it = byOriginal.find(TextView(child->GetOriginal().Std()));
       if (it != byOriginal.end() && it->second.first == 1) counterpart = it->second.second;
     }
     if (!counterpart) counterpart = child->FindBestMatch(other);
@@ -198,8 +198,8 @@ bool CTraNode::Merge(const CTraNode* other) {
     }
   }
   // A text the translator has not done yet stays marked while its original is unchanged.
-  const bool stillMarked = other && m_strOriginal == other->m_strOriginal && other->m_nState >= TRA_STATE_NEW;
-  if (m_nChildren == 0)
+  const bool stillMarked = other && m_strOriginal == other->GetOriginal() && other->GetState() >= TRA_STATE_NEW;
+  if (GetChildCount() == 0)
     m_nState = stillMarked ? TRA_STATE_NEW : TRA_STATE_DONE;
   else if (stillMarked)
     m_nState = remembered ? TRA_STATE_NEW_GROUP_OPEN : TRA_STATE_NEW_GROUP;
@@ -210,8 +210,9 @@ bool CTraNode::Merge(const CTraNode* other) {
 
 void CTraNode::TakeTranslations(const CTraNode* other, int depth) {
   if (!other) return;
-  if (depth > 1) m_strOriginal = other->m_strTranslation;
-  if (HoldsPosition(m_pLayout) && other->m_pLayout) m_pLayout->m_rcOriginal = other->m_pLayout->m_rcTranslated;
-  const int n = m_nChildren < other->m_nChildren ? m_nChildren : other->m_nChildren;
-  for (int i = 0; i < n; ++i) m_pChildren[i]->TakeTranslations(other->m_pChildren[i], depth + 1);
+  if (depth > 1) SetOriginal(other->GetTranslation());
+  if (HoldsPosition(m_pLayout.get()) && other->GetLayout())
+    m_pLayout->m_rcOriginal = other->GetLayout()->m_rcTranslated;
+  const int n = GetChildCount() < other->GetChildCount() ? GetChildCount() : other->GetChildCount();
+  for (int i = 0; i < n; ++i) GetChild(i)->TakeTranslations(other->GetChild(i), depth + 1);
 }

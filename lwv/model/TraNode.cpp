@@ -1,17 +1,40 @@
 #include "TraNode.h"
 
-#include <memory>
+#include <atomic>
 
 bool IsLayoutKind(int kind) {
   return kind == TRA_DIALOG || kind == TRA_CONTROL || (kind >= TRA_STATIC && kind <= TRA_SWITCHDIALOG) ||
          kind == TRA_COMMONCONTROL;
 }
 
+bool IsTextlessControlKind(int kind) {
+  switch (kind) {
+    case TRA_CONTROL:
+    case TRA_LISTBOX:
+    case TRA_COMBOBOX:
+    case TRA_SCROLLBAR:
+    case TRA_EDIT:
+    case TRA_COMMONCONTROL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+// One sequence for every tree: a stamp is never handed out twice.
+std::atomic<uint64_t> g_nextTreeStamp{1};
+
+uint64_t NextTreeStamp() { return g_nextTreeStamp.fetch_add(1, std::memory_order_relaxed); }
+
+}  // namespace
+
 CTraNode::CTraNode(CTraNode* parent, const CString& original, const CString& translation, int kind, LONG width,
                    LONG height)
     : CTraNode(parent, original, translation, kind) {
   if (IsLayoutKind(kind)) {
-    m_pLayout = new CTraLayout;
+    m_pLayout = std::make_unique<CTraLayout>();
     m_pLayout->SetSizeOnly(width, height);
   }
 }
@@ -20,7 +43,7 @@ CTraNode::CTraNode(CTraNode* parent, const CString& original, const CString& tra
                    LONG style, const RECT& translated, const RECT& original_rect)
     : CTraNode(parent, original, translation, kind) {
   if (IsLayoutKind(kind)) {
-    m_pLayout = new CTraLayout;
+    m_pLayout = std::make_unique<CTraLayout>();
     m_pLayout->m_nExStyle = exStyle;
     m_pLayout->m_nStyle = style;
     m_pLayout->m_rcTranslated = translated;
@@ -30,51 +53,61 @@ CTraNode::CTraNode(CTraNode* parent, const CString& original, const CString& tra
 
 CTraNode::CTraNode(CTraNode* parent, const CString& original, const CString& translation, int kind)
     : m_pParent(parent),
-      m_pChildren(nullptr),
-      m_nChildren(0),
-      m_nCapacity(0),
       m_strOriginal(original),
       m_strTranslation(translation),
       m_nKind(kind),
-      m_pLayout(nullptr),
-      m_nState(TRA_STATE_DONE) {}
+      m_nState(TRA_STATE_DONE),
+      m_nTreeStamp(NextTreeStamp()) {}
 
 CTraNode::CTraNode(CTraNode* parent) : CTraNode(parent, CString(), CString(), TRA_EMPTY) {}
 
-CTraNode::~CTraNode() {
-  for (int i = 0; i < m_nChildren; ++i) delete m_pChildren[i];
-  delete[] m_pChildren;
-  delete m_pLayout;
+CTraNode::~CTraNode() = default;
+
+CTraNode* CTraNode::AddChild(std::unique_ptr<CTraNode> node) {
+  if (!node) return nullptr;
+  ReserveChildren(GetChildCount() + 1);
+  node->m_pParent = this;
+  m_children.push_back(std::move(node));
+  TreeChanged();
+  return m_children.back().get();
 }
 
-void CTraNode::AddChild(CTraNode* node) {
-  GrowChildren(m_nChildren + 1);
-  m_pChildren[m_nChildren++] = node;
-}
-
-void CTraNode::GrowChildren(int needed) {
-  if (needed <= m_nCapacity) return;
+void CTraNode::ReserveChildren(int needed) {
+  const int capacity = GetCapacity();
+  if (needed <= capacity) return;
   // In steps of ten: the capacity adding one child at a time would reach.
-  const int capacity = m_nCapacity + (needed - m_nCapacity + 9) / 10 * 10;
-  CTraNode** grown = new CTraNode*[static_cast<size_t>(capacity)]();
-  for (int i = 0; i < m_nChildren; ++i) grown[i] = m_pChildren[i];
-  delete[] m_pChildren;
-  m_pChildren = grown;
-  m_nCapacity = capacity;
+  m_children.reserve(static_cast<size_t>(capacity + (needed - capacity + 9) / 10 * 10));
 }
 
 CTraNode* CTraNode::GetChild(int index) const {
-  if (index < 0 || index >= m_nChildren) return nullptr;
-  return m_pChildren[index];
+  if (index < 0 || index >= GetChildCount()) return nullptr;
+  return m_children[static_cast<size_t>(index)].get();
+}
+
+void CTraNode::SetOriginal(const CString& original) {
+  m_strOriginal = original;
+  TreeChanged();
+}
+
+void CTraNode::TreeChanged() {
+  CTraNode* root = this;
+  while (root->m_pParent) root = root->m_pParent;
+  root->m_nTreeStamp = NextTreeStamp();
+}
+
+uint64_t CTraNode::GetTreeStamp() const {
+  const CTraNode* root = this;
+  while (root->m_pParent) root = root->m_pParent;
+  return root->m_nTreeStamp;
 }
 
 CTraNode* CTraNode::FindPath(const CString* path, int n) {
   CTraNode* node = this;
   for (int step = 0; step < n && node; ++step) {
     CTraNode* next = nullptr;
-    for (int i = 0; i < node->m_nChildren; ++i) {
-      if (node->m_pChildren[i]->m_strOriginal == path[step]) {
-        next = node->m_pChildren[i];
+    for (const auto& child : node->m_children) {
+      if (child->m_strOriginal == path[step]) {
+        next = child.get();
         break;
       }
     }
@@ -91,13 +124,13 @@ int CTraNode::GetDepth() const {
 
 int CTraNode::CountNodes() const {
   int count = 1;
-  for (int i = 0; i < m_nChildren; ++i) count += m_pChildren[i]->CountNodes();
+  for (const auto& child : m_children) count += child->CountNodes();
   return count;
 }
 
 int CTraNode::CountTranslatable() const {
   int count = IsTranslatable() ? 1 : 0;
-  for (int i = 0; i < m_nChildren; ++i) count += m_pChildren[i]->CountTranslatable();
+  for (const auto& child : m_children) count += child->CountTranslatable();
   return count;
 }
 
@@ -115,30 +148,17 @@ bool CTraNode::IsNameOnly() const {
 }
 
 bool CTraNode::IsTranslatable() const {
-  switch (m_nKind) {
-    case TRA_CONTROL:
-    case TRA_LISTBOX:
-    case TRA_COMBOBOX:
-    case TRA_SCROLLBAR:
-    case TRA_EDIT:
-    case TRA_COMMONCONTROL:
-      return false;
-    default:
-      break;
-  }
+  if (IsTextlessControlKind(m_nKind)) return false;
   if (m_nKind >= TRA_STATIC && m_nKind <= TRA_RADIOBUTTON && m_strOriginal.IsEmpty()) return false;
   return true;
 }
 
-CTraNode* CTraNode::Clone(CTraNode* newParent) const {
-  CTraNode* copy = new CTraNode(newParent, m_strOriginal, m_strTranslation, m_nKind);
+std::unique_ptr<CTraNode> CTraNode::Clone(CTraNode* newParent) const {
+  auto copy = std::make_unique<CTraNode>(newParent, m_strOriginal, m_strTranslation, m_nKind);
   copy->m_nState = m_nState;
-  if (m_pLayout) copy->m_pLayout = m_pLayout->Clone();
-  if (m_nCapacity > 0) {
-    copy->m_pChildren = new CTraNode*[static_cast<size_t>(m_nCapacity)]();
-    copy->m_nCapacity = m_nCapacity;
-  }
-  for (int i = 0; i < m_nChildren; ++i) copy->m_pChildren[copy->m_nChildren++] = m_pChildren[i]->Clone(copy);
+  if (m_pLayout) copy->m_pLayout.reset(m_pLayout->Clone());
+  copy->m_children.reserve(m_children.capacity());
+  for (const auto& child : m_children) copy->m_children.push_back(child->Clone(copy.get()));
   return copy;
 }
 
@@ -151,25 +171,25 @@ CString CTraNode::Dump() const {
   CString size;
   size.Format(_T(" / (%i %i) |"), static_cast<int>(width), static_cast<int>(height));
   CString out = _T("|Base:") + m_strOriginal + _T(" / ") + m_strTranslation + size + _T("\r\n");
-  if (m_nChildren > 0) {
+  if (!m_children.empty()) {
     out += _T("{\r\n");
-    for (int i = 0; i < m_nChildren; ++i) out += m_pChildren[i]->Dump();
+    for (const auto& child : m_children) out += child->Dump();
     out += _T("}\r\n");
   }
   return out;
 }
 
 void CTraNode::ResetStates() {
-  m_nState = m_nChildren > 0 ? TRA_STATE_GROUP : TRA_STATE_DONE;
-  for (int i = 0; i < m_nChildren; ++i) m_pChildren[i]->ResetStates();
+  m_nState = m_children.empty() ? TRA_STATE_DONE : TRA_STATE_GROUP;
+  for (const auto& child : m_children) child->ResetStates();
 }
 
 void CTraNode::MarkStatesNew() {
-  if (m_nChildren > 0)
+  if (!m_children.empty())
     m_nState = TRA_STATE_NEW_GROUP_OPEN;
   else
     m_nState = IsTranslatable() ? TRA_STATE_NEW : TRA_STATE_DONE;
-  for (int i = 0; i < m_nChildren; ++i) m_pChildren[i]->MarkStatesNew();
+  for (const auto& child : m_children) child->MarkStatesNew();
 }
 
 namespace {
@@ -179,12 +199,12 @@ bool NeedsAttention(int state) { return state >= TRA_STATE_GROUP_OPEN && state <
 }  // namespace
 
 bool CTraNode::PropagateStates() {
-  if (m_nChildren == 0) return false;
+  if (m_children.empty()) return false;
   bool changed = false;
   bool open = false;
-  for (int i = 0; i < m_nChildren; ++i) {
-    if (m_pChildren[i]->PropagateStates()) changed = true;
-    if (NeedsAttention(m_pChildren[i]->m_nState)) open = true;
+  for (const auto& child : m_children) {
+    if (child->PropagateStates()) changed = true;
+    if (NeedsAttention(child->m_nState)) open = true;
   }
   int old = m_nState;
   int now;
@@ -213,11 +233,14 @@ const ULONGLONG kMinOldNodeBytes = kMinNodeBytes + 8;
 
 }  // namespace
 
-void CTraNode::Serialize(CArchive& ar, int version) { SerializeAt(ar, version, 0); }
+void CTraNode::Serialize(CArchive& ar, int version) {
+  SerializeAt(ar, version, 0);
+  if (ar.IsLoading()) TreeChanged();
+}
 
 void CTraNode::SerializeAt(CArchive& ar, int version, int depth) {
   if (ar.IsStoring()) {
-    ar << static_cast<int32_t>(m_nChildren) << m_strOriginal << m_strTranslation << static_cast<int32_t>(m_nKind);
+    ar << static_cast<int32_t>(GetChildCount()) << m_strOriginal << m_strTranslation << static_cast<int32_t>(m_nKind);
     if (version >= 30000) {
       if (IsLayoutKind(m_nKind)) {
         if (m_pLayout) {
@@ -236,7 +259,7 @@ void CTraNode::SerializeAt(CArchive& ar, int version, int depth) {
       ar << width << height;
     }
     ar << static_cast<int32_t>(m_nState);
-    for (int i = 0; i < m_nChildren; ++i) m_pChildren[i]->SerializeAt(ar, version, depth + 1);
+    for (const auto& child : m_children) child->SerializeAt(ar, version, depth + 1);
     return;
   }
 
@@ -247,18 +270,14 @@ void CTraNode::SerializeAt(CArchive& ar, int version, int depth) {
   if (count < 0) AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
   if (version >= 30000) {
     if (IsLayoutKind(m_nKind)) {
-      delete m_pLayout;
-      m_pLayout = nullptr;
-      m_pLayout = new CTraLayout;
+      m_pLayout = std::make_unique<CTraLayout>();
       m_pLayout->Serialize(ar, m_nKind, version);
     }
   } else {
     int32_t width, height;
     ar >> width >> height;
     if (IsLayoutKind(m_nKind)) {
-      delete m_pLayout;
-      m_pLayout = nullptr;
-      m_pLayout = new CTraLayout;
+      m_pLayout = std::make_unique<CTraLayout>();
       m_pLayout->SetSizeOnly(width, height);
     }
   }
@@ -267,10 +286,10 @@ void CTraNode::SerializeAt(CArchive& ar, int version, int depth) {
   ULONGLONG minBytes = version >= 30000 ? kMinNodeBytes : kMinOldNodeBytes;
   if (!ar.HasBytes(static_cast<ULONGLONG>(count) * minBytes))
     AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
-  GrowChildren(m_nChildren + count);  // the array once, not once per ten children
+  ReserveChildren(GetChildCount() + count);  // once, not once per ten children
   for (int32_t i = 0; i < count; ++i) {
-    std::unique_ptr<CTraNode> child(new CTraNode(this));
+    auto child = std::make_unique<CTraNode>(this);
     child->SerializeAt(ar, version, depth + 1);
-    AddChild(child.release());
+    m_children.push_back(std::move(child));
   }
 }

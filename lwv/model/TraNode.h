@@ -1,7 +1,15 @@
 // One node of the language-file tree: an original text (the match key),
 // its translation, a kind, an edit state and the owned child nodes. Dialogs
-// and controls also own a CTraLayout.
+// and controls also own a CTraLayout. The root of a tree keeps a stamp that
+// moves whenever an original or the set or order of children changes
+// anywhere below it, so that what keeps views into the tree can tell it has
+// gone stale. Reads and writes no files itself apart from its stream record,
+// and knows nothing of windows.
 #pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "TraLayout.h"
 
@@ -54,6 +62,9 @@ enum { TRA_STATE_DONE = 0, TRA_STATE_GROUP = 1, TRA_STATE_GROUP_OPEN = 2, TRA_ST
 const int TRA_MAX_DEPTH = 64;
 
 bool IsLayoutKind(int kind);
+// Controls that show no text of their own (generic, list, combo, scroll bar,
+// edit, other common controls): never translatable, never sized by their text.
+bool IsTextlessControlKind(int kind);
 
 class CTraNode {
  public:
@@ -66,11 +77,13 @@ class CTraNode {
   CTraNode(const CTraNode&) = delete;
   CTraNode& operator=(const CTraNode&) = delete;
 
-  // Tree.
-  void AddChild(CTraNode* node);
+  // Tree. AddChild appends, makes this node the child's parent and answers the child.
+  CTraNode* AddChild(std::unique_ptr<CTraNode> node);
   CTraNode* GetChild(int index) const;
-  int GetChildCount() const { return m_nChildren; }
-  int GetCapacity() const { return m_nCapacity; }
+  int GetChildCount() const { return static_cast<int>(m_children.size()); }
+  // Slots reserved for children: in steps of ten.
+  int GetCapacity() const { return static_cast<int>(m_children.capacity()); }
+  CTraNode* GetParent() const { return m_pParent; }
   CTraNode* FindPath(const CString* path, int n);
   int GetDepth() const;
   int CountNodes() const;
@@ -79,10 +92,28 @@ class CTraNode {
   // Whether the node's texts are the names the library finds it by (root,
   // groups, menus, string-table sections) rather than texts a window shows.
   bool IsNameOnly() const;
-  CTraNode* Clone(CTraNode* newParent) const;
-  CString GetOriginal() const { return m_strOriginal; }
-  CString GetTranslation() const { return m_strTranslation; }
+  std::unique_ptr<CTraNode> Clone(CTraNode* newParent) const;
   CString Dump() const;
+
+  // Texts, kind, state and layout.
+  const CString& GetOriginal() const { return m_strOriginal; }
+  void SetOriginal(const CString& original);
+  const CString& GetTranslation() const { return m_strTranslation; }
+  void SetTranslation(const CString& translation) { m_strTranslation = translation; }
+  int GetKind() const { return m_nKind; }
+  void SetKind(int kind) { m_nKind = kind; }
+  int GetState() const { return m_nState; }
+  void SetState(int state) { m_nState = state; }
+  CTraLayout* GetLayout() { return m_pLayout.get(); }
+  const CTraLayout* GetLayout() const { return m_pLayout.get(); }
+  // Gives the node a layout, replaces it or (null) drops it.
+  void SetLayout(std::unique_ptr<CTraLayout> layout) { m_pLayout = std::move(layout); }
+
+  // The stamp of the tree this node is in, kept by its root: a new value
+  // after every change of an original or of the set or order of children
+  // anywhere in the tree, never the same for two trees. Translations,
+  // states, kinds and layouts leave it.
+  uint64_t GetTreeStamp() const;
 
   // Edit states over the subtree.
   void ResetStates();
@@ -99,18 +130,19 @@ class CTraNode {
   void TakeTranslations(const CTraNode* other, int depth);
   void MarkTestTexts(bool start, const CString& startMarker, bool end, const CString& endMarker);
 
+ private:
+  void SerializeAt(CArchive& ar, int version, int depth);
+  // Room for needed children, in steps of ten.
+  void ReserveChildren(int needed);
+  // A new stamp for the root of this node's tree.
+  void TreeChanged();
+
   CTraNode* m_pParent;
-  CTraNode** m_pChildren;
-  int m_nChildren;
-  int m_nCapacity;
+  std::vector<std::unique_ptr<CTraNode>> m_children;
   CString m_strOriginal;
   CString m_strTranslation;
   int m_nKind;
-  CTraLayout* m_pLayout;
+  std::unique_ptr<CTraLayout> m_pLayout;
   int m_nState;
-
- private:
-  void SerializeAt(CArchive& ar, int version, int depth);
-  // Room for needed children.
-  void GrowChildren(int needed);
+  uint64_t m_nTreeStamp;  // read in the root only
 };

@@ -45,7 +45,13 @@ size_t CTraStringIndex::SlotOf(TraTextView key, size_t hash) const {
   return i;
 }
 
+void CTraStringIndex::WatchTree(const CTraNode* root) {
+  m_pTree = root;
+  m_nTreeStamp = root ? root->GetTreeStamp() : 0;
+}
+
 CTraNode* CTraStringIndex::Find(const CString& key) const {
+  ASSERT(IsCurrent());  // a key may view a freed or changed original
   const TraTextView view(key.GetString(), static_cast<size_t>(key.GetLength()));
   return m_slots[SlotOf(view, HashOf(view))].node;
 }
@@ -114,10 +120,10 @@ struct PartKeys {
 // anything below a string), in depth-first order.
 void AddOtherNodes(CTraNode* node, int level, const std::unique_ptr<CTraStringIndex>* index) {
   if (level != 2) {
-    const PartKeys keys(node->m_strOriginal);
+    const PartKeys keys(node->GetOriginal());
     for (int part = 0; part < 3; ++part) index[part]->AddIfAbsent(keys.view[part], keys.hash[part], node);
   }
-  for (int i = 0; i < node->m_nChildren; ++i) AddOtherNodes(node->m_pChildren[i], level + 1, index);
+  for (int i = 0; i < node->GetChildCount(); ++i) AddOtherNodes(node->GetChild(i), level + 1, index);
 }
 
 }  // namespace
@@ -138,13 +144,16 @@ void CTraFile::BuildStringIndex() {
   FreeStringIndex();
   CTraNode* section = FindStringSection();
   const int size = StringIndexSize(section ? section->CountNodes() : 0);
-  for (auto& index : m_pIndex) index.reset(new CTraStringIndex(static_cast<size_t>(size)));
+  for (auto& index : m_pIndex) {
+    index.reset(new CTraStringIndex(static_cast<size_t>(size)));
+    index->WatchTree(m_pRoot);
+  }
   if (!section) return;
-  for (int t = 0; t < section->m_nChildren; ++t) {
-    CTraNode* table = section->m_pChildren[t];
-    for (int s = 0; s < table->m_nChildren; ++s) {
-      CTraNode* string = table->m_pChildren[s];
-      const PartKeys keys(string->m_strOriginal);
+  for (int t = 0; t < section->GetChildCount(); ++t) {
+    CTraNode* table = section->GetChild(t);
+    for (int s = 0; s < table->GetChildCount(); ++s) {
+      CTraNode* string = table->GetChild(s);
+      const PartKeys keys(string->GetOriginal());
       for (int part = 0; part < 3; ++part) m_pIndex[part]->Set(keys.view[part], keys.hash[part], string);
     }
   }

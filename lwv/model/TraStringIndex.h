@@ -3,7 +3,8 @@
 // CTraFile::BuildStringIndex; the lookup that uses them is StringLookup.h.
 // The keys are views of the nodes' own originals, not copies: an index is
 // valid while the tree it was built from is unchanged (a new tree frees it;
-// whoever changes an original builds it again).
+// whoever changes an original or the children builds it again). An index
+// that watches its tree checks that on every lookup in debug builds.
 #pragma once
 
 #include "TraNode.h"
@@ -35,6 +36,11 @@ class CTraStringIndex {
   void AddIfAbsent(TraTextView key, size_t hash, CTraNode* node) { Put(key, hash, node, false); }
   size_t GetCount() const { return m_count; }
 
+  // The tree whose originals the keys view (null: none watched).
+  void WatchTree(const CTraNode* root);
+  // Whether the watched tree is unchanged since WatchTree.
+  bool IsCurrent() const { return !m_pTree || m_pTree->GetTreeStamp() == m_nTreeStamp; }
+
   static size_t HashOf(TraTextView key) { return std::hash<TraTextView>()(key); }
 
  private:
@@ -53,6 +59,8 @@ class CTraStringIndex {
 
   std::vector<Slot> m_slots;
   size_t m_count = 0;
+  const CTraNode* m_pTree = nullptr;
+  uint64_t m_nTreeStamp = 0;
 };
 
 // Hash size for count string nodes: the next odd prime above count.

@@ -11,7 +11,7 @@ std::unique_ptr<CTraFile> ReadLanguageFile(const CString& path) {
 std::vector<const CTraNode*> NodesWith(const CTraNode* root, const CString& original, int kind) {
   std::vector<const CTraNode*> found;
   if (!root) return found;
-  if (root->GetOriginal() == original && (kind == 0 || root->m_nKind == kind)) found.push_back(root);
+  if (root->GetOriginal() == original && (kind == 0 || root->GetKind() == kind)) found.push_back(root);
   for (int i = 0; i < root->GetChildCount(); ++i) {
     const std::vector<const CTraNode*> below = NodesWith(root->GetChild(i), original, kind);
     found.insert(found.end(), below.begin(), below.end());

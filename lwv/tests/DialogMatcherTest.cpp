@@ -148,15 +148,34 @@ TEST(DialogMatcherFind, KeptHashesFollowEntriesThatGrowOrAreReplaced) {
   CDialogMatcher::ForgetIndex();
   CDialogMatcher m = MatcherFor(_T("B"), {_T("Zwei"), _T("Drei")});
   EXPECT_EQ(nullptr, m.FindBestNode(s.node.get(), true));
-  // The entry grows in place (a new child array): found without ForgetIndex.
+  // The entry grows in place: found without ForgetIndex.
   Add(a, _T("Zwei"), _T("Two"), TRA_STATIC);
   Add(a, _T("Drei"), _T("Three"), TRA_STATIC);
   EXPECT_EQ(a, m.FindBestNode(s.node.get(), true));
-  // A new entry: the section's entry array differs.
+  // A new entry in the section.
   CTraNode* b = s.Dialog(_T("B"), _T("B"));
   Add(b, _T("Zwei"), _T("Two"), TRA_STATIC);
   Add(b, _T("Drei"), _T("Three"), TRA_STATIC);
   EXPECT_EQ(b, m.FindBestNode(s.node.get(), true));
+}
+
+TEST(DialogMatcherFind, KeptHashesFollowChangedOriginals) {
+  Section s;
+  CTraNode* a = s.Dialog(_T("A"), _T("A"));
+  CTraNode* one = Add(a, _T("Eins"), _T("One"), TRA_STATIC);
+  CTraNode* two = Add(a, _T("Zwei"), _T("Two"), TRA_STATIC);
+  CDialogMatcher::ForgetIndex();
+  CDialogMatcher m = MatcherFor(_T("B"), {_T("Drei"), _T("Vier")});
+  EXPECT_EQ(nullptr, m.FindBestNode(s.node.get(), true));
+  // The same children with other originals: the kept hashes are stale.
+  one->SetOriginal(_T("Drei"));
+  two->SetOriginal(_T("Vier"));
+  EXPECT_EQ(a, m.FindBestNode(s.node.get(), true));
+  // A changed caption alone.
+  CDialogMatcher byCaption = MatcherFor(_T("C"), {_T("Drei")});
+  EXPECT_EQ(nullptr, byCaption.FindBestNode(s.node.get(), true));
+  a->SetOriginal(_T("C"));
+  EXPECT_EQ(a, byCaption.FindBestNode(s.node.get(), true));
 }
 
 TEST(DialogMatcherScore, GeometryAndKindRules) {
@@ -181,7 +200,7 @@ TEST(DialogMatcherScore, GeometryAndKindRules) {
   m.CollectControls(dlg);
   for (int i = 0; i < dlg.CollectChildren(250); ++i) m.SetControlRect(i, dlg.controls[static_cast<size_t>(i)].rect);
   std::vector<RECT> mapped;
-  for (int j = 0; j < d->GetChildCount(); ++j) mapped.push_back(Map(d->GetChild(j)->m_pLayout->m_rcOriginal));
+  for (int j = 0; j < d->GetChildCount(); ++j) mapped.push_back(Map(d->GetChild(j)->GetLayout()->m_rcOriginal));
 
   EXPECT_EQ(right, m.ScoreNode(0, d, mapped));  // equal texts: each placed by its own position
   EXPECT_EQ(left, m.ScoreNode(1, d, mapped));
@@ -248,7 +267,7 @@ struct SearchDialog {
   }
   // The live dialog as the script creates it.
   std::unique_ptr<FakeDialog> Live(const CString& caption = _T("Suchen")) {
-    RECT o = Map(entry->m_pLayout->m_rcOriginal);
+    RECT o = Map(entry->GetLayout()->m_rcOriginal);
     std::unique_ptr<FakeDialog> d(new FakeDialog(caption, o.right - o.left, o.bottom - o.top));
     d->AddControlDu(_T("&Suchen nach:"), R(7, 9, 50, 17));
     d->AddControlDu(_T(""), R(55, 7, 130, 19));
@@ -321,7 +340,7 @@ TEST(DialogMatcherApply, ProgramMovedControlsKeepTheirPlaceAndEditContentStays) 
   d->controls[3].rect.left += 5;
   d->controls[3].rect.right += 5;
   d->controls[1].text = _T("user text");
-  sd.entry->GetChild(1)->m_strTranslation = _T("Vorgabe");
+  sd.entry->GetChild(1)->SetTranslation(_T("Vorgabe"));
   CDialogMatcher m;
   m.Translate(*d, sd.s.node.get());
   EXPECT_TRUE(EqualRects(Map(R(7, 9, 60, 17)), d->controls[0].rect));
@@ -332,10 +351,9 @@ TEST(DialogMatcherApply, ProgramMovedControlsKeepTheirPlaceAndEditContentStays) 
 
 TEST(DialogMatcherApply, SizeOnlyLayoutGivesTextsButNoGeometry) {
   Section s;
-  CTraNode* e = new CTraNode(s.node.get(), _T("Info"), _T("About"), TRA_DIALOG, 120, 60);
-  s.node->AddChild(e);
-  CTraNode* ok = new CTraNode(e, _T("OK"), _T("Fine"), TRA_PUSHBUTTON, 50, 14);
-  e->AddChild(ok);
+  CTraNode* e =
+      s.node->AddChild(std::make_unique<CTraNode>(s.node.get(), _T("Info"), _T("About"), TRA_DIALOG, 120, 60));
+  CTraNode* ok = e->AddChild(std::make_unique<CTraNode>(e, _T("OK"), _T("Fine"), TRA_PUSHBUTTON, 50, 14));
   FakeDialog d(_T("Info"), 180, 100);
   d.AddControl(_T("OK"), R(10, 10, 85, 33));
   CDialogMatcher m;

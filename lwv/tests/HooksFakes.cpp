@@ -5,16 +5,14 @@ namespace hookstest {
 RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 CTraNode* Add(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind);
-  if (parent) parent->AddChild(node);
-  return node;
+  auto node = std::make_unique<CTraNode>(parent, original, translation, kind);
+  return parent ? parent->AddChild(std::move(node)) : node.release();  // a root is the caller's
 }
 
 CTraNode* AddAt(CTraNode* parent, const CString& original, const CString& translation, int kind, RECT original_rect,
                 RECT translated) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind, 0, 0, translated, original_rect);
-  if (parent) parent->AddChild(node);
-  return node;
+  auto node = std::make_unique<CTraNode>(parent, original, translation, kind, 0, 0, translated, original_rect);
+  return parent ? parent->AddChild(std::move(node)) : node.release();
 }
 
 namespace {

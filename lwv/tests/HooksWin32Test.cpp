@@ -28,14 +28,12 @@ const UINT kSwitchId = 0x1234;
 const TCHAR kLongTip[] = _T("Lang");
 
 CTraNode* Add(CTraNode* parent, const CString& o, const CString& t, int kind) {
-  CTraNode* n = new CTraNode(parent, o, t, kind);
-  parent->AddChild(n);
+  CTraNode* n = parent->AddChild(std::make_unique<CTraNode>(parent, o, t, kind));
   return n;
 }
 
 CTraNode* Placed(CTraNode* parent, const CString& o, const CString& t, int kind, RECT orig, RECT tr) {
-  CTraNode* n = new CTraNode(parent, o, t, kind, 0, 0, tr, orig);
-  parent->AddChild(n);
+  CTraNode* n = parent->AddChild(std::make_unique<CTraNode>(parent, o, t, kind, 0, 0, tr, orig));
   return n;
 }
 
@@ -76,8 +74,8 @@ CTraFile* MakeFile(bool fr = false) {
   Placed(p1, _T("&Aktiv"), _T("&Active"), TRA_CHECKBOX, R(7, 20, 100, 30), R(7, 20, 100, 30));
   CTraNode* p2 = Placed(dialogs, _T("Seite 2"), _T("Page 2"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
   Placed(p2, _T("Knopf"), _T("Button"), TRA_PUSHBUTTON, R(7, 7, 57, 21), R(7, 7, 57, 21));
-  CTraNode* sw = new CTraNode(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100);
-  dialogs->AddChild(sw);
+  CTraNode* sw =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100));
   for (int i = 0; i < 11; ++i) Add(sw, _T("t"), i == 9 ? _T("&Sprache...") : _T("t"), TRA_STATIC);
 
   CTraNode* strings = Add(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);

@@ -100,16 +100,15 @@ bool FileExists(const CString& path) {
 }
 
 CTraNode* AddNode(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind);
-  parent->AddChild(node);
+  CTraNode* node = parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind));
   return node;
 }
 
 CTraNode* AddPlaced(CTraNode* parent, const CString& original, const CString& translation, int kind, LONG x, LONG y,
                     LONG w, LONG h) {
   RECT r = {x, y, x + w, y + h};
-  CTraNode* node = new CTraNode(parent, original, translation, kind, 0, 0x50010000, r, r);
-  parent->AddChild(node);
+  CTraNode* node =
+      parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind, 0, 0x50010000, r, r));
   return node;
 }
 
@@ -121,22 +120,23 @@ std::unique_ptr<CTraFile> MakeSampleFile() {
   CTraNode* menu = AddNode(menus, _T("IDR_MAINFRAME"), _T("IDR_MAINFRAME"), TRA_MENU);
   CTraNode* popup = AddNode(menu, _T("&Datei"), _T("&File"), TRA_POPUP);
   AddNode(popup, W("\u00D6&ffnen...\tStrg+O"), _T("&Open...\tCtrl+O"), TRA_MENUITEM);
-  AddNode(popup, _T("&Beenden"), _T("E&xit"), TRA_MENUITEM)->m_nState = TRA_STATE_NEW;
+  AddNode(popup, _T("&Beenden"), _T("E&xit"), TRA_MENUITEM)->SetState(TRA_STATE_NEW);
 
   CTraNode* dialogs = AddNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
   CTraNode* dialog = AddPlaced(dialogs, W("Gr\u00F6\u00DFe \u00E4ndern"), _T("Change size"), TRA_DIALOG, 0, 0, 186, 95);
-  dialog->m_pLayout->m_strFontFace = _T("MS Sans Serif");
-  dialog->m_pLayout->m_nFontSize = 8;
-  dialog->m_pLayout->m_nExStyle = 0x10;
-  dialog->m_pLayout->m_rcTranslated.right += 20;
+  dialog->GetLayout()->m_strFontFace = _T("MS Sans Serif");
+  dialog->GetLayout()->m_nFontSize = 8;
+  dialog->GetLayout()->m_nExStyle = 0x10;
+  dialog->GetLayout()->m_rcTranslated.right += 20;
   AddPlaced(dialog, _T("OK"), _T("OK"), TRA_PUSHBUTTON, 129, 7, 50, 14);
   AddPlaced(dialog, _T("Abbrechen"), _T("Cancel"), TRA_PUSHBUTTON, 129, 24, 50, 14);
   AddPlaced(dialog, _T("&Breite:"), _T("&Width:"), TRA_STATIC, 7, 7, 40, 8);
   AddPlaced(dialog, _T(""), _T(""), TRA_EDIT, 50, 7, 60, 12);
   AddPlaced(dialog, _T("SysListView32"), _T(""), TRA_COMMONCONTROL, 7, 30, 100, 50);
-  CTraNode* sized = new CTraNode(dialogs, _T("Info"), _T("About"), TRA_DIALOG, 120, 60);
-  dialogs->AddChild(sized);
-  dialogs->AddChild(new CTraNode(dialogs, W("Sprache w\u00E4hlen"), _T("Choose language"), TRA_SWITCHDIALOG, 250, 250));
+  CTraNode* sized =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Info"), _T("About"), TRA_DIALOG, 120, 60));
+  dialogs->AddChild(
+      std::make_unique<CTraNode>(dialogs, W("Sprache w\u00E4hlen"), _T("Choose language"), TRA_SWITCHDIALOG, 250, 250));
 
   CTraNode* strings = AddNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
   CTraNode* table1 = AddNode(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
@@ -145,7 +145,7 @@ std::unique_ptr<CTraFile> MakeSampleFile() {
   CTraNode* table2 = AddNode(strings, _T("String Table Section 2"), _T("String Table Section 2"), TRA_STRINGTABLE);
   AddNode(table2, _T("Bereit"), _T("Ready"), TRA_STRING);
   root->ResetStates();
-  popup->m_pChildren[1]->m_nState = TRA_STATE_NEW;
+  popup->GetChild(1)->SetState(TRA_STATE_NEW);
   root->PropagateStates();
 
   file->SetProgramName(_T("Demo"));
@@ -181,25 +181,25 @@ std::unique_ptr<CTraFile> MakeSampleFile() {
 void ExpectSameTree(const CTraNode* a, const CTraNode* b) {
   ASSERT_EQ(a == nullptr, b == nullptr);
   if (!a) return;
-  SCOPED_TRACE(std::string("node ") + lw::ToNarrow(a->m_strOriginal, a->m_strOriginal.GetLength(), CP_UTF8));
-  EXPECT_EQ(a->m_strOriginal, b->m_strOriginal);
-  EXPECT_EQ(a->m_strTranslation, b->m_strTranslation);
-  EXPECT_EQ(a->m_nKind, b->m_nKind);
-  EXPECT_EQ(a->m_nState, b->m_nState);
-  ASSERT_EQ(a->m_pLayout == nullptr, b->m_pLayout == nullptr);
-  if (a->m_pLayout) {
-    EXPECT_TRUE(EqualRects(a->m_pLayout->m_rcOriginal, b->m_pLayout->m_rcOriginal));
-    EXPECT_TRUE(EqualRects(a->m_pLayout->m_rcTranslated, b->m_pLayout->m_rcTranslated));
-    EXPECT_EQ(a->m_pLayout->m_nStyle, b->m_pLayout->m_nStyle);
-    EXPECT_EQ(a->m_pLayout->m_nExStyle, b->m_pLayout->m_nExStyle);
-    EXPECT_EQ(a->m_pLayout->m_strFontFace, b->m_pLayout->m_strFontFace);
-    EXPECT_EQ(a->m_pLayout->m_nFontSize, b->m_pLayout->m_nFontSize);
+  SCOPED_TRACE(std::string("node ") + lw::ToNarrow(a->GetOriginal(), a->GetOriginal().GetLength(), CP_UTF8));
+  EXPECT_EQ(a->GetOriginal(), b->GetOriginal());
+  EXPECT_EQ(a->GetTranslation(), b->GetTranslation());
+  EXPECT_EQ(a->GetKind(), b->GetKind());
+  EXPECT_EQ(a->GetState(), b->GetState());
+  ASSERT_EQ(a->GetLayout() == nullptr, b->GetLayout() == nullptr);
+  if (a->GetLayout()) {
+    EXPECT_TRUE(EqualRects(a->GetLayout()->m_rcOriginal, b->GetLayout()->m_rcOriginal));
+    EXPECT_TRUE(EqualRects(a->GetLayout()->m_rcTranslated, b->GetLayout()->m_rcTranslated));
+    EXPECT_EQ(a->GetLayout()->m_nStyle, b->GetLayout()->m_nStyle);
+    EXPECT_EQ(a->GetLayout()->m_nExStyle, b->GetLayout()->m_nExStyle);
+    EXPECT_EQ(a->GetLayout()->m_strFontFace, b->GetLayout()->m_strFontFace);
+    EXPECT_EQ(a->GetLayout()->m_nFontSize, b->GetLayout()->m_nFontSize);
   }
-  ASSERT_EQ(a->m_nChildren, b->m_nChildren);
-  for (int i = 0; i < a->m_nChildren; ++i) {
-    EXPECT_EQ(a, a->m_pChildren[i]->m_pParent);
-    EXPECT_EQ(b, b->m_pChildren[i]->m_pParent);
-    ExpectSameTree(a->m_pChildren[i], b->m_pChildren[i]);
+  ASSERT_EQ(a->GetChildCount(), b->GetChildCount());
+  for (int i = 0; i < a->GetChildCount(); ++i) {
+    EXPECT_EQ(a, a->GetChild(i)->GetParent());
+    EXPECT_EQ(b, b->GetChild(i)->GetParent());
+    ExpectSameTree(a->GetChild(i), b->GetChild(i));
   }
 }
 

@@ -48,24 +48,25 @@ struct FileContents {
 
 inline CTraFile* MakeFile(const FileContents& spec) {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  root->AddChild(new CTraNode(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
-  CTraNode* dialogs = new CTraNode(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  root->AddChild(dialogs);
+  root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
+  CTraNode* dialogs =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
   if (spec.switchDialog) {
-    CTraNode* sw = new CTraNode(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100);
-    dialogs->AddChild(sw);
+    CTraNode* sw = dialogs->AddChild(
+        std::make_unique<CTraNode>(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100));
     for (int i = 0; i <= LWV_SWITCH_PROMPT; ++i) {
       CString text;
       text.Format(_T("item %d"), i);
       CString tr = i == LWV_SWITCH_PROMPT && spec.switchPrompt ? CString(spec.switchPrompt) : text;
-      sw->AddChild(new CTraNode(sw, text, tr, TRA_STATIC, 10, 10));
+      sw->AddChild(std::make_unique<CTraNode>(sw, text, tr, TRA_STATIC, 10, 10));
     }
   }
-  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
-  root->AddChild(strings);
-  CTraNode* table = new CTraNode(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
-  strings->AddChild(table);
-  for (const StringPair& p : spec.strings) table->AddChild(new CTraNode(table, p.original, p.translation, TRA_STRING));
+  CTraNode* strings =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
+  CTraNode* table = strings->AddChild(
+      std::make_unique<CTraNode>(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE));
+  for (const StringPair& p : spec.strings)
+    table->AddChild(std::make_unique<CTraNode>(table, p.original, p.translation, TRA_STRING));
   CTraFile* file = new CTraFile(root);
   file->SetProgramName(spec.programName);
   if (spec.addOnName) {

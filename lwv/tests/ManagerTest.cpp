@@ -239,7 +239,7 @@ TEST(FindSwitchDialogNodeTest, FindsTheFirstLibraryDialog) {
   ASSERT_TRUE(manager.LoadFile(WriteSpec("find_switch.tra", GermanToEnglish()), false));
   CTraNode* node = manager.FindSwitchDialogNode();
   ASSERT_NE(nullptr, node);
-  EXPECT_EQ(TRA_SWITCHDIALOG, node->m_nKind);
+  EXPECT_EQ(TRA_SWITCHDIALOG, node->GetKind());
   EXPECT_EQ(CString(_T("Sprache")), node->GetOriginal());
 
   // a file without the "Dialoge" section

@@ -90,16 +90,16 @@ TEST(StdButtonModel, IndexTableAndKindButtons) {
 // An "LwvMessageBox" entry with translations "T<i>" for the listed indexes.
 std::unique_ptr<CTraNode> MessageBoxTree(std::initializer_list<int> translated, int children = 12) {
   auto root = std::make_unique<CTraNode>(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* dialogs = new CTraNode(root.get(), TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  root->AddChild(dialogs);
-  CTraNode* box = new CTraNode(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0);
-  dialogs->AddChild(box);
+  CTraNode* dialogs =
+      root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
+  CTraNode* box =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0));
   for (int i = 0; i < children; ++i) {
     CString name, text;
     name.Format(TRA_MESSAGEBOX_BUTTON, i);
     for (int t : translated)
       if (t == i) text.Format(_T("T%d"), i);
-    box->AddChild(new CTraNode(box, name, text, TRA_PUSHBUTTON, 0, 0));
+    box->AddChild(std::make_unique<CTraNode>(box, name, text, TRA_PUSHBUTTON, 0, 0));
   }
   return root;
 }
@@ -379,7 +379,7 @@ TEST(StdDlgRecognizer, EntryMustFitTheModel) {
   ASSERT_NE(nullptr, entry);
   EXPECT_EQ(CString(_T("K2")), entry->GetTranslation());
   // One item more than the model has: the entry is not used.
-  entry->AddChild(new CTraNode(entry, _T("StdDlgItem9"), _T("x"), TRA_PUSHBUTTON, 0, 0));
+  entry->AddChild(std::make_unique<CTraNode>(entry, _T("StdDlgItem9"), _T("x"), TRA_PUSHBUTTON, 0, 0));
   EXPECT_EQ(nullptr, find.FindEntry(root.get()));
   EXPECT_EQ(nullptr, CStdDlgRecognizer(LWV_STDDLG_FILEOPEN).FindEntry(root.get())) << "no model, no entry";
   EXPECT_EQ(nullptr, find.FindEntry(nullptr));

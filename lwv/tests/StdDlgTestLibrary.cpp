@@ -12,10 +12,10 @@ bool StartLibraryWithTree(const TCHAR* name) {
   // Message-box captions are looked up among the program's strings.
   CString stringsName(TRA_SECTION_STRINGS);
   CTraNode* strings = root->FindPath(&stringsName, 1);
-  CTraNode* table = new CTraNode(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
-  strings->AddChild(table);
-  table->AddChild(new CTraNode(table, _T("Frage"), _T("Question"), TRA_STRING));
-  table->AddChild(new CTraNode(table, _T("HHH"), _T("Blatt"), TRA_STRING));
+  CTraNode* table = strings->AddChild(
+      std::make_unique<CTraNode>(strings, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE));
+  table->AddChild(std::make_unique<CTraNode>(table, _T("Frage"), _T("Question"), TRA_STRING));
+  table->AddChild(std::make_unique<CTraNode>(table, _T("HHH"), _T("Blatt"), TRA_STRING));
   CTraFile file(root.release());
   BYTE options[256] = {};
   for (int k = 0; k < LWV_STDDLG_KINDS; ++k) options[k] = 1;

@@ -17,13 +17,12 @@ void AddStdDlgEntry(CTraNode* dialogs, int kind) {
   const LwStdDlgModel& m = LwGetStdDlgModel(kind);
   CString caption;
   caption.Format(_T("K%d"), kind);
-  CTraNode* entry = new CTraNode(dialogs, m.name, caption, TRA_DIALOG, 0, 0);
-  dialogs->AddChild(entry);
+  CTraNode* entry = dialogs->AddChild(std::make_unique<CTraNode>(dialogs, m.name, caption, TRA_DIALOG, 0, 0));
   for (int i = 0; i < m.GetEntryCount(); ++i) {
     CString name;
     name.Format(TRA_STDDLG_ITEM, i);
     CString text = i < m.controlCount ? ItemText(kind, i) : CString();
-    entry->AddChild(new CTraNode(entry, name, text, m.entries[static_cast<size_t>(i)].nodeKind, 0, 0));
+    entry->AddChild(std::make_unique<CTraNode>(entry, name, text, m.entries[static_cast<size_t>(i)].nodeKind, 0, 0));
   }
 }
 }  // namespace
@@ -32,22 +31,22 @@ void SetStringTranslation(CTraNode* root, int kind, int stringId, const TCHAR* t
   CString path[2] = {TRA_SECTION_DIALOGS, LwGetStdDlgModel(kind).name};
   CTraNode* entry = root->FindPath(path, 2);
   int i = LwGetStdDlgModel(kind).FindString(stringId);
-  if (entry && i >= 0) entry->GetChild(i)->m_strTranslation = text;
+  if (entry && i >= 0) entry->GetChild(i)->SetTranslation(text);
 }
 
 std::unique_ptr<CTraNode> BuildTree() {
   auto root = std::make_unique<CTraNode>(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* menus = new CTraNode(root.get(), TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP);
-  root->AddChild(menus);
-  CTraNode* dialogs = new CTraNode(root.get(), TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
-  root->AddChild(dialogs);
-  root->AddChild(new CTraNode(root.get(), TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
-  CTraNode* box = new CTraNode(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0);
-  dialogs->AddChild(box);
+  CTraNode* menus =
+      root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
+  CTraNode* dialogs =
+      root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
+  root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
+  CTraNode* box =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0));
   for (int i = 0; i < 12; ++i) {
     CString name;
     name.Format(TRA_MESSAGEBOX_BUTTON, i);
-    box->AddChild(new CTraNode(box, name, kButtonTexts[i], TRA_PUSHBUTTON, 0, 0));
+    box->AddChild(std::make_unique<CTraNode>(box, name, kButtonTexts[i], TRA_PUSHBUTTON, 0, 0));
   }
   for (int k = 0; k < LWV_STDDLG_KINDS; ++k)
     if (k != LWV_STDDLG_FILEOPEN) AddStdDlgEntry(dialogs, k);

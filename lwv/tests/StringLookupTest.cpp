@@ -201,4 +201,47 @@ TEST(StringLookup, SwitchTimeLookupFileFindsTheOldLanguage) {
   EXPECT_EQ(fresh, _T("Pr\xEAt"));
 }
 
+TEST(StringLookup, AnIndexKnowsWhetherItsTreeChangedSince) {
+  auto file = Strings({{_T("Ready"), _T("Bereit")}, {_T("Open"), _T("\xD6ffnen")}}, {});
+  file->BuildStringIndex();
+  const CTraStringIndex* index = file->GetStringIndex(TRA_PART_WHOLE);
+  CTraNode* ready = file->FindStringSection()->GetChild(0)->GetChild(0);
+  // Translations do not touch the keys.
+  ready->SetTranslation(_T("Fertig"));
+  EXPECT_TRUE(index->IsCurrent());
+  CString text = _T("Ready");
+  EXPECT_TRUE(TranslateTextIn(file.get(), text, TRA_PART_WHOLE));
+  EXPECT_EQ(CString(_T("Fertig")), text);
+  // A changed original or a new string does.
+  ready->SetOriginal(_T("Done"));
+  EXPECT_FALSE(index->IsCurrent());
+  file->BuildStringIndex();
+  EXPECT_TRUE(file->GetStringIndex(TRA_PART_WHOLE)->IsCurrent());
+  text = _T("Done");
+  EXPECT_TRUE(TranslateTextIn(file.get(), text, TRA_PART_WHOLE));
+  EXPECT_EQ(CString(_T("Fertig")), text);
+  AddNode(file->FindStringSection()->GetChild(0), _T("Close"),
+          _T("Schlie\xDF")
+          _T("en"),
+          TRA_STRING);
+  EXPECT_FALSE(file->GetStringIndex(TRA_PART_TIP)->IsCurrent());
+  // An index nobody tied to a tree is always current.
+  EXPECT_TRUE(CTraStringIndex(4).IsCurrent());
+}
+
+#ifndef NDEBUG
+TEST(StringLookupDeathTest, ALookupThroughAStaleIndexAsserts) {
+  auto file = Strings({{_T("Ready"), _T("Bereit")}}, {});
+  file->BuildStringIndex();
+  file->FindStringSection()->GetChild(0)->GetChild(0)->SetOriginal(_T("Done"));
+  CString text = _T("Ready");
+  EXPECT_DEATH(TranslateTextIn(file.get(), text, TRA_PART_WHOLE), "IsCurrent");
+  // Built again, the index serves.
+  file->BuildStringIndex();
+  text = _T("Done");
+  EXPECT_TRUE(TranslateTextIn(file.get(), text, TRA_PART_WHOLE));
+  EXPECT_EQ(CString(_T("Bereit")), text);
+}
+#endif
+
 }  // namespace

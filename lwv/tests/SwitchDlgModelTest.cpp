@@ -13,7 +13,7 @@ std::unique_ptr<CTraNode> Entry(int children) {
   for (int i = 0; i < children; ++i) {
     CString text;
     text.Format(_T("t%d"), i);
-    entry->AddChild(new CTraNode(entry.get(), _T("o"), text, TRA_STATIC, 10, 10));
+    entry->AddChild(std::make_unique<CTraNode>(entry.get(), _T("o"), text, TRA_STATIC, 10, 10));
   }
   return entry;
 }

@@ -135,7 +135,7 @@ TEST_F(SwitchTest, SwitchTakesTheNewLanguageOntoTheRunningTree) {
   EXPECT_EQ(CString(_T("English")), info.strLanguageName);
   EXPECT_EQ(RGB(0, 0, 160), m_manager->GetCurrentFile()->GetFlagPixel(0));
   // The switch dialog's texts follow too.
-  EXPECT_EQ(CString(_T("English")), m_manager->FindSwitchDialogNode()->m_strTranslation);
+  EXPECT_EQ(CString(_T("English")), m_manager->FindSwitchDialogNode()->GetTranslation());
 
   // And back; the file of the switch before is freed, the last one kept.
   CTraFile* english = m_manager->GetCurrentFile();

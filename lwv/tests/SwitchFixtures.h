@@ -36,13 +36,13 @@ inline CTraFile* MakeLanguage(const HostLanguage& spec) {
   CTraFile* file = MakeFile(base);
   CString section(TRA_SECTION_DIALOGS);
   CTraNode* dialogs = file->GetRootNode()->FindPath(&section, 1);
-  CTraNode* sw = new CTraNode(dialogs, _T("Sprache"), spec.language, TRA_SWITCHDIALOG, 100, 100);
-  dialogs->AddChild(sw);
+  CTraNode* sw =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Sprache"), spec.language, TRA_SWITCHDIALOG, 100, 100));
   for (int i = 0; i < LWV_SWITCH_FULL_CHILDREN; ++i) {
     CString original, text;
     original.Format(_T("Sprache %d"), i);
     text.Format(_T("%s %d"), spec.language, i);
-    sw->AddChild(new CTraNode(sw, original, text, TRA_STATIC, 10, 10));
+    sw->AddChild(std::make_unique<CTraNode>(sw, original, text, TRA_STATIC, 10, 10));
   }
   file->SetLanguageName(spec.language);
   file->SetLanguageId(spec.languageId);

@@ -50,25 +50,26 @@ inline void AddHostEntries(CTraFile* file, bool english) {
   CString dialogsName(TRA_SECTION_DIALOGS), menusName(TRA_SECTION_MENUS);
   CTraNode* dialogs = root->FindPath(&dialogsName, 1);
   CTraNode* menus = root->FindPath(&menusName, 1);
-  CTraNode* dlg = new CTraNode(dialogs, _T("Einstellungen"), english ? _T("Settings") : _T("Einstellungen"),
-                               TRA_DIALOG, 200, 100);
-  dialogs->AddChild(dlg);
-  dlg->AddChild(new CTraNode(dlg, _T("Name:"), english ? _T("Name:") : _T("Name:"), TRA_STATIC, 40, 10));
-  dlg->AddChild(new CTraNode(dlg, _T("Anwenden"), english ? _T("Apply") : _T("Anwenden"), TRA_PUSHBUTTON, 50, 14));
-  dlg->AddChild(new CTraNode(dlg, _T("Schlie\u00DFen"), english ? _T("Close") : _T("Schlie\u00DFen"),
-                             TRA_PUSHBUTTON, 50, 14));
-  CTraNode* menu = new CTraNode(menus, _T("IDR_MAIN"), _T("IDR_MAIN"), TRA_MENU);
-  menus->AddChild(menu);
-  CTraNode* popup = new CTraNode(menu, _T("&Datei"), english ? _T("&File") : _T("&Datei"), TRA_POPUP);
-  menu->AddChild(popup);
-  popup->AddChild(new CTraNode(popup, _T("\u00D6&ffnen"), english ? _T("&Open") : _T("\u00D6&ffnen"), TRA_MENUITEM));
-  popup->AddChild(new CTraNode(popup, _T("&Beenden"), english ? _T("E&xit") : _T("&Beenden"), TRA_MENUITEM));
-  CTraNode* help = new CTraNode(menu, _T("&Hilfe"), english ? _T("&Help") : _T("&Hilfe"), TRA_POPUP);
-  menu->AddChild(help);
-  help->AddChild(new CTraNode(help, _T("&Info"), english ? _T("&About") : _T("&Info"), TRA_MENUITEM));
+  CTraNode* dlg = dialogs->AddChild(std::make_unique<CTraNode>(
+      dialogs, _T("Einstellungen"), english ? _T("Settings") : _T("Einstellungen"), TRA_DIALOG, 200, 100));
+  dlg->AddChild(std::make_unique<CTraNode>(dlg, _T("Name:"), english ? _T("Name:") : _T("Name:"), TRA_STATIC, 40, 10));
+  dlg->AddChild(
+      std::make_unique<CTraNode>(dlg, _T("Anwenden"), english ? _T("Apply") : _T("Anwenden"), TRA_PUSHBUTTON, 50, 14));
+  dlg->AddChild(std::make_unique<CTraNode>(dlg, _T("Schlie\u00DFen"), english ? _T("Close") : _T("Schlie\u00DFen"),
+                                           TRA_PUSHBUTTON, 50, 14));
+  CTraNode* menu = menus->AddChild(std::make_unique<CTraNode>(menus, _T("IDR_MAIN"), _T("IDR_MAIN"), TRA_MENU));
+  CTraNode* popup =
+      menu->AddChild(std::make_unique<CTraNode>(menu, _T("&Datei"), english ? _T("&File") : _T("&Datei"), TRA_POPUP));
+  popup->AddChild(
+      std::make_unique<CTraNode>(popup, _T("\u00D6&ffnen"), english ? _T("&Open") : _T("\u00D6&ffnen"), TRA_MENUITEM));
+  popup->AddChild(
+      std::make_unique<CTraNode>(popup, _T("&Beenden"), english ? _T("E&xit") : _T("&Beenden"), TRA_MENUITEM));
+  CTraNode* help =
+      menu->AddChild(std::make_unique<CTraNode>(menu, _T("&Hilfe"), english ? _T("&Help") : _T("&Hilfe"), TRA_POPUP));
+  help->AddChild(std::make_unique<CTraNode>(help, _T("&Info"), english ? _T("&About") : _T("&Info"), TRA_MENUITEM));
   CString stringsName(TRA_SECTION_STRINGS);
   CTraNode* table = root->FindPath(&stringsName, 1)->GetChild(0);
-  table->AddChild(new CTraNode(table, _T("Bereit"), english ? _T("Ready") : _T("Bereit"), TRA_STRING));
+  table->AddChild(std::make_unique<CTraNode>(table, _T("Bereit"), english ? _T("Ready") : _T("Bereit"), TRA_STRING));
 }
 
 inline CString WriteHostLanguageTo(const CString& path, const HostLanguage& spec, bool english) {

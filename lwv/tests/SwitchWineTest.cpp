@@ -242,15 +242,15 @@ CString WriteWizardLanguage(const HostLanguage& spec, bool english) {
   AddHostEntries(file, english);
   CString dialogsName(TRA_SECTION_DIALOGS);
   CTraNode* dialogs = file->GetRootNode()->FindPath(&dialogsName, 1);
-  CTraNode* box = new CTraNode(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0);
-  dialogs->AddChild(box);
+  CTraNode* box =
+      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, TRA_MESSAGEBOX_NAME, _T("Message Box"), TRA_DIALOG, 0, 0));
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
     CString name, text;
     name.Format(TRA_MESSAGEBOX_BUTTON, i);
     text.Format(_T("%s %d"), english ? _T("Button") : _T("Knopf"), i);
     for (int k = 0; k < 5; ++k)
       if (LwButtonIdAt(i) == kWizardIds[k]) text = english ? kWizardEnglish[k] : kWizardGerman[k];
-    box->AddChild(new CTraNode(box, name, text, TRA_PUSHBUTTON, 0, 0));
+    box->AddChild(std::make_unique<CTraNode>(box, name, text, TRA_PUSHBUTTON, 0, 0));
   }
   CString path = TempPath(english ? "wizard_en.tra" : "wizard_de.tra");
   WriteFile(path, *file);

@@ -63,11 +63,11 @@ TEST(TestMarkers, WholeTreeIsMarked) {
   auto file = MakeSampleFile();
   file->GetRootNode()->MarkTestTexts(true, _T("##"), true, _T("!!"));
   const CTraNode* dialog = file->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_EQ(dialog->m_strTranslation, _T("##ange si!!"));
-  EXPECT_EQ(dialog->GetChild(0)->m_strTranslation, _T("!!"));  // the end marker wins on "OK"
-  EXPECT_EQ(dialog->m_strOriginal, W("Gr\u00F6\u00DFe \u00E4ndern"));
+  EXPECT_EQ(dialog->GetTranslation(), _T("##ange si!!"));
+  EXPECT_EQ(dialog->GetChild(0)->GetTranslation(), _T("!!"));  // the end marker wins on "OK"
+  EXPECT_EQ(dialog->GetOriginal(), W("Gr\u00F6\u00DFe \u00E4ndern"));
   const CTraNode* format = file->GetRootNode()->GetChild(2)->GetChild(0)->GetChild(1);
-  EXPECT_EQ(format->m_strTranslation, _T("##ror %s in line %d"));
+  EXPECT_EQ(format->GetTranslation(), _T("##ror %s in line %d"));
 }
 
 }  // namespace

@@ -86,9 +86,9 @@ TEST(TraFormat, LayoutKindWithoutLayoutIsWrittenWithAnEmptyOne) {
   auto back = RoundTrip(file);
   ASSERT_EQ(3, back->GetRootNode()->GetChildCount());
   const CTraNode* listView = back->GetRootNode()->GetChild(0);
-  ASSERT_NE(nullptr, listView->m_pLayout);
-  EXPECT_EQ(0, listView->m_pLayout->m_nStyle);
-  EXPECT_EQ(back->GetRootNode()->GetChild(2)->m_strOriginal, _T("Next"));
+  ASSERT_NE(nullptr, listView->GetLayout());
+  EXPECT_EQ(0, listView->GetLayout()->m_nStyle);
+  EXPECT_EQ(back->GetRootNode()->GetChild(2)->GetOriginal(), _T("Next"));
 }
 
 TEST(TraFormat, OptionBlockIsStoredAsZeroOrOne) {
@@ -122,17 +122,17 @@ TEST(TraFormat, OldVersionsKeepSizesOnly) {
   auto back = RoundTrip(*file);
   const CTraNode* dialogs = back->GetRootNode()->GetChild(1);
   const CTraNode* dialog = dialogs->GetChild(0);
-  ASSERT_NE(nullptr, dialog->m_pLayout);
-  EXPECT_TRUE(dialog->m_pLayout->IsSizeOnly());
+  ASSERT_NE(nullptr, dialog->GetLayout());
+  EXPECT_TRUE(dialog->GetLayout()->IsSizeOnly());
   // A placed rectangle has no size-only form: 9999 x 9999.
-  EXPECT_EQ(9999, dialog->m_pLayout->GetWidth());
-  EXPECT_EQ(9999, dialog->m_pLayout->GetHeight());
-  EXPECT_TRUE(dialog->m_pLayout->m_strFontFace.IsEmpty());
+  EXPECT_EQ(9999, dialog->GetLayout()->GetWidth());
+  EXPECT_EQ(9999, dialog->GetLayout()->GetHeight());
+  EXPECT_TRUE(dialog->GetLayout()->m_strFontFace.IsEmpty());
   const CTraNode* info = dialogs->GetChild(1);
-  EXPECT_EQ(120, info->m_pLayout->GetWidth());
-  EXPECT_EQ(60, info->m_pLayout->GetHeight());
+  EXPECT_EQ(120, info->GetLayout()->GetWidth());
+  EXPECT_EQ(60, info->GetLayout()->GetHeight());
   // Kinds without layout read and drop the two numbers.
-  EXPECT_EQ(nullptr, back->GetRootNode()->GetChild(0)->m_pLayout);
+  EXPECT_EQ(nullptr, back->GetRootNode()->GetChild(0)->GetLayout());
   // Reading and writing again keeps the sizes.
   auto again = RoundTrip(*back);
   ExpectSameFile(*back, *again);
@@ -381,7 +381,7 @@ TEST(TraFormat, ReadChildrenKeepOrderAndTheCapacityOfAddingThem) {
     ASSERT_NE(nullptr, got) << count;
     EXPECT_EQ(parent->GetCapacity(), got->GetCapacity()) << count;
     ASSERT_EQ(count, got->GetChildCount()) << count;
-    for (int i = 0; i < count; ++i) EXPECT_EQ(parent->GetChild(i)->m_strOriginal, got->GetChild(i)->m_strOriginal);
+    for (int i = 0; i < count; ++i) EXPECT_EQ(parent->GetChild(i)->GetOriginal(), got->GetChild(i)->GetOriginal());
   }
 }
 

@@ -31,7 +31,7 @@ CTraNode* Dialog(CTraNode* parent, const CString& caption, std::initializer_list
 
 const CTraNode* Child(const CTraNode* node, const CString& original) {
   for (int i = 0; i < node->GetChildCount(); ++i)
-    if (node->GetChild(i)->m_strOriginal == original) return node->GetChild(i);
+    if (node->GetChild(i)->GetOriginal() == original) return node->GetChild(i);
   return nullptr;
 }
 
@@ -45,20 +45,20 @@ TEST(TraMerge, LostAndNewControls) {
 
   EXPECT_TRUE(translation->UpdateFrom(*original));
   const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_EQ(dlg->m_strTranslation, _T("T:Options"));
+  EXPECT_EQ(dlg->GetTranslation(), _T("T:Options"));
   EXPECT_EQ(4, dlg->GetChildCount());
   for (const TCHAR* kept : {_T("OK"), _T("Cancel"), _T("Apply")}) {
     const CTraNode* c = Child(dlg, kept);
     ASSERT_NE(nullptr, c) << kept;
-    EXPECT_EQ(c->m_strTranslation, _T("T:") + CString(kept));
-    EXPECT_EQ(0, c->m_nState);
+    EXPECT_EQ(c->GetTranslation(), _T("T:") + CString(kept));
+    EXPECT_EQ(0, c->GetState());
   }
   const CTraNode* reset = Child(dlg, _T("Reset"));
-  EXPECT_EQ(reset->m_strTranslation, _T("Reset"));
-  EXPECT_EQ(3, reset->m_nState);
-  EXPECT_EQ(2, dlg->m_nState);
-  EXPECT_EQ(2, translation->GetRootNode()->m_nState);
-  EXPECT_EQ(0, translation->GetRootNode()->GetChild(0)->m_nState);  // the empty menu group is a leaf
+  EXPECT_EQ(reset->GetTranslation(), _T("Reset"));
+  EXPECT_EQ(3, reset->GetState());
+  EXPECT_EQ(2, dlg->GetState());
+  EXPECT_EQ(2, translation->GetRootNode()->GetState());
+  EXPECT_EQ(0, translation->GetRootNode()->GetChild(0)->GetState());  // the empty menu group is a leaf
 }
 
 // The translator's marks on texts not yet done survive an update wherever
@@ -68,11 +68,11 @@ TEST(TraMerge, MarksOfUnchangedTextsAreKept) {
   auto translation = NewFile(&oldDialogs);
   translation->SetOriginal(false);
   CTraNode* old = Dialog(oldDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Help")}, true);
-  old->m_nState = TRA_STATE_NEW_GROUP;
-  old->GetChild(0)->m_nState = TRA_STATE_DONE;
-  old->GetChild(1)->m_nState = TRA_STATE_NEW;
-  old->GetChild(2)->m_nState = TRA_STATE_NEW;
-  Dialog(oldDialogs, _T("Print"), {_T("Pages")}, true)->m_nState = TRA_STATE_GROUP;
+  old->SetState(TRA_STATE_NEW_GROUP);
+  old->GetChild(0)->SetState(TRA_STATE_DONE);
+  old->GetChild(1)->SetState(TRA_STATE_NEW);
+  old->GetChild(2)->SetState(TRA_STATE_NEW);
+  Dialog(oldDialogs, _T("Print"), {_T("Pages")}, true)->SetState(TRA_STATE_GROUP);
   auto original = NewFile(&newDialogs);
   Dialog(newDialogs, _T("Options"), {_T("OK"), _T("Cancel"), _T("Help!")}, false);
   Dialog(newDialogs, _T("Print"), {_T("Pages")}, false);
@@ -85,10 +85,10 @@ TEST(TraMerge, MarksOfUnchangedTextsAreKept) {
   } expected[] = {{_T("OK"), TRA_STATE_DONE}, {_T("Cancel"), TRA_STATE_NEW}, {_T("Help!"), TRA_STATE_NEW}};
   for (const auto& e : expected) {
     ASSERT_NE(nullptr, Child(dlg, e.original)) << e.original;
-    EXPECT_EQ(e.state, Child(dlg, e.original)->m_nState) << e.original;
+    EXPECT_EQ(e.state, Child(dlg, e.original)->GetState()) << e.original;
   }
-  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, dlg->m_nState) << "the marked dialog stays marked, with something new below";
-  EXPECT_EQ(TRA_STATE_GROUP, translation->GetRootNode()->GetChild(1)->GetChild(1)->m_nState);
+  EXPECT_EQ(TRA_STATE_NEW_GROUP_OPEN, dlg->GetState()) << "the marked dialog stays marked, with something new below";
+  EXPECT_EQ(TRA_STATE_GROUP, translation->GetRootNode()->GetChild(1)->GetChild(1)->GetState());
 }
 
 TEST(TraMerge, RenamedDialogIsFoundByItsControls) {
@@ -101,10 +101,10 @@ TEST(TraMerge, RenamedDialogIsFoundByItsControls) {
 
   EXPECT_FALSE(translation->UpdateFrom(*original));
   const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_EQ(dlg->m_strTranslation, _T("Search text"));  // its own text is not taken over
-  EXPECT_EQ(dlg->GetChild(0)->m_strTranslation, _T("T:Find"));
-  EXPECT_EQ(dlg->GetChild(2)->m_strTranslation, _T("T:Close"));
-  EXPECT_EQ(1, dlg->m_nState);
+  EXPECT_EQ(dlg->GetTranslation(), _T("Search text"));  // its own text is not taken over
+  EXPECT_EQ(dlg->GetChild(0)->GetTranslation(), _T("T:Find"));
+  EXPECT_EQ(dlg->GetChild(2)->GetTranslation(), _T("T:Close"));
+  EXPECT_EQ(1, dlg->GetState());
 }
 
 TEST(TraMerge, LeafWithoutEqualTextHasNoCounterpart) {
@@ -173,30 +173,30 @@ TEST(TraMerge, StringTablesArePairedByTheirStrings) {
 
   EXPECT_FALSE(translation->UpdateFrom(*original));
   const CTraNode* strings = translation->GetRootNode()->GetChild(2);
-  EXPECT_EQ(strings->GetChild(0)->GetChild(0)->m_strTranslation, _T("Sichern"));
-  EXPECT_EQ(strings->GetChild(0)->GetChild(1)->m_strTranslation, _T("Ende"));
-  EXPECT_EQ(strings->GetChild(1)->GetChild(0)->m_strTranslation, _T("Bereit"));
+  EXPECT_EQ(strings->GetChild(0)->GetChild(0)->GetTranslation(), _T("Sichern"));
+  EXPECT_EQ(strings->GetChild(0)->GetChild(1)->GetTranslation(), _T("Ende"));
+  EXPECT_EQ(strings->GetChild(1)->GetChild(0)->GetTranslation(), _T("Bereit"));
 }
 
 TEST(TraMerge, LayoutIsCarriedWhenTheOriginalPlaceIsUnchanged) {
   CTraNode *oldDialogs, *newDialogs;
   auto translation = NewFile(&oldDialogs);
   CTraNode* oldDlg = Dialog(oldDialogs, _T("Options"), {_T("OK"), _T("Cancel")}, true);
-  oldDlg->m_pLayout->m_rcTranslated = RECT{0, 0, 260, 100};
-  oldDlg->GetChild(0)->m_pLayout->m_rcTranslated = RECT{5, 5, 80, 19};
-  oldDlg->GetChild(1)->m_pLayout->m_rcTranslated = RECT{5, 25, 80, 39};
+  oldDlg->GetLayout()->m_rcTranslated = RECT{0, 0, 260, 100};
+  oldDlg->GetChild(0)->GetLayout()->m_rcTranslated = RECT{5, 5, 80, 19};
+  oldDlg->GetChild(1)->GetLayout()->m_rcTranslated = RECT{5, 25, 80, 39};
   auto original = NewFile(&newDialogs);
   CTraNode* newDlg = Dialog(newDialogs, _T("Options"), {_T("OK"), _T("Cancel")}, false);
-  newDlg->GetChild(1)->m_pLayout->m_rcOriginal.top = 30;  // the script moved Cancel
-  newDlg->GetChild(1)->m_pLayout->m_rcTranslated.top = 30;
+  newDlg->GetChild(1)->GetLayout()->m_rcOriginal.top = 30;  // the script moved Cancel
+  newDlg->GetChild(1)->GetLayout()->m_rcTranslated.top = 30;
 
   translation->UpdateFrom(*original);
   const CTraNode* dlg = translation->GetRootNode()->GetChild(1)->GetChild(0);
-  EXPECT_EQ(260, dlg->m_pLayout->m_rcTranslated.right);
-  EXPECT_EQ(80, dlg->GetChild(0)->m_pLayout->m_rcTranslated.right);
-  EXPECT_EQ(55, dlg->GetChild(1)->m_pLayout->m_rcTranslated.right);
-  EXPECT_EQ(30, dlg->GetChild(1)->m_pLayout->m_rcTranslated.top);
-  EXPECT_EQ(dlg->GetChild(1)->m_strTranslation, _T("T:Cancel"));
+  EXPECT_EQ(260, dlg->GetLayout()->m_rcTranslated.right);
+  EXPECT_EQ(80, dlg->GetChild(0)->GetLayout()->m_rcTranslated.right);
+  EXPECT_EQ(55, dlg->GetChild(1)->GetLayout()->m_rcTranslated.right);
+  EXPECT_EQ(30, dlg->GetChild(1)->GetLayout()->m_rcTranslated.top);
+  EXPECT_EQ(dlg->GetChild(1)->GetTranslation(), _T("T:Cancel"));
 }
 
 TEST(TraMerge, HeaderFieldsOfAnUpdate) {
@@ -276,9 +276,9 @@ TEST(TraMerge, MissingTreesAreEmptyTrees) {
   auto original = MakeSampleFile();
   EXPECT_TRUE(empty.UpdateFrom(*original));
   ASSERT_NE(nullptr, empty.GetRootNode());
-  EXPECT_EQ(2, empty.GetRootNode()->m_nState);
-  EXPECT_EQ(5, empty.GetRootNode()->GetChild(1)->m_nState);
-  EXPECT_EQ(3, empty.GetRootNode()->GetChild(2)->GetChild(0)->GetChild(0)->m_nState);
+  EXPECT_EQ(2, empty.GetRootNode()->GetState());
+  EXPECT_EQ(5, empty.GetRootNode()->GetChild(1)->GetState());
+  EXPECT_EQ(3, empty.GetRootNode()->GetChild(2)->GetChild(0)->GetChild(0)->GetState());
   // A translation updated from a file without a tree has none.
   auto translation = MakeSampleFile();
   CTraFile none;
@@ -287,7 +287,7 @@ TEST(TraMerge, MissingTreesAreEmptyTrees) {
   CTraNode lone(nullptr, _T("a"), _T("b"), TRA_DIALOG);
   AddNode(&lone, _T("c"), _T("d"), TRA_PUSHBUTTON);
   EXPECT_TRUE(lone.Merge(nullptr));
-  EXPECT_EQ(3, lone.GetChild(0)->m_nState);
+  EXPECT_EQ(3, lone.GetChild(0)->GetState());
 }
 
 TEST(TraMerge, UpdateDropsStaleStringIndexes) {
@@ -356,16 +356,16 @@ TEST(TraMerge, TakeTranslationsKeepsSectionNames) {
   auto running = MakeSampleFile();
   std::unique_ptr<CTraNode> next(running->GetRootNode()->Clone(nullptr));
   CTraNode* dlg = next->GetChild(1)->GetChild(0);
-  RECT oldPlace = dlg->m_pLayout->m_rcOriginal;
+  RECT oldPlace = dlg->GetLayout()->m_rcOriginal;
   next->TakeTranslations(running->GetRootNode(), 0);
-  EXPECT_EQ(next->m_strOriginal, TRA_ROOT_NAME);
-  EXPECT_EQ(next->GetChild(1)->m_strOriginal, TRA_SECTION_DIALOGS);
-  EXPECT_EQ(dlg->m_strOriginal, _T("Change size"));
-  EXPECT_EQ(dlg->GetChild(1)->m_strOriginal, _T("Cancel"));
-  EXPECT_EQ(oldPlace.right + 20, dlg->m_pLayout->m_rcOriginal.right);
+  EXPECT_EQ(next->GetOriginal(), TRA_ROOT_NAME);
+  EXPECT_EQ(next->GetChild(1)->GetOriginal(), TRA_SECTION_DIALOGS);
+  EXPECT_EQ(dlg->GetOriginal(), _T("Change size"));
+  EXPECT_EQ(dlg->GetChild(1)->GetOriginal(), _T("Cancel"));
+  EXPECT_EQ(oldPlace.right + 20, dlg->GetLayout()->m_rcOriginal.right);
   // Size-only rectangles are not positions: the original stays.
   const CTraNode* info = next->GetChild(1)->GetChild(1);
-  EXPECT_EQ(0, info->m_pLayout->m_rcOriginal.right);
+  EXPECT_EQ(0, info->GetLayout()->m_rcOriginal.right);
   // Trees of different shapes are walked only as far as both go.
   CTraNode small(nullptr, _T("r"), _T("r"), TRA_RCFILE);
   next->TakeTranslations(&small, 0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "LwvTestSupport.h"
 #include "TraNode.h"
 
@@ -9,12 +11,12 @@ namespace {
 
 TEST(TraNode, SizeOnlyRectangleKeepsWidthAndHeight) {
   CTraNode node(nullptr, _T("Dlg"), _T("Dlg"), TRA_DIALOG, 200, 100);
-  ASSERT_NE(nullptr, node.m_pLayout);
-  EXPECT_TRUE(node.m_pLayout->IsSizeOnly());
-  EXPECT_EQ(200, node.m_pLayout->GetWidth());
-  EXPECT_EQ(100, node.m_pLayout->GetHeight());
+  ASSERT_NE(nullptr, node.GetLayout());
+  EXPECT_TRUE(node.GetLayout()->IsSizeOnly());
+  EXPECT_EQ(200, node.GetLayout()->GetWidth());
+  EXPECT_EQ(100, node.GetLayout()->GetHeight());
   RECT zero = {0, 0, 0, 0};
-  EXPECT_TRUE(EqualRects(zero, node.m_pLayout->m_rcOriginal));
+  EXPECT_TRUE(EqualRects(zero, node.GetLayout()->m_rcOriginal));
 }
 
 TEST(TraNode, OnlyLayoutKindsGetALayout) {
@@ -30,13 +32,13 @@ TEST(TraNode, OnlyLayoutKindsGetALayout) {
     RECT r = {1, 2, 3, 4};
     CTraNode placed(nullptr, _T("a"), _T("b"), c.kind, 0, 0, r, r);
     CTraNode plain(nullptr, _T("a"), _T("b"), c.kind);
-    EXPECT_EQ(c.layout, sized.m_pLayout != nullptr) << c.kind;
-    EXPECT_EQ(c.layout, placed.m_pLayout != nullptr) << c.kind;
-    EXPECT_EQ(nullptr, plain.m_pLayout) << c.kind;
+    EXPECT_EQ(c.layout, sized.GetLayout() != nullptr) << c.kind;
+    EXPECT_EQ(c.layout, placed.GetLayout() != nullptr) << c.kind;
+    EXPECT_EQ(nullptr, plain.GetLayout()) << c.kind;
   }
   CTraNode empty(nullptr);
-  EXPECT_EQ(TRA_EMPTY, empty.m_nKind);
-  EXPECT_TRUE(empty.m_strOriginal.IsEmpty());
+  EXPECT_EQ(TRA_EMPTY, empty.GetKind());
+  EXPECT_TRUE(empty.GetOriginal().IsEmpty());
 }
 
 TEST(TraNode, AddChildGrowsByTenAndKeepsOrder) {
@@ -54,7 +56,7 @@ TEST(TraNode, AddChildGrowsByTenAndKeepsOrder) {
   for (int i = 0; i <= 10; ++i) {
     CString name;
     name.Format(_T("c%d"), i);
-    EXPECT_EQ(parent.GetChild(i)->m_strOriginal, name);
+    EXPECT_EQ(parent.GetChild(i)->GetOriginal(), name);
   }
 }
 
@@ -72,7 +74,7 @@ TEST(TraNode, FindPathFollowsFirstEqualOriginal) {
   CString path[] = {TRA_SECTION_DIALOGS, _T("Info")};
   CTraNode* info = root->FindPath(path, 2);
   ASSERT_NE(nullptr, info);
-  EXPECT_EQ(info->m_strTranslation, _T("About"));
+  EXPECT_EQ(info->GetTranslation(), _T("About"));
   EXPECT_EQ(2, info->GetDepth());
   CString missing[] = {TRA_SECTION_DIALOGS, _T("Nope"), _T("x")};
   EXPECT_EQ(nullptr, root->FindPath(missing, 2));
@@ -118,14 +120,14 @@ TEST(TraNode, CountsDepthAndTranslatable) {
 TEST(TraNode, CloneIsDeepAndIndependent) {
   auto file = MakeSampleFile();
   CTraNode* root = file->GetRootNode();
-  CTraNode* copy = root->Clone(nullptr);
-  EXPECT_EQ(nullptr, copy->m_pParent);
-  ExpectSameTree(root, copy);
+  std::unique_ptr<CTraNode> copy = root->Clone(nullptr);
+  EXPECT_EQ(nullptr, copy->GetParent());
+  ExpectSameTree(root, copy.get());
   EXPECT_EQ(root->GetChild(1)->GetCapacity(), copy->GetChild(1)->GetCapacity());
-  EXPECT_NE(root->GetChild(1)->GetChild(0)->m_pLayout, copy->GetChild(1)->GetChild(0)->m_pLayout);
-  copy->GetChild(1)->GetChild(0)->m_strTranslation = _T("changed");
-  delete copy;
-  EXPECT_EQ(root->GetChild(1)->GetChild(0)->m_strTranslation, _T("Change size"));
+  EXPECT_NE(root->GetChild(1)->GetChild(0)->GetLayout(), copy->GetChild(1)->GetChild(0)->GetLayout());
+  copy->GetChild(1)->GetChild(0)->SetTranslation(_T("changed"));
+  copy.reset();
+  EXPECT_EQ(root->GetChild(1)->GetChild(0)->GetTranslation(), _T("Change size"));
   EXPECT_EQ(21, root->CountNodes());
 }
 
@@ -138,8 +140,8 @@ TEST(TraNode, DumpShowsSizesAndNesting) {
 // Builds a dialog whose children have the given states.
 std::unique_ptr<CTraNode> DialogWith(int own, std::initializer_list<int> children) {
   std::unique_ptr<CTraNode> dlg(new CTraNode(nullptr, _T("d"), _T("d"), TRA_DIALOG));
-  dlg->m_nState = own;
-  for (int s : children) AddNode(dlg.get(), _T("c"), _T("c"), TRA_PUSHBUTTON)->m_nState = s;
+  dlg->SetState(own);
+  for (int s : children) AddNode(dlg.get(), _T("c"), _T("c"), TRA_PUSHBUTTON)->SetState(s);
   return dlg;
 }
 
@@ -157,24 +159,24 @@ TEST(TraNode, PropagateStatesTable) {
   for (const Case& c : cases) {
     auto dlg = DialogWith(c.own, c.children);
     EXPECT_EQ(c.reported, dlg->PropagateStates()) << c.own;
-    EXPECT_EQ(c.expected, dlg->m_nState) << c.own;
+    EXPECT_EQ(c.expected, dlg->GetState()) << c.own;
   }
 }
 
 TEST(TraNode, PropagateStatesReportsOnceAndRepairsFromTheBottom) {
   auto dlg = DialogWith(1, {3});
   EXPECT_TRUE(dlg->PropagateStates());
-  EXPECT_EQ(2, dlg->m_nState);
+  EXPECT_EQ(2, dlg->GetState());
   EXPECT_FALSE(dlg->PropagateStates());
 
   CTraNode group(nullptr, _T("g"), _T("g"), TRA_DIALOGGROUP);
-  group.m_nState = 1;
+  group.SetState(1);
   CTraNode* inner = AddNode(&group, _T("d"), _T("d"), TRA_DIALOG);
-  inner->m_nState = 1;
-  AddNode(inner, _T("c"), _T("c"), TRA_PUSHBUTTON)->m_nState = 3;
+  inner->SetState(1);
+  AddNode(inner, _T("c"), _T("c"), TRA_PUSHBUTTON)->SetState(3);
   EXPECT_TRUE(group.PropagateStates());
-  EXPECT_EQ(2, inner->m_nState);
-  EXPECT_EQ(2, group.m_nState);
+  EXPECT_EQ(2, inner->GetState());
+  EXPECT_EQ(2, group.GetState());
 }
 
 TEST(TraNode, ResetAndMarkNewStates) {
@@ -182,15 +184,77 @@ TEST(TraNode, ResetAndMarkNewStates) {
   CTraNode* root = file->GetRootNode();
   root->MarkStatesNew();
   CTraNode* dialog = root->GetChild(1)->GetChild(0);
-  EXPECT_EQ(5, root->m_nState);
-  EXPECT_EQ(5, dialog->m_nState);
-  EXPECT_EQ(3, dialog->GetChild(0)->m_nState);  // push button
-  EXPECT_EQ(0, dialog->GetChild(3)->m_nState);  // edit: nothing to translate
-  EXPECT_EQ(3, root->GetChild(1)->GetChild(1)->m_nState);  // a dialog without children is a leaf
+  EXPECT_EQ(5, root->GetState());
+  EXPECT_EQ(5, dialog->GetState());
+  EXPECT_EQ(3, dialog->GetChild(0)->GetState());             // push button
+  EXPECT_EQ(0, dialog->GetChild(3)->GetState());             // edit: nothing to translate
+  EXPECT_EQ(3, root->GetChild(1)->GetChild(1)->GetState());  // a dialog without children is a leaf
   root->ResetStates();
-  EXPECT_EQ(1, root->m_nState);
-  EXPECT_EQ(1, dialog->m_nState);
-  EXPECT_EQ(0, dialog->GetChild(0)->m_nState);
+  EXPECT_EQ(1, root->GetState());
+  EXPECT_EQ(1, dialog->GetState());
+  EXPECT_EQ(0, dialog->GetChild(0)->GetState());
+}
+
+TEST(TraNodeStamp, OriginalsAndChildrenMoveItTranslationsStatesKindsAndLayoutsDoNot) {
+  struct Case {
+    const char* change;
+    std::function<void(CTraNode* root)> apply;
+    bool moves;
+  } cases[] = {
+      {"original deep down", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->GetChild(0)->SetOriginal(_T("Neu")); },
+       true},
+      {"original of the root", [](CTraNode* r) { r->SetOriginal(_T("Other")); }, true},
+      {"child added deep down", [](CTraNode* r) { AddNode(r->GetChild(2)->GetChild(0), _T("x"), _T("x"), TRA_STRING); },
+       true},
+      {"child added to the root", [](CTraNode* r) { AddNode(r, _T("x"), _T("x"), TRA_STRINGGROUP); }, true},
+      {"originals taken from translations",
+       [](CTraNode* r) {
+         auto other = MakeSampleFile();
+         r->TakeTranslations(other->GetRootNode(), 0);
+       },
+       true},
+      {"translation", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->SetTranslation(_T("Neu")); }, false},
+      {"state", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->SetState(TRA_STATE_NEW); }, false},
+      {"states over the tree",
+       [](CTraNode* r) {
+         r->MarkStatesNew();
+         r->ResetStates();
+         r->PropagateStates();
+       },
+       false},
+      {"kind", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->SetKind(TRA_SWITCHDIALOG); }, false},
+      {"layout dropped", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->SetLayout(nullptr); }, false},
+      {"layout changed", [](CTraNode* r) { r->GetChild(1)->GetChild(0)->GetLayout()->m_nStyle = 1; }, false},
+      {"test markers", [](CTraNode* r) { r->MarkTestTexts(true, _T("<"), true, _T(">")); }, false},
+  };
+  for (const Case& c : cases) {
+    auto file = MakeSampleFile();
+    CTraNode* root = file->GetRootNode();
+    const uint64_t before = root->GetTreeStamp();
+    c.apply(root);
+    EXPECT_EQ(c.moves, root->GetTreeStamp() != before) << c.change;
+    // Every node of the tree answers its root's stamp.
+    EXPECT_EQ(root->GetTreeStamp(), root->GetChild(1)->GetChild(0)->GetTreeStamp()) << c.change;
+  }
+}
+
+TEST(TraNodeStamp, NoTwoTreesShareAStamp) {
+  auto file = MakeSampleFile();
+  CTraNode* root = file->GetRootNode();
+  std::unique_ptr<CTraNode> copy = root->Clone(nullptr);
+  EXPECT_NE(root->GetTreeStamp(), copy->GetTreeStamp());
+  // A tree read from a stream is a new tree, too.
+  auto read = RoundTrip(*file);
+  ASSERT_NE(nullptr, read->GetRootNode());
+  EXPECT_NE(root->GetTreeStamp(), read->GetRootNode()->GetTreeStamp());
+  EXPECT_NE(copy->GetTreeStamp(), read->GetRootNode()->GetTreeStamp());
+  // A child made for a parent and added to another belongs to the other's tree.
+  CTraNode other(nullptr, _T("o"), _T("o"), TRA_DIALOGGROUP);
+  CTraNode* moved = other.AddChild(std::make_unique<CTraNode>(root, _T("m"), _T("m"), TRA_DIALOG));
+  EXPECT_EQ(&other, moved->GetParent());
+  EXPECT_EQ(other.GetTreeStamp(), moved->GetTreeStamp());
+  EXPECT_EQ(nullptr, other.AddChild(nullptr));
+  EXPECT_EQ(1, other.GetChildCount());
 }
 
 }  // namespace

@@ -102,8 +102,8 @@ void LwvTranslateSheetTexts(HWND page, CTraNode* section) {
     bool found = false;
     for (int j = 0; section && j < section->GetChildCount() && !found; ++j) {
       const CTraNode* entry = section->GetChild(j);
-      if (entry && entry->m_strOriginal == label) {
-        text = entry->m_strTranslation;
+      if (entry && entry->GetOriginal() == label) {
+        text = entry->GetTranslation();
         found = true;
       }
     }

@@ -59,7 +59,7 @@ bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
   if (!entry || !dialog) return false;
   // The texts are copied: a language switch may free the tree while the
   // dialog still runs.
-  for (int i = 0; i < entry->GetChildCount(); ++i) m_translations.push_back(entry->GetChild(i)->m_strTranslation);
+  for (int i = 0; i < entry->GetChildCount(); ++i) m_translations.push_back(entry->GetChild(i)->GetTranslation());
   m_strings.clear();
   for (const LwStdDlgLiveText& row : LwAllStdDlgLiveTexts()) {
     if (row.kind != m_nKind || row.control == LWV_ID_STRING_ONLY) continue;

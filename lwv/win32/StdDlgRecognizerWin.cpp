@@ -78,11 +78,11 @@ void CStdDlgRecognizer::Translate(HWND dialog) {
 void CStdDlgRecognizer::Translate(HWND dialog, CTraNode* root) {
   CTraNode* entry = FindEntry(root);
   if (!entry || !dialog) return;
-  if (!entry->m_strTranslation.IsEmpty()) SetWindowText(dialog, entry->m_strTranslation);
+  if (!entry->GetTranslation().IsEmpty()) SetWindowText(dialog, entry->GetTranslation());
   int n = m_model.controlCount < entry->GetChildCount() ? m_model.controlCount : entry->GetChildCount();
   for (int i = 0; i < n; ++i) {
     HWND control = FindControl(dialog, i);
-    const CString& translation = entry->GetChild(i)->m_strTranslation;
+    const CString& translation = entry->GetChild(i)->GetTranslation();
     if (control && !translation.IsEmpty()) SetWindowText(control, translation);
   }
 }

@@ -11,7 +11,7 @@ using rctest::T;
 
 namespace {
 
-const CTraLayout& Layout(const CTraNode* node) { return *node->m_pLayout; }
+const CTraLayout& Layout(const CTraNode* node) { return *node->GetLayout(); }
 
 TEST(Dialog, HeaderOptionsInAnyOrderGiveTheSameDialog) {
   const char* scripts[] = {
@@ -25,9 +25,9 @@ TEST(Dialog, HeaderOptionsInAnyOrderGiveTheSameDialog) {
     EXPECT_EQ(CStringA(""), p->Ids()) << script;
     const CTraNode* d = FirstDialog(*p);
     ASSERT_NE(nullptr, d) << script;
-    EXPECT_EQ(TRA_DIALOG, d->m_nKind);
-    EXPECT_EQ(T("About"), d->m_strOriginal);
-    EXPECT_EQ(T("About"), d->m_strTranslation);
+    EXPECT_EQ(TRA_DIALOG, d->GetKind());
+    EXPECT_EQ(T("About"), d->GetOriginal());
+    EXPECT_EQ(T("About"), d->GetTranslation());
     const CTraLayout& l = Layout(d);
     RECT expected = {10, 20, 210, 120};
     EXPECT_TRUE(EqualRects(expected, l.m_rcOriginal));
@@ -138,9 +138,9 @@ TEST(Dialog, ControlKeywordsAndDefaults) {
     ASSERT_NE(nullptr, d) << c.control;
     ASSERT_EQ(1, d->GetChildCount()) << c.control;
     const CTraNode* n = d->GetChild(0);
-    EXPECT_EQ(c.kind, n->m_nKind) << c.control;
-    EXPECT_EQ(T(c.text), n->m_strOriginal) << c.control;
-    EXPECT_EQ(T(c.text), n->m_strTranslation) << c.control;
+    EXPECT_EQ(c.kind, n->GetKind()) << c.control;
+    EXPECT_EQ(T(c.text), n->GetOriginal()) << c.control;
+    EXPECT_EQ(T(c.text), n->GetTranslation()) << c.control;
     EXPECT_EQ(static_cast<LONG>(c.style), Layout(n).m_nStyle) << c.control;
     EXPECT_EQ(static_cast<LONG>(c.exStyle), Layout(n).m_nExStyle) << c.control;
     RECT r = {1, 2, 31, 10};
@@ -178,7 +178,7 @@ TEST(Dialog, ResourceCompilerForms) {
     ASSERT_NE(nullptr, d) << c.script;
     const CTraNode* n = d->GetChild(0);
     ASSERT_NE(nullptr, n) << c.script;
-    EXPECT_EQ(T(c.text), n->m_strOriginal) << c.script;
+    EXPECT_EQ(T(c.text), n->GetOriginal()) << c.script;
     EXPECT_EQ(static_cast<LONG>(c.style), Layout(n).m_nStyle) << c.script;
     EXPECT_EQ(static_cast<LONG>(c.exStyle), Layout(n).m_nExStyle) << c.script;
     const RECT& r = Layout(n).m_rcOriginal;
@@ -196,7 +196,7 @@ TEST(Dialog, HeaderTakesSuffixesAndJoinedCaptions) {
   EXPECT_EQ(CStringA(""), p->Ids());
   const CTraNode* d = FirstDialog(*p);
   ASSERT_NE(nullptr, d);
-  EXPECT_EQ(T("Optionen und mehr"), d->m_strOriginal);
+  EXPECT_EQ(T("Optionen und mehr"), d->GetOriginal());
   EXPECT_EQ(static_cast<LONG>(0x80000080), Layout(d).m_nStyle);
   EXPECT_EQ(200, Layout(d).m_rcOriginal.right);
   EXPECT_EQ(8, Layout(d).m_nFontSize);
@@ -246,7 +246,7 @@ TEST(Dialog, FullDialogDropsFurtherControlsWithOneLine) {
   EXPECT_EQ(CStringA("171 "), p->Ids());
   ASSERT_EQ(2, p->root->GetChild(1)->GetChildCount());
   EXPECT_EQ(CResDialog::kCapacity, FirstDialog(*p)->GetChildCount());
-  EXPECT_EQ(T("next"), p->root->GetChild(1)->GetChild(1)->m_strOriginal);
+  EXPECT_EQ(T("next"), p->root->GetChild(1)->GetChild(1)->GetOriginal());
 }
 
 TEST(Dialog, HugeCoordinatesDoNotOverflow) {
@@ -278,9 +278,9 @@ TEST(Dialog, FilledWithoutParsing) {
   std::unique_ptr<CResControl> copy(new CResControl(c));
   EXPECT_TRUE(d.AddControl(std::move(copy)));
   std::unique_ptr<CTraNode> node(d.CreateNode(nullptr));
-  EXPECT_EQ(TRA_SWITCHDIALOG, node->m_nKind);
+  EXPECT_EQ(TRA_SWITCHDIALOG, node->GetKind());
   EXPECT_EQ(CStringA("30:{23:MessageBoxButton0}"), Dump(node.get()));
-  EXPECT_EQ(T("OK"), node->GetChild(0)->m_strTranslation);
+  EXPECT_EQ(T("OK"), node->GetChild(0)->GetTranslation());
 }
 
 }  // namespace

@@ -62,8 +62,8 @@ TEST(HexAndSplice, PositionsAndSizesTakeTheirValues) {
   } const want[] = {{0x10, 8, 0x10 + 0xC8, 108}, {10, 7, 78, 22}, {0x50, 10, 0x50 + 100, 22}, {10, 30, 50, 44}};
   const CTraNode* nodes[] = {dialog, dialog->GetChild(0), dialog->GetChild(1), dialog->GetChild(2)};
   for (size_t i = 0; i < 4; ++i) {
-    ASSERT_NE(nullptr, nodes[i]->m_pLayout) << i;
-    const RECT& r = nodes[i]->m_pLayout->m_rcOriginal;
+    ASSERT_NE(nullptr, nodes[i]->GetLayout()) << i;
+    const RECT& r = nodes[i]->GetLayout()->m_rcOriginal;
     EXPECT_EQ(want[i].left, r.left) << i;
     EXPECT_EQ(want[i].top, r.top) << i;
     EXPECT_EQ(want[i].right, r.right) << i;
@@ -96,9 +96,9 @@ TEST(HexAndSplice, HexadecimalPositionsKeepTheirLowBits) {
   auto p = ParseScript("1 DIALOG 0xFFFFFFFF, -0x2, 10, 10 BEGIN END");
   const CTraNode* dialog = rctest::FirstDialog(*p);
   ASSERT_NE(nullptr, dialog);
-  ASSERT_NE(nullptr, dialog->m_pLayout);
-  EXPECT_EQ(-1, dialog->m_pLayout->m_rcOriginal.left);
-  EXPECT_EQ(-2, dialog->m_pLayout->m_rcOriginal.top);
+  ASSERT_NE(nullptr, dialog->GetLayout());
+  EXPECT_EQ(-1, dialog->GetLayout()->m_rcOriginal.left);
+  EXPECT_EQ(-2, dialog->GetLayout()->m_rcOriginal.top);
 }
 
 }  // namespace

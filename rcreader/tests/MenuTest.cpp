@@ -90,7 +90,7 @@ TEST(Menu, CapacitiesDropFurtherEntriesWithOneLine) {
   const CTraNode* menu = rctest::FirstMenu(*q);
   ASSERT_EQ(2, menu->GetChildCount());
   EXPECT_EQ(CResPopup::kCapacity, menu->GetChild(0)->GetChildCount());
-  EXPECT_EQ(T("after"), menu->GetChild(1)->m_strOriginal);
+  EXPECT_EQ(T("after"), menu->GetChild(1)->GetOriginal());
 }
 
 TEST(Menu, DeepNestingFailsTheMenuWithOneLine) {

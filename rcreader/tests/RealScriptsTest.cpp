@@ -93,19 +93,19 @@ TEST(RealScripts, FirstDialogOfTheFileOpenScript) {
   std::unique_ptr<CTraNode> root(file->CreateNode(nullptr));
   const CTraNode* d = root->GetChild(1)->GetChild(0);
   ASSERT_NE(nullptr, d);
-  EXPECT_EQ(T("Open"), d->m_strOriginal);
+  EXPECT_EQ(T("Open"), d->GetOriginal());
   RECT r = {0, 0, 370, 237};
-  EXPECT_TRUE(EqualRects(r, d->m_pLayout->m_rcOriginal));
-  EXPECT_EQ(T("MS Shell Dlg"), d->m_pLayout->m_strFontFace);
-  EXPECT_EQ(8, d->m_pLayout->m_nFontSize);
+  EXPECT_TRUE(EqualRects(r, d->GetLayout()->m_rcOriginal));
+  EXPECT_EQ(T("MS Shell Dlg"), d->GetLayout()->m_strFontFace);
+  EXPECT_EQ(8, d->GetLayout()->m_nFontSize);
   const CTraNode* label = d->GetChild(0);
-  EXPECT_EQ(T("Look &in:"), label->m_strOriginal);
-  EXPECT_EQ(TRA_STATIC, label->m_nKind);
+  EXPECT_EQ(T("Look &in:"), label->GetOriginal());
+  EXPECT_EQ(TRA_STATIC, label->GetKind());
   RECT lr = {4, 7, 61, 15};
-  EXPECT_TRUE(EqualRects(lr, label->m_pLayout->m_rcOriginal));
-  EXPECT_EQ(0x50020100, label->m_pLayout->m_nStyle);  // LTEXT default | SS_NOTIFY
-  EXPECT_EQ(0x1000, label->m_pLayout->m_nExStyle);    // WS_EX_RIGHT
-  EXPECT_EQ(TRA_COMBOBOX, d->GetChild(1)->m_nKind);
+  EXPECT_TRUE(EqualRects(lr, label->GetLayout()->m_rcOriginal));
+  EXPECT_EQ(0x50020100, label->GetLayout()->m_nStyle);  // LTEXT default | SS_NOTIFY
+  EXPECT_EQ(0x1000, label->GetLayout()->m_nExStyle);    // WS_EX_RIGHT
+  EXPECT_EQ(TRA_COMBOBOX, d->GetChild(1)->GetKind());
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ namespace {
 TEST(ResFile, ScriptWithoutStatementsGivesThreeEmptyGroups) {
   auto p = ParseScript("#include \"resource.h\"\nIDI_ICON ICON \"app.ico\"\n");
   EXPECT_EQ(CStringA("7:RCFile{9:Menus,8:Dialoge,10:Stringtables}"), Dump(p->root.get()));
-  EXPECT_EQ(T("RCFileText"), p->root->m_strTranslation);
-  EXPECT_EQ(T("Menu"), p->root->GetChild(0)->m_strTranslation);
-  EXPECT_EQ(T("Dialog"), p->root->GetChild(1)->m_strTranslation);
-  EXPECT_EQ(T("String Table"), p->root->GetChild(2)->m_strTranslation);
+  EXPECT_EQ(T("RCFileText"), p->root->GetTranslation());
+  EXPECT_EQ(T("Menu"), p->root->GetChild(0)->GetTranslation());
+  EXPECT_EQ(T("Dialog"), p->root->GetChild(1)->GetTranslation());
+  EXPECT_EQ(T("String Table"), p->root->GetChild(2)->GetTranslation());
   EXPECT_TRUE(p->log.GetText().IsEmpty());
   EXPECT_EQ(p->list->GetCount(), p->end);
 }
@@ -212,7 +212,7 @@ TEST(RcFileSet, EightBitScriptsAreCodePage1252OrUtf8WithItsMark) {
     const CTraNode* table = root->GetChild(2)->GetChild(0);
     ASSERT_NE(nullptr, table) << script;
     ASSERT_EQ(1, table->GetChildCount()) << script;
-    EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->m_strOriginal) << script;
+    EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->GetOriginal()) << script;
   }
 }
 
@@ -236,7 +236,7 @@ TEST(RcFileSet, ReadsUtf16Scripts) {
     const CTraNode* table = root->GetChild(2)->GetChild(0);
     ASSERT_EQ(1, table->GetChildCount());
     lw::WString expected = LW_WSTR("Gr\u00FC\u00DFe \u20AC");
-    EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->m_strOriginal);
+    EXPECT_EQ(CString(lw::FromWide(expected.data(), expected.size())), table->GetChild(0)->GetOriginal());
     EXPECT_TRUE(log.GetText().IsEmpty());
   }
 }

@@ -51,8 +51,8 @@ inline std::unique_ptr<Parsed> ParseScript(const std::string& script, const char
 // "kind:original" for a node, its children in braces.
 inline CStringA Dump(const CTraNode* node) {
   CStringA out;
-  out.AppendFormat("%d:", node->m_nKind);
-  out += CStringA(node->m_strOriginal);
+  out.AppendFormat("%d:", node->GetKind());
+  out += CStringA(node->GetOriginal());
   if (node->GetChildCount() > 0) {
     out += "{";
     for (int i = 0; i < node->GetChildCount(); ++i) {

@@ -47,10 +47,10 @@ TEST(StringTable, OptionsAndIdsStayOutOfTheTree) {
   ASSERT_EQ(1, t->GetCount());
   EXPECT_EQ(T("IDS_X"), t->GetId(0));
   const CTraNode* s = rctest::FirstTable(*p)->GetChild(0);
-  EXPECT_EQ(T("line\nnext"), s->m_strOriginal);
-  EXPECT_EQ(TRA_STRING, s->m_nKind);
-  EXPECT_EQ(nullptr, s->m_pLayout);
-  EXPECT_EQ(T("String Table Section 1"), rctest::FirstTable(*p)->m_strTranslation);
+  EXPECT_EQ(T("line\nnext"), s->GetOriginal());
+  EXPECT_EQ(TRA_STRING, s->GetKind());
+  EXPECT_EQ(nullptr, s->GetLayout());
+  EXPECT_EQ(T("String Table Section 1"), rctest::FirstTable(*p)->GetTranslation());
 }
 
 TEST(StringTable, FullTableDropsFurtherStringsWithOneLine) {

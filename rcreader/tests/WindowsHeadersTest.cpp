@@ -90,23 +90,23 @@ TEST(WindowsHeaders, SystemMenuOfALiveWindowThroughTheLiveCapture) {
   CResLiveCapture live(window);
   EXPECT_TRUE(menu.FillFromSystemMenu(live));
   std::unique_ptr<CTraNode> node(menu.CreateNode(nullptr));
-  EXPECT_EQ(T("System Menu"), node->m_strOriginal);
+  EXPECT_EQ(T("System Menu"), node->GetOriginal());
   ASSERT_EQ(1, node->GetChildCount());
   const CTraNode* popup = node->GetChild(0);
-  EXPECT_EQ(T("System popup"), popup->m_strOriginal);
-  EXPECT_EQ(TRA_POPUP, popup->m_nKind);
+  EXPECT_EQ(T("System popup"), popup->GetOriginal());
+  EXPECT_EQ(TRA_POPUP, popup->GetKind());
   EXPECT_GT(separators, 0);
   EXPECT_EQ(positions - separators, popup->GetChildCount());
   TCHAR first[256] = {0};
   GetMenuString(system, 0, first, 256, MF_BYPOSITION);
-  EXPECT_EQ(CString(first), popup->GetChild(0)->m_strOriginal);
+  EXPECT_EQ(CString(first), popup->GetChild(0)->GetOriginal());
   DestroyWindow(window);
 
   CResMenu none;
   CResLiveCapture noWindow(nullptr);
   EXPECT_FALSE(none.FillFromSystemMenu(noWindow));
   std::unique_ptr<CTraNode> empty(none.CreateNode(nullptr));
-  EXPECT_EQ(T("System Menu"), empty->m_strOriginal);
+  EXPECT_EQ(T("System Menu"), empty->GetOriginal());
   EXPECT_EQ(0, empty->GetChildCount());
 }
 

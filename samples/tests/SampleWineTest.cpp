@@ -149,8 +149,8 @@ void ExpectLayout(HWND dialog, const CTraNode* entry, bool ownSize = true) {
   for (HWND child = GetWindow(dialog, GW_CHILD); child && i < entry->GetChildCount();
        child = GetWindow(child, GW_HWNDNEXT), ++i) {
     const CTraNode* node = entry->GetChild(i);
-    if (!node->m_pLayout || node->m_pLayout->IsSizeOnly()) continue;
-    RECT want = node->m_pLayout->m_rcTranslated;
+    if (!node->GetLayout() || node->GetLayout()->IsSizeOnly()) continue;
+    RECT want = node->GetLayout()->m_rcTranslated;
     MapDialogRect(dialog, &want);
     RECT live;
     GetWindowRect(child, &live);
@@ -159,11 +159,11 @@ void ExpectLayout(HWND dialog, const CTraNode* entry, bool ownSize = true) {
     EXPECT_NEAR(want.left, live.left, 1);
     EXPECT_NEAR(want.top, live.top, 1);
     EXPECT_NEAR(want.right - want.left, live.right - live.left, 1);
-    if (node->m_nKind != TRA_COMBOBOX) EXPECT_NEAR(want.bottom - want.top, live.bottom - live.top, 1);
+    if (node->GetKind() != TRA_COMBOBOX) EXPECT_NEAR(want.bottom - want.top, live.bottom - live.top, 1);
   }
   EXPECT_EQ(i, entry->GetChildCount()) << "fewer live controls than the entry has";
-  if (ownSize && entry->m_pLayout && !entry->m_pLayout->IsSizeOnly()) {
-    RECT want = entry->m_pLayout->m_rcTranslated;
+  if (ownSize && entry->GetLayout() && !entry->GetLayout()->IsSizeOnly()) {
+    RECT want = entry->GetLayout()->m_rcTranslated;
     MapDialogRect(dialog, &want);
     RECT client;
     GetClientRect(dialog, &client);
@@ -440,8 +440,8 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
              [&](HWND dlg) {
                const CTraNode* entry = l.Dialog(*l.english, _T("Anschrift"));
                ASSERT_NE(entry, nullptr);
-               ASSERT_TRUE(entry->m_pLayout);
-               EXPECT_FALSE(EqualRects(entry->m_pLayout->m_rcTranslated, entry->m_pLayout->m_rcOriginal))
+               ASSERT_TRUE(entry->GetLayout());
+               EXPECT_FALSE(EqualRects(entry->GetLayout()->m_rcTranslated, entry->GetLayout()->m_rcOriginal))
                    << "the English address dialog has a layout of its own";
                ExpectLayout(dlg, entry);
                ExpectNoneOf(l.only.onlyFirst, "address dialog");

@@ -140,7 +140,7 @@ std::unique_ptr<CTraNode> BuildEntries(SampleLanguage language, SampleLanguage s
 
 // Sets the translations of target's subtree from source's, node by node.
 void TakeTranslationsByPosition(CTraNode* target, const CTraNode* source) {
-  target->m_strTranslation = source->m_strTranslation;
+  target->SetTranslation(source->GetTranslation());
   for (int i = 0; i < target->GetChildCount() && i < source->GetChildCount(); ++i)
     TakeTranslationsByPosition(target->GetChild(i), source->GetChild(i));
 }

@@ -39,7 +39,7 @@ RECT ToRect(const Box& b) { return RECT{b.x, b.y, b.x + b.cx, b.y + b.cy}; }
 CTraNode* FindDialog(CTraNode* dialogs, const CString& caption) {
   for (int i = 0; i < dialogs->GetChildCount(); ++i) {
     CTraNode* dialog = dialogs->GetChild(i);
-    if (dialog->m_nKind == TRA_DIALOG && dialog->m_strOriginal == caption) return dialog;
+    if (dialog->GetKind() == TRA_DIALOG && dialog->GetOriginal() == caption) return dialog;
   }
   return nullptr;
 }
@@ -53,14 +53,14 @@ void ApplyEnglishLayouts(CTraNode* dialogs, std::vector<CString>& problems) {
     CTraNode* node = !dialog ? nullptr : change.control < 0 ? dialog : dialog->GetChild(change.control);
     CString where;
     where.Format(_T("%s, control %d"), caption.GetString(), change.control);
-    if (!node || !node->m_pLayout) {
+    if (!node || !node->GetLayout()) {
       problems.push_back(_T("no such dialog or control for the English layout: ") + where);
       continue;
     }
-    if (!EqualRects(node->m_pLayout->m_rcOriginal, ToRect(change.german))) {
+    if (!EqualRects(node->GetLayout()->m_rcOriginal, ToRect(change.german))) {
       problems.push_back(_T("the script moved a control the English layout changes: ") + where);
       continue;
     }
-    node->m_pLayout->m_rcTranslated = ToRect(change.english);
+    node->GetLayout()->m_rcTranslated = ToRect(change.english);
   }
 }

@@ -36,12 +36,12 @@ CTraNode* Section(CTraNode* root, const TCHAR* name) {
 
 // Sets the English text of every node that carries a German one.
 void TranslateScriptTexts(CTraNode* node, std::vector<CString>& problems) {
-  if (!node->IsNameOnly() && !node->m_strOriginal.IsEmpty()) {
+  if (!node->IsNameOnly() && !node->GetOriginal().IsEmpty()) {
     CString english;
-    if (FindEnglishText(node->m_strOriginal, english))
-      node->m_strTranslation = english;
+    if (FindEnglishText(node->GetOriginal(), english))
+      node->SetTranslation(english);
     else
-      problems.push_back(_T("no English text for \"") + node->m_strOriginal + _T("\""));
+      problems.push_back(_T("no English text for \"") + node->GetOriginal() + _T("\""));
   }
   for (int i = 0; i < node->GetChildCount(); ++i) TranslateScriptTexts(node->GetChild(i), problems);
 }
@@ -83,7 +83,7 @@ SampleTraFiles MakeSampleTraFiles(const CString& scriptPath, const CString& stri
   std::unique_ptr<CTraNode> script = ReadScript(scriptPath, files.problems);
   if (!script) return files;
 
-  CTraNode* german = CompleteTree(script->Clone(nullptr), kSampleGerman, files.problems);
+  CTraNode* german = CompleteTree(script->Clone(nullptr).release(), kSampleGerman, files.problems);
   files.german = NewFile(german, _T("Deutsch"), kGerman, true,
                          SampleText(u8"Originalsprache des Lingoweave-Beispielprogramms"));
   TakeFlag(*files.german, stripPath, _T("Germany"), files.problems);

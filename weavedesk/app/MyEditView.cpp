@@ -482,7 +482,7 @@ void CMyEditView::ShowTextsToEdit() {
   m_blocks.SetCurrent(-1);
   for (int i = 0; i < m_blocks.GetCount(); ++i) {
     CTextBlock* block = m_blocks.GetBlock(i);
-    const int state = block->GetNode()->m_nState;
+    const int state = block->GetNode()->GetState();
     block->SetCollapsed(!(state == 2 || state == 5));
   }
   m_v.Reset();
@@ -584,8 +584,8 @@ void CMyEditView::SelectDialogNode(CTraNode* node) { m_tools.SelectDialogNode(no
 void CMyEditView::CommitBlockText(CTextBlock* block) {
   if (!m_tools.IsDialogEditorActive() || !block) return;
   CTraNode* node = block->GetNode();
-  node->m_strTranslation = block->GetText();
-  m_tools.ShowCommittedText(node, node->m_strTranslation);
+  node->SetTranslation(block->GetText());
+  m_tools.ShowCommittedText(node, node->GetTranslation());
 }
 
 void CMyEditView::InsertChar(TCHAR ch) {

@@ -16,7 +16,7 @@ CTextBlock::CTextBlock(CTraNode* node, CTraNode* overlayNode, CTextBlockHost* ho
       m_nCurrentItem(-1),
       m_bHasOverlay(overlayNode != nullptr),
       m_bCollapsed(false),
-      m_bFreeWidth(IsFreeWidthKind(node->m_nKind)),
+      m_bFreeWidth(IsFreeWidthKind(node->GetKind())),
       m_pHost(host),
       m_nSplitLine(0),
       m_bSplittingOverlay(false),
@@ -31,25 +31,14 @@ CTextBlock::CTextBlock(CTraNode* node, CTraNode* overlayNode, CTextBlockHost* ho
 CTextBlock::~CTextBlock() = default;
 
 bool CTextBlock::IsFreeWidthKind(int kind) {
-  switch (kind) {
-    case TRA_CONTROL:
-    case TRA_GROUPBOX:
-    case TRA_PUSHBUTTON:
-    case TRA_CHECKBOX:
-    case TRA_RADIOBUTTON:
-    case TRA_LISTBOX:
-    case TRA_COMBOBOX:
-    case TRA_SCROLLBAR:
-    case TRA_EDIT:
-    case TRA_COMMONCONTROL:
-      return false;
-    default:
-      return true;
-  }
+  // Group boxes and buttons keep the width of their window; so does every
+  // control without a text of its own.
+  if (IsTextlessControlKind(kind)) return false;
+  return kind < TRA_GROUPBOX || kind > TRA_RADIOBUTTON;
 }
 
 bool CTextBlock::IsLastChild() const {
-  const CTraNode* parent = m_pNode->m_pParent;
+  const CTraNode* parent = m_pNode->GetParent();
   if (!parent) return true;
   return parent->GetChildCount() > 0 && parent->GetChild(parent->GetChildCount() - 1) == m_pNode;
 }
@@ -303,10 +292,10 @@ void CTextBlock::ScrollIntoView() {
 }
 
 void CTextBlock::ClearEditMark() {
-  const int old = m_pNode->m_nState;
-  if (old >= TRA_STATE_NEW && old <= TRA_STATE_NEW_GROUP_OPEN) m_pNode->m_nState = old - 3;
+  const int old = m_pNode->GetState();
+  if (old >= TRA_STATE_NEW && old <= TRA_STATE_NEW_GROUP_OPEN) m_pNode->SetState(old - 3);
   m_pHost->PropagateStates();
-  if (m_pNode->m_nState != old) m_pHost->Invalidate();
+  if (m_pNode->GetState() != old) m_pHost->Invalidate();
 }
 
 void CTextBlock::BeginEditAtHit(const CTextSearch& search) {

@@ -14,7 +14,7 @@ void DottedHorizontal(CTextDevice& dc, int y, int from, int to) {
 }
 
 bool IsLastOfParent(const CTraNode* node) {
-  const CTraNode* parent = node->m_pParent;
+  const CTraNode* parent = node->GetParent();
   return parent->GetChildCount() > 0 && parent->GetChild(parent->GetChildCount() - 1) == node;
 }
 
@@ -66,9 +66,9 @@ void CTextBlock::DrawTreeLines(CTextDevice& dc, int x, int y) {
   if (!m_bIsLastChild) DottedVertical(dc, column, middle, bottom);
   if (m_pNode->GetChildCount() > 0 && !m_bCollapsed) DottedVertical(dc, column + kIndent, middle, bottom);
   DottedHorizontal(dc, middle - 1, column, x + 20);
-  for (const CTraNode* ancestor = m_pNode->m_pParent; ancestor; ancestor = ancestor->m_pParent) {
+  for (const CTraNode* ancestor = m_pNode->GetParent(); ancestor; ancestor = ancestor->GetParent()) {
     column -= kIndent;
-    if (ancestor->m_pParent && !IsLastOfParent(ancestor)) DottedVertical(dc, column, y, bottom);
+    if (ancestor->GetParent() && !IsLastOfParent(ancestor)) DottedVertical(dc, column, y, bottom);
   }
 }
 
@@ -79,6 +79,6 @@ void CTextBlock::DrawBoxAndIcons(CTextDevice& dc, int x, int y) {
   else
     box = m_bIsLastChild ? 3 : 2;
   dc.DrawCell(DESK_STRIP_BOXES, box, x + m_rcBox.left, y + m_rcBox.top);
-  dc.DrawCell(DESK_STRIP_ICONS, KindIconCell(m_pNode->m_nKind), x + m_rcIcon.left, y + m_rcIcon.top);
-  dc.DrawCell(DESK_STRIP_ICONS, StateIconCell(m_pNode->m_nState), x + m_rcIcon.left + 20, y + m_rcIcon.top);
+  dc.DrawCell(DESK_STRIP_ICONS, KindIconCell(m_pNode->GetKind()), x + m_rcIcon.left, y + m_rcIcon.top);
+  dc.DrawCell(DESK_STRIP_ICONS, StateIconCell(m_pNode->GetState()), x + m_rcIcon.left + 20, y + m_rcIcon.top);
 }

@@ -59,7 +59,8 @@ void CTextBlockList::ExpandToCurrent() {
   CTextBlock* current = GetCurrentBlock();
   if (!current) return;
   std::vector<const CTraNode*> ancestors;
-  for (const CTraNode* n = current->GetNode()->m_pParent; n && n->m_pParent; n = n->m_pParent) ancestors.push_back(n);
+  for (const CTraNode* n = current->GetNode()->GetParent(); n && n->GetParent(); n = n->GetParent())
+    ancestors.push_back(n);
   for (auto& block : m_blocks)
     for (const CTraNode* a : ancestors)
       if (block->GetNode() == a) block->SetCollapsed(false);
@@ -67,7 +68,7 @@ void CTextBlockList::ExpandToCurrent() {
 }
 
 void CTextBlockList::StoreTexts() {
-  for (auto& block : m_blocks) block->GetNode()->m_strTranslation = block->GetText();
+  for (auto& block : m_blocks) block->GetNode()->SetTranslation(block->GetText());
 }
 
 CTraNode* CTextBlockList::MarkTarget() const {

@@ -21,7 +21,7 @@ void CTextBlock::SplitWords(bool overlay) {
   m_strConversion.Empty();
   m_nSplitLine = 0;
   m_nSplitPos = 0;
-  m_strSplitText = overlay ? m_pOverlayNode->m_strTranslation : m_pNode->m_strTranslation;
+  m_strSplitText = overlay ? m_pOverlayNode->GetTranslation() : m_pNode->GetTranslation();
   m_nSplitLength = m_strSplitText.GetLength();
   ItemList& items = overlay ? m_overlayItems : m_items;
   const size_t first = items.size();

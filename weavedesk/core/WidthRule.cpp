@@ -4,7 +4,7 @@
 #include "TraNode.h"
 
 int DeskWidthLimit(const CTraNode* node) {
-  if (node && node->m_pLayout && node->m_pLayout->IsSizeOnly()) return node->m_pLayout->GetWidth();
+  if (node && node->GetLayout() && node->GetLayout()->IsSizeOnly()) return node->GetLayout()->GetWidth();
   return 9999;
 }
 

@@ -43,7 +43,7 @@ void CResourceTreeCtrl::AddChildren(HTREEITEM parent, const CTraNode* node) {
   for (int i = 0; i < node->GetChildCount(); ++i) {
     const CTraNode* child = node->GetChild(i);
     if (!child) continue;
-    const int image = ImageForKind(child->m_nKind);
+    const int image = ImageForKind(child->GetKind());
     if (image < 0) continue;  // with its subtree
     HTREEITEM item = InsertItem(child->GetTranslation(), image, image, parent, TVI_LAST);
     if (item && child->GetChildCount() > 0) AddChildren(item, child);

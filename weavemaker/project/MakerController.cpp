@@ -30,11 +30,11 @@ LwFileChoice ProjectFileChoice(bool open, const CString& title) {
 // Whether two trees hold the same nodes: texts, kinds and layouts.
 bool SameTree(const CTraNode* a, const CTraNode* b) {
   if (!a || !b) return a == b;
-  if (a->GetOriginal() != b->GetOriginal() || a->GetTranslation() != b->GetTranslation() || a->m_nKind != b->m_nKind ||
-      a->GetChildCount() != b->GetChildCount() || !a->m_pLayout != !b->m_pLayout)
+  if (a->GetOriginal() != b->GetOriginal() || a->GetTranslation() != b->GetTranslation() ||
+      a->GetKind() != b->GetKind() || a->GetChildCount() != b->GetChildCount() || !a->GetLayout() != !b->GetLayout())
     return false;
-  if (const CTraLayout* la = a->m_pLayout) {
-    const CTraLayout& lb = *b->m_pLayout;
+  if (const CTraLayout* la = a->GetLayout()) {
+    const CTraLayout& lb = *b->GetLayout();
     if (!EqualRects(la->m_rcOriginal, lb.m_rcOriginal) || !EqualRects(la->m_rcTranslated, lb.m_rcTranslated) ||
         la->m_nStyle != lb.m_nStyle || la->m_nExStyle != lb.m_nExStyle || la->m_strFontFace != lb.m_strFontFace ||
         la->m_nFontSize != lb.m_nFontSize)

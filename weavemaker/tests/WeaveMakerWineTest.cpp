@@ -579,12 +579,12 @@ TEST_F(WeaveMakerTest, InEnglishTheScanWritesEnglishSuppliedEntries) {
   ASSERT_NE(nullptr, group);
   const CTraNode* entry = nullptr;
   for (int i = 0; i < group->GetChildCount(); ++i)
-    if (group->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) entry = group->GetChild(i);
+    if (group->GetChild(i)->GetKind() == TRA_SWITCHDIALOG) entry = group->GetChild(i);
   ASSERT_NE(nullptr, entry);
-  EXPECT_EQ("Choose language", Utf8(entry->m_strTranslation));
+  EXPECT_EQ("Choose language", Utf8(entry->GetTranslation()));
   ASSERT_EQ(18, entry->GetChildCount());
-  EXPECT_EQ("&Choose language...", Utf8(entry->GetChild(9)->m_strTranslation));
-  EXPECT_EQ("&Help", Utf8(entry->GetChild(14)->m_strTranslation));
+  EXPECT_EQ("&Choose language...", Utf8(entry->GetChild(9)->GetTranslation()));
+  EXPECT_EQ("&Help", Utf8(entry->GetChild(14)->GetTranslation()));
 }
 
 TEST_F(WeaveMakerTest, LanguageSwitchRetranslatesTheDialog) {

@@ -26,13 +26,13 @@ bool TakeFlag(CTraFile& file, const CString& stripPath, LPCTSTR country) {
 
 void Translate(CTraNode* node, const CEnglishTable& program, const CEnglishTable& supplied,
                std::set<CString>& seen, std::vector<CString>& untranslated) {
-  if (!node->IsNameOnly() && node->IsTranslatable() && !node->m_strTranslation.IsEmpty()) {
-    const CString* english = program.Find(node->m_strTranslation);
-    if (!english) english = supplied.Find(node->m_strTranslation);
+  if (!node->IsNameOnly() && node->IsTranslatable() && !node->GetTranslation().IsEmpty()) {
+    const CString* english = program.Find(node->GetTranslation());
+    if (!english) english = supplied.Find(node->GetTranslation());
     if (english) {
-      node->m_strTranslation = *english;
-    } else if (seen.insert(node->m_strTranslation).second) {
-      untranslated.push_back(node->m_strTranslation);
+      node->SetTranslation(*english);
+    } else if (seen.insert(node->GetTranslation()).second) {
+      untranslated.push_back(node->GetTranslation());
     }
   }
   for (int i = 0; i < node->GetChildCount(); ++i) Translate(node->GetChild(i), program, supplied, seen, untranslated);
@@ -40,7 +40,7 @@ void Translate(CTraNode* node, const CEnglishTable& program, const CEnglishTable
 
 // The first text of the file the code page cannot hold; false when none.
 bool FindUnwritableText(const CTraNode* node, UINT codePage, CString& text) {
-  for (const CString* s : {&node->m_strOriginal, &node->m_strTranslation}) {
+  for (const CString* s : {&node->GetOriginal(), &node->GetTranslation()}) {
     if (lw::Widen(lw::Narrow(s->Std(), codePage), codePage) != s->Std()) {
       text = *s;
       return true;
@@ -107,12 +107,12 @@ void SetHeader(CTraFile& file, const ProgramTraRequest& request, LPCTSTR languag
 }
 
 void CollectChangedConversions(const CTraNode* node, std::set<CString>& seen, std::vector<CString>& found) {
-  if (!node->IsNameOnly() && node->IsTranslatable() && !node->m_strTranslation.IsEmpty()) {
+  if (!node->IsNameOnly() && node->IsTranslatable() && !node->GetTranslation().IsEmpty()) {
     std::vector<LwConversion> conversions;
-    const CString& original = node->m_strOriginal;
-    if (LwParseConversions(original, conversions) && !LwSameConversions(original, node->m_strTranslation) &&
+    const CString& original = node->GetOriginal();
+    if (LwParseConversions(original, conversions) && !LwSameConversions(original, node->GetTranslation()) &&
         seen.insert(original).second)
-      found.push_back(_T("\"") + original + _T("\" is \"") + node->m_strTranslation + _T("\""));
+      found.push_back(_T("\"") + original + _T("\" is \"") + node->GetTranslation() + _T("\""));
   }
   for (int i = 0; i < node->GetChildCount(); ++i) CollectChangedConversions(node->GetChild(i), seen, found);
 }

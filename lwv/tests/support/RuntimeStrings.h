@@ -17,11 +17,11 @@ using StringPairs = std::vector<std::pair<CString, CString>>;
 inline bool StartRuntimeWithStrings(const CString& path, const StringPairs& strings) {
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
   CTraFile file(root);
-  CTraNode* group = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
-  root->AddChild(group);
-  CTraNode* table = new CTraNode(group, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE);
-  group->AddChild(table);
-  for (const auto& s : strings) table->AddChild(new CTraNode(table, s.first, s.second, TRA_STRING));
+  CTraNode* group =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
+  CTraNode* table = group->AddChild(
+      std::make_unique<CTraNode>(group, _T("String Table Section 1"), _T("String Table Section 1"), TRA_STRINGTABLE));
+  for (const auto& s : strings) table->AddChild(std::make_unique<CTraNode>(table, s.first, s.second, TRA_STRING));
   if (!LwWriteLanguageFile(path, file)) return false;
   LW_STARTPARAMS p;
   std::memset(&p, 0, sizeof(p));

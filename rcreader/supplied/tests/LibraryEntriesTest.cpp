@@ -70,7 +70,7 @@ struct Built {
 
 CStringA Names(const CTraNode* group) {
   CStringA out;
-  for (int i = 0; i < group->GetChildCount(); ++i) out += CStringA(group->GetChild(i)->m_strOriginal) + " ";
+  for (int i = 0; i < group->GetChildCount(); ++i) out += CStringA(group->GetChild(i)->GetOriginal()) + " ";
   return out;
 }
 
@@ -80,9 +80,9 @@ TEST(SwitchDialogEntry, EighteenChildrenInTheLibrarysOrderWithTextsFromTheSource
   b.Finish();
   ASSERT_EQ(1, b.Dialogs()->GetChildCount());
   const CTraNode* entry = b.Dialogs()->GetChild(0);
-  EXPECT_EQ(TRA_SWITCHDIALOG, entry->m_nKind);
-  EXPECT_EQ("[1000]", CStringA(entry->m_strOriginal));
-  EXPECT_EQ("[1000]", CStringA(entry->m_strTranslation));
+  EXPECT_EQ(TRA_SWITCHDIALOG, entry->GetKind());
+  EXPECT_EQ("[1000]", CStringA(entry->GetOriginal()));
+  EXPECT_EQ("[1000]", CStringA(entry->GetTranslation()));
   struct Row {
     UINT id;
     int kind, cx, cy;
@@ -97,18 +97,18 @@ TEST(SwitchDialogEntry, EighteenChildrenInTheLibrarysOrderWithTextsFromTheSource
     const CTraNode* child = entry->GetChild(i);
     CStringA text;
     text.Format("[%u]", rows[i].id);
-    EXPECT_EQ(text, CStringA(child->m_strTranslation)) << i;
-    EXPECT_EQ(text, CStringA(child->m_strOriginal)) << i;
-    EXPECT_EQ(rows[i].kind, child->m_nKind) << i;
-    ASSERT_NE(nullptr, child->m_pLayout) << i;
-    const RECT r = child->m_pLayout->m_rcOriginal;
+    EXPECT_EQ(text, CStringA(child->GetTranslation())) << i;
+    EXPECT_EQ(text, CStringA(child->GetOriginal())) << i;
+    EXPECT_EQ(rows[i].kind, child->GetKind()) << i;
+    ASSERT_NE(nullptr, child->GetLayout()) << i;
+    const RECT r = child->GetLayout()->m_rcOriginal;
     EXPECT_EQ(0, r.left) << i;
     EXPECT_EQ(0, r.top) << i;
     EXPECT_EQ(rows[i].cx, r.right) << i;
     EXPECT_EQ(rows[i].cy, r.bottom) << i;
   }
-  EXPECT_EQ("[1011]", CStringA(entry->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation));
-  EXPECT_EQ("[1010]", CStringA(entry->GetChild(LWV_SWITCH_COMMAND)->m_strTranslation));
+  EXPECT_EQ("[1011]", CStringA(entry->GetChild(LWV_SWITCH_PROMPT)->GetTranslation()));
+  EXPECT_EQ("[1010]", CStringA(entry->GetChild(LWV_SWITCH_COMMAND)->GetTranslation()));
   EXPECT_EQ("", b.Ids());
   // What the library reads from the entry.
   const LwvSwitchTexts t = LwvSwitchTexts::FromEntry(entry);
@@ -181,24 +181,24 @@ TEST(StandardDialogEntries, ControlsFollowTheModelWithTheCapturedTexts) {
     b.Finish();
     const LwStdDlgModel& model = LwGetStdDlgModel(kind);
     const CTraNode* entry = b.Dialogs()->GetChild(0);
-    EXPECT_EQ(TRA_DIALOG, entry->m_nKind);
-    EXPECT_EQ(CString(model.name), entry->m_strOriginal);
-    EXPECT_EQ(RecordedDialog(kind).caption, entry->m_strTranslation);
-    ASSERT_NE(nullptr, entry->m_pLayout);
-    EXPECT_TRUE(entry->m_pLayout->IsSizeOnly());
+    EXPECT_EQ(TRA_DIALOG, entry->GetKind());
+    EXPECT_EQ(CString(model.name), entry->GetOriginal());
+    EXPECT_EQ(RecordedDialog(kind).caption, entry->GetTranslation());
+    ASSERT_NE(nullptr, entry->GetLayout());
+    EXPECT_TRUE(entry->GetLayout()->IsSizeOnly());
     ASSERT_EQ(model.GetEntryCount(), entry->GetChildCount());
     for (int i = 0; i < entry->GetChildCount(); ++i) {
       const CTraNode* child = entry->GetChild(i);
       CString name, text;
       name.Format(_T("StdDlgItem%d"), i);
       text.Format(_T("text %d.%d"), kind, i);
-      EXPECT_EQ(name, child->m_strOriginal);
-      EXPECT_EQ(text, child->m_strTranslation);
-      EXPECT_EQ(model.entries[static_cast<size_t>(i)].nodeKind, child->m_nKind);
+      EXPECT_EQ(name, child->GetOriginal());
+      EXPECT_EQ(text, child->GetTranslation());
+      EXPECT_EQ(model.entries[static_cast<size_t>(i)].nodeKind, child->GetKind());
       // Other texts of the kind (no control) carry no layout.
-      ASSERT_EQ(IsLayoutKind(child->m_nKind), child->m_pLayout != nullptr) << i;
-      if (!child->m_pLayout) continue;
-      const RECT r = child->m_pLayout->m_rcOriginal;
+      ASSERT_EQ(IsLayoutKind(child->GetKind()), child->GetLayout() != nullptr) << i;
+      if (!child->GetLayout()) continue;
+      const RECT r = child->GetLayout()->m_rcOriginal;
       EXPECT_EQ(i, r.left);
       EXPECT_EQ(2 * i, r.top);
       EXPECT_EQ(10 + i, r.right - r.left);
@@ -225,7 +225,7 @@ TEST(StandardDialogEntries, LiveTextRowsNameTheChildrenOfTheirTexts) {
       ASSERT_LT(child, entry->GetChildCount()) << "kind " << row.kind << " string " << row.firstString + k;
       CString name;
       name.Format(_T("StdDlgItem%d"), child);
-      EXPECT_EQ(name, entry->GetChild(child)->m_strOriginal);
+      EXPECT_EQ(name, entry->GetChild(child)->GetOriginal());
       const LwStdDlgEntry& e = model.entries[static_cast<size_t>(child)];
       if (child < model.controlCount)
         EXPECT_EQ(row.control, e.id) << "a control's own text, kind " << row.kind;
@@ -250,19 +250,19 @@ TEST(StandardDialogEntries, UncapturedEntriesStartFromZero) {
   ASSERT_EQ(2, b.Dialogs()->GetChildCount());
   const CTraNode* find = b.Dialogs()->GetChild(0);
   const CTraNode* color = b.Dialogs()->GetChild(1);
-  EXPECT_EQ(T("text 2.1"), find->GetChild(1)->m_strTranslation);
+  EXPECT_EQ(T("text 2.1"), find->GetChild(1)->GetTranslation());
   for (int i = 2; i < find->GetChildCount(); ++i) {
-    EXPECT_TRUE(find->GetChild(i)->m_strTranslation.IsEmpty()) << i;
-    if (find->GetChild(i)->m_pLayout) {
-      EXPECT_EQ(0, find->GetChild(i)->m_pLayout->m_rcOriginal.right) << i;
+    EXPECT_TRUE(find->GetChild(i)->GetTranslation().IsEmpty()) << i;
+    if (find->GetChild(i)->GetLayout()) {
+      EXPECT_EQ(0, find->GetChild(i)->GetLayout()->m_rcOriginal.right) << i;
     }
   }
   EXPECT_EQ(LwGetStdDlgModel(LWV_STDDLG_COLOR).GetEntryCount(), color->GetChildCount());
-  EXPECT_TRUE(color->m_strTranslation.IsEmpty());
+  EXPECT_TRUE(color->GetTranslation().IsEmpty());
   for (int i = 0; i < color->GetChildCount(); ++i) {
-    EXPECT_TRUE(color->GetChild(i)->m_strTranslation.IsEmpty()) << i;
-    if (!color->GetChild(i)->m_pLayout) continue;
-    const RECT r = color->GetChild(i)->m_pLayout->m_rcOriginal;
+    EXPECT_TRUE(color->GetChild(i)->GetTranslation().IsEmpty()) << i;
+    if (!color->GetChild(i)->GetLayout()) continue;
+    const RECT r = color->GetChild(i)->GetLayout()->m_rcOriginal;
     EXPECT_EQ(0, r.right - r.left) << i;
     EXPECT_EQ(0, r.bottom - r.top) << i;
   }
@@ -276,21 +276,21 @@ TEST(MessageBoxEntry, TwelveButtonsFromTheCapture) {
   b.file.AddMessageBox(capture, b.log);
   b.Finish();
   const CTraNode* entry = b.Dialogs()->GetChild(0);
-  EXPECT_EQ(T("LwvMessageBox"), entry->m_strOriginal);
-  EXPECT_EQ(T("Message Box"), entry->m_strTranslation);
-  EXPECT_EQ(TRA_DIALOG, entry->m_nKind);
-  EXPECT_TRUE(entry->m_pLayout->IsSizeOnly());
+  EXPECT_EQ(T("LwvMessageBox"), entry->GetOriginal());
+  EXPECT_EQ(T("Message Box"), entry->GetTranslation());
+  EXPECT_EQ(TRA_DIALOG, entry->GetKind());
+  EXPECT_TRUE(entry->GetLayout()->IsSizeOnly());
   ASSERT_EQ(LWV_MB_BUTTONS, entry->GetChildCount());
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
     const CTraNode* button = entry->GetChild(i);
     CString name, text;
     name.Format(_T("MessageBoxButton%d"), i);
     text.Format(_T("button %d"), i);
-    EXPECT_EQ(name, button->m_strOriginal);
-    EXPECT_EQ(text, button->m_strTranslation);
-    EXPECT_EQ(TRA_PUSHBUTTON, button->m_nKind);
-    EXPECT_EQ(50 + i, button->m_pLayout->m_rcOriginal.right);
-    EXPECT_EQ(14, button->m_pLayout->m_rcOriginal.bottom);
+    EXPECT_EQ(name, button->GetOriginal());
+    EXPECT_EQ(text, button->GetTranslation());
+    EXPECT_EQ(TRA_PUSHBUTTON, button->GetKind());
+    EXPECT_EQ(50 + i, button->GetLayout()->m_rcOriginal.right);
+    EXPECT_EQ(14, button->GetLayout()->m_rcOriginal.bottom);
   }
   // The library finds its buttons in it.
   CString translated;
@@ -307,8 +307,8 @@ TEST(MessageBoxEntry, AFailedCaptureGivesEmptyButtonsAndALogLine) {
   const CTraNode* entry = b.Dialogs()->GetChild(0);
   ASSERT_EQ(LWV_MB_BUTTONS, entry->GetChildCount());
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
-    EXPECT_TRUE(entry->GetChild(i)->m_strTranslation.IsEmpty());
-    EXPECT_EQ(0, entry->GetChild(i)->m_pLayout->m_rcOriginal.right);
+    EXPECT_TRUE(entry->GetChild(i)->GetTranslation().IsEmpty());
+    EXPECT_EQ(0, entry->GetChild(i)->GetLayout()->m_rcOriginal.right);
   }
   EXPECT_EQ("178 ", b.Ids());
   EXPECT_NE(-1, b.log.GetText().Find(_T("- LwvMessageBox\r\n")));
@@ -343,7 +343,7 @@ TEST(SuppliedEntries, GroupsEndWithSwitchCommonDialogsMessageBoxAndSystemMenu) {
   std::unique_ptr<CTraNode> root(p->file->CreateNode(nullptr));
   EXPECT_EQ("A B [1000] eStddlgFind eStddlgColor LwvMessageBox ", Names(root->GetChild(1)));
   EXPECT_EQ("IDR_M System Menu ", Names(root->GetChild(0)));
-  EXPECT_EQ(TRA_SWITCHDIALOG, root->GetChild(1)->GetChild(2)->m_nKind);
+  EXPECT_EQ(TRA_SWITCHDIALOG, root->GetChild(1)->GetChild(2)->GetKind());
   EXPECT_EQ(std::vector<int>({2, 8, CResRecordedCapture::kAskedMessageBox, CResRecordedCapture::kAskedSystemMenu}),
             capture.Asked());
 }
@@ -378,7 +378,7 @@ TEST(SuppliedEntries, AFullDialogGroupTakesNoMoreAndSaysSoOnce) {
     const CTraNode* dialogs = root->GetChild(1);
     ASSERT_EQ(CResGroup::kCapacity, dialogs->GetChildCount()) << scripted;
     const CTraNode* last = dialogs->GetChild(CResGroup::kCapacity - 1);
-    EXPECT_EQ(scripted < CResGroup::kCapacity ? TRA_SWITCHDIALOG : TRA_DIALOG, last->m_nKind) << scripted;
+    EXPECT_EQ(scripted < CResGroup::kCapacity ? TRA_SWITCHDIALOG : TRA_DIALOG, last->GetKind()) << scripted;
     EXPECT_EQ("170 ", p->Ids()) << scripted;
     EXPECT_EQ(std::vector<int>({CResRecordedCapture::kAskedSystemMenu}), capture.Asked()) << scripted;
   }

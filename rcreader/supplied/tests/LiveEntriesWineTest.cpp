@@ -72,45 +72,46 @@ TEST_F(LiveEntries, OptionsTwoEightAndTwentyAddFindColourAndMessageBoxWithTheSys
 
   const CTraNode* dialogs = root->GetChild(1);
   ASSERT_EQ(4, dialogs->GetChildCount());
-  EXPECT_EQ(TRA_SWITCHDIALOG, dialogs->GetChild(0)->m_nKind);
+  EXPECT_EQ(TRA_SWITCHDIALOG, dialogs->GetChild(0)->GetKind());
   const int kinds[] = {LWV_STDDLG_FIND, LWV_STDDLG_COLOR};
   for (int k = 0; k < 2; ++k) {
     const LwStdDlgModel& model = LwGetStdDlgModel(kinds[k]);
     const CTraNode* entry = dialogs->GetChild(1 + k);
-    EXPECT_EQ(CString(model.name), entry->m_strOriginal);
-    EXPECT_EQ(TRA_DIALOG, entry->m_nKind);
-    EXPECT_FALSE(entry->m_strTranslation.IsEmpty()) << "the live caption";
+    EXPECT_EQ(CString(model.name), entry->GetOriginal());
+    EXPECT_EQ(TRA_DIALOG, entry->GetKind());
+    EXPECT_FALSE(entry->GetTranslation().IsEmpty()) << "the live caption";
     ASSERT_EQ(model.GetEntryCount(), entry->GetChildCount()) << model.name;
     for (int i = 0; i < model.controlCount; ++i) {
       const CTraNode* control = entry->GetChild(i);
-      EXPECT_EQ(model.entries[static_cast<size_t>(i)].nodeKind, control->m_nKind) << i;
-      ASSERT_NE(nullptr, control->m_pLayout) << i;
-      const RECT r = control->m_pLayout->m_rcOriginal;
+      EXPECT_EQ(model.entries[static_cast<size_t>(i)].nodeKind, control->GetKind()) << i;
+      ASSERT_NE(nullptr, control->GetLayout()) << i;
+      const RECT r = control->GetLayout()->m_rcOriginal;
       EXPECT_GT(r.right - r.left, 0) << model.name << " control " << i;
       EXPECT_GT(r.bottom - r.top, 0) << model.name << " control " << i;
     }
   }
   const CTraNode* box = dialogs->GetChild(3);
-  EXPECT_EQ(CString(TRA_MESSAGEBOX_NAME), box->m_strOriginal);
+  EXPECT_EQ(CString(TRA_MESSAGEBOX_NAME), box->GetOriginal());
   ASSERT_EQ(LWV_MB_BUTTONS, box->GetChildCount());
   for (int i = 0; i < LWV_MB_BUTTONS; ++i) {
     const CTraNode* button = box->GetChild(i);
-    EXPECT_EQ(TRA_PUSHBUTTON, button->m_nKind);
-    EXPECT_FALSE(button->m_strTranslation.IsEmpty()) << i;
-    EXPECT_GT(button->m_pLayout->m_rcOriginal.right, 0) << i;
-    EXPECT_GT(button->m_pLayout->m_rcOriginal.bottom, 0) << i;
+    EXPECT_EQ(TRA_PUSHBUTTON, button->GetKind());
+    EXPECT_FALSE(button->GetTranslation().IsEmpty()) << i;
+    EXPECT_GT(button->GetLayout()->m_rcOriginal.right, 0) << i;
+    EXPECT_GT(button->GetLayout()->m_rcOriginal.bottom, 0) << i;
   }
 
   const CTraNode* menus = root->GetChild(0);
   ASSERT_EQ(1, menus->GetChildCount());
   const CTraNode* system = menus->GetChild(0);
-  EXPECT_EQ(CString(TRA_SYSTEM_MENU), system->m_strOriginal);
+  EXPECT_EQ(CString(TRA_SYSTEM_MENU), system->GetOriginal());
   ASSERT_EQ(1, system->GetChildCount());
   const std::vector<CString> live_items = SystemMenuTexts(main);
   ASSERT_FALSE(live_items.empty());
   const CTraNode* popup = system->GetChild(0);
   ASSERT_EQ(static_cast<int>(live_items.size()), popup->GetChildCount());
-  for (size_t i = 0; i < live_items.size(); ++i) EXPECT_EQ(live_items[i], popup->GetChild(static_cast<int>(i))->m_strOriginal);
+  for (size_t i = 0; i < live_items.size(); ++i)
+    EXPECT_EQ(live_items[i], popup->GetChild(static_cast<int>(i))->GetOriginal());
   DestroyWindow(main);
   // No capture window of this thread is left behind.
   int left = 0;

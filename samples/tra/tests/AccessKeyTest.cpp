@@ -65,7 +65,7 @@ CTraNode* Section(const CTraFile& file, const TCHAR* name) {
 
 CTraNode* ChildNamed(CTraNode* parent, const CString& original) {
   for (int i = 0; parent && i < parent->GetChildCount(); ++i)
-    if (parent->GetChild(i)->m_strOriginal == original) return parent->GetChild(i);
+    if (parent->GetChild(i)->GetOriginal() == original) return parent->GetChild(i);
   return nullptr;
 }
 
@@ -78,8 +78,8 @@ class SampleAccessKeys : public ::testing::TestWithParam<const TCHAR*> {
   CString SwitchCommand() const {
     CTraNode* dialogs = Section(m_file, TRA_SECTION_DIALOGS);
     for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
-      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG && dialogs->GetChild(i)->GetChildCount() > 9)
-        return dialogs->GetChild(i)->GetChild(9)->m_strTranslation;
+      if (dialogs->GetChild(i)->GetKind() == TRA_SWITCHDIALOG && dialogs->GetChild(i)->GetChildCount() > 9)
+        return dialogs->GetChild(i)->GetChild(9)->GetTranslation();
     return CString();
   }
   // Every menu level: its entries' texts, the switch command where the
@@ -88,11 +88,11 @@ class SampleAccessKeys : public ::testing::TestWithParam<const TCHAR*> {
     std::vector<CString> texts;
     for (int i = 0; i < menu->GetChildCount(); ++i) {
       CTraNode* item = menu->GetChild(i);
-      texts.push_back(item->m_strTranslation);
-      if (item->m_nKind == TRA_POPUP)
-        CheckMenu(item, where + " > " + Utf8(item->m_strTranslation), withSwitch && i == kSwitchMenuPos);
+      texts.push_back(item->GetTranslation());
+      if (item->GetKind() == TRA_POPUP)
+        CheckMenu(item, where + " > " + Utf8(item->GetTranslation()), withSwitch && i == kSwitchMenuPos);
     }
-    if (withSwitch && menu->m_nKind == TRA_POPUP) texts.push_back(SwitchCommand());
+    if (withSwitch && menu->GetKind() == TRA_POPUP) texts.push_back(SwitchCommand());
     EXPECT_EQ(std::vector<std::string>(), Clashes(texts)) << where;
   }
   CTraFile m_file;
@@ -106,7 +106,7 @@ TEST_P(SampleAccessKeys, NoMenuRepeatsAKey) {
   for (int i = 0; i < menus->GetChildCount(); ++i) {
     CTraNode* menu = menus->GetChild(i);
     // The switch command goes into the main menu only.
-    CheckMenu(menu, Utf8(menu->m_strOriginal), menu->m_strOriginal != TRA_SYSTEM_MENU);
+    CheckMenu(menu, Utf8(menu->GetOriginal()), menu->GetOriginal() != TRA_SYSTEM_MENU);
     ++checked;
   }
   EXPECT_EQ(2, checked);  // the sample's menu and the system menu
@@ -122,10 +122,10 @@ TEST_P(SampleAccessKeys, NoDialogRepeatsAKey) {
     CTraNode* dialog = ChildNamed(dialogs, SampleText(caption));
     ASSERT_NE(nullptr, dialog) << caption;
     std::vector<CString> texts;
-    for (int i = 0; i < dialog->GetChildCount(); ++i) texts.push_back(dialog->GetChild(i)->m_strTranslation);
+    for (int i = 0; i < dialog->GetChildCount(); ++i) texts.push_back(dialog->GetChild(i)->GetTranslation());
     for (const char* page : kPropertyPages)
-      if (dialog->m_strOriginal == SampleText(page))
-        for (int button : {kApplyButton, kHelpButton}) texts.push_back(buttons->GetChild(button)->m_strTranslation);
+      if (dialog->GetOriginal() == SampleText(page))
+        for (int button : {kApplyButton, kHelpButton}) texts.push_back(buttons->GetChild(button)->GetTranslation());
     EXPECT_EQ(std::vector<std::string>(), Clashes(texts)) << caption;
   }
 }

@@ -43,13 +43,13 @@ class CommittedFiles : public ::testing::Test {
   static CTraNode* SwitchEntry(const CTraFile& file) {
     CTraNode* dialogs = Dialogs(file);
     for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
-      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+      if (dialogs->GetChild(i)->GetKind() == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
     return nullptr;
   }
   static CTraNode* DialogCaptioned(const CTraFile& file, const char* caption) {
     CTraNode* dialogs = Dialogs(file);
     for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
-      if (dialogs->GetChild(i)->m_strOriginal == SampleText(caption)) return dialogs->GetChild(i);
+      if (dialogs->GetChild(i)->GetOriginal() == SampleText(caption)) return dialogs->GetChild(i);
     return nullptr;
   }
   CTraFile m_german;
@@ -168,24 +168,25 @@ TEST_F(CommittedFiles, FlagsAreTheStripCellsOfGermanyAndTheUnitedKingdom) {
 // Walks both trees together: they must have the same shape and originals
 // (a translation keeps the original's keys).
 void CompareTexts(const CTraNode* de, const CTraNode* en, int& checked) {
-  ASSERT_EQ(de->m_strOriginal, en->m_strOriginal);
-  ASSERT_EQ(de->m_nKind, en->m_nKind) << Utf8(de->m_strOriginal).GetString();
-  ASSERT_EQ(de->GetChildCount(), en->GetChildCount()) << Utf8(de->m_strOriginal).GetString();
+  ASSERT_EQ(de->GetOriginal(), en->GetOriginal());
+  ASSERT_EQ(de->GetKind(), en->GetKind()) << Utf8(de->GetOriginal()).GetString();
+  ASSERT_EQ(de->GetChildCount(), en->GetChildCount()) << Utf8(de->GetOriginal()).GetString();
   if (en->GetChildCount() == 0) {
-    EXPECT_EQ(TRA_STATE_DONE, en->m_nState) << Utf8(en->m_strOriginal).GetString();
+    EXPECT_EQ(TRA_STATE_DONE, en->GetState()) << Utf8(en->GetOriginal()).GetString();
   }
   // Section, menu and string-table names and the library entries' own
   // names are labels, not texts of the program.
-  const bool label = de->m_nKind == TRA_RCFILE || de->m_nKind == TRA_DIALOGGROUP || de->m_nKind == TRA_MENUGROUP ||
-                     de->m_nKind == TRA_STRINGGROUP || de->m_nKind == TRA_MENU || de->m_nKind == TRA_STRINGTABLE ||
-                     de->m_strOriginal == TRA_MESSAGEBOX_NAME || de->m_strOriginal == TRA_SYSTEM_POPUP;
-  if (!label && !de->m_strTranslation.IsEmpty()) {
+  const bool label = de->GetKind() == TRA_RCFILE || de->GetKind() == TRA_DIALOGGROUP ||
+                     de->GetKind() == TRA_MENUGROUP || de->GetKind() == TRA_STRINGGROUP || de->GetKind() == TRA_MENU ||
+                     de->GetKind() == TRA_STRINGTABLE || de->GetOriginal() == TRA_MESSAGEBOX_NAME ||
+                     de->GetOriginal() == TRA_SYSTEM_POPUP;
+  if (!label && !de->GetTranslation().IsEmpty()) {
     ++checked;
-    if (IsSameInBothLanguages(de->m_strTranslation)) {
-      EXPECT_EQ(de->m_strTranslation, en->m_strTranslation);
+    if (IsSameInBothLanguages(de->GetTranslation())) {
+      EXPECT_EQ(de->GetTranslation(), en->GetTranslation());
     } else {
-      EXPECT_NE(de->m_strTranslation, en->m_strTranslation)
-          << "no English for \"" << Utf8(de->m_strTranslation).GetString() << "\"";
+      EXPECT_NE(de->GetTranslation(), en->GetTranslation())
+          << "no English for \"" << Utf8(de->GetTranslation()).GetString() << "\"";
     }
   }
   for (int i = 0; i < de->GetChildCount(); ++i) CompareTexts(de->GetChild(i), en->GetChild(i), checked);
@@ -204,7 +205,7 @@ TEST_F(CommittedFiles, GermanFileTranslatesTheScriptToItself) {
   for (int t = 0; t < strings->GetChildCount(); ++t)
     for (int i = 0; i < strings->GetChild(t)->GetChildCount(); ++i) {
       const CTraNode* s = strings->GetChild(t)->GetChild(i);
-      EXPECT_EQ(s->m_strOriginal, s->m_strTranslation);
+      EXPECT_EQ(s->GetOriginal(), s->GetTranslation());
     }
 }
 
@@ -217,8 +218,8 @@ TEST_F(CommittedFiles, AppliedMessageReadsRightForOnePiece) {
   CString english;
   for (int t = 0; t < strings->GetChildCount(); ++t)
     for (int i = 0; i < strings->GetChild(t)->GetChildCount(); ++i)
-      if (strings->GetChild(t)->GetChild(i)->m_strOriginal == german)
-        english = strings->GetChild(t)->GetChild(i)->m_strTranslation;
+      if (strings->GetChild(t)->GetChild(i)->GetOriginal() == german)
+        english = strings->GetChild(t)->GetChild(i)->GetTranslation();
   CString one;
   one.Format(english, _T("Ann"), 1, _T("Red"), _T("with notification"));
   EXPECT_EQ(CString(_T("Entries applied: Ann, quantity 1, colour Red, with notification.")), one);
@@ -245,17 +246,17 @@ TEST_F(CommittedFiles, SwitchEntryGivesTheDialogAllItsTexts) {
     const CTraNode* entry = SwitchEntry(*file);
     ASSERT_NE(nullptr, entry);
     ASSERT_EQ(LWV_SWITCH_FULL_CHILDREN, entry->GetChildCount());
-    EXPECT_EQ(prompt, entry->GetChild(LWV_SWITCH_PROMPT)->m_strOriginal);
+    EXPECT_EQ(prompt, entry->GetChild(LWV_SWITCH_PROMPT)->GetOriginal());
     const LwvSwitchTexts texts = LwvSwitchTexts::FromEntry(entry);
     for (const CString* text : {&texts.caption, &texts.showAll, &texts.listLabel, &texts.group, &texts.rowLabel[0],
                                 &texts.rowLabel[3], &texts.warning, &texts.failure, &texts.versionPrefix, &texts.ok,
                                 &texts.cancel, &texts.help, &texts.about, &texts.aboutCaption, &texts.aboutInfo})
       EXPECT_FALSE(text->IsEmpty());
   }
-  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
+  EXPECT_EQ(prompt, SwitchEntry(m_german)->GetChild(LWV_SWITCH_PROMPT)->GetTranslation());
   EXPECT_EQ(CString(_T("Allows a new language to be set\nSwitch language")),
-            SwitchEntry(m_english)->GetChild(LWV_SWITCH_PROMPT)->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(LWV_SWITCH_COMMAND)->m_strTranslation);
+            SwitchEntry(m_english)->GetChild(LWV_SWITCH_PROMPT)->GetTranslation());
+  EXPECT_EQ(CString(_T("&Choose language...")), SwitchEntry(m_english)->GetChild(LWV_SWITCH_COMMAND)->GetTranslation());
 }
 
 TEST_F(CommittedFiles, MessageBoxButtonsByTheirControlIds) {
@@ -304,13 +305,13 @@ TEST_F(CommittedFiles, SystemMenuItemsInTheOrderTheTranslatorReadsThem) {
   for (const Item& item : items) {
     const int index = CSystemMenuTranslator::IndexOf(item.command);
     ASSERT_LT(index, german->GetChildCount());
-    EXPECT_EQ(SampleText(item.original), german->GetChild(index)->m_strOriginal);
-    EXPECT_EQ(SampleText(item.german), german->GetChild(index)->m_strTranslation);
-    EXPECT_EQ(SampleText(item.original), english->GetChild(index)->m_strTranslation);
+    EXPECT_EQ(SampleText(item.original), german->GetChild(index)->GetOriginal());
+    EXPECT_EQ(SampleText(item.german), german->GetChild(index)->GetTranslation());
+    EXPECT_EQ(SampleText(item.original), english->GetChild(index)->GetTranslation());
     // The translator keeps the live accelerator only when both texts have one.
     CString text;
     EXPECT_TRUE(CSystemMenuTranslator::BuildItemText(SampleText(item.original),
-                                                     german->GetChild(index)->m_strTranslation, text));
+                                                     german->GetChild(index)->GetTranslation(), text));
   }
 }
 
@@ -332,27 +333,29 @@ TEST_F(CommittedFiles, CommonDialogEntriesFollowTheLibrarysModels) {
       ASSERT_NE(nullptr, entry) << kind;
       ASSERT_EQ(dialogs->GetChild(previous + 1), entry) << "entries in kind order after the switch dialog";
       previous += 1;
-      EXPECT_EQ(TRA_DIALOG, entry->m_nKind);
-      ASSERT_NE(nullptr, entry->m_pLayout);
-      EXPECT_TRUE(entry->m_pLayout->IsSizeOnly());
-      EXPECT_EQ(0, entry->m_pLayout->GetWidth());
-      EXPECT_EQ(0, entry->m_pLayout->GetHeight());
-      EXPECT_FALSE(entry->m_strTranslation.IsEmpty());
+      EXPECT_EQ(TRA_DIALOG, entry->GetKind());
+      ASSERT_NE(nullptr, entry->GetLayout());
+      EXPECT_TRUE(entry->GetLayout()->IsSizeOnly());
+      EXPECT_EQ(0, entry->GetLayout()->GetWidth());
+      EXPECT_EQ(0, entry->GetLayout()->GetHeight());
+      EXPECT_FALSE(entry->GetTranslation().IsEmpty());
       for (int i = 0; i < entry->GetChildCount(); ++i) {
         const CTraNode* item = entry->GetChild(i);
         CString name;
         name.Format(TRA_STDDLG_ITEM, i);
-        EXPECT_EQ(name, item->m_strOriginal);
-        EXPECT_EQ(model.GetModel().entries[static_cast<size_t>(i)].nodeKind, item->m_nKind) << i;
-        EXPECT_FALSE(item->m_strTranslation.IsEmpty()) << i;
+        EXPECT_EQ(name, item->GetOriginal());
+        EXPECT_EQ(model.GetModel().entries[static_cast<size_t>(i)].nodeKind, item->GetKind()) << i;
+        EXPECT_FALSE(item->GetTranslation().IsEmpty()) << i;
       }
     }
-    EXPECT_EQ(CString(TRA_MESSAGEBOX_NAME), dialogs->GetChild(previous + 1)->m_strOriginal)
+    EXPECT_EQ(CString(TRA_MESSAGEBOX_NAME), dialogs->GetChild(previous + 1)->GetOriginal())
         << "the message box follows the common dialogs";
   }
   const CString path[2] = {TRA_SECTION_DIALOGS, _T("eStddlgFind")};
-  EXPECT_EQ(SampleText(u8"Nur ganzes &Wort suchen"), m_german.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
-  EXPECT_EQ(CString(_T("Match &Whole Word Only")), m_english.GetRootNode()->FindPath(path, 2)->GetChild(1)->m_strTranslation);
+  EXPECT_EQ(SampleText(u8"Nur ganzes &Wort suchen"),
+            m_german.GetRootNode()->FindPath(path, 2)->GetChild(1)->GetTranslation());
+  EXPECT_EQ(CString(_T("Match &Whole Word Only")),
+            m_english.GetRootNode()->FindPath(path, 2)->GetChild(1)->GetTranslation());
 }
 
 LONG Width(const RECT& r) { return r.right - r.left; }
@@ -363,23 +366,23 @@ TEST_F(CommittedFiles, AddressDialogGetsAWiderEnglishLayout) {
   ASSERT_NE(nullptr, english);
   ASSERT_NE(nullptr, german);
   ASSERT_EQ(9, english->GetChildCount());
-  const CTraLayout& dialog = *english->m_pLayout;
+  const CTraLayout& dialog = *english->GetLayout();
   EXPECT_GT(Width(dialog.m_rcTranslated), Width(dialog.m_rcOriginal));
-  EXPECT_TRUE(EqualRects(german->m_pLayout->m_rcOriginal, german->m_pLayout->m_rcTranslated));
+  EXPECT_TRUE(EqualRects(german->GetLayout()->m_rcOriginal, german->GetLayout()->m_rcTranslated));
   // Each label is wider and ends before its field, which moved right and
   // still ends inside the dialog.
   for (int label = 0; label < 6; label += 2) {
-    const CTraLayout& l = *english->GetChild(label)->m_pLayout;
-    const CTraLayout& field = *english->GetChild(label + 1)->m_pLayout;
+    const CTraLayout& l = *english->GetChild(label)->GetLayout();
+    const CTraLayout& field = *english->GetChild(label + 1)->GetLayout();
     EXPECT_GT(Width(l.m_rcTranslated), Width(l.m_rcOriginal)) << label;
     EXPECT_GT(field.m_rcTranslated.left, field.m_rcOriginal.left) << label;
     EXPECT_LE(l.m_rcTranslated.right, field.m_rcTranslated.left) << label;
     EXPECT_LE(field.m_rcTranslated.right, Width(dialog.m_rcTranslated)) << label;
   }
-  const CTraLayout& check = *english->GetChild(6)->m_pLayout;
+  const CTraLayout& check = *english->GetChild(6)->GetLayout();
   EXPECT_GT(Width(check.m_rcTranslated), Width(check.m_rcOriginal));
   for (int button = 7; button < 9; ++button) {
-    const CTraLayout& b = *english->GetChild(button)->m_pLayout;
+    const CTraLayout& b = *english->GetChild(button)->GetLayout();
     EXPECT_GT(b.m_rcTranslated.left, b.m_rcOriginal.left) << button;
     EXPECT_EQ(Width(b.m_rcOriginal), Width(b.m_rcTranslated)) << button;
   }
@@ -390,13 +393,13 @@ TEST_F(CommittedFiles, EveryEnglishLayoutStaysInsideItsDialog) {
   int changed = 0;
   for (int d = 0; d < dialogs->GetChildCount(); ++d) {
     const CTraNode* dialog = dialogs->GetChild(d);
-    if (dialog->m_nKind != TRA_DIALOG || !dialog->m_pLayout || dialog->m_pLayout->IsSizeOnly()) continue;
-    const LONG width = Width(dialog->m_pLayout->m_rcTranslated);
+    if (dialog->GetKind() != TRA_DIALOG || !dialog->GetLayout() || dialog->GetLayout()->IsSizeOnly()) continue;
+    const LONG width = Width(dialog->GetLayout()->m_rcTranslated);
     for (int c = 0; c < dialog->GetChildCount(); ++c) {
-      const CTraLayout& l = *dialog->GetChild(c)->m_pLayout;
+      const CTraLayout& l = *dialog->GetChild(c)->GetLayout();
       if (!EqualRects(l.m_rcOriginal, l.m_rcTranslated)) ++changed;
-      EXPECT_GE(l.m_rcTranslated.left, 0) << Utf8(dialog->m_strOriginal).GetString() << " " << c;
-      EXPECT_LE(l.m_rcTranslated.right, width) << Utf8(dialog->m_strOriginal).GetString() << " " << c;
+      EXPECT_GE(l.m_rcTranslated.left, 0) << Utf8(dialog->GetOriginal()).GetString() << " " << c;
+      EXPECT_LE(l.m_rcTranslated.right, width) << Utf8(dialog->GetOriginal()).GetString() << " " << c;
     }
   }
   EXPECT_GT(changed, 9);  // more than the address dialog alone

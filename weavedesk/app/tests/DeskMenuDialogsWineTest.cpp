@@ -36,7 +36,7 @@ void Picture(HWND wnd, const CStringA& name) {
 // The dialog below node whose original caption is original, or null.
 CTraNode* FindDialog(CTraNode* node, const CString& original) {
   if (!node) return nullptr;
-  if (node->m_strOriginal == original && node->GetChildCount() > 0) return node;
+  if (node->GetOriginal() == original && node->GetChildCount() > 0) return node;
   for (int i = 0; i < node->GetChildCount(); ++i)
     if (CTraNode* found = FindDialog(node->GetChild(i), original)) return found;
   return nullptr;
@@ -70,7 +70,7 @@ class DeskMenuDialogsWine : public DeskWine {
     int block = -1;
     for (int i = 0; i < blocks.GetCount() && block < 0; ++i) {
       const CTraNode* node = blocks.GetBlock(i)->GetNode();
-      if (node->m_strOriginal == original && node->GetChildCount() > 0) block = i;
+      if (node->GetOriginal() == original && node->GetChildCount() > 0) block = i;
     }
     if (block < 0) return nullptr;
     ClickBlock(block);
@@ -189,7 +189,7 @@ TEST_F(DeskMenuDialogsWine, MovedControlIsWrittenOnSave) {
   ASSERT_NE(nullptr, dialog);
   const HWND wnd = View()->GetDialogPreview()->GetSafeHwnd();
   ASSERT_TRUE(::IsWindowVisible(wnd));
-  const CTraLayout* layout = dialog->GetChild(0)->m_pLayout;
+  const CTraLayout* layout = dialog->GetChild(0)->GetLayout();
   ASSERT_NE(nullptr, layout);
   const RECT before = layout->m_rcTranslated;
 
@@ -204,7 +204,7 @@ TEST_F(DeskMenuDialogsWine, MovedControlIsWrittenOnSave) {
   ASSERT_TRUE(LwReadLanguageFile(path, saved, LW_READ_WHOLE));
   CTraNode* savedDialog = FindDialog(saved.GetRootNode(), _T("Anschrift"));
   ASSERT_NE(nullptr, savedDialog);
-  const RECT written = savedDialog->GetChild(0)->m_pLayout->m_rcTranslated;
+  const RECT written = savedDialog->GetChild(0)->GetLayout()->m_rcTranslated;
   EXPECT_EQ(layout->m_rcTranslated.left, written.left);
   EXPECT_EQ(layout->m_rcTranslated.top, written.top);
 }

@@ -98,13 +98,13 @@ inline std::map<CString, CString> StringPartsOf(const CString& path, StringPart 
   CTraFile file;
   if (!LwReadLanguageFile(path, file, LW_READ_WHOLE)) return parts;
   std::function<void(const CTraNode*)> walk = [&](const CTraNode* node) {
-    const int o = node->m_strOriginal.Find(_T('\n'));
-    const int t = node->m_strTranslation.Find(_T('\n'));
-    if (node->m_nKind == TRA_STRING && part == kTipPart && o >= 0 && t >= 0)
-      parts[node->m_strOriginal.Mid(o + 1)] = node->m_strTranslation.Mid(t + 1);
-    if (node->m_nKind == TRA_STRING && part == kPromptPart)
-      parts[o >= 0 ? node->m_strOriginal.Left(o) : node->m_strOriginal] =
-          t >= 0 ? node->m_strTranslation.Left(t) : node->m_strTranslation;
+    const int o = node->GetOriginal().Find(_T('\n'));
+    const int t = node->GetTranslation().Find(_T('\n'));
+    if (node->GetKind() == TRA_STRING && part == kTipPart && o >= 0 && t >= 0)
+      parts[node->GetOriginal().Mid(o + 1)] = node->GetTranslation().Mid(t + 1);
+    if (node->GetKind() == TRA_STRING && part == kPromptPart)
+      parts[o >= 0 ? node->GetOriginal().Left(o) : node->GetOriginal()] =
+          t >= 0 ? node->GetTranslation().Left(t) : node->GetTranslation();
     for (int i = 0; i < node->GetChildCount(); ++i) walk(node->GetChild(i));
   };
   if (file.GetRootNode()) walk(file.GetRootNode());

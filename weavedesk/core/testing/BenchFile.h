@@ -10,8 +10,7 @@
 namespace deskbench {
 
 inline CTraNode* Add(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind);
-  parent->AddChild(node);
+  CTraNode* node = parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind));
   return node;
 }
 
@@ -38,9 +37,12 @@ inline CTraFile* BuildFile() {
   for (int d = 0; d < 400; ++d) {
     CTraNode* dialog = Add(dialogs, Numbered("Dialog %d", d), Numbered("Dialog %d (en)", d), TRA_DIALOG);
     for (int c = 0; c < 19; ++c) {
-      CTraNode* control = new CTraNode(dialog, Numbered("Schaltfl\xE4" "che %d", c), Numbered("Button %d", c),
-                                       TRA_PUSHBUTTON, 80, 14);
-      dialog->AddChild(control);
+      CTraNode* control =
+          dialog->AddChild(std::make_unique<CTraNode>(dialog,
+                                                      Numbered("Schaltfl\xE4"
+                                                               "che %d",
+                                                               c),
+                                                      Numbered("Button %d", c), TRA_PUSHBUTTON, 80, 14));
     }
   }
   CTraNode* strings = Add(root, TRA_SECTION_STRINGS, "Stringtables", TRA_STRINGGROUP);

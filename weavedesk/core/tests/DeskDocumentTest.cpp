@@ -140,8 +140,9 @@ TEST(DeskDocument, OriginalToNewTranslationToSaveAsAndReopen) {
     EXPECT_EQ(0x0409, d.doc.GetFile()->GetLanguageId());
     EXPECT_EQ(RGB(1, 2, 3), d.doc.GetFile()->GetFlagPixel(5));
     ASSERT_NE(nullptr, d.doc.GetOverlayFile());
-    EXPECT_EQ(TRA_STATE_NEW,
-              desktest::NodeAt(d.doc.GetRootNode(), _T("Menus"), _T("IDR_MAIN"), _T("&Datei"))->GetChild(0)->m_nState);
+    EXPECT_EQ(
+        TRA_STATE_NEW,
+        desktest::NodeAt(d.doc.GetRootNode(), _T("Menus"), _T("IDR_MAIN"), _T("&Datei"))->GetChild(0)->GetState());
 
     d.Type(3, _T(" (en)"));  // "&Neu"
     d.ui.QueueFile(englishPath);
@@ -354,8 +355,10 @@ TEST(DeskDocument, AnOriginalIsNeverOverwrittenWhateverItsExtension) {
 
 TEST(DeskDocument, VersionUpdateIsAlwaysModifiedAndUnsaved) {
   auto translation = MakeFile(_T("Demo"), false);
-  desktest::NodeAt(translation->GetRootNode(), _T("Menus"), _T("IDR_MAIN"))->GetChild(0)->GetChild(0)->m_strTranslation =
-      _T("&New");
+  desktest::NodeAt(translation->GetRootNode(), _T("Menus"), _T("IDR_MAIN"))
+      ->GetChild(0)
+      ->GetChild(0)
+      ->SetTranslation(_T("&New"));
   const CString mine = WriteFile(*translation, _T("update_mine.tra"));
   auto same = MakeFile(_T("Demo"), true);
   same->SetProgramVersion(_T("2.0"));
@@ -402,10 +405,10 @@ TEST(DeskDocument, OverlayOnAndOffRebuildsTheViewsBeforeTheOldOneGoes) {
   auto mine = MakeFile(_T("Demo"), false);
   const CString minePath = WriteFile(*mine, _T("overlay_mine.tra"));
   auto english = MakeFile(_T("Demo"), false);
-  english->GetRootNode()->GetChild(0)->GetChild(0)->m_strTranslation = _T("MAIN (en)");
+  english->GetRootNode()->GetChild(0)->GetChild(0)->SetTranslation(_T("MAIN (en)"));
   const CString englishPath = WriteFile(*english, _T("overlay_en.tra"));
   auto smaller = MakeFile(_T("Demo"), false);
-  smaller->GetRootNode()->GetChild(1)->GetChild(0)->GetChild(1)->m_strOriginal = _T("Anders");
+  smaller->GetRootNode()->GetChild(1)->GetChild(0)->GetChild(1)->SetOriginal(_T("Anders"));
   const CString otherVersion = WriteFile(*smaller, _T("overlay_other.tra"));
   auto foreign = MakeFile(_T("Fremd"), false);
   const CString foreignPath = WriteFile(*foreign, _T("overlay_foreign.tra"));

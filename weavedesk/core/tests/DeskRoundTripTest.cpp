@@ -23,15 +23,15 @@ namespace {
 // Every difference between two subtrees, as "path: what" lines.
 void Compare(const CTraNode& a, const CTraNode& b, const CString& path, std::vector<CString>& differences) {
   auto differ = [&](const TCHAR* what) { differences.push_back(path + _T(": ") + what); };
-  if (a.m_strOriginal != b.m_strOriginal) differ(_T("original"));
-  if (a.m_strTranslation != b.m_strTranslation) differ(_T("translation"));
-  if (a.m_nKind != b.m_nKind) differ(_T("kind"));
-  if (a.m_nState != b.m_nState) differ(_T("state"));
-  if ((a.m_pLayout == nullptr) != (b.m_pLayout == nullptr)) {
+  if (a.GetOriginal() != b.GetOriginal()) differ(_T("original"));
+  if (a.GetTranslation() != b.GetTranslation()) differ(_T("translation"));
+  if (a.GetKind() != b.GetKind()) differ(_T("kind"));
+  if (a.GetState() != b.GetState()) differ(_T("state"));
+  if ((a.GetLayout() == nullptr) != (b.GetLayout() == nullptr)) {
     differ(_T("layout"));
-  } else if (a.m_pLayout) {
-    const CTraLayout& x = *a.m_pLayout;
-    const CTraLayout& y = *b.m_pLayout;
+  } else if (a.GetLayout()) {
+    const CTraLayout& x = *a.GetLayout();
+    const CTraLayout& y = *b.GetLayout();
     if (memcmp(&x.m_rcOriginal, &y.m_rcOriginal, sizeof(RECT)) != 0 ||
         memcmp(&x.m_rcTranslated, &y.m_rcTranslated, sizeof(RECT)) != 0 || x.m_nStyle != y.m_nStyle ||
         x.m_nExStyle != y.m_nExStyle || x.m_strFontFace != y.m_strFontFace || x.m_nFontSize != y.m_nFontSize)
@@ -42,7 +42,7 @@ void Compare(const CTraNode& a, const CTraNode& b, const CString& path, std::vec
     return;
   }
   for (int i = 0; i < a.GetChildCount(); ++i)
-    Compare(*a.GetChild(i), *b.GetChild(i), path + _T("/") + a.GetChild(i)->m_strOriginal, differences);
+    Compare(*a.GetChild(i), *b.GetChild(i), path + _T("/") + a.GetChild(i)->GetOriginal(), differences);
 }
 
 // A translation as translators' files are: CRLF texts, single and doubled
@@ -69,7 +69,7 @@ CString MakeHeldOutStyleFile(const CString& folder) {
       _T("Tab\tund %-3s\r\n%"),
       _T(""),
   };
-  for (const TCHAR* text : texts) Add(strings, text, text, TRA_STRING)->m_nState = TRA_STATE_NEW;
+  for (const TCHAR* text : texts) Add(strings, text, text, TRA_STRING)->SetState(TRA_STATE_NEW);
   CTraNode* dialog = root->GetChild(1)->GetChild(0);
   AddControl(dialog, _T("100%"), _T("100%\r\nsicher"), TRA_PUSHBUTTON, 60);
   AddControl(dialog, _T("Gruppe %"), _T("Gruppe %"), TRA_GROUPBOX, 80);

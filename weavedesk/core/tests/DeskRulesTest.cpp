@@ -28,12 +28,12 @@ TEST(WidthRule, OnlyASizeOnlyLayoutLimitsTheText) {
   EXPECT_EQ(9999, DeskWidthLimit(&plain));
   EXPECT_EQ(9999, DeskWidthLimit(nullptr));
   CTraNode sized(nullptr);
-  sized.m_pLayout = new CTraLayout();
-  sized.m_pLayout->SetSizeOnly(100, 14);
+  sized.SetLayout(std::make_unique<CTraLayout>());
+  sized.GetLayout()->SetSizeOnly(100, 14);
   EXPECT_EQ(100, DeskWidthLimit(&sized));
   CTraNode placed(nullptr);
-  placed.m_pLayout = new CTraLayout();
-  placed.m_pLayout->m_rcTranslated = RECT{10, 10, 60, 24};
+  placed.SetLayout(std::make_unique<CTraLayout>());
+  placed.GetLayout()->m_rcTranslated = RECT{10, 10, 60, 24};
   EXPECT_EQ(9999, DeskWidthLimit(&placed));
 }
 

@@ -12,14 +12,12 @@ const bool g_quiet = (LwvSetMessageHandler([](LPCTSTR) {}), true);
 }  // namespace
 
 CTraNode* Add(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = new CTraNode(parent, original, translation, kind);
-  parent->AddChild(node);
+  CTraNode* node = parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind));
   return node;
 }
 
 CTraNode* AddControl(CTraNode* dialog, const CString& original, const CString& translation, int kind, LONG width) {
-  CTraNode* node = new CTraNode(dialog, original, translation, kind, width, 14);
-  dialog->AddChild(node);
+  CTraNode* node = dialog->AddChild(std::make_unique<CTraNode>(dialog, original, translation, kind, width, 14));
   return node;
 }
 

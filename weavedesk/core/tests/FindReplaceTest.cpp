@@ -15,7 +15,7 @@ struct Doc {
   CFindReplace find{view.m_blocks, ui};
 
   explicit Doc(std::initializer_list<const TCHAR*> texts) {
-    for (const TCHAR* text : texts) root.AddChild(new CTraNode(&root, text, text, TRA_STRING));
+    for (const TCHAR* text : texts) root.AddChild(std::make_unique<CTraNode>(&root, text, text, TRA_STRING));
     view.Rebuild(&root, nullptr);
   }
   void Search(const TCHAR* text, const TCHAR* replace = _T(""), bool forward = true) {

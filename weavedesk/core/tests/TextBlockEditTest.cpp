@@ -12,8 +12,7 @@ struct Tree {
   CHeadlessView view;
 
   CTraNode* Add(const TCHAR* text, int kind = TRA_STRING) {
-    CTraNode* node = new CTraNode(&root, text, text, kind);
-    root.AddChild(node);
+    CTraNode* node = root.AddChild(std::make_unique<CTraNode>(&root, text, text, kind));
     return node;
   }
   void Build() { view.Rebuild(&root, nullptr); }
@@ -229,24 +228,23 @@ TEST(TextBlockEdit, EnterEditAtTheLastLineSkipsPlaceholders) {
 TEST(TextBlockEdit, TypingClearsTheEditMarkAndMarkCommandsMarkModified) {
   Tree t;
   CTraNode* group = t.Add(_T("Menu"), TRA_MENU);
-  CTraNode* item = new CTraNode(group, _T("Neu"), _T("Neu"), TRA_MENUITEM);
-  group->AddChild(item);
+  CTraNode* item = group->AddChild(std::make_unique<CTraNode>(group, _T("Neu"), _T("Neu"), TRA_MENUITEM));
   t.root.MarkStatesNew();
   t.Build();
-  EXPECT_EQ(TRA_STATE_NEW, item->m_nState);
+  EXPECT_EQ(TRA_STATE_NEW, item->GetState());
   t.Edit(1, 0, 3);
   ASSERT_TRUE(t.view.m_editor.Type(_T("!")));
-  EXPECT_EQ(TRA_STATE_DONE, item->m_nState);
-  EXPECT_EQ(TRA_STATE_NEW_GROUP, group->m_nState);
+  EXPECT_EQ(TRA_STATE_DONE, item->GetState());
+  EXPECT_EQ(TRA_STATE_NEW_GROUP, group->GetState());
   const int afterTyping = t.view.m_nModified;
 
   t.view.m_blocks.MarkAllToEdit();  // current block: the item
-  EXPECT_EQ(TRA_STATE_NEW, item->m_nState);
+  EXPECT_EQ(TRA_STATE_NEW, item->GetState());
   EXPECT_EQ(afterTyping + 1, t.view.m_nModified);
   t.view.m_blocks.SetCurrent(-1);
   t.view.m_blocks.MarkAllEdited();  // whole tree
-  EXPECT_EQ(TRA_STATE_DONE, item->m_nState);
-  EXPECT_EQ(TRA_STATE_GROUP, group->m_nState);
+  EXPECT_EQ(TRA_STATE_DONE, item->GetState());
+  EXPECT_EQ(TRA_STATE_GROUP, group->GetState());
   EXPECT_EQ(afterTyping + 2, t.view.m_nModified);
 
   t.view.m_blocks.StoreTexts();

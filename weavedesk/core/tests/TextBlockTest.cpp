@@ -91,13 +91,10 @@ TEST(TextBlock, LayoutPlacesOverlayLinesAboveTheTextAndSizesTheBlock) {
 TEST(TextBlock, DrawsBoxAndIconCellsByChildrenStateAndKind) {
   CHeadlessView view;
   CTraNode root(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* group = new CTraNode(&root, _T("Dialoge"), _T("Dialoge"), TRA_DIALOGGROUP);
-  root.AddChild(group);
-  CTraNode* a = new CTraNode(group, _T("A"), _T("A"), TRA_DIALOG);
-  CTraNode* b = new CTraNode(group, _T("B"), _T("B"), TRA_STRING);
-  group->AddChild(a);
-  group->AddChild(b);
-  b->m_nState = TRA_STATE_NEW;
+  CTraNode* group = root.AddChild(std::make_unique<CTraNode>(&root, _T("Dialoge"), _T("Dialoge"), TRA_DIALOGGROUP));
+  CTraNode* a = group->AddChild(std::make_unique<CTraNode>(group, _T("A"), _T("A"), TRA_DIALOG));
+  CTraNode* b = group->AddChild(std::make_unique<CTraNode>(group, _T("B"), _T("B"), TRA_STRING));
+  b->SetState(TRA_STATE_NEW);
 
   struct Case {
     CTraNode* node;
@@ -133,15 +130,14 @@ TEST(TextBlock, DrawsBoxAndIconCellsByChildrenStateAndKind) {
 TEST(TextBlockList, OneBlockPerTranslatableNodeWithTheOverlayMatchedByPosition) {
   CHeadlessView view;
   CTraNode root(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* dialog = new CTraNode(&root, _T("D"), _T("D"), TRA_DIALOG);
-  root.AddChild(dialog);
-  dialog->AddChild(new CTraNode(dialog, _T(""), _T(""), TRA_STATIC));       // no text: no block
-  dialog->AddChild(new CTraNode(dialog, _T("edit"), _T(""), TRA_EDIT));     // no block
-  dialog->AddChild(new CTraNode(dialog, _T("OK"), _T("OK"), TRA_PUSHBUTTON));
+  CTraNode* dialog = root.AddChild(std::make_unique<CTraNode>(&root, _T("D"), _T("D"), TRA_DIALOG));
+  dialog->AddChild(std::make_unique<CTraNode>(dialog, _T(""), _T(""), TRA_STATIC));    // no text: no block
+  dialog->AddChild(std::make_unique<CTraNode>(dialog, _T("edit"), _T(""), TRA_EDIT));  // no block
+  dialog->AddChild(std::make_unique<CTraNode>(dialog, _T("OK"), _T("OK"), TRA_PUSHBUTTON));
   CTraNode overlayRoot(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* overlayDialog = new CTraNode(&overlayRoot, _T("D"), _T("Dlg"), TRA_DIALOG);
-  overlayRoot.AddChild(overlayDialog);
-  overlayDialog->AddChild(new CTraNode(overlayDialog, _T(""), _T(""), TRA_STATIC));  // fewer children
+  CTraNode* overlayDialog =
+      overlayRoot.AddChild(std::make_unique<CTraNode>(&overlayRoot, _T("D"), _T("Dlg"), TRA_DIALOG));
+  overlayDialog->AddChild(std::make_unique<CTraNode>(overlayDialog, _T(""), _T(""), TRA_STATIC));  // fewer children
 
   view.Rebuild(&root, &overlayRoot);
   ASSERT_EQ(2, view.m_blocks.GetCount());
@@ -159,12 +155,10 @@ TEST(TextBlockList, OneBlockPerTranslatableNodeWithTheOverlayMatchedByPosition) 
 TEST(TextBlockList, CollapsedBlockHidesTheDeeperRunAfterIt) {
   CHeadlessView view;
   CTraNode root(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* a = new CTraNode(&root, _T("A"), _T("A"), TRA_MENU);
-  root.AddChild(a);
-  CTraNode* a1 = new CTraNode(a, _T("A1"), _T("A1"), TRA_POPUP);
-  a->AddChild(a1);
-  a1->AddChild(new CTraNode(a1, _T("A11"), _T("A11"), TRA_MENUITEM));
-  root.AddChild(new CTraNode(&root, _T("B"), _T("B"), TRA_MENU));
+  CTraNode* a = root.AddChild(std::make_unique<CTraNode>(&root, _T("A"), _T("A"), TRA_MENU));
+  CTraNode* a1 = a->AddChild(std::make_unique<CTraNode>(a, _T("A1"), _T("A1"), TRA_POPUP));
+  a1->AddChild(std::make_unique<CTraNode>(a1, _T("A11"), _T("A11"), TRA_MENUITEM));
+  root.AddChild(std::make_unique<CTraNode>(&root, _T("B"), _T("B"), TRA_MENU));
   view.Rebuild(&root, nullptr);
   view.m_blocks.GetBlock(1)->SetCollapsed(true);  // A1
   EXPECT_EQ((std::vector<bool>{true, true, false, true}), view.m_blocks.VisibleBlocks());

@@ -7,10 +7,10 @@ void CountStatistics(const CTraNode* root, DeskStatistics& totals) {
   for (int i = 0; i < root->GetChildCount(); ++i) {
     const CTraNode* node = root->GetChild(i);
     if (node->IsTranslatable()) {
-      const long length = node->m_strTranslation.GetLength();
+      const long length = node->GetTranslation().GetLength();
       totals.chars += length;
       ++totals.texts;
-      if (node->m_nState >= TRA_STATE_NEW && node->m_nState <= TRA_STATE_NEW_GROUP_OPEN) {
+      if (node->GetState() >= TRA_STATE_NEW && node->GetState() <= TRA_STATE_NEW_GROUP_OPEN) {
         totals.markedChars += length;
         ++totals.markedTexts;
       }

@@ -88,7 +88,7 @@ bool CDialogEditor::BuildWindow() {
   const CTraNode* shown = m_pDialog;
   if (PreviewNeedsHint(*m_pDialog)) {
     m_pHint = m_program.MakeHintDialog();
-    if (!m_pHint || !m_pHint->m_pLayout) {
+    if (!m_pHint || !m_pHint->GetLayout()) {
       m_pHint.reset();
       return false;
     }
@@ -110,7 +110,7 @@ void CDialogEditor::DestroyWindow() {
 
 bool CDialogEditor::SelectItem(CTraNode* node) {
   if (!node) return false;
-  if (node->m_pParent != m_pDialog) SetDialogNode(node);
+  if (node->GetParent() != m_pDialog) SetDialogNode(node);
   if (m_bHintShown || !m_pDialog) return false;
   int index = -1;
   if (node != m_pDialog) {
@@ -188,13 +188,13 @@ CTraNode* CDialogEditor::ControlNode(int index) const {
 
 int CDialogEditor::ControlKind(int index) const {
   CTraNode* node = ControlNode(index);
-  return node ? node->m_nKind : 0;
+  return node ? node->GetKind() : 0;
 }
 
 bool CDialogEditor::IsMoveOnly(int index) const {
   CTraNode* node = ControlNode(index);
   if (!node) return false;
-  return node->m_nKind == TRA_CONTROL || (node->m_nKind == TRA_STATIC && node->m_strTranslation.IsEmpty());
+  return node->GetKind() == TRA_CONTROL || (node->GetKind() == TRA_STATIC && node->GetTranslation().IsEmpty());
 }
 
 std::unique_ptr<CTraNode> CopyHintDialog(const CTraFile* file) {
@@ -202,11 +202,11 @@ std::unique_ptr<CTraNode> CopyHintDialog(const CTraFile* file) {
   if (!root) return nullptr;
   for (int i = 0; i < root->GetChildCount(); ++i) {
     const CTraNode* section = root->GetChild(i);
-    if (section->m_strOriginal != TRA_SECTION_DIALOGS) continue;
+    if (section->GetOriginal() != TRA_SECTION_DIALOGS) continue;
     for (int j = 0; j < section->GetChildCount(); ++j) {
       const CTraNode* dialog = section->GetChild(j);
-      if (dialog->m_strOriginal == _T("Hinweis") && dialog->m_nKind == TRA_DIALOG)
-        return std::unique_ptr<CTraNode>(dialog->Clone(nullptr));
+      if (dialog->GetOriginal() == _T("Hinweis") && dialog->GetKind() == TRA_DIALOG)
+        return dialog->Clone(nullptr);
     }
   }
   return nullptr;

@@ -9,8 +9,8 @@
 
 RECT CDialogEditor::LayoutRect(int index, bool original) const {
   const CTraNode* node = index == 0 ? GetShownNode() : ControlNode(index);
-  if (!node || !node->m_pLayout) return {0, 0, 0, 0};
-  const CTraLayout& layout = *node->m_pLayout;
+  if (!node || !node->GetLayout()) return {0, 0, 0, 0};
+  const CTraLayout& layout = *node->GetLayout();
   if (index == 0) {
     // The dialog's entry is its client rectangle: only the size counts.
     const RECT& r = original ? layout.m_rcOriginal : layout.m_rcTranslated;
@@ -22,7 +22,7 @@ RECT CDialogEditor::LayoutRect(int index, bool original) const {
 
 void CDialogEditor::SetLayoutRect(int index, const RECT& units) {
   CTraNode* node = index == 0 ? m_pDialog : ControlNode(index);
-  if (node && node->m_pLayout) node->m_pLayout->m_rcTranslated = units;
+  if (node && node->GetLayout()) node->GetLayout()->m_rcTranslated = units;
 }
 
 bool CDialogEditor::DiffersFromOriginal(int index) const {
@@ -71,8 +71,8 @@ void CDialogEditor::OnLoadOriginal() {
   const int s = EntryOrDialog(m_nSelected);
   EraseFrames();
   m_changed[s] = 0;
-  const CTraNode* node = s == 0 ? m_pDialog : ControlNode(s);
-  if (node && node->m_pLayout) node->m_pLayout->m_rcTranslated = node->m_pLayout->m_rcOriginal;
+  CTraNode* node = s == 0 ? m_pDialog : ControlNode(s);
+  if (node && node->GetLayout()) node->GetLayout()->m_rcTranslated = node->GetLayout()->m_rcOriginal;
   RestoreEntry(s, true);
   DrawFrames();
   m_document.SetModified();
@@ -88,8 +88,8 @@ void CDialogEditor::OnLoadAllOriginals() {
   EraseFrames();
   for (int i = 0; i < GetCount(); ++i) {
     m_changed[i] = 0;
-    const CTraNode* node = i == 0 ? m_pDialog : ControlNode(i);
-    if (node && node->m_pLayout) node->m_pLayout->m_rcTranslated = node->m_pLayout->m_rcOriginal;
+    CTraNode* node = i == 0 ? m_pDialog : ControlNode(i);
+    if (node && node->GetLayout()) node->GetLayout()->m_rcTranslated = node->GetLayout()->m_rcOriginal;
   }
   for (int i = 1; i < GetCount(); ++i) RestoreEntry(i, false);
   m_window.InvalidateAll();

@@ -60,15 +60,15 @@ class TemplateWriter {
 
 CTraNode* PreviewDialogOf(CTraNode* node) {
   if (!node) return nullptr;
-  if (node->m_nKind == TRA_DIALOG || node->m_nKind == TRA_SWITCHDIALOG) return node;
-  CTraNode* parent = node->m_pParent;
-  if (parent && (parent->m_nKind == TRA_DIALOG || parent->m_nKind == TRA_SWITCHDIALOG)) return parent;
+  if (node->GetKind() == TRA_DIALOG || node->GetKind() == TRA_SWITCHDIALOG) return node;
+  CTraNode* parent = node->GetParent();
+  if (parent && (parent->GetKind() == TRA_DIALOG || parent->GetKind() == TRA_SWITCHDIALOG)) return parent;
   return nullptr;
 }
 
 bool PreviewNeedsHint(const CTraNode& dialog) {
-  const CTraLayout* layout = dialog.m_pLayout;
-  if (!layout || layout->IsSizeOnly() || dialog.m_nKind == TRA_SWITCHDIALOG) return true;
+  const CTraLayout* layout = dialog.GetLayout();
+  if (!layout || layout->IsSizeOnly() || dialog.GetKind() == TRA_SWITCHDIALOG) return true;
   const RECT& r = layout->m_rcOriginal;
   return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
 }
@@ -79,12 +79,12 @@ int PreviewControlCount(const CTraNode& dialog) {
 
 PreviewControlClass PreviewClassOf(const CTraNode& control) {
   const PreviewControlClass frame = {kStatic, kBlackFrameStyle, 0};
-  if (!control.m_pLayout) return frame;
-  const DWORD style = static_cast<DWORD>(control.m_pLayout->m_nStyle);
-  const DWORD exStyle = static_cast<DWORD>(control.m_pLayout->m_nExStyle);
-  switch (control.m_nKind) {
+  if (!control.GetLayout()) return frame;
+  const DWORD style = static_cast<DWORD>(control.GetLayout()->m_nStyle);
+  const DWORD exStyle = static_cast<DWORD>(control.GetLayout()->m_nExStyle);
+  switch (control.GetKind()) {
     case TRA_STATIC:
-      if (control.m_strTranslation.IsEmpty()) return frame;
+      if (control.GetTranslation().IsEmpty()) return frame;
       return {kStatic, style, exStyle};
     case TRA_GROUPBOX:
     case TRA_PUSHBUTTON:
@@ -112,12 +112,12 @@ DWORD PreviewDialogStyle(DWORD style, bool* resizable) {
 }
 
 size_t PreviewTemplateSize(const CTraNode& dialog) {
-  if (!dialog.m_pLayout) return 0;
+  if (!dialog.GetLayout()) return 0;
   size_t n = kHeaderBytes;
-  n += HasMenu(*dialog.m_pLayout) ? 4 : 2;
+  n += HasMenu(*dialog.GetLayout()) ? 4 : 2;
   n += 2;  // no window class
-  n += TextBytes(Wide(dialog.m_strTranslation));
-  n += 2 + TextBytes(Wide(dialog.m_pLayout->m_strFontFace));
+  n += TextBytes(Wide(dialog.GetTranslation()));
+  n += 2 + TextBytes(Wide(dialog.GetLayout()->m_strFontFace));
   const size_t item = kItemHeaderBytes + 4 + sizeof kItemTitle + 2;
   for (int i = 0; i < PreviewControlCount(dialog); ++i) n = AlignedToDword(n) + item;
   return n;
@@ -126,7 +126,7 @@ size_t PreviewTemplateSize(const CTraNode& dialog) {
 std::vector<BYTE> BuildPreviewTemplate(const CTraNode& dialog, bool* resizable) {
   std::vector<BYTE> bytes(PreviewTemplateSize(dialog));
   if (bytes.empty()) return bytes;
-  const CTraLayout& layout = *dialog.m_pLayout;
+  const CTraLayout& layout = *dialog.GetLayout();
   const int count = PreviewControlCount(dialog);
   TemplateWriter w(bytes);
   w.Dword(PreviewDialogStyle(static_cast<DWORD>(layout.m_nStyle), resizable));
@@ -144,7 +144,7 @@ std::vector<BYTE> BuildPreviewTemplate(const CTraNode& dialog, bool* resizable) 
     w.Word(0);
   }
   w.Word(0);
-  const lw::WString caption = Wide(dialog.m_strTranslation);
+  const lw::WString caption = Wide(dialog.GetTranslation());
   w.Text(caption.data(), caption.size());
   w.Word(layout.m_nFontSize);
   const lw::WString face = Wide(layout.m_strFontFace);
@@ -153,7 +153,7 @@ std::vector<BYTE> BuildPreviewTemplate(const CTraNode& dialog, bool* resizable) 
     const CTraNode& control = *dialog.GetChild(i);
     const PreviewControlClass cls = PreviewClassOf(control);
     RECT r = {0, 0, 0, 0};
-    if (control.m_pLayout) r = control.m_pLayout->m_rcTranslated;
+    if (control.GetLayout()) r = control.GetLayout()->m_rcTranslated;
     w.Align();
     w.Dword(cls.style);
     w.Dword(cls.exStyle);

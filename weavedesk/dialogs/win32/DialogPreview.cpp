@@ -120,7 +120,7 @@ BOOL CDialogPreview::OnInitDialog() {
   for (int i = 0; i < count; ++i) {
     RECT r = {0, 0, 0, 0};
     if (CWnd* control = GetDlgItem(preview::kFirstControlId + i)) {
-      control->SetWindowText(shown->GetChild(i)->m_strTranslation);
+      control->SetWindowText(shown->GetChild(i)->GetTranslation());
       control->GetWindowRect(&r);
       ScreenToClient(&r);
       if (r.left > r.right) std::swap(r.left, r.right);

@@ -59,12 +59,12 @@ TEST_F(LanguageFileCommands, SaveWritesBothFilesWithMarkersOnlyInTheTestFile) {
   EXPECT_TRUE(test.GetWizardMark());
   EXPECT_FALSE(real.GetDate().IsEmpty());
   EXPECT_EQ(real.GetDate(), test.GetDate());
-  EXPECT_EQ("Info", Utf8(InfoDialog(real)->m_strTranslation));
-  const std::string marked = Utf8(InfoDialog(test)->m_strTranslation);
+  EXPECT_EQ("Info", Utf8(InfoDialog(real)->GetTranslation()));
+  const std::string marked = Utf8(InfoDialog(test)->GetTranslation());
   EXPECT_EQ('X', marked.front()) << marked;
   EXPECT_EQ('Y', marked.back()) << marked;
-  EXPECT_EQ("Version 1.0", Utf8(InfoDialog(real)->GetChild(1)->m_strTranslation));
-  EXPECT_NE("Version 1.0", Utf8(InfoDialog(test)->GetChild(1)->m_strTranslation));
+  EXPECT_EQ("Version 1.0", Utf8(InfoDialog(real)->GetChild(1)->GetTranslation()));
+  EXPECT_NE("Version 1.0", Utf8(InfoDialog(test)->GetChild(1)->GetTranslation()));
 }
 
 TEST_F(LanguageFileCommands, WithoutTheTestFileOnlyTheLanguageFile) {
@@ -211,7 +211,7 @@ TEST_F(LanguageFileCommands, AMarkerWithPercentFromAProjectFileIsLeftOut) {
   ASSERT_TRUE(m_commands.OnLanguageFileSave());
   CTraFile test;
   ASSERT_TRUE(LwReadLanguageFile(TestTra(), test, LW_READ_WHOLE));
-  const std::string marked = Utf8(InfoDialog(test)->m_strTranslation);
+  const std::string marked = Utf8(InfoDialog(test)->GetTranslation());
   EXPECT_EQ(std::string::npos, marked.find('%')) << marked;
   EXPECT_EQ('Y', marked.back()) << marked;
 }

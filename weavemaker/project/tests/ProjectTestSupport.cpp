@@ -107,10 +107,12 @@ void FillSample(CWizardProject& project, int rcFiles) {
   tra->SetLanguageName(_T("Deutsch"));
   tra->SetLanguageId(0x0407);
   CTraNode* root = new CTraNode(nullptr, _T("RCFile"), _T("RCFileText"), 7);
-  CTraNode* dialogs = new CTraNode(root, _T("Dialoge"), _T("Dialoge"), 8);
-  root->AddChild(dialogs);
+  CTraNode* dialogs = root->AddChild(std::make_unique<CTraNode>(root, _T("Dialoge"), _T("Dialoge"), 8));
   const RECT translated = {0, 0, 200, 100}, original = {0, 0, 180, 90};
-  dialogs->AddChild(new CTraNode(dialogs, _T("\x00DC") _T("ber Sample"), _T(""), 1, 0, static_cast<LONG>(0x80C80000), translated, original));
+  dialogs->AddChild(std::make_unique<CTraNode>(dialogs,
+                                               _T("\x00DC")
+                                               _T("ber Sample"),
+                                               _T(""), 1, 0, static_cast<LONG>(0x80C80000), translated, original));
   tra->SetRootNode(root);
 }
 

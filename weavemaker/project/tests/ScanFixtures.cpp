@@ -114,7 +114,7 @@ std::vector<std::string> GroupNames(const CTraFile& file, int group) {
   std::vector<std::string> names;
   const CTraNode* node = file.GetRootNode() ? file.GetRootNode()->GetChild(group) : nullptr;
   for (int i = 0; node && i < node->GetChildCount(); ++i)
-    names.push_back(std::to_string(node->GetChild(i)->m_nKind) + ":" + Utf8(node->GetChild(i)->m_strOriginal));
+    names.push_back(std::to_string(node->GetChild(i)->GetKind()) + ":" + Utf8(node->GetChild(i)->GetOriginal()));
   return names;
 }
 

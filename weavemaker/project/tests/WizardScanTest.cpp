@@ -102,13 +102,13 @@ TEST_F(WizardScan, OptionsTwoAndTwentyAddTheFindAndMessageBoxEntries) {
   EXPECT_EQ(Names({"1:Info", "30:[1000]", "1:eStddlgFind", "1:LwvMessageBox"}), GroupNames(file, 1));
   EXPECT_EQ(0, memcmp(options, file.GetStdDialogOptions(), TRA_OPTION_COUNT));
   const CTraNode* find = file.GetRootNode()->GetChild(1)->GetChild(2);
-  EXPECT_EQ("Kind 2", Utf8(find->m_strTranslation));
+  EXPECT_EQ("Kind 2", Utf8(find->GetTranslation()));
   ASSERT_EQ(LwGetStdDlgModel(LWV_STDDLG_FIND).GetEntryCount(), find->GetChildCount());
-  EXPECT_EQ("first", Utf8(find->GetChild(0)->m_strTranslation));
-  EXPECT_EQ("", Utf8(find->GetChild(5)->m_strTranslation)) << "not captured: empty";
+  EXPECT_EQ("first", Utf8(find->GetChild(0)->GetTranslation()));
+  EXPECT_EQ("", Utf8(find->GetChild(5)->GetTranslation())) << "not captured: empty";
   const CTraNode* box = file.GetRootNode()->GetChild(1)->GetChild(3);
   ASSERT_EQ(LWV_MB_BUTTONS, box->GetChildCount());
-  EXPECT_EQ("B11", Utf8(box->GetChild(11)->m_strTranslation));
+  EXPECT_EQ("B11", Utf8(box->GetChild(11)->GetTranslation()));
 }
 
 TEST_F(WizardScan, CarriesOverFlagLanguageIdOptionsAndAddOnsAndResetsStates) {
@@ -146,7 +146,7 @@ TEST_F(WizardScan, CarriesOverFlagLanguageIdOptionsAndAddOnsAndResetsStates) {
     while (!stack.empty()) {
       const CTraNode* n = stack.back();
       stack.pop_back();
-      EXPECT_EQ(n->GetChildCount() > 0 ? 1 : 0, n->m_nState) << Utf8(n->m_strOriginal);
+      EXPECT_EQ(n->GetChildCount() > 0 ? 1 : 0, n->GetState()) << Utf8(n->GetOriginal());
       (n->GetChildCount() > 0 ? inner : leaves) += 1;
       for (int i = 0; i < n->GetChildCount(); ++i) stack.push_back(n->GetChild(i));
     }
@@ -251,13 +251,12 @@ TEST_F(WizardScan, TextsFollowTheRuntimesLanguageFile) {
   LwvSetMessageHandler([](LPCTSTR) {});
   lw::SetNativeString(kTextScanDone, LW_WSTR("Scan done"));
   CTraNode* root = new CTraNode(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* strings = new CTraNode(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP);
-  root->AddChild(strings);
+  CTraNode* strings =
+      root->AddChild(std::make_unique<CTraNode>(root, TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));
   CString name;
   name.Format(TRA_STRINGTABLE_NAME, 1);
-  CTraNode* table = new CTraNode(strings, name, name, TRA_STRINGTABLE);
-  strings->AddChild(table);
-  table->AddChild(new CTraNode(table, _T("Scan done"), _T("Scan fertig"), TRA_STRING));
+  CTraNode* table = strings->AddChild(std::make_unique<CTraNode>(strings, name, name, TRA_STRINGTABLE));
+  table->AddChild(std::make_unique<CTraNode>(table, _T("Scan done"), _T("Scan fertig"), TRA_STRING));
   CTraFile file(root);
   const CString tra = m_folder + _T("Texts.tra");
   ASSERT_TRUE(LwWriteLanguageFile(tra, file));

@@ -47,7 +47,7 @@ TEST_F(WizardTextsInEnglish, ChangedConversionsFallBackToTheOriginalsFormat) {
 const CTraNode* SwitchDialogEntry(const CTraFile& file) {
   const CTraNode* dialogs = file.GetRootNode()->GetChild(1);
   for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
-    if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+    if (dialogs->GetChild(i)->GetKind() == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
   return nullptr;
 }
 

@@ -100,14 +100,14 @@ class ProgramTraTest : public ::testing::Test {
   // The translations of a dialog's children.
   static std::vector<CString> Children(const CTraNode* node) {
     std::vector<CString> texts;
-    for (int i = 0; node && i < node->GetChildCount(); ++i) texts.push_back(node->GetChild(i)->m_strTranslation);
+    for (int i = 0; node && i < node->GetChildCount(); ++i) texts.push_back(node->GetChild(i)->GetTranslation());
     return texts;
   }
 
   static const CTraNode* SwitchDialog(const CTraFile& file) {
     const CTraNode* dialogs = Find(file, {TRA_SECTION_DIALOGS});
     for (int i = 0; dialogs && i < dialogs->GetChildCount(); ++i)
-      if (dialogs->GetChild(i)->m_nKind == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
+      if (dialogs->GetChild(i)->GetKind() == TRA_SWITCHDIALOG) return dialogs->GetChild(i);
     return nullptr;
   }
 
@@ -152,19 +152,19 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   const CTraNode* dialogE = Find(*english, {TRA_SECTION_DIALOGS, _T("Einstellungen")});
   ASSERT_NE(nullptr, dialogG);
   ASSERT_NE(nullptr, dialogE);
-  EXPECT_EQ(CString(_T("Einstellungen")), dialogG->m_strTranslation);
-  EXPECT_EQ(CString(_T("Settings")), dialogE->m_strTranslation);
+  EXPECT_EQ(CString(_T("Einstellungen")), dialogG->GetTranslation());
+  EXPECT_EQ(CString(_T("Settings")), dialogE->GetTranslation());
   EXPECT_EQ((std::vector<CString>{W(u8"Gr\u00F6\u00DFe:"), _T("OK"), W(u8"Nicht \u00FCbersetzt")}), Children(dialogG));
   EXPECT_EQ((std::vector<CString>{_T("Size:"), _T("OK"), W(u8"Nicht \u00FCbersetzt")}), Children(dialogE));
 
   // The included script's dialog, read as UTF-8 like the resource compiler.
   const CTraNode* pick = Find(*english, {TRA_SECTION_DIALOGS, W(u8"Flagge w\u00E4hlen")});
   ASSERT_NE(nullptr, pick);
-  EXPECT_EQ(CString(_T("Choose flag")), pick->m_strTranslation);
+  EXPECT_EQ(CString(_T("Choose flag")), pick->GetTranslation());
 
   const CTraNode* menu = Find(*english, {TRA_SECTION_MENUS, _T("IDR_MAIN"), _T("&Datei")});
   ASSERT_NE(nullptr, menu);
-  EXPECT_EQ(CString(_T("&File")), menu->m_strTranslation);
+  EXPECT_EQ(CString(_T("&File")), menu->GetTranslation());
   EXPECT_EQ((std::vector<CString>{_T("&Open...\tCtrl+O")}), Children(menu));
   const CTraNode* strings = Find(*english, {TRA_SECTION_STRINGS, _T("String Table Section 1")});
   EXPECT_EQ((std::vector<CString>{_T("Ready")}), Children(strings));
@@ -175,17 +175,17 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   ASSERT_NE(nullptr, boxG);
   ASSERT_NE(nullptr, boxE);
   ASSERT_EQ(LWV_MB_BUTTONS, boxE->GetChildCount());
-  EXPECT_EQ(CString(_T("Abbrechen")), boxG->GetChild(1)->m_strTranslation);
-  EXPECT_EQ(CString(_T("Cancel")), boxE->GetChild(1)->m_strTranslation);
-  EXPECT_EQ(CString(_T("MessageBoxButton1")), boxE->GetChild(1)->m_strOriginal);
+  EXPECT_EQ(CString(_T("Abbrechen")), boxG->GetChild(1)->GetTranslation());
+  EXPECT_EQ(CString(_T("Cancel")), boxE->GetChild(1)->GetTranslation());
+  EXPECT_EQ(CString(_T("MessageBoxButton1")), boxE->GetChild(1)->GetOriginal());
   const CTraNode* switchG = SwitchDialog(*german);
   const CTraNode* switchE = SwitchDialog(*english);
   ASSERT_NE(nullptr, switchG);
   ASSERT_NE(nullptr, switchE);
-  EXPECT_EQ(W(u8"Sprache w\u00E4hlen"), switchG->m_strTranslation);
-  EXPECT_EQ(W(u8"&Sprache w\u00E4hlen..."), switchG->GetChild(9)->m_strTranslation);
-  EXPECT_EQ(CString(_T("Choose language")), switchE->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Choose language...")), switchE->GetChild(9)->m_strTranslation);
+  EXPECT_EQ(W(u8"Sprache w\u00E4hlen"), switchG->GetTranslation());
+  EXPECT_EQ(W(u8"&Sprache w\u00E4hlen..."), switchG->GetChild(9)->GetTranslation());
+  EXPECT_EQ(CString(_T("Choose language")), switchE->GetTranslation());
+  EXPECT_EQ(CString(_T("&Choose language...")), switchE->GetChild(9)->GetTranslation());
 
   // The system menu, addressed by position: German and English.
   const CTraNode* systemG = Find(*german, {TRA_SECTION_MENUS, TRA_SYSTEM_MENU, TRA_SYSTEM_POPUP});
@@ -193,9 +193,9 @@ TEST_F(ProgramTraTest, OriginalAndEnglishTextsNamesAndFlags) {
   ASSERT_NE(nullptr, systemG);
   ASSERT_NE(nullptr, systemE);
   EXPECT_EQ(6, systemE->GetChildCount());
-  EXPECT_EQ(W(u8"&Schlie\u00DFen\tAlt+F4"), systemG->GetChild(5)->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Close\tAlt+F4")), systemE->GetChild(5)->m_strTranslation);
-  EXPECT_EQ(CString(_T("&Restore")), systemE->GetChild(0)->m_strTranslation);
+  EXPECT_EQ(W(u8"&Schlie\u00DFen\tAlt+F4"), systemG->GetChild(5)->GetTranslation());
+  EXPECT_EQ(CString(_T("&Close\tAlt+F4")), systemE->GetChild(5)->GetTranslation());
+  EXPECT_EQ(CString(_T("&Restore")), systemE->GetChild(0)->GetTranslation());
 
   // Only the one text without an entry is reported.
   EXPECT_EQ((std::vector<CString>{W(u8"Nicht \u00FCbersetzt")}), result.untranslated);
@@ -241,7 +241,7 @@ TEST_F(ProgramTraTest, AnsiFileHoldsCodePage1252Texts) {
     ASSERT_NE(nullptr, file);
     const CTraNode* dialog = Find(*file, {TRA_SECTION_DIALOGS, _T("Einstellungen")});
     ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ(W(u8"Nicht \u00FCbersetzt"), dialog->GetChild(2)->m_strTranslation);
+    EXPECT_EQ(W(u8"Nicht \u00FCbersetzt"), dialog->GetChild(2)->GetTranslation());
   }
 }
 

@@ -64,10 +64,11 @@ void Exercise(CTraNode* dialog) {
   editor.SetDialogNode(dialog);
   if (!editor.IsHintShown() && !bytes.empty()) {
     std::vector<RECT> rects;
-    rects.push_back(RECT{0, 0, Clamp(dialog->m_pLayout->GetWidth()) * 2, Clamp(dialog->m_pLayout->GetHeight()) * 2});
+    rects.push_back(
+        RECT{0, 0, Clamp(dialog->GetLayout()->GetWidth()) * 2, Clamp(dialog->GetLayout()->GetHeight()) * 2});
     for (int i = 0; i < PreviewControlCount(*dialog); ++i) {
       const CTraNode* c = dialog->GetChild(i);
-      const RECT r = c->m_pLayout ? c->m_pLayout->m_rcTranslated : RECT{0, 0, 0, 0};
+      const RECT r = c->GetLayout() ? c->GetLayout()->m_rcTranslated : RECT{0, 0, 0, 0};
       rects.push_back(RECT{Clamp(r.left) * 2, Clamp(r.top) * 2, Clamp(r.right) * 2, Clamp(r.bottom) * 2});
     }
     editor.OnWindowCreated(rects, 2.0, 2.0);
@@ -88,7 +89,7 @@ void Exercise(CTraNode* dialog) {
 
 void Walk(CTraNode* node, int depth) {
   if (!node || depth > TRA_MAX_DEPTH + 1) return;
-  if (node->m_nKind == TRA_DIALOG || node->m_nKind == TRA_SWITCHDIALOG) Exercise(node);
+  if (node->GetKind() == TRA_DIALOG || node->GetKind() == TRA_SWITCHDIALOG) Exercise(node);
   for (int i = 0; i < node->GetChildCount(); ++i) Walk(node->GetChild(i), depth + 1);
 }
 

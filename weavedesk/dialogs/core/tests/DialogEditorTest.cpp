@@ -126,7 +126,7 @@ TEST_F(DialogEditorTest, EmptyStaticAndGenericControlOnlyMove) {
 }
 
 TEST_F(DialogEditorTest, ChildStyleDialogCannotBeResized) {
-  dialog->m_pLayout->m_nStyle = 0x40000000;
+  dialog->GetLayout()->m_nStyle = 0x40000000;
   Open();
   EXPECT_FALSE(editor->IsResizable());
   editor->OnMouseMove({198, 98});
@@ -208,7 +208,7 @@ TEST_F(DialogEditorTest, ResizeTheDialogByItsCorner) {
   EXPECT_EQ(120, window.clientSizes.back().second);
   EXPECT_TRUE(editor->IsChanged(0));
   editor->CommitRects();
-  ExpectRect(RECT{0, 0, 120, 60}, dialog->m_pLayout->m_rcTranslated);
+  ExpectRect(RECT{0, 0, 120, 60}, dialog->GetLayout()->m_rcTranslated);
 }
 
 TEST_F(DialogEditorTest, DroppingTheSameRectangleChangesNothing) {
@@ -243,12 +243,12 @@ TEST_F(DialogEditorTest, UndoWithNoControlSelectedUndoesTheDialog) {
 }
 
 TEST_F(DialogEditorTest, LoadOriginalMarksTheDocument) {
-  button->m_pLayout->m_rcTranslated = RECT{12, 14, 42, 26};
+  button->GetLayout()->m_rcTranslated = RECT{12, 14, 42, 26};
   Open();
   Click(50, 40);
   ASSERT_EQ(1, editor->GetSelected());
   editor->OnLoadOriginal();
-  ExpectRect(RECT{10, 10, 40, 22}, button->m_pLayout->m_rcTranslated);
+  ExpectRect(RECT{10, 10, 40, 22}, button->GetLayout()->m_rcTranslated);
   ExpectRect(RECT{20, 20, 80, 44}, editor->GetRect(1));
   EXPECT_EQ(1, document.modified);
 }
@@ -269,13 +269,13 @@ TEST_F(DialogEditorTest, UndoAllAsksFirst) {
 }
 
 TEST_F(DialogEditorTest, LoadAllOriginalsResetsEveryLayout) {
-  button->m_pLayout->m_rcTranslated = RECT{12, 14, 42, 26};
-  dialog->m_pLayout->m_rcTranslated = RECT{0, 0, 110, 60};
+  button->GetLayout()->m_rcTranslated = RECT{12, 14, 42, 26};
+  dialog->GetLayout()->m_rcTranslated = RECT{0, 0, 110, 60};
   Open();
   ui.QueueMessageAnswer(IDYES);
   editor->OnLoadAllOriginals();
-  ExpectRect(RECT{10, 10, 40, 22}, button->m_pLayout->m_rcTranslated);
-  ExpectRect(RECT{0, 0, 100, 50}, dialog->m_pLayout->m_rcTranslated);
+  ExpectRect(RECT{10, 10, 40, 22}, button->GetLayout()->m_rcTranslated);
+  ExpectRect(RECT{0, 0, 100, 50}, dialog->GetLayout()->m_rcTranslated);
   ExpectRect(RECT{0, 0, 200, 100}, editor->GetRect(0));
   EXPECT_EQ(1, document.modified);
   EXPECT_EQ(DeskText(IDS_DESK_ORIGINALS_QUESTION), ui.Messages().at(0).text);
@@ -285,8 +285,8 @@ TEST_F(DialogEditorTest, CommitWritesOnlyChangedEntries) {
   Click(50, 32);
   Drag({50, 32}, {61, 37});
   editor->CommitRects();
-  ExpectRect(RECT{16, 13, 46, 25}, button->m_pLayout->m_rcTranslated);
-  ExpectRect(RECT{0, 0, 100, 50}, dialog->m_pLayout->m_rcTranslated);
+  ExpectRect(RECT{16, 13, 46, 25}, button->GetLayout()->m_rcTranslated);
+  ExpectRect(RECT{0, 0, 100, 50}, dialog->GetLayout()->m_rcTranslated);
   EXPECT_TRUE(editor->IsChanged(1)) << "the flags stay set";
   editor->OnWindowDestroyed();
   EXPECT_FALSE(editor->HasWindow());
@@ -302,7 +302,7 @@ TEST_F(DialogEditorTest, MovedComboBoxKeepsItsListHeight) {
   Drag({70, 66}, {80, 70});
   ExpectRect(RECT{30, 64, 130, 78}, editor->GetRect(3));
   editor->CommitRects();
-  ExpectRect(RECT{15, 32, 65, 44}, dialog->GetChild(2)->m_pLayout->m_rcTranslated);
+  ExpectRect(RECT{15, 32, 65, 44}, dialog->GetChild(2)->GetLayout()->m_rcTranslated);
 }
 
 TEST_F(DialogEditorTest, OriginalFileOffersATranslationInsteadOfDragging) {
@@ -401,13 +401,13 @@ TEST_F(DialogEditorTest, AnotherDialogRebuildsTheWindow) {
 
 TEST_F(DialogEditorTest, HintIsACopyShownNeverEdited) {
   auto sizeOnly = MakeDialog(_T("Klein"), RECT{0, 0, 100, 50});
-  sizeOnly->m_pLayout->SetSizeOnly(100, 50);
+  sizeOnly->GetLayout()->SetSizeOnly(100, 50);
   CTraNode* ok = AddControl(sizeOnly.get(), TRA_PUSHBUTTON, _T("OK"), RECT{0, 0, 10, 10});
   editor->SetDialogNode(sizeOnly.get());
   ASSERT_TRUE(editor->IsHintShown());
   EXPECT_EQ(1, program.hintRequests);
   EXPECT_EQ(sizeOnly.get(), editor->GetDialogNode()) << "the document's dialog stays current";
-  EXPECT_EQ(CString(_T("Hinweis")), editor->GetShownNode()->m_strTranslation);
+  EXPECT_EQ(CString(_T("Hinweis")), editor->GetShownNode()->GetTranslation());
   EXPECT_FALSE(editor->SelectItem(ok));
   EXPECT_FALSE(editor->SetItemText(ok, _T("x")));
   editor->OnWindowCreated(LiveRects(*editor->GetShownNode(), 2.0, 2.0), 2.0, 2.0);
@@ -415,7 +415,7 @@ TEST_F(DialogEditorTest, HintIsACopyShownNeverEdited) {
   Drag({100, 28}, {140, 40});
   EXPECT_EQ(0, document.modified);
   editor->CommitRects();
-  EXPECT_TRUE(sizeOnly->m_pLayout->IsSizeOnly());
+  EXPECT_TRUE(sizeOnly->GetLayout()->IsSizeOnly());
 
   auto zero = MakeDialog(_T("Null"), RECT{0, 0, 0, 0});
   const int creates = window.creates;
@@ -430,7 +430,7 @@ TEST_F(DialogEditorTest, HintIsACopyShownNeverEdited) {
 TEST_F(DialogEditorTest, NoHintDialogMeansNoWindow) {
   program.hasHint = false;
   auto sizeOnly = MakeDialog(_T("Klein"), RECT{0, 0, 100, 50});
-  sizeOnly->m_pLayout->SetSizeOnly(100, 50);
+  sizeOnly->GetLayout()->SetSizeOnly(100, 50);
   const int creates = window.creates;
   editor->SetDialogNode(sizeOnly.get());
   EXPECT_EQ(creates, window.creates);

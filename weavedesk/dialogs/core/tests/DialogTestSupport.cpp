@@ -5,14 +5,13 @@ namespace dlgtest {
 std::unique_ptr<CTraNode> MakeDialog(const CString& caption, const RECT& rect, LONG style, LONG exStyle,
                                      const CString& face, WORD size) {
   std::unique_ptr<CTraNode> dialog(new CTraNode(nullptr, caption, caption, TRA_DIALOG, exStyle, style, rect, rect));
-  dialog->m_pLayout->m_strFontFace = face;
-  dialog->m_pLayout->m_nFontSize = size;
+  dialog->GetLayout()->m_strFontFace = face;
+  dialog->GetLayout()->m_nFontSize = size;
   return dialog;
 }
 
 CTraNode* AddControl(CTraNode* dialog, int kind, const CString& text, const RECT& rect, LONG style) {
-  CTraNode* node = new CTraNode(dialog, text, text, kind, 0, style, rect, rect);
-  dialog->AddChild(node);
+  CTraNode* node = dialog->AddChild(std::make_unique<CTraNode>(dialog, text, text, kind, 0, style, rect, rect));
   return node;
 }
 
@@ -22,10 +21,10 @@ std::vector<RECT> LiveRects(const CTraNode& dialog, double px, double py) {
                 static_cast<LONG>(r.right * px + 0.5), static_cast<LONG>(r.bottom * py + 0.5)};
   };
   std::vector<RECT> rects;
-  rects.push_back(map(RECT{0, 0, dialog.m_pLayout->GetWidth(), dialog.m_pLayout->GetHeight()}));
+  rects.push_back(map(RECT{0, 0, dialog.GetLayout()->GetWidth(), dialog.GetLayout()->GetHeight()}));
   for (int i = 0; i < dialog.GetChildCount(); ++i) {
     const CTraNode* c = dialog.GetChild(i);
-    rects.push_back(c->m_pLayout ? map(c->m_pLayout->m_rcTranslated) : RECT{0, 0, 0, 0});
+    rects.push_back(c->GetLayout() ? map(c->GetLayout()->m_rcTranslated) : RECT{0, 0, 0, 0});
   }
   return rects;
 }

@@ -103,7 +103,7 @@ TEST(PreviewTemplate, SizeIsExactForLongCaptionsAndFaces) {
     SCOPED_TRACE(testing::Message() << c.captionLength << "/" << c.faceLength << "/" << c.controls);
     CString caption(_T('C'), c.captionLength), face(_T('F'), c.faceLength);
     auto dialog = MakeDialog(caption, RECT{0, 0, 200, 100}, 0x80C80000, 0, face, 9);
-    dialog->m_strTranslation = caption;
+    dialog->SetTranslation(caption);
     for (int i = 0; i < c.controls; ++i)
       AddControl(dialog.get(), TRA_PUSHBUTTON, CString(_T('x'), c.captionLength), RECT{i, i, i + 30, i + 12});
     const std::vector<BYTE> bytes = BuildPreviewTemplate(*dialog);
@@ -118,7 +118,7 @@ TEST(PreviewTemplate, SizeIsExactForLongCaptionsAndFaces) {
 
 TEST(PreviewTemplate, FieldsReadBack) {
   auto dialog = MakeDialog(_T("Adresse"), RECT{10, 20, 190, 120}, 0x80C80000, 0, _T("MS Sans Serif"), 8);
-  dialog->m_strTranslation = _T("Address");
+  dialog->SetTranslation(_T("Address"));
   AddControl(dialog.get(), TRA_PUSHBUTTON, _T("OK"), RECT{5, 6, 55, 20}, 0x50010001);
   AddControl(dialog.get(), TRA_EDIT, _T(""), RECT{60, 6, 150, 18}, 0x50810080);
   const Parsed p = Parse(BuildPreviewTemplate(*dialog));
@@ -213,7 +213,7 @@ TEST(PreviewTemplate, ControlClasses) {
   };
   for (const Case& c : cases) {
     CTraNode* node = AddControl(dialog.get(), c.kind, c.text, RECT{0, 0, 10, 10}, static_cast<LONG>(c.style));
-    node->m_pLayout->m_nExStyle = 0x200;
+    node->GetLayout()->m_nExStyle = 0x200;
     const PreviewControlClass cls = PreviewClassOf(*node);
     EXPECT_EQ(c.atom, cls.atom) << c.kind;
     EXPECT_EQ(c.outStyle, cls.style) << c.kind;
@@ -232,14 +232,14 @@ TEST(PreviewTemplate, DialogOfAndHint) {
 
   EXPECT_FALSE(PreviewNeedsHint(*dialog));
   auto sizeOnly = MakeDialog(_T("S"), RECT{0, 0, 100, 100});
-  sizeOnly->m_pLayout->SetSizeOnly(100, 100);
+  sizeOnly->GetLayout()->SetSizeOnly(100, 100);
   EXPECT_TRUE(PreviewNeedsHint(*sizeOnly));
   auto zero = MakeDialog(_T("Z"), RECT{0, 0, 0, 0});
   EXPECT_TRUE(PreviewNeedsHint(*zero));
   auto atOrigin = MakeDialog(_T("O"), RECT{0, 0, 1, 0});
   EXPECT_FALSE(PreviewNeedsHint(*atOrigin));
   auto switchDialog = MakeDialog(_T("W"), RECT{0, 0, 100, 100});
-  switchDialog->m_nKind = TRA_SWITCHDIALOG;
+  switchDialog->SetKind(TRA_SWITCHDIALOG);
   EXPECT_TRUE(PreviewNeedsHint(*switchDialog));
   CTraNode noLayout(nullptr, _T("N"), _T("N"), TRA_MENU);
   EXPECT_TRUE(PreviewNeedsHint(noLayout));

@@ -10,9 +10,8 @@
 namespace {
 
 CTraNode* Add(CTraNode* parent, const TCHAR* text, int kind, int state) {
-  CTraNode* node = new CTraNode(parent, text, text, kind);
-  node->m_nState = state;
-  parent->AddChild(node);
+  CTraNode* node = parent->AddChild(std::make_unique<CTraNode>(parent, text, text, kind));
+  node->SetState(state);
   return node;
 }
 

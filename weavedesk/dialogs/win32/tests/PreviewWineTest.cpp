@@ -40,9 +40,9 @@ CTraNode* FindDialog(CTraFile& file, const CString& original) {
   CTraNode* root = file.GetRootNode();
   for (int i = 0; root && i < root->GetChildCount(); ++i) {
     CTraNode* section = root->GetChild(i);
-    if (section->m_strOriginal != TRA_SECTION_DIALOGS) continue;
+    if (section->GetOriginal() != TRA_SECTION_DIALOGS) continue;
     for (int j = 0; j < section->GetChildCount(); ++j)
-      if (section->GetChild(j)->m_strOriginal == original) return section->GetChild(j);
+      if (section->GetChild(j)->GetOriginal() == original) return section->GetChild(j);
   }
   return nullptr;
 }
@@ -83,7 +83,7 @@ class PreviewWineTest : public testing::Test {
   }
   int ChildOfKind(int kind) {
     for (int i = 0; i < dialog->GetChildCount(); ++i)
-      if (dialog->GetChild(i)->m_nKind == kind) return i;
+      if (dialog->GetChild(i)->GetKind() == kind) return i;
     return -1;
   }
   void Mouse(UINT message, POINT p, WPARAM keys = 0) { ::SendMessage(wnd, message, keys, At(p)); }
@@ -120,17 +120,17 @@ class PreviewWineTest : public testing::Test {
 TEST_F(PreviewWineTest, ShowsTheDialogFromItsLayoutRecords) {
   EXPECT_EQ(1, program.busyTimes);
   EXPECT_FALSE(program.busy) << "the program's own translation is back on";
-  EXPECT_EQ(dialog->m_strTranslation, lwtest::WindowText(wnd));
+  EXPECT_EQ(dialog->GetTranslation(), lwtest::WindowText(wnd));
   for (int i = 0; i < dialog->GetChildCount(); ++i) {
     const CTraNode* control = dialog->GetChild(i);
-    EXPECT_EQ(control->m_strTranslation, lwtest::ItemText(wnd, 256 + i)) << i;
-    if (control->m_nKind == TRA_COMBOBOX) continue;
-    ExpectRect(control->m_pLayout->m_rcTranslated, lwtest::ChildRectInDialogUnits(wnd, 256 + i),
+    EXPECT_EQ(control->GetTranslation(), lwtest::ItemText(wnd, 256 + i)) << i;
+    if (control->GetKind() == TRA_COMBOBOX) continue;
+    ExpectRect(control->GetLayout()->m_rcTranslated, lwtest::ChildRectInDialogUnits(wnd, 256 + i),
                "control in its translated place");
   }
   RECT client;
   ::GetClientRect(wnd, &client);
-  const RECT size = Pixels(RECT{0, 0, dialog->m_pLayout->GetWidth(), dialog->m_pLayout->GetHeight()});
+  const RECT size = Pixels(RECT{0, 0, dialog->GetLayout()->GetWidth(), dialog->GetLayout()->GetHeight()});
   EXPECT_EQ(size.right, client.right);
   EXPECT_EQ(size.bottom, client.bottom);
   ASSERT_NE(nullptr, preview->GetPositionWindow());
@@ -147,7 +147,7 @@ TEST_F(PreviewWineTest, ShowsTheDialogFromItsLayoutRecords) {
 TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
   const int edit = ChildOfKind(TRA_EDIT);
   ASSERT_GE(edit, 0);
-  CTraLayout& layout = *dialog->GetChild(edit)->m_pLayout;
+  CTraLayout& layout = *dialog->GetChild(edit)->GetLayout();
   const RECT start = layout.m_rcTranslated;
 
   // A click selects; a press inside the selected control moves it by whole units.
@@ -193,10 +193,11 @@ TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
   Drag(corner, POINT{corner.x + static_cast<LONG>(10 * ppuX + 0.5), corner.y + static_cast<LONG>(6 * ppuY + 0.5)});
   RECT bigger;
   ::GetClientRect(wnd, &bigger);
-  const RECT expectedClient = Pixels(RECT{0, 0, dialog->m_pLayout->GetWidth() + 10, dialog->m_pLayout->GetHeight() + 6});
+  const RECT expectedClient =
+      Pixels(RECT{0, 0, dialog->GetLayout()->GetWidth() + 10, dialog->GetLayout()->GetHeight() + 6});
   EXPECT_EQ(expectedClient.right, bigger.right);
   EXPECT_EQ(expectedClient.bottom, bigger.bottom);
-  const LONG dialogWidth = dialog->m_pLayout->GetWidth(), dialogHeight = dialog->m_pLayout->GetHeight();
+  const LONG dialogWidth = dialog->GetLayout()->GetWidth(), dialogHeight = dialog->GetLayout()->GetHeight();
 
   // Closing the window writes the rectangles; the file keeps them.
   preview->Show(false);
@@ -210,9 +211,9 @@ TEST_F(PreviewWineTest, DragResizeUndoOriginalAndSave) {
   ASSERT_TRUE(LwReadLanguageFile(saved, reread, LW_READ_WHOLE));
   CTraNode* back = FindDialog(reread, _T("Anschrift"));
   ASSERT_NE(nullptr, back);
-  ExpectRect(movedFromOriginal, back->GetChild(edit)->m_pLayout->m_rcTranslated, "read back");
-  EXPECT_EQ(dialogWidth + 10, back->m_pLayout->GetWidth());
-  EXPECT_EQ(dialogHeight + 6, back->m_pLayout->GetHeight());
+  ExpectRect(movedFromOriginal, back->GetChild(edit)->GetLayout()->m_rcTranslated, "read back");
+  EXPECT_EQ(dialogWidth + 10, back->GetLayout()->GetWidth());
+  EXPECT_EQ(dialogHeight + 6, back->GetLayout()->GetHeight());
 }
 
 // The road of a layout: the editor moves a control and saves; a program
@@ -225,7 +226,7 @@ TEST_F(PreviewWineTest, TheMovedControlShowsAtRunTime) {
   const POINT from = Middle(Live(edit));
   Drag(from, POINT{from.x + static_cast<LONG>(5 * ppuX + 0.5), from.y + static_cast<LONG>(3 * ppuY + 0.5)});
   preview->Show(false);
-  const RECT moved = dialog->GetChild(edit)->m_pLayout->m_rcTranslated;
+  const RECT moved = dialog->GetChild(edit)->GetLayout()->m_rcTranslated;
   const CString folder = lwtest::ScratchDir("deskdialogs_road");
   const CString saved = folder + _T("Road.tra");
   ASSERT_TRUE(LwWriteLanguageFile(saved, file));
@@ -238,24 +239,24 @@ TEST_F(PreviewWineTest, TheMovedControlShowsAtRunTime) {
   ASSERT_TRUE(LWAddThread(::GetCurrentThreadId()));
 
   // The program's own dialog: original texts in the original layout.
-  const CTraLayout& layout = *dialog->m_pLayout;
-  lw::DialogTemplate original(dialog->m_strOriginal, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                              0, 0, static_cast<short>(layout.m_rcOriginal.right - layout.m_rcOriginal.left),
+  const CTraLayout& layout = *dialog->GetLayout();
+  lw::DialogTemplate original(dialog->GetOriginal(), DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0,
+                              static_cast<short>(layout.m_rcOriginal.right - layout.m_rcOriginal.left),
                               static_cast<short>(layout.m_rcOriginal.bottom - layout.m_rcOriginal.top),
                               layout.m_strFontFace, layout.m_nFontSize);
   for (int i = 0; i < dialog->GetChildCount(); ++i) {
     const CTraNode* control = dialog->GetChild(i);
-    const RECT& r = control->m_pLayout->m_rcOriginal;
+    const RECT& r = control->GetLayout()->m_rcOriginal;
     const PreviewControlClass cls = PreviewClassOf(*control);
-    original.AddControl(cls.atom, control->m_strOriginal, static_cast<WORD>(1000 + i),
-                        static_cast<DWORD>(control->m_pLayout->m_nStyle) | WS_CHILD | WS_VISIBLE,
+    original.AddControl(cls.atom, control->GetOriginal(), static_cast<WORD>(1000 + i),
+                        static_cast<DWORD>(control->GetLayout()->m_nStyle) | WS_CHILD | WS_VISIBLE,
                         static_cast<short>(r.left), static_cast<short>(r.top), static_cast<short>(r.right - r.left),
                         static_cast<short>(r.bottom - r.top));
   }
   CDialog program;
   ASSERT_TRUE(program.CreateIndirect(original.Get(), nullptr));
   HWND shown = program.GetSafeHwnd();
-  EXPECT_EQ(dialog->m_strTranslation, lwtest::WindowText(shown));
+  EXPECT_EQ(dialog->GetTranslation(), lwtest::WindowText(shown));
   ExpectRect(moved, lwtest::ChildRectInDialogUnits(shown, 1000 + edit), "the moved control at run time");
   program.ShowWindow(SW_SHOW);
   ::RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
