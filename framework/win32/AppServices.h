@@ -11,7 +11,8 @@
 // Where the running program's services (LwGetAppServices) remain, because no
 // owner can hand them: dialogs and common dialogs (their owner window and the
 // last stop of their commands; one may open before any document), a frame the
-// program made itself, and the main-window bookkeeping when a window goes
+// program made itself, a template no program added and a document without a
+// template, and the main-window bookkeeping when a window goes
 // (CWnd::FinishNcDestroy).
 #pragma once
 

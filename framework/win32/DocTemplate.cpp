@@ -3,6 +3,8 @@
 #include "FrameWnd.h"
 #include "AppServices.h"
 
+CAppServices* CDocTemplate::GetAppServices() const { return m_pAppServices ? m_pAppServices : LwGetAppServices(); }
+
 CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* docClass, const CRuntimeClass* frameClass,
                            const CRuntimeClass* viewClass)
     : m_nIDResource(resourceId), m_pDocClass(docClass), m_pFrameClass(frameClass), m_pViewClass(viewClass) {

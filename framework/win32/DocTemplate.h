@@ -23,7 +23,8 @@ class CDocTemplate : public CCmdTarget {
   UINT GetResourceId() const { return m_nIDResource; }
   // The program's services: the application hands them to each template it
   // adds; the template hands them on to its documents and frames.
-  CAppServices* GetAppServices() const { return m_pAppServices; }
+  // The services it was handed, else the running program's.
+  CAppServices* GetAppServices() const;
   void SetAppServices(CAppServices* app) { m_pAppServices = app; }
   // One part of the template's string; FALSE when it is empty.
   virtual BOOL GetDocString(CString& text, DocStringIndex index) const;

@@ -3,6 +3,7 @@
 // template that holds it (and hands it the program's services).
 #include "Document.h"
 
+#include "AppServices.h"
 #include "DocTemplate.h"
 #include "FrameWnd.h"
 
@@ -15,7 +16,7 @@ CDocument::~CDocument() {
 }
 
 CAppServices* CDocument::GetAppServices() const {
-  return m_pDocTemplate ? m_pDocTemplate->GetAppServices() : nullptr;
+  return m_pDocTemplate ? m_pDocTemplate->GetAppServices() : LwGetAppServices();
 }
 
 void CDocument::AddView(CView* view) {

@@ -73,7 +73,9 @@ TEST_F(Documents, TheProgramsServicesReachDocumentsAndFramesThroughTheirTemplate
   CHandedServices handed;
   CSingleDocTemplate other(IDR_DOC_FRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestDocFrame),
                            RUNTIME_CLASS(CTestView));
-  EXPECT_EQ(other.GetAppServices(), nullptr) << "a template nobody added has none";
+  EXPECT_EQ(other.GetAppServices(), program) << "a template nobody added reaches the running program's";
+  CTestDoc loose;
+  EXPECT_EQ(loose.GetAppServices(), program) << "so does a document without a template";
   other.SetAppServices(&handed);
   CString path = WriteDocFile(_T("handed.lwt"), _T("inhalt"));
   CDocument* doc = other.OpenDocumentFile(path, FALSE);
