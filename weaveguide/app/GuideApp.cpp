@@ -55,7 +55,7 @@ void CWeaveGuideApp::RunAssistant() {
 
   CWelcomeDlg welcome(&watermark);
   if (welcome.DoModal() == IDOK) {
-    CWizard97Sheet sheet(IDS_CAPTION, nullptr, 0, watermark, nullptr, header);
+    CWizard97Sheet sheet(*m_settings, IDS_CAPTION, nullptr, 0, watermark, nullptr, header);
     sheet.m_psh.hInstance = ::GetModuleHandle(nullptr);
     m_pMainWnd = &sheet;
     sheet.DoModal();

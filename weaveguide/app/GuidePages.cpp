@@ -1,6 +1,5 @@
 #include "GuidePages.h"
 
-#include "GuideApp.h"
 #include "LwvProgram.h"
 #include "PageFlow.h"
 #include "ProgramTexts.h"
@@ -12,7 +11,10 @@ CGuidePage::CGuidePage(UINT templateId, UINT titleId, UINT subTitleId)
   if (!titleId && !subTitleId) m_psp.dwFlags |= PSP_HIDEHEADER;
 }
 
-CIntegrationSettings& CGuidePage::Settings() const { return GuideSettings(); }
+CIntegrationSettings& CGuidePage::Settings() const {
+  ASSERT(m_pSettings);
+  return *m_pSettings;
+}
 
 void CGuidePage::PostWizardButtons(int buttons) {
   if (CWnd* sheet = GetParent()) sheet->PostMessage(PSM_SETWIZBUTTONS, 0, buttons);

@@ -17,6 +17,9 @@ class CGuidePage : public CPropertyPageEx {
   LRESULT OnWizardNext() override;
   LRESULT OnWizardBack() override;
   UINT GetPageId() const { return m_pageId; }
+  // The answers the pages read and change; the sheet hands them over before
+  // it shows a page.
+  void SetSettings(CIntegrationSettings* settings) { m_pSettings = settings; }
 
  protected:
   // The page's own radio group has a choice (the pages that have one).
@@ -33,6 +36,7 @@ class CGuidePage : public CPropertyPageEx {
   void FitSnippetBox(int id);
 
   UINT m_pageId;
+  CIntegrationSettings* m_pSettings = nullptr;
 };
 
 // Pages with nothing but instructions, by template id.

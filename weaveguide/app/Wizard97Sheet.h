@@ -13,10 +13,12 @@
 
 class CWizard97Sheet : public CPropertySheetEx {
  public:
-  CWizard97Sheet(UINT captionId, CWnd* parent, UINT selectPage, HBITMAP watermark, HPALETTE palette, HBITMAP header);
+  // The pages read and change settings, which must outlive the sheet.
+  CWizard97Sheet(CIntegrationSettings& settings, UINT captionId, CWnd* parent, UINT selectPage, HBITMAP watermark,
+                 HPALETTE palette, HBITMAP header);
 
-  // Adds the pages in sheet order.
-  void AddPages();
+  // Adds the pages in sheet order, each with the settings.
+  void AddPages(CIntegrationSettings& settings);
 
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   BOOL OnInitDialog() override;
