@@ -251,3 +251,20 @@ bool LwWriteLanguageFile(const CString& path, CTraFile& file) {
     return false;
   }
 }
+
+// ---- the file's string indexes ----
+
+CTraNode* CTraFile::FindStringSection() const {
+  if (!m_pRoot) return nullptr;
+  CString path = TRA_SECTION_STRINGS;
+  return m_pRoot->FindPath(&path, 1);
+}
+
+void CTraFile::FreeStringIndex() {
+  for (auto& index : m_pIndex) index.reset();
+}
+
+void CTraFile::BuildStringIndex() {
+  FreeStringIndex();
+  BuildStringIndexes(m_pRoot, FindStringSection(), m_pIndex);
+}

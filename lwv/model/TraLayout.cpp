@@ -1,6 +1,6 @@
 #include "TraLayout.h"
 
-#include "TraNode.h"
+#include "TraKinds.h"
 
 CTraLayout::CTraLayout() : m_rcOriginal{0, 0, 0, 0}, m_rcTranslated{0, 0, 0, 0}, m_nStyle(0), m_nExStyle(0), m_nFontSize(0) {}
 

@@ -1,5 +1,5 @@
 // The file's string indexes and the text parts they key on.
-#include "TraFile.h"
+#include "TraStringIndex.h"
 
 TraTextView TraStringPartView(const CString& text, TraStringPart part) {
   const TraTextView whole(text.GetString(), static_cast<size_t>(text.GetLength()));
@@ -128,25 +128,13 @@ void AddOtherNodes(CTraNode* node, int level, const std::unique_ptr<CTraStringIn
 
 }  // namespace
 
-// ---- the file's indexes ----
+// ---- the three indexes of a section ----
 
-CTraNode* CTraFile::FindStringSection() const {
-  if (!m_pRoot) return nullptr;
-  CString path = TRA_SECTION_STRINGS;
-  return m_pRoot->FindPath(&path, 1);
-}
-
-void CTraFile::FreeStringIndex() {
-  for (auto& index : m_pIndex) index.reset();
-}
-
-void CTraFile::BuildStringIndex() {
-  FreeStringIndex();
-  CTraNode* section = FindStringSection();
+void BuildStringIndexes(CTraNode* root, CTraNode* section, std::unique_ptr<CTraStringIndex> (&index)[3]) {
   const int size = StringIndexSize(section ? section->CountNodes() : 0);
-  for (auto& index : m_pIndex) {
-    index.reset(new CTraStringIndex(static_cast<size_t>(size)));
-    index->WatchTree(m_pRoot);
+  for (auto& one : index) {
+    one.reset(new CTraStringIndex(static_cast<size_t>(size)));
+    one->WatchTree(root);
   }
   if (!section) return;
   for (int t = 0; t < section->GetChildCount(); ++t) {
@@ -154,9 +142,8 @@ void CTraFile::BuildStringIndex() {
     for (int s = 0; s < table->GetChildCount(); ++s) {
       CTraNode* string = table->GetChild(s);
       const PartKeys keys(string->GetOriginal());
-      for (int part = 0; part < 3; ++part) m_pIndex[part]->Set(keys.view[part], keys.hash[part], string);
+      for (int part = 0; part < 3; ++part) index[part]->Set(keys.view[part], keys.hash[part], string);
     }
   }
-  AddOtherNodes(section, 0, m_pIndex);
+  AddOtherNodes(section, 0, index);
 }
-

@@ -1,6 +1,6 @@
 // The string indexes of a language file: original text (or its status-bar
 // prompt or tooltip part) -> node of the "Stringtables" section. Built by
-// CTraFile::BuildStringIndex; the lookup that uses them is StringLookup.h.
+// BuildStringIndexes (for a file: CTraFile::BuildStringIndex); the lookup that uses them is StringLookup.h.
 // The keys are views of the nodes' own originals, not copies: an index is
 // valid while the tree it was built from is unchanged (a new tree frees it;
 // whoever changes an original or the children builds it again). An index
@@ -10,6 +10,7 @@
 #include "TraNode.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -65,3 +66,8 @@ class CTraStringIndex {
 
 // Hash size for count string nodes: the next odd prime above count.
 int StringIndexSize(int count);
+
+// Makes the three indexes of a "Stringtables" section (null: empty ones) of
+// the tree under root: every string by its whole text, prompt and tip; the
+// section's other nodes where no string has the key.
+void BuildStringIndexes(CTraNode* root, CTraNode* section, std::unique_ptr<CTraStringIndex> (&index)[3]);
