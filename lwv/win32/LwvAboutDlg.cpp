@@ -1,9 +1,9 @@
 #include "LwvAboutDlg.h"
+#include "LwvDialogFont.h"
 
 #include "LwvPictures.h"
 #include "LwvSDK.h"
 #include "LwvProgram.h"
-#include "LwvSwitchDlg.h"
 
 CLwvAboutDlg::CLwvAboutDlg(const CString& caption, const CString& okText, const CString& info)
     : m_strCaption(caption), m_strOk(okText) {

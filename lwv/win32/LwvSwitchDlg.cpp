@@ -1,6 +1,7 @@
 #include "LwvSwitchDlg.h"
 
 #include "LwvAboutDlg.h"
+#include "LwvDialogFont.h"
 #include "LwvMessage.h"
 #include "LwvPaths.h"
 #include "LwvPictures.h"
@@ -30,21 +31,8 @@ class QuietMessages {
   LwvMessageHandler m_previous;
 };
 
-HFONT DialogFont() { return static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT)); }
-
-SIZE TextExtent(HWND wnd, LPCTSTR text) {
-  SIZE size = {0, 0};
-  HDC dc = ::GetDC(wnd);
-  if (!dc) return size;
-  HGDIOBJ old = ::SelectObject(dc, DialogFont());
-  ::GetTextExtentPoint32(dc, text, lstrlen(text), &size);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(wnd, dc);
-  return size;
-}
-
 void UseDialogFont(CWnd& control) {
-  if (control.m_hWnd) ::SendMessage(control.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+  if (control.m_hWnd) ::SendMessage(control.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(LwvDialogFont()), FALSE);
 }
 
 CString Padded(const CString& text) { return text + CString(_T(' '), 35); }
@@ -60,9 +48,6 @@ LwvSwitchBoxProc LwvSetSwitchBoxProc(LwvSwitchBoxProc proc) {
 int LwvSwitchBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type) {
   return (g_box ? g_box : DefaultBox)(owner, text, caption, type);
 }
-
-int LwvDialogFontLineHeight(HWND wnd) { return TextExtent(wnd, _T("Hallo")).cy; }
-int LwvDialogFontTextWidth(HWND wnd, LPCTSTR text) { return TextExtent(wnd, text ? text : _T("")).cx; }
 
 CString LwvSwitchHelpFile() {
   TCHAR path[MAX_PATH + 1] = {0};

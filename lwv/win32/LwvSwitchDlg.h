@@ -99,7 +99,3 @@ int LwvSwitchBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
 
 // The help file the help button opens: the program's path with ".hlp".
 CString LwvSwitchHelpFile();
-
-// Height of "Hallo" and widths of texts in the stock variable-pitch font.
-int LwvDialogFontLineHeight(HWND wnd);
-int LwvDialogFontTextWidth(HWND wnd, LPCTSTR text);
