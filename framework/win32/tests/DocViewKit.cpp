@@ -67,6 +67,10 @@ void CTestDoc::OnSharedCommand() { Record("doc"); }
 void CTestDoc::OnUpdateDocCommand(CCmdUI* ui) {
   if (Log::Get().throwInUpdate) throw CArchiveException(CArchiveException::badIndex, _T("C:\\kaputt.lwt"));
   ui->Enable(Log::Get().docCommandEnabled);
+  if (Log::Get().quitOnUpdate) {
+    ::PostQuitMessage(Log::Get().quitOnUpdate);
+    Log::Get().quitOnUpdate = 0;
+  }
 }
 void CTestDoc::OnThrow() { throw CFileException(CFileException::accessDenied, ERROR_ACCESS_DENIED, _T("C:\\gesperrt.lwt")); }
 

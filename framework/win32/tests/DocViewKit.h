@@ -23,6 +23,7 @@ struct Log {
   int documentsDeleted = 0;
   bool docCommandEnabled = true;
   bool throwInUpdate = false;
+  int quitOnUpdate = 0;  // not 0: the doc command's next update ends the loop with this code
   static Log& Get();
 };
 

@@ -127,14 +127,18 @@ TEST_F(Routing, AFailingUpdateHandlerIsReportedOnce) {
 namespace dvtest {
 namespace {
 
-// The program's own loop updates the toolbar when it runs out of messages.
+// The program's own loop updates the toolbar when it runs out of messages:
+// the update ends the loop (with 7); a loop that never idles ends on the
+// timer (with 8) instead.
 TEST_F(Routing, TheMessageLoopUpdatesTheToolbarWhenIdle) {
   app.OnIdle(0);
   ASSERT_TRUE(ButtonEnabled(ID_TEST_DOC_CMD));
   Log::Get().docCommandEnabled = false;
-  UINT_PTR timer = ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(7); });
+  Log::Get().quitOnUpdate = 7;
+  UINT_PTR timer = ::SetTimer(nullptr, 0, 20000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(8); });
   EXPECT_EQ(app.Run(), 7);
   ::KillTimer(nullptr, timer);
+  Log::Get().quitOnUpdate = 0;
   EXPECT_FALSE(ButtonEnabled(ID_TEST_DOC_CMD));
 }
 
