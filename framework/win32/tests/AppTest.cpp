@@ -12,6 +12,7 @@ class CTestApp : public CWinApp {
   CTestApp() : CWinApp(_T("ProfileTest")) {}
   std::vector<UINT> seen;
   LONG idleCalls = 0;
+  int quitOnIdle = 0;  // not 0: the next idle time ends the loop with this code
   BOOL PreTranslateMessage(MSG* msg) override {
     if (msg->message >= WM_APP) seen.push_back(msg->message);
     if (msg->message == WM_APP + 1) return TRUE;  // taken: never dispatched
@@ -19,6 +20,10 @@ class CTestApp : public CWinApp {
   }
   BOOL OnIdle(LONG count) override {
     ++idleCalls;
+    if (quitOnIdle) {
+      ::PostQuitMessage(quitOnIdle);
+      quitOnIdle = 0;
+    }
     return CWinApp::OnIdle(count);
   }
 };
@@ -30,9 +35,10 @@ class CQuitter : public CWnd {
     dispatched.push_back(GetCurrentMessage()->message);
     return 0;
   }
+  // A loop that never idles ends here, with 6.
   void OnTimer(UINT_PTR) {
     KillTimer(1);
-    ::PostQuitMessage(5);
+    ::PostQuitMessage(6);
   }
   DECLARE_MESSAGE_MAP()
 };
@@ -51,7 +57,8 @@ TEST(App, RunLoopPreTranslatesDispatchesAndEndsWithTheQuitCode) {
   ASSERT_TRUE(wnd.CreateEx(0, nullptr, _T("loop"), WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
   wnd.PostMessage(WM_APP);
   wnd.PostMessage(WM_APP + 1);
-  wnd.SetTimer(1, 30);
+  wnd.SetTimer(1, 20000);
+  app.quitOnIdle = 5;  // once the posted messages are through
   EXPECT_EQ(app.Run(), 5);
   EXPECT_EQ(app.ExitInstance(), 5);
   EXPECT_EQ(app.seen, (std::vector<UINT>{WM_APP, WM_APP + 1}));
