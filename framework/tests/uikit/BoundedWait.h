@@ -13,8 +13,10 @@
 
 namespace lwtest {
 
-// Long enough for a slow Wine start, short enough to fail before ctest's timeout.
-const unsigned kWaitMs = 20000;
+// Long enough for a slow Wine start on a busy machine (a process's first
+// file dialog starts the shell), short enough to fail before the tests'
+// watchdogs (mostly 60 s) and ctest's timeout.
+const unsigned kWaitMs = 40000;
 
 // Dispatches the messages waiting in this thread's queue, at most a thousand
 // (nothing natively).

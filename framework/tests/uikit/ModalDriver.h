@@ -8,6 +8,7 @@
 // reach windows of other threads.
 #pragma once
 
+#include "BoundedWait.h"
 #include "Framework.h"
 #include "Watchdog.h"
 #include "WindowFinders.h"
@@ -22,7 +23,8 @@
 
 namespace lwtest {
 
-const unsigned kStepTimeoutMs = 20000;
+// As BoundedWait.h's kWaitMs, per step.
+const unsigned kStepTimeoutMs = kWaitMs;
 
 struct Step {
   Step(CString what, std::function<bool()> tryRun) : what(std::move(what)), tryRun(std::move(tryRun)) {}
