@@ -91,7 +91,7 @@ CString CLwvStdDlgHook::TranslationOf(int control, const CString& text) const {
   return CString();
 }
 
-CString CLwvStdDlgHook::TranslateByRows(const CString& text) {
+CString CLwvStdDlgHook::TranslateText(const CString& text) {
   CString t = text;
   for (const LwStdDlgLiveText& row : LwStdDlgLiveTexts(m_nKind, LWV_ID_STRING_ONLY))
     if (TranslateFromStrings(t, row.count, row.firstString, row.firstChild)) return t;
@@ -117,8 +117,6 @@ void CLwvStdDlgHook::SetTextGuarded(HWND window, const CString& text) {
 void CLwvStdDlgHook::Watch(const CWPRETSTRUCT& msg) {
   if (msg.message == WM_DESTROY && msg.hwnd == m_hWnd) Deactivate();
 }
-
-CString CLwvStdDlgHook::TranslateText(const CString&) { return CString(); }
 
 bool CLwvStdDlgHook::TranslateDynamicText(CString& out, const CString& live, const CString& original,
                                           const CString& translated, int stringId) {
@@ -239,8 +237,6 @@ void CLwvFileDlgHook::OnToolTip(NMHDR* header, bool wide) {
   }
 }
 
-CString CLwvFileDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
-
 // ---- print dialogs ----
 
 CLwvPrintDlgHook::CLwvPrintDlgHook() : CLwvStdDlgHook(LWV_STDDLG_PRINT) {}
@@ -280,8 +276,6 @@ void CLwvPrintDlgHook::Watch(const CWPRETSTRUCT& msg) {
     for (const LiveString& label : StringsOf(psh14)) SetTextGuarded(msg.hwnd, Child(label.child));
   }
 }
-
-CString CLwvPrintDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
 // ---- page setup ----
 
@@ -375,8 +369,6 @@ void CLwvFontDlgHook::Watch(const CWPRETSTRUCT& msg) {
     m_bBusy = false;
   }
 }
-
-CString CLwvFontDlgHook::TranslateText(const CString& text) { return TranslateByRows(text); }
 
 // ---- process-wide handlers ----
 

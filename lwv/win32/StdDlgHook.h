@@ -33,9 +33,9 @@ class CLwvStdDlgHook {
   // A message after its window procedure (the hooks pass every one while
   // the handler is active).
   virtual void Watch(const CWPRETSTRUCT& msg);
-  // The translation of a comdlg32 text shown in a message box; empty when
-  // there is none.
-  virtual CString TranslateText(const CString& text);
+  // The translation of a comdlg32 text shown in a message box, by the
+  // kind's message-box rows; text when none fits.
+  CString TranslateText(const CString& text);
   // A live text filled in from comdlg32 string stringId, translated as the
   // kind's formats say (LwStdDlgFormatValues).
   bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
@@ -64,8 +64,6 @@ class CLwvStdDlgHook {
   // The translation of a control's whole text, empty when no string of the
   // control with a translation is that text.
   CString TranslationOf(int control, const CString& text) const;
-  // TranslateText by the kind's message-box rows; text when none fits.
-  CString TranslateByRows(const CString& text);
   void SetTextGuarded(HWND window, const CString& text);
   static CString WindowText(HWND window);
 
@@ -81,7 +79,6 @@ class CLwvFileDlgHook : public CLwvStdDlgHook {
  public:
   CLwvFileDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
-  CString TranslateText(const CString& text) override;
 
  protected:
   bool OnAttach(HWND dialog) override;
@@ -96,7 +93,6 @@ class CLwvPrintDlgHook : public CLwvStdDlgHook {
  public:
   CLwvPrintDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
-  CString TranslateText(const CString& text) override;
   // The kind (print or print setup) decides where the entries lie.
   void SetKind(int kind) { m_nKind = kind; }
 
@@ -125,7 +121,6 @@ class CLwvFontDlgHook : public CLwvStdDlgHook {
  public:
   CLwvFontDlgHook();
   void Watch(const CWPRETSTRUCT& msg) override;
-  CString TranslateText(const CString& text) override;
 
  protected:
   bool OnAttach(HWND dialog) override;
