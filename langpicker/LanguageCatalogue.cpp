@@ -93,7 +93,7 @@ WORD NamesToLangId(CString lang, CString sublang) {
 }
 
 CString LanguageNameOf(WORD langId) {
-  const WORD primary = static_cast<WORD>(langId & 0x3FF);
+  const WORD primary = PRIMARYLANGID(langId);
   if (primary == 0) return CString();
   for (int i = 0; i < LANG_NAME_COUNT; ++i) {
     if (LangValues[i] != primary) continue;

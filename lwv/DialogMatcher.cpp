@@ -1,6 +1,5 @@
 #include "DialogMatcher.h"
 
-#include <atomic>
 #include <cstdlib>
 
 namespace {
@@ -131,10 +130,7 @@ namespace lwv_detail {
 // Hashes of a section's entries, kept between matches of one thread: the
 // count and the text hashes of every entry's children in one flat array.
 // Checked against the stamp of the section's tree on every use.
-std::atomic<unsigned> g_indexGeneration{1};
-
 struct SectionIndex {
-  unsigned generation = 0;
   const CTraNode* section = nullptr;
   uint64_t treeStamp = 0;
   std::vector<CTraNode*> entries;
@@ -144,10 +140,9 @@ struct SectionIndex {
   std::vector<uint32_t> hashes;
 
   bool Fits(const CTraNode* s) const {
-    return generation == g_indexGeneration.load() && section == s && treeStamp == s->GetTreeStamp();
+    return section == s && treeStamp == s->GetTreeStamp();
   }
   void Build(const CTraNode* s) {
-    generation = g_indexGeneration.load();
     section = s;
     treeStamp = s->GetTreeStamp();
     entries.clear();
@@ -176,10 +171,7 @@ thread_local SectionIndex t_index;
 }  // namespace lwv_detail
 
 using lwv_detail::SectionIndex;
-using lwv_detail::g_indexGeneration;
 using lwv_detail::t_index;
-
-void CDialogMatcher::ForgetIndex() { ++g_indexGeneration; }
 
 CTraNode* CDialogMatcher::FindBestNode(const CTraNode* section, bool useIndex) const {
   if (!section) return nullptr;

@@ -36,8 +36,6 @@ class CDialogMatcher {
   // useIndex keeps hashes of the section's texts between calls of this
   // thread, made again when the section's tree has changed since.
   CTraNode* FindBestNode(const CTraNode* section, bool useIndex = false) const;
-  // Drops the kept hashes of every thread (a language file loaded, switched or freed).
-  static void ForgetIndex();
   // The entry child for live control i, given the entry children's original
   // rectangles already mapped to pixels (index parallel to the children).
   CTraNode* ScoreNode(int index, const CTraNode* entry, const std::vector<RECT>& mappedOriginals) const;

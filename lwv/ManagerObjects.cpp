@@ -7,7 +7,6 @@
 #include "WindowLists.h"
 
 void CTranslationManager::CreateWindowObjects() {
-  CDialogMatcher::ForgetIndex();
   m_pDialogList.reset(new CLwvDialogList);
   m_pMenuWindowList.reset(new CLwvMenuWindowList);
   if (!m_pSystemMenuTranslator) m_pSystemMenuTranslator.reset(new CSystemMenuTranslator);
@@ -15,7 +14,6 @@ void CTranslationManager::CreateWindowObjects() {
 }
 
 void CTranslationManager::DeleteWindowObjects() {
-  CDialogMatcher::ForgetIndex();
   m_pDialogList.reset();
   m_pMenuWindowList.reset();
   m_pStdDlgSet.reset();

@@ -86,7 +86,6 @@ bool CTranslationManager::RetranslateWindows() {
   bool suspended;
   {
     CLwvLock lock;
-    CDialogMatcher::ForgetIndex();
     if (m_pDialogList) m_pDialogList->Snapshot(entries);
     if (m_pMenuWindowList) m_pMenuWindowList->Snapshot(entries);
     // The texts set here are final: this thread's hooks are not even called
@@ -104,7 +103,6 @@ bool CTranslationManager::RetranslateWindows() {
   }
   CLwvLock lock;
   if (suspended) ResumeOwnHooks();
-  CDialogMatcher::ForgetIndex();
   return ok;
 }
 

@@ -59,7 +59,6 @@ void CLwvWindowList::Prune() {
 
 void CLwvWindowList::RetranslateAll() {
   // A language switch: the file in use is about to change.
-  CDialogMatcher::ForgetIndex();
   std::vector<LwvRemembered> entries;
   Snapshot(entries);
   for (const LwvRemembered& entry : entries) RetranslateEntry(entry);

@@ -42,6 +42,8 @@ class CAppServices {
 // The running program's services; null before its application object exists.
 // Only for the places named above.
 CAppServices* LwGetAppServices();
+// The running program's main window; null without a program or one.
+CWnd* AfxGetMainWnd();
 // The program's name, or fallback without a program or a name.
 LPCTSTR LwAppNameOr(LPCTSTR fallback);
 // The program's module (the executable's before the application starts).

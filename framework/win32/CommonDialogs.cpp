@@ -16,8 +16,7 @@ BOOL CCommonDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 HWND CCommonDialog::OwnerHandle() const {
   if (m_pParentWnd) return m_pParentWnd->m_hWnd;
-  CAppServices* app = LwGetAppServices();
-  CWnd* main = app ? app->GetMainWnd() : nullptr;
+  CWnd* main = AfxGetMainWnd();
   return main ? main->m_hWnd : nullptr;
 }
 

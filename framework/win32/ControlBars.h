@@ -42,7 +42,6 @@ class CControlBar : public CWnd {
   void EnableDocking(DWORD sides) { m_dwDockStyle = sides & CBRS_ALIGN_ANY; }
   DWORD GetDockStyle() const { return m_dwDockStyle; }
   // The frame that docks the bar, null until one docks it.
-  CFrameWnd* GetDockingFrame() const { return m_pDockingFrame; }
   void SetDockingFrame(CFrameWnd* frame) { m_pDockingFrame = frame; }
   // Lays the items out in a row or a column (the bar's style says which).
   virtual void LayoutItems() {}

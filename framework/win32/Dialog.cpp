@@ -81,8 +81,7 @@ HWND CDialog::ModalOwner() const { return lw::ModalOwner(m_pParentWnd, this); }
 HWND lw::ModalOwner(CWnd* parent, const CWnd* self) {
   HWND owner = parent ? parent->m_hWnd : nullptr;
   if (!owner) {
-    CAppServices* app = LwGetAppServices();
-    CWnd* main = app ? app->GetMainWnd() : nullptr;
+    CWnd* main = AfxGetMainWnd();
     if (main && main != self) owner = main->m_hWnd;
   }
   if (!owner || !::IsWindow(owner)) return nullptr;

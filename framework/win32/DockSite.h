@@ -21,11 +21,9 @@ const UINT kDockBarFirstId = 0xE81B;
 class CDockBar : public CWnd {
  public:
   BOOL Create(CFrameWnd* frame, lw::DockSide side);
-  lw::DockSide GetSide() const { return m_side; }
   void Add(CControlBar* bar);
   void Remove(CControlBar* bar);
   bool Holds(const CControlBar* bar) const;
-  const std::vector<CControlBar*>& GetBars() const { return m_bars; }
   // Across the side: the widest of its visible bars, 0 without any.
   int Thickness() const;
   // The dock bar at rect (the frame's client coordinates) and its bars in it.
@@ -43,7 +41,6 @@ class CDockBar : public CWnd {
 class CFloatingBarFrame : public CWnd {
  public:
   BOOL Create(CFrameWnd* frame, CControlBar* bar);
-  CControlBar* GetBar() const { return m_pBar; }
   // The window around the bar's row at topLeft (screen).
   void FitAt(POINT topLeft);
   // The window size around a bar's row of that size.
@@ -77,7 +74,6 @@ class CDockSite {
 
   // Dock bars along the sides given (CBRS_ALIGN_*).
   void EnableSides(DWORD sides);
-  DWORD GetSides() const { return m_sides; }
   // Moves bar into side's dock bar (when the frame and the bar allow that side).
   void Dock(CControlBar* bar, lw::DockSide side);
   // Moves bar into its floating window at topLeft (screen).

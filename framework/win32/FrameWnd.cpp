@@ -192,10 +192,6 @@ void CFrameWnd::DockControlBar(CControlBar* bar, lw::DockSide side) {
   if (m_pDockSite) m_pDockSite->Dock(bar, side);
 }
 
-void CFrameWnd::FloatControlBar(CControlBar* bar, CPoint topLeft) {
-  if (m_pDockSite) m_pDockSite->Float(bar, topLeft);
-}
-
 void CFrameWnd::ShowControlBar(CControlBar* bar, BOOL show) {
   if (!bar || !bar->m_hWnd) return;
   if (!m_pDockSite || !m_pDockSite->Show(bar, show != FALSE)) bar->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);

@@ -74,7 +74,6 @@ class CFrameWnd : public CWnd, public CDockHost {
   // a bar that allows it is docked at a side or floats in a window of its own.
   void EnableDocking(DWORD sides);
   void DockControlBar(CControlBar* bar, lw::DockSide side = lw::kDockTop);
-  void FloatControlBar(CControlBar* bar, CPoint topLeft);
   CDockSite* GetDockSite() const { return m_pDockSite; }
 
   // The program's services: those its template handed through the creation

@@ -33,7 +33,7 @@ HINSTANCE AfxGetInstanceHandle() {
   return g_app && g_app->m_hInstance ? g_app->m_hInstance : ::GetModuleHandle(nullptr);
 }
 
-CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() { return g_app ? g_app->GetMainWnd() : nullptr; }
 
 CAppServices* LwGetAppServices() { return g_app; }
 

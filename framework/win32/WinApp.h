@@ -100,7 +100,6 @@ class CWinApp : public CCmdTarget, public CAppServices {
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
 // The framework's entry: WinMain calls it with the program's arguments.
 int AfxWinMain(HINSTANCE instance, LPTSTR commandLine, int cmdShow);
 

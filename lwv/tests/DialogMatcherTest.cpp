@@ -135,7 +135,6 @@ TEST(DialogMatcherFind, QuickSearchChoosesWhatComparingEveryEntryChooses) {
     CDialogMatcher m = MatcherFor(word(), texts);
     CTraNode* want = BruteForceBest(m, s.node.get());
     ASSERT_EQ(want, m.FindBestNode(s.node.get())) << "round " << round;
-    CDialogMatcher::ForgetIndex();
     ASSERT_EQ(want, m.FindBestNode(s.node.get(), true)) << "round " << round;
     ASSERT_EQ(want, m.FindBestNode(s.node.get(), true)) << "round " << round;  // kept hashes
   }
@@ -145,10 +144,9 @@ TEST(DialogMatcherFind, KeptHashesFollowEntriesThatGrowOrAreReplaced) {
   Section s;
   CTraNode* a = s.Dialog(_T("A"), _T("A"));
   Add(a, _T("Eins"), _T("One"), TRA_STATIC);
-  CDialogMatcher::ForgetIndex();
   CDialogMatcher m = MatcherFor(_T("B"), {_T("Zwei"), _T("Drei")});
   EXPECT_EQ(nullptr, m.FindBestNode(s.node.get(), true));
-  // The entry grows in place: found without ForgetIndex.
+  // The entry grows in place: found with the kept hashes.
   Add(a, _T("Zwei"), _T("Two"), TRA_STATIC);
   Add(a, _T("Drei"), _T("Three"), TRA_STATIC);
   EXPECT_EQ(a, m.FindBestNode(s.node.get(), true));
@@ -164,7 +162,6 @@ TEST(DialogMatcherFind, KeptHashesFollowChangedOriginals) {
   CTraNode* a = s.Dialog(_T("A"), _T("A"));
   CTraNode* one = Add(a, _T("Eins"), _T("One"), TRA_STATIC);
   CTraNode* two = Add(a, _T("Zwei"), _T("Two"), TRA_STATIC);
-  CDialogMatcher::ForgetIndex();
   CDialogMatcher m = MatcherFor(_T("B"), {_T("Drei"), _T("Vier")});
   EXPECT_EQ(nullptr, m.FindBestNode(s.node.get(), true));
   // The same children with other originals: the kept hashes are stale.

@@ -4,6 +4,7 @@
 // ends the process should anything hang.
 #include "DialogTemplate.h"
 #include "Hooks.h"
+#include "HooksFakes.h"
 #include "LwFileInfo.h"
 #include "LwvSDK.h"
 #include "LwvWindows.h"
@@ -27,17 +28,8 @@ namespace {
 const UINT kSwitchId = 0x1234;
 const TCHAR kLongTip[] = _T("Lang");
 
-CTraNode* Add(CTraNode* parent, const CString& o, const CString& t, int kind) {
-  CTraNode* n = parent->AddChild(std::make_unique<CTraNode>(parent, o, t, kind));
-  return n;
-}
-
-CTraNode* Placed(CTraNode* parent, const CString& o, const CString& t, int kind, RECT orig, RECT tr) {
-  CTraNode* n = parent->AddChild(std::make_unique<CTraNode>(parent, o, t, kind, 0, 0, tr, orig));
-  return n;
-}
-
-RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
+using hookstest::Add;
+using hookstest::R;
 
 // fr: the same originals with French translations (a second language of the program).
 CTraFile* MakeFile(bool fr = false) {
@@ -60,20 +52,20 @@ CTraFile* MakeFile(bool fr = false) {
 
   CTraNode* dialogs = Add(root, TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP);
   CTraNode* find =
-      Placed(dialogs, _T("Suchen"), fr ? _T("Rechercher") : _T("Find"), TRA_DIALOG, R(0, 0, 200, 100), R(0, 0, 240, 110));
-  Placed(find, _T("&Suchen nach:"), _T("Fi&nd what:"), TRA_STATIC, R(7, 9, 57, 17), R(7, 9, 67, 17));
-  Placed(find, _T(""), _T(""), TRA_EDIT, R(60, 7, 130, 19), R(70, 7, 180, 19));
-  Placed(find, _T(""), _T(""), TRA_COMBOBOX, R(60, 25, 130, 90), R(70, 25, 180, 90));
-  Placed(find, _T("OK"), _T("OK"), TRA_PUSHBUTTON, R(140, 7, 190, 21), R(190, 7, 235, 21));
-  Placed(find, _T("Abbrechen"), fr ? _T("Annuler") : _T("Cancel"), TRA_PUSHBUTTON, R(140, 25, 190, 39),
+      hookstest::AddAt(dialogs, _T("Suchen"), fr ? _T("Rechercher") : _T("Find"), TRA_DIALOG, R(0, 0, 200, 100), R(0, 0, 240, 110));
+  hookstest::AddAt(find, _T("&Suchen nach:"), _T("Fi&nd what:"), TRA_STATIC, R(7, 9, 57, 17), R(7, 9, 67, 17));
+  hookstest::AddAt(find, _T(""), _T(""), TRA_EDIT, R(60, 7, 130, 19), R(70, 7, 180, 19));
+  hookstest::AddAt(find, _T(""), _T(""), TRA_COMBOBOX, R(60, 25, 130, 90), R(70, 25, 180, 90));
+  hookstest::AddAt(find, _T("OK"), _T("OK"), TRA_PUSHBUTTON, R(140, 7, 190, 21), R(190, 7, 235, 21));
+  hookstest::AddAt(find, _T("Abbrechen"), fr ? _T("Annuler") : _T("Cancel"), TRA_PUSHBUTTON, R(140, 25, 190, 39),
          R(190, 25, 235, 39));
-  CTraNode* own = Placed(dialogs, _T("Eigenes Blatt"), _T("Own sheet"), TRA_DIALOG, R(0, 0, 100, 50), R(0, 0, 100, 50));
-  Placed(own, _T("Schlie\u00DFen"), _T("Close"), TRA_PUSHBUTTON, R(10, 10, 60, 24), R(10, 10, 60, 24));
-  CTraNode* p1 = Placed(dialogs, _T("Seite 1"), _T("Page 1"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
-  Placed(p1, _T("Erste Seite"), _T("First page"), TRA_STATIC, R(7, 7, 100, 15), R(7, 7, 100, 15));
-  Placed(p1, _T("&Aktiv"), _T("&Active"), TRA_CHECKBOX, R(7, 20, 100, 30), R(7, 20, 100, 30));
-  CTraNode* p2 = Placed(dialogs, _T("Seite 2"), _T("Page 2"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
-  Placed(p2, _T("Knopf"), _T("Button"), TRA_PUSHBUTTON, R(7, 7, 57, 21), R(7, 7, 57, 21));
+  CTraNode* own = hookstest::AddAt(dialogs, _T("Eigenes Blatt"), _T("Own sheet"), TRA_DIALOG, R(0, 0, 100, 50), R(0, 0, 100, 50));
+  hookstest::AddAt(own, _T("Schlie\u00DFen"), _T("Close"), TRA_PUSHBUTTON, R(10, 10, 60, 24), R(10, 10, 60, 24));
+  CTraNode* p1 = hookstest::AddAt(dialogs, _T("Seite 1"), _T("Page 1"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
+  hookstest::AddAt(p1, _T("Erste Seite"), _T("First page"), TRA_STATIC, R(7, 7, 100, 15), R(7, 7, 100, 15));
+  hookstest::AddAt(p1, _T("&Aktiv"), _T("&Active"), TRA_CHECKBOX, R(7, 20, 100, 30), R(7, 20, 100, 30));
+  CTraNode* p2 = hookstest::AddAt(dialogs, _T("Seite 2"), _T("Page 2"), TRA_DIALOG, R(0, 0, 150, 80), R(0, 0, 150, 80));
+  hookstest::AddAt(p2, _T("Knopf"), _T("Button"), TRA_PUSHBUTTON, R(7, 7, 57, 21), R(7, 7, 57, 21));
   CTraNode* sw =
       dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Sprache"), _T("Language"), TRA_SWITCHDIALOG, 100, 100));
   for (int i = 0; i < 11; ++i) Add(sw, _T("t"), i == 9 ? _T("&Sprache...") : _T("t"), TRA_STATIC);

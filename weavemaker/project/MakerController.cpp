@@ -186,8 +186,9 @@ void CMakerController::OpenProject(const CString& path) {
   ChangeToProjectDirectory();
   // The language file is modified only when the scripts give another tree
   // than the one the project holds; a scan that fails keeps that tree.
-  std::unique_ptr<CTraFile> read(m_project->GetTraFile()->Clone());
-  m_state.languageFileModified = ScanResources() && !SameTree(read->GetRootNode(), m_project->GetTraFile()->GetRootNode());
+  const CTraNode* held = m_project->GetTraFile()->GetRootNode();
+  const std::unique_ptr<CTraNode> read = held ? held->Clone(nullptr) : nullptr;
+  m_state.languageFileModified = ScanResources() && !SameTree(read.get(), m_project->GetTraFile()->GetRootNode());
   m_view.FlagChanged();
   Refresh();
 }
@@ -296,7 +297,7 @@ bool CMakerController::ChooseLanguageFlag(UINT failedText) {
   m_view.CopyHeaderEdits();
   const CString name = file.GetLanguageName();
   // German, the default, has its name in the wizard's own language.
-  const bool german = (flag.langId & 0x3FF) == kGermanPrimary;
+  const bool german = PRIMARYLANGID(flag.langId) == kGermanPrimary;
   const CString picked = german ? CWizardProject::DefaultLanguageName() : LanguageNameOf(flag.langId);
   if (!picked.IsEmpty() && name != picked &&
       (name.IsEmpty() || name == CWizardProject::DefaultLanguageName() || name == LanguageNameOf(file.GetLanguageId()))) {
@@ -403,8 +404,7 @@ bool CMakerController::SetAddOnExportPath(int index, const CString& exportPath) 
 
 bool CMakerController::LeaveAddOnExportPath(int index, const CString& typed) {
   const CAddOnFile* file = m_project ? m_project->GetTraFile()->GetAddOnFiles()->GetAt(index) : nullptr;
-  if (!file || file->GetExportPath() == typed) return true;
-  if (SetAddOnExportPath(index, typed)) return true;
+  if (!file || SetAddOnExportPath(index, typed)) return true;
   m_ui.ShowMessage(Text(IDS_ADDON_PATH_REFUSED, typed), MB_OK | MB_ICONEXCLAMATION);
   return false;
 }

@@ -10,8 +10,7 @@
 namespace deskbench {
 
 inline CTraNode* Add(CTraNode* parent, const CString& original, const CString& translation, int kind) {
-  CTraNode* node = parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind));
-  return node;
+  return parent->AddChild(std::make_unique<CTraNode>(parent, original, translation, kind));
 }
 
 inline CString Numbered(const char* format, int a, int b = 0) {
@@ -37,12 +36,8 @@ inline CTraFile* BuildFile() {
   for (int d = 0; d < 400; ++d) {
     CTraNode* dialog = Add(dialogs, Numbered("Dialog %d", d), Numbered("Dialog %d (en)", d), TRA_DIALOG);
     for (int c = 0; c < 19; ++c) {
-      CTraNode* control =
-          dialog->AddChild(std::make_unique<CTraNode>(dialog,
-                                                      Numbered("Schaltfl\xE4"
-                                                               "che %d",
-                                                               c),
-                                                      Numbered("Button %d", c), TRA_PUSHBUTTON, 80, 14));
+      dialog->AddChild(std::make_unique<CTraNode>(dialog, Numbered("Schaltfl\xE4" "che %d", c),
+                                                  Numbered("Button %d", c), TRA_PUSHBUTTON, 80, 14));
     }
   }
   CTraNode* strings = Add(root, TRA_SECTION_STRINGS, "Stringtables", TRA_STRINGGROUP);

@@ -29,14 +29,6 @@ std::vector<std::string> Dialogs(const CTraFile& file) {
   return names;
 }
 
-std::string FileBytes(const CString& path) {
-  CFile in;
-  if (!in.Open(path, CFile::modeRead | CFile::shareDenyNone)) return std::string();
-  std::string bytes(static_cast<size_t>(in.GetLength()), '\0');
-  if (!bytes.empty()) bytes.resize(in.Read(&bytes[0], static_cast<UINT>(bytes.size())));
-  return bytes;
-}
-
 class MakerUserPaths : public MakerControllerTest {
  protected:
   // A saved project with scripts A.rc and C.rc and its saved language file.
@@ -62,7 +54,7 @@ TEST_F(MakerUserPaths, AScriptMovedAwayKeepsTheTreeOfTheProjectOnOpening) {
   SavedWithTwoScripts();
   const std::vector<std::string> before = Dialogs(*m_maker.GetProject()->GetTraFile());
   ASSERT_EQ(3u, before.size());  // Info, Suchen and the switch dialog
-  const std::string traOnDisk = FileBytes(m_folder + _T("Sample.tra"));
+  const std::vector<BYTE> traOnDisk = lwtest::ReadFileBytes(m_folder + _T("Sample.tra"));
   CFile::Rename(m_folder + _T("C.rc"), m_folder + _T("C.moved"));
   m_view.problems = _T("from before");
 
@@ -78,7 +70,7 @@ TEST_F(MakerUserPaths, AScriptMovedAwayKeepsTheTreeOfTheProjectOnOpening) {
   EXPECT_FALSE(m_maker.State().languageFileModified);
   EXPECT_TRUE(m_maker.QuerySave());  // nothing to ask about
   EXPECT_EQ(2u, m_ui.Messages().size());
-  EXPECT_EQ(traOnDisk, FileBytes(m_folder + _T("Sample.tra")));
+  EXPECT_EQ(traOnDisk, lwtest::ReadFileBytes(m_folder + _T("Sample.tra")));
 }
 
 TEST_F(MakerUserPaths, EveryOtherScanKeepsTheTreeWhenAScriptCannotBeRead) {
