@@ -271,6 +271,17 @@ template <>
 inline void CStringT<WCHAR>::AssignOther(const char* s, size_t len) { m_s = lw::Widen(s, len, CP_ACP); }
 
 typedef CStringT<TCHAR> CString;
+
+namespace lw {
+// A string from UTF-8 text, and a string's UTF-8 bytes (command lines,
+// console output).
+inline CString FromUtf8(const char* text) {
+  return CString(FromNarrow(text, std::char_traits<char>::length(text), CP_UTF8).c_str());
+}
+inline std::string ToUtf8(const CString& text) {
+  return ToNarrow(text.GetString(), static_cast<size_t>(text.GetLength()), CP_UTF8);
+}
+}  // namespace lw
 typedef CStringT<char> CStringA;
 typedef CStringT<WCHAR> CStringW;
 

@@ -15,14 +15,8 @@
 
 namespace {
 
-CString FromArg(const char* arg) { return CString(lw::FromNarrow(arg, strlen(arg), CP_UTF8).c_str()); }
-
-std::string ToUtf8(const CString& text) {
-  return lw::ToNarrow(text.GetString(), static_cast<size_t>(text.GetLength()), CP_UTF8);
-}
-
 int Fail(const CString& message) {
-  std::fprintf(stderr, "GuideAdvice: %s\n", ToUtf8(message).c_str());
+  std::fprintf(stderr, "GuideAdvice: %s\n", lw::ToUtf8(message).c_str());
   return 1;
 }
 
@@ -47,7 +41,7 @@ bool SameContent(const CString& path, const std::string& bytes) {
 }
 
 bool WriteIfChanged(const CString& path, const CString& text) {
-  const std::string bytes = ToUtf8(text);
+  const std::string bytes = lw::ToUtf8(text);
   return SameContent(path, bytes) || lw::WriteWholeFile(path, bytes);
 }
 
@@ -62,12 +56,12 @@ int main(int argc, char** argv) {
     else if (option == "--no-preprocessor") preprocessor = false;
     else if (option == "--no-menu") menu = false;
     else if (i + 1 >= argc) return Usage();
-    else if (option == "--script") script = FromArg(argv[++i]);
-    else if (option == "--ids") ids = FromArg(argv[++i]);
-    else if (option == "--out") out = FromArg(argv[++i]);
-    else if (option == "--ide") ide = FromArg(argv[++i]);
-    else if (option == "--charset") charset = FromArg(argv[++i]);
-    else if (option == "--project") project = FromArg(argv[++i]);
+    else if (option == "--script") script = lw::FromUtf8(argv[++i]);
+    else if (option == "--ids") ids = lw::FromUtf8(argv[++i]);
+    else if (option == "--out") out = lw::FromUtf8(argv[++i]);
+    else if (option == "--ide") ide = lw::FromUtf8(argv[++i]);
+    else if (option == "--charset") charset = lw::FromUtf8(argv[++i]);
+    else if (option == "--project") project = lw::FromUtf8(argv[++i]);
     else return Usage();
   }
   const int ideRadio = ide == _T("vc") ? kIdeVisualCpp : ide == _T("cpp") ? kIdeOtherCpp : ide == _T("other") ? kIdeOther : -1;

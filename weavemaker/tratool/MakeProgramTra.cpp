@@ -15,21 +15,11 @@
 
 namespace {
 
-CString FromArg(const char* arg) {
-  const lw::WString wide = lw::Widen(arg, strlen(arg), CP_UTF8);
-  return CString(lw::FromWide(wide.data(), wide.size()).c_str());
-}
-
-std::string ToUtf8(const CString& text) {
-  const lw::WString wide = lw::ToWide(text.GetString(), static_cast<size_t>(text.GetLength()));
-  return lw::ToUtf8(wide.data(), wide.size());
-}
-
 void Print(FILE* out, const char* prefix, const CString& text) {
   CString shown = text;
   shown.Replace(_T("\n"), _T("\\n"));
   shown.Replace(_T("\t"), _T("\\t"));
-  std::fprintf(out, "%s%s\n", prefix, ToUtf8(shown).c_str());
+  std::fprintf(out, "%s%s\n", prefix, lw::ToUtf8(shown).c_str());
 }
 
 int Usage() {
@@ -42,9 +32,9 @@ int Usage() {
 
 // Make's form: "target: dependency ..." with blanks escaped.
 bool WriteDepfile(const CString& path, const CString& target, const std::vector<CString>& files) {
-  std::string text = ToUtf8(target) + ":";
+  std::string text = lw::ToUtf8(target) + ":";
   for (const CString& file : files) {
-    std::string name = ToUtf8(file);
+    std::string name = lw::ToUtf8(file);
     std::string escaped;
     for (char c : name) {
       if (c == ' ') escaped += '\\';
@@ -68,7 +58,7 @@ int main(int argc, char** argv) {
       continue;
     }
     if (i + 1 >= argc) return Usage();
-    const CString value = FromArg(argv[++i]);
+    const CString value = lw::FromUtf8(argv[++i]);
     if (option == "--rc") request.script = value;
     else if (option == "--table") request.englishTable = value;
     else if (option == "--folder") request.folder = value;
