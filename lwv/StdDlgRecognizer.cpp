@@ -3,7 +3,7 @@
 #include "TraNode.h"
 
 CStdDlgRecognizer::CStdDlgRecognizer(int kind)
-    : m_nKind(kind), m_model(LwGetStdDlgModel(kind)), m_texts(nullptr), m_rects(nullptr), m_bCaptured(false) {}
+    : m_nKind(kind), m_model(LwGetStdDlgModel(kind)), m_texts(nullptr), m_rects(nullptr) {}
 
 CStdDlgRecognizer::~CStdDlgRecognizer() {
   delete[] m_texts;

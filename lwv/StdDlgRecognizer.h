@@ -55,7 +55,6 @@ class CStdDlgRecognizer {
   bool Capture();
   void CaptureFromDialog(CDialog* dialog);
   void CaptureFromWindow(HWND dialog);
-  bool IsCaptured() const { return m_bCaptured; }
 #endif
 
  private:
@@ -66,5 +65,7 @@ class CStdDlgRecognizer {
   CString m_strCaption;
   CString* m_texts;
   RECT* m_rects;
-  bool m_bCaptured;
+#ifdef _WIN32
+  bool m_bCaptured = false;  // what Capture answers: the dialog was shown and read
+#endif
 };

@@ -37,13 +37,15 @@ void CheckMerged(const CTraNode* merged, const CTraNode* old, MergeCount& count)
     if (twins.size() == 1) {
       if (child->IsTranslatable()) {
         EXPECT_EQ(twins[0]->GetTranslation(), child->GetTranslation()) << "the old translation is kept";
-        if (child->GetChildCount() == 0)
+        if (child->GetChildCount() == 0) {
           EXPECT_EQ(twins[0]->GetState() == TRA_STATE_NEW, child->GetState() == TRA_STATE_NEW);
+        }
         ++count.kept;
       }
       if (child->GetLayout() && twins[0]->GetLayout() &&
-          EqualRects(child->GetLayout()->m_rcOriginal, twins[0]->GetLayout()->m_rcOriginal))
+          EqualRects(child->GetLayout()->m_rcOriginal, twins[0]->GetLayout()->m_rcOriginal)) {
         EXPECT_TRUE(EqualRects(twins[0]->GetLayout()->m_rcTranslated, child->GetLayout()->m_rcTranslated));
+      }
       CheckMerged(child, twins[0], count);
     } else if (twins.empty() && child->GetChildCount() == 0) {
       if (!child->IsTranslatable()) continue;

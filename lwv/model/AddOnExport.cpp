@@ -48,7 +48,9 @@ bool IsSafeAddOnExportPath(const CString& path) {
 bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read) {
   CTraFile file;
   LwReadResult outcome = LW_READ_FAILED;
-  LwReadLanguageFile(traPath, file, LW_READ_WHOLE, &outcome, CFile::shareExclusive);
+  // Shares reading: an exclusive read here would make another program that
+  // starts with the same file at this moment find no language file.
+  LwReadLanguageFile(traPath, file, LW_READ_WHOLE, &outcome, CFile::shareDenyWrite);
   if (read) *read = outcome;
   if (outcome != LW_READ_OK || file.HasBadAddOnPaths()) return false;
 

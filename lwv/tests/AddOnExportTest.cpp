@@ -100,6 +100,22 @@ TEST_F(Export, WritesBesideTheLanguageFile) {
   EXPECT_EQ("new", Contents(m_folder + _T("readme.txt")));
 }
 
+#ifdef _WIN32
+// Another program that starts with the same language file reads it at the
+// same moment: the export reads beside it, and neither locks the other out.
+TEST_F(Export, ReadsBesideAnotherReaderOfTheLanguageFile) {
+  CTraFile file;
+  AddEntry(file, _T("readme.txt"), _T(""), "one");
+  const CString path = Save(file);
+  CFile other;
+  ASSERT_TRUE(other.Open(path, CFile::modeRead | CFile::shareDenyWrite));
+  EXPECT_TRUE(ExportAddOnFilesOf(path));
+  EXPECT_EQ("one", Contents(m_folder + _T("readme.txt")));
+  CTraFile read;
+  EXPECT_TRUE(LwReadLanguageFile(path, read, LW_READ_WHOLE)) << "the runtime's own read";
+}
+#endif
+
 TEST_F(Export, HostileEntriesAreRefusedOthersWritten) {
   CTraFile file;
   AddEntry(file, _T("..\\escape.txt"), _T(""), "bad");

@@ -412,10 +412,11 @@ TEST_F(HooksWin32, ContextAndSystemMenusWhenTheyPopUp) {
   SendMessage(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sys), MAKELPARAM(0, TRUE));
   const CString after = MenuText(sys, closePos);
   const int tab = before.Find(_T('\t'));
-  if (tab >= 0)
+  if (tab >= 0) {
     EXPECT_EQ(CString(_T("&Schlie\u00DFen")) + before.Mid(tab), after);
-  else
+  } else {
     EXPECT_EQ(before, after);  // a live text without accelerator keeps its text (tab rule)
+  }
   SendMessage(frame, WM_ACTIVATEAPP, FALSE, 0);
   EXPECT_EQ(before, MenuText(sys, closePos));
   DestroyWindow(frame);

@@ -159,7 +159,9 @@ void ExpectLayout(HWND dialog, const CTraNode* entry, bool ownSize = true) {
     EXPECT_NEAR(want.left, live.left, 1);
     EXPECT_NEAR(want.top, live.top, 1);
     EXPECT_NEAR(want.right - want.left, live.right - live.left, 1);
-    if (node->GetKind() != TRA_COMBOBOX) EXPECT_NEAR(want.bottom - want.top, live.bottom - live.top, 1);
+    if (node->GetKind() != TRA_COMBOBOX) {
+      EXPECT_NEAR(want.bottom - want.top, live.bottom - live.top, 1);
+    }
   }
   EXPECT_EQ(i, entry->GetChildCount()) << "fewer live controls than the entry has";
   if (ownSize && entry->GetLayout() && !entry->GetLayout()->IsSizeOnly()) {
@@ -369,7 +371,8 @@ TEST_F(SampleWine, EveryWindowInTheRememberedLanguage) {
   EXPECT_EQ(l.En(_T("&Vollbild")), MenuText(view, 3));
   EXPECT_TRUE(GetMenuState(view, 3, MF_BYPOSITION) & MF_GRAYED);
   EXPECT_TRUE(GetMenuState(view, 0, MF_BYPOSITION) & MF_CHECKED);
-  MENUITEMINFO help = {sizeof(help)};
+  MENUITEMINFO help{};
+  help.cbSize = sizeof(help);
   help.fMask = MIIM_FTYPE;
   GetMenuItemInfo(bar, 3, TRUE, &help);
   EXPECT_TRUE(help.fType & MFT_RIGHTJUSTIFY) << "the help popup stays on the right";
@@ -513,7 +516,9 @@ TEST_F(SampleWine, GermanOriginalTranslatesTheSystemsTexts) {
   SendMessage(Frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(system), MAKELPARAM(0, TRUE));
   const CString translated = MenuText(system, close);
   EXPECT_EQ(0, translated.Find(_T("&Schlie\xDF" "en"))) << CStringA(translated).GetString();
-  if (live.Find(_T('\t')) >= 0) EXPECT_EQ(live.Mid(live.Find(_T('\t'))), translated.Mid(translated.Find(_T('\t'))));
+  if (live.Find(_T('\t')) >= 0) {
+    EXPECT_EQ(live.Mid(live.Find(_T('\t'))), translated.Mid(translated.Find(_T('\t'))));
+  }
   SendMessage(Frame(), WM_ACTIVATEAPP, FALSE, 0);
   EXPECT_EQ(live, MenuText(system, close)) << "the system's texts come back when the program is left";
 }

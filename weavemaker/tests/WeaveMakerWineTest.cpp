@@ -79,10 +79,11 @@ void ExpectEnablingMatches(CWeaveMakerDlg& dlg, const char* step) {
   flags.scriptSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_RC_LIST)) > 0;
   flags.addOnsSelected = ListView_GetSelectedCount(::GetDlgItem(dlg.m_hWnd, IDC_ADDON_LIST));
   for (const MakerEnabled& e : MakerEnabling(flags)) {
-    if (MakerIsMenuCommand(e.id))
+    if (MakerIsMenuCommand(e.id)) {
       EXPECT_EQ(e.enabled, MenuEnabled(dlg.m_hWnd, e.id)) << step << ": menu " << e.id;
-    else
+    } else {
       EXPECT_EQ(e.enabled, Enabled(dlg.m_hWnd, static_cast<int>(e.id))) << step << ": control " << e.id;
+    }
   }
 }
 

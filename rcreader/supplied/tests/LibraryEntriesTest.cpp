@@ -227,10 +227,11 @@ TEST(StandardDialogEntries, LiveTextRowsNameTheChildrenOfTheirTexts) {
       name.Format(_T("StdDlgItem%d"), child);
       EXPECT_EQ(name, entry->GetChild(child)->GetOriginal());
       const LwStdDlgEntry& e = model.entries[static_cast<size_t>(child)];
-      if (child < model.controlCount)
+      if (child < model.controlCount) {
         EXPECT_EQ(row.control, e.id) << "a control's own text, kind " << row.kind;
-      else
+      } else {
         EXPECT_EQ(row.firstString + k, e.stringId) << "kind " << row.kind << " child " << child;
+      }
     }
   }
 }

@@ -89,6 +89,36 @@ inline COLORREF ScreenPixel(HWND wnd, int x, int y) {
   return color;
 }
 
+// The toolbar's gripper on the screen: its three parallel lines, across
+// them at the bar's middle, and the border beside them in the background.
+// The bar repaints after a move in more than one step, so the whole gripper
+// is waited for before each line is checked.
+inline void ExpectGripperOnScreen(CZweiToolBar& bar, ZweiOrientation orientation) {
+  CRect window;
+  bar.GetWindowRect(&window);
+  const bool vertical = orientation == ZWEI_DOCKED_VERTICAL;
+  const std::vector<ZweiLine> lines = ZweiGripperLines(RECT{0, 0, window.Width(), window.Height()}, orientation);
+  ASSERT_EQ(4u, lines.size());
+  const size_t kParallel = 3;
+  auto across = [&](const ZweiLine& line) {
+    return POINT{vertical ? window.Width() / 2 : line.from.x, vertical ? line.from.y : window.Height() / 2};
+  };
+  const POINT border{vertical ? window.Width() / 2 : 1, vertical ? 1 : window.Height() / 2};
+  EXPECT_TRUE(lwtest::WaitUntil(_T("the toolbar's gripper on the screen"), [&] {
+    if (ScreenPixel(bar.m_hWnd, border.x, border.y) != CZweiTool::kBackground) return false;
+    for (size_t i = 0; i < kParallel; ++i) {
+      const POINT at = across(lines[i]);
+      if (ScreenPixel(bar.m_hWnd, at.x, at.y) != lines[i].color) return false;
+    }
+    return true;
+  }));
+  EXPECT_EQ(CZweiTool::kBackground, ScreenPixel(bar.m_hWnd, border.x, border.y)) << "the border";
+  for (size_t i = 0; i < kParallel; ++i) {
+    const POINT at = across(lines[i]);
+    EXPECT_EQ(lines[i].color, ScreenPixel(bar.m_hWnd, at.x, at.y)) << "line " << i << " at " << at.x << "," << at.y;
+  }
+}
+
 // One part of every string of a language file, original to translation:
 // the prompt (up to the line break, or the whole text) or, for strings with
 // a line break on both sides, the tip after it.
@@ -225,7 +255,9 @@ class DeskWine : public ::testing::Test {
                [&] {
                  HWND dialog = TopDialog();
                  if (!dialog || !FileNameField(dialog)) return false;
-                 if (!title.IsEmpty()) EXPECT_EQ(title, lwtest::WindowText(dialog));
+                 if (!title.IsEmpty()) {
+                   EXPECT_EQ(title, lwtest::WindowText(dialog));
+                 }
                  ::SetWindowText(FileNameField(dialog), path);
                  ::PostMessage(dialog, WM_COMMAND, IDOK, 0);
                  return true;

@@ -159,10 +159,11 @@ TEST(FindReplace, FindNextCommandsSearchFromTheCaret) {
       ASSERT_TRUE(d.find.OnDialogRequest(request));
     }
     auto step = [&] {
-      if (c.dialogButton)
+      if (c.dialogButton) {
         ASSERT_TRUE(d.find.OnDialogRequest(request));
-      else
+      } else {
         ASSERT_TRUE(d.find.FindNextCommand(true, true));
+      }
     };
     const TCHAR* expected[] = {_T("0/0/0"), _T("0/0/15"), _T("2/0/0"), _T("0/0/0")};
     for (const TCHAR* where : expected) {
