@@ -125,16 +125,7 @@ namespace {
 // when instance is null.
 bool LoadFrom(HINSTANCE instance, UINT id, CString& text) {
 #ifdef _WIN32
-  if (instance && instance != AfxGetResourceHandle()) {
-    const WCHAR* resource = nullptr;  // LoadStringW with no buffer points at the resource
-    const int length = ::LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&resource), 0);
-    if (length <= 0 || !resource) {
-      text.Empty();
-      return false;
-    }
-    text = CStringW(resource, length);
-    return true;
-  }
+  if (instance) return text.LoadString(instance, id) != FALSE;
 #else
   (void)instance;
 #endif

@@ -217,6 +217,10 @@ class CStringT {
 
   // Loads a string-table text; false (and empty) when the id has none.
   BOOL LoadString(UINT id);
+#ifdef _WIN32
+  // The same from the resources of a given module.
+  BOOL LoadString(HINSTANCE instance, UINT id);
+#endif
 
   friend CStringT operator+(const CStringT& a, const CStringT& b) { CStringT r(a); r += b; return r; }
   friend CStringT operator+(const CStringT& a, const Ch* b) { CStringT r(a); r += b; return r; }
@@ -247,6 +251,11 @@ class CStringT {
     else m_s.assign(s);
   }
   void AssignOther(const YCHAR* s, size_t len);
+  BOOL AssignLoaded(BOOL found, const lw::WString& text) {
+    if constexpr (std::is_same<Ch, char>::value) m_s = lw::Narrow(text, CP_ACP);
+    else m_s.assign(text.begin(), text.end());
+    return found;
+  }
   template <class Pred>
   CStringT& TrimLeftIf(Pred p) {
     size_t n = 0;
@@ -296,6 +305,9 @@ namespace lw {
 // String-table texts: on Windows from the resource module, natively from a
 // table that tests fill.
 BOOL LoadStringW16(UINT id, WString& out);
+#ifdef _WIN32
+BOOL LoadStringW16(HINSTANCE instance, UINT id, WString& out);
+#endif
 void SetNativeString(UINT id, const WCHAR* text);
 void ClearNativeStrings();
 }  // namespace lw
@@ -303,11 +315,14 @@ void ClearNativeStrings();
 template <class Ch>
 BOOL CStringT<Ch>::LoadString(UINT id) {
   lw::WString w;
-  if (!lw::LoadStringW16(id, w)) {
-    m_s.clear();
-    return FALSE;
-  }
-  if constexpr (std::is_same<Ch, char>::value) m_s = lw::Narrow(w, CP_ACP);
-  else m_s.assign(w.begin(), w.end());
-  return TRUE;
+  const BOOL found = lw::LoadStringW16(id, w);
+  return AssignLoaded(found, w);
 }
+#ifdef _WIN32
+template <class Ch>
+BOOL CStringT<Ch>::LoadString(HINSTANCE instance, UINT id) {
+  lw::WString w;
+  const BOOL found = lw::LoadStringW16(instance, id, w);
+  return AssignLoaded(found, w);
+}
+#endif

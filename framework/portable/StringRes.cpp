@@ -14,9 +14,9 @@ void AfxSetResourceHandle(HINSTANCE instance) { g_resourceInstance = instance; }
 namespace lw {
 // Reads the text straight from its RT_STRING block: no length limit and the
 // same UTF-16 data for both widths.
-BOOL LoadStringW16(UINT id, WString& out) {
+BOOL LoadStringW16(UINT id, WString& out) { return LoadStringW16(AfxGetResourceHandle(), id, out); }
+BOOL LoadStringW16(HINSTANCE inst, UINT id, WString& out) {
   out.clear();
-  HINSTANCE inst = AfxGetResourceHandle();
   HRSRC res = FindResourceW(inst, MAKEINTRESOURCEW((id >> 4) + 1), MAKEINTRESOURCEW(6));
   if (!res) return FALSE;
   HGLOBAL mem = LoadResource(inst, res);

@@ -350,7 +350,7 @@ TEST(DialogMatcherApply, SizeOnlyLayoutGivesTextsButNoGeometry) {
   Section s;
   CTraNode* e =
       s.node->AddChild(std::make_unique<CTraNode>(s.node.get(), _T("Info"), _T("About"), TRA_DIALOG, 120, 60));
-  CTraNode* ok = e->AddChild(std::make_unique<CTraNode>(e, _T("OK"), _T("Fine"), TRA_PUSHBUTTON, 50, 14));
+  e->AddChild(std::make_unique<CTraNode>(e, _T("OK"), _T("Fine"), TRA_PUSHBUTTON, 50, 14));
   FakeDialog d(_T("Info"), 180, 100);
   d.AddControl(_T("OK"), R(10, 10, 85, 33));
   CDialogMatcher m;

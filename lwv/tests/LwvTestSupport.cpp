@@ -133,8 +133,7 @@ std::unique_ptr<CTraFile> MakeSampleFile() {
   AddPlaced(dialog, _T("&Breite:"), _T("&Width:"), TRA_STATIC, 7, 7, 40, 8);
   AddPlaced(dialog, _T(""), _T(""), TRA_EDIT, 50, 7, 60, 12);
   AddPlaced(dialog, _T("SysListView32"), _T(""), TRA_COMMONCONTROL, 7, 30, 100, 50);
-  CTraNode* sized =
-      dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Info"), _T("About"), TRA_DIALOG, 120, 60));
+  dialogs->AddChild(std::make_unique<CTraNode>(dialogs, _T("Info"), _T("About"), TRA_DIALOG, 120, 60));
   dialogs->AddChild(
       std::make_unique<CTraNode>(dialogs, W("Sprache w\u00E4hlen"), _T("Choose language"), TRA_SWITCHDIALOG, 250, 250));
 

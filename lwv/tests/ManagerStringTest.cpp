@@ -66,6 +66,34 @@ TEST_F(LoadStringTest, LoadsTranslated) {
   }
 }
 
+#ifdef _WIN32
+// A module named by the caller is read even when the framework's resource
+// module is another one, and its texts are translated the same way.
+TEST_F(LoadStringTest, LoadsFromTheModuleGiven) {
+  Start(true, 0x1234);
+  const HINSTANCE own = GetModuleHandle(nullptr);
+  AfxSetResourceHandle(GetModuleHandle(_T("ntdll.dll")));
+  struct Case {
+    UINT id;
+    int length;
+    BOOL translated;
+    const TCHAR* text;
+  } cases[] = {
+      {100, 14, TRUE, _T("File not found")},
+      {102, 9, FALSE, _T("Unbekannt")},
+      {555, 0, FALSE, _T("")},
+  };
+  for (const Case& c : cases) {
+    TCHAR text[64] = _T("before");
+    BOOL translated = 2;
+    EXPECT_EQ(c.length, LWLoadStringEx(own, c.id, text, 64, &translated)) << c.id;
+    EXPECT_EQ(CString(c.text), CString(text)) << c.id;
+    EXPECT_EQ(c.translated, translated) << c.id;
+  }
+  AfxSetResourceHandle(nullptr);
+}
+#endif
+
 TEST_F(LoadStringTest, SwitchIdWithoutSwitchEntryLeavesTheText) {
   Start(false, 0x1234);
   CString text(_T("before"));

@@ -36,8 +36,7 @@ void SetStringTranslation(CTraNode* root, int kind, int stringId, const TCHAR* t
 
 std::unique_ptr<CTraNode> BuildTree() {
   auto root = std::make_unique<CTraNode>(nullptr, TRA_ROOT_NAME, TRA_ROOT_TEXT, TRA_RCFILE);
-  CTraNode* menus =
-      root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
+  root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_MENUS, _T("Menu"), TRA_MENUGROUP));
   CTraNode* dialogs =
       root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_DIALOGS, _T("Dialog"), TRA_DIALOGGROUP));
   root->AddChild(std::make_unique<CTraNode>(root.get(), TRA_SECTION_STRINGS, _T("String Table"), TRA_STRINGGROUP));

@@ -202,7 +202,7 @@ TEST(StringLookup, SwitchTimeLookupFileFindsTheOldLanguage) {
 }
 
 TEST(StringLookup, AnIndexKnowsWhetherItsTreeChangedSince) {
-  auto file = Strings({{_T("Ready"), _T("Bereit")}, {_T("Open"), _T("\xD6ffnen")}}, {});
+  auto file = Strings({{_T("Ready"), _T("Bereit")}, {_T("Open"), _T("\xD6") _T("ffnen")}}, {});
   file->BuildStringIndex();
   const CTraStringIndex* index = file->GetStringIndex(TRA_PART_WHOLE);
   CTraNode* ready = file->FindStringSection()->GetChild(0)->GetChild(0);

@@ -62,9 +62,11 @@ bool CLwvStdDlgHook::Attach(CTraNode* entry, HWND dialog) {
   for (int i = 0; i < entry->GetChildCount(); ++i) m_translations.push_back(entry->GetChild(i)->GetTranslation());
   m_strings.clear();
   for (const LwStdDlgLiveText& row : LwAllStdDlgLiveTexts()) {
-    if (row.kind != m_nKind || row.control == LWV_ID_STRING_ONLY) continue;
-    for (int k = 0; k < row.count; ++k)
-      m_strings.push_back({row.control, LwLoadComdlgString(row.firstString + k), row.firstChild + k});
+    if (row.kind != m_nKind) continue;
+    for (int k = 0; k < row.count; ++k) {
+      const int id = row.firstString + k;
+      m_strings.push_back({row.control, LwLoadComdlgString(id), row.firstChild + k, id});
+    }
   }
   m_bBusy = true;
   bool ok = OnAttach(dialog);
@@ -92,9 +94,11 @@ CString CLwvStdDlgHook::TranslationOf(int control, const CString& text) const {
 }
 
 CString CLwvStdDlgHook::TranslateText(const CString& text) {
-  CString t = text;
-  for (const LwStdDlgLiveText& row : LwStdDlgLiveTexts(m_nKind, LWV_ID_STRING_ONLY))
-    if (TranslateFromStrings(t, row.count, row.firstString, row.firstChild)) return t;
+  for (const LiveString& s : StringsOf(LWV_ID_STRING_ONLY)) {
+    if (s.original.IsEmpty()) continue;  // absent in this comdlg32
+    CString out;
+    if (TranslateDynamicText(out, text, s.original, Child(s.child), s.stringId)) return out;
+  }
   return text;
 }
 
@@ -122,19 +126,6 @@ bool CLwvStdDlgHook::TranslateDynamicText(CString& out, const CString& live, con
                                           const CString& translated, int stringId) {
   LwFormatValues values;
   return LwStdDlgFormatValues(m_nKind, stringId, values) && LwTranslateDynamic(live, original, translated, values, out);
-}
-
-bool CLwvStdDlgHook::TranslateFromStrings(CString& text, int count, int firstId, int firstChild) {
-  for (int k = 0; k < count; ++k) {
-    CString original = LwLoadComdlgString(firstId + k);
-    if (original.IsEmpty()) continue;  // absent in this comdlg32
-    CString out;
-    if (TranslateDynamicText(out, text, original, Child(firstChild + k), firstId + k)) {
-      text = out;
-      return true;
-    }
-  }
-  return false;
 }
 
 void CLwvStdDlgHook::FitMessageText(HWND box) {

@@ -40,9 +40,6 @@ class CLwvStdDlgHook {
   // kind's formats say (LwStdDlgFormatValues).
   bool TranslateDynamicText(CString& out, const CString& live, const CString& original, const CString& translated,
                             int stringId);
-  // Tries comdlg32 strings firstId.. (count) against text with the
-  // translations of children firstChild..; the first that fits replaces text.
-  bool TranslateFromStrings(CString& text, int count, int firstId, int firstChild);
   // Translates the text of a message box opened while the dialog runs and
   // fits its static to the new text.
   void FitMessageText(HWND box);
@@ -54,6 +51,7 @@ class CLwvStdDlgHook {
     int control;
     CString original;
     int child;
+    int stringId;
   };
 
   virtual bool OnAttach(HWND dialog) = 0;
@@ -69,7 +67,7 @@ class CLwvStdDlgHook {
 
   int m_nKind;
   std::vector<CString> m_translations;
-  std::vector<LiveString> m_strings;  // loaded at attach
+  std::vector<LiveString> m_strings;  // the kind's rows, message-box texts too, loaded at attach
   bool m_bActive;
   bool m_bBusy;
   HWND m_hWnd;
