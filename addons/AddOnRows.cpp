@@ -1,5 +1,6 @@
 #include "AddOnRows.h"
 
+#include "AddOnExport.h"
 #include "LwvPaths.h"
 
 CString AddOnExtensionOf(const CString& fileName) {
@@ -20,10 +21,7 @@ CString AddOnSizeText(int bytes) {
   return text;
 }
 
-bool IsRefusedAddOnFile(const CString& fileName) {
-  const CString ext = AddOnExtensionOf(fileName);
-  return ext.CompareNoCase(_T("tra")) == 0 || ext.CompareNoCase(_T("lwp")) == 0;
-}
+bool IsRefusedAddOnFile(const CString& fileName) { return IsLanguageOrProjectFileName(fileName); }
 
 AddOnPathProblem CheckAddOnExportPath(const CString& path) {
   if (path.IsEmpty()) return AddOnPathProblem::kNone;

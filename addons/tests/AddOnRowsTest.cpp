@@ -40,7 +40,8 @@ TEST(AddOnRows, RefusedFilesByExtensionOnlyInAnyCase) {
       {_T("app.tra"), true},     {_T("APP.TRA"), true},   {_T("a.Lwp"), true},
       {_T("x.lwp"), true},       {_T("tra"), false},      {_T("lwp"), false},
       {_T("extra.txt"), false},  {_T("a.trax"), false},   {_T("a.tra.txt"), false},
-      {_T("hilfe.hlp"), false},  {_T(".tra"), true},
+      {_T("hilfe.hlp"), false},  {_T(".tra"), true},   {_T("x.tra."), true},
+      {_T("x.TRA "), true},
   };
   for (const Case& c : cases) EXPECT_EQ(c.refused, IsRefusedAddOnFile(c.name)) << Narrow(c.name);
 }

@@ -12,7 +12,35 @@ bool IsForbidden(TCHAR c) {
          c == _T('*');
 }
 
+// Windows drops trailing dots and blanks of a name: "x.tra. " is "x.tra".
+CString WithoutTrailingDotsAndBlanks(const CString& name) {
+  CString trimmed = name;
+  trimmed.TrimRight(_T(". "));
+  return trimmed;
+}
+
+// CON, NUL, COM1 and the like name devices, with any extension.
+bool IsDeviceName(const CString& name) {
+  CString base = name;
+  const int dot = base.Find(_T('.'));
+  if (dot >= 0) base = base.Left(dot);
+  base.TrimRight(_T(' '));
+  static const TCHAR* const kDevices[] = {_T("CON"), _T("PRN"), _T("AUX"), _T("NUL"), _T("CONIN$"), _T("CONOUT$")};
+  for (const TCHAR* device : kDevices)
+    if (base.CompareNoCase(device) == 0) return true;
+  return base.GetLength() == 4 && (base.Left(3).CompareNoCase(_T("COM")) == 0 || base.Left(3).CompareNoCase(_T("LPT")) == 0) &&
+         base[3] >= _T('1') && base[3] <= _T('9');
+}
+
 }  // namespace
+
+bool IsLanguageOrProjectFileName(const CString& name) {
+  const CString trimmed = WithoutTrailingDotsAndBlanks(name);
+  const int dot = trimmed.ReverseFind(_T('.'));
+  if (dot < 0) return false;
+  const CString ext = trimmed.Mid(dot + 1);
+  return ext.CompareNoCase(_T("tra")) == 0 || ext.CompareNoCase(_T("lwp")) == 0;
+}
 
 bool IsPlainAddOnFileName(const CString& name) {
   if (name.IsEmpty() || name == _T(".") || name == _T("..")) return false;
@@ -20,7 +48,10 @@ bool IsPlainAddOnFileName(const CString& name) {
     TCHAR c = name[i];
     if (IsSeparator(c) || c == _T(':') || IsForbidden(c)) return false;
   }
-  return true;
+  // Another name for an existing file, a device, or a language or project
+  // file beside the one being read: never written.
+  if (WithoutTrailingDotsAndBlanks(name) != name || IsDeviceName(name)) return false;
+  return !IsLanguageOrProjectFileName(name);
 }
 
 bool IsSafeAddOnExportPath(const CString& path) {

@@ -14,7 +14,11 @@
 // how reading the language file went.
 bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read = nullptr);
 
-// A name without folders, drive or stream part.
+// A name without folders, drive or stream part, not ending in a dot or a
+// blank, not a device and not a language or project file.
 bool IsPlainAddOnFileName(const CString& name);
+// A language (.tra) or project (.lwp) file by its extension, in any case:
+// never an add-on file.
+bool IsLanguageOrProjectFileName(const CString& name);
 // A relative folder that climbs at most one level above the base folder.
 bool IsSafeAddOnExportPath(const CString& path);

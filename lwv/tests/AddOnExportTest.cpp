@@ -17,6 +17,10 @@ TEST(AddOnExport, PlainFileNames) {
       {_T("."), false},         {_T(".."), false},         {_T("a\\b.txt"), false},   {_T("a/b.txt"), false},
       {_T("C:x.txt"), false},   {_T("x.txt:ads"), false},  {_T("\\x.txt"), false},    {_T("..\\x.txt"), false},
       {_T("a*b"), false},       {_T("a?b"), false},        {_T("a|b"), false},        {_T("a\tb"), false},
+      // another name for a sibling, a device, a language or project file
+      {_T("x.txt."), false},    {_T("x.txt "), false},     {_T("CON"), false},        {_T("nul.txt"), false},
+      {_T("Com1"), false},      {_T("lpt9.log"), false},   {_T("COM10"), true},       {_T("console.txt"), true},
+      {_T("Other.TRA"), false}, {_T("x.tra."), false},     {_T("app.lwp"), false},    {_T("a.trax"), true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.ok, IsPlainAddOnFileName(c.name)) << lw::ToNarrow(c.name, lw::StrLen(c.name));
@@ -132,6 +136,21 @@ TEST_F(Export, HostileEntriesAreRefusedOthersWritten) {
   EXPECT_FALSE(FileExists(m_root + _T("escape.txt")));
   EXPECT_FALSE(FileExists(m_root + _T("..\\deep.txt")));
   EXPECT_FALSE(FileExists(m_root + _T("abs.txt")));
+}
+
+// A language file that names a sibling language file as an add-on does not
+// overwrite it at the start of the program.
+TEST_F(Export, LeavesTheOtherLanguageFilesAlone) {
+  CTraFile other;
+  ASSERT_TRUE(LwWriteLanguageFile(m_folder + _T("Deutsch.tra"), other));
+  const std::string before = Contents(m_folder + _T("Deutsch.tra"));
+  CTraFile file;
+  AddEntry(file, _T("Deutsch.TRA"), _T(""), "lost");
+  AddEntry(file, _T("Deutsch.tra."), _T(""), "lost");
+  AddEntry(file, _T("readme.txt"), _T(""), "kept");
+  EXPECT_FALSE(ExportAddOnFilesOf(Save(file)));
+  EXPECT_EQ(before, Contents(m_folder + _T("Deutsch.tra")));
+  EXPECT_EQ("kept", Contents(m_folder + _T("readme.txt")));
 }
 
 TEST_F(Export, InvalidPathsMarkWritesNothing) {
