@@ -83,7 +83,11 @@ bool CFindReplace::FindNext(bool advance, bool silent) {
 bool CFindReplace::Replace(bool silent) {
   bool replaced = false;
   CSegmentEditor* editor = m_blocks.GetHost()->GetEditor();
-  if (m_blocks.GetCurrentBlock() && m_pSearch && editor) replaced = editor->ReplaceSelection(*m_pSearch);
+  if (m_blocks.GetCurrentBlock() && m_pSearch && editor) {
+    // The dialog's texts now, not those of the last Find Next.
+    m_pSearch->SetParams(m_strSearch, m_bForward, m_bMatchCase, m_bWholeWord, m_strReplace);
+    replaced = editor->ReplaceSelection(*m_pSearch);
+  }
   if (!replaced && !silent) m_ui.ShowMessage(DeskText(IDS_DESK_REPLACE_REFUSED), MB_OK | MB_ICONEXCLAMATION);
   return FindNext(!replaced, silent);
 }

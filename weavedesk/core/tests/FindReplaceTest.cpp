@@ -100,6 +100,31 @@ TEST(FindReplace, ReplaceContinuesAtTheCaretNotOneCharacterBehindIt) {
   EXPECT_EQ(CString(_T("1/0/1")), d.Where());
 }
 
+// Replace takes what the dialog holds when it is clicked, not what it held
+// at the last Find Next: a changed replacement is the one inserted, and a
+// hit that no longer fits the search is left alone.
+TEST(FindReplace, ReplaceUsesTheDialogsTextsAtTheClick) {
+  struct Case {
+    const TCHAR* search;
+    const TCHAR* replace;
+    bool matchCase;
+    const TCHAR* expected;
+  } cases[] = {
+      {_T("ab"), _T("y"), false, _T("y ab|")},     // the replacement changed
+      {_T("zz"), _T("y"), false, _T("ab ab|")},    // the search changed
+      {_T("AB"), _T("y"), true, _T("ab ab|")},     // match case ticked
+      {_T("AB"), _T("y"), false, _T("y ab|")},     // the same search, other case
+  };
+  for (const Case& c : cases) {
+    Doc d({_T("ab ab")});
+    d.Search(_T("ab"), _T("x"));
+    ASSERT_TRUE(d.find.FindNext(false, false));
+    d.find.SetDialogParams(c.search, c.replace, c.matchCase, false);
+    d.find.Replace(true);
+    EXPECT_EQ(CString(c.expected), d.Texts()) << c.search << " " << c.matchCase;
+  }
+}
+
 TEST(FindReplace, ReplaceAllCoversTheWholeDocumentWhateverTheCaret) {
   struct Case {
     bool forward;
