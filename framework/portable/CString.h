@@ -283,12 +283,14 @@ typedef CStringT<TCHAR> CString;
 
 namespace lw {
 // A string from UTF-8 text, and a string's UTF-8 bytes (command lines,
-// console output).
+// console output, texts written in the source as UTF-8). Both go through
+// UTF-16, so an ANSI string holds its code page's characters, not the bytes.
 inline CString FromUtf8(const char* text) {
-  return CString(FromNarrow(text, std::char_traits<char>::length(text), CP_UTF8).c_str());
+  return CString(Widen(text, std::char_traits<char>::length(text), CP_UTF8).c_str());
 }
 inline std::string ToUtf8(const CString& text) {
-  return ToNarrow(text.GetString(), static_cast<size_t>(text.GetLength()), CP_UTF8);
+  const WString wide = ToWide(text.GetString(), static_cast<size_t>(text.GetLength()));
+  return Narrow(wide.data(), wide.size(), CP_UTF8);
 }
 }  // namespace lw
 typedef CStringT<char> CStringA;

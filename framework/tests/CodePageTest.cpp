@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Framework.h"
+#include "CStringPrinter.h"
 
 namespace {
 
@@ -58,6 +59,16 @@ TEST(CodePage, Utf8) {
   EXPECT_EQ(std::string("A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), utf8);
   lw::WString back = lw::Widen(utf8, CP_UTF8);
   EXPECT_EQ(lw::WString(text, 5), back);
+}
+
+// A string made from UTF-8 holds the characters in either width: in an
+// ANSI build "\u00DC" is one byte of the code page, not the two UTF-8 bytes.
+TEST(CodePage, StringsFromAndToUtf8HoldCharacters) {
+  const char utf8[] = "\xC3\x9C" "ber \xE2\x82\xAC";
+  const CString text = lw::FromUtf8(utf8);
+  EXPECT_EQ(CString(CStringW(LW_WSTR("\u00DCber \u20AC"))), text);
+  EXPECT_EQ(6, text.GetLength());
+  EXPECT_EQ(std::string(utf8), lw::ToUtf8(text));
 }
 
 TEST(CodePage, SizesLikeTheWindowsFunctions) {
