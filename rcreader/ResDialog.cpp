@@ -1,5 +1,7 @@
 #include "ResDialog.h"
 
+#include "ResSwitchDialog.h"
+
 int CResDialog::Parse(const CSourceTokenList* list, int start, CResProblemLog& log) {
   Begin(list, start);
   m_style = m_exStyle = 0;
@@ -123,4 +125,22 @@ CTraNode* CResDialog::CreateNode(CTraNode* parent) {
   }
   m_controls.AddNodes(node);
   return node;
+}
+
+void CResDialog::InitSwitchDialog(IResTextSource& texts) {
+  m_suppliedByLibrary = true;
+  m_dialogEx = false;
+  m_id = _T("IDD_DLG_AUTOMATIC_STANDARD_SWITCH");
+  m_x = m_y = m_cx = m_cy = 0;
+  m_style = m_exStyle = 0;
+  m_caption = texts.LoadText(kSwitchCaptionString);
+  m_menu.Empty();
+  m_fontFace.Empty();
+  m_fontSize = m_fontWeight = m_fontItalic = 0;
+  for (int i = 0; i < kResSwitchChildren; ++i) {
+    const ResSwitchChild& child = ResSwitchDialogChild(i);
+    std::unique_ptr<CResControl> control(new CResControl());
+    control->InitFromKeyword(texts, child.stringId, child.keyword, child.cx, child.cy);
+    AddControl(std::move(control));
+  }
 }

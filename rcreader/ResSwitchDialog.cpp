@@ -1,9 +1,5 @@
 #include "ResSwitchDialog.h"
 
-#include "ResDialog.h"
-
-#include <cstring>
-
 namespace {
 
 struct SwitchRow {
@@ -40,8 +36,6 @@ static_assert(sizeof(kSwitchRows) / sizeof(kSwitchRows[0]) == kResSwitchChildren
 
 const char kSwitchCaptionGerman[] = u8"Sprache wählen";
 
-CString FromUtf8(const char* text) { return CString(lw::Widen(text, strlen(text), CP_UTF8).c_str()); }
-
 }  // namespace
 
 const ResSwitchChild& ResSwitchDialogChild(int position) {
@@ -50,25 +44,8 @@ const ResSwitchChild& ResSwitchDialogChild(int position) {
 }
 
 CString BuiltInSwitchText(UINT id) {
-  if (id == kSwitchCaptionString) return FromUtf8(kSwitchCaptionGerman);
+  if (id == kSwitchCaptionString) return lw::FromUtf8(kSwitchCaptionGerman);
   for (const SwitchRow& row : kSwitchRows)
-    if (row.child.stringId == id) return FromUtf8(row.german);
+    if (row.child.stringId == id) return lw::FromUtf8(row.german);
   return CString();
-}
-
-void CResDialog::InitSwitchDialog(IResTextSource& texts) {
-  m_suppliedByLibrary = true;
-  m_dialogEx = false;
-  m_id = _T("IDD_DLG_AUTOMATIC_STANDARD_SWITCH");
-  m_x = m_y = m_cx = m_cy = 0;
-  m_style = m_exStyle = 0;
-  m_caption = texts.LoadText(kSwitchCaptionString);
-  m_menu.Empty();
-  m_fontFace.Empty();
-  m_fontSize = m_fontWeight = m_fontItalic = 0;
-  for (const SwitchRow& row : kSwitchRows) {
-    std::unique_ptr<CResControl> control(new CResControl());
-    control->InitFromKeyword(texts, row.child.stringId, row.child.keyword, row.child.cx, row.child.cy);
-    AddControl(std::move(control));
-  }
 }

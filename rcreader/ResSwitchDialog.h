@@ -5,7 +5,7 @@
 // (supplied/ResLibraryEntries.h).
 #pragma once
 
-#include "ResMessages.h"
+#include "Framework.h"
 
 // String-table id of the switch dialog's caption.
 const UINT kSwitchCaptionString = 1000;
