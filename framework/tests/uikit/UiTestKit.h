@@ -17,6 +17,7 @@
 //                   A step is {what, tryRun}: tryRun returns false until it
 //                   could do its part. A step that waits past its bound fails
 //                   the test with its "what" and closes the thread's dialogs.
+//   WindowKinds.h   a window's class; dialog, property sheet, message box.
 //   WindowFinders.h this thread's windows by caption, class, message-box text;
 //                   another process's windows.
 //   WindowReaders.h texts, list/combo/list-view/tree items, tab labels, menu
@@ -42,5 +43,6 @@
 #include "MouseDrag.h"
 #include "Screenshot.h"
 #include "WindowFinders.h"
+#include "WindowKinds.h"
 #include "WindowReaders.h"
 #endif

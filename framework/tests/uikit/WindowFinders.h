@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Framework.h"
+#include "WindowKinds.h"
 
 #include <windows.h>
 
@@ -16,13 +17,6 @@ namespace lwtest {
 
 typedef std::function<bool(HWND)> WindowTest;
 typedef std::function<HWND()> WindowFinder;
-
-bool HasClass(HWND wnd, LPCTSTR className);
-bool IsDialogWindow(HWND wnd);  // class #32770: dialogs, message boxes, sheets, common dialogs
-bool IsPropertySheet(HWND wnd);
-// A dialog with the message text static (id 0xFFFF) and nothing but statics
-// and buttons (common dialogs have unnamed statics too).
-bool IsMessageBox(HWND wnd);
 
 // Visible top-level windows of this thread that pass fits (all without it).
 std::vector<HWND> OwnWindows(const WindowTest& fits = WindowTest());

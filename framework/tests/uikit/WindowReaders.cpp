@@ -1,6 +1,6 @@
 #include "WindowReaders.h"
 
-#include "WindowFinders.h"
+#include "WindowKinds.h"
 
 #include <commctrl.h>
 #include <prsht.h>
