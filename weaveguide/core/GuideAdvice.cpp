@@ -4,6 +4,8 @@
 #include "ProjectAnalyser.h"
 
 #include <map>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -59,12 +61,17 @@ std::vector<GuideAdviceFile> GuideAdviceFiles(const CIntegrationSettings& s, con
   files.push_back({_T("GuideInclude.h"), GuideIncludeLines(s, s.m_mfc ? kHeaderFramework : kHeaderSdk) + kLineEnd});
   files.push_back({_T("GuideStartCode.inc"), GuideStartCode(s) + kLineEnd});
 
-  // The fix-macro lines by class, in the order of the hits.
+  // The fix-macro lines by class, in the order of the hits. A class holds
+  // each macro once: a header listed twice in the project, or a class of the
+  // same name in two headers, gives the same hit twice, and a second macro
+  // line would declare its method twice.
   std::vector<CString> classes;
   std::map<CString, CString> lines;
+  std::set<std::pair<CString, CString>> added;  // class name, macro text
   if (const CProjectAnalyser* analyser = s.GetScanResults()) {
     for (INT_PTR i = 0; const CFixHit* hit = analyser->FixHitAt(i); ++i) {
       const CString name = hit->m_class->GetName();
+      if (!added.insert({name, hit->m_macroText}).second) continue;
       if (!lines.count(name)) classes.push_back(name);
       lines[name] += GuideFixMacroLine(s, *hit) + kLineEnd;
     }

@@ -4,6 +4,7 @@
 #include "AnalysisTestUtil.h"
 #include "GermanStrings.h"
 #include "GuideAdvice.h"
+#include "ProjectAnalyser.h"
 #include "ProjectScan.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,37 @@ TEST(GuideAdvice, FrameworkProjectGetsTheFixLinesOfEachClass) {
   EXPECT_EQ("\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n", files.at("GuideFix_CMainFrame.inc"));
   EXPECT_EQ("#include \"LwvMFC.h\"\r\n", files.at("GuideInclude.h"));
   EXPECT_NE(std::string::npos, files.at("GuideLibraries.cmake").find("set(GUIDE_DEFINITIONS )\r\n"));
+}
+
+TEST(GuideAdvice, EachMacroStandsOnceInItsClass) {
+  // Real projects list a header twice (in two groups, or in two spellings)
+  // and keep an old copy of a class's header: every copy gives the same hit.
+  const CString folder = lwtest::ScratchDir("guide-advice-twice");
+  const char frame[] =
+      "class CMainFrame : public CFrameWnd {\r\n public:\r\n"
+      "  void GetMessageString(UINT nID, CString& rMessage) const;\r\n};\r\n"
+      "class CLog : public CStdioFile {\r\n"
+      "  BOOL ReadString(CString& line);\r\n  CString GetFileName();\r\n};\r\n";
+  lwtest::WriteFile(folder, "MainFrm.h", frame);
+  lwtest::WriteFile(folder, "MainFrm_old.h", frame);
+  lwtest::GermanStrings strings;
+  CIntegrationSettings s;
+  s.LeaveIdePage(kIdeVisualCpp, true);
+  s.ChangeOptions(false, true, kCharset8Bit);
+  s.m_projectPath = lwtest::WriteFile(folder, "Twice.dsp",
+                                      "# Begin Group \"Header Files\"\r\n"
+                                      "# Begin Source File\r\n\r\nSOURCE=.\\MainFrm.h\r\n# End Source File\r\n"
+                                      "# Begin Source File\r\n\r\nSOURCE=.\\MainFrm_old.h\r\n# End Source File\r\n"
+                                      "# End Group\r\n"
+                                      "# Begin Group \"Shared\"\r\n"
+                                      "# Begin Source File\r\n\r\nSOURCE=MainFrm.h\r\n# End Source File\r\n"
+                                      "# End Group\r\n");
+  ASSERT_TRUE(GuideScanProject(s, nullptr).completed);
+  // The page lists every hit; the class's file holds each macro once.
+  ASSERT_EQ(9, s.GetScanResults()->GetFixHits()->GetCount());  // three copies, three hits each
+  const auto files = ByName(GuideAdviceFiles(s, strings));
+  EXPECT_EQ("\tLWFIX_CFRAMEWND_GETMESSAGESTRING()\r\n", files.at("GuideFix_CMainFrame.inc"));
+  EXPECT_EQ("\tLWFIX_CSTDIOFILE_READSTRING()\r\n\tLWFIX_CFILE_GETFILENAME()\r\n", files.at("GuideFix_CLog.inc"));
 }
 
 }  // namespace
