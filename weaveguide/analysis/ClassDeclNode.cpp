@@ -5,6 +5,24 @@
 #include <unordered_set>
 #include <vector>
 
+namespace {
+
+// A name: letters, digits and underscores, not starting with a digit, and
+// none of the words the tokenizer gives a code of its own.
+bool IsWord(const CCppToken* token) {
+  if (!token || token->GetCode() != kCodeOther) return false;
+  const CString& text = token->GetText();
+  if (text.IsEmpty() || (text[0] >= _T('0') && text[0] <= _T('9'))) return false;
+  for (int i = 0; i < text.GetLength(); ++i) {
+    const TCHAR c = text[i];
+    const bool letter = (c >= _T('a') && c <= _T('z')) || (c >= _T('A') && c <= _T('Z'));
+    if (!letter && c != _T('_') && !(c >= _T('0') && c <= _T('9'))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool CBaseSpecNode::Parse(CCppTokenList* tokens, int* position, int end) {
   end = ClampEnd(tokens, end);
   int& pos = *position;
@@ -73,6 +91,9 @@ bool CClassDeclNode::Parse(CCppTokenList* tokens, int* position, int end) {
   ++pos;
   const CCppToken* name = TokenAt(tokens, pos, end);
   if (!name) return false;
+  // An export macro stands before the name (class AFX_EXT_CLASS CFoo): the
+  // last word is the class.
+  while (IsWord(TokenAt(tokens, pos + 1, end))) name = TokenAt(tokens, ++pos, end);
   m_name = name->GetText();
   ++pos;
   if (CodeAt(tokens, pos, end) == kCodeColon) {

@@ -87,11 +87,23 @@ TEST(ClassDecl, ForwardDeclarationAndBases) {
 }
 
 TEST(ClassDecl, ExportMacroTemplatesAndQualifiedBases) {
-  ParsedClass ext = ParseClass("class AFX_EXT_CLASS CFoo : public CView { int x; };");
-  EXPECT_FALSE(ext.result);
-  EXPECT_EQ("AFX_EXT_CLASS", S(ext.node->GetName()));
-  EXPECT_EQ(nullptr, ext.node->m_bases);
-  EXPECT_EQ(nullptr, ext.node->m_members);
+  // An export macro before the name: the class is the last word, with its
+  // bases and members (an extension DLL's classes get their fix macros).
+  const char* exported[] = {"class AFX_EXT_CLASS CFoo : public CView { int x; };",
+                            "class AFX_EXT_CLASS MY_EXPORT CFoo : public CView { int x; };"};
+  for (const char* source : exported) {
+    ParsedClass ext = ParseClass(source);
+    EXPECT_TRUE(ext.result) << source;
+    EXPECT_EQ("CFoo", S(ext.node->GetName())) << source;
+    ASSERT_NE(nullptr, ext.node->m_bases) << source;
+    ASSERT_EQ(1, ext.node->m_bases->GetCount()) << source;
+    EXPECT_EQ("CView", S(ext.node->m_bases->BaseAt(0)->GetName())) << source;
+    ASSERT_NE(nullptr, ext.node->m_members) << source;
+    EXPECT_EQ(1, ext.node->m_members->GetCount()) << source;
+  }
+  ParsedClass forward = ParseClass("class AFX_EXT_CLASS CFoo;");
+  EXPECT_TRUE(forward.node->m_forward);
+  EXPECT_EQ("CFoo", S(forward.node->GetName()));
 
   ParsedClass tmpl = ParseClass("class T> class CList { };");
   EXPECT_FALSE(tmpl.result);
