@@ -44,8 +44,28 @@ bool CBaseSpecNode::Parse(CCppTokenList* tokens, int* position, int end) {
   }
   const CCppToken* name = TokenAt(tokens, pos, end);
   if (!name) return false;
-  m_name = name->GetText();
   ++pos;
+  // A qualified base (ns::CBase) is its last part.
+  while (CodeAt(tokens, pos, end) == kCodeColon && CodeAt(tokens, pos + 1, end) == kCodeColon &&
+         IsWord(TokenAt(tokens, pos + 2, end))) {
+    name = TokenAt(tokens, pos + 2, end);
+    pos += 3;
+  }
+  m_name = name->GetText();
+  // A template's arguments (CMixin<CFoo, 2>) are passed over, so the bases
+  // after them and the class's members are read.
+  if (CodeAt(tokens, pos, end) == kCodeLess) {
+    int depth = 0;
+    for (; pos < end; ++pos) {
+      const int code = CodeAt(tokens, pos, end);
+      if (code == kCodeOpenBrace || code == kCodeSemicolon) break;
+      if (code == kCodeLess) ++depth;
+      if (code == kCodeGreater && --depth == 0) {
+        ++pos;
+        break;
+      }
+    }
+  }
   return true;
 }
 

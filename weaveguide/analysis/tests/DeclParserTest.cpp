@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using lwtest::S;
 using lwtest::Tokenize;
 
@@ -110,10 +113,32 @@ TEST(ClassDecl, ExportMacroTemplatesAndQualifiedBases) {
   EXPECT_EQ("T", S(tmpl.node->GetName()));
   EXPECT_EQ(nullptr, tmpl.node->m_members);
 
-  ParsedClass templ = ParseClass("class CMy : public CArray<int> { };");
-  EXPECT_FALSE(templ.result);
-  ASSERT_NE(nullptr, templ.node->m_bases);
-  EXPECT_EQ("CArray", S(templ.node->m_bases->BaseAt(0)->GetName()));
+  // Template arguments and qualified names in the base list: every base is
+  // read by its last name and the members after the list are kept.
+  struct BaseCase {
+    const char* source;
+    std::vector<std::string> bases;
+  } baseCases[] = {
+      {"class CMy : public CArray<int> { int x; };", {"CArray"}},
+      {"class CMy : public CView, public CMixin<CMy, 2> { int x; };", {"CView", "CMixin"}},
+      {"class CMy : public CMixin<CList<int>, 2>, public CView { int x; };", {"CMixin", "CView"}},
+      {"class CMy : public ns::inner::CView { int x; };", {"CView"}},
+  };
+  for (const BaseCase& c : baseCases) {
+    ParsedClass p = ParseClass(c.source);
+    EXPECT_TRUE(p.result) << c.source;
+    ASSERT_NE(nullptr, p.node->m_bases) << c.source;
+    std::vector<std::string> names;
+    for (int i = 0; i < p.node->m_bases->GetCount(); ++i) names.push_back(S(p.node->m_bases->BaseAt(i)->GetName()));
+    EXPECT_EQ(c.bases, names) << c.source;
+    ASSERT_NE(nullptr, p.node->m_members) << c.source;
+    EXPECT_EQ(1, p.node->m_members->GetCount()) << c.source;
+  }
+  // An unclosed argument list stops at the class body.
+  ParsedClass open = ParseClass("class CMy : public CArray<int { int x; };");
+  ASSERT_NE(nullptr, open.node->m_bases);
+  EXPECT_EQ("CArray", S(open.node->m_bases->BaseAt(0)->GetName()));
+  EXPECT_NE(nullptr, open.node->m_members);
 }
 
 TEST(ClassDecl, TruncatedInputAnswersFalseWithoutReadingPastTheEnd) {
