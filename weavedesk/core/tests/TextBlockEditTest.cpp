@@ -279,4 +279,22 @@ TEST(TextBlockEdit, TypingClearsTheEditMarkAndMarkCommandsMarkModified) {
   EXPECT_EQ(CString(_T("Neu!")), item->GetTranslation());
 }
 
+// An original is never changed: the mark commands offer a new translation
+// instead of marking it, so it is not left modified for a save that can
+// only go elsewhere.
+TEST(TextBlockEdit, MarkCommandsInAnOriginalOfferANewTranslation) {
+  Tree t;
+  CTraNode* text = t.Add(_T("Neu"));
+  t.Build();
+  t.view.m_bOriginal = true;
+  t.view.m_blocks.MarkAllToEdit();  // no current block: the whole tree
+  EXPECT_EQ(TRA_STATE_DONE, text->GetState());
+  text->SetState(TRA_STATE_NEW);
+  t.view.m_blocks.SetCurrent(0);
+  t.view.m_blocks.MarkAllEdited();
+  EXPECT_EQ(TRA_STATE_NEW, text->GetState());
+  EXPECT_EQ(0, t.view.m_nModified);
+  EXPECT_EQ(2, t.view.m_nOffers);
+}
+
 }  // namespace
