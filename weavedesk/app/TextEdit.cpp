@@ -134,7 +134,9 @@ void CTextEdit::OnChar(UINT character, UINT repeat, UINT) {
     return;
   }
   if (!m_pSegment || m_bReadOnly) return;
-  if (character == 13) {
+  // Ctrl+Enter comes as a line feed, which the edit control would take into
+  // the segment as a line break of its own: a new line is a split.
+  if (character == 13 || character == 10) {
     SplitAtCaret();
     return;
   }

@@ -200,7 +200,7 @@ CTextSegment* CTextBlock::SplitLine(CTextItem* item, const CString& textAfter) {
   return fresh;
 }
 
-void CTextBlock::JoinLines(CTextItem* item, bool backward) {
+void CTextBlock::JoinLines(CTextItem* item, bool backward, bool edited) {
   const int index = IndexOf(item);
   const int neighbour = backward ? index - 1 : index + 1;
   if (index < 0 || neighbour < 0 || neighbour >= GetItemCount()) return;
@@ -208,7 +208,9 @@ void CTextBlock::JoinLines(CTextItem* item, bool backward) {
   CTextItem* other = GetItem(neighbour);
   const bool joinsLines = other->m_nLine != item->m_nLine;
   int current = index;
-  int caret = 0;
+  // Joining forward the caret stays after the item's own text, also when a
+  // placeholder follows and nothing is joined.
+  int caret = backward ? 0 : item->m_strText.GetLength();
   bool merged = false;
   if (!other->IsFixed() && !item->IsFixed()) {
     auto* own = static_cast<CTextSegment*>(item);
@@ -236,7 +238,8 @@ void CTextBlock::JoinLines(CTextItem* item, bool backward) {
   m_pHost->UpdateScrollBars(true);
   m_pHost->Invalidate();
   ScrollIntoView();
-  if (merged || joinsLines) m_pHost->SetModified();
+  if (edited) ClearEditMark();
+  if (merged || joinsLines || edited) m_pHost->SetModified();
 }
 
 void CTextBlock::MoveToNeighbourItem(CTextItem* item, bool backward) {

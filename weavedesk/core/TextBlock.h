@@ -41,7 +41,9 @@ class CTextBlock {
   // The in-place editor's keys.
   // The new segment after item (null when item is no segment of the block).
   CTextSegment* SplitLine(CTextItem* item, const CString& textAfter);
-  void JoinLines(CTextItem* item, bool backward);
+  // edited: the item's text was changed on the way (Delete with the end of
+  // the text selected): an edit like typing, whatever is joined.
+  void JoinLines(CTextItem* item, bool backward, bool edited = false);
   void MoveToNeighbourItem(CTextItem* item, bool backward);
   void MoveLineUpDown(CTextItem* item, bool up);
 

@@ -83,6 +83,11 @@ void CTextBlockList::MarkAllEdited() { MarkTree(false); }
 void CTextBlockList::MarkTree(bool toEdit) {
   CTraNode* target = MarkTarget();
   if (!target) return;
+  // The marks are saved with the file: an original is never changed.
+  if (m_pHost->IsOriginal()) {
+    m_pHost->OfferNewTranslation();
+    return;
+  }
   if (toEdit)
     target->MarkStatesNew();
   else

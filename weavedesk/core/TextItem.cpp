@@ -141,8 +141,9 @@ bool CTextSegment::Split(const CString& left, const CString& right) {
 }
 
 void CTextSegment::Join(bool withPrevious, const CString& text) {
+  const bool edited = text != m_strText;
   SetText(text);
-  m_pBlock->JoinLines(this, withPrevious);
+  m_pBlock->JoinLines(this, withPrevious, edited);
 }
 
 bool CTextSegment::IsFirstItem() const { return m_pBlock->IsFirstItem(this); }

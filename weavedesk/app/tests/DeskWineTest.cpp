@@ -102,6 +102,39 @@ TEST_F(DeskWine, NewTranslationEditedSavedAndReadBack) {
   EXPECT_FALSE(Doc()->Desk().IsOriginal());
 }
 
+// Ctrl+Enter (a line feed) starts a new line as Enter does: the edit
+// control took it into the segment as a line break of its own, which also
+// gave a control's text a line it must not get.
+TEST_F(DeskWine, CtrlEnterSplitsAsEnterDoes) {
+  Watchdog watchdog(60);
+  Start(false);
+  NewTranslation();
+  ClickBlock(4);
+  CTextBlock* block = View()->GetBlocks().GetBlock(4);
+  ASSERT_TRUE(block->IsFreeWidth());
+  const CString text = block->GetText();
+  ASSERT_EQ(-1, text.FindOneOf(_T("\r\n")));
+  Editor()->SetSel(3, 3);
+  Type(_T("\n"));
+  EXPECT_EQ(2, block->GetLineCount());
+  EXPECT_EQ(text.Left(3) + _T("\n") + text.Mid(3), block->GetText());
+
+  int button = -1;
+  for (int i = 0; i < View()->GetBlocks().GetCount() && button < 0; ++i) {
+    CTextBlock* b = View()->GetBlocks().GetBlock(i);
+    if (b->GetNode()->GetKind() == TRA_PUSHBUTTON && b->GetLineCount() == 1 && b->GetText().GetLength() > 2) button = i;
+  }
+  ASSERT_GE(button, 0);
+  View()->GetBlocks().SetCurrent(button);
+  View()->PlaceCurrentBlock(true, true);
+  Pump();
+  const CString label = View()->GetBlocks().GetBlock(button)->GetText();
+  Editor()->SetSel(1, 1);
+  Type(_T("\n"));
+  EXPECT_EQ(label, View()->GetBlocks().GetBlock(button)->GetText()) << "a button's text gets no line of its own";
+  EXPECT_EQ(1, View()->GetBlocks().GetBlock(button)->GetLineCount());
+}
+
 // Closing a changed translation asks to save; Cancel keeps the window, No closes it.
 TEST_F(DeskWine, SaveQuestionOnCloseCancelKeepsTheWindow) {
   Watchdog watchdog(60);

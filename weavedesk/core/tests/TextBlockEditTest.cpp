@@ -185,6 +185,34 @@ TEST(TextBlockEdit, JoinWithAPlaceholderChangesNothing) {
   EXPECT_EQ(0, t.view.m_nModified);
 }
 
+// Delete at the end of a segment that a placeholder follows joins nothing:
+// the caret stays at the end, and a selected end that Delete removed is an
+// edit like typing (the document modified, the text's mark cleared), not
+// lost at the next save because nothing said it changed.
+TEST(TextBlockEdit, DeleteBeforeAPlaceholderKeepsTheCaretAndTheDeletedEnd) {
+  Tree t;
+  CTraNode* node = t.Add(_T("File %s"));
+  node->SetState(TRA_STATE_NEW);
+  t.Build();
+  CTextSegment* segment = t.Edit(0, 0, 5);
+  segment->Join(false, segment->m_strText);  // Delete with the caret at the end
+  EXPECT_EQ(CString(_T("File %s")), t.Block(0)->GetText());
+  EXPECT_EQ(0, t.Block(0)->GetCurrentItem());
+  EXPECT_EQ(5, t.view.m_editor.m_nSelStart);
+  EXPECT_EQ(0, t.view.m_nModified);
+  EXPECT_EQ(TRA_STATE_NEW, node->GetState());
+
+  t.view.m_editor.m_nSelStart = 3;  // "e " selected up to the end
+  segment->Join(false, _T("Fil"));
+  EXPECT_EQ(CString(_T("Fil%s")), t.Block(0)->GetText());
+  EXPECT_EQ(0, t.Block(0)->GetCurrentItem());
+  EXPECT_EQ(3, t.view.m_editor.m_nSelStart);
+  EXPECT_EQ(1, t.view.m_nModified);
+  EXPECT_EQ(TRA_STATE_DONE, node->GetState());
+  t.view.m_blocks.StoreTexts();
+  EXPECT_EQ(CString(_T("Fil%s")), node->GetTranslation());
+}
+
 TEST(TextBlockEdit, ArrowsMoveAcrossPlaceholdersLinesAndBlocks) {
   Tree t;
   t.Add(_T("a%db\nc"));
@@ -249,6 +277,24 @@ TEST(TextBlockEdit, TypingClearsTheEditMarkAndMarkCommandsMarkModified) {
 
   t.view.m_blocks.StoreTexts();
   EXPECT_EQ(CString(_T("Neu!")), item->GetTranslation());
+}
+
+// An original is never changed: the mark commands offer a new translation
+// instead of marking it, so it is not left modified for a save that can
+// only go elsewhere.
+TEST(TextBlockEdit, MarkCommandsInAnOriginalOfferANewTranslation) {
+  Tree t;
+  CTraNode* text = t.Add(_T("Neu"));
+  t.Build();
+  t.view.m_bOriginal = true;
+  t.view.m_blocks.MarkAllToEdit();  // no current block: the whole tree
+  EXPECT_EQ(TRA_STATE_DONE, text->GetState());
+  text->SetState(TRA_STATE_NEW);
+  t.view.m_blocks.SetCurrent(0);
+  t.view.m_blocks.MarkAllEdited();
+  EXPECT_EQ(TRA_STATE_NEW, text->GetState());
+  EXPECT_EQ(0, t.view.m_nModified);
+  EXPECT_EQ(2, t.view.m_nOffers);
 }
 
 }  // namespace
