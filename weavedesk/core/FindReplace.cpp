@@ -74,7 +74,7 @@ bool CFindReplace::FindNext(bool advance, bool silent) {
   // Placed twice: the first placement may scroll, which moves the block's origin.
   for (int pass = 0; pass < 2; ++pass) {
     host->PlaceCurrentBlock(true, true);
-    block->BeginEditAtHit(search);
+    block->BeginEditAtHit(search.m_nCurrentItem, search.m_nPosition, search.m_strSearch.GetLength());
   }
   host->Invalidate();
   return true;

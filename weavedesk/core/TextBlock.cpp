@@ -2,7 +2,6 @@
 
 #include "SegmentEditor.h"
 #include "TextBlockHost.h"
-#include "TextSearch.h"
 #include "TraNode.h"
 
 CTextBlock::CTextBlock(CTraNode* node, CTraNode* overlayNode, CTextBlockHost* host)
@@ -301,11 +300,11 @@ void CTextBlock::ClearEditMark() {
   if (m_pNode->GetState() != old) m_pHost->Invalidate();
 }
 
-void CTextBlock::BeginEditAtHit(const CTextSearch& search) {
+void CTextBlock::BeginEditAtHit(int item, int position, int length) {
   if (CTextSegment* segment = CurrentSegment()) segment->EndEdit();
-  if (search.m_nCurrentItem < 0 || search.m_nCurrentItem >= GetItemCount()) return;
-  StartEditing(search.m_nCurrentItem, search.m_nPosition);
-  if (CurrentSegment()) m_pHost->GetEditor()->SelectRange(search.m_nPosition, search.m_strSearch.GetLength());
+  if (item < 0 || item >= GetItemCount()) return;
+  StartEditing(item, position);
+  if (CurrentSegment()) m_pHost->GetEditor()->SelectRange(position, length);
 }
 
 void CTextBlock::CommitText() { m_pHost->CommitBlockText(this); }

@@ -12,7 +12,6 @@
 
 class CTraNode;
 class CTextBlockHost;
-class CTextSearch;
 
 class CTextBlock {
  public:
@@ -56,7 +55,8 @@ class CTextBlock {
   int GetLineCount() const;
   int GetLineCountAtSplit() const { return m_nLineCount; }
   void ClearEditMark();
-  void BeginEditAtHit(const CTextSearch& search);
+  // Edits the item with length characters from position selected (a find hit).
+  void BeginEditAtHit(int item, int position, int length);
   void CommitText();
 
   CTraNode* GetNode() const { return m_pNode; }
