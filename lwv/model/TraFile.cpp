@@ -236,6 +236,16 @@ bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part, Lw
   return outcome == LW_READ_OK;
 }
 
+int LwVersionHolding(const CTraFile& file) {
+  const int version = file.GetVersion();
+  if (version < 30000 || version >= TRA_VERSION) return version;
+  const bool dateOrAuthor = !file.GetDate().IsEmpty() || !file.GetAuthor().IsEmpty();
+  const bool language = file.GetLanguageId() != 0;
+  const bool addOns = file.GetAddOnFiles() && file.GetAddOnFiles()->GetCount() > 0;
+  const bool lost = addOns || (version < 30002 && dateOrAuthor) || (version == 30000 && language);
+  return lost ? TRA_VERSION : version;
+}
+
 bool LwWriteLanguageFile(const CString& path, CTraFile& file) {
   try {
     CAtomicFile out;

@@ -168,3 +168,7 @@ bool LwReadLanguageFile(const CString& path, CTraFile& file, LwReadPart part, Lw
 // Writes file to path: a complete new file replaces the old one only when
 // everything was written. False on any file error (the old file stays).
 bool LwWriteLanguageFile(const CString& path, CTraFile& file);
+// The version that keeps what file holds: its own, or the current one when
+// a version from 30000 on would drop its author, date, language id or add-on
+// files (older versions, which keep no layouts, stay as they are).
+int LwVersionHolding(const CTraFile& file);

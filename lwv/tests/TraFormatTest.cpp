@@ -173,6 +173,30 @@ TEST(TraFormat, VersionRulesForHeaderFields) {
   }
 }
 
+// The version a file is saved in to keep what it holds: an older one from
+// 30000 on is raised only where it would drop something.
+TEST(TraFormat, VersionHoldingWhatTheFileHas) {
+  struct Case {
+    int version;
+    bool author, language, addOn;
+    int holding;
+  } cases[] = {
+      {30000, false, false, false, 30000}, {30000, false, true, false, TRA_VERSION},
+      {30000, true, false, false, TRA_VERSION}, {30001, false, true, false, 30001},
+      {30001, true, false, false, TRA_VERSION}, {30002, true, true, false, 30002},
+      {30002, false, false, true, TRA_VERSION}, {30003, true, true, true, 30003},
+      {29000, true, true, true, 29000},         {14000, true, false, true, 14000},
+  };
+  for (const Case& c : cases) {
+    CTraFile file;
+    file.SetVersion(c.version);
+    if (c.author) file.SetAuthor(_T("Autorin"));
+    if (c.language) file.SetLanguageId(MAKELANGID(9, 1));
+    if (c.addOn) file.GetAddOnFiles()->Append(new CAddOnFile(_T("a.txt"), _T(""), _T("")));
+    EXPECT_EQ(c.holding, LwVersionHolding(file)) << c.version << " " << c.author << c.language << c.addOn;
+  }
+}
+
 TEST(TraFormat, Version30001KeepsItsLanguageIdOnEveryRewrite) {
   auto file = MakeSampleFile();
   file->SetVersion(30001);

@@ -283,6 +283,9 @@ bool CDeskDocument::SaveTo(const CString& target) {
       m_ui.ShowMessage(DeskText(IDS_DESK_LOSSY_SAVE_QUESTION), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     return false;
   CommitViews();
+  // An older file takes the current version when it would lose what was
+  // added to it (author, date, language, add-on files).
+  m_pFile->SetVersion(LwVersionHolding(*m_pFile));
   if (!LwWriteLanguageFile(target, *m_pFile)) {
     Message(DeskTextWith(IDS_DESK_SAVE_FAILED, target));
     return false;

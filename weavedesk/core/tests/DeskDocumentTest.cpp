@@ -332,6 +332,51 @@ TEST(DeskDocument, AFailedSaveKeepsPathAndModifiedAndTheOldFile) {
   EXPECT_EQ(CString(_T("failing.tra*")), d.host.m_strTitle);
 }
 
+// A translation of an older version keeps what the translator added to it
+// (the date every change stamps, author, add-on files) by being saved in the
+// current version; one that gained nothing keeps its version.
+TEST(DeskDocument, AnOlderFileKeepsWhatWasAddedToIt) {
+  struct Case {
+    const char* what;
+    int version;
+    bool type, addAuthor, addAddOn;
+    int savedVersion;
+  } cases[] = {
+      {"saved untouched", 30001, false, false, false, 30001},
+      {"a text typed: dated", 30001, true, false, false, TRA_VERSION},
+      {"author", 30001, false, true, false, TRA_VERSION},
+      {"a text typed into a dated version", 30002, true, false, false, 30002},
+      {"add-on file", 30002, false, false, true, TRA_VERSION},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto file = MakeFile(_T("Demo"), false);
+    file->SetVersion(c.version);
+    const CString path = WriteFile(*file, _T("older.tra"));
+    Desk d;
+    ASSERT_TRUE(d.Open(path));
+    if (c.type) d.Type(0, _T("x"));
+    if (c.addAuthor) d.doc.SetAuthor(_T("Translator"));
+    if (c.addAddOn) {
+      CAddOnFile* entry = new CAddOnFile(_T("readme.txt"), _T(""), _T(""));
+      entry->SetContents(std::vector<BYTE>{'h', 'i'});
+      ASSERT_TRUE(d.doc.GetFile()->GetAddOnFiles()->Append(entry));
+    }
+    const CString date = d.doc.GetDate();
+    ASSERT_TRUE(d.doc.Save());
+    CTraFile back;
+    ASSERT_TRUE(LwReadLanguageFile(path, back, LW_READ_WHOLE));
+    EXPECT_EQ(c.savedVersion, back.GetVersion());
+    if (c.type) {
+      EXPECT_EQ(date, back.GetDate());
+    }
+    if (c.addAuthor) {
+      EXPECT_EQ(CString(_T("Translator")), back.GetAuthor());
+    }
+    EXPECT_EQ(c.addAddOn ? 1 : 0, back.GetAddOnFiles()->GetCount());
+  }
+}
+
 TEST(DeskDocument, AnOriginalIsNeverOverwrittenWhateverItsExtension) {
   auto original = MakeFile(_T("Demo"), true);
   const CString upper = WriteFile(*original, _T("ORIG.TRA"));
