@@ -94,6 +94,16 @@ TraStringPart PartOf(int part) {
   }
 }
 
+// A lookup in the running language. While a switch translates the windows
+// again, the switch's lookup file knows the texts they show in the old
+// language; a text that is not among them may be an original of the
+// program (given by its code or loaded from its resources), which the new
+// current file already maps to the new language.
+bool TranslateLive(const CTranslationManager& manager, CString& text, TraStringPart part) {
+  if (TranslateTextIn(manager.GetLookupFile(), text, part)) return true;
+  return manager.IsSwitchRunning() && TranslateTextIn(manager.GetCurrentFile(), text, part);
+}
+
 BOOL TranslateInPlace(LPTSTR text, int size, int part) {
   if (!text || size <= 0) return FALSE;
   return LWGetTranslation(text, part, text, size) >= 0 ? TRUE : FALSE;
@@ -107,7 +117,7 @@ extern "C" int LWGetTranslation(LPCTSTR text, int part, LPTSTR buffer, int size)
     CString translated(text);
     {
       CLwvLock lock;
-      if (!g_manager || !TranslateTextIn(g_manager->GetLookupFile(), translated, PartOf(part))) return -1;
+      if (!g_manager || !TranslateLive(*g_manager, translated, PartOf(part))) return -1;
     }
     return CopyOut(translated, buffer, size);
   } catch (...) {
@@ -156,7 +166,9 @@ bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated
     translated = TRUE;
     return true;
   }
-  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE))
+  // A text from the resources is an original: the current file has it, also
+  // while a switch runs (whose lookup file holds the old language's texts).
+  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetCurrentFile(), text, TRA_PART_WHOLE))
     translated = TRUE;
   return true;
 }
