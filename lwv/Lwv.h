@@ -121,7 +121,8 @@ int LWLoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int size);
 
 #ifdef _WIN32
 /* A new 32x32 bitmap of the flag of the current file / of the file at path;
-   null without one. The caller deletes it. */
+   null without one. It is made for dc, or for the screen when dc is null
+   or a memory DC holding a monochrome bitmap. The caller deletes it. */
 HBITMAP LWGetFlagBitmap(HDC dc);
 HBITMAP LWGetOtherFlagBitmapA(LPCSTR path, HDC dc);
 HBITMAP LWGetOtherFlagBitmapW(LPCWSTR path, HDC dc);

@@ -89,6 +89,9 @@ static void CheckWindows(void) {
   Check(flag != NULL, "LWGetFlagBitmap gives the flag");
   if (flag) DeleteObject(flag);
   ReleaseDC(NULL, screen);
+  flag = LWGetFlagBitmap(NULL);
+  Check(flag != NULL, "LWGetFlagBitmap without a DC gives the flag");
+  if (flag) DeleteObject(flag);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
