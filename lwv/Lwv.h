@@ -98,7 +98,8 @@ BOOL LWGetOtherFileInfoW(LPCWSTR path, LW_FILEINFO_FIXEDW* info);
 int LWGetTranslationA(LPCSTR text, int part, LPSTR buffer, int size);
 int LWGetTranslationW(LPCWSTR text, int part, LPWSTR buffer, int size);
 /* Translate the text in place, cut to the buffer's size in characters; FALSE
-   and the text unchanged when there is no translation. */
+   and the text unchanged when there is no translation. The text is read up
+   to its terminator or the end of the buffer, whichever comes first. */
 BOOL LWTranslateStringA(LPSTR text, int size);
 BOOL LWTranslateStringW(LPWSTR text, int size);
 BOOL LWTranslateStatusTextA(LPSTR text, int size);
@@ -108,9 +109,9 @@ BOOL LWTranslateToolTipW(LPWSTR text, int size);
 /* Loads string id from the string table of instance (null: the program),
    translated; the switch command's id gives the command's prompt and tip.
    Returns the text's full length in characters (0: no such string) and sets
-   *translated (when given) to whether the library supplied the text; -1 and
-   nothing copied when id is the switch command's and the language file has
-   no text for it. The text is copied into buffer when one is given, cut as
+   *translated (when given) to whether the library supplied the text; -1,
+   nothing copied and *translated FALSE when id is the switch command's and
+   the language file has no text for it. The text is copied into buffer when one is given, cut as
    above. */
 int LWLoadStringExA(HINSTANCE instance, UINT id, LPSTR buffer, int size, BOOL* translated);
 int LWLoadStringExW(HINSTANCE instance, UINT id, LPWSTR buffer, int size, BOOL* translated);
@@ -121,7 +122,8 @@ int LWLoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int size);
 
 #ifdef _WIN32
 /* A new 32x32 bitmap of the flag of the current file / of the file at path;
-   null without one. The caller deletes it. */
+   null without one. It is made for dc, or for the screen when dc is null
+   or a memory DC holding a monochrome bitmap. The caller deletes it. */
 HBITMAP LWGetFlagBitmap(HDC dc);
 HBITMAP LWGetOtherFlagBitmapA(LPCSTR path, HDC dc);
 HBITMAP LWGetOtherFlagBitmapW(LPCWSTR path, HDC dc);

@@ -94,9 +94,35 @@ TraStringPart PartOf(int part) {
   }
 }
 
+// A lookup in the running language. While a switch translates the windows
+// again, the switch's lookup file knows the texts they show in the old
+// language; a text that is not among them may be an original of the
+// program (given by its code or loaded from its resources), which the new
+// current file already maps to the new language.
+bool TranslateLive(const CTranslationManager& manager, CString& text, TraStringPart part) {
+  if (TranslateTextIn(manager.GetLookupFile(), text, part)) return true;
+  return manager.IsSwitchRunning() && TranslateTextIn(manager.GetCurrentFile(), text, part);
+}
+
+// The translation of text copied out as LWGetTranslation does it.
+int TranslateOut(CString text, int part, LPTSTR buffer, int size) {
+  {
+    CLwvLock lock;
+    if (!g_manager || !TranslateLive(*g_manager, text, PartOf(part))) return -1;
+  }
+  return CopyOut(text, buffer, size);
+}
+
 BOOL TranslateInPlace(LPTSTR text, int size, int part) {
   if (!text || size <= 0) return FALSE;
-  return LWGetTranslation(text, part, text, size) >= 0 ? TRUE : FALSE;
+  try {
+    // The text as far as its terminator, never past the buffer.
+    int length = 0;
+    while (length < size && text[length]) ++length;
+    return TranslateOut(CString(text, length), part, text, size) >= 0 ? TRUE : FALSE;
+  } catch (...) {
+    return FALSE;  // nothing may reach a C caller
+  }
 }
 
 }  // namespace
@@ -104,12 +130,7 @@ BOOL TranslateInPlace(LPTSTR text, int size, int part) {
 extern "C" int LWGetTranslation(LPCTSTR text, int part, LPTSTR buffer, int size) {
   if (!text) return -1;
   try {
-    CString translated(text);
-    {
-      CLwvLock lock;
-      if (!g_manager || !TranslateTextIn(g_manager->GetLookupFile(), translated, PartOf(part))) return -1;
-    }
-    return CopyOut(translated, buffer, size);
+    return TranslateOut(CString(text), part, buffer, size);
   } catch (...) {
     return -1;  // nothing may reach a C caller
   }
@@ -156,7 +177,9 @@ bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated
     translated = TRUE;
     return true;
   }
-  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetLookupFile(), text, TRA_PART_WHOLE))
+  // A text from the resources is an original: the current file has it, also
+  // while a switch runs (whose lookup file holds the old language's texts).
+  if (LoadFrom(instance, id, text) && TranslateTextIn(g_manager->GetCurrentFile(), text, TRA_PART_WHOLE))
     translated = TRUE;
   return true;
 }
@@ -165,6 +188,7 @@ bool LoadTranslated(HINSTANCE instance, UINT id, CString& text, BOOL& translated
 
 extern "C" int LWLoadStringEx(HINSTANCE instance, UINT id, LPTSTR buffer, int size, BOOL* translated) {
   try {
+    if (translated) *translated = FALSE;
     CString text;
     BOOL supplied = FALSE;
     if (!LoadTranslated(instance, id, text, supplied)) return -1;

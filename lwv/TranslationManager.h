@@ -148,7 +148,8 @@ class CTranslationManager {
   // The file in use before the last switch (null when there was none).
   CTraFile* GetPreviousFile() const { return m_pPreviousFile.get(); }
   // The file string lookups consult: the lookup file of a running switch,
-  // else the current file.
+  // else the current file. A text the lookup file lacks is looked up in
+  // the current file (an original of the program; LwvApi.cpp).
   CTraFile* GetLookupFile() const { return m_pLookupFile ? m_pLookupFile.get() : m_pCurrentFile.get(); }
   bool IsSwitchRunning() const { return m_pLookupFile != nullptr; }
   CString GetCurrentPath() const { return m_strCurrentPath; }

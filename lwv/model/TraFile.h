@@ -127,6 +127,8 @@ class CTraFile {
 #ifdef _WIN32
   // GDI forms (win32/TraFlagBitmap.cpp).
   void SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+  // A new 32x32 bitmap compatible with dc; for the screen when dc is null
+  // or a memory DC that would make it monochrome.
   HBITMAP CreateFlagBitmap(HDC dc) const;
 #endif
 

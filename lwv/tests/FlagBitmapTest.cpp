@@ -58,4 +58,44 @@ TEST(FlagBitmap, CopiesFromAnOffsetInALargerBitmap) {
   ReleaseDC(nullptr, screen);
 }
 
+// A caller without a window DC at hand passes none, or a memory DC it made
+// for drawing: the flag still comes in colour (a bitmap compatible with a
+// fresh memory DC would be monochrome, one with no DC none at all).
+TEST(FlagBitmap, WithoutADcOrWithAMemoryDcTheFlagIsInColour) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_NE(nullptr, screen);
+  const int screenBits = GetDeviceCaps(screen, BITSPIXEL);
+  if (screenBits < 24) {
+    ReleaseDC(nullptr, screen);
+    GTEST_SKIP() << "display has fewer than 24 bits per pixel";
+  }
+  CTraFile source;
+  for (int i = 0; i < TRA_FLAG_PIXELS; ++i) source.SetFlagPixel(i, RGB(200, i % 256, 40));
+  HDC memory = CreateCompatibleDC(screen);
+  struct Case {
+    const char* name;
+    HDC dc;
+  } cases[] = {{"no DC", nullptr}, {"memory DC", memory}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HBITMAP bitmap = source.CreateFlagBitmap(c.dc);
+    ASSERT_NE(nullptr, bitmap);
+    BITMAP info;
+    ASSERT_NE(0, GetObject(bitmap, sizeof info, &info));
+    EXPECT_EQ(32, info.bmWidth);
+    EXPECT_EQ(32, info.bmHeight);
+    EXPECT_EQ(screenBits, info.bmBitsPixel * info.bmPlanes);
+    CTraFile copy;
+    copy.SetFlagFromBitmap(screen, bitmap, 0, 0);
+    for (int i = 0; i < TRA_FLAG_PIXELS; ++i) ASSERT_EQ(source.GetFlagPixel(i), copy.GetFlagPixel(i)) << i;
+    DeleteObject(bitmap);
+  }
+  // The memory DC is left as it was given: its own one-pixel bitmap selected.
+  BITMAP own;
+  ASSERT_NE(0, GetObject(GetCurrentObject(memory, OBJ_BITMAP), sizeof own, &own));
+  EXPECT_EQ(1, own.bmWidth);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace

@@ -227,6 +227,55 @@ TEST_F(ManagerTest, TranslateFunctionsUseTheirPart) {
   }
 }
 
+// The C forms that translate in place read the caller's text only as far as
+// its buffer goes: a buffer filled to its end without a terminator is not
+// read past (the text is what the buffer holds).
+TEST_F(ManagerTest, InPlaceFormsReadNoFurtherThanTheBuffer) {
+  LW_STARTPARAMS p = Params(WriteSpec("inplace.tra", GermanToEnglish()));
+  ASSERT_TRUE(LWStart(&p));
+  struct Case {
+    BOOL (*fn)(LPTSTR, int);
+    const TCHAR* held;  // what the buffer holds, without a terminator
+    BOOL found;
+    const TCHAR* out;
+  } cases[] = {
+      {LWTranslateString, _T("Hallo"), TRUE, _T("Hell")},  // "Hello", cut to the buffer
+      {LWTranslateString, _T("Hall"), FALSE, _T("Hall")},  // "Hall" + what lies beyond is no text of the file
+      {LWTranslateStatusText, _T("Neu"), TRUE, _T("Ne")},
+      {LWTranslateToolTip, _T("Neue Datei"), TRUE, _T("New file")},
+  };
+  for (const Case& c : cases) {
+    const int size = static_cast<int>(lw::StrLen(c.held));
+    SCOPED_TRACE(size);
+    // The buffer is followed by more text that must not count.
+    std::vector<TCHAR> memory(static_cast<size_t>(size) + 4, _T('o'));
+    memory.back() = 0;
+    for (int i = 0; i < size; ++i) memory[static_cast<size_t>(i)] = c.held[i];
+    EXPECT_EQ(c.found, c.fn(memory.data(), size));
+    if (c.found) {
+      EXPECT_EQ(CString(c.out), CString(memory.data()));
+    } else {
+      EXPECT_EQ(CString(c.out), CString(memory.data(), size));
+    }
+    EXPECT_EQ(_T('o'), memory[static_cast<size_t>(size)]);  // nothing written past the buffer
+  }
+}
+
+// LWLoadStringEx tells whether the library supplied the text also when it
+// answers -1 (the switch command's id and no text for it in the file).
+TEST_F(ManagerTest, LoadStringExSetsTranslatedWhenItGivesNothing) {
+  FileContents spec = GermanToEnglish();
+  spec.switchDialog = false;
+  LW_STARTPARAMS p = Params(WriteSpec("loadex_noswitch.tra", spec));
+  p.nSwitchCommandID = 0x1234;
+  ASSERT_TRUE(LWStart(&p));
+  TCHAR text[16] = _T("before");
+  BOOL translated = 7;
+  EXPECT_EQ(-1, LWLoadStringEx(nullptr, 0x1234, text, 16, &translated));
+  EXPECT_EQ(FALSE, translated);
+  EXPECT_EQ(CString(_T("before")), CString(text));
+}
+
 TEST(FindSwitchDialogNodeTest, FindsTheFirstLibraryDialog) {
   CTranslationManager manager;
   EXPECT_EQ(nullptr, manager.FindSwitchDialogNode());  // no file

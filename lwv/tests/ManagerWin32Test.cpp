@@ -119,10 +119,18 @@ TEST(IniFileTest, RemembersInTheNamedFile) {
   GetPrivateProfileString(_T("Lingoweave"), _T("LastTraFile"), _T(""), raw, 300, ini);
   EXPECT_EQ(path, CString(raw));
 
-  // a value too long for a path is no path
-  CString tooLong(_T('p'), 300);
-  WritePrivateProfileString(LWV_REG_SUBKEY, LWV_LAST_TRA_VALUE, tooLong, ini);
-  EXPECT_EQ(CString(), manager.ReadLastTraFile());
+  // the longest path a field holds is read back whole; a value too long
+  // for a path is no path
+  struct Case {
+    int length;
+    bool kept;
+  } cases[] = {{LW_PATH_CHARS - 2, true}, {LW_PATH_CHARS - 1, true}, {LW_PATH_CHARS, false}, {300, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.length);
+    const CString value = _T("C:\\") + CString(_T('p'), c.length - 3);
+    ASSERT_TRUE(WritePrivateProfileString(LWV_REG_SUBKEY, LWV_LAST_TRA_VALUE, value, ini));
+    EXPECT_EQ(c.kept ? value : CString(), manager.ReadLastTraFile());
+  }
   RemoveFile(ini);
 }
 

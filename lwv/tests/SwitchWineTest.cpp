@@ -2,6 +2,8 @@
 // the status bar follow, the choice is remembered, the windows are told once.
 #include "SwitchWineFixtures.h"
 
+#include "ManagerTestIds.h"
+
 #include "HookInstall.h"
 #include "StdButtonModel.h"
 
@@ -105,6 +107,67 @@ TEST_F(SwitchWindowsTest, GermanEnglishGermanWithOpenWindows) {
   EXPECT_EQ(CString(_T("Hallo")), Translated(_T("Hallo")));
   SetWindowText(m_host->status, _T("Bereit"));
   EXPECT_EQ(CString(_T("Bereit")), WindowText(m_host->status));
+}
+
+// What a host's code gets from the string functions while a switch
+// translates its windows again: seen from the dialog's own procedure as its
+// caption is set (a host's other UI threads ask at such a moment too).
+struct DuringSwitch {
+  bool seen = false;
+  int originalLength = -2;  // LWGetTranslation of an original text
+  CString original;
+  BOOL shownFound = FALSE;  // LWTranslateString of a text shown in the old language
+  CString shown;
+  int loadedLength = -2;  // LWLoadStringEx of a string of the program's resources
+  BOOL loadedTranslated = FALSE;
+  CString loaded;
+};
+DuringSwitch g_during;
+const TCHAR* g_shownText = nullptr;
+
+INT_PTR CALLBACK AskingDialogProc(HWND wnd, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_SETTEXT && LwGetManager() && LwGetManager()->IsSwitchRunning() && !g_during.seen) {
+    g_during.seen = true;
+    TCHAR buffer[64] = {0};
+    g_during.originalLength = LWGetTranslation(_T("Hallo"), LW_PART_WHOLE, buffer, 64);
+    g_during.original = buffer;
+    TCHAR shown[64] = {0};
+    lw::StrCpyN(shown, g_shownText, 64);
+    g_during.shownFound = LWTranslateString(shown, 64);
+    g_during.shown = shown;
+    TCHAR loaded[64] = {0};
+    g_during.loadedLength = LWLoadStringEx(nullptr, IDS_MGR_NOT_FOUND, loaded, 64, &g_during.loadedTranslated);
+    g_during.loaded = loaded;
+  }
+  return HostDialogProc(wnd, message, w, l);
+}
+
+// While a switch runs, an original text of the program is translated into
+// the new language (from the new current file), and a text the windows show
+// in the old language is found through the switch's lookup file; neither
+// comes back untranslated. English to French: the lookup file's originals
+// are English, so the German original is not among them.
+TEST_F(SwitchWindowsTest, OriginalTextsAreTranslatedWhileASwitchRuns) {
+  Watchdog watchdog(60);
+  const CString fr = WriteHostLanguage(French(), false);  // its dialog entries keep the German texts
+  ASSERT_TRUE(LWSwitchFile(m_en));
+  OpenHost();
+  ExpectEnglish();
+  SetWindowLongPtr(m_host->dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(AskingDialogProc));
+  g_during = DuringSwitch();
+  g_shownText = _T("Hello");
+  ASSERT_TRUE(LWSwitchFile(fr));
+  EXPECT_EQ(CString(_T("Einstellungen")), WindowText(m_host->dialog));
+  ASSERT_TRUE(g_during.seen);
+  EXPECT_EQ(7, g_during.originalLength);
+  EXPECT_EQ(CString(_T("Bonjour")), g_during.original);
+  EXPECT_TRUE(g_during.shownFound);
+  EXPECT_EQ(CString(_T("Bonjour")), g_during.shown);
+  EXPECT_EQ(19, g_during.loadedLength);
+  EXPECT_TRUE(g_during.loadedTranslated);
+  EXPECT_EQ(CString(_T("Fichier introuvable")), g_during.loaded);
+  SetWindowLongPtr(m_host->dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(HostDialogProc));
+  RemoveFile(fr);
 }
 
 TEST_F(SwitchWindowsTest, WindowsOpenedAfterTheSwitchStartInTheNewLanguage) {

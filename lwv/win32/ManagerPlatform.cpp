@@ -118,11 +118,12 @@ void CTranslationManager::RemoveHooks() {
 CString CTranslationManager::ReadLastTraFile() const {
   if (m_params.hRegKey) return ReadRegistryPath(m_params.hRegKey);
   if (!m_params.szIniFilePath[0]) return CString();
-  TCHAR buffer[LW_PATH_CHARS];
-  DWORD got = GetPrivateProfileString(LWV_REG_SUBKEY, LWV_LAST_TRA_VALUE, _T(""), buffer, LW_PATH_CHARS,
+  // One more than a path field: a value that fills this buffer was cut
+  // short and is no usable path; the longest path that fits a field is whole.
+  TCHAR buffer[LW_PATH_CHARS + 1];
+  DWORD got = GetPrivateProfileString(LWV_REG_SUBKEY, LWV_LAST_TRA_VALUE, _T(""), buffer, LW_PATH_CHARS + 1,
                                       m_params.szIniFilePath);
-  // A value that filled the buffer was cut short: no usable path.
-  if (got >= LW_PATH_CHARS - 1) return CString();
+  if (got >= LW_PATH_CHARS) return CString();
   buffer[got] = 0;
   return CString(buffer);
 }

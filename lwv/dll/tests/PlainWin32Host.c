@@ -36,6 +36,7 @@ static const void* const linked[] = {
 static void CheckStrings(void) {
   TCHAR text[256];
   TCHAR small[8];
+  TCHAR exact[24];
   BOOL translated = FALSE;
   int length;
 
@@ -60,8 +61,10 @@ static void CheckStrings(void) {
         "LWTranslateStatusText translates a prompt");
   lstrcpy(text, _T("Suchen"));
   Check(LWTranslateToolTip(text, 256) && SameText(text, _T("Find")), "LWTranslateToolTip translates a tip");
-  lstrcpy(text, _T("Sucht nach einem Text\nSuchen"));
-  Check(LWTranslateString(text, 8) && SameText(text, _T("Searche")), "LWTranslateString cuts to the buffer");
+  /* a buffer that just holds the original; its translation is one longer */
+  lstrcpy(exact, _T("Stellt eine Frage\nFrage"));
+  Check(LWTranslateString(exact, 24) && SameText(exact, _T("Asks a question\nQuestio")),
+        "LWTranslateString cuts to the buffer");
   lstrcpy(text, _T("Nicht da"));
   Check(!LWTranslateString(text, 256) && SameText(text, _T("Nicht da")), "a text without translation stays");
   Check(LWGetTranslation(_T("Bereit"), LW_PART_WHOLE, NULL, 0) == 5, "LWGetTranslation tells the length");
@@ -89,6 +92,9 @@ static void CheckWindows(void) {
   Check(flag != NULL, "LWGetFlagBitmap gives the flag");
   if (flag) DeleteObject(flag);
   ReleaseDC(NULL, screen);
+  flag = LWGetFlagBitmap(NULL);
+  Check(flag != NULL, "LWGetFlagBitmap without a DC gives the flag");
+  if (flag) DeleteObject(flag);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
