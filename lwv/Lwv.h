@@ -111,8 +111,8 @@ BOOL LWTranslateToolTipW(LPWSTR text, int size);
    Returns the text's full length in characters (0: no such string) and sets
    *translated (when given) to whether the library supplied the text; -1,
    nothing copied and *translated FALSE when id is the switch command's and
-   the language file has no text for it. The text is copied into buffer when one is given, cut as
-   above. */
+   the language file has no text for it. The text is copied into buffer when
+   one is given, cut as above. */
 int LWLoadStringExA(HINSTANCE instance, UINT id, LPSTR buffer, int size, BOOL* translated);
 int LWLoadStringExW(HINSTANCE instance, UINT id, LPWSTR buffer, int size, BOOL* translated);
 /* LoadString that translates: the number of characters copied, 0 when there
