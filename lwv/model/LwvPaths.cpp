@@ -21,22 +21,45 @@ CString GetExtension(const CString& path) {
   return at < 0 ? path : path.Mid(at + 1);
 }
 
+bool IsPathSeparator(TCHAR c) { return c == _T('\\') || c == _T('/'); }
+
+namespace {
+
+// Length of the part of a path that ".." never climbs above: "\\server\share\"
+// of a UNC path, "C:\" of a drive, a leading separator; 0 for a relative path.
+int RootLength(const CString& path) {
+  const int length = path.GetLength();
+  if (length >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) {
+    int separators = 0;
+    for (int i = 2; i < length; ++i)
+      if (IsPathSeparator(path[i]) && ++separators == 2) return i + 1;
+    return length;
+  }
+  if (length >= 2 && path[1] == _T(':')) return length >= 3 && IsPathSeparator(path[2]) ? 3 : 2;
+  return length >= 1 && IsPathSeparator(path[0]) ? 1 : 0;
+}
+
+}  // namespace
+
 CString MakeRelativePath(const CString& file, const CString& base) {
   CString folder = GetDirectoryPart(file);
   CString baseFolder = GetDirectoryPart(base);
   if (folder.GetLength() < 4) return file;  // a drive root or no folder at all
+  // Another drive, server or share, or a relative base: nothing in common.
+  const int root = RootLength(folder);
+  if (root == 0 || RootLength(baseFolder) != root || folder.Left(root).CompareNoCase(baseFolder.Left(root)) != 0)
+    return file;
   for (int levels = 0;; ++levels) {
     int n = baseFolder.GetLength();
-    if (n == 0) break;
     if (folder.Left(n).CompareNoCase(baseFolder) == 0) {
       CString result;
       for (int i = 0; i < levels; ++i) result += _T("..\\");
       return result + folder.Mid(n) + lw::NameOf(file);
     }
-    if (n <= 3) break;  // climbed to a drive root without a match
+    if (n <= root) break;
     baseFolder = GetDirectoryPart(baseFolder.Left(n - 1));
   }
-  return file;  // another drive or nothing in common
+  return file;
 }
 
 void ChangeDirectory(const CString& path) {

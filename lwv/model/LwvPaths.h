@@ -5,10 +5,13 @@
 #include "Framework.h"
 
 CString GetTimeStamp();
+// A backslash or a slash.
+bool IsPathSeparator(TCHAR c);
 CString GetDirectoryPart(const CString& path);
 CString GetExtension(const CString& path);
-// File's path relative to base's folder; a file on another drive (or when
-// nothing is shared) keeps its full path. Folders compare without case.
+// File's path relative to base's folder; a file on another drive, server or
+// share (or when nothing is shared) keeps its full path, as ".." never
+// leaves a share. Folders compare without case.
 CString MakeRelativePath(const CString& file, const CString& base);
 void ChangeDirectory(const CString& path);
 CString GetCurrentDirectory();

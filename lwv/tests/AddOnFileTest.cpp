@@ -44,6 +44,12 @@ TEST(AddOnPaths, MakeRelativePath) {
       {_T("c:\\PROJ\\res\\a.rc"), _T("C:\\proj\\app.lwp"), _T("res\\a.rc")},    // case
       {_T("C:\\projects\\a.rc"), _T("C:\\proj\\app.lwp"), _T("..\\projects\\a.rc")},
       {_T("\\\\srv\\share\\a.txt"), _T("C:\\proj\\app.lwp"), _T("\\\\srv\\share\\a.txt")},
+      {_T("\\\\srv\\share\\res\\a.rc"), _T("\\\\srv\\share\\app.lwp"), _T("res\\a.rc")},
+      {_T("\\\\srv\\share\\a\\x.rc"), _T("\\\\SRV\\Share\\b\\app.lwp"), _T("..\\a\\x.rc")},
+      // ".." never leaves a share: another share or server keeps the full path
+      {_T("\\\\srv\\one\\a\\x.rc"), _T("\\\\srv\\two\\app.lwp"), _T("\\\\srv\\one\\a\\x.rc")},
+      {_T("\\\\srvA\\s\\a\\x.rc"), _T("\\\\srvB\\s\\p\\app.lwp"), _T("\\\\srvA\\s\\a\\x.rc")},
+      {_T("C:\\proj\\res\\a.rc"), _T("\\\\srv\\share\\app.lwp"), _T("C:\\proj\\res\\a.rc")},
       {_T("C:\\dir\\a.txt"), _T("app.lwp"), _T("C:\\dir\\a.txt")},
       {_T("C:\\dir\\a.txt"), _T("rel\\app.lwp"), _T("C:\\dir\\a.txt")},
   };
