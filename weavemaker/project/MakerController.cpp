@@ -50,23 +50,47 @@ CString Rebased(const CString& path, const CString& oldFolder, const CString& ne
   return MakeRelativePath(oldFolder + path, newPath);
 }
 
+// Every path of a project that names a file: the project's own, its
+// scripts, its language file and its add-on folders.
+struct ProjectPaths {
+  CString project;
+  std::vector<CString> scripts;
+  CString tra;
+  std::vector<CString> addOnFolders;
+};
+
+ProjectPaths PathsOf(const CWizardProject& project) {
+  ProjectPaths paths;
+  paths.project = project.GetProjectPath();
+  for (int i = 0; i < project.GetRcFileCount(); ++i) paths.scripts.push_back(project.GetRcFile(i));
+  paths.tra = project.GetTraPath();
+  const CAddOnFileList& addOns = *project.GetTraFile()->GetAddOnFiles();
+  for (int i = 0; i < addOns.GetCount(); ++i) paths.addOnFolders.push_back(addOns.GetAt(i)->GetStoredPath());
+  return paths;
+}
+
+void SetPaths(CWizardProject& project, const ProjectPaths& paths) {
+  while (project.GetRcFileCount() > 0) project.RemoveRcFile(project.GetRcFile(0));
+  for (const CString& s : paths.scripts) project.AddRcFile(s);
+  project.SetTraPath(paths.tra);
+  CAddOnFileList& addOns = *project.GetTraFile()->GetAddOnFiles();
+  for (int i = 0; i < addOns.GetCount() && i < static_cast<int>(paths.addOnFolders.size()); ++i)
+    addOns.GetAt(i)->SetStoredPath(paths.addOnFolders[i]);
+  project.SetProjectPath(paths.project);
+}
+
 }  // namespace
 
 void RebaseWizardProject(CWizardProject& project, const CString& newPath) {
   const CString target = MakeFullPath(newPath);
   const CString oldFolder = project.GetProjectFolder();
-  std::vector<CString> scripts;
-  for (int i = 0; i < project.GetRcFileCount(); ++i) scripts.push_back(project.GetRcFile(i));
-  for (const CString& s : scripts) project.RemoveRcFile(s);
-  for (const CString& s : scripts) project.AddRcFile(Rebased(s, oldFolder, target));
-  project.SetTraPath(Rebased(project.GetTraPath(), oldFolder, target));
-  CAddOnFileList& addOns = *project.GetTraFile()->GetAddOnFiles();
-  for (int i = 0; i < addOns.GetCount(); ++i) {
-    CAddOnFile& file = *addOns.GetAt(i);
-    const CString folder = file.GetStoredPath();  // "" is the project's folder
-    if (folder.IsEmpty() || IsRelative(folder)) file.SetStoredPath(GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), target)));
-  }
-  project.SetProjectPath(target);
+  ProjectPaths paths = PathsOf(project);
+  paths.project = target;
+  for (CString& s : paths.scripts) s = Rebased(s, oldFolder, target);
+  paths.tra = Rebased(paths.tra, oldFolder, target);
+  for (CString& folder : paths.addOnFolders)  // "" is the project's folder
+    if (folder.IsEmpty() || IsRelative(folder)) folder = GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), target));
+  SetPaths(project, paths);
 }
 
 CMakerController::CMakerController(CUiServices& ui, IMakerView& view) : m_ui(ui), m_view(view) {}
@@ -212,11 +236,12 @@ bool CMakerController::OnProjectSaveAs() {
   LwFileChoice choice = ProjectFileChoice(false, CString());
   if (!m_ui.ChooseFile(choice) || choice.paths.IsEmpty()) return false;
   m_view.CopyHeaderEdits();
-  const CString oldPath = m_project->GetProjectPath();
+  // Rebasing back would not give the paths as they were (another drive, "..").
+  const ProjectPaths before = PathsOf(*m_project);
   RebaseWizardProject(*m_project, choice.paths[0]);
   CString error;
   if (!SaveProjectFile(*m_project, choice.paths[0], error)) {
-    RebaseWizardProject(*m_project, oldPath);
+    SetPaths(*m_project, before);
     Report(IDS_PROJECT_SAVE_FAILED, choice.paths[0]);
     return false;
   }

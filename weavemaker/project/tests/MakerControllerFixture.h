@@ -95,6 +95,14 @@ class MakerControllerTest : public ScriptAFolderTest {
     scripts.Add(m_folder + _T("A.rc"));
     m_maker.InsertScripts(scripts);
   }
+  // Add-on file extra.txt of the project's folder, exported to "doc\".
+  void InsertConfiguredAddOn() {
+    WriteText(m_folder + _T("extra.txt"), "x");
+    m_view.configAnswers.push_back({_T("Info"), _T("doc\\")});
+    CArray<CString> files;
+    files.Add(m_folder + _T("extra.txt"));
+    m_maker.InsertAddOnFiles(files);
+  }
   std::string MessageId(size_t i) const {
     if (i >= m_ui.Messages().size()) return "none";
     const std::string text = Utf8(m_ui.Messages()[i].text);

@@ -47,11 +47,7 @@ TEST_F(MakerControllerTest, TheFiftyFirstScriptIsRefusedAndCounted) {
 
 TEST_F(MakerControllerTest, SaveAsMovesRelativePaths) {
   NewWithScript();
-  WriteText(m_folder + _T("extra.txt"), "x");
-  m_view.configAnswers.push_back({_T("Info"), _T("doc\\")});
-  CArray<CString> files;
-  files.Add(m_folder + _T("extra.txt"));
-  m_maker.InsertAddOnFiles(files);
+  InsertConfiguredAddOn();
   const CString sub = FreshFolder("MakerSaveAsTarget");
   m_ui.QueueFile(sub + _T("Moved.lwp"));
   ASSERT_TRUE(m_maker.OnProjectSaveAs());
@@ -70,6 +66,22 @@ TEST_F(MakerControllerTest, SaveAsMovesRelativePaths) {
   ASSERT_NE(nullptr, m_maker.GetProject());
   EXPECT_NE(nullptr, m_maker.GetProject()->GetTraFile()->GetRootNode());
   EXPECT_EQ(std::string::npos, Utf8(m_view.problems).find("A.rc"));
+}
+
+TEST_F(MakerControllerTest, AFailedSaveAsLeavesEveryPathAsItWas) {
+  NewWithScript();
+  InsertConfiguredAddOn();
+  CWizardProject& p = *m_maker.GetProject();
+  const CString project = p.GetProjectPath(), script = p.GetRcFile(0), tra = p.GetTraPath();
+  const CString addOn = p.GetTraFile()->GetAddOnFiles()->GetAt(0)->GetStoredPath();
+  // A folder that is not there: the project file cannot be written.
+  m_ui.QueueFile(FreshFolder("MakerSaveAsMissing") + _T("gone") + m_folder.Right(1) + _T("Moved.lwp"));
+  m_ui.QueueMessageAnswer(IDOK);
+  EXPECT_FALSE(m_maker.OnProjectSaveAs());
+  EXPECT_EQ(Utf8(project), Utf8(p.GetProjectPath()));
+  EXPECT_EQ(Utf8(script), Utf8(p.GetRcFile(0)));
+  EXPECT_EQ(Utf8(tra), Utf8(p.GetTraPath()));
+  EXPECT_EQ(Utf8(addOn), Utf8(p.GetTraFile()->GetAddOnFiles()->GetAt(0)->GetStoredPath()));
 }
 
 TEST_F(MakerControllerTest, AFailedOpenLeavesNoProject) {
