@@ -80,6 +80,23 @@ CString ComparablePath(const CString& path) {
   return joined;
 }
 
+// An include's name as the script writes it: the preprocessor takes it as
+// it stands, where the string reader turned "\n", "\r", "\t" and "\a" into
+// control characters, which no file name holds ("res\newres.rc2").
+CString IncludeNameOf(const CString& text) {
+  CString name;
+  for (int i = 0; i < text.GetLength(); ++i) {
+    switch (text[i]) {
+      case 10: name += _T("\\n"); break;
+      case 13: name += _T("\\r"); break;
+      case 9: name += _T("\\t"); break;
+      case 7: name += _T("\\a"); break;
+      default: name.AppendChar(text[i]);
+    }
+  }
+  return name;
+}
+
 // One line for every "#include" of a resource script that is not one of
 // the project's scripts: its texts are not read. A project script of the
 // same name counts as the one meant, as the resource compiler may have
@@ -92,7 +109,7 @@ void LogIncludesOutside(const CSourceTokenList& list, const CWizardProject& proj
   }
   for (int i = 0; i + 2 < list.GetCount(); ++i) {
     if (!list.IsText(i, _T("#")) || !list.IsText(i + 1, _T("include")) || list.GetKind(i + 2) != kTokenString) continue;
-    const CString& name = list.GetText(i + 2);
+    const CString name = IncludeNameOf(list.GetText(i + 2));
     if (!IsScriptName(name)) continue;
     const CString included = IsFullPath(name) ? name : GetDirectoryPart(list.GetFileName(i + 2)) + name;
     const CString path = ComparablePath(project.ResolvePath(included));

@@ -250,6 +250,24 @@ TEST_F(MakerUserPaths, TheProblemsPageNamesScriptsAsTheProjectDoesAndIncludesOut
   EXPECT_EQ(2u, lines) << log;
 }
 
+// An include names its file as written: "res\newres.rc2" holds no line feed.
+TEST_F(MakerUserPaths, AnIncludedScriptOfTheProjectIsFoundWhateverLetterFollowsTheBackslash) {
+  NewWithScript();
+  ASSERT_TRUE(lwtest::MakeFolder(m_folder + _T("res")));
+  std::string includes;
+  CArray<CString> scripts;
+  for (const char* name : {"newres", "rtl", "tabs", "app", "Other"}) {
+    includes += std::string("#include \"res\\") + name + ".rc2\"\n";
+    WriteText(m_folder + _T("res\\") + CString(CStringA(name)) + _T(".rc2"), "STRINGTABLE BEGIN 1 \"s\" END\n");
+    scripts.Add(m_folder + _T("res\\") + CString(CStringA(name)) + _T(".rc2"));
+  }
+  WriteText(m_folder + _T("Main.rc"), std::string(kScriptB) + includes);
+  scripts.Add(m_folder + _T("Main.rc"));
+  m_maker.InsertScripts(scripts);
+  ASSERT_EQ(7, m_maker.GetProject()->GetRcFileCount());
+  EXPECT_EQ(std::string::npos, Utf8(m_view.problems).find("Eingebundene")) << Utf8(m_view.problems);
+}
+
 TEST_F(MakerUserPaths, TheExportPathIsCheckedWhenTheEditIsLeft) {
   NewWithScript();
   CAddOnFileList& list = *m_maker.GetProject()->GetTraFile()->GetAddOnFiles();
