@@ -90,8 +90,14 @@ bool IsFullPath(const CString& path) {
 
 CString MakeFullPath(const CString& path) {
   if (path.IsEmpty() || IsFullPath(path)) return path;
-  CString folder = GetCurrentDirectory();
+  const CString folder = GetCurrentDirectory();
   if (folder.IsEmpty()) return path;
+  return JoinPath(folder, path);
+}
+
+CString JoinPath(const CString& base, const CString& path) {
+  if (IsFullPath(path) || base.IsEmpty()) return path;
+  CString folder = base;
   const TCHAR separator = folder.Find(_T('\\')) >= 0 ? _T('\\') : _T('/');
   if (LastSeparator(folder) != folder.GetLength() - 1) folder += separator;
   CString rest = path;

@@ -21,6 +21,9 @@ bool IsFullPath(const CString& path);
 // A relative path made full against the current directory (leading "." and
 // ".." folders taken off); "" and full paths stay as they are.
 CString MakeFullPath(const CString& path);
+// A relative path appended to the folder base, its leading "." and ".." folders
+// taken off as MakeFullPath does; a full path stays as it is.
+CString JoinPath(const CString& base, const CString& path);
 
 // A program's folder from its path: everything before the last backslash,
 // the whole path when it has none.

@@ -47,7 +47,7 @@ bool SameTree(const CTraNode* a, const CTraNode* b) {
 
 CString Rebased(const CString& path, const CString& oldFolder, const CString& newPath) {
   if (!IsRelative(path)) return path;
-  return MakeRelativePath(oldFolder + path, newPath);
+  return MakeRelativePath(JoinPath(oldFolder, path), newPath);
 }
 
 // Every path of a project that names a file: the project's own, its
@@ -89,7 +89,7 @@ void RebaseWizardProject(CWizardProject& project, const CString& newPath) {
   for (CString& s : paths.scripts) s = Rebased(s, oldFolder, target);
   paths.tra = Rebased(paths.tra, oldFolder, target);
   for (CString& folder : paths.addOnFolders)  // "" is the project's folder
-    if (folder.IsEmpty() || IsRelative(folder)) folder = GetDirectoryPart(MakeRelativePath(oldFolder + folder + _T("x"), target));
+    if (folder.IsEmpty() || IsRelative(folder)) folder = GetDirectoryPart(Rebased(folder + _T("x"), oldFolder, target));
   SetPaths(project, paths);
 }
 

@@ -68,6 +68,23 @@ TEST_F(MakerControllerTest, SaveAsMovesRelativePaths) {
   EXPECT_EQ(std::string::npos, Utf8(m_view.problems).find("A.rc"));
 }
 
+TEST_F(MakerControllerTest, SaveAsAgainKeepsThePathsShort) {
+  NewWithScript();
+  InsertConfiguredAddOn();
+  m_ui.QueueFile(FreshFolder("MakerSaveAsFirst") + _T("Moved.lwp"));
+  ASSERT_TRUE(m_maker.OnProjectSaveAs());
+  CWizardProject& p = *m_maker.GetProject();
+  const CString script = p.GetRcFile(0), tra = p.GetTraPath();
+  const CString addOn = p.GetTraFile()->GetAddOnFiles()->GetAt(0)->GetStoredPath();
+  // From a sister folder the same way back: "..\first\..\" is no part of it.
+  m_ui.QueueFile(FreshFolder("MakerSaveAsSecond") + _T("Moved.lwp"));
+  ASSERT_TRUE(m_maker.OnProjectSaveAs());
+  EXPECT_EQ(Utf8(script), Utf8(p.GetRcFile(0)));
+  EXPECT_EQ(Utf8(tra), Utf8(p.GetTraPath()));
+  EXPECT_EQ(Utf8(addOn), Utf8(p.GetTraFile()->GetAddOnFiles()->GetAt(0)->GetStoredPath()));
+  EXPECT_TRUE(Exists(p.ResolvePath(p.GetRcFile(0))));
+}
+
 TEST_F(MakerControllerTest, AFailedSaveAsLeavesEveryPathAsItWas) {
   NewWithScript();
   InsertConfiguredAddOn();
