@@ -4,8 +4,6 @@
 
 namespace {
 
-bool IsSeparator(TCHAR c) { return c == _T('\\') || c == _T('/'); }
-
 // Characters no Windows file name may hold (separators are checked apart).
 bool IsForbidden(TCHAR c) {
   return lw::CharCode(c) < 32 || c == _T('<') || c == _T('>') || c == _T('"') || c == _T('|') || c == _T('?') ||
@@ -46,7 +44,7 @@ bool IsPlainAddOnFileName(const CString& name) {
   if (name.IsEmpty() || name == _T(".") || name == _T("..")) return false;
   for (int i = 0; i < name.GetLength(); ++i) {
     TCHAR c = name[i];
-    if (IsSeparator(c) || c == _T(':') || IsForbidden(c)) return false;
+    if (IsPathSeparator(c) || c == _T(':') || IsForbidden(c)) return false;
   }
   // Another name for an existing file, a device, or a language or project
   // file beside the one being read: never written.
@@ -56,13 +54,13 @@ bool IsPlainAddOnFileName(const CString& name) {
 
 bool IsSafeAddOnExportPath(const CString& path) {
   if (path.IsEmpty()) return true;
-  if (IsSeparator(path[0]) || path.Find(_T(':')) >= 0) return false;  // rooted, UNC, drive or stream
+  if (IsPathSeparator(path[0]) || path.Find(_T(':')) >= 0) return false;  // rooted, UNC, drive or stream
   int level = 0;
   int pos = 0;
   const int length = path.GetLength();
   while (pos < length) {
     int end = pos;
-    while (end < length && !IsSeparator(path[end])) ++end;
+    while (end < length && !IsPathSeparator(path[end])) ++end;
     CString part = path.Mid(pos, end - pos);
     if (part == _T("..")) {
       if (--level < -1) return false;
@@ -95,7 +93,7 @@ bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read) {
       result = false;
       continue;
     }
-    if (!exportPath.IsEmpty() && !IsSeparator(exportPath[exportPath.GetLength() - 1])) exportPath += _T("\\");
+    if (!exportPath.IsEmpty() && !IsPathSeparator(exportPath[exportPath.GetLength() - 1])) exportPath += _T("\\");
     try {
       if (!addOn->WriteToDisk(folder + exportPath)) result = false;
     } catch (const CException&) {

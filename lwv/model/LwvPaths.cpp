@@ -16,15 +16,37 @@ CString GetDirectoryPart(const CString& path) {
   return at < 0 ? CString() : path.Left(at + 1);
 }
 
+bool IsPathSeparator(TCHAR c) { return c == _T('\\') || c == _T('/'); }
+
 CString GetExtension(const CString& path) {
   int at = path.ReverseFind(_T('.'));
   return at < 0 ? path : path.Mid(at + 1);
 }
 
+namespace {
+
+// Length of the start of a folder that ".." cannot climb above: "C:\",
+// "\\server\share\" or a leading separator; 0 for a relative folder.
+int RootLength(const CString& folder) {
+  const int n = folder.GetLength();
+  if (n >= 2 && IsPathSeparator(folder[0]) && IsPathSeparator(folder[1])) {
+    int at = 2, parts = 0;
+    while (at < n && parts < 2)
+      if (IsPathSeparator(folder[at++])) ++parts;
+    return at;
+  }
+  if (n >= 1 && IsPathSeparator(folder[0])) return 1;
+  if (n >= 3 && folder[1] == _T(':') && IsPathSeparator(folder[2])) return 3;
+  return 0;
+}
+
+}  // namespace
+
 CString MakeRelativePath(const CString& file, const CString& base) {
   CString folder = GetDirectoryPart(file);
   CString baseFolder = GetDirectoryPart(base);
   if (folder.GetLength() < 4) return file;  // a drive root or no folder at all
+  const int root = RootLength(baseFolder);
   for (int levels = 0;; ++levels) {
     int n = baseFolder.GetLength();
     if (n == 0) break;
@@ -33,10 +55,10 @@ CString MakeRelativePath(const CString& file, const CString& base) {
       for (int i = 0; i < levels; ++i) result += _T("..\\");
       return result + folder.Mid(n) + lw::NameOf(file);
     }
-    if (n <= 3) break;  // climbed to a drive root without a match
+    if (n <= 3 || n <= root) break;  // climbed to a drive or share root without a match
     baseFolder = GetDirectoryPart(baseFolder.Left(n - 1));
   }
-  return file;  // another drive or nothing in common
+  return file;  // another drive or share, or nothing in common
 }
 
 void ChangeDirectory(const CString& path) {

@@ -7,8 +7,9 @@
 CString GetTimeStamp();
 CString GetDirectoryPart(const CString& path);
 CString GetExtension(const CString& path);
-// File's path relative to base's folder; a file on another drive (or when
-// nothing is shared) keeps its full path. Folders compare without case.
+bool IsPathSeparator(TCHAR c);
+// File's path relative to base's folder; a file on another drive or share
+// (or when nothing is shared) keeps its full path. Folders compare without case.
 CString MakeRelativePath(const CString& file, const CString& base);
 void ChangeDirectory(const CString& path);
 CString GetCurrentDirectory();

@@ -44,6 +44,11 @@ TEST(AddOnPaths, MakeRelativePath) {
       {_T("c:\\PROJ\\res\\a.rc"), _T("C:\\proj\\app.lwp"), _T("res\\a.rc")},    // case
       {_T("C:\\projects\\a.rc"), _T("C:\\proj\\app.lwp"), _T("..\\projects\\a.rc")},
       {_T("\\\\srv\\share\\a.txt"), _T("C:\\proj\\app.lwp"), _T("\\\\srv\\share\\a.txt")},
+      // ".." never climbs above a share: another server or share keeps the full path
+      {_T("\\\\srvB\\share\\d\\a.txt"), _T("\\\\srvA\\share\\d\\app.lwp"), _T("\\\\srvB\\share\\d\\a.txt")},
+      {_T("\\\\srv\\other\\a.txt"), _T("\\\\srv\\share\\app.lwp"), _T("\\\\srv\\other\\a.txt")},
+      {_T("\\\\srv\\share\\res\\a.rc"), _T("\\\\srv\\share\\proj\\app.lwp"), _T("..\\res\\a.rc")},
+      {_T("\\\\srv\\share\\a.rc"), _T("\\\\srv\\share\\app.lwp"), _T("a.rc")},
       {_T("C:\\dir\\a.txt"), _T("app.lwp"), _T("C:\\dir\\a.txt")},
       {_T("C:\\dir\\a.txt"), _T("rel\\app.lwp"), _T("C:\\dir\\a.txt")},
   };
