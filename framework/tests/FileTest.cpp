@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CStringPrinter.h"
 #include "Framework.h"
 #include "TestPaths.h"
 
@@ -174,6 +175,23 @@ TEST(File, FileFindFoldsFolderCaseAndTakesBracketsLiterally) {
     CFile file;
     EXPECT_TRUE(file.Open(find.GetFilePath(), CFile::modeRead)) << CStringA(find.GetFilePath()).GetString();
   }
+}
+
+// A pattern in the root folder searches the root, and its paths keep the
+// root's separator (not the current folder's names).
+TEST(File, FileFindInTheRootFolder) {
+  CFileFind find;
+  ASSERT_TRUE(find.FindFile(_T("\\*")));
+  int checked = 0;
+  for (BOOL more = TRUE; more;) {
+    more = find.FindNextFile();
+    if (find.IsDots()) continue;
+    EXPECT_EQ(_T("\\") + find.GetFileName(), find.GetFilePath());
+    CFileStatus status;
+    EXPECT_TRUE(CFile::GetStatus(find.GetFilePath(), status)) << CStringA(find.GetFilePath()).GetString();
+    ++checked;
+  }
+  EXPECT_LT(0, checked);
 }
 
 TEST(Time, FormatsDateAndTime) {
