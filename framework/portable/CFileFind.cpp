@@ -86,7 +86,8 @@ CString FoldFolderCase(const CString& folder) {
 BOOL CFileFind::FindFile(LPCTSTR pattern) {
   Close();
   CString pat = pattern && *pattern ? CString(pattern) : CString(_T("*.*"));
-  m_root = lw::FolderOf(pat);
+  // A pattern in the root folder keeps the root's separator.
+  m_root = lw::LastSeparator(pat) == 0 ? pat.Left(1) : lw::FolderOf(pat);
   CString mask = lw::NameOf(pat);
 #ifdef _WIN32
   WIN32_FIND_DATA data;
@@ -139,7 +140,8 @@ CString CFileFind::GetFileName() const { return Current() ? Current()->name : CS
 
 CString CFileFind::GetFilePath() const {
   if (!Current()) return CString();
-  return m_root.IsEmpty() ? Current()->name : m_root + _T("\\") + Current()->name;
+  if (m_root.IsEmpty() || lw::LastSeparator(m_root) == m_root.GetLength() - 1) return m_root + Current()->name;
+  return m_root + _T("\\") + Current()->name;
 }
 
 CString CFileFind::GetFileTitle() const { return lw::TitleOf(GetFileName()); }

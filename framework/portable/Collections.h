@@ -107,15 +107,16 @@ class CList {
   void SetAt(POSITION pos, ARG v) { NodeOf(pos)->value = v; }
   POSITION AddHead(ARG v) { return InsertBefore(GetHeadPosition(), v); }
   POSITION AddTail(ARG v) { return InsertAfter(GetTailPosition(), v); }
+  // A null position inserts at the head (InsertBefore) or the tail (InsertAfter).
   POSITION InsertBefore(POSITION pos, ARG v) {
-    Node* at = NodeOf(pos);
-    Node* n = new Node{v, at ? at->prev : m_tail, at};
+    Node* at = pos ? NodeOf(pos) : m_head;
+    Node* n = new Node{v, at ? at->prev : nullptr, at};
     Link(n);
     return Pos(n);
   }
   POSITION InsertAfter(POSITION pos, ARG v) {
-    Node* at = NodeOf(pos);
-    Node* n = new Node{v, at, at ? at->next : m_head};
+    Node* at = pos ? NodeOf(pos) : m_tail;
+    Node* n = new Node{v, at, at ? at->next : nullptr};
     Link(n);
     return Pos(n);
   }

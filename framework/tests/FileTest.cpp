@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CStringPrinter.h"
 #include "Framework.h"
 #include "TestPaths.h"
 
@@ -174,6 +175,22 @@ TEST(File, FileFindFoldsFolderCaseAndTakesBracketsLiterally) {
     CFile file;
     EXPECT_TRUE(file.Open(find.GetFilePath(), CFile::modeRead)) << CStringA(find.GetFilePath()).GetString();
   }
+}
+
+// A pattern in the root folder searches the root, and its paths keep the
+// root's separator (not the current folder's names).
+TEST(File, FileFindInTheRootFolder) {
+  CFileFind find;
+  ASSERT_TRUE(find.FindFile(_T("\\*")));
+  int found = 0;
+  for (BOOL more = TRUE; more;) {
+    more = find.FindNextFile();
+    if (find.IsDots()) continue;
+    EXPECT_EQ(_T("\\") + find.GetFileName(), find.GetFilePath());
+    CFileStatus status;  // the root may hold entries nobody may read
+    if (CFile::GetStatus(find.GetFilePath(), status)) ++found;
+  }
+  EXPECT_LT(0, found);
 }
 
 TEST(Time, FormatsDateAndTime) {

@@ -155,6 +155,20 @@ TEST(Collections, ListPositionsAndArrays) {
   EXPECT_EQ(2, list.GetCount());
   EXPECT_EQ(CString(_T("c")), list.GetTail());
 
+  // Inserting beside a position, and at a null one: the head or the tail.
+  CStringList other;
+  POSITION mid = other.AddTail(_T("m"));
+  other.InsertBefore(nullptr, _T("h"));
+  other.InsertAfter(nullptr, _T("t"));
+  other.InsertBefore(mid, _T("<"));
+  other.InsertAfter(mid, _T(">"));
+  CString order;
+  for (POSITION at = other.GetHeadPosition(); at;) order += other.GetNext(at);
+  EXPECT_EQ(CString(_T("h<m>t")), order);
+  CString backwards;
+  for (POSITION at = other.GetTailPosition(); at;) backwards += other.GetPrev(at);
+  EXPECT_EQ(CString(_T("t>m<h")), backwards);
+
   CStringArray arr;
   arr.Add(_T("x"));
   arr.InsertAt(0, _T("w"));

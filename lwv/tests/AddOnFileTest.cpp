@@ -50,6 +50,10 @@ TEST(AddOnPaths, MakeRelativePath) {
       {_T("\\\\srv\\one\\a\\x.rc"), _T("\\\\srv\\two\\app.lwp"), _T("\\\\srv\\one\\a\\x.rc")},
       {_T("\\\\srvA\\s\\a\\x.rc"), _T("\\\\srvB\\s\\p\\app.lwp"), _T("\\\\srvA\\s\\a\\x.rc")},
       {_T("C:\\proj\\res\\a.rc"), _T("\\\\srv\\share\\app.lwp"), _T("C:\\proj\\res\\a.rc")},
+      {_T("\\\\srvB\\share\\d\\a.txt"), _T("\\\\srvA\\share\\d\\app.lwp"), _T("\\\\srvB\\share\\d\\a.txt")},
+      {_T("\\\\srv\\other\\a.txt"), _T("\\\\srv\\share\\app.lwp"), _T("\\\\srv\\other\\a.txt")},
+      {_T("\\\\srv\\share\\res\\a.rc"), _T("\\\\srv\\share\\proj\\app.lwp"), _T("..\\res\\a.rc")},
+      {_T("\\\\srv\\share\\a.rc"), _T("\\\\srv\\share\\app.lwp"), _T("a.rc")},
       {_T("C:\\dir\\a.txt"), _T("app.lwp"), _T("C:\\dir\\a.txt")},
       {_T("C:\\dir\\a.txt"), _T("rel\\app.lwp"), _T("C:\\dir\\a.txt")},
   };
