@@ -1,5 +1,6 @@
 #include "AddOnFilesModel.h"
 
+#include "AddOnExport.h"
 #include "AddOnFile.h"
 #include "DeskStrings.h"
 #include "LwvPaths.h"
@@ -78,6 +79,12 @@ bool CAddOnFilesModel::OnExport() {
   CAddOnFile* addOn = Selected(m_nLastSelection);
   if (!addOn) return false;
   const CString name = addOn->GetFileName();
+  // A name from someone else's language file that reaches out of the chosen
+  // folder (..\x.bat, C:x, a device) is never written.
+  if (!IsPlainAddOnFileName(name)) {
+    Message(IDS_DESK_ADDON_EXPORT_FAILED, name);
+    return false;
+  }
   LwFileChoice choice;
   choice.bOpen = false;
   choice.strDefExt = AddOnExtensionOf(name);

@@ -170,6 +170,30 @@ TEST_F(AddOnFilesModelTest, ExportWritesTheOwnNameIntoTheChosenFolder) {
   EXPECT_TRUE(ui.Messages().empty()) << "no file was there to replace";
 }
 
+// A name that would leave the chosen folder is refused before anything is
+// asked or written.
+TEST_F(AddOnFilesModelTest, ExportRefusesANameThatLeavesTheChosenFolder) {
+  const CString out = dir + _T("inner\\");
+  ASSERT_TRUE(lwtest::MakeFolder(out));
+  RemoveIfThere(dir + _T("escaped.txt"));
+  const TCHAR* names[] = {_T("..\\escaped.txt"), _T("../escaped.txt"), _T("sub\\x.txt"), _T("C:escaped.txt"),
+                          _T("NUL"), _T("x.txt.")};
+  for (const TCHAR* name : names) {
+    CAddOnFile* hostile = new CAddOnFile(name, dir, dir);
+    hostile->SetContents(Bytes("evil"));
+    ASSERT_TRUE(file.GetAddOnFiles()->Append(hostile));
+    const int index = file.GetAddOnFiles()->GetCount() - 1;
+    model.OnSelectionChanged({index});
+    ui.QueueFile(out + _T("chosen.txt"));
+    EXPECT_FALSE(model.OnExport()) << lw::ToUtf8(name);
+    EXPECT_TRUE(lwtest::ReadFileBytes(dir + _T("escaped.txt")).empty()) << lw::ToUtf8(name);
+    ASSERT_FALSE(ui.Messages().empty()) << lw::ToUtf8(name);
+    EXPECT_EQ(DeskTextWith(IDS_DESK_ADDON_EXPORT_FAILED, name), ui.Messages().back().text);
+    file.GetAddOnFiles()->RemoveAt(index);
+  }
+  EXPECT_TRUE(ui.FileQuestions().empty()) << "no folder was asked for";
+}
+
 TEST_F(AddOnFilesModelTest, ExportAsksAboutTheFileReallyReplaced) {
   const CString out = dir + _T("replace\\");
   ASSERT_TRUE(lwtest::MakeFolder(out));
