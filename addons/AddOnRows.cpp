@@ -25,7 +25,7 @@ bool IsRefusedAddOnFile(const CString& fileName) { return IsLanguageOrProjectFil
 
 AddOnPathProblem CheckAddOnExportPath(const CString& path) {
   if (path.IsEmpty()) return AddOnPathProblem::kNone;
-  if (path[0] == _T('\\') || path[0] == _T('/')) return AddOnPathProblem::kRooted;
+  if (lw::IsPathSeparator(path[0])) return AddOnPathProblem::kRooted;
   if (path.GetLength() >= 2 && path[1] == _T(':')) return AddOnPathProblem::kDrive;
   for (int i = 0; i < path.GetLength(); ++i) {
     const TCHAR c = path[i];  // signed chars above 127 come out large

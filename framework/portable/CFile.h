@@ -144,6 +144,8 @@ class CAtomicFile : public CFile {
 namespace lw {
 // Natively, a Windows path with backslashes becomes a host path.
 std::string HostPath(LPCTSTR path);
+// A backslash or a slash.
+inline bool IsPathSeparator(TCHAR c) { return c == _T('\\') || c == _T('/'); }
 // Position of the last '\\' or '/' of a path, -1 when it has none.
 int LastSeparator(const CString& path);
 // Folder part of a path, without the last separator ("" when none).

@@ -140,7 +140,7 @@ CString CFileFind::GetFileName() const { return Current() ? Current()->name : CS
 
 CString CFileFind::GetFilePath() const {
   if (!Current()) return CString();
-  if (m_root.IsEmpty() || lw::LastSeparator(m_root) == m_root.GetLength() - 1) return m_root + Current()->name;
+  if (m_root.IsEmpty() || lw::IsPathSeparator(m_root[m_root.GetLength() - 1])) return m_root + Current()->name;
   return m_root + _T("\\") + Current()->name;
 }
 

@@ -44,7 +44,7 @@ bool IsPlainAddOnFileName(const CString& name) {
   if (name.IsEmpty() || name == _T(".") || name == _T("..")) return false;
   for (int i = 0; i < name.GetLength(); ++i) {
     TCHAR c = name[i];
-    if (IsPathSeparator(c) || c == _T(':') || IsForbidden(c)) return false;
+    if (lw::IsPathSeparator(c) || c == _T(':') || IsForbidden(c)) return false;
   }
   // Another name for an existing file, a device, or a language or project
   // file beside the one being read: never written.
@@ -54,13 +54,13 @@ bool IsPlainAddOnFileName(const CString& name) {
 
 bool IsSafeAddOnExportPath(const CString& path) {
   if (path.IsEmpty()) return true;
-  if (IsPathSeparator(path[0]) || path.Find(_T(':')) >= 0) return false;  // rooted, UNC, drive or stream
+  if (lw::IsPathSeparator(path[0]) || path.Find(_T(':')) >= 0) return false;  // rooted, UNC, drive or stream
   int level = 0;
   int pos = 0;
   const int length = path.GetLength();
   while (pos < length) {
     int end = pos;
-    while (end < length && !IsPathSeparator(path[end])) ++end;
+    while (end < length && !lw::IsPathSeparator(path[end])) ++end;
     CString part = path.Mid(pos, end - pos);
     if (part == _T("..")) {
       if (--level < -1) return false;
@@ -93,7 +93,7 @@ bool ExportAddOnFilesOf(LPCTSTR traPath, LwReadResult* read) {
       result = false;
       continue;
     }
-    if (!exportPath.IsEmpty() && !IsPathSeparator(exportPath[exportPath.GetLength() - 1])) exportPath += _T("\\");
+    if (!exportPath.IsEmpty() && !lw::IsPathSeparator(exportPath[exportPath.GetLength() - 1])) exportPath += _T("\\");
     try {
       if (!addOn->WriteToDisk(folder + exportPath)) result = false;
     } catch (const CException&) {

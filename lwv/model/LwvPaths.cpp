@@ -21,9 +21,9 @@ CString GetExtension(const CString& path) {
   return at < 0 ? path : path.Mid(at + 1);
 }
 
-bool IsPathSeparator(TCHAR c) { return c == _T('\\') || c == _T('/'); }
-
 namespace {
+
+using lw::IsPathSeparator;
 
 // Length of the part of a path that ".." never climbs above: "\\server\share\"
 // of a UNC path, "C:\" of a drive, a leading separator; 0 for a relative path.
@@ -84,7 +84,7 @@ CString GetCurrentDirectory() {
 }
 
 bool IsFullPath(const CString& path) {
-  return (!path.IsEmpty() && (path[0] == _T('\\') || path[0] == _T('/'))) ||
+  return (!path.IsEmpty() && lw::IsPathSeparator(path[0])) ||
          (path.GetLength() >= 2 && path[1] == _T(':'));
 }
 

@@ -5,8 +5,6 @@
 #include "Framework.h"
 
 CString GetTimeStamp();
-// A backslash or a slash.
-bool IsPathSeparator(TCHAR c);
 CString GetDirectoryPart(const CString& path);
 CString GetExtension(const CString& path);
 // File's path relative to base's folder; a file on another drive, server or

@@ -238,7 +238,7 @@ void CLwvSwitchDlg::EnumerateFiles() {
   CString pattern(_T("*.tra"));
   if (!m_strFolder.IsEmpty()) {
     const TCHAR last = m_strFolder[m_strFolder.GetLength() - 1];
-    pattern = m_strFolder + (last == _T('\\') || last == _T('/') ? _T("") : _T("\\")) + pattern;
+    pattern = m_strFolder + (lw::IsPathSeparator(last) ? _T("") : _T("\\")) + pattern;
   }
   QuietMessages quiet;
   CFileFind finder;

@@ -45,8 +45,12 @@ void CFindReplace::PrepareSearch() {
     }
   }
   m_pSearch->SetStart(block, item, position, m_blocks.GetCount());
-  m_pSearch->SetParams(m_strSearch, m_bForward, m_bMatchCase, m_bWholeWord, m_strReplace);
+  TakeDialogParams();
   m_pSearch->SetNoWrap(m_bReplacingAll);
+}
+
+void CFindReplace::TakeDialogParams() {
+  m_pSearch->SetParams(m_strSearch, m_bForward, m_bMatchCase, m_bWholeWord, m_strReplace);
 }
 
 bool CFindReplace::FindNext(bool advance, bool silent) {
@@ -84,8 +88,7 @@ bool CFindReplace::Replace(bool silent) {
   bool replaced = false;
   CSegmentEditor* editor = m_blocks.GetHost()->GetEditor();
   if (m_blocks.GetCurrentBlock() && m_pSearch && editor) {
-    // The dialog's texts now, not those of the last Find Next.
-    m_pSearch->SetParams(m_strSearch, m_bForward, m_bMatchCase, m_bWholeWord, m_strReplace);
+    TakeDialogParams();  // not those of the last Find Next
     replaced = editor->ReplaceSelection(*m_pSearch);
   }
   if (!replaced && !silent) m_ui.ShowMessage(DeskText(IDS_DESK_REPLACE_REFUSED), MB_OK | MB_ICONEXCLAMATION);

@@ -48,6 +48,8 @@ class CFindReplace {
 
  private:
   void PrepareSearch();
+  // The search takes the dialog's texts and options as they are now.
+  void TakeDialogParams();
 
   CTextBlockList& m_blocks;
   CUiServices& m_ui;

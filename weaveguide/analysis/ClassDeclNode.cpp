@@ -7,18 +7,9 @@
 
 namespace {
 
-// A name: letters, digits and underscores, not starting with a digit, and
-// none of the words the tokenizer gives a code of its own.
+// A name, and none of the words the declaration parser has a code for.
 bool IsWord(const CCppToken* token) {
-  if (!token || token->GetCode() != kCodeOther) return false;
-  const CString& text = token->GetText();
-  if (text.IsEmpty() || (text[0] >= _T('0') && text[0] <= _T('9'))) return false;
-  for (int i = 0; i < text.GetLength(); ++i) {
-    const TCHAR c = text[i];
-    const bool letter = (c >= _T('a') && c <= _T('z')) || (c >= _T('A') && c <= _T('Z'));
-    if (!letter && c != _T('_') && !(c >= _T('0') && c <= _T('9'))) return false;
-  }
-  return true;
+  return token && token->GetKind() == kTokenIdentifier && token->GetCode() == kCodeOther;
 }
 
 }  // namespace

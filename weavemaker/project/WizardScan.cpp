@@ -70,7 +70,7 @@ CString ComparablePath(const CString& path) {
     part.Empty();
   };
   for (int i = 0; i < path.GetLength(); ++i) {
-    if (path[i] == _T('\\') || path[i] == _T('/')) close();
+    if (lw::IsPathSeparator(path[i])) close();
     else part.AppendChar(path[i]);
   }
   close();
